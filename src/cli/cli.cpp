@@ -1,0 +1,168 @@
+#include "cli/cli.h"
+
+#include <optional>
+#include <ostream>
+
+#include "cli/json_dump.h"
+#include "store/data_folder.h"
+#include "store/global_doc.h"
+#include "store/settings_store.h"
+#include "store/text_codec.h"
+#include "store/ui_services.h"
+
+namespace formet::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: formet-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n"
+    "\n"
+    "Works on the company files of Formet (2007) without the desktop program.\n"
+    "\n"
+    "Commands:\n"
+    "  list          Print the name of every company, one per line.\n"
+    "  new NAME      Create the company NAME (as Company > New does). When it\n"
+    "                exists already, says so and opens it.\n"
+    "  dump NAME     Load the company NAME as the desktop program does (files of\n"
+    "                earlier releases are converted and upgraded) and print all\n"
+    "                its records as one JSON object.\n"
+    "  help          Print this text.\n"
+    "\n"
+    "Options:\n"
+    "  --data-dir DIR  The folder that holds the company files. Without it, the\n"
+    "                  FORMET_DATA_DIR environment variable, else the folder\n"
+    "                  DatabaseFiles beside the program.\n"
+    "\n"
+    "Names and texts are typed in UTF-8 and stored in the Windows-1252 code page;\n"
+    "a character that code page lacks is refused. On failure the program's\n"
+    "message is printed on standard error and the exit code is not zero.\n";
+
+// Answers the document's questions from the command line: messages are
+// collected and printed once the command knows whether it failed.
+class CommandLineUi : public UiServices {
+ public:
+  std::optional<NewCompanyEntry> newCompany;
+  std::vector<std::string> messages;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string&) override { return false; }
+  Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+  std::optional<NewCompanyEntry> AskNewCompany() override { return newCompany; }
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
+
+  void Flush(std::ostream& to) {
+    for (const auto& m : messages) to << Win1252ToUtf8(m) << "\n";
+    messages.clear();
+  }
+};
+
+// A text typed on the command line, in the code page of company files.
+std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err) {
+  std::string bad;
+  auto text = Utf8ToWin1252(utf8, &bad);
+  if (!text) {
+    if (bad == "invalid UTF-8")
+      err << "formet-cli: \"" << utf8 << "\" is not valid UTF-8 text.\n";
+    else
+      err << "formet-cli: the character \"" << bad
+          << "\" cannot be stored in a company file (only Windows-1252 characters can).\n";
+  }
+  return text;
+}
+
+// The characters the New Company dialog refuses in a company name.
+constexpr std::string_view kRefusedInCompanyName = "%*\"+?><:\\/|";
+
+int New(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostream& out, std::ostream& err) {
+  if (name.empty()) {
+    err << "Please enter a name for the new company\n";
+    return 1;
+  }
+  if (name.find_first_of(kRefusedInCompanyName) != std::string::npos) {
+    err << "formet-cli: a company name cannot contain any of these characters: % * \" + ? > < : \\ / |\n";
+    return 1;
+  }
+  doc.BeginSession();
+  ui.newCompany = NewCompanyEntry{name, {}};
+  const bool loaded = doc.NewCompany();
+  if (!loaded) {
+    if (ui.messages.empty()) ui.messages.push_back("Formet failed to create the company.");
+    ui.Flush(err);
+    return 1;
+  }
+  ui.Flush(out);
+  return 0;
+}
+
+int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostream& out, std::ostream& err) {
+  doc.BeginSession();
+  if (!doc.CompanyFileExists(name)) {
+    err << "formet-cli: there is no company \"" << Win1252ToUtf8(name) << "\" in "
+        << doc.DataFolder().string() << "\n";
+    return 1;
+  }
+  doc.SetCompany(name);
+  if (!doc.OnNewDocument()) {
+    ui.Flush(err);
+    return 1;
+  }
+  std::string version;
+  if (int rc = doc.Database().ReadVersion(version)) {
+    err << "Formet failed to read Database.\n\nEngine Error Code: " << rc << "\n";
+    return 1;
+  }
+  out << CompanyJson(doc, version);
+  ui.Flush(err);
+  return 0;
+}
+
+}  // namespace
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::optional<std::string> dataDir;
+  size_t i = 0;
+  for (; i < args.size(); ++i) {
+    if (args[i] == "--data-dir") {
+      if (i + 1 >= args.size()) {
+        err << "formet-cli: --data-dir needs a folder\n";
+        return 2;
+      }
+      dataDir = args[++i];
+    } else if (args[i].rfind("--data-dir=", 0) == 0) {
+      dataDir = args[i].substr(11);
+    } else if (args[i] == "--help" || args[i] == "-h") {
+      out << kUsage;
+      return 0;
+    } else {
+      break;
+    }
+  }
+  if (i >= args.size()) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string command = args[i++];
+  const std::vector<std::string> rest(args.begin() + static_cast<long>(i), args.end());
+  if (command == "help") {
+    out << kUsage;
+    return 0;
+  }
+
+  CommandLineUi ui;
+  MemorySettingsStore settings;
+  CGlobalDoc doc(ui, settings, ResolveDataFolder(dataDir));
+
+  if (command == "list" && rest.empty()) {
+    doc.ListCompanies(true);
+    for (const auto& name : doc.CompanyNames()) out << Win1252ToUtf8(name) << "\n";
+    return 0;
+  }
+  if ((command == "new" || command == "dump") && rest.size() == 1) {
+    const auto name = FromCommandLine(rest[0], err);
+    if (!name) return 1;
+    return command == "new" ? New(doc, ui, *name, out, err) : Dump(doc, ui, *name, out, err);
+  }
+  err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
+  return 2;
+}
+
+}  // namespace formet::cli

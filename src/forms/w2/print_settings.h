@@ -1,0 +1,36 @@
+#pragma once
+// The print choices of the four forms. They belong to the user, not to a
+// company: the settings store keeps them, the open company carries them.
+#include <array>
+
+namespace formet {
+
+class SettingsStore;
+
+struct FormPrintSettings {
+  double horizontalOffset = 0;   // inches; negative in memory after a print dialog means left
+  double verticalOffset = 0;     // inches; negative means up
+  int horizontalDirection = 1;   // 0 left, 1 right
+  int verticalDirection = 1;     // 0 up, 1 down
+  int paperType = 1;             // 1: pre-printed red-ink form
+  int printTarget = 0;           // W-2 and 1099-MISC: 0 current person, 1 all
+  int blankCopyType = 0;         // W-2 and 1099-MISC: the copy drawn on blank paper
+  double verticalSpace = 1.33;   // W-2: inches between the top and bottom forms
+  bool operator==(const FormPrintSettings&) const = default;
+};
+
+enum class PrintForm { W2 = 0, W3 = 1, Form1099 = 2, Form1096 = 3 };
+
+using PrintSettingsSet = std::array<FormPrintSettings, 4>;  // indexed by PrintForm
+
+// Reads the four blocks, form by form (W-2, W-3, 1099-MISC, 1096); a missing
+// value gives the start value.
+void LoadPrintSettings(SettingsStore& store, PrintSettingsSet& settings);
+// Makes both offsets of each block non-negative, then writes every value.
+void SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings);
+
+// Inches as stored: hundredths of an inch of the size, without sign. A value
+// typed with two decimals is kept exactly (0.29 stays 29, not 28).
+unsigned HundredthsOf(double inches);
+
+}  // namespace formet

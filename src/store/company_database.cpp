@@ -1,0 +1,591 @@
+#include "store/company_database.h"
+
+#include <sqlite3.h>
+
+#include <climits>
+#include <cstring>
+#include <stdexcept>
+#include <unordered_set>
+
+#include "store/company_file_vfs.h"
+#include "store/schema.h"
+#include "store/sql_format.h"
+
+namespace formet {
+namespace {
+
+constexpr int kNoConnection = 1;
+
+template <class R>
+size_t FieldIndex(std::string_view column) {
+  const auto fields = RecordFields<R>();
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (column == fields[i].column) return i;
+  throw std::logic_error("unknown column " + std::string(column));
+}
+
+template <class R>
+SqlArg ArgOf(const R& record, const FieldDesc<R>& field) {
+  if (field.IsText()) return std::string_view(record.*std::get<std::string R::*>(field.member));
+  return record.*std::get<int32_t R::*>(field.member);
+}
+
+// The values of a record's fields from `first` on, in table order.
+template <class R>
+std::vector<SqlArg> ValuesFrom(const R& record, size_t first) {
+  const auto fields = RecordFields<R>();
+  std::vector<SqlArg> args;
+  args.reserve(fields.size() + 1);
+  for (size_t i = first; i < fields.size(); ++i) args.push_back(ArgOf(record, fields[i]));
+  return args;
+}
+
+// Caches the position of a column so the hot write paths do not search names.
+template <class R>
+struct Column {
+  explicit Column(std::string_view name) : index(FieldIndex<R>(name)) {}
+  size_t index;
+};
+
+std::vector<SqlArg> W2Values(const W2Record& r) {
+  // After W2UniqueID and EmployeeUniqueID, box 12 codes mapped to their file form.
+  static const size_t first = 2;
+  static const Column<W2Record> codes[] = {Column<W2Record>("Field12aCode"), Column<W2Record>("Field12bCode"),
+                                           Column<W2Record>("Field12cCode"), Column<W2Record>("Field12dCode")};
+  auto args = ValuesFrom(r, first);
+  const std::string* own[] = {&r.Field12aCode, &r.Field12bCode, &r.Field12cCode, &r.Field12dCode};
+  for (int i = 0; i < 4; ++i) args[codes[i].index - first] = Box12CodeToFile(*own[i]);
+  return args;
+}
+
+int ExecCallback(void* arg, int columns, char** values, char**) {
+  (*static_cast<const CompanyDatabase::RowReader*>(arg))(columns, values);
+  return 0;
+}
+
+template <class R>
+void ConvertRow(R& record, std::span<const size_t> order, int columns, char** values) {
+  const auto fields = RecordFields<R>();
+  const int n = std::min<int>(columns, static_cast<int>(order.size()));
+  for (int i = 0; i < n; ++i) {
+    const auto& field = fields[order[i]];
+    if (field.IsText()) record.*std::get<std::string R::*>(field.member) = values[i] ? values[i] : "";
+    else record.*std::get<int32_t R::*>(field.member) = ParseStoredInt(values[i]);
+  }
+}
+
+struct SelectShape {
+  const char* table;
+  std::vector<size_t> order;  // record field of each selected column
+  std::string sql;
+};
+
+template <class R>
+SelectShape MakeSelect(const char* table, std::vector<std::string_view> columns, bool firstUnqualified) {
+  SelectShape s{table, {}, "SELECT "};
+  for (size_t i = 0; i < columns.size(); ++i) {
+    s.order.push_back(FieldIndex<R>(columns[i]));
+    if (i) s.sql += ',';
+    if (!(i == 0 && firstUnqualified)) s.sql += std::string(table) + '.';
+    s.sql += columns[i];
+  }
+  s.sql += std::string(" FROM ") + table;
+  return s;
+}
+
+// Columns of a record in table order, from `first` on.
+template <class R>
+std::vector<std::string_view> ColumnsFrom(size_t first) {
+  std::vector<std::string_view> names;
+  for (const auto& f : RecordFields<R>().subspan(first)) names.push_back(f.column);
+  return names;
+}
+
+template <class R>
+const SelectShape& Select();
+
+template <>
+const SelectShape& Select<CompanyRecord>() {
+  static const SelectShape s = [] {
+    auto cols = ColumnsFrom<CompanyRecord>(1);  // all but CompanyUniqueID, StateID fifth
+    std::erase(cols, std::string_view("StateID"));
+    cols.insert(cols.begin() + 4, "StateID");
+    return MakeSelect<CompanyRecord>("Company", cols, false);
+  }();
+  return s;
+}
+template <>
+const SelectShape& Select<EmployeeRecord>() {
+  static const SelectShape s = MakeSelect<EmployeeRecord>("Employees", ColumnsFrom<EmployeeRecord>(0), true);
+  return s;
+}
+template <>
+const SelectShape& Select<ContractorRecord>() {
+  static const SelectShape s =
+      MakeSelect<ContractorRecord>("Contractors", ColumnsFrom<ContractorRecord>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<W2Record>() {
+  static const SelectShape s = MakeSelect<W2Record>("W2", ColumnsFrom<W2Record>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<Form1099Record>() {
+  static const SelectShape s = MakeSelect<Form1099Record>("Form1099", ColumnsFrom<Form1099Record>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<W3Record>() {
+  static const SelectShape s = MakeSelect<W3Record>("W3", ColumnsFrom<W3Record>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<Form1096Record>() {
+  static const SelectShape s = MakeSelect<Form1096Record>("Form1096", ColumnsFrom<Form1096Record>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<TransmitterRecord>() {
+  static const SelectShape s = MakeSelect<TransmitterRecord>("EFiling_1099_Transmitter",
+                                                             ColumnsFrom<TransmitterRecord>(0), false);
+  return s;
+}
+template <>
+const SelectShape& Select<SubmitterRecord>() {
+  static const SelectShape s =
+      MakeSelect<SubmitterRecord>("EFiling_W2_Submitter", ColumnsFrom<SubmitterRecord>(0), false);
+  return s;
+}
+
+}  // namespace
+
+int32_t ParseStoredInt(const char* text) {
+  if (!text) return 0;
+  const char* p = text;
+  while (*p == ' ' || *p == '\t' || *p == '\n' || *p == '\r' || *p == '\f' || *p == '\v') ++p;
+  bool negative = false;
+  if (*p == '-' || *p == '+') negative = (*p++ == '-');
+  long long value = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    value = value * 10 + (*p - '0');
+    if (value > static_cast<long long>(INT32_MAX) + 1) break;  // saturates below
+  }
+  if (negative) value = -value;
+  if (value > INT32_MAX) return INT32_MAX;
+  if (value < INT32_MIN) return INT32_MIN;
+  return static_cast<int32_t>(value);
+}
+
+std::string_view Box12CodeToFile(const std::string& recordCode) {
+  if (recordCode == "0") return "AA";
+  if (recordCode == "1") return "BB";
+  return recordCode;
+}
+
+std::string Box12CodeFromFile(const char* stored) {
+  if (!stored || !*stored) return {};
+  if (std::strcmp(stored, "AA") == 0 || std::strcmp(stored, "0") == 0) return "0";
+  if (std::strcmp(stored, "BB") == 0 || std::strcmp(stored, "1") == 0) return "1";
+  return std::string(1, stored[0]);
+}
+
+template <class R>
+const std::string& CompanyDatabase::SelectStatement() {
+  return Select<R>().sql;
+}
+template const std::string& CompanyDatabase::SelectStatement<CompanyRecord>();
+template const std::string& CompanyDatabase::SelectStatement<EmployeeRecord>();
+template const std::string& CompanyDatabase::SelectStatement<ContractorRecord>();
+template const std::string& CompanyDatabase::SelectStatement<W2Record>();
+template const std::string& CompanyDatabase::SelectStatement<Form1099Record>();
+template const std::string& CompanyDatabase::SelectStatement<W3Record>();
+template const std::string& CompanyDatabase::SelectStatement<Form1096Record>();
+template const std::string& CompanyDatabase::SelectStatement<TransmitterRecord>();
+template const std::string& CompanyDatabase::SelectStatement<SubmitterRecord>();
+
+CompanyDatabase::~CompanyDatabase() {
+  if (inTransaction_) RollbackTransaction();
+  Close();
+}
+
+int CompanyDatabase::Open(const std::filesystem::path& path) {
+  if (inTransaction_) return 0;
+  Close();
+  sqlite3* db = nullptr;
+  const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, CompanyFileVfs());
+  if (rc != SQLITE_OK) {
+    sqlite3_close(db);
+    return rc;
+  }
+  db_ = db;
+  return 0;
+}
+
+void CompanyDatabase::Close() {
+  if (!db_) return;
+  sqlite3_close(db_);
+  db_ = nullptr;
+  inTransaction_ = false;
+}
+
+int CompanyDatabase::Execute(const std::string& sql, const RowReader& reader) {
+  if (!db_) return kNoConnection;
+  if (!reader) return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+  return sqlite3_exec(db_, sql.c_str(), ExecCallback, const_cast<RowReader*>(&reader), nullptr);
+}
+
+int CompanyDatabase::Run() { return Execute(statement_); }
+
+int CompanyDatabase::BeginTransaction() {
+  statement_ = "BEGIN TRANSACTION;";
+  const int rc = Run();
+  if (rc == 0) inTransaction_ = true;
+  return rc;
+}
+
+int CompanyDatabase::EndTransaction() {
+  statement_ = "END TRANSACTION;";
+  const int rc = Run();
+  if (rc == 0) inTransaction_ = false;
+  return rc;
+}
+
+int CompanyDatabase::RollbackTransaction() {
+  statement_ = "ROLLBACK TRANSACTION;";
+  const int rc = Run();
+  // Whatever the answer, the engine is no longer inside our transaction once
+  // it refused to go on; a failed ROLLBACK leaves nothing further to undo.
+  inTransaction_ = false;
+  return rc;
+}
+
+int CompanyDatabase::CreateTables() {
+  if (!db_) return kNoConnection;
+  for (const auto& table : CompanyTables()) {
+    statement_ = CreateTableStatement(table);
+    if (const int rc = Run()) return rc;
+  }
+  return 0;
+}
+
+int CompanyDatabase::AddColumn(const std::string& table, const std::string& column, bool isText, int width) {
+  statement_ = "ALTER TABLE " + table + " ADD COLUMN " + column + " " +
+               (isText ? "NVARCHAR(" + std::to_string(width) + ")" : std::string("INTEGER"));
+  return Run();
+}
+
+int CompanyDatabase::ReadVersion(std::string& version) {
+  statement_ = "SELECT Version.FormetVersion FROM Version";
+  std::string first;
+  bool any = false;
+  const int rc = Execute(statement_, [&](int columns, char** values) {
+    if (!any && columns > 0) first = values[0] ? values[0] : "";
+    any = true;
+  });
+  if (rc == 0) version = any ? first : std::string();
+  return rc;
+}
+
+int CompanyDatabase::UpdateVersion(const std::string& version) {
+  statement_ = FormatSql("UPDATE Version SET FormetVersion ='%s' ;", {version});
+  return Run();
+}
+
+template <class R>
+int CompanyDatabase::ReadRows(const std::function<void(R&&)>& take) {
+  const auto& shape = Select<R>();
+  statement_ = shape.sql;
+  return Execute(statement_, [&](int columns, char** values) {
+    R record;
+    ConvertRow(record, shape.order, columns, values);
+    take(std::move(record));
+  });
+}
+
+int CompanyDatabase::ReadCompany(CompanyRecord& record) {
+  // Each row overwrites the record; the unique id is not read (always 1).
+  return ReadRows<CompanyRecord>([&](CompanyRecord&& r) {
+    r.CompanyUniqueID = record.CompanyUniqueID;
+    record = std::move(r);
+  });
+}
+
+int CompanyDatabase::ReadEmployees(std::vector<EmployeeRecord>& list) {
+  return ReadRows<EmployeeRecord>([&](EmployeeRecord&& r) { list.push_back(std::move(r)); });
+}
+
+int CompanyDatabase::ReadContractors(std::vector<ContractorRecord>& list) {
+  return ReadRows<ContractorRecord>([&](ContractorRecord&& r) {
+    r.GeneralInformation.clear();  // the column is read but not taken over
+    list.push_back(std::move(r));
+  });
+}
+
+int CompanyDatabase::ReadW2Forms(std::vector<W2Record>& list) {
+  return ReadRows<W2Record>([&](W2Record&& r) {
+    for (std::string* code : {&r.Field12aCode, &r.Field12bCode, &r.Field12cCode, &r.Field12dCode})
+      *code = Box12CodeFromFile(code->c_str());
+    list.push_back(std::move(r));
+  });
+}
+
+int CompanyDatabase::ReadForms1099(std::vector<Form1099Record>& list,
+                                   const std::vector<ContractorRecord>& contractors) {
+  // At most one 1099-MISC per contractor, the first row in table order wins,
+  // and rows of contractors that no longer exist are not loaded.
+  std::unordered_set<int32_t> known;
+  known.reserve(contractors.size());
+  for (const auto& c : contractors) known.insert(c.ContractorUniqueID);
+  std::unordered_set<int32_t> taken;
+  taken.reserve(list.size() + contractors.size());
+  for (const auto& f : list) taken.insert(f.ContractorUniqueID);
+  return ReadRows<Form1099Record>([&](Form1099Record&& r) {
+    if (taken.count(r.ContractorUniqueID) || !known.count(r.ContractorUniqueID)) return;
+    taken.insert(r.ContractorUniqueID);
+    list.push_back(std::move(r));
+  });
+}
+
+int CompanyDatabase::ReadW3(std::vector<W3Record>& list) {
+  return ReadRows<W3Record>([&](W3Record&& r) { list.push_back(std::move(r)); });
+}
+
+int CompanyDatabase::ReadForm1096(Form1096Record& record) {
+  return ReadRows<Form1096Record>([&](Form1096Record&& r) { record = std::move(r); });
+}
+
+int CompanyDatabase::ReadTransmitter(TransmitterRecord& record) {
+  return ReadRows<TransmitterRecord>([&](TransmitterRecord&& r) {
+    r.FileTypeOriginal = r.FileTypeOriginal == 1 ? 1 : 0;
+    r.FileTypeReplacement = r.FileTypeReplacement == 1 ? 1 : 0;
+    record = std::move(r);
+  });
+}
+
+int CompanyDatabase::ReadSubmitter(SubmitterRecord& record) {
+  return ReadRows<SubmitterRecord>([&](SubmitterRecord&& r) { record = std::move(r); });
+}
+
+// ---- writes ---------------------------------------------------------------
+
+int CompanyDatabase::InsertEmployee(const EmployeeRecord& r, int32_t id) {
+  auto args = ValuesFrom(r, 1);
+  args.insert(args.begin(), id);
+  statement_ = FormatSql(
+      "INSERT INTO Employees "
+      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s');",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateEmployee(const EmployeeRecord& r, int32_t id) {
+  auto args = ValuesFrom(r, 1);
+  args.push_back(id);
+  statement_ = FormatSql(
+      "UPDATE Employees SET SocialSecurityNumber ='%s',FirstName='%s',MiddleName='%s',LastName='%s',"
+      "Address1='%s',Address2='%s',City='%s',State='%s',Zip='%s',Suffix='%s',ExtraText1='%s',"
+      "ExtraText2='%s',ExtraText3='%s' WHERE EmployeeUniqueID=%d;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::DeleteEmployee(int32_t id) {
+  statement_ = FormatSql("DELETE FROM Employees WHERE EmployeeUniqueID = %d", {id});
+  return Run();
+}
+
+namespace {
+// Contractor values after the id; GeneralInformation is always written empty.
+std::vector<SqlArg> ContractorValues(const ContractorRecord& r) {
+  static const Column<ContractorRecord> general("GeneralInformation");
+  auto args = ValuesFrom(r, 1);
+  args[general.index - 1] = std::string_view();
+  return args;
+}
+}  // namespace
+
+int CompanyDatabase::InsertContractor(const ContractorRecord& r, int32_t id) {
+  auto args = ContractorValues(r);
+  args.insert(args.begin(), id);
+  statement_ = FormatSql(
+      "INSERT INTO Contractors "
+      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s');",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateContractor(const ContractorRecord& r, int32_t id) {
+  auto args = ContractorValues(r);
+  args.push_back(id);
+  statement_ = FormatSql(
+      "UPDATE Contractors SET IdentificationNumber ='%s',FirstName='%s',MiddleName='%s',LastName='%s',"
+      "Address1='%s',Address2='%s',City='%s',State='%s',Zip='%s',AccountNumber='%s',GeneralInformation='%s',"
+      "SecondTIN=%d,TypeOfTIN='%s',NameLine1='%s',NameLine2='%s',ExtraText1='%s',ExtraText2='%s',"
+      "ExtraText3='%s' WHERE ContractorUniqueID=%d;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::DeleteContractor(int32_t id) {
+  statement_ = FormatSql("DELETE FROM Contractors WHERE ContractorUniqueID = %d", {id});
+  return Run();
+}
+
+int CompanyDatabase::InsertW2(const W2Record& r, int32_t id) {
+  auto args = W2Values(r);
+  args.insert(args.begin(), {SqlArg(id), SqlArg(r.EmployeeUniqueID)});
+  statement_ = FormatSql(
+      "INSERT INTO W2 VALUES('%d','%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d','%d','%d',"
+      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
+      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateW2(const W2Record& r) {
+  auto args = W2Values(r);
+  args.push_back(r.W2UniqueID);
+  statement_ = FormatSql(
+      "UPDATE W2 SET Wages ='%s',FederalIncomeTaxWithdrawal='%s',SocialSecurityWages='%s',"
+      "SocialSecurityTaxWithheld='%s',MedicareWages='%s',MedicareTaxWithheld='%s',SocialSecurityTips='%s',"
+      "AllocatedTips='%s',AdvancEICPayment='%s',DependentCareBenefits='%s',NonQualifiedPlans='%s',"
+      "StatutoryEmployee='%d',RetirementPlan='%d',ThirdPartySickpay='%d',Other1='%s',Other2='%s',Other3='%s',"
+      "Field12aCode='%s',Field12bCode='%s',Field12cCode='%s',Field12dCode='%s',Field12aYear='%s',"
+      "Field12bYear='%s',Field12cYear='%s',Field12dYear='%s',Field12aAmount='%s',Field12bAmount='%s',"
+      "Field12cAmount='%s',Field12dAmount='%s',State1='%s',StateID1='%s',State2='%s',StateID2='%s',"
+      "StateWages1='%s',StateWages2='%s',StateIncomTax1='%s',StateIncomTax2='%s',LocalWages1='%s',"
+      "LocalWages2='%s',LocalIncomeTax1='%s',LocalIncomeTax2='%s',LocalityName1='%s',LocalityName2='%s',"
+      "Field12aExtraCode='%s',Field12bExtraCode='%s',Field12cExtraCode='%s',Field12dExtraCode='%s',"
+      "ExtraText1='%s',ExtraText2='%s',ExtraText3='%s'  WHERE W2UniqueID=%d;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::DeleteW2(int32_t id) {
+  statement_ = FormatSql("DELETE FROM W2 WHERE W2UniqueID = %d", {id});
+  return Run();
+}
+
+int CompanyDatabase::InsertForm1099(const Form1099Record& r, int32_t id) {
+  static const Column<Form1099Record> general("GenearlInformation");
+  auto args = ValuesFrom(r, 2);
+  args[general.index - 2] = std::string_view();  // a new form's general information is empty
+  args.insert(args.begin(), {SqlArg(id), SqlArg(r.ContractorUniqueID)});
+  statement_ = FormatSql(
+      "INSERT INTO Form1099 VALUES('%d','%d','%s','%s','%s','%s','%s','%s','%s','%s','%d','%s','%s','%s','%s',"
+      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateForm1099(const Form1099Record& r) {
+  // The assignments name the state boxes 15 before the payer state ids.
+  static const std::vector<size_t> order = [] {
+    std::vector<size_t> o;
+    for (const char* c :
+         {"Rents", "Royalities", "OtherIncome", "FederalIncomeTaxWithheld", "FishingBoatProceeds",
+          "MedicalAndHealthCarePayments", "NonemployeeCompensation", "SubstitutePayments", "PayerMadeDirectSales",
+          "CropInsuranceProceeds", "ExcessGoldenParachutePayments", "GrossProceedsPaidToAttorney",
+          "GenearlInformation", "StateTaxWithheld1", "StateTaxWithheld2", "Field15A", "Field15B",
+          "PayerStateID1", "PayerStateID2", "StateIncome1", "StateIncome2", "ExtraText1", "ExtraText2",
+          "ExtraText3"})
+      o.push_back(FieldIndex<Form1099Record>(c));
+    return o;
+  }();
+  static const Column<Form1099Record> general("GenearlInformation");
+  const auto fields = RecordFields<Form1099Record>();
+  std::vector<SqlArg> args;
+  args.reserve(order.size() + 1);
+  for (size_t i : order) args.push_back(i == general.index ? SqlArg(std::string_view(" ")) : ArgOf(r, fields[i]));
+  args.push_back(r.Form1099UniqueID);
+  statement_ = FormatSql(
+      "UPDATE Form1099 SET Rents ='%s',Royalities ='%s',OtherIncome ='%s',FederalIncomeTaxWithheld ='%s',"
+      "FishingBoatProceeds ='%s',MedicalAndHealthCarePayments ='%s',NonemployeeCompensation ='%s',"
+      "SubstitutePayments ='%s',PayerMadeDirectSales ='%d',CropInsuranceProceeds ='%s',"
+      "ExcessGoldenParachutePayments ='%s',GrossProceedsPaidToAttorney ='%s',GenearlInformation ='%s',"
+      "StateTaxWithheld1 ='%s',StateTaxWithheld2 ='%s',Field15A ='%s',Field15B ='%s',PayerStateID1 ='%s',"
+      "PayerStateID2 ='%s',StateIncome1 ='%s',StateIncome2 ='%s',ExtraText1 ='%s',ExtraText2 ='%s',"
+      "ExtraText3 ='%s' WHERE Form1099UniqueID =%d;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::DeleteForm1099(int32_t id) {
+  statement_ = FormatSql("DELETE FROM Form1099 WHERE Form1099UniqueID = %d", {id});
+  return Run();
+}
+
+int CompanyDatabase::InsertCompany(const CompanyRecord& r, int32_t id) {
+  auto args = ValuesFrom(r, 1);
+  args.insert(args.begin(), id);
+  statement_ = FormatSql(
+      "INSERT INTO Company VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
+      "'%s','%s','%s','%s','%d','%d','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateCompany(const CompanyRecord& r) {
+  const auto args = ValuesFrom(r, 1);
+  statement_ = FormatSql(
+      "UPDATE Company SET EmployerIdentificationNumber ='%s',EmployerName='%s',Address1='%s',Address2='%s',"
+      "City='%s',State='%s',Zip='%s',StateID='%s',SocialSecurityNumber='%s',FormW3ControlNumber='%s',"
+      "FormW3EstablishmentNumber='%s',FormW3OtherEIN='%s',FormW3ThirdPartySickPay='%s',"
+      "FormW3IncomeTaxWithHeld='%s',FormW3ContactName='%s',FormW3Telephone='%s',FormW3Email='%s',"
+      "FormW3Fax='%s',FormW3RadioKindOfPayer='%d',FormW3CheckThirdPartySickPay='%d',Form1096ContactName='%s',"
+      "Form1096Telephone='%s',Form1096Fax='%s',Form1096Email='%s',Form1096CheckIsThisYourFinalReturn='%d',"
+      "Form1096FilerName='%s',IsAgent='%s',AgentEIN='%s',FormW2Indicators='%s',Form1099Indicators='%s',"
+      "TaxJurisdictionCode='%s',ExtraText1='%s',ExtraText2='%s',ExtraText3='%s' ;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::InsertTransmitter(const TransmitterRecord& r, int32_t id) {
+  auto args = ValuesFrom(r, 0);
+  args.insert(args.begin(), id);
+  statement_ = FormatSql(
+      "INSERT INTO EFiling_1099_Transmitter VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
+      "'%s','%s','%s','%s','%d','%d' );",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateTransmitter(const TransmitterRecord& r) {
+  auto args = ValuesFrom(r, 0);
+  // Flags are written as 0 or 1.
+  args[args.size() - 2] = r.FileTypeOriginal ? 1 : 0;
+  args[args.size() - 1] = r.FileTypeReplacement ? 1 : 0;
+  statement_ = FormatSql(
+      "UPDATE EFiling_1099_Transmitter SET TransmitterTIN ='%s',TransmitterControlCode ='%s',"
+      "TransmitterName ='%s',TransmitterNameContinuation ='%s',CompanyName ='%s',CompanyNameContinuation ='%s',"
+      "CompanyMailingAddress ='%s',CompanyCity ='%s',CompanyState ='%s',CompanyZipCode ='%s',ContactName ='%s',"
+      "ContactPhoneNumberAndExtension ='%s',ContactEmailAddress ='%s',"
+      "ElectronicFileNameForAReplacementFile ='%s',TestFileIndicator ='%s',FileTypeOriginal ='%d',"
+      "FileTypeReplacement ='%d' ;",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::InsertSubmitter(const SubmitterRecord& r, int32_t id) {
+  auto args = ValuesFrom(r, 0);
+  args.insert(args.begin(), id);
+  statement_ = FormatSql(
+      "INSERT INTO EFiling_W2_Submitter VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
+      "'%s','%s','%s','%s','%s','%s' );",
+      args);
+  return Run();
+}
+
+int CompanyDatabase::UpdateSubmitter(const SubmitterRecord& r) {
+  const auto args = ValuesFrom(r, 0);
+  statement_ = FormatSql(
+      "UPDATE EFiling_W2_Submitter SET SubmitterEIN ='%s',SubmitterPIN ='%s',ResubIndicator ='%s',"
+      "ResubWFID ='%s',SubmitterName ='%s',LocationAddress ='%s',DeliveryAddress ='%s',City ='%s',"
+      "StateAbbreviation ='%s',ZipCode ='%s',ContactName ='%s',ContactPhone ='%s',ContactPhoneExtension ='%s',"
+      "ContactEmail ='%s',ContactFax ='%s',ProblemNotifcationCode ='%s',PreparerCode ='%s' ;",
+      args);
+  return Run();
+}
+
+}  // namespace formet

@@ -1,0 +1,101 @@
+#pragma once
+// CompanyDatabase: the only code that talks to the SQL engine. It holds the
+// connection to one company file, turns records into statements, runs them,
+// and turns result rows back into records. Every operation returns 0 for
+// success or the engine's result code; it never shows a message.
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "store/records.h"
+
+struct sqlite3;
+
+namespace formet {
+
+class CompanyDatabase {
+ public:
+  // Called with each result row: column count, column texts (NULL for a
+  // missing value).
+  using RowReader = std::function<void(int columns, char** values)>;
+
+  CompanyDatabase() = default;
+  ~CompanyDatabase();
+  CompanyDatabase(const CompanyDatabase&) = delete;
+  CompanyDatabase& operator=(const CompanyDatabase&) = delete;
+
+  // Connection and transactions.
+  int Open(const std::filesystem::path& path);
+  void Close();
+  bool IsOpen() const { return db_ != nullptr; }
+  bool InTransaction() const { return inTransaction_; }
+  int Execute(const std::string& sql, const RowReader& reader = {});
+  int BeginTransaction();
+  int EndTransaction();
+  // Undoes the open transaction; used when a statement of a save failed.
+  int RollbackTransaction();
+
+  // Schema.
+  int CreateTables();
+  int AddColumn(const std::string& table, const std::string& column, bool isText, int width);
+  int ReadVersion(std::string& version);
+  int UpdateVersion(const std::string& version);
+
+  // Reads.
+  int ReadCompany(CompanyRecord& record);
+  int ReadEmployees(std::vector<EmployeeRecord>& list);
+  int ReadContractors(std::vector<ContractorRecord>& list);
+  int ReadW2Forms(std::vector<W2Record>& list);
+  int ReadForms1099(std::vector<Form1099Record>& list, const std::vector<ContractorRecord>& contractors);
+  int ReadW3(std::vector<W3Record>& list);
+  int ReadForm1096(Form1096Record& record);
+  int ReadTransmitter(TransmitterRecord& record);
+  int ReadSubmitter(SubmitterRecord& record);
+
+  // Writes.
+  int InsertEmployee(const EmployeeRecord& record, int32_t id);
+  int UpdateEmployee(const EmployeeRecord& record, int32_t id);
+  int DeleteEmployee(int32_t id);
+  int InsertContractor(const ContractorRecord& record, int32_t id);
+  int UpdateContractor(const ContractorRecord& record, int32_t id);
+  int DeleteContractor(int32_t id);
+  int InsertW2(const W2Record& record, int32_t id);
+  int UpdateW2(const W2Record& record);
+  int DeleteW2(int32_t id);
+  int InsertForm1099(const Form1099Record& record, int32_t id);
+  int UpdateForm1099(const Form1099Record& record);
+  int DeleteForm1099(int32_t id);
+  int InsertCompany(const CompanyRecord& record, int32_t id);
+  int UpdateCompany(const CompanyRecord& record);
+  int InsertTransmitter(const TransmitterRecord& record, int32_t id);
+  int UpdateTransmitter(const TransmitterRecord& record);
+  int InsertSubmitter(const SubmitterRecord& record, int32_t id);
+  int UpdateSubmitter(const SubmitterRecord& record);
+
+  // The text of the statement built by the last operation.
+  const std::string& Statement() const { return statement_; }
+
+  // The SELECT statement of each read, as it is run.
+  template <class R>
+  static const std::string& SelectStatement();
+
+ private:
+  int Run();  // executes statement_ without a reader
+  template <class R>
+  int ReadRows(const std::function<void(R&&)>& take);
+
+  sqlite3* db_ = nullptr;
+  bool inTransaction_ = false;
+  std::string statement_;
+};
+
+// Box 12 codes: the file holds "AA" and "BB" where a record holds "0" and "1".
+std::string_view Box12CodeToFile(const std::string& recordCode);
+std::string Box12CodeFromFile(const char* stored);
+
+// Decimal conversion of a stored id, INT column or flag: stops at the first
+// non-digit; empty or NULL gives 0.
+int32_t ParseStoredInt(const char* text);
+
+}  // namespace formet

@@ -1,0 +1,23 @@
+#pragma once
+// Texts of records, company files and settings are 8-bit Windows-1252 strings.
+// These two conversions are the only way between them and Unicode (UTF-8),
+// used at the boundaries: widgets, the command line, JSON output, file names.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace formet {
+
+// Every byte has a Unicode form (the five unassigned bytes map to the C1
+// controls of the same value, so the conversion round-trips).
+std::string Win1252ToUtf8(std::string_view text);
+
+// Returns nullopt when the text is not valid UTF-8 or holds a character with no
+// Windows-1252 form; `bad`, when given, receives the first such character.
+std::optional<std::string> Utf8ToWin1252(std::string_view utf8, std::string* bad = nullptr);
+
+// Compares two Windows-1252 texts as the file system of the original platform
+// compares file names: letters without regard to case.
+bool EqualsIgnoreCase1252(std::string_view a, std::string_view b);
+
+}  // namespace formet

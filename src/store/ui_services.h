@@ -1,0 +1,36 @@
+#pragma once
+// What the data store and the rules must ask or tell the user. The desktop
+// program answers with dialogs and message boxes; tests and the command line
+// answer with scripts. All texts are Windows-1252.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace formet {
+
+enum class Answer { Yes, No, Cancel };
+
+struct NewCompanyEntry {
+  std::string employerName;
+  std::string legalName;  // asked for, not used
+};
+
+class UiServices {
+ public:
+  virtual ~UiServices() = default;
+  virtual void ShowMessage(const std::string& text) = 0;
+  virtual bool AskYesNo(const std::string& question) = 0;
+  virtual Answer AskYesNoCancel(const std::string& question) = 0;
+  // The New Company dialog; nullopt when cancelled.
+  virtual std::optional<NewCompanyEntry> AskNewCompany() = 0;
+  // The "Select a Company " dialog over the given names; nullopt when cancelled.
+  virtual std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) = 0;
+
+  // The main window's part.
+  virtual void SetMainWindowTitle(const std::string& /*title*/) {}
+  virtual void ShowCompanyPage() {}
+  virtual void BeginWaitCursor() {}
+  virtual void EndWaitCursor() {}
+};
+
+}  // namespace formet

@@ -1,0 +1,86 @@
+#pragma once
+// Shared helpers of the test suites: a scratch folder and a scripted user.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "store/ui_services.h"
+
+namespace formet::test {
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() / ("formet-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  const std::filesystem::path& path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+inline std::string ReadBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::filesystem::path TestData(const std::string& relative) {
+  return std::filesystem::path(FORMET_TEST_DATA_DIR) / relative;
+}
+
+// Answers the document's questions from a script and records what it was told.
+class ScriptedUi : public UiServices {
+ public:
+  std::vector<std::string> messages;
+  std::vector<std::string> questions;
+  std::deque<Answer> answers;  // for Yes/No and Yes/No/Cancel questions, in order
+  std::optional<NewCompanyEntry> newCompany;
+  std::optional<std::string> choice;
+  std::vector<std::string> offeredCompanies;
+  std::string title;
+  int companyPageShown = 0;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string& q) override { return Next(q) == Answer::Yes; }
+  Answer AskYesNoCancel(const std::string& q) override { return Next(q); }
+  std::optional<NewCompanyEntry> AskNewCompany() override { return newCompany; }
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) override {
+    offeredCompanies = names;
+    return choice;
+  }
+  void SetMainWindowTitle(const std::string& t) override { title = t; }
+  void ShowCompanyPage() override { ++companyPageShown; }
+
+ private:
+  Answer Next(const std::string& q) {
+    questions.push_back(q);
+    if (answers.empty()) {
+      ADD_FAILURE() << "unexpected question: " << q;
+      return Answer::Cancel;
+    }
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+};
+
+}  // namespace formet::test
