@@ -4,6 +4,8 @@
 
 #include <climits>
 #include <cstring>
+#include <optional>
+#include <unordered_map>
 #include <stdexcept>
 #include <unordered_set>
 
@@ -61,17 +63,6 @@ std::vector<SqlArg> W2Values(const W2Record& r) {
 int ExecCallback(void* arg, int columns, char** values, char**) {
   (*static_cast<const CompanyDatabase::RowReader*>(arg))(columns, values);
   return 0;
-}
-
-template <class R>
-void ConvertRow(R& record, std::span<const size_t> order, int columns, char** values) {
-  const auto fields = RecordFields<R>();
-  const int n = std::min<int>(columns, static_cast<int>(order.size()));
-  for (int i = 0; i < n; ++i) {
-    const auto& field = fields[order[i]];
-    if (field.IsText()) record.*std::get<std::string R::*>(field.member) = values[i] ? values[i] : "";
-    else record.*std::get<int32_t R::*>(field.member) = ParseStoredInt(values[i]);
-  }
 }
 
 struct SelectShape {
@@ -204,6 +195,8 @@ template const std::string& CompanyDatabase::SelectStatement<Form1096Record>();
 template const std::string& CompanyDatabase::SelectStatement<TransmitterRecord>();
 template const std::string& CompanyDatabase::SelectStatement<SubmitterRecord>();
 
+CompanyDatabase::CompanyDatabase() = default;
+
 CompanyDatabase::~CompanyDatabase() {
   if (inTransaction_) RollbackTransaction();
   Close();
@@ -224,6 +217,7 @@ int CompanyDatabase::Open(const std::filesystem::path& path) {
 
 void CompanyDatabase::Close() {
   if (!db_) return;
+  FinalizeWrites();
   sqlite3_close(db_);
   db_ = nullptr;
   inTransaction_ = false;
@@ -236,6 +230,89 @@ int CompanyDatabase::Execute(const std::string& sql, const RowReader& reader) {
 }
 
 int CompanyDatabase::Run() { return Execute(statement_); }
+
+// Writes run the statement text built from the format. Executing a write
+// binds the same values to a prepared form of the format instead of parsing
+// every text anew: each quoted placeholder becomes a text parameter (the
+// column's affinity then stores exactly what the quoted literal would) and a
+// bare "%d" an integer parameter. The prepared statements are kept per
+// format while the connection is open.
+struct CompanyDatabase::WriteCache {
+  struct Entry {
+    sqlite3_stmt* stmt = nullptr;
+    std::vector<bool> quoted;  // per placeholder
+  };
+  std::unordered_map<std::string_view, Entry> entries;  // formats are string literals
+};
+
+namespace {
+
+// "VALUES('%d',1,'%s')" -> "VALUES(?,1,?)"; nullopt when a text placeholder
+// stands outside quotes (it would be SQL, not a value).
+std::optional<std::pair<std::string, std::vector<bool>>> Parameterize(std::string_view format) {
+  std::string sql;
+  std::vector<bool> quoted;
+  for (size_t i = 0; i < format.size(); ++i) {
+    if (format.compare(i, 4, "'%s'") == 0 || format.compare(i, 4, "'%d'") == 0) {
+      sql += '?';
+      quoted.push_back(true);
+      i += 3;
+    } else if (format.compare(i, 2, "%d") == 0) {
+      sql += '?';
+      quoted.push_back(false);
+      i += 1;
+    } else if (format[i] == '%') {
+      return std::nullopt;
+    } else {
+      sql += format[i];
+    }
+  }
+  return std::make_pair(std::move(sql), std::move(quoted));
+}
+
+}  // namespace
+
+int CompanyDatabase::RunWrite(std::string_view format, std::span<const SqlArg> args) {
+  statement_ = FormatSql(format, args);
+  if (!db_) return kNoConnection;
+  if (!writes_) writes_ = std::make_unique<WriteCache>();
+  auto it = writes_->entries.find(format);
+  if (it == writes_->entries.end()) {
+    const auto shape = Parameterize(format);
+    WriteCache::Entry entry;
+    if (!shape || sqlite3_prepare_v2(db_, shape->first.c_str(), -1, &entry.stmt, nullptr) != SQLITE_OK) {
+      sqlite3_finalize(entry.stmt);
+      return Run();
+    }
+    entry.quoted = shape->second;
+    it = writes_->entries.emplace(format, std::move(entry)).first;
+  }
+  auto& entry = it->second;
+  if (entry.quoted.size() != args.size()) return Run();
+  for (size_t i = 0; i < args.size(); ++i) {
+    const int param = static_cast<int>(i + 1);
+    if (const auto* text = std::get_if<std::string_view>(&args[i])) {
+      // An empty view may have no data pointer, which would bind NULL.
+      sqlite3_bind_text(entry.stmt, param, text->empty() ? "" : text->data(), static_cast<int>(text->size()),
+                        SQLITE_STATIC);
+    } else if (entry.quoted[i]) {
+      const std::string number = std::to_string(std::get<int32_t>(args[i]));
+      sqlite3_bind_text(entry.stmt, param, number.data(), static_cast<int>(number.size()), SQLITE_TRANSIENT);
+    } else {
+      sqlite3_bind_int(entry.stmt, param, std::get<int32_t>(args[i]));
+    }
+  }
+  const int rc = sqlite3_step(entry.stmt);
+  sqlite3_reset(entry.stmt);
+  sqlite3_clear_bindings(entry.stmt);
+  return rc == SQLITE_DONE || rc == SQLITE_ROW ? 0 : rc;
+}
+
+void CompanyDatabase::FinalizeWrites() {
+  if (!writes_) return;
+  for (auto& [format, entry] : writes_->entries) sqlite3_finalize(entry.stmt);
+  writes_.reset();
+}
 
 int CompanyDatabase::BeginTransaction() {
   statement_ = "BEGIN TRANSACTION;";
@@ -288,45 +365,93 @@ int CompanyDatabase::ReadVersion(std::string& version) {
 }
 
 int CompanyDatabase::UpdateVersion(const std::string& version) {
-  statement_ = FormatSql("UPDATE Version SET FormetVersion ='%s' ;", {version});
-  return Run();
+  return RunWrite("UPDATE Version SET FormetVersion ='%s' ;", {version});
+}
+
+// The number of rows of a table, so a list can take them without growing
+// step by step (a W-2 record is over a kilobyte).
+size_t CompanyDatabase::RowCount(const char* table) {
+  sqlite3_stmt* stmt = nullptr;
+  size_t count = 0;
+  if (sqlite3_prepare_v2(db_, (std::string("SELECT count(*) FROM ") + table).c_str(), -1, &stmt, nullptr) ==
+          SQLITE_OK &&
+      sqlite3_step(stmt) == SQLITE_ROW)
+    count = static_cast<size_t>(sqlite3_column_int64(stmt, 0));
+  sqlite3_finalize(stmt);
+  return count;
 }
 
 template <class R>
-int CompanyDatabase::ReadRows(const std::function<void(R&&)>& take) {
+void CompanyDatabase::ReserveFor(std::vector<R>& list) {
+  if (db_) list.reserve(list.size() + RowCount(Select<R>().table));
+}
+
+// Reads the rows of R's SELECT into `list`, each filled in place; a row that
+// `keep` refuses is taken off again.
+template <class R, class Keep>
+int CompanyDatabase::ReadRows(std::vector<R>& list, Keep&& keep) {
   const auto& shape = Select<R>();
   statement_ = shape.sql;
-  return Execute(statement_, [&](int columns, char** values) {
-    R record;
-    ConvertRow(record, shape.order, columns, values);
-    take(std::move(record));
-  });
+  if (!db_) return kNoConnection;
+  sqlite3_stmt* stmt = nullptr;
+  int rc = sqlite3_prepare_v2(db_, statement_.c_str(), -1, &stmt, nullptr);
+  if (rc != SQLITE_OK) return rc;
+  const auto fields = RecordFields<R>();
+  const int columns = std::min<int>(sqlite3_column_count(stmt), static_cast<int>(shape.order.size()));
+  while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    R& record = list.emplace_back();
+    for (int i = 0; i < columns; ++i) {
+      const auto& field = fields[shape.order[i]];
+      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
+      if (field.IsText()) {
+        // NULL, as in columns added to older files, reads as the empty text.
+        if (text) (record.*std::get<std::string R::*>(field.member)).assign(text, sqlite3_column_bytes(stmt, i));
+      } else {
+        record.*std::get<int32_t R::*>(field.member) = ParseStoredInt(text);
+      }
+    }
+    if (!keep(record)) list.pop_back();
+  }
+  sqlite3_finalize(stmt);
+  return rc == SQLITE_DONE ? 0 : rc;
+}
+
+// A table of one row: each row read overwrites the record.
+template <class R>
+int CompanyDatabase::ReadRecord(R& record) {
+  std::vector<R> rows;
+  const int rc = ReadRows(rows, [](R&) { return true; });
+  if (rc == 0 && !rows.empty()) record = std::move(rows.back());
+  return rc;
 }
 
 int CompanyDatabase::ReadCompany(CompanyRecord& record) {
-  // Each row overwrites the record; the unique id is not read (always 1).
-  return ReadRows<CompanyRecord>([&](CompanyRecord&& r) {
-    r.CompanyUniqueID = record.CompanyUniqueID;
-    record = std::move(r);
-  });
+  // The unique id is not read (always 1).
+  const int32_t id = record.CompanyUniqueID;
+  const int rc = ReadRecord(record);
+  record.CompanyUniqueID = id;
+  return rc;
 }
 
 int CompanyDatabase::ReadEmployees(std::vector<EmployeeRecord>& list) {
-  return ReadRows<EmployeeRecord>([&](EmployeeRecord&& r) { list.push_back(std::move(r)); });
+  ReserveFor(list);
+  return ReadRows(list, [](EmployeeRecord&) { return true; });
 }
 
 int CompanyDatabase::ReadContractors(std::vector<ContractorRecord>& list) {
-  return ReadRows<ContractorRecord>([&](ContractorRecord&& r) {
+  ReserveFor(list);
+  return ReadRows(list, [](ContractorRecord& r) {
     r.GeneralInformation.clear();  // the column is read but not taken over
-    list.push_back(std::move(r));
+    return true;
   });
 }
 
 int CompanyDatabase::ReadW2Forms(std::vector<W2Record>& list) {
-  return ReadRows<W2Record>([&](W2Record&& r) {
+  ReserveFor(list);
+  return ReadRows(list, [](W2Record& r) {
     for (std::string* code : {&r.Field12aCode, &r.Field12bCode, &r.Field12cCode, &r.Field12dCode})
       *code = Box12CodeFromFile(code->c_str());
-    list.push_back(std::move(r));
+    return true;
   });
 }
 
@@ -340,59 +465,50 @@ int CompanyDatabase::ReadForms1099(std::vector<Form1099Record>& list,
   std::unordered_set<int32_t> taken;
   taken.reserve(list.size() + contractors.size());
   for (const auto& f : list) taken.insert(f.ContractorUniqueID);
-  return ReadRows<Form1099Record>([&](Form1099Record&& r) {
-    if (taken.count(r.ContractorUniqueID) || !known.count(r.ContractorUniqueID)) return;
-    taken.insert(r.ContractorUniqueID);
-    list.push_back(std::move(r));
+  ReserveFor(list);
+  return ReadRows(list, [&](Form1099Record& r) {
+    return known.count(r.ContractorUniqueID) && taken.insert(r.ContractorUniqueID).second;
   });
 }
 
 int CompanyDatabase::ReadW3(std::vector<W3Record>& list) {
-  return ReadRows<W3Record>([&](W3Record&& r) { list.push_back(std::move(r)); });
+  ReserveFor(list);
+  return ReadRows(list, [](W3Record&) { return true; });
 }
 
-int CompanyDatabase::ReadForm1096(Form1096Record& record) {
-  return ReadRows<Form1096Record>([&](Form1096Record&& r) { record = std::move(r); });
-}
+int CompanyDatabase::ReadForm1096(Form1096Record& record) { return ReadRecord(record); }
 
 int CompanyDatabase::ReadTransmitter(TransmitterRecord& record) {
-  return ReadRows<TransmitterRecord>([&](TransmitterRecord&& r) {
-    r.FileTypeOriginal = r.FileTypeOriginal == 1 ? 1 : 0;
-    r.FileTypeReplacement = r.FileTypeReplacement == 1 ? 1 : 0;
-    record = std::move(r);
-  });
+  const int rc = ReadRecord(record);
+  record.FileTypeOriginal = record.FileTypeOriginal == 1 ? 1 : 0;
+  record.FileTypeReplacement = record.FileTypeReplacement == 1 ? 1 : 0;
+  return rc;
 }
 
-int CompanyDatabase::ReadSubmitter(SubmitterRecord& record) {
-  return ReadRows<SubmitterRecord>([&](SubmitterRecord&& r) { record = std::move(r); });
-}
+int CompanyDatabase::ReadSubmitter(SubmitterRecord& record) { return ReadRecord(record); }
 
 // ---- writes ---------------------------------------------------------------
 
 int CompanyDatabase::InsertEmployee(const EmployeeRecord& r, int32_t id) {
   auto args = ValuesFrom(r, 1);
   args.insert(args.begin(), id);
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO Employees "
-      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s');",
-      args);
-  return Run();
+      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s');", args);
 }
 
 int CompanyDatabase::UpdateEmployee(const EmployeeRecord& r, int32_t id) {
   auto args = ValuesFrom(r, 1);
   args.push_back(id);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE Employees SET SocialSecurityNumber ='%s',FirstName='%s',MiddleName='%s',LastName='%s',"
       "Address1='%s',Address2='%s',City='%s',State='%s',Zip='%s',Suffix='%s',ExtraText1='%s',"
-      "ExtraText2='%s',ExtraText3='%s' WHERE EmployeeUniqueID=%d;",
-      args);
-  return Run();
+      "ExtraText2='%s',ExtraText3='%s' WHERE EmployeeUniqueID=%d;", args);
 }
 
 int CompanyDatabase::DeleteEmployee(int32_t id) {
-  statement_ = FormatSql("DELETE FROM Employees WHERE EmployeeUniqueID = %d", {id});
-  return Run();
+  return RunWrite(
+"DELETE FROM Employees WHERE EmployeeUniqueID = %d", {id});
 }
 
 namespace {
@@ -408,45 +524,39 @@ std::vector<SqlArg> ContractorValues(const ContractorRecord& r) {
 int CompanyDatabase::InsertContractor(const ContractorRecord& r, int32_t id) {
   auto args = ContractorValues(r);
   args.insert(args.begin(), id);
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO Contractors "
-      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s');",
-      args);
-  return Run();
+      "VALUES('%d',1,'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s');", args);
 }
 
 int CompanyDatabase::UpdateContractor(const ContractorRecord& r, int32_t id) {
   auto args = ContractorValues(r);
   args.push_back(id);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE Contractors SET IdentificationNumber ='%s',FirstName='%s',MiddleName='%s',LastName='%s',"
       "Address1='%s',Address2='%s',City='%s',State='%s',Zip='%s',AccountNumber='%s',GeneralInformation='%s',"
       "SecondTIN=%d,TypeOfTIN='%s',NameLine1='%s',NameLine2='%s',ExtraText1='%s',ExtraText2='%s',"
-      "ExtraText3='%s' WHERE ContractorUniqueID=%d;",
-      args);
-  return Run();
+      "ExtraText3='%s' WHERE ContractorUniqueID=%d;", args);
 }
 
 int CompanyDatabase::DeleteContractor(int32_t id) {
-  statement_ = FormatSql("DELETE FROM Contractors WHERE ContractorUniqueID = %d", {id});
-  return Run();
+  return RunWrite(
+"DELETE FROM Contractors WHERE ContractorUniqueID = %d", {id});
 }
 
 int CompanyDatabase::InsertW2(const W2Record& r, int32_t id) {
   auto args = W2Values(r);
   args.insert(args.begin(), {SqlArg(id), SqlArg(r.EmployeeUniqueID)});
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO W2 VALUES('%d','%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%d','%d','%d',"
       "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
-      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
-      args);
-  return Run();
+      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );", args);
 }
 
 int CompanyDatabase::UpdateW2(const W2Record& r) {
   auto args = W2Values(r);
   args.push_back(r.W2UniqueID);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE W2 SET Wages ='%s',FederalIncomeTaxWithdrawal='%s',SocialSecurityWages='%s',"
       "SocialSecurityTaxWithheld='%s',MedicareWages='%s',MedicareTaxWithheld='%s',SocialSecurityTips='%s',"
       "AllocatedTips='%s',AdvancEICPayment='%s',DependentCareBenefits='%s',NonQualifiedPlans='%s',"
@@ -457,14 +567,12 @@ int CompanyDatabase::UpdateW2(const W2Record& r) {
       "StateWages1='%s',StateWages2='%s',StateIncomTax1='%s',StateIncomTax2='%s',LocalWages1='%s',"
       "LocalWages2='%s',LocalIncomeTax1='%s',LocalIncomeTax2='%s',LocalityName1='%s',LocalityName2='%s',"
       "Field12aExtraCode='%s',Field12bExtraCode='%s',Field12cExtraCode='%s',Field12dExtraCode='%s',"
-      "ExtraText1='%s',ExtraText2='%s',ExtraText3='%s'  WHERE W2UniqueID=%d;",
-      args);
-  return Run();
+      "ExtraText1='%s',ExtraText2='%s',ExtraText3='%s'  WHERE W2UniqueID=%d;", args);
 }
 
 int CompanyDatabase::DeleteW2(int32_t id) {
-  statement_ = FormatSql("DELETE FROM W2 WHERE W2UniqueID = %d", {id});
-  return Run();
+  return RunWrite(
+"DELETE FROM W2 WHERE W2UniqueID = %d", {id});
 }
 
 int CompanyDatabase::InsertForm1099(const Form1099Record& r, int32_t id) {
@@ -472,11 +580,9 @@ int CompanyDatabase::InsertForm1099(const Form1099Record& r, int32_t id) {
   auto args = ValuesFrom(r, 2);
   args[general.index - 2] = std::string_view();  // a new form's general information is empty
   args.insert(args.begin(), {SqlArg(id), SqlArg(r.ContractorUniqueID)});
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO Form1099 VALUES('%d','%d','%s','%s','%s','%s','%s','%s','%s','%s','%d','%s','%s','%s','%s',"
-      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
-      args);
-  return Run();
+      "'%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s' );", args);
 }
 
 int CompanyDatabase::UpdateForm1099(const Form1099Record& r) {
@@ -499,36 +605,32 @@ int CompanyDatabase::UpdateForm1099(const Form1099Record& r) {
   args.reserve(order.size() + 1);
   for (size_t i : order) args.push_back(i == general.index ? SqlArg(std::string_view(" ")) : ArgOf(r, fields[i]));
   args.push_back(r.Form1099UniqueID);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE Form1099 SET Rents ='%s',Royalities ='%s',OtherIncome ='%s',FederalIncomeTaxWithheld ='%s',"
       "FishingBoatProceeds ='%s',MedicalAndHealthCarePayments ='%s',NonemployeeCompensation ='%s',"
       "SubstitutePayments ='%s',PayerMadeDirectSales ='%d',CropInsuranceProceeds ='%s',"
       "ExcessGoldenParachutePayments ='%s',GrossProceedsPaidToAttorney ='%s',GenearlInformation ='%s',"
       "StateTaxWithheld1 ='%s',StateTaxWithheld2 ='%s',Field15A ='%s',Field15B ='%s',PayerStateID1 ='%s',"
       "PayerStateID2 ='%s',StateIncome1 ='%s',StateIncome2 ='%s',ExtraText1 ='%s',ExtraText2 ='%s',"
-      "ExtraText3 ='%s' WHERE Form1099UniqueID =%d;",
-      args);
-  return Run();
+      "ExtraText3 ='%s' WHERE Form1099UniqueID =%d;", args);
 }
 
 int CompanyDatabase::DeleteForm1099(int32_t id) {
-  statement_ = FormatSql("DELETE FROM Form1099 WHERE Form1099UniqueID = %d", {id});
-  return Run();
+  return RunWrite(
+"DELETE FROM Form1099 WHERE Form1099UniqueID = %d", {id});
 }
 
 int CompanyDatabase::InsertCompany(const CompanyRecord& r, int32_t id) {
   auto args = ValuesFrom(r, 1);
   args.insert(args.begin(), id);
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO Company VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
-      "'%s','%s','%s','%s','%d','%d','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s','%s','%s','%s' );",
-      args);
-  return Run();
+      "'%s','%s','%s','%s','%d','%d','%s','%s','%s','%s','%d','%s','%s','%s','%s','%s','%s','%s','%s','%s' );", args);
 }
 
 int CompanyDatabase::UpdateCompany(const CompanyRecord& r) {
   const auto args = ValuesFrom(r, 1);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE Company SET EmployerIdentificationNumber ='%s',EmployerName='%s',Address1='%s',Address2='%s',"
       "City='%s',State='%s',Zip='%s',StateID='%s',SocialSecurityNumber='%s',FormW3ControlNumber='%s',"
       "FormW3EstablishmentNumber='%s',FormW3OtherEIN='%s',FormW3ThirdPartySickPay='%s',"
@@ -536,19 +638,15 @@ int CompanyDatabase::UpdateCompany(const CompanyRecord& r) {
       "FormW3Fax='%s',FormW3RadioKindOfPayer='%d',FormW3CheckThirdPartySickPay='%d',Form1096ContactName='%s',"
       "Form1096Telephone='%s',Form1096Fax='%s',Form1096Email='%s',Form1096CheckIsThisYourFinalReturn='%d',"
       "Form1096FilerName='%s',IsAgent='%s',AgentEIN='%s',FormW2Indicators='%s',Form1099Indicators='%s',"
-      "TaxJurisdictionCode='%s',ExtraText1='%s',ExtraText2='%s',ExtraText3='%s' ;",
-      args);
-  return Run();
+      "TaxJurisdictionCode='%s',ExtraText1='%s',ExtraText2='%s',ExtraText3='%s' ;", args);
 }
 
 int CompanyDatabase::InsertTransmitter(const TransmitterRecord& r, int32_t id) {
   auto args = ValuesFrom(r, 0);
   args.insert(args.begin(), id);
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO EFiling_1099_Transmitter VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
-      "'%s','%s','%s','%s','%d','%d' );",
-      args);
-  return Run();
+      "'%s','%s','%s','%s','%d','%d' );", args);
 }
 
 int CompanyDatabase::UpdateTransmitter(const TransmitterRecord& r) {
@@ -556,36 +654,30 @@ int CompanyDatabase::UpdateTransmitter(const TransmitterRecord& r) {
   // Flags are written as 0 or 1.
   args[args.size() - 2] = r.FileTypeOriginal ? 1 : 0;
   args[args.size() - 1] = r.FileTypeReplacement ? 1 : 0;
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE EFiling_1099_Transmitter SET TransmitterTIN ='%s',TransmitterControlCode ='%s',"
       "TransmitterName ='%s',TransmitterNameContinuation ='%s',CompanyName ='%s',CompanyNameContinuation ='%s',"
       "CompanyMailingAddress ='%s',CompanyCity ='%s',CompanyState ='%s',CompanyZipCode ='%s',ContactName ='%s',"
       "ContactPhoneNumberAndExtension ='%s',ContactEmailAddress ='%s',"
       "ElectronicFileNameForAReplacementFile ='%s',TestFileIndicator ='%s',FileTypeOriginal ='%d',"
-      "FileTypeReplacement ='%d' ;",
-      args);
-  return Run();
+      "FileTypeReplacement ='%d' ;", args);
 }
 
 int CompanyDatabase::InsertSubmitter(const SubmitterRecord& r, int32_t id) {
   auto args = ValuesFrom(r, 0);
   args.insert(args.begin(), id);
-  statement_ = FormatSql(
+  return RunWrite(
       "INSERT INTO EFiling_W2_Submitter VALUES('%d','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s','%s',"
-      "'%s','%s','%s','%s','%s','%s' );",
-      args);
-  return Run();
+      "'%s','%s','%s','%s','%s','%s' );", args);
 }
 
 int CompanyDatabase::UpdateSubmitter(const SubmitterRecord& r) {
   const auto args = ValuesFrom(r, 0);
-  statement_ = FormatSql(
+  return RunWrite(
       "UPDATE EFiling_W2_Submitter SET SubmitterEIN ='%s',SubmitterPIN ='%s',ResubIndicator ='%s',"
       "ResubWFID ='%s',SubmitterName ='%s',LocationAddress ='%s',DeliveryAddress ='%s',City ='%s',"
       "StateAbbreviation ='%s',ZipCode ='%s',ContactName ='%s',ContactPhone ='%s',ContactPhoneExtension ='%s',"
-      "ContactEmail ='%s',ContactFax ='%s',ProblemNotifcationCode ='%s',PreparerCode ='%s' ;",
-      args);
-  return Run();
+      "ContactEmail ='%s',ContactFax ='%s',ProblemNotifcationCode ='%s',PreparerCode ='%s' ;", args);
 }
 
 }  // namespace formet

@@ -5,10 +5,13 @@
 // success or the engine's result code; it never shows a message.
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "store/records.h"
+#include "store/sql_format.h"
 
 struct sqlite3;
 
@@ -20,7 +23,7 @@ class CompanyDatabase {
   // missing value).
   using RowReader = std::function<void(int columns, char** values)>;
 
-  CompanyDatabase() = default;
+  CompanyDatabase();
   ~CompanyDatabase();
   CompanyDatabase(const CompanyDatabase&) = delete;
   CompanyDatabase& operator=(const CompanyDatabase&) = delete;
@@ -81,13 +84,25 @@ class CompanyDatabase {
   static const std::string& SelectStatement();
 
  private:
+  struct WriteCache;
   int Run();  // executes statement_ without a reader
+  int RunWrite(std::string_view format, std::span<const SqlArg> args);
+  int RunWrite(std::string_view format, std::initializer_list<SqlArg> args) {
+    return RunWrite(format, std::span<const SqlArg>(args.begin(), args.size()));
+  }
+  void FinalizeWrites();
+  template <class R, class Keep>
+  int ReadRows(std::vector<R>& list, Keep&& keep);
   template <class R>
-  int ReadRows(const std::function<void(R&&)>& take);
+  int ReadRecord(R& record);
+  size_t RowCount(const char* table);
+  template <class R>
+  void ReserveFor(std::vector<R>& list);
 
   sqlite3* db_ = nullptr;
   bool inTransaction_ = false;
   std::string statement_;
+  std::unique_ptr<WriteCache> writes_;
 };
 
 // Box 12 codes: the file holds "AA" and "BB" where a record holds "0" and "1".

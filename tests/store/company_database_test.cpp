@@ -207,6 +207,31 @@ TEST_F(CompanyDatabaseTest, RecordsRoundTripWithWindows1252Bytes) {
   EXPECT_EQ(list[0], w);
 }
 
+TEST_F(CompanyDatabaseTest, EmptyFieldsAreStoredAsEmptyTextNeverNull) {
+  ASSERT_EQ(db.InsertCompany(CompanyRecord{}, 1), 0);
+  ASSERT_EQ(db.InsertEmployee(EmployeeRecord{}, 1), 0);
+  ASSERT_EQ(db.InsertContractor(ContractorRecord{}, 1), 0);
+  ASSERT_EQ(db.InsertW2(W2Record{}, 1), 0);
+  ASSERT_EQ(db.InsertForm1099(Form1099Record{}, 1), 0);
+  ASSERT_EQ(db.InsertTransmitter(TransmitterRecord{}, 1), 0);
+  ASSERT_EQ(db.InsertSubmitter(SubmitterRecord{}, 1), 0);
+  ASSERT_EQ(db.UpdateW2(W2Record{}), 0);
+  for (const char* table :
+       {"Company", "Employees", "Contractors", "W2", "Form1099", "EFiling_1099_Transmitter", "EFiling_W2_Submitter"}) {
+    std::vector<std::string> columns;
+    db.Execute(std::string("PRAGMA table_info(") + table + ")", [&](int, char** v) { columns.push_back(v[1]); });
+    for (const auto& column : columns) {
+      std::string type;
+      db.Execute("SELECT typeof(" + column + ") FROM " + table, [&](int, char** v) { type = v[0]; });
+      EXPECT_TRUE(type == "text" || type == "integer") << table << "." << column << " is " << type;
+    }
+  }
+  // Ids written as quoted numbers are stored as integers.
+  std::string idType;
+  db.Execute("SELECT typeof(EmployeeUniqueID) FROM Employees", [&](int, char** v) { idType = v[0]; });
+  EXPECT_EQ(idType, "integer");
+}
+
 TEST_F(CompanyDatabaseTest, Box12CodesAAandBB) {
   W2Record w;
   w.W2UniqueID = 1;

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <new>
 #include <optional>
+#include <set>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -37,6 +37,13 @@ constexpr std::size_t kSchemaColumns = 5;  // type, name, tbl_name, rootpage, sq
 constexpr std::size_t kOutputFactor = 16;
 constexpr std::size_t kOutputSlack = std::size_t{1} << 20;
 
+std::string LowerCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 std::optional<std::string> Owned(const Value& v) {
     if (!v) return std::nullopt;
     return std::string(*v);
@@ -47,6 +54,7 @@ struct SchemaRow {
     std::optional<std::string> name;
     std::optional<std::string> rootPage;
     std::optional<std::string> sql;
+    std::optional<detail::TableShape> table;  // what the CREATE TABLE text says, for tables
 };
 
 // The sort key of ".dump": ORDER BY substr(type,2,1), name.
@@ -97,14 +105,14 @@ public:
             out_ += *row->sql;
             out_ += ";\n";
             CheckOutputSize();
-            if (*row->type == "table") DumpTableRows(*row);
+            if (IsTable(*row)) DumpTableRows(*row);
         }
 
-        // Trees that are not dumped (indexes) are still walked, so that the
-        // page accounting below covers every page of the file.
+        // Trees whose rows are not dumped (indexes) are still walked, so that
+        // the page accounting below covers every page of the file.
         for (const SchemaRow& row : schema_) {
             const std::uint32_t root = RootPageOf(row);
-            if (root != 0 && pages_->UseOf(root) == detail::PageUse::Unused) {
+            if (root != 0 && !IsTable(row)) {
                 pages_->WalkTree(root, [this](const unsigned char* page, const CellInfo& cell) {
                     pages_->ReadPayload(page, cell, nullptr);
                 });
@@ -165,16 +173,15 @@ private:
         std::string payload;
         pages_->WalkTree(kSchemaRootPage, [&](const unsigned char* page, const CellInfo& cell) {
             pages_->ReadPayload(page, cell, &payload);
-            const std::int32_t key = KeyOf(payload, cell, lastKey);
-            (void)key;
+            KeyOf(payload, cell, lastKey);
             const std::vector<Value> v = detail::DecodeRecord(std::string_view(payload).substr(4), kSchemaColumns);
-            schema_.push_back(SchemaRow{Owned(v[0]), Owned(v[1]), Owned(v[3]), Owned(v[4])});
+            schema_.push_back(SchemaRow{Owned(v[0]), Owned(v[1]), Owned(v[3]), Owned(v[4]), std::nullopt});
         });
 
-        std::vector<std::string> tableNames;
+        std::set<std::string> tableNames;  // in lower case, as the engine matches them
         for (SchemaRow& row : schema_) {
             (void)RootPageOf(row);  // checks the text
-            if (!row.type || *row.type != "table") continue;
+            if (!IsTable(row)) continue;
             if (!row.sql) throw DamagedFile("schema row of a table without CREATE TABLE text");
             if (!row.name) throw DamagedFile("schema row of a table without a name");
             if (RootPageOf(row) == 0) throw DamagedFile("table " + *row.name + " has no root page");
@@ -182,13 +189,16 @@ private:
             if (!detail::NamesEqual(shape.name, *row.name)) {
                 throw DamagedFile("schema row names table " + *row.name + " but creates " + shape.name);
             }
-            for (const std::string& seen : tableNames) {
-                if (detail::NamesEqual(seen, *row.name)) throw DamagedFile("table " + seen + " is defined twice");
+            if (!tableNames.insert(LowerCase(*row.name)).second) {
+                throw DamagedFile("table " + *row.name + " is defined twice");
             }
-            tableNames.push_back(*row.name);
-            shapes_.push_back(std::move(shape));
+            row.table = std::move(shape);
         }
     }
+
+    // Every table row has CREATE text and a shape (checked in ReadSchema), so
+    // every table is dumped with its rows.
+    static bool IsTable(const SchemaRow& row) { return row.type && *row.type == "table"; }
 
     // Root page of a schema row: 0 for none (views, triggers).
     std::uint32_t RootPageOf(const SchemaRow& row) const {
@@ -212,13 +222,6 @@ private:
         return key;
     }
 
-    const detail::TableShape& ShapeOf(const SchemaRow& row) const {
-        for (const detail::TableShape& shape : shapes_) {
-            if (detail::NamesEqual(shape.name, *row.name)) return shape;
-        }
-        throw DamagedFile("no CREATE TABLE text for table " + *row.name);  // not reached: every table has one
-    }
-
     void AppendValue(const Value& value) {
         if (!value) {
             out_ += "NULL";
@@ -230,7 +233,7 @@ private:
     }
 
     void DumpTableRows(const SchemaRow& row) {
-        const detail::TableShape& shape = ShapeOf(row);
+        const detail::TableShape& shape = *row.table;
         std::string prefix = "INSERT INTO ";
         detail::AppendTableName(prefix, *row.name);
         prefix += " VALUES(";
@@ -267,7 +270,6 @@ private:
     std::uint32_t firstFreeTrunk_ = 0;
     std::uint32_t freePageCount_ = 0;
     std::vector<SchemaRow> schema_;
-    std::vector<detail::TableShape> shapes_;
     std::string out_;
 };
 
@@ -322,8 +324,7 @@ DumpResult DumpOldFormatFile(const std::filesystem::path& path, const DumpOption
 }
 
 bool HasOldFormatHeader(std::string_view first53OrMoreBytes) {
-    return first53OrMoreBytes.substr(0, kOldFormatHeader.size()) == kOldFormatHeader &&
-           first53OrMoreBytes.size() >= kOldFormatHeader.size();
+    return first53OrMoreBytes.starts_with(kOldFormatHeader);
 }
 
 }  // namespace formet::legacy

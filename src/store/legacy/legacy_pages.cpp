@@ -1,7 +1,6 @@
 #include "store/legacy/legacy_pages.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 namespace formet::legacy::detail {
@@ -17,7 +16,7 @@ std::string PageText(std::uint32_t pgno) { return "page " + std::to_string(pgno)
 const char* UseName(PageUse use) {
     switch (use) {
         case PageUse::Unused: return "unused";
-        case PageUse::PageOne: return "page one";
+        case PageUse::PageOne: return "header";
         case PageUse::BTree: return "b-tree";
         case PageUse::Overflow: return "overflow";
         case PageUse::FreeTrunk: return "free-list trunk";
@@ -46,15 +45,22 @@ bool TakeBytes(std::array<bool, kPageSize>& taken, std::size_t offset, std::size
 
 }  // namespace
 
+namespace {
+
+std::uint32_t CountPages(std::size_t bytes) {
+    if (bytes % kPageSize != 0 || bytes / kPageSize > UINT32_MAX) {
+        throw DamagedFile("file size is not a whole number of pages");
+    }
+    return static_cast<std::uint32_t>(bytes / kPageSize);
+}
+
+}  // namespace
+
 PageFile::PageFile(std::string_view bytes, bool bigEndian)
     : bytes_(bytes),
       bigEndian_(bigEndian),
-      pageCount_(static_cast<std::uint32_t>(bytes.size() / kPageSize)),
-      use_(std::size_t{pageCount_} + 1, PageUse::Unused) {
-    if (bytes.size() % kPageSize != 0 || bytes.size() / kPageSize > UINT32_MAX) {
-        throw DamagedFile("file size is not a whole number of pages");
-    }
-}
+      pageCount_(CountPages(bytes.size())),
+      use_(std::size_t{pageCount_} + 1, PageUse::Unused) {}
 
 const unsigned char* PageFile::Page(std::uint32_t pgno) const {
     if (pgno == 0 || pgno > pageCount_) Fail(pgno, "page number out of range");

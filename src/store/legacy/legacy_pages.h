@@ -62,7 +62,6 @@ public:
     // Records that `pgno` belongs to a structure of kind `use`; throws when it
     // is out of range or already taken. `what` names the referrer in errors.
     void Claim(std::uint32_t pgno, PageUse use, const char* what);
-    PageUse UseOf(std::uint32_t pgno) const { return use_.at(pgno); }
 
     // Checks one b-tree page (cell and free-block lists, sizes, child links).
     PageInfo ParseTreePage(std::uint32_t pgno) const;

@@ -25,11 +25,26 @@ enum class TokKind { Word, Quoted, Bracketed, Number, LParen, RParen, Comma, Sem
 struct Token {
     TokKind kind;
     std::size_t begin;
-    std::size_t end;  // one past the last byte
+    std::size_t end;           // one past the last byte
+    std::string_view keyword;  // for a Word that is one of kKeywords: that entry
 };
+
+// The words the parser looks for, in upper case.
+constexpr std::string_view kKeywords[] = {
+    "AS",  "CHECK", "COLLATE", "CONSTRAINT", "CREATE", "DEFAULT", "DEFERRABLE", "FOREIGN", "KEY",
+    "NOT", "NULL",  "PRIMARY", "REFERENCES", "TABLE",  "TEMP",    "TEMPORARY",  "UNIQUE",
+};
+
+std::string_view KeywordOf(std::string_view word) {
+    for (std::string_view k : kKeywords) {
+        if (NamesEqual(word, k)) return k;
+    }
+    return {};
+}
 
 std::vector<Token> Tokenize(std::string_view sql) {
     std::vector<Token> tokens;
+    tokens.reserve(sql.size() / 4);
     const auto at = [&](std::size_t i) -> unsigned char { return i < sql.size() ? static_cast<unsigned char>(sql[i]) : 0; };
     std::size_t i = 0;
     while (i < sql.size()) {
@@ -56,12 +71,12 @@ std::vector<Token> Tokenize(std::string_view sql) {
                 }
                 ++i;
             }
-            tokens.push_back({TokKind::Quoted, start, i});
+            tokens.push_back({TokKind::Quoted, start, i, {}});
         } else if (c == '[') {
             const std::size_t close = sql.find(']', i + 1);
             if (close == std::string_view::npos) throw DamagedFile("unterminated [name] in CREATE statement");
             i = close + 1;
-            tokens.push_back({TokKind::Bracketed, start, i});
+            tokens.push_back({TokKind::Bracketed, start, i, {}});
         } else if (IsDigit(c)) {
             while (IsDigit(at(i))) ++i;
             if (at(i) == '.') {
@@ -73,10 +88,10 @@ std::vector<Token> Tokenize(std::string_view sql) {
                 i += 2;
                 while (IsDigit(at(i))) ++i;
             }
-            tokens.push_back({TokKind::Number, start, i});
+            tokens.push_back({TokKind::Number, start, i, {}});
         } else if (IsIdChar(c)) {
             while (IsIdChar(at(i))) ++i;
-            tokens.push_back({TokKind::Word, start, i});
+            tokens.push_back({TokKind::Word, start, i, KeywordOf(sql.substr(start, i - start))});
         } else {
             ++i;
             const TokKind kind = c == '('   ? TokKind::LParen
@@ -84,7 +99,7 @@ std::vector<Token> Tokenize(std::string_view sql) {
                                  : c == ',' ? TokKind::Comma
                                  : c == ';' ? TokKind::Semicolon
                                             : TokKind::Other;
-            tokens.push_back({kind, start, i});
+            tokens.push_back({kind, start, i, {}});
         }
     }
     return tokens;
@@ -166,8 +181,9 @@ private:
     std::string_view Text(std::size_t i) const {
         return sql_.substr(tokens_[i].begin, tokens_[i].end - tokens_[i].begin);
     }
+    // `word` must be one of kKeywords.
     bool IsWord(std::size_t i, std::string_view word) const {
-        return i < tokens_.size() && tokens_[i].kind == TokKind::Word && NamesEqual(Text(i), word);
+        return i < tokens_.size() && tokens_[i].kind == TokKind::Word && tokens_[i].keyword == word;
     }
     void ExpectWord(std::string_view word) {
         if (!IsWord(pos_, word)) throw DamagedFile("schema text is not a CREATE TABLE statement");

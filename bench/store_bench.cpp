@@ -1,0 +1,275 @@
+// Saving and loading a large company through the document, against the floor
+// of the same rows written and read with plain prepared statements.
+//   build/bin/store_bench [employees] [contractors]
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "store/company_database.h"
+#include "store/company_file_vfs.h"
+#include "store/global_doc.h"
+#include "store/schema.h"
+#include "store/settings_store.h"
+#include "store/ui_services.h"
+
+namespace {
+
+using namespace formet;
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+class SilentUi : public UiServices {
+ public:
+  std::string name;
+  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
+  bool AskYesNo(const std::string&) override { return true; }
+  Answer AskYesNoCancel(const std::string&) override { return Answer::Yes; }
+  std::optional<NewCompanyEntry> AskNewCompany() override { return NewCompanyEntry{name, ""}; }
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
+};
+
+EmployeeRecord MakeEmployee(int id) {
+  EmployeeRecord e;
+  e.EmployeeUniqueID = id;
+  e.SocialSecurityNumber = "412-55-" + std::to_string(1000 + id % 9000);
+  e.FirstName = "First" + std::to_string(id);
+  e.MiddleName = "Q";
+  e.LastName = "O'Last" + std::to_string(id);
+  e.Address1 = std::to_string(id) + " Main Street";
+  e.City = "Springfield";
+  e.State = "IL";
+  e.Zip = "62701-1234";
+  return e;
+}
+
+W2Record MakeW2(int id) {
+  W2Record w;
+  w.W2UniqueID = id;
+  w.EmployeeUniqueID = id;
+  w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = "48250.00";
+  w.FederalIncomeTaxWithdrawal = "5120.00";
+  w.SocialSecurityTaxWithheld = "2991.50";
+  w.MedicareTaxWithheld = "699.63";
+  w.Field12aCode = "D";
+  w.Field12aAmount = "2400.00";
+  w.State1 = "IL";
+  w.StateID1 = "4125-7980";
+  w.StateIncomTax1 = "1447.50";
+  w.RetirementPlan = 1;
+  return w;
+}
+
+ContractorRecord MakeContractor(int id) {
+  ContractorRecord c;
+  c.ContractorUniqueID = id;
+  c.IdentificationNumber = "36-" + std::to_string(1000000 + id);
+  c.NameLine1 = "Contractor " + std::to_string(id) + " LLC";
+  c.Address1 = std::to_string(id) + " Grand Ave";
+  c.City = "Springfield";
+  c.State = "IL";
+  c.Zip = "62702";
+  c.AccountNumber = "AC-" + std::to_string(id);
+  return c;
+}
+
+Form1099Record MakeForm1099(int id) {
+  Form1099Record f;
+  f.Form1099UniqueID = id;
+  f.ContractorUniqueID = id;
+  f.NonemployeeCompensation = "12500.00";
+  f.FederalIncomeTaxWithheld = "0.00";
+  f.PayerStateID1 = "4125-7980";
+  return f;
+}
+
+// The floor: the same rows with one prepared statement per table, values bound.
+template <class R>
+void BindRow(sqlite3_stmt* stmt, const R& r, int firstParam, std::initializer_list<std::pair<int, int>> fixed) {
+  int p = firstParam;
+  for (const auto& f : RecordFields<R>()) {
+    if (f.IsText()) {
+      const auto& s = r.*std::get<std::string R::*>(f.member);
+      sqlite3_bind_text(stmt, p++, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
+    } else {
+      sqlite3_bind_int(stmt, p++, r.*std::get<int32_t R::*>(f.member));
+    }
+  }
+  for (auto [param, value] : fixed) sqlite3_bind_int(stmt, param, value);
+}
+
+sqlite3_stmt* Prepare(sqlite3* db, const std::string& sql) {
+  sqlite3_stmt* s = nullptr;
+  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
+    std::fprintf(stderr, "prepare failed: %s\n", sqlite3_errmsg(db));
+    std::exit(1);
+  }
+  return s;
+}
+
+std::string Placeholders(int n) {
+  std::string s;
+  for (int i = 0; i < n; ++i) s += i ? ",?" : "?";
+  return s;
+}
+
+void Step(sqlite3_stmt* s) {
+  if (sqlite3_step(s) != SQLITE_DONE) std::exit(1);
+  sqlite3_reset(s);
+}
+
+double FloorInsert(const fs::path& path, int employees, int contractors) {
+  {
+    CompanyDatabase db;
+    db.Open(path);
+    db.CreateTables();
+  }
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, CompanyFileVfs());
+  const auto start = Clock::now();
+  sqlite3_exec(db, "BEGIN TRANSACTION;", nullptr, nullptr, nullptr);
+  // Employees: id, company id, 13 texts; the company id is bound last.
+  auto* emp = Prepare(db, "INSERT INTO Employees(EmployeeUniqueID,SocialSecurityNumber,FirstName,MiddleName,"
+                          "LastName,Address1,Address2,City,State,Zip,Suffix,ExtraText1,ExtraText2,ExtraText3,"
+                          "CompanyUniqueID) VALUES(" + Placeholders(15) + ")");
+  auto* w2 = Prepare(db, "INSERT INTO W2 VALUES(" + Placeholders(52) + ")");
+  auto* con = Prepare(db, "INSERT INTO Contractors(ContractorUniqueID,IdentificationNumber,FirstName,MiddleName,"
+                          "LastName,Address1,Address2,City,State,Zip,AccountNumber,GeneralInformation,SecondTIN,"
+                          "TypeOfTIN,NameLine1,NameLine2,ExtraText1,ExtraText2,ExtraText3,CompanyUniqueID) VALUES(" +
+                              Placeholders(20) + ")");
+  auto* f99 = Prepare(db, "INSERT INTO Form1099 VALUES(" + Placeholders(26) + ")");
+  for (int id = 1; id <= employees; ++id) {
+    const auto e = MakeEmployee(id);
+    BindRow(emp, e, 1, {{15, 1}});
+    Step(emp);
+    const auto w = MakeW2(id);
+    BindRow(w2, w, 1, {});
+    Step(w2);
+  }
+  for (int id = 1; id <= contractors; ++id) {
+    const auto c = MakeContractor(id);
+    BindRow(con, c, 1, {{20, 1}});
+    Step(con);
+    const auto f = MakeForm1099(id);
+    BindRow(f99, f, 1, {});
+    Step(f99);
+  }
+  for (auto* s : {emp, w2, con, f99}) sqlite3_finalize(s);
+  sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+  const double t = Seconds(start);
+  sqlite3_close(db);
+  return t;
+}
+
+double FloorRead(const fs::path& path, size_t& rows) {
+  sqlite3* db = nullptr;
+  sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, CompanyFileVfs());
+  const auto start = Clock::now();
+  rows = 0;
+  std::vector<std::string> values;
+  for (const char* table : {"Company", "Employees", "Contractors", "W2", "Form1099", "W3", "Form1096",
+                            "EFiling_1099_Transmitter", "EFiling_W2_Submitter"}) {
+    auto* s = Prepare(db, std::string("SELECT * FROM ") + table);
+    while (sqlite3_step(s) == SQLITE_ROW) {
+      const int n = sqlite3_column_count(s);
+      values.resize(static_cast<size_t>(n));
+      for (int i = 0; i < n; ++i) {
+        const auto* text = sqlite3_column_text(s, i);
+        values[static_cast<size_t>(i)].assign(text ? reinterpret_cast<const char*>(text) : "");
+      }
+      ++rows;
+    }
+    sqlite3_finalize(s);
+  }
+  const double t = Seconds(start);
+  sqlite3_close(db);
+  return t;
+}
+
+double TimeCompaction(size_t records) {
+  std::vector<PendingChange> journal;
+  journal.reserve(records * 3);
+  for (size_t i = 0; i < records; ++i) {
+    const auto id = static_cast<int32_t>(i + 1);
+    journal.push_back({ChangeKind::Employee, ChangeOp::Insert, id - 1, id});
+    journal.push_back({ChangeKind::Employee, ChangeOp::Update, id - 1, id});
+    if (i % 2) journal.push_back({ChangeKind::Employee, ChangeOp::Delete, id - 1, id});
+  }
+  const auto start = Clock::now();
+  CompactJournal(journal);
+  return Seconds(start);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int employees = argc > 1 ? std::atoi(argv[1]) : 100000;
+  const int contractors = argc > 2 ? std::atoi(argv[2]) : 50000;
+  const fs::path dir = fs::temp_directory_path() / "formet-bench";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+
+  SilentUi ui;
+  ui.name = "Big";
+  MemorySettingsStore settings;
+  double save = 0, load = 0;
+  size_t loaded = 0;
+  {
+    CGlobalDoc doc(ui, settings, dir);
+    doc.BeginSession();
+    if (!doc.NewCompany()) return 1;
+    auto& emp = doc.GetEmployees();
+    auto& w2 = doc.GetW2Forms();
+    auto& con = doc.GetContractors();
+    auto& f99 = doc.GetForms1099();
+    doc.SetModified(true);
+    for (int id = 1; id <= employees; ++id) {
+      emp.push_back(MakeEmployee(id));
+      doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, id - 1, id}, false);
+      w2.push_back(MakeW2(id));
+      doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, id - 1, id}, false);
+    }
+    for (int id = 1; id <= contractors; ++id) {
+      con.push_back(MakeContractor(id));
+      doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, id - 1, id}, false);
+      f99.push_back(MakeForm1099(id));
+      doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, id - 1, id}, false);
+    }
+    const auto start = Clock::now();
+    if (int rc = doc.SaveChanges()) {
+      std::fprintf(stderr, "save failed: %d\n", rc);
+      return 1;
+    }
+    save = Seconds(start);
+  }
+  {
+    CGlobalDoc doc(ui, settings, dir);
+    doc.BeginSession();
+    doc.SetCompany("Big");
+    const auto start = Clock::now();
+    if (!doc.OnNewDocument()) return 1;
+    load = Seconds(start);
+    loaded = doc.GetEmployees().size() + doc.GetW2Forms().size() + doc.GetContractors().size() +
+             doc.GetForms1099().size();
+  }
+  const double floorInsert = FloorInsert(dir / "Floor.qdt", employees, contractors);
+  size_t floorRows = 0;
+  const double floorRead = FloorRead(dir / "Floor.qdt", floorRows);
+
+  std::printf("rows: %d employees + %d W-2, %d contractors + %d 1099-MISC (loaded %zu)\n", employees, employees,
+              contractors, contractors, loaded);
+  std::printf("save through the journal : %7.3f s   insert floor: %7.3f s   ratio %.2f (target <= 3)\n", save,
+              floorInsert, save / floorInsert);
+  std::printf("load through the document: %7.3f s   read floor  : %7.3f s   ratio %.2f (target <= 2)\n", load,
+              floorRead, load / floorRead);
+  const double c1 = TimeCompaction(150000), c2 = TimeCompaction(300000), c4 = TimeCompaction(600000);
+  std::printf("journal compaction 150k/300k/600k records: %.3f / %.3f / %.3f s\n", c1, c2, c4);
+  fs::remove_all(dir);
+  return 0;
+}
