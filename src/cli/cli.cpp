@@ -3,7 +3,9 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/command_line_ui.h"
 #include "cli/json_dump.h"
+#include "cli/payee_commands.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
@@ -25,6 +27,26 @@ constexpr const char* kUsage =
     "  dump NAME     Load the company NAME as the desktop program does (files of\n"
     "                earlier releases are converted and upgraded) and print all\n"
     "                its records as one JSON object.\n"
+    "  add-employee NAME --ssn SSN --first FIRST --last LAST [--middle M]\n"
+    "               [--suffix S] [--address1 A] [--address2 A] [--city C]\n"
+    "               [--state ST] [--zip ZIP]\n"
+    "                Add an employee, with a blank W-2, to the company NAME, as\n"
+    "                the Employee dialog does: the social security number must\n"
+    "                be new to the company (###-##-####; the dashes may be left\n"
+    "                out), the first and last name are needed, the state is a\n"
+    "                two-letter entry of the State list and the zip code\n"
+    "                #####-####. Texts longer than their field are cut as the\n"
+    "                dialog cuts them.\n"
+    "  add-contractor NAME --tin TIN --name1 LINE [--name2 LINE] [--address1 A]\n"
+    "               [--address2 A] [--city C] [--state ST] [--zip ZIP]\n"
+    "               [--account NUMBER] [--second-tin]\n"
+    "                Add a contractor, with a blank 1099-MISC, to the company\n"
+    "                NAME, as the Contractor dialog does: the identification\n"
+    "                number (typed with its dashes) must be new to the company\n"
+    "                and the first name line is needed; --second-tin checks\n"
+    "                \"2nd TIN not.\".\n"
+    "                Both commands save at once and refuse the characters\n"
+    "                % ' * \" + ? > < : \\ in texts, as the dialogs do.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -36,26 +58,13 @@ constexpr const char* kUsage =
     "a character that code page lacks is refused. On failure the program's\n"
     "message is printed on standard error and the exit code is not zero.\n";
 
-// Answers the document's questions from the command line: messages are
-// collected and printed once the command knows whether it failed.
-class CommandLineUi : public UiServices {
- public:
-  std::optional<NewCompanyEntry> newCompany;
-  std::vector<std::string> messages;
+}  // namespace
 
-  void ShowMessage(const std::string& text) override { messages.push_back(text); }
-  bool AskYesNo(const std::string&) override { return false; }
-  Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
-  std::optional<NewCompanyEntry> AskNewCompany() override { return newCompany; }
-  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
+void CommandLineUi::Flush(std::ostream& to) {
+  for (const auto& m : messages) to << Win1252ToUtf8(m) << "\n";
+  messages.clear();
+}
 
-  void Flush(std::ostream& to) {
-    for (const auto& m : messages) to << Win1252ToUtf8(m) << "\n";
-    messages.clear();
-  }
-};
-
-// A text typed on the command line, in the code page of company files.
 std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err) {
   std::string bad;
   auto text = Utf8ToWin1252(utf8, &bad);
@@ -68,6 +77,8 @@ std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream
   }
   return text;
 }
+
+namespace {
 
 // The characters the New Company dialog refuses in a company name.
 constexpr std::string_view kRefusedInCompanyName = "%*\"+?><:\\/|";
@@ -161,6 +172,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     if (!name) return 1;
     return command == "new" ? New(doc, ui, *name, out, err) : Dump(doc, ui, *name, out, err);
   }
+  if (IsPayeeCommand(command)) return RunPayeeCommand(doc, ui, command, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
   return 2;
 }

@@ -1,0 +1,32 @@
+#pragma once
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "store/ui_services.h"
+
+namespace formet::cli {
+
+// Answers the document's questions from the command line: messages are
+// collected and printed once the command knows whether it failed.
+class CommandLineUi : public UiServices {
+ public:
+  std::optional<NewCompanyEntry> newCompany;
+  std::vector<std::string> messages;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskYesNo(const std::string&) override { return false; }
+  Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+  std::optional<NewCompanyEntry> AskNewCompany() override { return newCompany; }
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
+
+  // Prints the collected messages in UTF-8 and forgets them.
+  void Flush(std::ostream& to);
+};
+
+// A text typed on the command line (UTF-8), in the code page of company files;
+// nullopt, with the reason on `err`, when it has no such form.
+std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err);
+
+}  // namespace formet::cli

@@ -1,0 +1,224 @@
+#include "records/contractors.h"
+
+#include <array>
+#include <cassert>
+
+#include "forms/1099/form1099_list.h"
+#include "store/global_doc.h"
+#include "store/ui_services.h"
+
+namespace formet {
+namespace {
+
+using R = ContractorRecord;
+using F = FieldSpec<R>;
+
+constexpr size_t kNameLineLength = 40;  // a composed name line
+
+constexpr F Text(const char* label, const char* column, std::string R::*m, int kept) {
+  return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
+          .refused = kStandardExclusion, .capacity = kept};
+}
+
+#define COL(c) #c, &R::c
+
+const std::array<F, 10> kFields = {
+    Text("Contractor's identification number", COL(IdentificationNumber), 11),
+    Text("Contractor Name (Line One)", COL(NameLine1), 39),
+    Text("Contractor Name (Line Two)", COL(NameLine2), 39),
+    Text("Address1", COL(Address1), 30),
+    Text("Address2", COL(Address2), 30),
+    Text("City", COL(City), 20),
+    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = &R::State, .capacity = 2},
+    F{.label = "Zip code", .column = "Zip", .kind = FieldKind::Mask, .text = &R::Zip, .mask = "#####-####",
+      .capacity = 10},
+    Text("Account number (optional)", COL(AccountNumber), 12),
+    F{.label = "2nd TIN not.", .column = "SecondTIN", .kind = FieldKind::CheckBox, .number = &R::SecondTIN},
+};
+
+#undef COL
+
+constexpr std::array<ListColumn, 3> kColumns = {
+    {{"Name (Line One)", 194}, {"Name (Line Two)", 194}, {"Identification Number", 160}}};
+
+const std::string kDeleteQuestion = "Are you sure you want to delete this record?";
+
+}  // namespace
+
+// ---- names ----------------------------------------------------------------------------
+
+NameLines ComposeNameLines(const std::string& first, const std::string& middle, const std::string& last) {
+  std::string name = first;
+  if (middle != "@") name += " " + middle + " ";
+  name += last;
+  if (name.size() > kNameLineLength) return {name.substr(0, kNameLineLength), name.substr(kNameLineLength)};
+  return {name, {}};
+}
+
+NameLines ContractorNameLines(const ContractorRecord& record) {
+  if (!record.FirstName.empty()) return ComposeNameLines(record.FirstName, record.MiddleName, record.LastName);
+  return {record.NameLine1, record.NameLine2};
+}
+
+bool ConvertOlderNames(ContractorRecord& record) {
+  if (record.FirstName.empty()) return false;
+  const auto lines = ComposeNameLines(record.FirstName, record.MiddleName, record.LastName);
+  record.NameLine1 = CutToCapacity(lines.line1, static_cast<int>(kNameLineLength));
+  record.NameLine2 = CutToCapacity(lines.line2, static_cast<int>(kNameLineLength));
+  record.FirstName.clear();
+  record.MiddleName.clear();
+  record.LastName.clear();
+  return true;
+}
+
+// ---- the dialog -------------------------------------------------------------------------
+
+std::span<const FieldSpec<ContractorRecord>> ContractorFields() { return kFields; }
+
+size_t ContractorFieldIndex(std::string ContractorRecord::*member) {
+  const auto i = FieldIndex(ContractorFields(), member);
+  assert(i);
+  return i.value_or(0);
+}
+
+size_t ContractorFieldIndex(int32_t ContractorRecord::*member) {
+  const auto i = FieldIndex(ContractorFields(), member);
+  assert(i);
+  return i.value_or(0);
+}
+
+std::string ContractorDialogCaption(const ContractorRecord* stored) {
+  if (!stored) return "Contractor";
+  return "Contractor:   " + (stored->FirstName.empty() ? stored->NameLine1 : stored->FirstName);
+}
+
+PageValues EmptyContractorDialog() { return LoadContractorDialog(ContractorRecord{}); }
+
+PageValues LoadContractorDialog(const ContractorRecord& record) { return LoadValues(ContractorFields(), record, 0); }
+
+ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId) {
+  ContractorRecord record;
+  record.ContractorUniqueID = uniqueId;
+  StoreValues(ContractorFields(), values, record);
+  return record;
+}
+
+// ---- rules ------------------------------------------------------------------------------
+
+std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
+                                                const ContractorRecord& record) {
+  if (record.IdentificationNumber.empty()) return "Pease fill in the 'Contractor's identification number' Field";
+  for (const auto& c : contractors)
+    if (c.IdentificationNumber == record.IdentificationNumber)
+      return "Identification Number already assigned to an existing contractor";
+  if (record.NameLine1.empty()) return "Pease fill in the 'Contractor's Name (Line One)' Field";
+  return std::nullopt;
+}
+
+bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent) {
+  const auto problem = NewContractorProblem(doc.GetContractors(), record);
+  if (problem && !silent) ui.ShowMessage(*problem);
+  return !problem;
+}
+
+bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber) {
+  for (const auto& c : doc.GetContractors())
+    if (c.IdentificationNumber == identificationNumber) return true;
+  return false;
+}
+
+ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool saveNow,
+                           bool silent, bool refresh1099Page, const Form1099Record* formData,
+                           Form1099ListObserver* formPage) {
+  if (!CheckNewContractor(doc, ui, record, silent)) return {Outcome::Refused};
+  auto& list = doc.GetContractors();
+  ContractorRecord added = record;
+  added.ContractorUniqueID = NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
+  list.push_back(added);
+  doc.SetModified(true);
+  ChangeResult result{Outcome::Done, 0, added.ContractorUniqueID};
+  result.saveCode = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert,
+                                          static_cast<int32_t>(list.size() - 1), added.ContractorUniqueID},
+                                         saveNow);
+  const int formCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage);
+  if (result.saveCode == 0) result.saveCode = formCode;
+  return result;
+}
+
+bool SameContractorFields(const ContractorRecord& a, const ContractorRecord& b) {
+  return a.IdentificationNumber == b.IdentificationNumber && a.FirstName == b.FirstName &&
+         a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.NameLine1 == b.NameLine1 &&
+         a.NameLine2 == b.NameLine2 && a.Address1 == b.Address1 && a.Address2 == b.Address2 && a.City == b.City &&
+         a.State == b.State && a.Zip == b.Zip && a.AccountNumber == b.AccountNumber && a.SecondTIN == b.SecondTIN;
+}
+
+// ---- page operations ----------------------------------------------------------------------
+
+ChangeResult NewContractor(CGlobalDoc& doc, UiServices& ui, const PageValues& values, Form1099ListObserver* formPage) {
+  const auto result = AddContractor(doc, ui, ReadContractorDialog(values), true, false, true, nullptr, formPage);
+  doc.RefreshAllViews();
+  return result;
+}
+
+std::optional<ContractorDialogStart> BeginModifyContractor(CGlobalDoc& doc, int position) {
+  auto& list = doc.GetContractors();
+  if (position < 0 || static_cast<size_t>(position) >= list.size()) return std::nullopt;
+  auto& stored = list[static_cast<size_t>(position)];
+  ContractorDialogStart start;
+  start.caption = ContractorDialogCaption(&stored);
+  ConvertOlderNames(stored);
+  start.values = LoadContractorDialog(stored);
+  return start;
+}
+
+ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRecord& edited) {
+  auto& list = doc.GetContractors();
+  if (position < 0 || static_cast<size_t>(position) >= list.size()) return {Outcome::Declined};
+  auto& stored = list[static_cast<size_t>(position)];
+  const int32_t id = stored.ContractorUniqueID;
+  // The dialog's fields in a new record that keeps only the unique id.
+  ContractorRecord replacement;
+  replacement.ContractorUniqueID = id;
+  for (const auto& f : ContractorFields()) {
+    if (f.text) replacement.*f.text = edited.*f.text;
+    if (f.number) replacement.*f.number = edited.*f.number;
+  }
+  if (SameContractorFields(stored, replacement)) return {Outcome::Unchanged, 0, id};
+  stored = std::move(replacement);
+  doc.RefreshAllViews();
+  doc.SetModified(true);
+  const int code = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Update, position, id}, true);
+  return {Outcome::Done, code, id};
+}
+
+ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
+                              Form1099ListObserver* formPage) {
+  if (!ui.AskYesNo(kDeleteQuestion)) return {Outcome::Declined};
+  auto& list = doc.GetContractors();
+  if (!position || *position < 0 || static_cast<size_t>(*position) >= list.size()) return {Outcome::Declined};
+  const int32_t id = list[static_cast<size_t>(*position)].ContractorUniqueID;
+  list.erase(list.begin() + *position);
+  doc.SetModified(true);
+  ChangeResult result{Outcome::Done, 0, id};
+  result.saveCode = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Delete, *position, id}, true);
+  const int formCode = OnContractorDeleted(doc, id, formPage);
+  if (result.saveCode == 0) result.saveCode = formCode;
+  doc.RefreshAllViews();
+  return result;
+}
+
+std::span<const ListColumn> ContractorListColumns() { return kColumns; }
+
+std::vector<ListRow> ContractorListRows(const std::vector<ContractorRecord>& contractors) {
+  std::vector<ListRow> rows;
+  rows.reserve(contractors.size());
+  for (size_t i = 0; i < contractors.size(); ++i) {
+    const auto& c = contractors[i];
+    auto names = ContractorNameLines(c);
+    rows.push_back({static_cast<int>(i), c.ContractorUniqueID,
+                    {std::move(names.line1), std::move(names.line2), c.IdentificationNumber}});
+  }
+  return rows;
+}
+
+}  // namespace formet

@@ -1,0 +1,168 @@
+#include "records/employees.h"
+
+#include <array>
+#include <cassert>
+
+#include "forms/w2/w2_list.h"
+#include "store/global_doc.h"
+#include "store/ui_services.h"
+
+namespace formet {
+namespace {
+
+using R = EmployeeRecord;
+using F = FieldSpec<R>;
+
+constexpr F Text(const char* label, const char* column, std::string R::*m, int kept) {
+  return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
+          .refused = kStandardExclusion, .capacity = kept};
+}
+constexpr F Mask(const char* label, const char* column, std::string R::*m, std::string_view mask, int kept) {
+  return {.label = label, .column = column, .kind = FieldKind::Mask, .text = m, .mask = mask, .capacity = kept};
+}
+
+#define COL(c) #c, &R::c
+
+const std::array<F, 10> kFields = {
+    Mask("Employee's social security number", COL(SocialSecurityNumber), "###-##-####", 11),
+    Text("Employee's first name and initial", COL(FirstName), 20),
+    Text("Employee's first name and initial", COL(MiddleName), 2),
+    Text("Last name", COL(LastName), 20),
+    Text("Suffix", COL(Suffix), 3),
+    Text("Address1", COL(Address1), 30),
+    Text("Address2", COL(Address2), 30),
+    Text("City", COL(City), 20),
+    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = &R::State, .capacity = 2},
+    Mask("Zip code", COL(Zip), "#####-####", 10),
+};
+
+#undef COL
+
+constexpr std::array<ListColumn, 4> kColumns = {
+    {{"First Name", 194}, {"Middle Name", 100}, {"Last Name", 194}, {"Social Security Number", 160}}};
+
+const std::string kDeleteQuestion = "Are you sure you want to delete this record?";
+
+}  // namespace
+
+std::span<const FieldSpec<EmployeeRecord>> EmployeeFields() { return kFields; }
+
+size_t EmployeeFieldIndex(std::string EmployeeRecord::*member) {
+  const auto i = FieldIndex(EmployeeFields(), member);
+  assert(i);
+  return i.value_or(0);
+}
+
+std::string EmployeeDialogCaption(const EmployeeRecord* stored) {
+  return stored ? "Employee:   " + stored->FirstName : "Employee";
+}
+
+PageValues EmptyEmployeeDialog() { return LoadEmployeeDialog(EmployeeRecord{}); }
+
+PageValues LoadEmployeeDialog(const EmployeeRecord& record) { return LoadValues(EmployeeFields(), record, 0); }
+
+EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId) {
+  EmployeeRecord record;
+  record.EmployeeUniqueID = uniqueId;
+  StoreValues(EmployeeFields(), values, record);
+  return record;
+}
+
+std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
+                                              const EmployeeRecord& record) {
+  if (record.SocialSecurityNumber.empty()) return "Please fill in the 'Employee's social security number' Field";
+  for (const auto& e : employees)
+    if (e.SocialSecurityNumber == record.SocialSecurityNumber)
+      return "Social Security Number already assigned to an existing employee";
+  if (record.FirstName.empty()) return "Please fill in the 'Employee's Name(first)' Field";
+  if (record.LastName.empty()) return "Please fill in the 'Employee's Name(last)' Field";
+  return std::nullopt;
+}
+
+bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent) {
+  const auto problem = NewEmployeeProblem(doc.GetEmployees(), record);
+  if (problem && !silent) ui.ShowMessage(*problem);
+  return !problem;
+}
+
+bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber) {
+  for (const auto& e : doc.GetEmployees())
+    if (e.SocialSecurityNumber == socialSecurityNumber) return true;
+  return false;
+}
+
+ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool saveNow, bool silent,
+                         bool refreshW2Page, const W2Record* w2Data, W2ListObserver* w2Page) {
+  if (!CheckNewEmployee(doc, ui, record, silent)) return {Outcome::Refused};
+  auto& list = doc.GetEmployees();
+  EmployeeRecord added = record;
+  added.EmployeeUniqueID = NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
+  list.push_back(added);
+  doc.SetModified(true);
+  ChangeResult result{Outcome::Done, 0, added.EmployeeUniqueID};
+  result.saveCode = doc.AddPendingChange(
+      {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, saveNow);
+  const int w2Code =
+      OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data, w2Page);
+  if (result.saveCode == 0) result.saveCode = w2Code;
+  return result;
+}
+
+bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b) {
+  return a.SocialSecurityNumber == b.SocialSecurityNumber && a.FirstName == b.FirstName &&
+         a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.Suffix == b.Suffix &&
+         a.Address1 == b.Address1 && a.Address2 == b.Address2 && a.City == b.City && a.State == b.State &&
+         a.Zip == b.Zip;
+}
+
+ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& values, W2ListObserver* w2Page) {
+  const auto result = AddEmployee(doc, ui, ReadEmployeeDialog(values), true, false, true, nullptr, w2Page);
+  doc.RefreshAllViews();
+  return result;
+}
+
+ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited) {
+  auto& list = doc.GetEmployees();
+  if (position < 0 || static_cast<size_t>(position) >= list.size()) return {Outcome::Declined};
+  auto& stored = list[static_cast<size_t>(position)];
+  const int32_t id = stored.EmployeeUniqueID;
+  if (SameEmployeeFields(stored, edited)) return {Outcome::Unchanged, 0, id};
+  // The dialog's fields in a new record that keeps only the unique id.
+  EmployeeRecord replacement;
+  replacement.EmployeeUniqueID = id;
+  for (const auto& f : EmployeeFields()) replacement.*f.text = edited.*f.text;
+  stored = std::move(replacement);
+  doc.RefreshAllViews();
+  doc.SetModified(true);
+  const int code = doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Update, position, id}, true);
+  return {Outcome::Done, code, id};
+}
+
+ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position, W2ListObserver* w2Page) {
+  if (!ui.AskYesNo(kDeleteQuestion)) return {Outcome::Declined};
+  auto& list = doc.GetEmployees();
+  if (!position || *position < 0 || static_cast<size_t>(*position) >= list.size()) return {Outcome::Declined};
+  const int32_t id = list[static_cast<size_t>(*position)].EmployeeUniqueID;
+  list.erase(list.begin() + *position);
+  doc.SetModified(true);
+  ChangeResult result{Outcome::Done, 0, id};
+  result.saveCode = doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Delete, *position, id}, true);
+  const int w2Code = OnEmployeeListChanged(doc, EmployeeListOp::Deleted, id, true, nullptr, w2Page);
+  if (result.saveCode == 0) result.saveCode = w2Code;
+  doc.RefreshAllViews();
+  return result;
+}
+
+std::span<const ListColumn> EmployeeListColumns() { return kColumns; }
+
+std::vector<ListRow> EmployeeListRows(const std::vector<EmployeeRecord>& employees) {
+  std::vector<ListRow> rows;
+  rows.reserve(employees.size());
+  for (size_t i = 0; i < employees.size(); ++i) {
+    const auto& e = employees[i];
+    rows.push_back({static_cast<int>(i), e.EmployeeUniqueID, {e.FirstName, e.MiddleName, e.LastName, e.SocialSecurityNumber}});
+  }
+  return rows;
+}
+
+}  // namespace formet

@@ -1,0 +1,85 @@
+#pragma once
+// Employees: the payees of W-2 forms. The open company's employee list is the
+// master; the "Employee" dialog edits one employee, and every change is
+// written to the company file at once. Each employee owns one W-2, created
+// and deleted with it.
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "records/change_result.h"
+#include "records/field_table.h"
+#include "records/payee_list.h"
+#include "store/records.h"
+
+namespace formet {
+
+class CGlobalDoc;
+class UiServices;
+class W2ListObserver;
+
+// ---- the "Employee" dialog ----------------------------------------------------
+
+// The dialog's fields in order: social security number, first name, middle
+// initial, last name, suffix, address lines, city, state, zip.
+std::span<const FieldSpec<EmployeeRecord>> EmployeeFields();
+size_t EmployeeFieldIndex(std::string EmployeeRecord::*member);
+
+// "Employee" for a new employee; "Employee:   " and the first name for `stored`.
+std::string EmployeeDialogCaption(const EmployeeRecord* stored);
+// The fields of a new employee: all empty, State on its empty first entry.
+PageValues EmptyEmployeeDialog();
+// The fields of a stored employee; a state not in the table shows the empty
+// first entry (and is read back as empty).
+PageValues LoadEmployeeDialog(const EmployeeRecord& record);
+// A fresh record from the fields, each cut to what the record keeps, with the
+// given unique id. Fields the dialog does not show are empty.
+EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId = 0);
+
+// ---- rules offered to other parts -----------------------------------------------
+
+// The message of the first check a new employee fails, in order: no social
+// security number, a number some employee has already (compared as stored),
+// no first name, no last name. Nullopt when it passes.
+std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
+                                              const EmployeeRecord& record);
+// The checks above; unless `silent`, a failure is shown in a message box.
+bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent);
+// True when an employee of the open company has exactly this number.
+bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber);
+
+// Adds an employee after CheckNewEmployee: the next EmployeeUniqueID, appended
+// and journaled with `saveNow`, then its W-2 (a copy of `w2Data`, or blank),
+// journaled with save-now equal to `refreshW2Page`.
+// The dialog: saveNow, not silent, refreshW2Page, no W-2 data.
+// The W-2 import: not saveNow, silent, not refreshW2Page, the imported W-2.
+ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool saveNow, bool silent,
+                         bool refreshW2Page, const W2Record* w2Data = nullptr, W2ListObserver* w2Page = nullptr);
+
+// True when the ten fields the dialog edits are equal.
+bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b);
+
+// ---- page operations ------------------------------------------------------------
+
+// "New Employee", OK: adds the employee the fields describe as the dialog does,
+// then refreshes every page. A failed check has shown its message; the dialog
+// closes either way.
+ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& values, W2ListObserver* w2Page = nullptr);
+// "Modify Employee", OK: the employee at `position` takes the ten dialog fields
+// of `edited` (and nothing else: the new record keeps only its unique id).
+// When all ten are equal nothing happens; otherwise the record is replaced,
+// every page refreshed and the update written at once. No check is made.
+ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited);
+// "Delete Employee": asks first (even with no row selected); on Yes with a
+// selected row, removes the employee and its W-2, each written at once, and
+// refreshes every page.
+ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
+                            W2ListObserver* w2Page = nullptr);
+
+// The list: "First Name", "Middle Name", "Last Name", "Social Security Number".
+std::span<const ListColumn> EmployeeListColumns();
+// One row per employee in document order.
+std::vector<ListRow> EmployeeListRows(const std::vector<EmployeeRecord>& employees);
+
+}  // namespace formet

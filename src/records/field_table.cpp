@@ -1,0 +1,70 @@
+#include "records/field_table.h"
+
+#include <array>
+
+#include "app/maskedit/masked_edit_rules.h"
+
+namespace formet {
+namespace {
+
+constexpr std::array<std::string_view, 7> kKindsOfPayer = {"941",         "CT-1",                "Military", "Hshld. emp.",
+                                                          "943",         "Medicare govt. emp.", "944"};
+
+std::string Digits(std::string_view text) {
+  std::string digits;
+  for (char c : text)
+    if (maskedit::IsDigit(c)) digits += c;
+  return digits;
+}
+
+std::string Quoted(char c) { return std::string("\"") + c + "\""; }
+
+}  // namespace
+
+std::span<const std::string_view> KindOfPayerList() { return kKindsOfPayer; }
+
+std::string CutToCapacity(std::string_view text, int capacity) {
+  if (capacity > 0 && text.size() > static_cast<size_t>(capacity)) text = text.substr(0, static_cast<size_t>(capacity));
+  return std::string(text);
+}
+
+std::optional<std::string> FieldInputProblem(const EditRule& rule, std::string_view text) {
+  switch (rule.kind) {
+    case FieldKind::Text:
+      for (char c : text)
+        if (rule.refused.find(c) != std::string_view::npos) return "cannot contain the character " + Quoted(c);
+      return std::nullopt;
+    case FieldKind::Mask: {
+      // Digits go on the mask's '#' places; the only other characters allowed
+      // are the mask's own literals, and every digit must find its place.
+      for (char c : text)
+        if (!maskedit::IsDigit(c) && (c == '#' || rule.mask.find(c) == std::string_view::npos))
+          return "does not fit the pattern " + std::string(rule.mask) + " (the character " + Quoted(c) + ")";
+      const std::string valid = maskedit::MaskRule(std::string(rule.mask)).GetValidText(std::string(text));
+      if (Digits(valid) != Digits(text)) return "does not fit the pattern " + std::string(rule.mask);
+      return std::nullopt;
+    }
+    case FieldKind::Amount: {
+      const std::string valid =
+          maskedit::NumericRule(rule.wholeDigits, rule.decimals).GetValidText(std::string(text));
+      if (valid != text) return "is not an amount of at most " + std::to_string(rule.wholeDigits) +
+                                " whole digits and " + std::to_string(rule.decimals) + " decimals";
+      return std::nullopt;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+std::string FieldInputText(const EditRule& rule, std::string_view text) {
+  std::string kept(text);
+  switch (rule.kind) {
+    case FieldKind::Text: kept = CutToCapacity(kept, rule.maxLength); break;
+    case FieldKind::Mask: kept = maskedit::MaskRule(std::string(rule.mask)).GetValidText(kept); break;
+    case FieldKind::Amount: kept = maskedit::NumericRule(rule.wholeDigits, rule.decimals).GetValidText(kept); break;
+    default: break;
+  }
+  return CutToCapacity(kept, rule.capacity);
+}
+
+}  // namespace formet
