@@ -1,0 +1,51 @@
+#pragma once
+// The main window's page table and the commands of its menus.
+
+namespace formet {
+
+// The pages of the page area, in the order the navigation bar's items name
+// them; the W-4 page is created and never shown.
+enum class Page { Welcome, Company, Employees, Contractors, W2, W3, Form1099, Form1096, W4 };
+
+// Navigation items 0..6: "Company Info", "Employees", "Contractors",
+// "W2 Forms", "W3 Form", "1099 Forms", "1096 Form".
+inline constexpr int kNavigationItems = 7;
+
+// Which page a request for a navigation item shows. The first request for
+// item 0 shows the welcome page, every later one the company page.
+class PageRequests {
+ public:
+  Page PageFor(int item);
+  // The form pages refresh from the document after they are shown.
+  static bool RefreshesOnShow(Page page);
+
+ private:
+  int companyInfoRequests_ = 0;
+};
+
+// Command identifiers of the menus.
+namespace command {
+inline constexpr int kNewCompany = 32778;
+inline constexpr int kOpenCompany = 32779;
+inline constexpr int kSaveCompany = 32780;
+inline constexpr int kDeleteCompany = 32789;
+inline constexpr int kExit = 57665;
+inline constexpr int kImportClients = 32794;
+inline constexpr int kPassword = 32793;
+inline constexpr int kImportW2 = 32799;
+inline constexpr int kImport1099 = 32801;
+inline constexpr int kHelp = 32782;
+inline constexpr int kWeb = 32783;
+inline constexpr int kAbout = 32784;
+inline constexpr int kAppAbout = 57664;
+inline constexpr int kOrderW2 = 32808;
+inline constexpr int kOrder1099 = 32809;
+}  // namespace command
+
+inline constexpr const char* kVendorSite = "https://www.quorvane.example";
+inline constexpr const char* kOrderW2Path = "/W2%20LASER%20PACKAGED%20SETS.htm";
+inline constexpr const char* kOrder1099Path = "/1099%20MISC%20LASER%20PACKAGED%20SETS.htm";
+inline constexpr const char* kHelpFile = "formet2007.chm";
+inline constexpr const char* kVersionText = "4.0.11";
+
+}  // namespace formet

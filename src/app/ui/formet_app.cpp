@@ -1,0 +1,56 @@
+#include "app/ui/formet_app.h"
+
+#include <QTimer>
+
+#include "app/ui/main_frame.h"
+#include "app/ui/password_dialogs.h"
+#include "app/ui/splash_wnd.h"
+
+namespace formet {
+
+FormetApp::FormetApp(SettingsStore& settings, std::filesystem::path dataFolder, PasswordPrompt* prompt)
+    : settings_(settings), passwords_(settings), prompt_(prompt) {
+  if (!prompt_) {
+    ownPrompt_ = std::make_unique<DialogPasswordPrompt>();
+    prompt_ = ownPrompt_.get();
+  }
+  doc_ = std::make_unique<CGlobalDoc>(ui_, settings_, std::move(dataFolder));
+}
+
+FormetApp::~FormetApp() {
+  if (splash_) splash_->close();
+  frame_.reset();
+}
+
+bool FormetApp::Start() {
+  frame_ = std::make_unique<CMainFrame>(*doc_, passwords_);
+  ui_.SetFrame(frame_.get());
+  if (!doc_->OnNewDocument()) {
+    frame_.reset();
+    return false;
+  }
+  frame_->showMaximized();
+  doc_->SetWindowTitle();
+  doc_->RefreshAllViews();
+  frame_->UpdateCommands();
+
+  splash_ = new CSplashWnd(frame_.get());
+  connect(splash_, &CSplashWnd::finished, this, [this] {
+    // Continue once the splash is gone, from the event loop.
+    QTimer::singleShot(0, this, &FormetApp::AfterSplash);
+  });
+  splash_->ShowCentred();
+  return true;
+}
+
+void FormetApp::AfterSplash() {
+  if (!prompt_->AskPassword(passwords_, frame_.get())) {
+    emit refused();
+    QTimer::singleShot(0, frame_.get(), &QWidget::close);
+    return;
+  }
+  frame_->ShowNavigationItem(0);
+  emit ready();
+}
+
+}  // namespace formet

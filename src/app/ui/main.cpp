@@ -1,0 +1,48 @@
+// formet: the desktop program.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QTimer>
+
+#include "app/ui/art/program_art.h"
+#include "app/ui/formet_app.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/qt_settings_store.h"
+#include "store/data_folder.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Formet (2007)");
+  QApplication::setOrganizationName("Quorvane");
+  QApplication::setApplicationVersion("4.0.11");
+  QApplication::setWindowIcon(formet::art::ProgramIcon());
+
+  QCommandLineParser parser;
+  parser.setApplicationDescription("Formet (2007): W-2, W-3, 1099-MISC and 1096 forms for tax year 2007.");
+  parser.addHelpOption();
+  parser.addVersionOption();
+  QCommandLineOption dataDir("data-dir", "The folder that holds the company files.", "DIR");
+  QCommandLineOption screenshot("screenshot", "Save a picture of the main window once started, then quit.", "PNG");
+  parser.addOption(dataDir);
+  parser.addOption(screenshot);
+  parser.process(app);
+
+  std::optional<std::string> folder;
+  if (parser.isSet(dataDir)) folder = parser.value(dataDir).toStdString();
+  formet::QtSettingsStore settings;
+  formet::FormetApp formet(settings, formet::ResolveDataFolder(folder));
+  if (!formet.Start()) return 1;
+
+  if (parser.isSet(screenshot)) {
+    const QString file = parser.value(screenshot);
+    QObject::connect(&formet, &formet::FormetApp::ready, [&formet, file] {
+      formet.Frame()->showNormal();
+      formet.Frame()->resize(1024, 680);
+      QTimer::singleShot(700, [&formet, file] {
+        formet.Frame()->grab().save(file);
+        QApplication::quit();
+      });
+    });
+  }
+  QObject::connect(&formet, &formet::FormetApp::refused, &app, &QApplication::quit, Qt::QueuedConnection);
+  return app.exec();
+}

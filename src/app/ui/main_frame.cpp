@@ -1,0 +1,206 @@
+#include "app/ui/main_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "app/password.h"
+#include "app/ui/art/program_art.h"
+#include "app/ui/navbar/gfx_out_bar_ctrl.h"
+#include "app/ui/navbar/program_nav_bar.h"
+#include "app/ui/pages.h"
+#include "app/ui/password_dialogs.h"
+#include "store/data_folder.h"
+#include "store/global_doc.h"
+
+namespace formet {
+
+CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, QWidget* parent)
+    : QMainWindow(parent), doc_(doc), passwords_(passwords) {
+  setWindowIcon(art::ProgramIcon());
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
+  splitter_ = new QSplitter(Qt::Horizontal, this);
+  splitter_->setChildrenCollapsible(false);
+  bar_ = CreateProgramNavBar(splitter_);
+  bar_->setMinimumWidth(90);
+  stack_ = new QStackedWidget(splitter_);
+  for (int i = 0; i < 9; ++i) {
+    auto* page = CreatePage(static_cast<Page>(i), doc_, stack_);
+    pages_[static_cast<size_t>(i)] = page;
+    stack_->addWidget(page);
+    doc_.AddView(page);
+  }
+  stack_->setCurrentWidget(pages_[0]);
+  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(1, 1);
+  setCentralWidget(splitter_);
+  connect(bar_, &CGfxOutBarCtrl::itemClicked, this, &CMainFrame::ShowNavigationItem);
+  BuildMenus();
+}
+
+CMainFrame::~CMainFrame() {
+  for (auto* page : pages_) doc_.RemoveView(page);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!sized_) {
+    // The navigation bar takes a seventh of the width, the pages the rest.
+    sized_ = true;
+    const int width = std::max(splitter_->width(), kMinimumWidth);
+    splitter_->setSizes({std::max(width / 7, 110), width - std::max(width / 7, 110)});
+  }
+}
+
+void CMainFrame::ShowNavigationItem(int item) {
+  if (item < 0 || item >= kNavigationItems) return;
+  ShowPage(requests_.PageFor(item));
+}
+
+void CMainFrame::ShowPage(Page page) {
+  if (page == Page::W4) return;  // created, never shown
+  current_ = page;
+  auto* widget = pages_[static_cast<size_t>(page)];
+  stack_->setCurrentWidget(widget);
+  if (PageRequests::RefreshesOnShow(page)) widget->OnShown();
+}
+
+QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id, const QKeySequence& shortcut,
+                                std::function<void()> handler) {
+  auto* action = menu->addAction(text);
+  action->setData(id);
+  if (!shortcut.isEmpty()) action->setShortcut(shortcut);
+  connect(action, &QAction::triggered, this, [handler] { handler(); });
+  actions_[id] = action;
+  return action;
+}
+
+QAction* CMainFrame::Action(int commandId) const {
+  const auto it = actions_.find(commandId);
+  return it == actions_.end() ? nullptr : it->second;
+}
+
+void CMainFrame::BuildMenus() {
+  using namespace command;
+  const QString site = QString::fromLatin1(kVendorSite);
+  auto* company = menuBar()->addMenu(tr("&Company"));
+  AddCommand(company, tr("&New..."), kNewCompany, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewCompany(); });
+  AddCommand(company, tr("&Open ..."), kOpenCompany, QKeySequence(Qt::CTRL | Qt::Key_O),
+             [this] { doc_.OpenCompany(); });
+  AddCommand(company, tr("&Save "), kSaveCompany, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { OnSave(); });
+  AddCommand(company, tr("&Delete "), kDeleteCompany, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { OnDelete(); });
+  company->addSeparator();
+  AddCommand(company, tr("&Exit"), kExit, {}, [this] { close(); });
+
+  auto* tools = menuBar()->addMenu(tr("&Tools"));
+  AddCommand(tools, tr("&Import Clients From Tax Year 2006"), kImportClients, {},
+             [this] { RunImport(command::kImportClients); });
+  auto* options = tools->addMenu(tr("&Options"));
+  AddCommand(options, tr("&Password"), kPassword, {}, [this] { OnChangePassword(); });
+
+  auto* import = menuBar()->addMenu(tr("&Import Data"));
+  AddCommand(import, tr("&W2 Forms"), kImportW2, {}, [this] { RunImport(command::kImportW2); });
+  AddCommand(import, tr("&1099-Misc Forms"), kImport1099, {}, [this] { RunImport(command::kImport1099); });
+
+  auto* help = menuBar()->addMenu(tr("&Help"));
+  AddCommand(help, tr("Formet &Help"), kHelp, {}, [this] {
+    OpenUrl(QUrl::fromLocalFile(QString::fromStdString((ProgramFolder() / kHelpFile).string())).toString());
+  });
+  AddCommand(help, tr("Formet on the &Web"), kWeb, {}, [this, site] { OpenUrl(site); });
+  help->addSeparator();
+  AddCommand(help, tr("&About Formet"), kAbout, {}, [this] { OnAbout(); });
+
+  auto* order = menuBar()->addMenu(tr("&Order Forms and Supplies"));
+  AddCommand(order, tr("Order &W2 Forms and Envelopes"), kOrderW2, {},
+             [this, site] { OpenUrl(site + QString::fromLatin1(kOrderW2Path)); });
+  AddCommand(order, tr("Order &1099 Forms and Envelopes"), kOrder1099, {},
+             [this, site] { OpenUrl(site + QString::fromLatin1(kOrder1099Path)); });
+
+  for (auto* menu : {company, tools, import}) connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
+  UpdateCommands();
+}
+
+void CMainFrame::UpdateCommands() {
+  using namespace command;
+  Action(kSaveCompany)->setEnabled(doc_.IsModified());
+  Action(kDeleteCompany)->setEnabled(doc_.CanDeleteCompany());
+  for (int id : {kImportClients, kImportW2, kImport1099}) Action(id)->setEnabled(importHandlers_.count(id) != 0);
+}
+
+void CMainFrame::RunImport(int commandId) {
+  const auto it = importHandlers_.find(commandId);
+  if (it != importHandlers_.end() && it->second) it->second();
+}
+
+void CMainFrame::SetImportHandler(int commandId, std::function<void()> handler) {
+  importHandlers_[commandId] = std::move(handler);
+  UpdateCommands();
+}
+
+void CMainFrame::OnSave() {
+  // Shortcuts reach here even while the menu shows the command disabled.
+  if (!doc_.IsModified()) return;
+  if (int rc = doc_.SaveChanges()) {
+    doc_.RefreshAllViews();
+    QMessageBox::warning(this, tr("Formet (2007)"),
+                         tr("Formet failed to save the changes.\n\nEngine Error Code: %1").arg(rc));
+  }
+  UpdateCommands();
+}
+
+void CMainFrame::OnDelete() {
+  if (!doc_.CanDeleteCompany()) return;
+  doc_.DeleteCompany();
+  UpdateCommands();
+}
+
+void CMainFrame::OnChangePassword() {
+  CChangepassword dialog(passwords_, this);
+  dialog.exec();
+}
+
+void CMainFrame::OnAbout() {
+  QDialog about(this);
+  about.setWindowTitle(tr("Formet (2007)..."));
+  auto* picture = new QLabel(&about);
+  picture->setPixmap(art::AboutPicture());
+  auto* version = new QLabel(tr("Formet Version") + "  " + QString::fromLatin1(kVersionText), &about);
+  auto* link = new QLabel(QString("<a href='%1'>%1</a>").arg(QString::fromLatin1(kVendorSite)), &about);
+  link->setOpenExternalLinks(true);
+  auto* text = new QVBoxLayout;
+  text->addWidget(version);
+  text->addWidget(link);
+  text->addStretch(1);
+  auto* top = new QHBoxLayout;
+  top->addWidget(picture, 0, Qt::AlignTop);
+  top->addSpacing(12);
+  top->addLayout(text, 1);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
+  connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
+  auto* layout = new QVBoxLayout(&about);
+  layout->addLayout(top);
+  layout->addWidget(buttons);
+  about.exec();
+}
+
+void CMainFrame::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!doc_.SaveModified()) {
+    event->ignore();
+    return;
+  }
+  doc_.OnCloseDocument();
+  event->accept();
+}
+
+}  // namespace formet

@@ -1,0 +1,73 @@
+#pragma once
+// CMainFrame: the main window. A navigation bar beside the page area, the
+// menus of the company commands, and the page switching.
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <map>
+
+#include "app/frame_rules.h"
+
+class QAction;
+class QStackedWidget;
+class QSplitter;
+
+namespace formet {
+
+class CGfxOutBarCtrl;
+class CGlobalDoc;
+class CPage;
+class PasswordStore;
+
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kMinimumWidth = 632;
+  static constexpr int kMinimumHeight = 400;
+
+  CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, QWidget* parent = nullptr);
+  ~CMainFrame() override;
+
+  // A navigation item (0..6) was requested.
+  void ShowNavigationItem(int item);
+  void ShowPage(Page page);
+  Page CurrentPage() const { return current_; }
+  CPage* PageWidget(Page page) const { return pages_[static_cast<size_t>(page)]; }
+  CGfxOutBarCtrl* NavigationBar() const { return bar_; }
+  QAction* Action(int commandId) const;
+  // Brings the enabled state of the commands up to date (as the menus do
+  // when they open).
+  void UpdateCommands();
+
+  // Handlers of commands whose subsystems are built apart.
+  void SetImportHandler(int commandId, std::function<void()> handler);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void BuildMenus();
+  QAction* AddCommand(QMenu* menu, const QString& text, int id, const QKeySequence& shortcut,
+                      std::function<void()> handler);
+  void RunImport(int commandId);
+  void OnSave();
+  void OnDelete();
+  void OnChangePassword();
+  void OnAbout();
+  void OpenUrl(const QString& url);
+
+  CGlobalDoc& doc_;
+  PasswordStore& passwords_;
+  PageRequests requests_;
+  QSplitter* splitter_;
+  CGfxOutBarCtrl* bar_;
+  QStackedWidget* stack_;
+  std::array<CPage*, 9> pages_{};
+  Page current_ = Page::Welcome;
+  std::map<int, QAction*> actions_;
+  std::map<int, std::function<void()>> importHandlers_;
+  bool sized_ = false;
+};
+
+}  // namespace formet

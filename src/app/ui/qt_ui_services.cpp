@@ -1,0 +1,65 @@
+#include "app/ui/qt_ui_services.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/ui/main_frame.h"
+#include "app/ui/qt_text.h"
+#include "records/ui/company_dialogs.h"
+
+namespace formet {
+
+namespace {
+const QString kCaption = QStringLiteral("Formet (2007)");
+}
+
+void QtUiServices::SetFrame(CMainFrame* frame) { frame_ = frame; }
+
+QWidget* QtUiServices::Parent() const {
+  return frame_ && frame_->isVisible() ? static_cast<QWidget*>(frame_) : nullptr;
+}
+
+void QtUiServices::ShowMessage(const std::string& text) {
+  QMessageBox::warning(Parent(), kCaption, ToQt(text));
+}
+
+bool QtUiServices::AskYesNo(const std::string& question) {
+  return QMessageBox::question(Parent(), kCaption, ToQt(question), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+Answer QtUiServices::AskYesNoCancel(const std::string& question) {
+  switch (QMessageBox::question(Parent(), kCaption, ToQt(question),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+  }
+}
+
+std::optional<NewCompanyEntry> QtUiServices::AskNewCompany() {
+  CNewCompanyDlg dialog(*this, Parent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return NewCompanyEntry{dialog.EmployerName(), dialog.LegalName()};
+}
+
+std::optional<std::string> QtUiServices::ChooseCompany(const std::vector<std::string>& names) {
+  CSelectCompanyDlg dialog(names, Parent());
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const auto chosen = dialog.Chosen();
+  if (!chosen || *chosen >= names.size()) return std::nullopt;
+  return names[*chosen];
+}
+
+void QtUiServices::SetMainWindowTitle(const std::string& title) {
+  if (frame_) frame_->setWindowTitle(ToQt(title));
+}
+
+void QtUiServices::ShowCompanyPage() {
+  if (frame_) frame_->ShowPage(Page::Company);
+}
+
+void QtUiServices::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtUiServices::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace formet

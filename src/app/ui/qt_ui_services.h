@@ -1,0 +1,31 @@
+#pragma once
+// The document's questions and messages answered with the desktop's dialogs.
+#include <QPointer>
+#include <QWidget>
+
+#include "store/ui_services.h"
+
+namespace formet {
+
+class CMainFrame;
+
+class QtUiServices : public UiServices {
+ public:
+  void SetFrame(CMainFrame* frame);
+
+  void ShowMessage(const std::string& text) override;
+  bool AskYesNo(const std::string& question) override;
+  Answer AskYesNoCancel(const std::string& question) override;
+  std::optional<NewCompanyEntry> AskNewCompany() override;
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) override;
+  void SetMainWindowTitle(const std::string& title) override;
+  void ShowCompanyPage() override;
+  void BeginWaitCursor() override;
+  void EndWaitCursor() override;
+
+ private:
+  QWidget* Parent() const;
+  QPointer<CMainFrame> frame_;
+};
+
+}  // namespace formet

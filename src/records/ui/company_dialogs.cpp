@@ -1,0 +1,77 @@
+#include "records/ui/company_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QVBoxLayout>
+
+#include "app/ui/masked_edit.h"
+#include "app/ui/qt_text.h"
+
+namespace formet {
+
+CNewCompanyDlg::CNewCompanyDlg(UiServices& ui, QWidget* parent) : QDialog(parent), ui_(ui) {
+  setWindowTitle(tr("New Company"));
+  employer_ = new CMaskedEdit(this);
+  legal_ = new CMaskedEdit(this);
+  for (auto* field : {employer_, legal_}) {
+    field->SetTextRule(50, std::string(kFileNameExclusion));
+    field->setMinimumWidth(280);
+  }
+  auto* form = new QFormLayout;
+  form->addRow(tr("Employer Name"), employer_);
+  form->addRow(tr("Legal Name"), legal_);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &CNewCompanyDlg::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &CNewCompanyDlg::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(buttons);
+
+  // The legal name follows the employer name until the user edits it.
+  connect(employer_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    if (const auto legal = rules_.OnEmployerNameChanged(FromQt(text))) legal_->SetText(*legal);
+  });
+  connect(legal_, &QLineEdit::textEdited, this, [this] { rules_.OnLegalNameEdited(); });
+}
+
+std::string CNewCompanyDlg::EmployerName() const { return employer_->Text(); }
+std::string CNewCompanyDlg::LegalName() const { return legal_->Text(); }
+
+void CNewCompanyDlg::accept() {
+  if (!rules_.OnOk(ui_, employer_->Text())) {
+    employer_->setFocus();
+    return;
+  }
+  QDialog::accept();
+}
+
+CSelectCompanyDlg::CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(tr("Select a Company "));
+  list_ = new QListWidget(this);
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (size_t i = 0; i < names.size(); ++i) {
+    auto* item = new QListWidgetItem(ToQt(names[i]), list_);
+    item->setData(Qt::UserRole, static_cast<qulonglong>(i));
+  }
+  list_->sortItems();
+  if (list_->count() > 0) list_->setCurrentRow(0);
+  connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(list_);
+  layout->addWidget(buttons);
+  resize(340, 300);
+}
+
+std::optional<size_t> CSelectCompanyDlg::Chosen() const {
+  const auto* item = list_->currentItem();
+  if (!item) return std::nullopt;
+  return static_cast<size_t>(item->data(Qt::UserRole).toULongLong());
+}
+
+}  // namespace formet

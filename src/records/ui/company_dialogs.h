@@ -1,0 +1,48 @@
+#pragma once
+// The two small dialogs of company file management: "New Company" and
+// "Select a Company ".
+#include <QDialog>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/company_setup.h"
+
+class QListWidget;
+
+namespace formet {
+
+class CMaskedEdit;
+
+class CNewCompanyDlg : public QDialog {
+  Q_OBJECT
+ public:
+  explicit CNewCompanyDlg(UiServices& ui, QWidget* parent = nullptr);
+  std::string EmployerName() const;
+  std::string LegalName() const;
+  CMaskedEdit* EmployerField() const { return employer_; }
+  CMaskedEdit* LegalField() const { return legal_; }
+
+ public slots:
+  void accept() override;
+
+ private:
+  UiServices& ui_;
+  NewCompanyDialogRules rules_;
+  CMaskedEdit* employer_;
+  CMaskedEdit* legal_;
+};
+
+class CSelectCompanyDlg : public QDialog {
+  Q_OBJECT
+ public:
+  CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent = nullptr);
+  // The position of the chosen name in the list handed in.
+  std::optional<size_t> Chosen() const;
+  QListWidget* List() const { return list_; }
+
+ private:
+  QListWidget* list_;
+};
+
+}  // namespace formet

@@ -1,0 +1,69 @@
+#pragma once
+// Answers the modal dialogs and message boxes a test provokes: each one that
+// opens is recorded and closed with the next scripted button (or Escape).
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace formet::test {
+
+class ModalAnswers {
+ public:
+  // Each step acts on the modal widget that opened (fill fields, click OK...).
+  using Step = std::function<void(QWidget*)>;
+
+  ModalAnswers() {
+    timer_.setInterval(20);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+    timer_.start();
+  }
+  void Then(Step step) { steps_.push_back(std::move(step)); }
+  // A message box answered with the given button.
+  void ThenButton(QMessageBox::StandardButton button) {
+    Then([button](QWidget* w) {
+      if (auto* box = qobject_cast<QMessageBox*>(w)) box->button(button)->click();
+    });
+  }
+
+  std::vector<QString> texts;  // message box texts, or dialog titles
+  size_t Pending() const { return steps_.size(); }
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == last_) return;
+    last_ = modal;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) texts.push_back(box->text());
+    else texts.push_back(modal->windowTitle());
+    // The step runs from its own event, so that a modal window it opens in
+    // turn is answered by this poll (a timer does not fire inside its own
+    // callback).
+    Step step;
+    if (!steps_.empty()) {
+      step = std::move(steps_.front());
+      steps_.pop_front();
+    }
+    QPointer<QWidget> target(modal);
+    QTimer::singleShot(0, [this, step, target] {
+      if (target) {
+        if (step) step(target);
+        else if (auto* dialog = qobject_cast<QDialog*>(target.data())) dialog->reject();
+        else target->close();
+      }
+      last_ = nullptr;
+    });
+  }
+
+  QTimer timer_;
+  std::deque<Step> steps_;
+  QWidget* last_ = nullptr;
+};
+
+}  // namespace formet::test
