@@ -1,5 +1,8 @@
 #include "store/conversion.h"
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
 #include <cstring>
 #include <fstream>
 #include <system_error>
@@ -59,6 +62,28 @@ int RunUpgradeSteps(CompanyDatabase& db, int version) {
   return 0;
 }
 
+// The converted file must hold every table and column of the first schema
+// version (the current schema less the columns added since); the dump of a
+// damaged file can be valid SQL and still be no company, and must not take
+// the company file's place.
+bool HasFirstVersionSchema(CompanyDatabase& db) {
+  for (const auto& table : CompanyTables()) {
+    const std::string_view name = table.name;
+    if (name == "EFiling_1099_Transmitter" || name == "EFiling_W2_Submitter") continue;  // added in version 2
+    std::vector<std::string> present;
+    if (db.Execute("PRAGMA table_info(" + std::string(name) + ")",
+                   [&](int columns, char** v) { if (columns > 1 && v[1]) present.emplace_back(v[1]); }) != 0)
+      return false;
+    for (const auto& column : table.columns) {
+      const bool added = std::any_of(std::begin(kVersion3Columns), std::end(kVersion3Columns), [&](const AddedColumn& a) {
+        return name == a.table && std::string_view(column.name) == a.column;
+      });
+      if (!added && std::find(present.begin(), present.end(), column.name) == present.end()) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 bool IsOldFormatFile(const fs::path& path) {
@@ -77,10 +102,16 @@ bool ConvertOldFormat(const fs::path& path, std::string& errorText) {
   // Step one: the old database as SQL text, every value quoted so each
   // stored text (zip codes, amounts) keeps its exact bytes.
   const auto dump = legacy::DumpOldFormatFile(path);
+  if (!dump.ok) {
+    errorText = "Conversion Step One Failed.";
+    return false;
+  }
   {
     std::ofstream out(dumpFile, std::ios::binary | std::ios::trunc);
-    if (dump.ok && out) out.write(dump.sql.data(), static_cast<std::streamsize>(dump.sql.size()));
-    if (!dump.ok || !out.good()) {
+    if (out) out.write(dump.sql.data(), static_cast<std::streamsize>(dump.sql.size()));
+    if (!out.good()) {
+      out.close();
+      fs::remove(dumpFile, ec);
       errorText = "Conversion Step One Failed.";
       return false;
     }
@@ -95,10 +126,11 @@ bool ConvertOldFormat(const fs::path& path, std::string& errorText) {
     std::ifstream in(dumpFile, std::ios::binary);
     text.assign(std::istreambuf_iterator<char>(in), {});
     if (!in.good() && !in.eof()) text.clear();
-    if (text.empty() || db.Open(converted) != 0 || db.Execute(text) != 0) {
+    if (text.empty() || db.Open(converted) != 0 || db.Execute(text) != 0 || !HasFirstVersionSchema(db)) {
       db.Execute("ROLLBACK;");
       db.Close();
       fs::remove(converted, ec);
+      fs::remove(dumpFile, ec);
       errorText = "Conversion Step Two Failed.";
       return false;
     }

@@ -1,6 +1,7 @@
 #include "store/global_doc.h"
 
 #include <algorithm>
+#include <cstring>
 #include <fcntl.h>
 #include <stdio.h>
 
@@ -112,6 +113,7 @@ void CGlobalDoc::RemoveView(DocumentView* view) { std::erase(views_, view); }
 
 bool CGlobalDoc::ListCompanies(bool withoutExtension) {
   companyNames_.clear();
+  RecoverInterruptedConversions();
   std::error_code ec;
   fs::directory_iterator it(dataFolder_, ec);
   if (ec) return false;
@@ -127,6 +129,21 @@ bool CGlobalDoc::ListCompanies(bool withoutExtension) {
   }
   std::sort(companyNames_.begin(), companyNames_.end());
   return !companyNames_.empty();
+}
+
+void CGlobalDoc::RecoverInterruptedConversions() const {
+  const std::string suffix = std::string(kCompanyFileExtension) + kSetAsideFileSuffix;
+  std::error_code ec;
+  std::vector<fs::path> waiting;
+  for (const auto& entry : fs::directory_iterator(dataFolder_, ec)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+      waiting.push_back(entry.path());
+  }
+  for (const auto& file : waiting) {
+    const std::string full = file.string();
+    RecoverInterruptedConversion(full.substr(0, full.size() - std::strlen(kSetAsideFileSuffix)));
+  }
 }
 
 std::optional<fs::path> CGlobalDoc::FindCompanyFile(const std::string& name) const {
@@ -162,7 +179,7 @@ bool CGlobalDoc::OnNewDocument() {
   if (firstLoad_) {
     std::string name = settings_.ReadTextOr(LastActiveCompanyKey(), "Value", kSampleCompany);
     BeginSession();
-    RecoverInterruptedConversion(CompanyFilePath(name));
+    RecoverInterruptedConversions();
     if (!CompanyFileExists(name)) {
       name = kSampleCompany;
       if (!CompanyFileExists(name)) {

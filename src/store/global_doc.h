@@ -143,6 +143,8 @@ class CGlobalDoc {
   // The existing file of a company, matched without regard to case.
   std::optional<std::filesystem::path> FindCompanyFile(const std::string& name) const;
   bool AskToSave();  // false when the user cancelled
+  // Puts back old files whose conversion stopped between its two renames.
+  void RecoverInterruptedConversions() const;
 
   UiServices& ui_;
   SettingsStore& settings_;
