@@ -21,15 +21,15 @@ std::string FormatSql(std::string_view format, std::span<const SqlArg> args) {
       out += c;
       continue;
     }
-    const char spec = format[++i];
-    if (spec == '%') {
+    const char kind = format[++i];
+    if (kind == '%') {
       out += '%';
       continue;
     }
     if (next == args.end()) throw std::logic_error("FormatSql: too few arguments");
-    if (spec == 'd' && std::holds_alternative<int32_t>(*next)) {
+    if (kind == 'd' && std::holds_alternative<int32_t>(*next)) {
       out += std::to_string(std::get<int32_t>(*next));
-    } else if (spec == 's' && std::holds_alternative<std::string_view>(*next)) {
+    } else if (kind == 's' && std::holds_alternative<std::string_view>(*next)) {
       AppendSqlText(out, std::get<std::string_view>(*next));
     } else {
       throw std::logic_error("FormatSql: placeholder and argument differ");

@@ -6,6 +6,7 @@
 
 #include <sstream>
 
+#include "cli_runner.h"
 #include "test_support.h"
 
 namespace formet {
@@ -14,17 +15,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::TempDir;
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result Cli(const fs::path& dataDir, std::vector<std::string> args) {
-  args.insert(args.begin(), {"--data-dir", dataDir.string()});
-  std::ostringstream out, err;
-  const int code = cli::Run(args, out, err);
-  return {code, out.str(), err.str()};
-}
+using Result = test::CliResult;
+inline Result Cli(const fs::path& dataDir, std::vector<std::string> args) { return test::RunCli(dataDir, std::move(args)); }
 
 TEST(Cli, NewListDump) {
   TempDir dir;
