@@ -23,7 +23,7 @@ FormetApp::~FormetApp() {
 }
 
 bool FormetApp::Start() {
-  frame_ = std::make_unique<CMainFrame>(*doc_, passwords_);
+  frame_ = std::make_unique<CMainFrame>(*doc_, passwords_, ui_);
   ui_.SetFrame(frame_.get());
   if (!doc_->OnNewDocument()) {
     frame_.reset();

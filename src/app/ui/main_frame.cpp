@@ -24,7 +24,7 @@
 
 namespace formet {
 
-CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, QWidget* parent)
+CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui, QWidget* parent)
     : QMainWindow(parent), doc_(doc), passwords_(passwords) {
   setWindowIcon(art::ProgramIcon());
   setMinimumSize(kMinimumWidth, kMinimumHeight);
@@ -34,7 +34,7 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, QWidget* paren
   bar_->setMinimumWidth(90);
   stack_ = new QStackedWidget(splitter_);
   for (int i = 0; i < 9; ++i) {
-    auto* page = CreatePage(static_cast<Page>(i), doc_, stack_);
+    auto* page = CreatePage(static_cast<Page>(i), doc_, ui, stack_);
     pages_[static_cast<size_t>(i)] = page;
     stack_->addWidget(page);
     doc_.AddView(page);

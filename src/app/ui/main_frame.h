@@ -18,6 +18,7 @@ class CGfxOutBarCtrl;
 class CGlobalDoc;
 class CPage;
 class PasswordStore;
+class UiServices;
 
 class CMainFrame : public QMainWindow {
   Q_OBJECT
@@ -25,7 +26,7 @@ class CMainFrame : public QMainWindow {
   static constexpr int kMinimumWidth = 632;
   static constexpr int kMinimumHeight = 400;
 
-  CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, QWidget* parent = nullptr);
+  CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
   // A navigation item (0..6) was requested.

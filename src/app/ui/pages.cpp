@@ -6,6 +6,9 @@
 #include <QVBoxLayout>
 
 #include "app/ui/art/program_art.h"
+#include "records/ui/company_page.h"
+#include "records/ui/contractor_page.h"
+#include "records/ui/employee_page.h"
 
 namespace formet {
 
@@ -62,13 +65,13 @@ CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, pa
   layout->addStretch(1);
 }
 
-CPage* CreatePage(Page page, CGlobalDoc& doc, QWidget* parent) {
+CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent) {
   const QString soon;  // pages whose content comes with their subsystem show their title
   switch (page) {
     case Page::Welcome: return new CWelcomeScreen(doc, parent);
-    case Page::Company: return new CTitledPage(doc, QObject::tr("Company Setup"), soon, parent);
-    case Page::Employees: return new CTitledPage(doc, QObject::tr("Employees"), soon, parent);
-    case Page::Contractors: return new CTitledPage(doc, QObject::tr("Contractors"), soon, parent);
+    case Page::Company: return new CCompanyView(doc, ui, parent);
+    case Page::Employees: return new CEmployeeView(doc, ui, parent);
+    case Page::Contractors: return new CContractorView(doc, ui, parent);
     case Page::W2: return new CTitledPage(doc, QObject::tr("W2 Forms"), soon, parent);
     case Page::W3: return new CTitledPage(doc, QObject::tr("W3 Form"), soon, parent);
     case Page::Form1099: return new CTitledPage(doc, QObject::tr("1099 Forms"), soon, parent);

@@ -7,6 +7,8 @@
 
 namespace formet {
 
+class UiServices;
+
 // A page: shown one at a time in the page area; it takes the document's
 // records on every refresh.
 class CPage : public QWidget, public DocumentView {
@@ -36,6 +38,6 @@ class CWelcomeScreen : public CPage {
 };
 
 // Creates the page of each Page value.
-CPage* CreatePage(Page page, CGlobalDoc& doc, QWidget* parent);
+CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent);
 
 }  // namespace formet

@@ -1,0 +1,197 @@
+#include "records/ui/company_page.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "records/company_setup.h"
+#include "store/ui_services.h"
+
+namespace formet {
+namespace {
+
+// How a tab arranges its fields: titled sections of rows, one field a row
+// (the field named by kJoinsRow sits on the row of the field before it).
+struct Section {
+  const char* title;
+  std::vector<const char*> columns;
+};
+
+const std::vector<Section> kTabSections[] = {
+    // General Information
+    {{"Employer", {"EmployerName", "Address1", "Address2", "City", "State", "Zip"}},
+     {"Identification numbers", {"EmployerIdentificationNumber", "StateID", "SocialSecurityNumber"}}},
+    // W3 Information
+    {{"Transmittal", {"FormW3ControlNumber", "FormW3EstablishmentNumber", "FormW3OtherEIN", "FormW3RadioKindOfPayer"}},
+     {"Sick pay",
+      {"FormW3CheckThirdPartySickPay", "FormW3ThirdPartySickPay", "FormW3IncomeTaxWithHeld"}},
+     {"Contact", {"FormW3ContactName", "FormW3Email", "FormW3Telephone", "FormW3Fax"}}},
+    // 1096 Information
+    {{"Contact", {"Form1096ContactName", "Form1096Telephone", "Form1096Email", "Form1096Fax"}},
+     {"Filer", {"Form1096FilerName", "Form1096CheckIsThisYourFinalReturn"}}},
+};
+
+// The zip code follows the state on its row.
+const char* const kJoinsRow = "Zip";
+
+std::optional<size_t> FieldOfColumn(const char* column) {
+  const auto fields = CompanyFields();
+  for (size_t i = 0; i < fields.size(); ++i)
+    if (std::strcmp(fields[i].column, column) == 0) return i;
+  return std::nullopt;
+}
+
+QLabel* SectionTitle(const QString& text, QWidget* parent) {
+  auto* title = new QLabel(text, parent);
+  QFont f = title->font();
+  f.setBold(true);
+  title->setFont(f);
+  title->setStyleSheet(QStringLiteral("color: #1f3b5c; border-bottom: 1px solid #c9d3de; padding-bottom: 3px;"));
+  return title;
+}
+
+}  // namespace
+
+CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
+  const auto captions = CompanyTabCaptions();
+  std::vector<QWidget*> tabs;
+  for (const char* caption : captions) {
+    auto* tab = new QWidget(this);
+    tabs.push_back(tab);
+    addTab(tab, tr(caption));
+  }
+  // The controls in the order of the field table, on their tabs.
+  const auto fields = CompanyFields();
+  for (const auto& field : fields) controls_.Add(field, tabs[static_cast<size_t>(field.tab)]);
+
+  // One label column width for all tabs, so the fields line up from tab to tab.
+  int labelWidth = 0;
+  for (const auto& field : fields) {
+    if (field.kind == FieldKind::CheckBox) continue;
+    QLabel* probe = FieldControls::Label(field.label, this);
+    labelWidth = std::max(labelWidth, probe->sizeHint().width());
+    delete probe;
+  }
+
+  std::vector<bool> placed(fields.size(), false);
+  for (size_t t = 0; t < tabs.size(); ++t) {
+    QWidget* tab = tabs[t];
+    auto* grid = new QGridLayout(tab);
+    grid->setContentsMargins(22, 18, 22, 18);
+    grid->setHorizontalSpacing(16);
+    grid->setVerticalSpacing(7);
+    grid->setColumnMinimumWidth(0, 12);
+    grid->setColumnMinimumWidth(1, labelWidth);
+    int row = 0;
+    auto addSectionTitle = [&](const QString& text) {
+      if (row > 0) grid->setRowMinimumHeight(row++, 10);
+      grid->addWidget(SectionTitle(text, tab), row++, 0, 1, 3);
+    };
+    auto place = [&](size_t i) {
+      const auto& field = fields[i];
+      QWidget* control = controls_.At(i);
+      placed[i] = true;
+      if (field.kind == FieldKind::CheckBox || *field.label == '\0') {
+        grid->addWidget(control, row++, 2, Qt::AlignLeft);
+        return;
+      }
+      QLabel* label = FieldControls::Label(field.label, tab);
+      label->setBuddy(control);
+      grid->addWidget(label, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
+      // A field that shares the next field's row (State with its zip code).
+      const bool sharesRow = i + 1 < fields.size() && std::strcmp(fields[i + 1].column, kJoinsRow) == 0 &&
+                             fields[i + 1].tab == field.tab;
+      if (!sharesRow) {
+        grid->addWidget(control, row++, 2, Qt::AlignLeft);
+        return;
+      }
+      auto* line = new QHBoxLayout;
+      line->setSpacing(10);
+      line->addWidget(control);
+      line->addSpacing(14);
+      QLabel* nextLabel = FieldControls::Label(fields[i + 1].label, tab);
+      nextLabel->setBuddy(controls_.At(i + 1));
+      line->addWidget(nextLabel);
+      line->addWidget(controls_.At(i + 1));
+      line->addStretch(1);
+      placed[i + 1] = true;
+      grid->addLayout(line, row++, 2);
+    };
+    for (const auto& section : kTabSections[t]) {
+      addSectionTitle(tr(section.title));
+      for (const char* column : section.columns) {
+        const auto i = FieldOfColumn(column);
+        if (i && !placed[*i] && static_cast<size_t>(fields[*i].tab) == t) place(*i);
+      }
+    }
+    // Any field of this tab the arrangement does not name still gets a row.
+    for (size_t i = 0; i < fields.size(); ++i)
+      if (!placed[i] && static_cast<size_t>(fields[i].tab) == t) place(i);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(row, 1);
+  }
+}
+
+CCompanyView::CCompanyView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : CPage(doc, parent), ui_(ui) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(28, 24, 28, 24);
+  layout->setSpacing(14);
+  layout->addWidget(PageHeading(tr("Company Setup"), this));
+
+  sheet_ = new CPropSheetCompany(this);
+  sheet_->setMaximumWidth(760);
+  sheet_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+
+  update_ = new QPushButton(tr("Update"), this);
+  reset_ = new QPushButton(tr("Reset"), this);
+  clear_ = new QPushButton(tr("Clear"), this);
+  update_->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->setSpacing(8);
+  buttons->addStretch(1);
+  for (auto* button : {update_, reset_, clear_}) {
+    button->setMinimumWidth(96);
+    buttons->addWidget(button);
+  }
+
+  // The sheet and its buttons keep together at the top left, however wide
+  // the page is.
+  auto* column = new QVBoxLayout;
+  column->setSpacing(10);
+  column->addWidget(sheet_);
+  column->addLayout(buttons);
+  auto* block = new QWidget(this);
+  block->setLayout(column);
+  column->setContentsMargins(0, 0, 0, 0);
+  block->setMaximumWidth(760);
+  layout->addWidget(block, 0, Qt::AlignLeft);
+  layout->addStretch(1);
+
+  connect(update_, &QPushButton::clicked, this, &CCompanyView::OnUpdate);
+  connect(reset_, &QPushButton::clicked, this, &CCompanyView::OnReset);
+  connect(clear_, &QPushButton::clicked, this, &CCompanyView::OnClear);
+}
+
+void CCompanyView::OnDocumentRefresh() { sheet_->SetValues(LoadCompanyPages(doc_.GetCompany())); }
+
+void CCompanyView::OnUpdate() {
+  const ChangeResult result = UpdateCompany(doc_, ui_, sheet_->Values());
+  if (result.Done() && result.saveCode != 0) ui_.ShowMessage(SaveFailureMessage(result.saveCode));
+}
+
+void CCompanyView::OnReset() {
+  PageValues values = sheet_->Values();
+  if (ResetCompany(doc_, ui_, values)) sheet_->SetValues(values);
+}
+
+void CCompanyView::OnClear() {
+  PageValues values = sheet_->Values();
+  if (ClearCompany(doc_, ui_, values)) sheet_->SetValues(values);
+}
+
+}  // namespace formet

@@ -1,0 +1,110 @@
+#pragma once
+// What the employees page and the contractors page share: a heading, three
+// buttons (new, modify, delete) above a list of every payee, the list's
+// header-click order, and the dialog that edits one payee.
+#include <QDialog>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "app/ui/pages.h"
+#include "records/change_result.h"
+#include "records/field_table.h"
+#include "records/payee_list.h"
+#include "records/ui/field_controls.h"
+
+class QPushButton;
+class QTreeWidget;
+class QVBoxLayout;
+
+namespace formet {
+
+class UiServices;
+
+// The list order of the platform's locale (the user's language, or US
+// English when none is set), case-sensitive.
+TextCompare LocaleTextCompare();
+
+class CPayeePage : public CPage {
+  Q_OBJECT
+ public:
+  // Rebuilds the list from the document, in the document's order.
+  void OnDocumentRefresh() override;
+
+  QTreeWidget* List() const { return list_; }
+  QPushButton* NewButton() const { return new_; }
+  QPushButton* ModifyButton() const { return modify_; }
+  QPushButton* DeleteButton() const { return delete_; }
+  // The position in the document's list of the selected row's payee.
+  std::optional<int> SelectedPosition() const;
+  // The rows in the order shown.
+  const std::vector<ListRow>& Rows() const { return rows_; }
+
+ protected:
+  struct Captions {
+    QString title, newButton, modifyButton, deleteButton;
+  };
+  CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, std::span<const ListColumn> columns,
+             QWidget* parent);
+
+  virtual std::vector<ListRow> MakeRows() = 0;
+  virtual void OnNew() = 0;
+  // Only called with a row selected.
+  virtual void OnModify(int position) = 0;
+  virtual void OnDelete(std::optional<int> position) = 0;
+
+  // Tells the user when a change could not be written at once.
+  void Report(const ChangeResult& result);
+
+  UiServices& ui_;
+
+ private:
+  void OnColumnClick(int column);
+  void Fill();
+
+  QTreeWidget* list_;
+  QPushButton* new_;
+  QPushButton* modify_;
+  QPushButton* delete_;
+  std::vector<ListRow> rows_;
+  ListSorter sorter_;
+};
+
+// The dialog of one payee: the controls of a field table, laid out in rows
+// of labelled groups (a group's label is its first field's), OK and Cancel.
+class CPayeeDlg : public QDialog {
+  Q_OBJECT
+ public:
+  // A row of the layout: groups of columns that share one label.
+  using Layout = std::vector<std::vector<std::vector<const char*>>>;
+
+  PageValues Values() const { return controls_.Values(); }
+  // The control of the field at `index` of the dialog's field table.
+  QWidget* Field(size_t index) const { return controls_.At(index); }
+
+ protected:
+  CPayeeDlg(const std::string& caption, QWidget* parent);
+
+  template <class R>
+  void Build(std::span<const FieldSpec<R>> fields, const Layout& layout, const PageValues& values) {
+    for (const auto& field : fields) controls_.Add(field, this);
+    std::vector<const char*> columns, labels;
+    std::vector<bool> checkBoxes;
+    for (const auto& field : fields) {
+      columns.push_back(field.column);
+      labels.push_back(field.label);
+      checkBoxes.push_back(field.kind == FieldKind::CheckBox);
+    }
+    Arrange(columns, labels, checkBoxes, layout);
+    controls_.SetValues(values);
+  }
+
+ private:
+  void Arrange(const std::vector<const char*>& columns, const std::vector<const char*>& labels,
+               const std::vector<bool>& checkBoxes, const Layout& layout);
+
+  FieldControls controls_;
+};
+
+}  // namespace formet

@@ -1,0 +1,477 @@
+// The company, employees and contractors pages as the user works them:
+// typing into the fields, the buttons, the dialogs, the list's header.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "app/password.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/masked_edit.h"
+#include "app/ui/qt_ui_services.h"
+#include "appui/qt_app.h"
+#include "desktop/modal_answers.h"
+#include "records/company_setup.h"
+#include "records/contractors.h"
+#include "records/employees.h"
+#include "records/records_fixture.h"
+#include "records/ui/company_page.h"
+#include "records/ui/contractor_page.h"
+#include "records/ui/employee_page.h"
+
+QT_BEGIN_NAMESPACE
+// Failures show texts, not bytes.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace formet {
+namespace {
+
+const std::string kDeleteQuestion = "Are you sure you want to delete this record?";
+
+template <class W>
+W* Child(QWidget* parent, const char* column) {
+  auto* w = parent->findChild<W*>(QString::fromLatin1(column));
+  EXPECT_NE(w, nullptr) << column;
+  return w;
+}
+CMaskedEdit* Edit(QWidget* parent, const char* column) { return Child<CMaskedEdit>(parent, column); }
+
+// Replaces a field's text the way the user does: select all, type.
+void Retype(CMaskedEdit* edit, const QString& text) {
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+}
+
+QStringList Column(QTreeWidget* list, int column) {
+  QStringList texts;
+  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
+  return texts;
+}
+
+void ClickHeader(QTreeWidget* list, int column) {
+  auto* header = list->header();
+  const QPoint at(header->sectionViewportPosition(column) + 6, header->height() / 2);
+  QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+}
+
+// Press, release, then the double click, as the window system sends them.
+void DoubleClick(QTreeWidget* list, int row) {
+  QWidget* viewport = list->viewport();
+  const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
+  QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+  QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
+  QApplication::sendEvent(viewport, &twice);
+  QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
+}
+
+void SelectRow(QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); }
+
+class PagesTest : public test::CompanyTest {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    CompanyTest::SetUp();
+  }
+  // A page as the main window shows it, filled from the document.
+  template <class Page>
+  std::unique_ptr<Page> Show() {
+    auto page = std::make_unique<Page>(*doc, ui, nullptr);
+    doc->AddView(page.get());
+    views.push_back(page.get());
+    page->resize(900, 600);
+    page->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+    doc->RefreshAllViews();
+    return page;
+  }
+  void TearDown() override {
+    for (auto* v : views) doc->RemoveView(v);
+  }
+  // Employees added as the dialog adds them, each with its W-2.
+  void AddEmployees(std::initializer_list<std::array<const char*, 3>> people) {
+    for (const auto& [ssn, first, last] : people) {
+      EmployeeRecord e;
+      e.SocialSecurityNumber = ssn;
+      e.FirstName = first;
+      e.LastName = last;
+      ASSERT_TRUE(AddEmployee(*doc, ui, e, true, false, true).Saved());
+    }
+  }
+  std::vector<DocumentView*> views;
+};
+
+// ---- company setup ------------------------------------------------------------------
+
+TEST_F(PagesTest, CompanyPageShowsTheRecordOnItsThreeTabs) {
+  auto& company = doc->GetCompany();
+  company.City = "Springfield";
+  company.State = "IL";
+  company.Zip = "62701-1234";
+  company.FormW3RadioKindOfPayer = 4;
+  company.Form1096CheckIsThisYourFinalReturn = 1;
+  auto page = Show<CCompanyView>();
+  auto* sheet = page->Sheet();
+  ASSERT_EQ(sheet->count(), 3);
+  EXPECT_EQ(sheet->tabText(0), "General Information");
+  EXPECT_EQ(sheet->tabText(1), "W3 Information");
+  EXPECT_EQ(sheet->tabText(2), "1096 Information");
+  EXPECT_EQ(Edit(sheet, "EmployerName")->text(), "Acme");
+  EXPECT_EQ(Edit(sheet, "City")->text(), "Springfield");
+  EXPECT_EQ(Edit(sheet, "Zip")->text(), "62701-1234");
+  EXPECT_EQ(Child<QComboBox>(sheet, "State")->currentText(), "IL");
+  EXPECT_EQ(Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->currentText(), "943");
+  EXPECT_TRUE(Child<QCheckBox>(sheet, "Form1096CheckIsThisYourFinalReturn")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(sheet, "FormW3CheckThirdPartySickPay")->isChecked());
+  // Each control sits on the tab of its field.
+  for (const auto& field : CompanyFields())
+    EXPECT_TRUE(sheet->widget(field.tab)->isAncestorOf(Child<QWidget>(sheet, field.column))) << field.column;
+}
+
+TEST_F(PagesTest, UpdateWritesTheTypedFieldsCutToWhatTheRecordKeeps) {
+  auto page = Show<CCompanyView>();
+  auto* sheet = page->Sheet();
+  QTest::keyClicks(Edit(sheet, "EmployerName"), "'s");  // the employer name takes an apostrophe
+  QTest::keyClicks(Edit(sheet, "City"), "Spring'field");  // other fields refuse it
+  QTest::keyClicks(Edit(sheet, "EmployerIdentificationNumber"), "123456789");
+  Child<QComboBox>(sheet, "State")->setCurrentIndex(*FindState("WI"));
+  Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->setCurrentIndex(2);
+  Child<QCheckBox>(sheet, "FormW3CheckThirdPartySickPay")->setChecked(true);
+  const QString contact = "Christopher Montgomery-Whitley";  // 30 characters typed, 20 kept
+  ASSERT_EQ(contact.size(), 30);
+  QTest::keyClicks(Edit(sheet, "FormW3ContactName"), contact);
+  EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), contact);
+  QTest::keyClicks(Edit(sheet, "FormW3IncomeTaxWithHeld"), "1234.5");
+
+  ui.answers = {Answer::Yes};
+  page->UpdateButton()->click();
+  EXPECT_EQ(ui.questions, std::vector<std::string>{"Are you sure you want to save the current fields?"});
+  EXPECT_TRUE(ui.messages.empty());
+
+  const CompanyRecord stored = StoredCompany();
+  EXPECT_EQ(stored.EmployerName, "Acme's");
+  EXPECT_EQ(stored.City, "Springfield");
+  EXPECT_EQ(stored.EmployerIdentificationNumber, "12-3456789");
+  EXPECT_EQ(stored.State, "WI");
+  EXPECT_EQ(stored.FormW3RadioKindOfPayer, 2);
+  EXPECT_EQ(stored.FormW3CheckThirdPartySickPay, 1);
+  EXPECT_EQ(stored.FormW3ContactName, "Christopher Montgome");
+  EXPECT_EQ(stored.FormW3ContactName.size(), 20u);
+  EXPECT_EQ(stored.FormW3IncomeTaxWithHeld, Edit(sheet, "FormW3IncomeTaxWithHeld")->Text());
+  EXPECT_FALSE(stored.FormW3IncomeTaxWithHeld.empty());
+  // The title follows the employer name, and the page shows what was kept.
+  EXPECT_EQ(ui.title, "Acme's - Formet (2007)");
+  EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), "Christopher Montgome");
+}
+
+TEST_F(PagesTest, UpdateRefusesAnEmptyEmployerNameAndNoLeavesAllAsItWas) {
+  auto page = Show<CCompanyView>();
+  auto* name = Edit(page->Sheet(), "EmployerName");
+  Retype(name, "");
+  page->UpdateButton()->click();
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"\"Employer Name\" in the \"General Information\" pane can't be empty!"});
+  EXPECT_TRUE(ui.questions.empty());
+
+  QTest::keyClicks(name, "Zenith");
+  ui.answers = {Answer::No};
+  page->UpdateButton()->click();
+  EXPECT_EQ(StoredCompany().EmployerName, "Acme");
+  EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");
+  EXPECT_EQ(name->text(), "Zenith");  // the edit stays on the page
+}
+
+TEST_F(PagesTest, ClearThenResetAskFirstAndActOnThePagesOnly) {
+  doc->GetCompany().State = "IL";
+  doc->GetCompany().FormW3RadioKindOfPayer = 3;
+  doc->GetCompany().Form1096CheckIsThisYourFinalReturn = 1;
+  auto page = Show<CCompanyView>();
+  auto* sheet = page->Sheet();
+
+  ui.answers = {Answer::No};
+  page->ClearButton()->click();
+  EXPECT_EQ(Edit(sheet, "EmployerName")->text(), "Acme");
+
+  ui.answers = {Answer::Yes};
+  page->ClearButton()->click();
+  EXPECT_EQ(ui.questions.back(), "Are you sure you want to clear the values of all fields?");
+  EXPECT_EQ(Edit(sheet, "EmployerName")->Text(), "");
+  EXPECT_EQ(Child<QComboBox>(sheet, "State")->currentIndex(), 0);
+  EXPECT_EQ(Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->currentText(), "941");
+  EXPECT_TRUE(Child<QCheckBox>(sheet, "Form1096CheckIsThisYourFinalReturn")->isChecked());  // keeps its state
+  EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");  // nothing written
+  EXPECT_EQ(ui.title, "Acme - Formet (2007)");
+
+  ui.answers = {Answer::Yes};
+  page->ResetButton()->click();
+  EXPECT_EQ(ui.questions.back(), "Are you sure you want to reset all fields to their initial values?");
+  EXPECT_EQ(Edit(sheet, "EmployerName")->text(), "Acme");
+  EXPECT_EQ(Child<QComboBox>(sheet, "State")->currentText(), "IL");
+  EXPECT_EQ(Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->currentText(), "Hshld. emp.");
+  EXPECT_EQ(ui.questions.size(), 3u);
+}
+
+// The pages the main window creates, with the desktop's message boxes.
+TEST_F(PagesTest, MainWindowCompanyPageUpdatesThroughItsMessageBoxes) {
+  QtUiServices desktopUi;
+  CGlobalDoc desktopDoc(desktopUi, settings, dir.path());
+  desktopDoc.BeginSession();
+  desktopDoc.SetCompany("Acme");
+  ASSERT_TRUE(desktopDoc.OnNewDocument());
+  PasswordStore passwords(settings);
+  CMainFrame frame(desktopDoc, passwords, desktopUi);
+  desktopUi.SetFrame(&frame);
+  frame.resize(1000, 700);
+  frame.show();
+  desktopDoc.SetWindowTitle();
+  desktopDoc.RefreshAllViews();
+  EXPECT_NE(qobject_cast<CEmployeeView*>(frame.PageWidget(Page::Employees)), nullptr);
+  EXPECT_NE(qobject_cast<CContractorView*>(frame.PageWidget(Page::Contractors)), nullptr);
+  auto* page = qobject_cast<CCompanyView*>(frame.PageWidget(Page::Company));
+  ASSERT_NE(page, nullptr);
+  frame.ShowPage(Page::Company);
+
+  Retype(Edit(page->Sheet(), "EmployerName"), "Acme Tools");
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Yes);
+  page->UpdateButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Are you sure you want to save the current fields?");
+  EXPECT_EQ(frame.windowTitle(), "Acme Tools - Formet (2007)");
+  EXPECT_EQ(StoredCompany().EmployerName, "Acme Tools");
+}
+
+// ---- employees ------------------------------------------------------------------------
+
+// Fills the "Employee" dialog and presses OK; checks its caption first.
+test::ModalAnswers::Step FillEmployee(QString caption, QString ssn, QString first, QString last,
+                                      QString state = {}) {
+  return [=](QWidget* w) {
+    auto* dialog = qobject_cast<CEmployeeDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), caption);
+    QTest::keyClicks(Edit(dialog, "SocialSecurityNumber"), ssn);
+    QTest::keyClicks(Edit(dialog, "FirstName"), first);
+    QTest::keyClicks(Edit(dialog, "LastName"), last);
+    if (!state.isEmpty()) {
+      auto* states = Child<QComboBox>(dialog, "State");
+      states->setCurrentIndex(states->findText(state));
+    }
+    dialog->accept();
+  };
+}
+
+TEST_F(PagesTest, NewEmployeeThroughTheDialogWritesTheEmployeeAndItsW2) {
+  auto page = Show<CEmployeeView>();
+  EXPECT_EQ(page->List()->topLevelItemCount(), 0);
+  test::ModalAnswers answers;
+  answers.Then(FillEmployee("Employee", "123456789", "Dana", "Reyes", "IL"));
+  page->NewButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_TRUE(ui.messages.empty());
+
+  const auto employees = StoredEmployees();
+  ASSERT_EQ(employees.size(), 1u);
+  EXPECT_EQ(employees[0].SocialSecurityNumber, "123-45-6789");
+  EXPECT_EQ(employees[0].FirstName, "Dana");
+  EXPECT_EQ(employees[0].LastName, "Reyes");
+  EXPECT_EQ(employees[0].State, "IL");
+  const auto w2 = StoredW2Forms();
+  ASSERT_EQ(w2.size(), 1u);
+  EXPECT_EQ(w2[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
+
+  ASSERT_EQ(page->List()->topLevelItemCount(), 1);
+  auto* row = page->List()->topLevelItem(0);
+  EXPECT_EQ(row->text(0), "Dana");
+  EXPECT_EQ(row->text(2), "Reyes");
+  EXPECT_EQ(row->text(3), "123-45-6789");
+  EXPECT_EQ(page->List()->headerItem()->text(3), "Social Security Number");
+}
+
+TEST_F(PagesTest, DuplicateSocialSecurityNumberIsRefusedWithItsMessage) {
+  AddEmployees({{"123-45-6789", "Dana", "Reyes"}});
+  auto page = Show<CEmployeeView>();
+  test::ModalAnswers answers;
+  answers.Then(FillEmployee("Employee", "123456789", "Eli", "Stone"));
+  page->NewButton()->click();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Social Security Number already assigned to an existing employee"});
+  EXPECT_EQ(StoredEmployees().size(), 1u);
+  EXPECT_EQ(StoredW2Forms().size(), 1u);
+  EXPECT_EQ(page->List()->topLevelItemCount(), 1);
+}
+
+TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
+  AddEmployees({{"111-11-1111", "Ann", "Adams"}, {"222-22-2222", "Bob", "Baker"}});
+  auto page = Show<CEmployeeView>();
+  auto* list = page->List();
+
+  // Nothing selected: nothing opens.
+  list->clearSelection();
+  page->ModifyButton()->click();
+
+  // OK without a change: no write, no refresh.
+  const int refreshes = view.refreshed;
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(w->windowTitle(), "Employee:   Bob");
+    EXPECT_EQ(Edit(w, "LastName")->text(), "Baker");
+    static_cast<QDialog*>(w)->accept();
+  });
+  SelectRow(list, 1);
+  page->ModifyButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_EQ(view.refreshed, refreshes);
+  EXPECT_FALSE(doc->IsModified());
+
+  // A double click opens the same dialog; a new suffix is written.
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(w->windowTitle(), "Employee:   Ann");
+    QTest::keyClicks(Edit(w, "Suffix"), "Jr.x");  // three characters fit
+    static_cast<QDialog*>(w)->accept();
+  });
+  SelectRow(list, 0);
+  DoubleClick(list, 0);
+  EXPECT_EQ(answers.Pending(), 0u);
+  const auto stored = StoredEmployees();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[0].Suffix, "Jr.");
+  EXPECT_EQ(stored[1].Suffix, "");
+  EXPECT_EQ(view.refreshed, refreshes + 1);
+}
+
+TEST_F(PagesTest, DeleteAsksThenRemovesTheEmployeeAndItsW2FromTheFile) {
+  AddEmployees({{"111-11-1111", "Ann", "Adams"}, {"222-22-2222", "Bob", "Baker"}});
+  auto page = Show<CEmployeeView>();
+  auto* list = page->List();
+
+  // Asked even with nothing selected; nothing is deleted.
+  list->clearSelection();
+  ui.answers = {Answer::Yes};
+  page->DeleteButton()->click();
+  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion});
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+
+  SelectRow(list, 0);
+  ui.answers = {Answer::No};
+  page->DeleteButton()->click();
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+
+  SelectRow(list, 0);
+  ui.answers = {Answer::Yes};
+  page->DeleteButton()->click();
+  EXPECT_EQ(ui.questions.size(), 3u);
+  const auto employees = StoredEmployees();
+  ASSERT_EQ(employees.size(), 1u);
+  EXPECT_EQ(employees[0].FirstName, "Bob");
+  const auto w2 = StoredW2Forms();
+  ASSERT_EQ(w2.size(), 1u);
+  EXPECT_EQ(w2[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
+  EXPECT_EQ(Column(list, 0), QStringList{"Bob"});
+}
+
+TEST_F(PagesTest, HeaderClicksSortAscendingThenDescendingAndRowsKeepTheirEmployee) {
+  AddEmployees({{"111-11-1111", "Cy", "Carter"}, {"222-22-2222", "Al", "adams"}, {"333-33-3333", "Bo", "Baker"}});
+  auto page = Show<CEmployeeView>();
+  auto* list = page->List();
+  EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "adams", "Baker"}));
+
+  ClickHeader(list, 2);
+  EXPECT_EQ(Column(list, 2), (QStringList{"adams", "Baker", "Carter"}));  // the locale's order, not the bytes'
+  EXPECT_EQ(list->header()->sortIndicatorSection(), 2);
+  EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+  ClickHeader(list, 2);
+  EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "Baker", "adams"}));
+  EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+  ClickHeader(list, 0);
+  EXPECT_EQ(Column(list, 0), (QStringList{"Al", "Bo", "Cy"}));
+
+  // The sorted row still names its employee; the document's order stays.
+  SelectRow(list, 1);
+  EXPECT_EQ(page->SelectedPosition(), 2);
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(w->windowTitle(), "Employee:   Bo");
+    static_cast<QDialog*>(w)->reject();
+  });
+  page->ModifyButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_EQ(doc->GetEmployees()[0].LastName, "Carter");
+
+  // A refresh brings back the document's order.
+  doc->RefreshAllViews();
+  EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "adams", "Baker"}));
+}
+
+// ---- contractors ------------------------------------------------------------------------
+
+TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
+  auto page = Show<CContractorView>();
+  auto* list = page->List();
+  test::ModalAnswers answers;
+  auto fill = [](QString id, QString name) {
+    return [=](QWidget* w) {
+      EXPECT_EQ(w->windowTitle(), "Contractor");
+      QTest::keyClicks(Edit(w, "IdentificationNumber"), id);
+      QTest::keyClicks(Edit(w, "NameLine1"), name);
+      Child<QCheckBox>(w, "SecondTIN")->setChecked(true);
+      static_cast<QDialog*>(w)->accept();
+    };
+  };
+  answers.Then(fill("12-3456789", "Lakeside Plumbing"));
+  page->NewButton()->click();
+  auto stored = StoredContractors();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].IdentificationNumber, "12-3456789");
+  EXPECT_EQ(stored[0].NameLine1, "Lakeside Plumbing");
+  EXPECT_EQ(stored[0].SecondTIN, 1);
+  ASSERT_EQ(StoredForms1099().size(), 1u);
+  EXPECT_EQ(Column(list, 0), QStringList{"Lakeside Plumbing"});
+
+  answers.Then(fill("12-3456789", "Other Name"));
+  page->NewButton()->click();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Identification Number already assigned to an existing contractor"});
+  EXPECT_EQ(StoredContractors().size(), 1u);
+
+  // A record from an older file: shown and opened through its composed name.
+  auto& older = doc->GetContractors()[0];
+  older.FirstName = "Pat";
+  older.MiddleName = "Q";
+  older.LastName = "Long";
+  doc->RefreshAllViews();
+  EXPECT_EQ(Column(list, 0), QStringList{"Pat Q Long"});
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(w->windowTitle(), "Contractor:   Pat");
+    EXPECT_EQ(Edit(w, "NameLine1")->text(), "Pat Q Long");
+    QTest::keyClicks(Edit(w, "City"), "Madison");
+    static_cast<QDialog*>(w)->accept();
+  });
+  SelectRow(list, 0);
+  page->ModifyButton()->click();
+  stored = StoredContractors();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].NameLine1, "Pat Q Long");
+  EXPECT_EQ(stored[0].FirstName, "");
+  EXPECT_EQ(stored[0].City, "Madison");
+
+  SelectRow(list, 0);
+  ui.answers = {Answer::Yes};
+  page->DeleteButton()->click();
+  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion});
+  EXPECT_TRUE(StoredContractors().empty());
+  EXPECT_TRUE(StoredForms1099().empty());
+  EXPECT_EQ(list->topLevelItemCount(), 0);
+  EXPECT_EQ(list->headerItem()->text(2), "Identification Number");
+}
+
+}  // namespace
+}  // namespace formet
