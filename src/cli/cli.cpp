@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command_line_ui.h"
+#include "cli/import_command.h"
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
 #include "store/data_folder.h"
@@ -47,6 +48,17 @@ constexpr const char* kUsage =
     "                \"2nd TIN not.\".\n"
     "                Both commands save at once and refuse the characters\n"
     "                % ' * \" + ? > < : \\ in texts, as the dialogs do.\n"
+    "  import-prior-year [--from FOLDER]\n"
+    "                Bring every company of Formet (2006) into the data folder,\n"
+    "                as Tools > Import Clients From Tax Year 2006 does: the files\n"
+    "                are copied into a work folder beside the data folder (its\n"
+    "                name followed by 2006) and from there into the data folder;\n"
+    "                a company that exists already keeps its file. Each is\n"
+    "                converted when it is first opened. The previous release is\n"
+    "                looked for under the Wine prefix ($WINEPREFIX, else ~/.wine),\n"
+    "                in /opt/Quorvane and in ~/.local/share/Quorvane; --from\n"
+    "                names its install folder (the one that holds DatabaseFiles)\n"
+    "                instead.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -173,6 +185,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     return command == "new" ? New(doc, ui, *name, out, err) : Dump(doc, ui, *name, out, err);
   }
   if (IsPayeeCommand(command)) return RunPayeeCommand(doc, ui, command, rest, out, err);
+  if (IsImportCommand(command)) return RunImportCommand(settings, doc.DataFolder(), rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
   return 2;
 }

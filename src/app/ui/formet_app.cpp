@@ -5,6 +5,7 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/password_dialogs.h"
 #include "app/ui/splash_wnd.h"
+#include "store/ui/prior_year_import_window.h"
 
 namespace formet {
 
@@ -24,6 +25,9 @@ FormetApp::~FormetApp() {
 
 bool FormetApp::Start() {
   frame_ = std::make_unique<CMainFrame>(*doc_, passwords_, ui_);
+  // Tools > Import Clients From Tax Year 2006; the controller lives as long as the frame.
+  auto* priorYear = new PriorYearImportController(settings_, doc_->DataFolder(), frame_.get());
+  frame_->SetImportHandler(command::kImportClients, [priorYear] { priorYear->Start(); });
   ui_.SetFrame(frame_.get());
   if (!doc_->OnNewDocument()) {
     frame_.reset();
