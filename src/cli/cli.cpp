@@ -130,7 +130,7 @@ int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostre
   }
   std::string version;
   if (int rc = doc.Database().ReadVersion(version)) {
-    err << "Formet failed to read Database.\n\nEngine Error Code: " << rc << "\n";
+    err << EngineErrorMessage("Formet failed to read Database.", rc) << "\n";
     return 1;
   }
   out << CompanyJson(doc, version);

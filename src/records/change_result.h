@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "store/global_doc.h"  // SaveFailureMessage
+
 namespace formet {
 
 enum class Outcome {
@@ -20,11 +22,5 @@ struct ChangeResult {
   bool Done() const { return outcome == Outcome::Done; }
   bool Saved() const { return Done() && saveCode == 0; }
 };
-
-// The text shown when a save asked for at once failed (the same text the
-// document shows when saving before a company closes).
-inline std::string SaveFailureMessage(int code) {
-  return "Formet failed to save the changes.\n\nEngine Error Code: " + std::to_string(code);
-}
 
 }  // namespace formet

@@ -23,10 +23,6 @@ const std::string kSaveQuestion = "Do you want to save the changes you made to t
 
 std::string LastActiveCompanyKey() { return std::string(kSettingsRoot) + "\\Last Active Company"; }
 
-std::string EngineMessage(const std::string& text, int code) {
-  return text + "\n\nEngine Error Code: " + std::to_string(code);
-}
-
 // The record of a journal entry: at its recorded position when that still
 // holds the record, otherwise found by its unique id.
 template <class R, class Id>
@@ -50,6 +46,12 @@ bool IsUsableFileName(const std::string& name) {
 }
 
 }  // namespace
+
+std::string EngineErrorMessage(const std::string& text, int code) {
+  return text + "\n\nEngine Error Code: " + std::to_string(code);
+}
+
+std::string SaveFailureMessage(int code) { return EngineErrorMessage("Formet failed to save the changes.", code); }
 
 void CompactJournal(std::vector<PendingChange>& journal) {
   // For each record (kind and id), the entries written since its last delete.
@@ -173,7 +175,7 @@ bool CGlobalDoc::Fail(const std::string& message) {
   return false;
 }
 
-bool CGlobalDoc::FailEngine(const std::string& message, int code) { return Fail(EngineMessage(message, code)); }
+bool CGlobalDoc::FailEngine(const std::string& message, int code) { return Fail(EngineErrorMessage(message, code)); }
 
 bool CGlobalDoc::OnNewDocument() {
   if (firstLoad_) {
@@ -324,7 +326,7 @@ bool CGlobalDoc::AskToSave() {
   }
   if (int rc = SaveChanges()) {
     // The changes are still in memory; nothing is discarded behind the user's back.
-    ui_.ShowMessage(EngineMessage("Formet failed to save the changes.", rc));
+    ui_.ShowMessage(SaveFailureMessage(rc));
     return false;
   }
   return true;
@@ -357,7 +359,7 @@ bool CGlobalDoc::NewCompany() {
       SetModified(true);
       AddPendingChange({kind, ChangeOp::Insert, -1, 1}, false);
       if (int rc = SaveChanges()) {
-        ui_.ShowMessage(EngineMessage("Formet failed to save the changes.", rc));
+        ui_.ShowMessage(SaveFailureMessage(rc));
         return false;
       }
     }

@@ -35,6 +35,11 @@ struct PendingChange {
   bool operator==(const PendingChange&) const = default;
 };
 
+// A failure of the engine as the user sees it: "%s\n\nEngine Error Code: %d".
+std::string EngineErrorMessage(const std::string& text, int code);
+// The text shown when changes could not be saved.
+std::string SaveFailureMessage(int code);
+
 // Removes every change that a later or earlier delete of the same record
 // makes pointless, and the delete itself when the record was inserted in the
 // same journal. Near-linear in the journal's length.

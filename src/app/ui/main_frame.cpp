@@ -18,6 +18,7 @@
 #include "app/ui/navbar/gfx_out_bar_ctrl.h"
 #include "app/ui/navbar/program_nav_bar.h"
 #include "app/ui/pages.h"
+#include "app/ui/qt_text.h"
 #include "app/ui/password_dialogs.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
@@ -151,8 +152,7 @@ void CMainFrame::OnSave() {
   if (!doc_.IsModified()) return;
   if (int rc = doc_.SaveChanges()) {
     doc_.RefreshAllViews();
-    QMessageBox::warning(this, tr("Formet (2007)"),
-                         tr("Formet failed to save the changes.\n\nEngine Error Code: %1").arg(rc));
+    QMessageBox::warning(this, tr("Formet (2007)"), ToQt(SaveFailureMessage(rc)));
   }
   UpdateCommands();
 }

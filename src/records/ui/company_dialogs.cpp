@@ -16,8 +16,10 @@ CNewCompanyDlg::CNewCompanyDlg(UiServices& ui, QWidget* parent) : QDialog(parent
   setWindowTitle(tr("New Company"));
   employer_ = new CMaskedEdit(this);
   legal_ = new CMaskedEdit(this);
+  // The name becomes the company's employer name: it takes what that field takes.
+  const int limit = CompanyFields()[CompanyFieldIndex(&CompanyRecord::EmployerName)].maxLength;
   for (auto* field : {employer_, legal_}) {
-    field->SetTextRule(50, std::string(kFileNameExclusion));
+    field->SetTextRule(limit, std::string(kFileNameExclusion));
     field->setMinimumWidth(280);
   }
   auto* form = new QFormLayout;
