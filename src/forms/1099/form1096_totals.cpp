@@ -1,0 +1,42 @@
+#include "forms/1099/form1096_totals.h"
+
+#include "forms/money.h"
+
+namespace formet {
+
+Form1096Totals Compute1096Totals(const std::vector<Form1099Record>& forms) {
+  Form1096Totals t;
+  t.formCount = static_cast<int32_t>(forms.size());
+  for (const Form1099Record& f : forms) {
+    t.federalTaxWithheld += ParseMoneyCents(f.FederalIncomeTaxWithheld);
+    for (const std::string* box :
+         {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments,
+          &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
+          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney}) {
+      t.totalReported += ParseMoneyCents(*box);
+    }
+  }
+  return t;
+}
+
+Form1096Page Build1096Page(const CompanyRecord& c, const Form1096Totals& t) {
+  Form1096Page p;
+  p.filerName = c.Form1096FilerName.empty() ? c.EmployerName : c.Form1096FilerName;
+  p.street = c.Address1;
+  p.city = c.City;
+  p.state = c.State;
+  p.zip = c.Zip;
+  p.contactName = c.Form1096ContactName;
+  p.email = c.Form1096Email;
+  p.telephone = c.Form1096Telephone;
+  p.fax = c.Form1096Fax;
+  p.box1 = c.EmployerIdentificationNumber;
+  p.box2 = c.SocialSecurityNumber;
+  p.box3 = std::to_string(t.formCount);
+  p.box4 = FormatCents(t.federalTaxWithheld);
+  p.box5 = FormatCents(t.totalReported);
+  p.finalReturn = c.Form1096CheckIsThisYourFinalReturn != 0;
+  return p;
+}
+
+}  // namespace formet

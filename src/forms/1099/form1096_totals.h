@@ -1,0 +1,42 @@
+#pragma once
+// The 1096: the transmittal that sums every 1099-MISC of the company. Nothing
+// of it is stored; the page, the print, the command line and the information
+// return file all take its texts from here.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/records.h"
+
+namespace formet {
+
+struct Form1096Totals {
+  int32_t formCount = 0;          // box 3
+  int64_t federalTaxWithheld = 0; // box 4, in cents
+  // Box 5, in cents: boxes 1, 2, 3, 5, 6, 7, 8, 10, 13 and 14 of every form
+  // (not box 4, not 15a/15b, not the state boxes).
+  int64_t totalReported = 0;
+  bool operator==(const Form1096Totals&) const = default;
+};
+
+Form1096Totals Compute1096Totals(const std::vector<Form1099Record>& forms);
+
+// Every field of the 1096 page as shown (Windows-1252 texts).
+struct Form1096Page {
+  std::string filerName;          // Form1096FilerName, or EmployerName when that is empty
+  std::string street;             // Address1
+  std::string city, state, zip;
+  std::string contactName, email, telephone, fax;
+  std::string box1;               // employer identification number
+  std::string box2;               // social security number
+  std::string box3;               // "%d"
+  std::string box4, box5;         // "%.2lf"
+  bool finalReturn = false;
+};
+
+Form1096Page Build1096Page(const CompanyRecord& company, const Form1096Totals& totals);
+inline Form1096Page Build1096Page(const CompanyRecord& company, const std::vector<Form1099Record>& forms) {
+  return Build1096Page(company, Compute1096Totals(forms));
+}
+
+}  // namespace formet

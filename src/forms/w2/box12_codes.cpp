@@ -1,0 +1,50 @@
+#include "forms/w2/box12_codes.h"
+
+#include <cctype>
+
+namespace formet {
+namespace {
+
+std::string Upper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+}  // namespace
+
+bool IsBox12Code(std::string_view typed) {
+  const std::string code = Upper(typed);
+  if (code == "AA" || code == "BB") return true;
+  if (code.size() != 1) return false;
+  // Letters the 2007 form leaves out: I, O, U and X.
+  const char c = code[0];
+  return c >= 'A' && c <= 'Z' && c != 'I' && c != 'O' && c != 'U' && c != 'X';
+}
+
+std::string InvalidBox12CodeMessage(std::string_view typed) {
+  return "\"" + std::string(typed) +
+         "\" is not a box 12 code of the 2007 Form W-2.\n\n"
+         "The valid codes are A through H, J through N, P through T, V, W, Y, Z, AA and BB.";
+}
+
+std::string HoldBox12Code(std::string_view typed) {
+  const std::string code = Upper(typed);
+  if (code == "AA") return "0";
+  if (code == "BB") return "1";
+  return code;
+}
+
+std::string ShowBox12Code(std::string_view held) {
+  if (held == "0") return "AA";
+  if (held == "1") return "BB";
+  return std::string(held);
+}
+
+bool IsDeferredCompensationCode(std::string_view held) {
+  const std::string code = Upper(ShowBox12Code(held));
+  return code == "D" || code == "E" || code == "F" || code == "G" || code == "H" || code == "S" ||
+         code == "Y" || code == "AA" || code == "BB";
+}
+
+}  // namespace formet
