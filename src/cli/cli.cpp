@@ -78,15 +78,9 @@ void CommandLineUi::Flush(std::ostream& to) {
 }
 
 std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err) {
-  std::string bad;
-  auto text = Utf8ToWin1252(utf8, &bad);
-  if (!text) {
-    if (bad == "invalid UTF-8")
-      err << "formet-cli: \"" << utf8 << "\" is not valid UTF-8 text.\n";
-    else
-      err << "formet-cli: the character \"" << bad
-          << "\" cannot be stored in a company file (only Windows-1252 characters can).\n";
-  }
+  std::string problem;
+  auto text = AcceptEnteredText(utf8, &problem);
+  if (!text) err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
   return text;
 }
 

@@ -1,6 +1,7 @@
 #include "store/text_codec.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace formet {
 namespace {
@@ -83,6 +84,13 @@ std::optional<std::string> Utf8ToWin1252(std::string_view s, std::string* bad) {
       }
       cp = (cp << 6) | (c & 0x3F);
     }
+    // Overlong forms ("C0 80" for NUL), surrogates and code points beyond
+    // the last plane are not UTF-8.
+    constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+      if (bad) *bad = "invalid UTF-8";
+      return std::nullopt;
+    }
     const auto byte = ToByte(cp);
     if (!byte) {
       if (bad) *bad = std::string(s.substr(i, len));
@@ -92,6 +100,47 @@ std::optional<std::string> Utf8ToWin1252(std::string_view s, std::string* bad) {
     i += len;
   }
   return out;
+}
+
+std::optional<std::string> AcceptEnteredText(std::string_view utf8, std::string* problem) {
+  std::string bad;
+  auto text = Utf8ToWin1252(utf8, &bad);
+  if (!text) {
+    if (problem) {
+      if (bad == "invalid UTF-8") {
+        *problem = "The text is not valid UTF-8 and was refused.";
+      } else {
+        // Name the character by its code point: it has no Windows-1252 form.
+        char32_t cp = 0;
+        const auto b0 = static_cast<unsigned char>(bad[0]);
+        cp = bad.size() == 2 ? (b0 & 0x1F) : bad.size() == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+        for (size_t k = 1; k < bad.size(); ++k) cp = (cp << 6) | (static_cast<unsigned char>(bad[k]) & 0x3F);
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
+        if (cp >= 0x80 && cp <= 0x9F)
+          *problem = std::string("The text holds a control character (") + code +
+                     "), such as a tab or a line break, which cannot be stored.";
+        else
+          *problem = std::string("The character ") + code +
+                   " cannot be stored in a company file (only the characters of the Windows-1252 code page can).";
+      }
+    }
+    return std::nullopt;
+  }
+  for (unsigned char b : *text) {
+    // C0 controls, DEL, and the bytes whose Unicode form is a C1 control.
+    const bool control = b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
+    if (control) {
+      if (problem) {
+        char code[16];
+        std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(b));
+        *problem = std::string("The text holds a control character (") + code +
+                   "), such as a tab or a line break, which cannot be stored.";
+      }
+      return std::nullopt;
+    }
+  }
+  return text;
 }
 
 }  // namespace formet

@@ -12,9 +12,18 @@ namespace formet {
 // controls of the same value, so the conversion round-trips).
 std::string Win1252ToUtf8(std::string_view text);
 
-// Returns nullopt when the text is not valid UTF-8 or holds a character with no
+// Returns nullopt when the text is not valid UTF-8 (overlong forms, surrogates
+// and code points beyond U+10FFFF included) or holds a character with no
 // Windows-1252 form; `bad`, when given, receives the first such character.
 std::optional<std::string> Utf8ToWin1252(std::string_view utf8, std::string* bad = nullptr);
+
+// The one rule for text that enters the program, whichever way it comes
+// (typing, paste, drag, the command line, import files): it must be valid
+// UTF-8, hold no control character (C0, DEL or C1) and only characters with a
+// Windows-1252 form. Returns the Windows-1252 text; otherwise nullopt and,
+// when `problem` is given, a message for the user (Windows-1252) naming what
+// was refused.
+std::optional<std::string> AcceptEnteredText(std::string_view utf8, std::string* problem = nullptr);
 
 // Compares two Windows-1252 texts as the file system of the original platform
 // compares file names: letters without regard to case.

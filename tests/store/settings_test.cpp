@@ -85,6 +85,46 @@ TEST(TextCodec, RefusesCharactersWithoutAWindows1252Form) {
   EXPECT_EQ(Utf8ToWin1252("\xF0\x9F\x98\x80", &bad), std::nullopt);  // an emoji
 }
 
+TEST(TextCodec, RefusesMalformedUtf8) {
+  // Overlong NUL and slash, a surrogate, a code point past U+10FFFF, a stray
+  // continuation byte: none is UTF-8, so none may reach a name.
+  for (const char* bad : {"a\xC0\x80" "b", "\xC1\xBF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                          "\x80"}) {
+    std::string why;
+    EXPECT_EQ(Utf8ToWin1252(bad, &why), std::nullopt) << bad;
+    EXPECT_EQ(why, "invalid UTF-8");
+  }
+  EXPECT_EQ(Utf8ToWin1252("\xF4\x8F\xBF\xBF"), std::nullopt);  // valid, but no Windows-1252 form
+}
+
+TEST(TextCodec, EnteredTextRefusesControlCharactersAndNamesTheProblem) {
+  struct Case {
+    const char* utf8;
+    const char* problem;  // a part of the message; nullptr = accepted
+  } const cases[] = {
+      {"O\xE2\x80\x99Neil caf\xC3\xA9", nullptr},
+      {"", nullptr},
+      {"tab\there", "control character (U+0009)"},
+      {"line\nbreak", "control character (U+000A)"},
+      {"esc\x1B[31m", "control character (U+001B)"},
+      {"del\x7F", "control character (U+007F)"},
+      {"c1 \xC2\x85", "control character (U+0085)"},  // NEL: a C1 control, has no 1252 form
+      {"c1 \xC2\x81", "control character (U+0081)"},  // unassigned in 1252, kept as a C1 control
+      {"nul \xC0\x80", "not valid UTF-8"},
+      {"\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C", "U+043F cannot be stored"},
+  };
+  for (const Case& c : cases) {
+    std::string problem;
+    const auto text = AcceptEnteredText(c.utf8, &problem);
+    if (!c.problem) {
+      EXPECT_TRUE(text.has_value()) << c.utf8 << ": " << problem;
+    } else {
+      EXPECT_FALSE(text.has_value()) << c.utf8;
+      EXPECT_NE(problem.find(c.problem), std::string::npos) << c.utf8 << ": " << problem;
+    }
+  }
+}
+
 TEST(TextCodec, CaseInsensitiveNames) {
   EXPECT_TRUE(EqualsIgnoreCase1252("Acme.qdt", "ACME.QDT"));
   EXPECT_TRUE(EqualsIgnoreCase1252("caf\xE9", "CAF\xC9"));
