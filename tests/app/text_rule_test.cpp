@@ -205,7 +205,9 @@ TEST(CommonOperations, Paste) {
         // from before the paste comes back
         {0, kRefusedNames, "|", "a:b", "|ab", true},
         {0, kRefusedNames, "x|y", "a:b", "x|aby", true},
-        {5, "", "ab[cd]e", "12345", "ab[12]3", true},
+        // only the pasted text is cut, never what the field held before
+        {5, "", "ab[cd]e", "12345", "ab[12]e", true},
+        {0, kRefusedNames, "O'Con|", "n:or", "O'Con|nor", true},
         {5, "", "abc|", "defgh", "abc|de", true},
         // a valid result keeps the caret after the pasted text
         {0, kRefusedNames, "ab|", "cd", "abcd|", false},

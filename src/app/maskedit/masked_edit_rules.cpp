@@ -4,12 +4,39 @@
 #include <cstdlib>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace formet::maskedit {
 
 namespace {
 
 int Length(const std::string& text) { return static_cast<int>(text.size()); }
+
+// The characters of a set, one after the other with spaces between.
+std::string Spaced(std::string_view chars) {
+    std::string out;
+    for (char c : chars) {
+        if (!out.empty()) out += ' ';
+        out += c;
+    }
+    return out;
+}
+
+std::string Digits(std::string_view text) {
+    std::string digits;
+    for (char c : text)
+        if (IsDigit(c)) digits += c;
+    return digits;
+}
+
+std::string RefusedCharacterNote(std::string_view found, std::string_view refused) {
+    const std::string which = found.size() == 1 ? "the character " : "the characters ";
+    return "This field does not take " + which + Spaced(found) + " (not allowed: " + Spaced(refused) + ").";
+}
+
+std::string FullFieldNote(int maxLength) {
+    return "This field holds at most " + std::to_string(maxLength) + " characters.";
+}
 
 }  // namespace
 
@@ -94,6 +121,7 @@ void InputRule::OnPaste(EditState& state, const std::string& clipboardText, Effe
     InsertText(state, clipboardText);
     std::string valid = GetValidText(state.text);
     if (valid == state.text) return;
+    effects.note = LossNote(state.text, valid);
     state.text = std::move(valid);
     state.selStart = rememberedStart;
     state.selEnd = rememberedEnd;
@@ -148,9 +176,45 @@ std::string TextRule::GetValidText(const std::string& text) const {
     return valid;
 }
 
+void TextRule::OnPaste(EditState& state, const std::string& clipboardText, Effects& effects) {
+    ClampSelection(state);
+    const int rememberedStart = state.selStart;
+    const int rememberedEnd = state.selEnd;
+    std::string taken = clipboardText;
+    std::erase_if(taken, [this](char c) { return m_refused.find(c) != std::string::npos; });
+    if (m_maxLength > 0) {
+        const int kept = Length(state.text) - (state.selEnd - state.selStart);
+        const int room = std::max(m_maxLength - kept, 0);
+        if (Length(taken) > room) taken.resize(static_cast<size_t>(room));
+    }
+    InsertText(state, taken);
+    if (taken == clipboardText) return;
+    effects.note = LossNote(clipboardText, taken);
+    state.selStart = rememberedStart;
+    state.selEnd = rememberedEnd;
+    ClampSelection(state);
+    effects.scrollCaret = true;
+}
+
+std::string TextRule::LossNote(const std::string& given, const std::string& valid) const {
+    std::string found;
+    for (char c : given)
+        if (m_refused.find(c) != std::string::npos && found.find(c) == std::string::npos) found += c;
+    std::string note;
+    if (!found.empty()) note = RefusedCharacterNote(found, m_refused);
+    std::string withoutRefused = given;
+    std::erase_if(withoutRefused, [this](char c) { return m_refused.find(c) != std::string::npos; });
+    if (valid.size() < withoutRefused.size() && m_maxLength > 0) {
+        if (!note.empty()) note += ' ';
+        note += FullFieldNote(m_maxLength) + " The rest was left out.";
+    }
+    return note;
+}
+
 bool TextRule::HandleChar(EditState& state, char ch, Effects& effects) {
     if (m_refused.find(ch) != std::string::npos) {
         effects.beep = true;
+        effects.note = RefusedCharacterNote(std::string(1, ch), m_refused);
         return true;
     }
     if (ch == kBackspace) {
@@ -161,6 +225,7 @@ bool TextRule::HandleChar(EditState& state, char ch, Effects& effects) {
     // A full field is typed over, as long as the caret is before the maximum.
     // A selection is replaced as usual: that never makes the text longer.
     if (m_maxLength > 0 && Length(state.text) >= m_maxLength && !state.HasSelection()) {
+        effects.note = FullFieldNote(m_maxLength);
         const int p = state.selStart;
         if (p < m_maxLength) {
             state.text[static_cast<size_t>(p)] = ch;
@@ -215,7 +280,12 @@ void PutAt(EditState& state, int p, char ch) {
 
 }  // namespace
 
-bool MaskRule::HandleChar(EditState& state, char ch, Effects& /*effects*/) {
+std::string MaskRule::LossNote(const std::string& given, const std::string& valid) const {
+    if (Digits(given) == Digits(valid)) return {};
+    return "Only digits fit this field (" + m_mask + "); the rest was left out.";
+}
+
+bool MaskRule::HandleChar(EditState& state, char ch, Effects& effects) {
     if (m_mask.empty()) {
         if (ch == kBackspace) {
             DefaultBackspace(state);
@@ -234,9 +304,13 @@ bool MaskRule::HandleChar(EditState& state, char ch, Effects& /*effects*/) {
     // cannot let a character typed ahead slip in between. The loop ends: each
     // pass either stops or moves the caret onto a digit position or to the end
     // of the mask.
+    const std::string digitsOnly = "Only digits can be typed here (" + m_mask + ").";
     for (;;) {
         const int p = state.selStart;
-        if (p >= maskLen && ch != kBackspace) return true;
+        if (p >= maskLen && ch != kBackspace) {
+            effects.note = "The field is complete (" + m_mask + ").";
+            return true;
+        }
         if (ch == kBackspace) {
             // Only the last character can be removed; elsewhere Backspace just
             // moves the caret so that positions never shift.
@@ -249,14 +323,20 @@ bool MaskRule::HandleChar(EditState& state, char ch, Effects& /*effects*/) {
         if (!IsPrintable(ch)) return false;
         const char slot = m_mask[static_cast<size_t>(p)];
         if (slot == '#') {
-            if (IsDigit(ch)) PutAt(state, p, ch);
+            if (IsDigit(ch))
+                PutAt(state, p, ch);
+            else
+                effects.note = digitsOnly;
             return true;
         }
         if (ch == slot) {
             PutAt(state, p, ch);
             return true;
         }
-        if (!IsDigit(ch)) return true;
+        if (!IsDigit(ch)) {
+            effects.note = digitsOnly;
+            return true;
+        }
         size_t next = m_mask.find('#', static_cast<size_t>(p));
         if (next == std::string::npos) next = m_mask.size();
         for (int i = p; i < static_cast<int>(next); ++i) PutAt(state, i, m_mask[static_cast<size_t>(i)]);
@@ -269,7 +349,10 @@ bool MaskRule::OnKeyDown(EditState& state, Key key, Effects& effects) {
     ClampSelection(state);
     const int len = Length(state.text);
     const bool allowed = state.HasSelection() ? state.selEnd == len : state.selStart == len - 1;
-    if (allowed) DefaultDelete(state);
+    if (allowed)
+        DefaultDelete(state);
+    else if (state.selStart < len)
+        effects.note = "Digits are removed from the end only; type over a digit to change it.";
     return true;
 }
 
@@ -293,6 +376,61 @@ void NumericRule::SetGroupSize(int n) { m_groupSize = std::max(n, 0); }
 void NumericRule::SetPrefix(std::string prefix) { m_prefix = std::move(prefix); }
 void NumericRule::SetLocale(NumberLocale locale) { m_locale = locale; }
 
+bool NumericRule::IsDecimalKey(char ch) const {
+    if (ch == m_locale.decimal) return true;
+    return ch == '.' && !(m_groupSize > 0 && m_locale.thousands == '.');
+}
+
+namespace {
+
+// Swaps a with b and b with a, character by character.
+std::string Swap(std::string text, char a, char b) {
+    if (a == b) return text;
+    for (char& c : text) {
+        if (c == a)
+            c = b;
+        else if (c == b)
+            c = a;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string NumericRule::ToShown(const std::string& stored) const {
+    return Swap(Swap(stored, '.', m_locale.decimal), '-', m_locale.minus);
+}
+
+std::string NumericRule::ToStored(const std::string& shown) const {
+    // Each swap is its own inverse; undo them in the reverse order.
+    return Swap(Swap(shown, '-', m_locale.minus), '.', m_locale.decimal);
+}
+
+std::string NumericRule::CharactersNote() const {
+    std::string allowed = "Only digits";
+    std::vector<std::string> others;
+    if (m_signAllowed) others.push_back(std::string("\"") + m_locale.minus + "\"");
+    if (m_decimals > 0) others.push_back(std::string("\"") + m_locale.decimal + "\"");
+    for (size_t i = 0; i < others.size(); ++i) allowed += (i + 1 == others.size() ? " and " : ", ") + others[i];
+    return allowed + " can be typed here.";
+}
+
+std::string NumericRule::LossNote(const std::string& given, const std::string& valid) const {
+    std::string plain = given;
+    std::string plainValid = valid;
+    if (!IsDecimalKey(m_locale.thousands)) {
+        // Separators of thousands carry nothing.
+        std::erase(plain, m_locale.thousands);
+        std::erase(plainValid, m_locale.thousands);
+    }
+    for (char& c : plain)
+        if (IsDecimalKey(c)) c = m_locale.decimal;
+    if (plain == plainValid) return {};
+    std::string note = "This field takes an amount of at most " + std::to_string(m_wholeDigits) + " whole digits";
+    if (m_decimals > 0) note += " and " + std::to_string(m_decimals) + " decimals";
+    return note + "; the rest was left out.";
+}
+
 std::string NumericRule::GetValidText(const std::string& text) const {
     std::string_view body = text;
     if (!m_prefix.empty() && body.starts_with(m_prefix)) body.remove_prefix(m_prefix.size());
@@ -312,7 +450,7 @@ std::string NumericRule::GetValidText(const std::string& text) const {
             }
         } else if (c == m_locale.minus && i == 0 && m_signAllowed) {
             negative = true;
-        } else if (c == m_locale.decimal) {
+        } else if (IsDecimalKey(c)) {
             if (m_decimals == 0) break;
             hasDecimal = true;  // later separators are dropped
         }
@@ -393,7 +531,7 @@ bool NumericRule::HandleChar(EditState& state, char ch, Effects& effects) {
     if (!IsPrintable(ch)) return false;
 
     const bool isSign = ch == m_locale.minus && m_signAllowed;
-    const bool isDecimal = ch == m_locale.decimal && m_decimals > 0;
+    const bool isDecimal = IsDecimalKey(ch) && m_decimals > 0;
     const bool isDigit = IsDigit(ch);
 
     const int start = NumberStart(state.text);
@@ -404,7 +542,10 @@ bool NumericRule::HandleChar(EditState& state, char ch, Effects& effects) {
             state.SetCaret(state.selStart + 1);
             return true;
         }
-        if (!isSign && !isDecimal && !isDigit) return true;
+        if (!isSign && !isDecimal && !isDigit) {
+            effects.note = CharactersNote();
+            return true;
+        }
         state.SetCaret(start);
         return HandleChar(state, ch, effects);
     }
@@ -414,8 +555,9 @@ bool NumericRule::HandleChar(EditState& state, char ch, Effects& effects) {
     else if (isDecimal)
         TypeDecimal(state);
     else if (isDigit)
-        TypeDigit(state, ch);
-    // any other printable character is dropped
+        TypeDigit(state, ch, effects);
+    else
+        effects.note = CharactersNote();  // any other printable character is dropped
     return true;
 }
 
@@ -472,7 +614,7 @@ void NumericRule::TypeDecimal(EditState& state) {
     Rebuild(state);
 }
 
-void NumericRule::TypeDigit(EditState& state, char ch) {
+void NumericRule::TypeDigit(EditState& state, char ch, Effects& effects) {
     if (state.HasSelection()) {
         RemoveSelection(state);
         Rebuild(state);
@@ -492,7 +634,10 @@ void NumericRule::TypeDigit(EditState& state, char ch) {
         if (wholeDigits >= m_wholeDigits) {
             // Full whole part: type over the digit at the caret.
             if (p < wholeEnd && text[static_cast<size_t>(p)] == m_locale.thousands) ++p;
-            if (p >= wholeEnd) return;
+            if (p >= wholeEnd) {
+                effects.note = "At most " + std::to_string(m_wholeDigits) + " digits before the decimal separator.";
+                return;
+            }
             state.text[static_cast<size_t>(p)] = ch;
             state.SetCaret(p + 1);
             Rebuild(state);
@@ -502,7 +647,10 @@ void NumericRule::TypeDigit(EditState& state, char ch) {
         const int fractionDigits = len - wholeEnd - 1;
         if (fractionDigits >= m_decimals) {
             // Full fraction: type over the digit at the caret, up to the last place.
-            if (p - wholeEnd - 1 >= m_decimals) return;
+            if (p - wholeEnd - 1 >= m_decimals) {
+                effects.note = "At most " + std::to_string(m_decimals) + " digits after the decimal separator.";
+                return;
+            }
             state.text[static_cast<size_t>(p)] = ch;
             state.SetCaret(p + 1);
             Rebuild(state);
@@ -518,6 +666,11 @@ void NumericRule::TypeDigit(EditState& state, char ch) {
 // The field model
 
 MaskedEdit::MaskedEdit() : m_rule(std::make_unique<TextRule>()) {}
+
+void MaskedEdit::SetStoredText(const std::string& stored) {
+    m_state.text = m_rule->ToShown(stored);
+    m_state.SetCaret(Length(m_state.text));
+}
 
 void MaskedEdit::Install(std::unique_ptr<InputRule> rule, bool reapply) {
     m_rule = std::move(rule);

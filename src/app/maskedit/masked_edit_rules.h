@@ -40,6 +40,10 @@ struct Effects {
     bool copied = false;       // put `clipboard` on the clipboard
     std::string clipboard;
     bool scrollCaret = false;  // scroll the caret into view
+    // Why something the user typed, pasted or dropped was refused or cut, or
+    // why a deletion was refused, in the user's words (Windows-1252). The
+    // widget shows it at the field; empty when everything was taken.
+    std::string note;
 };
 
 // Characters of the user's locale used by the numeric kind.
@@ -80,10 +84,11 @@ public:
     // key to the platform (caret movement and the like).
     virtual bool OnKeyDown(EditState& state, Key key, Effects& effects);
 
-    // Paste: the clipboard text replaces the selection; when the result is not
-    // valid, the valid text is set, the selection from before the paste is
-    // restored and the caret scrolled into view.
-    void OnPaste(EditState& state, const std::string& clipboardText, Effects& effects);
+    // Paste (and drop): the clipboard text replaces the selection; when the
+    // result is not valid, the valid text is set, the selection from before
+    // the paste is restored, the caret scrolled into view and the note says
+    // what was left out.
+    virtual void OnPaste(EditState& state, const std::string& clipboardText, Effects& effects);
     // Cut: with a selection, copy it and act as if Delete were pressed.
     void OnCut(EditState& state, Effects& effects);
     // Clear: with a selection, act as if Delete were pressed.
@@ -94,6 +99,18 @@ public:
     // After a change of settings: make the current text valid. A text that is
     // already valid keeps its selection.
     void Reapply(EditState& state);
+
+    // A record's text as the field shows it, and back. Both are identities
+    // except for the numeric kind, which shows the locale's separators while
+    // records always hold "." and "-". The two are inverse to each other, so
+    // a text that is shown and read back untouched is the stored text.
+    virtual std::string ToShown(const std::string& stored) const { return stored; }
+    virtual std::string ToStored(const std::string& shown) const { return shown; }
+
+    // Why making `given` valid gave `valid`, for the user: what was left out
+    // of it. Empty when nothing the user gave was lost (a mask's literals
+    // filled in, thousands separators dropped).
+    virtual std::string LossNote(const std::string& given, const std::string& valid) const = 0;
 
     // The widget's AcceptChar hook; without one every character is accepted.
     void SetAcceptChar(std::function<bool(char)> acceptChar);
@@ -118,6 +135,12 @@ public:
     const std::string& Refused() const { return m_refused; }
 
     std::string GetValidText(const std::string& text) const override;
+    // Only the pasted text is filtered: what the field held already (a stored
+    // value with a character the field refuses) stays as it was. The pasted
+    // text loses its refused characters and is cut so that the whole fits the
+    // maximum length.
+    void OnPaste(EditState& state, const std::string& clipboardText, Effects& effects) override;
+    std::string LossNote(const std::string& given, const std::string& valid) const override;
 
 protected:
     bool HandleChar(EditState& state, char ch, Effects& effects) override;
@@ -139,6 +162,7 @@ public:
 
     std::string GetValidText(const std::string& text) const override;
     bool OnKeyDown(EditState& state, Key key, Effects& effects) override;
+    std::string LossNote(const std::string& given, const std::string& valid) const override;
 
 protected:
     bool HandleChar(EditState& state, char ch, Effects& effects) override;
@@ -173,11 +197,24 @@ public:
 
     std::string GetValidText(const std::string& text) const override;
     bool OnKeyDown(EditState& state, Key key, Effects& effects) override;
+    std::string LossNote(const std::string& given, const std::string& valid) const override;
+
+    // Records hold amounts with "." and "-"; the field shows the locale's
+    // decimal separator and minus sign. The two characters of each pair are
+    // swapped, so any text survives the way there and back unchanged.
+    std::string ToShown(const std::string& stored) const override;
+    std::string ToStored(const std::string& shown) const override;
+
+    // A character that types the decimal separator: the locale's, and "."
+    // (the decimal point of records and of many keypads) as long as "." does
+    // not separate thousands in this field.
+    bool IsDecimalKey(char ch) const;
 
 protected:
     bool HandleChar(EditState& state, char ch, Effects& effects) override;
 
 private:
+    std::string CharactersNote() const;  // what can be typed here
     int NumberStart(const std::string& text) const;
     int LogicalIndex(const std::string& text, int pos) const;
     int PositionOf(const std::string& text, int logical) const;
@@ -186,7 +223,7 @@ private:
     void Rebuild(EditState& state) const;
     void TypeSign(EditState& state);
     void TypeDecimal(EditState& state);
-    void TypeDigit(EditState& state, char ch);
+    void TypeDigit(EditState& state, char ch, Effects& effects);
 
     int m_wholeDigits = 0;
     int m_decimals = 0;
@@ -207,8 +244,16 @@ public:
 
     EditState& State() { return m_state; }
     const EditState& State() const { return m_state; }
+    // The text as shown.
     const std::string& Text() const { return m_state.text; }
     InputRule& Rule() { return *m_rule; }
+
+    // The text as records hold it (amounts with "." whatever the locale).
+    std::string StoredText() const { return m_rule->ToStored(m_state.text); }
+    // Shows a record's text as it is stored: nothing is filtered or cut (only
+    // what the user types is); an amount takes the locale's separators. The
+    // caret goes to the end.
+    void SetStoredText(const std::string& stored);
 
     void SetTextRule(int maxLength, const std::string& refused);
     void SetMaxLength(int maxLength);
