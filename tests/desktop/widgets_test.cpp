@@ -5,6 +5,10 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QLocale>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QToolTip>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,13 +50,148 @@ TEST(MaskedEditWidget, KeysPasteAndSetTextGoThroughTheRules) {
   QTest::keyClicks(&name, "O'Brien: ");  // apostrophe and colon refused
   TypeUnicode(&name, QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
   EXPECT_EQ(name.Text(), "OBrien \xE9t\xE9");
-  name.SetText(std::string(30, 'x'));
-  EXPECT_EQ(name.Text(), std::string(20, 'x'));
   name.SetText("abc");
   TypeUnicode(&name, QString::fromUtf8("\xE4\xB8\xAD"));  // no Windows-1252 form: refused
   EXPECT_EQ(name.Text(), "abc");
   name.SetText(std::string(20, 'x'));
   EXPECT_EQ(name.Text(), std::string(20, 'x'));
+}
+
+// A record's value is shown as stored; only what the user types is filtered.
+TEST(MaskedEditWidget, StoredValuesAreShownAsStored) {
+  test::QtApp();
+  CMaskedEdit name;
+  name.SetTextRule(20, "%'*\"+?><:\\");
+  name.SetText("O'Connor: Attn");
+  EXPECT_EQ(name.text(), "O'Connor: Attn");
+  EXPECT_EQ(name.Text(), "O'Connor: Attn");
+  EXPECT_FALSE(name.IsEdited());
+  name.end(false);
+  QTest::keyClicks(&name, "s'");
+  EXPECT_EQ(name.Text(), "O'Connor: Attns");
+  EXPECT_TRUE(name.IsEdited());
+}
+
+// Restores the default locale when the test ends.
+class LocaleScope {
+ public:
+  explicit LocaleScope(const QLocale& locale) : saved_(QLocale()) { QLocale::setDefault(locale); }
+  ~LocaleScope() { QLocale::setDefault(saved_); }
+
+ private:
+  QLocale saved_;
+};
+
+// Records hold amounts with "." whatever the desktop's locale; only the
+// field shows the locale's decimal separator.
+TEST(MaskedEditWidget, AmountsUnderACommaDecimalLocale) {
+  test::QtApp();
+  LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+  CMaskedEdit amount;
+  amount.SetNumberRule(9, 2);
+  amount.SetText("12.50");
+  EXPECT_EQ(amount.text(), "12,50");
+  EXPECT_EQ(amount.Text(), "12.50");  // untouched, it reads back as stored
+  for (const char* keys : {"1234.5", "1234,5"}) {
+    amount.SetText("");
+    QTest::keyClicks(&amount, keys);
+    EXPECT_EQ(amount.text(), "1234,5") << keys;
+    EXPECT_EQ(amount.Text(), "1234.5") << keys;
+  }
+  amount.SetText("-7.25");
+  EXPECT_EQ(amount.text(), "-7,25");
+  EXPECT_EQ(amount.Text(), "-7.25");
+}
+
+// Drags text over the widget and drops it there, as the window system does.
+void SendDrop(QWidget* w, const QString& text, QPoint at) {
+  QMimeData mime;
+  mime.setText(text);
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(w, &drop);
+}
+
+// Every way text enters or leaves the field goes through its rules: word and
+// line deletions, drops, undo, programmatic inserts, the X11 selection.
+TEST(MaskedEditWidget, NoWayAroundTheRules) {
+  test::QtApp();
+  CMaskedEdit ein;
+  ein.SetMask("##-#######");
+  ein.SetText("36-4125798");
+  ein.show();
+  ein.setCursorPosition(6);  // after "36-412"
+  QTest::keyClick(&ein, Qt::Key_Backspace, Qt::ControlModifier);
+  EXPECT_EQ(ein.Text(), "36-4125798");  // digits never shift: nothing from the middle
+  EXPECT_TRUE(ein.LastNote().contains("from the end only")) << ein.LastNote().toStdString();
+  ein.setCursorPosition(0);
+  QTest::keyClick(&ein, Qt::Key_Delete, Qt::ControlModifier);
+  EXPECT_EQ(ein.Text(), "36-4125798");
+  for (const QKeySequence& keys : QKeySequence::keyBindings(QKeySequence::DeleteCompleteLine)) {
+    ein.setCursorPosition(5);
+    QTest::keySequence(&ein, keys);
+    EXPECT_EQ(ein.Text(), "") << keys.toString().toStdString();  // the whole line ends at the end
+    ein.SetText("36-4125798");
+  }
+  ein.end(false);
+  QTest::keyClick(&ein, Qt::Key_Backspace, Qt::ControlModifier);  // the last word, at the end
+  EXPECT_EQ(ein.Text(), "36-");
+  QTest::keyClick(&ein, Qt::Key_Z, Qt::ControlModifier);  // undo brings back what the rules made
+  EXPECT_EQ(ein.Text(), "36-4125798");
+  ein.end(false);
+  ein.insert("9");  // a programmatic insert goes through the rules too: the mask is complete
+  EXPECT_EQ(ein.Text(), "36-4125798");
+
+  CMaskedEdit name;
+  name.SetTextRule(20, "%'*\"+?><:\\");
+  name.show();
+  SendDrop(&name, "Attn: Leasing", QPoint(2, 2));
+  EXPECT_EQ(name.Text(), "Attn Leasing");
+  EXPECT_TRUE(name.LastNote().contains(":"));
+  name.end(false);
+  SendDrop(&name, " Office and Grounds Dept", QPoint(name.width() - 2, 2));
+  EXPECT_EQ(name.Text().size(), 20u);  // no more than the field holds
+  name.SetText("Ann");
+  name.end(false);
+  name.insert("'s");
+  EXPECT_EQ(name.Text(), "Anns");
+  if (QApplication::clipboard()->supportsSelection()) {
+    QApplication::clipboard()->setText("O'Neil: more than twenty characters", QClipboard::Selection);
+    name.SetText("");
+    QTest::mouseClick(&name, Qt::MiddleButton, {}, QPoint(2, name.height() / 2));
+    EXPECT_EQ(name.Text(), "ONeil more than twen");
+  }
+}
+
+// What a field refuses or cuts is said at the field, not just beeped.
+TEST(MaskedEditWidget, RefusalsAreShownAtTheField) {
+  test::QtApp();
+  CMaskedEdit name;
+  name.SetTextRule(20, "%'*\"+?><:\\");
+  name.show();
+  QSignalSpy notes(&name, &CMaskedEdit::noteShown);
+  QTest::keyClicks(&name, "O'Brien");
+  EXPECT_EQ(name.Text(), "OBrien");
+  ASSERT_EQ(notes.count(), 1);
+  EXPECT_TRUE(name.LastNote().contains("does not take the character '"));
+  EXPECT_TRUE(QToolTip::isVisible());
+  EXPECT_EQ(QToolTip::text(), name.LastNote());
+  name.SetText("");
+  QTest::keyClicks(&name, "Christopher Montgomery-Whitley");
+  EXPECT_EQ(name.Text(), "Christopher Montgome");
+  EXPECT_TRUE(name.LastNote().contains("at most 20 characters"));
+  name.SetText("");
+  TypeUnicode(&name, QString::fromUtf8("\xE4\xB8\xAD"));
+  EXPECT_EQ(name.Text(), "");
+  EXPECT_TRUE(name.LastNote().contains("cannot be stored")) << name.LastNote().toStdString();
+
+  CMaskedEdit ssn;
+  ssn.SetMask("###-##-####");
+  QTest::keyClicks(&ssn, "12a");
+  EXPECT_EQ(ssn.Text(), "12");
+  EXPECT_TRUE(ssn.LastNote().contains("Only digits"));
 }
 
 TEST(QtSettings, NumbersAndTextsPersist) {

@@ -3,18 +3,36 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QMimeData>
+#include <QToolTip>
 
 #include "app/ui/qt_text.h"
+#include "store/text_codec.h"
 
 namespace formet {
 
+namespace {
+
+constexpr int kNoteMilliseconds = 5000;
+
+std::string Utf8(const QString& text) {
+  const QByteArray bytes = text.toUtf8();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
+}
+
+}  // namespace
+
 CMaskedEdit::CMaskedEdit(QWidget* parent) : QLineEdit(parent) {
+  // Text leaves the field by copy and cut only; drops come in through the rules.
   setDragEnabled(false);
-  setAcceptDrops(false);
+  setAcceptDrops(true);
   model_.SetNumberLocale(UserNumberLocale());
+  connect(this, &QLineEdit::textChanged, this, &CMaskedEdit::OnTextChanged);
 }
 
 maskedit::NumberLocale CMaskedEdit::UserNumberLocale() {
@@ -31,12 +49,13 @@ maskedit::NumberLocale CMaskedEdit::UserNumberLocale() {
   return l;
 }
 
+// ---- model and widget ---------------------------------------------------------
+
 void CMaskedEdit::Pull() {
   auto& s = model_.State();
-  s.text = FromQt(QLineEdit::text());
   if (hasSelectedText()) {
     s.selStart = selectionStart();
-    s.selEnd = selectionStart() + static_cast<int>(selectedText().size());
+    s.selEnd = selectionEnd();
   } else {
     s.SetCaret(cursorPosition());
   }
@@ -46,145 +65,296 @@ void CMaskedEdit::Push(const maskedit::Effects& effects, bool byUser) {
   const auto& s = model_.State();
   const QString text = ToQt(s.text);
   const bool changed = text != QLineEdit::text();
-  if (changed) QLineEdit::setText(text);
+  if (changed) {
+    pushing_ = true;
+    QLineEdit::setText(text);
+    pushing_ = false;
+  }
   if (s.selStart != s.selEnd) setSelection(s.selStart, s.selEnd - s.selStart);
   else setCursorPosition(s.selEnd);
-  if (effects.copied) QApplication::clipboard()->setText(ToQt(effects.clipboard));
+  if (effects.copied && echoMode() == QLineEdit::Normal) QApplication::clipboard()->setText(ToQt(effects.clipboard));
   if (effects.beep) QApplication::beep();
+  ShowNote(effects.note);
   if (changed && byUser) emit textEdited(text);
 }
 
-std::string CMaskedEdit::Text() const { return FromQt(QLineEdit::text()); }
+template <class Action>
+void CMaskedEdit::Edit(Action action) {
+  if (!CanEdit()) return;
+  Pull();
+  const maskedit::EditState before = model_.State();
+  maskedit::Effects effects;
+  action(effects);
+  if (model_.State().text != before.text) {
+    undo_.push_back(before);
+    redo_.clear();
+    edited_ = true;
+  }
+  Push(effects);
+}
+
+std::string CMaskedEdit::Text() const { return model_.StoredText(); }
 
 void CMaskedEdit::SetText(const std::string& win1252) {
-  model_.OnSetText(win1252);
+  model_.SetStoredText(win1252);
+  undo_.clear();
+  redo_.clear();
+  edited_ = false;
+  lastNote_.clear();
   Push({}, false);
 }
 
-void CMaskedEdit::AfterSetting() {
-  // A changed setting applies the rule to the current text.
-  Pull();
-  model_.OnSetText(model_.State().text);
-  Push({}, false);
+void CMaskedEdit::ShowNote(const std::string& note) {
+  if (note.empty()) return;
+  lastNote_ = ToQt(note);
+  QToolTip::showText(mapToGlobal(QPoint(0, height())), lastNote_, this, QRect(), kNoteMilliseconds);
+  emit noteShown(lastNote_);
 }
+
+// ---- settings -----------------------------------------------------------------
+
+void CMaskedEdit::AfterSetting() { Push({}, false); }
 
 void CMaskedEdit::SetTextRule(int maxLength, const std::string& refused) {
+  Pull();
   model_.SetTextRule(maxLength, refused);
   AfterSetting();
 }
 void CMaskedEdit::SetMask(const std::string& mask) {
+  Pull();
   model_.SetMask(mask);
   AfterSetting();
 }
 void CMaskedEdit::SetNumberRule(int wholeDigits, int decimals) {
+  Pull();
   model_.SetNumberRule(wholeDigits, decimals);
   AfterSetting();
 }
 void CMaskedEdit::SetWholeDigits(int n) {
+  Pull();
   model_.SetWholeDigits(n);
   AfterSetting();
 }
 void CMaskedEdit::SetDecimals(int f) {
+  Pull();
   model_.SetDecimals(f);
   AfterSetting();
 }
 void CMaskedEdit::SetSignAllowed(bool on) {
+  Pull();
   model_.SetSignAllowed(on);
   AfterSetting();
 }
 void CMaskedEdit::SetMaxLength(int n) {
+  Pull();
   model_.SetMaxLength(n);
   AfterSetting();
 }
 void CMaskedEdit::SetRefused(const std::string& chars) {
+  Pull();
   model_.SetRefused(chars);
   AfterSetting();
 }
 
+// ---- what the user does ---------------------------------------------------------
+
 void CMaskedEdit::TypeText(const QString& text) {
-  for (const QChar c : text) {
-    Pull();
-    maskedit::Effects effects;
-    const std::string b = FromQt(QString(c));
-    if (b.size() != 1) {
-      QApplication::beep();  // no form in the code page of records
+  for (const char32_t codePoint : text.toUcs4()) {
+    std::string problem;
+    const auto accepted = AcceptEnteredText(Utf8(QString::fromUcs4(&codePoint, 1)), &problem);
+    if (!accepted || accepted->size() != 1) {
+      QApplication::beep();
+      ShowNote(problem);
       continue;
     }
-    model_.OnChar(b[0], effects);
-    Push(effects);
+    const char ch = (*accepted)[0];
+    Edit([&](maskedit::Effects& effects) { model_.OnChar(ch, effects); });
   }
 }
 
-void CMaskedEdit::Paste() {
-  if (isReadOnly()) return;
-  Pull();
-  maskedit::Effects effects;
-  model_.OnPaste(FromQt(QApplication::clipboard()->text()), effects);
-  Push(effects);
+void CMaskedEdit::PasteText(const QString& given) {
+  if (!CanEdit()) return;
+  QString text = given;
+  // A value copied from a spreadsheet cell or a line of text ends with a line break.
+  if (text.endsWith(QLatin1String("\r\n"))) text.chop(2);
+  else if (text.endsWith('\n') || text.endsWith('\r')) text.chop(1);
+  std::string problem;
+  const auto accepted = AcceptEnteredText(Utf8(text), &problem);
+  if (!accepted) {
+    QApplication::beep();
+    ShowNote(problem);
+    return;
+  }
+  Edit([&](maskedit::Effects& effects) { model_.OnPaste(*accepted, effects); });
+}
+
+void CMaskedEdit::PasteFrom(bool selection) {
+  const QString text = QApplication::clipboard()->text(selection ? QClipboard::Selection : QClipboard::Clipboard);
+  if (text.isEmpty() && !hasSelectedText()) return;
+  PasteText(text);
 }
 
 void CMaskedEdit::Cut() {
-  if (isReadOnly()) return;
-  Pull();
-  maskedit::Effects effects;
-  model_.OnCut(effects);
-  Push(effects);
+  if (!hasSelectedText()) return;
+  Edit([&](maskedit::Effects& effects) { model_.OnCut(effects); });
 }
 
 void CMaskedEdit::Clear() {
-  if (isReadOnly()) return;
+  Edit([&](maskedit::Effects& effects) { model_.OnClear(effects); });
+}
+
+void CMaskedEdit::DeleteSpan(int start, int end, bool copyFirst) {
+  if (!CanEdit() || start >= end) return;
+  setSelection(start, end - start);
+  if (copyFirst && echoMode() == QLineEdit::Normal) QApplication::clipboard()->setText(selectedText());
+  Edit([&](maskedit::Effects& effects) { model_.OnKeyDown(maskedit::Key::Delete, effects); });
+}
+
+void CMaskedEdit::Undo() {
+  if (!CanEdit() || undo_.empty()) return;
   Pull();
-  maskedit::Effects effects;
-  model_.OnClear(effects);
-  Push(effects);
+  redo_.push_back(model_.State());
+  model_.State() = undo_.back();
+  undo_.pop_back();
+  edited_ = true;
+  Push({});
+}
+
+void CMaskedEdit::Redo() {
+  if (!CanEdit() || redo_.empty()) return;
+  Pull();
+  undo_.push_back(model_.State());
+  model_.State() = redo_.back();
+  redo_.pop_back();
+  edited_ = true;
+  Push({});
+}
+
+void CMaskedEdit::OnTextChanged(const QString& text) {
+  if (pushing_) return;
+  const QString expected = ToQt(model_.Text());
+  if (text == expected) return;
+  // The span that changed: what the two texts do not share at either end.
+  const qsizetype shorter = std::min(text.size(), expected.size());
+  qsizetype head = 0;
+  while (head < shorter && text[head] == expected[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < shorter - head && text[text.size() - 1 - tail] == expected[expected.size() - 1 - tail]) ++tail;
+  const QString inserted = text.mid(head, text.size() - tail - head);
+  const int removedEnd = static_cast<int>(expected.size() - tail);
+  pushing_ = true;
+  QLineEdit::setText(expected);
+  pushing_ = false;
+  setSelection(static_cast<int>(head), removedEnd - static_cast<int>(head));
+  if (inserted.isEmpty())
+    Edit([&](maskedit::Effects& effects) { model_.OnKeyDown(maskedit::Key::Delete, effects); });
+  else
+    PasteText(inserted);
 }
 
 void CMaskedEdit::keyPressEvent(QKeyEvent* event) {
-  if (isReadOnly()) {
+  if (!CanEdit()) {
     QLineEdit::keyPressEvent(event);
     return;
   }
-  if (event->matches(QKeySequence::Paste)) return Paste();
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers();
+  if (event->matches(QKeySequence::Undo)) return Undo();
+  if (event->matches(QKeySequence::Redo)) return Redo();
+  if (event->matches(QKeySequence::Paste)) {
+    // Ctrl+Shift+Insert pastes the selection of the X11 desktop.
+    return PasteFrom(key == Qt::Key_Insert && mods == (Qt::ControlModifier | Qt::ShiftModifier));
+  }
   if (event->matches(QKeySequence::Cut)) return Cut();
-  if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) return;  // no undo past the rules
-  if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
-    Pull();
-    maskedit::Effects effects;
-    if (!model_.OnKeyDown(maskedit::Key::Delete, effects)) {
-      QLineEdit::keyPressEvent(event);
-      return;
-    }
-    Push(effects);
+  if (event->matches(QKeySequence::DeleteEndOfLine)) return DeleteSpan(cursorPosition(), text().size(), true);
+  if (event->matches(QKeySequence::DeleteCompleteLine)) return DeleteSpan(0, text().size(), true);
+  const bool wordBack = event->matches(QKeySequence::DeleteStartOfWord) ||
+                        (key == Qt::Key_Backspace && (mods & Qt::ControlModifier));
+  if (wordBack || event->matches(QKeySequence::DeleteEndOfWord)) {
+    if (!hasSelectedText()) wordBack ? cursorWordBackward(true) : cursorWordForward(true);
+    if (hasSelectedText()) DeleteSpan(selectionStart(), selectionEnd(), false);
     return;
   }
-  if (event->key() == Qt::Key_Backspace && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    Pull();
-    maskedit::Effects effects;
-    model_.OnChar(maskedit::kBackspace, effects);
-    Push(effects);
+  if (event->matches(QKeySequence::Delete) || key == Qt::Key_Delete) {
+    Edit([&](maskedit::Effects& effects) { model_.OnKeyDown(maskedit::Key::Delete, effects); });
+    return;
+  }
+  if (key == Qt::Key_Backspace) {
+    Edit([&](maskedit::Effects& effects) { model_.OnChar(maskedit::kBackspace, effects); });
     return;
   }
   const QString text = event->text();
-  const bool printable = !text.isEmpty() && text.at(0).isPrint() &&
-                         !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier));
+  const bool printable =
+      !text.isEmpty() && text.at(0).isPrint() && !(mods & (Qt::ControlModifier | Qt::MetaModifier));
   if (printable) {
     TypeText(text);
     return;
   }
-  QLineEdit::keyPressEvent(event);  // caret movement, selection, copy, Return, Tab ...
+  // Caret movement, selection, copy, Return, Tab ... A change the line edit
+  // would still make is caught by OnTextChanged.
+  QLineEdit::keyPressEvent(event);
 }
 
 void CMaskedEdit::inputMethodEvent(QInputMethodEvent* event) {
-  if (!event->commitString().isEmpty() && !isReadOnly()) TypeText(event->commitString());
+  if (!event->commitString().isEmpty() && CanEdit()) TypeText(event->commitString());
   event->accept();
+}
+
+void CMaskedEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+    // The X11 selection comes in as a paste at the pointer.
+    if (CanEdit()) {
+      setCursorPosition(cursorPositionAt(event->position().toPoint()));
+      PasteFrom(true);
+    }
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(event);
+}
+
+void CMaskedEdit::dragEnterEvent(QDragEnterEvent* event) {
+  if (CanEdit() && event->mimeData()->hasText()) event->acceptProposedAction();
+  else event->ignore();
+}
+
+void CMaskedEdit::dragMoveEvent(QDragMoveEvent* event) {
+  if (CanEdit() && event->mimeData()->hasText()) {
+    setCursorPosition(cursorPositionAt(event->position().toPoint()));
+    event->acceptProposedAction();
+  } else {
+    event->ignore();
+  }
+}
+
+void CMaskedEdit::dropEvent(QDropEvent* event) {
+  if (!CanEdit() || !event->mimeData()->hasText()) {
+    event->ignore();
+    return;
+  }
+  // Dropped text is copied in, never moved out of another field.
+  event->setDropAction(Qt::CopyAction);
+  event->accept();
+  setFocus(Qt::MouseFocusReason);
+  setCursorPosition(cursorPositionAt(event->position().toPoint()));
+  PasteText(event->mimeData()->text());
+}
+
+void CMaskedEdit::focusOutEvent(QFocusEvent* event) {
+  if (!lastNote_.isEmpty() && QToolTip::isVisible() && QToolTip::text() == lastNote_) QToolTip::hideText();
+  QLineEdit::focusOutEvent(event);
 }
 
 void CMaskedEdit::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
-  const bool editable = !isReadOnly();
-  menu.addAction(tr("Cu&t"), this, [this] { Cut(); })->setEnabled(editable && hasSelectedText());
-  menu.addAction(tr("&Copy"), this, [this] { copy(); })->setEnabled(hasSelectedText());
-  menu.addAction(tr("&Paste"), this, [this] { Paste(); })
+  const bool editable = CanEdit();
+  const bool shown = echoMode() == QLineEdit::Normal;  // a password is never copied out
+  menu.addAction(tr("&Undo"), this, [this] { Undo(); })->setEnabled(editable && !undo_.empty());
+  menu.addAction(tr("&Redo"), this, [this] { Redo(); })->setEnabled(editable && !redo_.empty());
+  menu.addSeparator();
+  menu.addAction(tr("Cu&t"), this, [this] { Cut(); })->setEnabled(editable && shown && hasSelectedText());
+  menu.addAction(tr("&Copy"), this, [this] { copy(); })->setEnabled(shown && hasSelectedText());
+  menu.addAction(tr("&Paste"), this, [this] { PasteFrom(false); })
       ->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
   menu.addAction(tr("&Delete"), this, [this] { Clear(); })->setEnabled(editable && hasSelectedText());
   menu.addSeparator();

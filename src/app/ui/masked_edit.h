@@ -1,9 +1,20 @@
 #pragma once
 // CMaskedEdit: the input field of every page and dialog that has input rules.
-// A QLineEdit that hands every key press, paste, cut, clear and programmatic
-// text change to the masked-edit rules and shows their result.
+// A QLineEdit whose text only ever changes through the masked-edit rules:
+// typing, pasting (keys, menu, middle button), dropping, cutting, deleting
+// (every key that deletes: Backspace, Delete, Ctrl+Backspace, Ctrl+Delete,
+// Ctrl+K, Ctrl+U ...), input methods and undo all go through them. Whatever
+// a rule refuses or cuts is shown as a short note at the field.
+//
+// Text() and SetText() speak the language of records: Windows-1252, and
+// amounts always with "." as the decimal separator (and "-" as the sign),
+// whatever the user's locale; the field shows the locale's separators. A
+// value set with SetText() is shown as stored: nothing of it is filtered or
+// cut, only what the user types is.
 #include <QLineEdit>
+#include <QString>
 #include <string>
+#include <vector>
 
 #include "app/maskedit/masked_edit_rules.h"
 
@@ -23,30 +34,69 @@ class CMaskedEdit : public QLineEdit {
   void SetMaxLength(int n);
   void SetRefused(const std::string& chars);
 
-  // The text in the code page of records (Windows-1252).
+  // The text as records hold it (Windows-1252; amounts with ".").
   std::string Text() const;
-  // Sets the text as the program does: the rule makes it valid.
+  // Shows a record's text as it is stored (amounts with the locale's
+  // separators). The field counts as not edited afterwards.
   void SetText(const std::string& win1252);
+  // True once the user changed the text since the last SetText.
+  bool IsEdited() const { return edited_; }
+
+  // The last note shown at the field since the last SetText (why typed,
+  // pasted or dropped text was refused or cut); empty when none.
+  QString LastNote() const { return lastNote_; }
 
   // The user's negative sign and separators, for numeric fields.
   static maskedit::NumberLocale UserNumberLocale();
+
+ signals:
+  // A note was shown at the field.
+  void noteShown(const QString& note);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
-  void Pull();                                  // widget -> model
-  // model -> widget; a change the user made is announced as textEdited.
+  void Pull();  // the widget's selection -> model
+  // model -> widget; a change the user made is announced as textEdited and
+  // can be undone.
   void Push(const maskedit::Effects& effects, bool byUser = true);
+  // Runs one user action on the model: the state before it goes to the
+  // undo history when the text changes.
+  template <class Action>
+  void Edit(Action action);
   void TypeText(const QString& text);
-  void Paste();
+  // Text from the clipboard or a drop: it must pass the rule for entered
+  // text, then the field's rule.
+  void PasteText(const QString& text);
+  void PasteFrom(bool selection);
   void Cut();
   void Clear();
+  // Deletes the span the line edit's own key handling would select
+  // (words, to the end of the line, the whole line), through the rules.
+  void DeleteSpan(int start, int end, bool copyFirst);
+  void Undo();
+  void Redo();
+  // A change that reached the line edit some other way: put the text back
+  // and make the same change through the rules.
+  void OnTextChanged(const QString& text);
+  void ShowNote(const std::string& note);
   void AfterSetting();
+  bool CanEdit() const { return !isReadOnly(); }
 
   maskedit::MaskedEdit model_;
+  std::vector<maskedit::EditState> undo_;
+  std::vector<maskedit::EditState> redo_;
+  bool pushing_ = false;
+  bool edited_ = false;
+  QString lastNote_;
 };
 
 }  // namespace formet
