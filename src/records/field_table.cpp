@@ -33,6 +33,8 @@ std::optional<std::string> FieldInputProblem(const EditRule& rule, std::string_v
     case FieldKind::Text:
       for (char c : text)
         if (rule.refused.find(c) != std::string_view::npos) return "cannot contain the character " + Quoted(c);
+      if (rule.maxLength > 0 && text.size() > static_cast<size_t>(rule.maxLength))
+        return "is longer than " + std::to_string(rule.maxLength) + " characters";
       return std::nullopt;
     case FieldKind::Mask: {
       // Digits go on the mask's '#' places; the only other characters allowed

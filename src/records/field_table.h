@@ -48,6 +48,9 @@ struct FieldSpec {
   int capacity = 0;                 // characters the record keeps (0 for numbers)
 
   bool IsEdit() const { return kind == FieldKind::Text || kind == FieldKind::Mask || kind == FieldKind::Amount; }
+  // What a text field lets the user type: its limit, or the record's
+  // capacity where that is smaller, so that nothing typed is cut unseen.
+  int TypedLimit() const { return capacity > 0 && capacity < maxLength ? capacity : maxLength; }
 };
 
 // What one control shows: the text of an edit field, the selected entry of a
@@ -68,7 +71,7 @@ std::string CutToCapacity(std::string_view text, int capacity);
 template <class Edit, class R>
 void ConfigureEdit(const FieldSpec<R>& field, Edit& edit) {
   switch (field.kind) {
-    case FieldKind::Text: edit.SetTextRule(field.maxLength, std::string(field.refused)); break;
+    case FieldKind::Text: edit.SetTextRule(field.TypedLimit(), std::string(field.refused)); break;
     case FieldKind::Mask: edit.SetMask(std::string(field.mask)); break;
     case FieldKind::Amount: edit.SetNumberRule(field.wholeDigits, field.decimals); break;
     default: break;
@@ -88,17 +91,16 @@ struct EditRule {
 
 template <class R>
 EditRule RuleOf(const FieldSpec<R>& f) {
-  return {f.kind, f.maxLength, f.refused, f.mask, f.wholeDigits, f.decimals, f.capacity};
+  return {f.kind, f.TypedLimit(), f.refused, f.mask, f.wholeDigits, f.decimals, f.capacity};
 }
 
 // Why a text given from outside the page (the command line) cannot go into a
-// field as the field would take it from the keyboard: a refused character, or
-// characters a mask or an amount has no place for. Nullopt when it is
-// acceptable.
+// field as the field would take it from the keyboard: a refused character,
+// more characters than the field takes, or characters a mask or an amount
+// has no place for. Nullopt when it is acceptable.
 std::optional<std::string> FieldInputProblem(const EditRule& rule, std::string_view text);
 // The text a field keeps of an acceptable input: a mask's literals filled in
-// ("123456789" in "###-##-####" gives 123-45-6789), cut to what can be typed
-// and to the record's capacity.
+// ("123456789" in "###-##-####" gives 123-45-6789).
 std::string FieldInputText(const EditRule& rule, std::string_view text);
 
 // The entries of the Kind of Payer list, in order; the record holds the index.

@@ -43,8 +43,8 @@ class CliPayeeTest : public ::testing::Test {
 };
 
 TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
-  auto r = Cli(dir.path(), {"add-employee", "Acme", "--ssn", "123456789", "--first", "Bartholomew-Fitzgerald Jr",
-                            "--middle", "QRS", "--last", "Caf\xC3\xA9", "--suffix=III", "--address1", "1 Main St",
+  auto r = Cli(dir.path(), {"add-employee", "Acme", "--ssn", "123456789", "--first", "Bartholomew-Fitzgera",
+                            "--middle", "QR", "--last", "Caf\xC3\xA9", "--suffix=III", "--address1", "1 Main St",
                             "--city", "Springfield", "--state", "il", "--zip", "627010001"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Added employee 1 (Bartholomew-Fitzgera QR Caf\xC3\xA9 III, 123-45-6789) with a blank W-2 to Acme.\n");
@@ -58,7 +58,7 @@ TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
   const auto& e = employees[0];
   EXPECT_EQ(e.EmployeeUniqueID, 1);
   EXPECT_EQ(e.SocialSecurityNumber, "123-45-6789");
-  EXPECT_EQ(e.FirstName, "Bartholomew-Fitzgera");  // 20 kept
+  EXPECT_EQ(e.FirstName, "Bartholomew-Fitzgera");  // 20, as many as the field takes
   EXPECT_EQ(e.MiddleName, "QR");
   EXPECT_EQ(e.LastName, "Caf\xE9");                // Windows-1252 in the file
   EXPECT_EQ(e.Suffix, "III");
@@ -81,17 +81,16 @@ TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
 }
 
 TEST_F(CliPayeeTest, AddContractorStoresWhatTheDialogWould) {
-  const std::string longLine = "Northwestern Consolidated Plumbing Supply Co";  // 44 characters
+  const std::string longLine = "Northwestern Consolidated Plumbing Sup";  // 39 characters, the most it takes
   auto r = Cli(dir.path(), {"add-contractor", "Acme", "--tin", "12-3456789", "--name1", longLine, "--name2",
-                            "Billing Dept", "--second-tin", "--account", "ACCT-0000-0001-XYZ", "--zip", "60601"});
+                            "Billing Dept", "--second-tin", "--account", "ACCT-0000-00", "--zip", "60601"});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out, "Added contractor 1 (" + longLine.substr(0, 39) +
-                       " / Billing Dept, 12-3456789) with a blank 1099-MISC to Acme.\n");
+  EXPECT_EQ(r.out, "Added contractor 1 (" + longLine + " / Billing Dept, 12-3456789) with a blank 1099-MISC to Acme.\n");
   const auto contractors = Read(&CompanyDatabase::ReadContractors);
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, longLine.substr(0, 39));
+  EXPECT_EQ(contractors[0].NameLine1, longLine);
   EXPECT_EQ(contractors[0].SecondTIN, 1);
-  EXPECT_EQ(contractors[0].AccountNumber, "ACCT-0000-00");  // 12 kept
+  EXPECT_EQ(contractors[0].AccountNumber, "ACCT-0000-00");
   EXPECT_EQ(contractors[0].Zip, "60601");
   const auto forms = Forms1099();
   ASSERT_EQ(forms.size(), 1u);
@@ -119,6 +118,9 @@ TEST_F(CliPayeeTest, RefusedInputChangesNothing) {
        "Please fill in the 'Employee's Name(last)' Field\n"},
       {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "A", "--last", "O'Neil"}, 1,
        "formet-cli: --last cannot contain the character \"'\"\n"},
+      // Nothing is cut unseen: a text longer than its field is refused.
+      {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "Bartholomew-Fitzgerald Jr", "--last", "B"}, 1,
+       "formet-cli: --first is longer than 20 characters\n"},
       {{"add-employee", "Acme", "--ssn", "222-22-22222", "--first", "A", "--last", "B"}, 1,
        "formet-cli: --ssn does not fit the pattern ###-##-####\n"},
       {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "\xE4\xB8\xAD", "--last", "B"}, 1,
@@ -140,6 +142,8 @@ TEST_F(CliPayeeTest, RefusedInputChangesNothing) {
        "Pease fill in the 'Contractor's Name (Line One)' Field\n"},
       {{"add-contractor", "Acme", "--tin", "22-2222222", "--name1", "Attn: D"}, 1,
        "formet-cli: --name1 cannot contain the character \":\"\n"},
+      {{"add-contractor", "Acme", "--tin", "22-2222222", "--name1", "D", "--account", "ACCT-0000-0001-XYZ"}, 1,
+       "formet-cli: --account is longer than 12 characters\n"},
       {{"add-contractor", "Acme", "--tin", "22-2222222", "--name1", "D", "--second-tin=1"}, 2, "takes no value"},
       {{"add-contractor", "Acme", "--tin", "22-2222222", "--name1", "D", "--ssn", "1"}, 2, "has no option --ssn"},
   };

@@ -92,7 +92,8 @@ TEST(Fields, TheStandardAndNameExclusions) {
 }
 
 // What the company record keeps of 60 characters typed into each text field:
-// the field's limit, or the record's capacity where that is smaller.
+// the field takes no more than the record keeps (contact names: 20), so
+// nothing typed is cut unseen.
 TEST(CompanyFields, TypedTextIsCutToTheCapacity) {
   using R = CompanyRecord;
   struct Case {
@@ -103,8 +104,8 @@ TEST(CompanyFields, TypedTextIsCutToTheCapacity) {
       {&R::Address2, 30, 30},             {&R::City, 20, 20},
       {&R::StateID, 15, 15},              {&R::FormW3ControlNumber, 20, 20},
       {&R::FormW3EstablishmentNumber, 4, 4}, {&R::FormW3ThirdPartySickPay, 30, 30},
-      {&R::FormW3ContactName, 30, 20},    {&R::FormW3Email, 40, 40},
-      {&R::Form1096ContactName, 30, 20},  {&R::Form1096Email, 40, 40},
+      {&R::FormW3ContactName, 20, 20},    {&R::FormW3Email, 40, 40},
+      {&R::Form1096ContactName, 20, 20},  {&R::Form1096Email, 40, 40},
       {&R::Form1096FilerName, 59, 59},
   };
   size_t textFields = 0;
@@ -229,7 +230,8 @@ TEST(FieldInput, ProblemsAndKeptText) {
       {RuleOf(ssn), "12a", false, ""},
       {RuleOf(zip), "606011234", true, "60601-1234"},
       {RuleOf(zip), "60601", true, "60601"},
-      {RuleOf(first), std::string(25, 'j'), true, std::string(20, 'j')},
+      {RuleOf(first), std::string(20, 'j'), true, std::string(20, 'j')},
+      {RuleOf(first), std::string(21, 'j'), false, ""},
       {RuleOf(first), "Ann-Marie", true, "Ann-Marie"},
       {RuleOf(first), "O'Neil", false, ""},
       {RuleOf(first), "50%", false, ""},

@@ -147,10 +147,11 @@ TEST_F(PagesTest, UpdateWritesTheTypedFieldsCutToWhatTheRecordKeeps) {
   Child<QComboBox>(sheet, "State")->setCurrentIndex(*FindState("WI"));
   Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->setCurrentIndex(2);
   Child<QCheckBox>(sheet, "FormW3CheckThirdPartySickPay")->setChecked(true);
-  const QString contact = "Christopher Montgomery-Whitley";  // 30 characters typed, 20 kept
+  const QString contact = "Christopher Montgomery-Whitley";  // 30 characters typed, 20 taken, with a note
   ASSERT_EQ(contact.size(), 30);
   QTest::keyClicks(Edit(sheet, "FormW3ContactName"), contact);
-  EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), contact);
+  EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), contact.left(20));
+  EXPECT_TRUE(Edit(sheet, "FormW3ContactName")->LastNote().contains("at most 20 characters"));
   QTest::keyClicks(Edit(sheet, "FormW3IncomeTaxWithHeld"), "1234.5");
 
   ui.answers = {Answer::Yes};
