@@ -42,10 +42,10 @@ inline constexpr int kOrderW2 = 32808;
 inline constexpr int kOrder1099 = 32809;
 }  // namespace command
 
-inline constexpr const char* kVendorSite = "https://www.quorvane.example";
-inline constexpr const char* kOrderW2Path = "/W2%20LASER%20PACKAGED%20SETS.htm";
-inline constexpr const char* kOrder1099Path = "/1099%20MISC%20LASER%20PACKAGED%20SETS.htm";
-inline constexpr const char* kHelpFile = "formet2007.chm";
+// The official paper forms (the red-ink copies filed on paper) come from the
+// tax agency; both order commands open its page for ordering them.
+inline constexpr const char* kOrderFormsPage =
+    "https://www.irs.gov/businesses/online-ordering-for-information-returns-and-employer-returns";
 inline constexpr const char* kVersionText = "4.0.11";
 
 }  // namespace formet

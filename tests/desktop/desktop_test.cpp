@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -9,12 +11,14 @@
 #include "app/frame_rules.h"
 #include "app/password.h"
 #include "app/ui/formet_app.h"
+#include "app/ui/help.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/navbar/gfx_out_bar_ctrl.h"
 #include "app/ui/pages.h"
 #include "app/ui/password_dialogs.h"
 #include "appui/qt_app.h"
 #include "modal_answers.h"
+#include "url_catcher.h"
 #include "store/settings_store.h"
 #include "test_support.h"
 
@@ -211,6 +215,53 @@ TEST_F(DesktopTest, ClosingAsksAboutUnsavedChanges) {
   answers.ThenButton(QMessageBox::No);
   app->Frame()->close();
   EXPECT_FALSE(app->Frame()->isVisible());
+}
+
+
+// Help opens the guide installed beside the program; the web and order items
+// lead to real pages, never to a placeholder address.
+TEST_F(DesktopTest, HelpAndWebItemsOpenRealPages) {
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  test::UrlCatcher catcher;
+  for (int id : {command::kHelp, command::kWeb, command::kOrderW2, command::kOrder1099})
+    app->Frame()->Action(id)->trigger();
+  ASSERT_EQ(catcher.urls.size(), 4);
+  for (int i : {0, 1}) {
+    EXPECT_TRUE(catcher.urls[i].isLocalFile());
+    EXPECT_EQ(catcher.urls[i].fileName(), "formet2007.html");
+    EXPECT_TRUE(QFileInfo(catcher.urls[i].toLocalFile()).isFile()) << catcher.urls[i].toString().toStdString();
+  }
+  for (int i : {2, 3}) EXPECT_EQ(catcher.urls[i].host(), "www.irs.gov");
+
+  // The welcome page's links go the same ways.
+  auto* welcome = app->Frame()->PageWidget(Page::Welcome);
+  const auto labels = welcome->findChildren<QLabel*>();
+  int links = 0;
+  for (auto* label : labels) {
+    for (const char* link : {"guide", "order-w2", "order-1099"}) {
+      if (!label->text().contains(QString("href='%1'").arg(link))) continue;
+      ++links;
+      emit label->linkActivated(link);
+    }
+  }
+  EXPECT_EQ(links, 3);
+  ASSERT_EQ(catcher.urls.size(), 7);
+  EXPECT_EQ(catcher.urls[4].fileName(), "formet2007.html");
+  EXPECT_EQ(catcher.urls[5].host(), "www.irs.gov");
+
+  // A section of a page is opened at its anchor.
+  EXPECT_TRUE(OpenHelpPage("formet2007.html#password"));
+  EXPECT_EQ(catcher.urls.back().fragment(), "password");
+}
+
+TEST_F(DesktopTest, AMissingHelpPageIsReported) {
+  test::UrlCatcher catcher;
+  test::ModalAnswers answers;
+  EXPECT_FALSE(OpenHelpPage("NoSuchPage.html"));
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_TRUE(answers.texts[0].startsWith("The help page NoSuchPage.html could not be found."));
+  EXPECT_TRUE(catcher.urls.isEmpty());
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,17 +9,16 @@
 #include <QMessageBox>
 #include <QSplitter>
 #include <QStackedWidget>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/password.h"
 #include "app/ui/art/program_art.h"
+#include "app/ui/help.h"
 #include "app/ui/navbar/gfx_out_bar_ctrl.h"
 #include "app/ui/navbar/program_nav_bar.h"
 #include "app/ui/pages.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/password_dialogs.h"
-#include "store/data_folder.h"
 #include "store/global_doc.h"
 
 namespace formet {
@@ -92,7 +90,6 @@ QAction* CMainFrame::Action(int commandId) const {
 
 void CMainFrame::BuildMenus() {
   using namespace command;
-  const QString site = QString::fromLatin1(kVendorSite);
   auto* company = menuBar()->addMenu(tr("&Company"));
   AddCommand(company, tr("&New..."), kNewCompany, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewCompany(); });
   AddCommand(company, tr("&Open ..."), kOpenCompany, QKeySequence(Qt::CTRL | Qt::Key_O),
@@ -113,18 +110,17 @@ void CMainFrame::BuildMenus() {
   AddCommand(import, tr("&1099-Misc Forms"), kImport1099, {}, [this] { RunImport(command::kImport1099); });
 
   auto* help = menuBar()->addMenu(tr("&Help"));
-  AddCommand(help, tr("Formet &Help"), kHelp, {}, [this] {
-    OpenUrl(QUrl::fromLocalFile(QString::fromStdString((ProgramFolder() / kHelpFile).string())).toString());
-  });
-  AddCommand(help, tr("Formet on the &Web"), kWeb, {}, [this, site] { OpenUrl(site); });
+  // Until the project has a site of its own, its page on the web is its guide.
+  AddCommand(help, tr("Formet &Help"), kHelp, {}, [this] { OpenHelpPage(QString::fromLatin1(kHelpGuide), this); });
+  AddCommand(help, tr("Formet on the &Web"), kWeb, {}, [this] { OpenHelpPage(QString::fromLatin1(kHelpGuide), this); });
   help->addSeparator();
   AddCommand(help, tr("&About Formet"), kAbout, {}, [this] { OnAbout(); });
 
   auto* order = menuBar()->addMenu(tr("&Order Forms and Supplies"));
   AddCommand(order, tr("Order &W2 Forms and Envelopes"), kOrderW2, {},
-             [this, site] { OpenUrl(site + QString::fromLatin1(kOrderW2Path)); });
+             [this] { OpenWebPage(QString::fromLatin1(kOrderFormsPage), this); });
   AddCommand(order, tr("Order &1099 Forms and Envelopes"), kOrder1099, {},
-             [this, site] { OpenUrl(site + QString::fromLatin1(kOrder1099Path)); });
+             [this] { OpenWebPage(QString::fromLatin1(kOrderFormsPage), this); });
 
   for (auto* menu : {company, tools, import}) connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
   UpdateCommands();
@@ -174,8 +170,9 @@ void CMainFrame::OnAbout() {
   auto* picture = new QLabel(&about);
   picture->setPixmap(art::AboutPicture());
   auto* version = new QLabel(tr("Formet Version") + "  " + QString::fromLatin1(kVersionText), &about);
-  auto* link = new QLabel(QString("<a href='%1'>%1</a>").arg(QString::fromLatin1(kVendorSite)), &about);
-  link->setOpenExternalLinks(true);
+  auto* link = new QLabel(tr("<a href='guide'>Formet (2007) User's Guide</a>"), &about);
+  connect(link, &QLabel::linkActivated, &about,
+          [&about] { OpenHelpPage(QString::fromLatin1(kHelpGuide), &about); });
   auto* text = new QVBoxLayout;
   text->addWidget(version);
   text->addWidget(link);
@@ -191,8 +188,6 @@ void CMainFrame::OnAbout() {
   layout->addWidget(buttons);
   about.exec();
 }
-
-void CMainFrame::OpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
   if (!doc_.SaveModified()) {

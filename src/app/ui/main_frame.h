@@ -56,7 +56,6 @@ class CMainFrame : public QMainWindow {
   void OnDelete();
   void OnChangePassword();
   void OnAbout();
-  void OpenUrl(const QString& url);
 
   CGlobalDoc& doc_;
   PasswordStore& passwords_;

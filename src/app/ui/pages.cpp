@@ -1,11 +1,10 @@
 #include "app/ui/pages.h"
 
-#include <QDesktopServices>
 #include <QLabel>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "app/ui/art/program_art.h"
+#include "app/ui/help.h"
 #include "records/ui/company_page.h"
 #include "records/ui/contractor_page.h"
 #include "records/ui/employee_page.h"
@@ -50,17 +49,20 @@ CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, pa
   picture->setPixmap(art::WelcomePicture());
   picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   layout->addWidget(picture);
-  const QString site = QString::fromLatin1(kVendorSite);
+  // The project's own page is its guide until it has a site; forms are
+  // ordered from the tax agency.
   auto* links = new QLabel(this);
   links->setTextFormat(Qt::RichText);
   links->setAlignment(Qt::AlignHCenter);
-  links->setText(QString("<p style='line-height:150%'>"
-                         "<a href='%1'>Formet on the Web</a> &nbsp;&nbsp;|&nbsp;&nbsp; "
-                         "<a href='%1%2'>Order W2 Forms and Envelopes</a> &nbsp;&nbsp;|&nbsp;&nbsp; "
-                         "<a href='%1%3'>Order 1099 Forms and Envelopes</a></p>")
-                     .arg(site, QString::fromLatin1(kOrderW2Path), QString::fromLatin1(kOrder1099Path)));
+  links->setText(QStringLiteral("<p style='line-height:150%'>"
+                                "<a href='guide'>Formet on the Web</a> &nbsp;&nbsp;|&nbsp;&nbsp; "
+                                "<a href='order-w2'>Order W2 Forms and Envelopes</a> &nbsp;&nbsp;|&nbsp;&nbsp; "
+                                "<a href='order-1099'>Order 1099 Forms and Envelopes</a></p>"));
   links->setTextInteractionFlags(Qt::TextBrowserInteraction);
-  connect(links, &QLabel::linkActivated, this, [](const QString& url) { QDesktopServices::openUrl(QUrl(url)); });
+  connect(links, &QLabel::linkActivated, this, [this](const QString& link) {
+    if (link == QLatin1String("guide")) OpenHelpPage(QString::fromLatin1(kHelpGuide), this);
+    else OpenWebPage(QString::fromLatin1(kOrderFormsPage), this);
+  });
   layout->addWidget(links);
   layout->addStretch(1);
 }
