@@ -38,6 +38,24 @@ std::optional<char> ToByte(char32_t cp) {
   return std::nullopt;
 }
 
+// The code point of the UTF-8 sequence at `i` and its length in bytes; 0
+// when the bytes there are no UTF-8 (a bad or cut sequence, an overlong form
+// such as "C0 80" for NUL, a surrogate, a code point beyond U+10FFFF).
+size_t DecodeUtf8(std::string_view s, size_t i, char32_t& cp) {
+  const auto b0 = static_cast<unsigned char>(s[i]);
+  const size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
+  if (len == 0 || i + len > s.size()) return 0;
+  cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
+  for (size_t k = 1; k < len; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) return 0;
+  return len;
+}
+
 unsigned char Lower1252(unsigned char c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return static_cast<unsigned char>(c + 0x20);
   if (c == 0x8A || c == 0x8C || c == 0x8E) return static_cast<unsigned char>(c + 0x10);  // S, OE, Z with caron
@@ -69,25 +87,9 @@ std::optional<std::string> Utf8ToWin1252(std::string_view s, std::string* bad) {
   out.reserve(s.size());
   size_t i = 0;
   while (i < s.size()) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    size_t len = b0 < 0x80 ? 1 : (b0 >> 5) == 0x6 ? 2 : (b0 >> 4) == 0xE ? 3 : (b0 >> 3) == 0x1E ? 4 : 0;
-    if (len == 0 || i + len > s.size()) {
-      if (bad) *bad = "invalid UTF-8";
-      return std::nullopt;
-    }
-    char32_t cp = len == 1 ? b0 : len == 2 ? (b0 & 0x1F) : len == 3 ? (b0 & 0x0F) : (b0 & 0x07);
-    for (size_t k = 1; k < len; ++k) {
-      const auto c = static_cast<unsigned char>(s[i + k]);
-      if ((c & 0xC0) != 0x80) {
-        if (bad) *bad = "invalid UTF-8";
-        return std::nullopt;
-      }
-      cp = (cp << 6) | (c & 0x3F);
-    }
-    // Overlong forms ("C0 80" for NUL), surrogates and code points beyond
-    // the last plane are not UTF-8.
-    constexpr char32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
-    if (cp < kShortest[len] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+    char32_t cp = 0;
+    const size_t len = DecodeUtf8(s, i, cp);
+    if (len == 0) {
       if (bad) *bad = "invalid UTF-8";
       return std::nullopt;
     }
@@ -98,6 +100,36 @@ std::optional<std::string> Utf8ToWin1252(std::string_view s, std::string* bad) {
     }
     out += *byte;
     i += len;
+  }
+  return out;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  char32_t cp = 0;
+  for (size_t i = 0; i < s.size();) {
+    if (static_cast<unsigned char>(s[i]) < 0x80) {
+      ++i;
+      continue;
+    }
+    const size_t len = DecodeUtf8(s, i, cp);
+    if (len == 0) return false;
+    i += len;
+  }
+  return true;
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size());
+  for (size_t i = 0; i < units.size(); ++i) {
+    char32_t cp = units[i];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+      ++i;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;  // a lone surrogate
+    }
+    AppendUtf8(out, cp);
   }
   return out;
 }

@@ -17,6 +17,12 @@ std::string Win1252ToUtf8(std::string_view text);
 // Windows-1252 form; `bad`, when given, receives the first such character.
 std::optional<std::string> Utf8ToWin1252(std::string_view utf8, std::string* bad = nullptr);
 
+// True when the bytes are valid UTF-8 by the rules above.
+bool IsValidUtf8(std::string_view bytes);
+
+// UTF-16 (as read from a file) in UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf16ToUtf8(std::u16string_view units);
+
 // The one rule for text that enters the program, whichever way it comes
 // (typing, paste, drag, the command line, import files): it must be valid
 // UTF-8, hold no control character (C0, DEL or C1) and only characters with a
