@@ -1,9 +1,11 @@
 #include "records/contractors.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
 #include "forms/1099/form1099_list.h"
+#include "records/payee_batch.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 
@@ -106,17 +108,20 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
 // ---- rules ------------------------------------------------------------------------------
 
 std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
-                                                const ContractorRecord& record) {
+                                                const ContractorRecord& record, const PayeeBatch* batch) {
   if (record.IdentificationNumber.empty()) return "Pease fill in the 'Contractor's identification number' Field";
-  for (const auto& c : contractors)
-    if (c.IdentificationNumber == record.IdentificationNumber)
-      return "Identification Number already assigned to an existing contractor";
+  const bool taken = batch ? batch->Has(record.IdentificationNumber)
+                           : std::any_of(contractors.begin(), contractors.end(), [&](const ContractorRecord& c) {
+                               return c.IdentificationNumber == record.IdentificationNumber;
+                             });
+  if (taken) return "Identification Number already assigned to an existing contractor";
   if (record.NameLine1.empty()) return "Pease fill in the 'Contractor's Name (Line One)' Field";
   return std::nullopt;
 }
 
-bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent) {
-  const auto problem = NewContractorProblem(doc.GetContractors(), record);
+bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent,
+                        const PayeeBatch* batch) {
+  const auto problem = NewContractorProblem(doc.GetContractors(), record, batch);
   if (problem && !silent) ui.ShowMessage(*problem);
   return !problem;
 }
@@ -129,18 +134,21 @@ bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber
 
 ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool saveNow,
                            bool silent, bool refresh1099Page, const Form1099Record* formData,
-                           Form1099ListObserver* formPage) {
-  if (!CheckNewContractor(doc, ui, record, silent)) return {Outcome::Refused};
+                           Form1099ListObserver* formPage, PayeeBatch* batch) {
+  if (!CheckNewContractor(doc, ui, record, silent, batch)) return {Outcome::Refused};
   auto& list = doc.GetContractors();
   ContractorRecord added = record;
-  added.ContractorUniqueID = NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
+  added.ContractorUniqueID =
+      batch ? batch->NextPayeeId() : NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
   list.push_back(added);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, added.ContractorUniqueID};
   result.saveCode = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert,
                                           static_cast<int32_t>(list.size() - 1), added.ContractorUniqueID},
                                          saveNow);
-  const int formCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage);
+  const int formCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage,
+                                         batch ? batch->NextFormId() : 0);
+  if (batch) batch->Added(added.IdentificationNumber);
   if (result.saveCode == 0) result.saveCode = formCode;
   return result;
 }

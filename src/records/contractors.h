@@ -20,6 +20,7 @@
 namespace formet {
 
 class CGlobalDoc;
+class PayeeBatch;
 class UiServices;
 class Form1099ListObserver;
 
@@ -67,10 +68,12 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
 
 // The message of the first check a new contractor fails, in order: no
 // identification number, a number some contractor has already (compared as
-// stored), no name line one. Nullopt when it passes.
+// stored), no name line one. Nullopt when it passes. With a batch, the
+// numbers are looked up in it instead of the list.
 std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
-                                                const ContractorRecord& record);
-bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent);
+                                                const ContractorRecord& record, const PayeeBatch* batch = nullptr);
+bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent,
+                        const PayeeBatch* batch = nullptr);
 // True when a contractor of the open company has exactly this number.
 bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber);
 
@@ -78,10 +81,11 @@ bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber
 // appended and journaled with `saveNow`, then its 1099-MISC (a copy of
 // `formData`, or blank), journaled with save-now equal to `refresh1099Page`.
 // The dialog: saveNow, not silent, refresh1099Page, no data.
-// The 1099-MISC import: none of the three flags, the imported data.
+// The 1099-MISC import: none of the three flags, the imported data, and a
+// batch (see PayeeBatch) that the add keeps up to date.
 ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool saveNow,
                            bool silent, bool refresh1099Page, const Form1099Record* formData = nullptr,
-                           Form1099ListObserver* formPage = nullptr);
+                           Form1099ListObserver* formPage = nullptr, PayeeBatch* batch = nullptr);
 
 // True when the fields Modify compares are equal: identification number,
 // first, middle and last name, both name lines, both address lines, city,

@@ -1,9 +1,11 @@
 #include "records/employees.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
 #include "forms/w2/w2_list.h"
+#include "records/payee_batch.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 
@@ -69,18 +71,21 @@ EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId) {
 }
 
 std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
-                                              const EmployeeRecord& record) {
+                                              const EmployeeRecord& record, const PayeeBatch* batch) {
   if (record.SocialSecurityNumber.empty()) return "Please fill in the 'Employee's social security number' Field";
-  for (const auto& e : employees)
-    if (e.SocialSecurityNumber == record.SocialSecurityNumber)
-      return "Social Security Number already assigned to an existing employee";
+  const bool taken = batch ? batch->Has(record.SocialSecurityNumber)
+                           : std::any_of(employees.begin(), employees.end(), [&](const EmployeeRecord& e) {
+                               return e.SocialSecurityNumber == record.SocialSecurityNumber;
+                             });
+  if (taken) return "Social Security Number already assigned to an existing employee";
   if (record.FirstName.empty()) return "Please fill in the 'Employee's Name(first)' Field";
   if (record.LastName.empty()) return "Please fill in the 'Employee's Name(last)' Field";
   return std::nullopt;
 }
 
-bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent) {
-  const auto problem = NewEmployeeProblem(doc.GetEmployees(), record);
+bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent,
+                      const PayeeBatch* batch) {
+  const auto problem = NewEmployeeProblem(doc.GetEmployees(), record, batch);
   if (problem && !silent) ui.ShowMessage(*problem);
   return !problem;
 }
@@ -92,18 +97,19 @@ bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber)
 }
 
 ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool saveNow, bool silent,
-                         bool refreshW2Page, const W2Record* w2Data, W2ListObserver* w2Page) {
-  if (!CheckNewEmployee(doc, ui, record, silent)) return {Outcome::Refused};
+                         bool refreshW2Page, const W2Record* w2Data, W2ListObserver* w2Page, PayeeBatch* batch) {
+  if (!CheckNewEmployee(doc, ui, record, silent, batch)) return {Outcome::Refused};
   auto& list = doc.GetEmployees();
   EmployeeRecord added = record;
-  added.EmployeeUniqueID = NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
+  added.EmployeeUniqueID = batch ? batch->NextPayeeId() : NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
   list.push_back(added);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, added.EmployeeUniqueID};
   result.saveCode = doc.AddPendingChange(
       {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, saveNow);
-  const int w2Code =
-      OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data, w2Page);
+  const int w2Code = OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data,
+                                           w2Page, batch ? batch->NextFormId() : 0);
+  if (batch) batch->Added(added.SocialSecurityNumber);
   if (result.saveCode == 0) result.saveCode = w2Code;
   return result;
 }

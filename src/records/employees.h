@@ -16,6 +16,7 @@
 namespace formet {
 
 class CGlobalDoc;
+class PayeeBatch;
 class UiServices;
 class W2ListObserver;
 
@@ -41,11 +42,13 @@ EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId = 0
 
 // The message of the first check a new employee fails, in order: no social
 // security number, a number some employee has already (compared as stored),
-// no first name, no last name. Nullopt when it passes.
+// no first name, no last name. Nullopt when it passes. With a batch, the
+// numbers are looked up in it instead of the list.
 std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
-                                              const EmployeeRecord& record);
+                                              const EmployeeRecord& record, const PayeeBatch* batch = nullptr);
 // The checks above; unless `silent`, a failure is shown in a message box.
-bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent);
+bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent,
+                      const PayeeBatch* batch = nullptr);
 // True when an employee of the open company has exactly this number.
 bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber);
 
@@ -53,9 +56,11 @@ bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber)
 // and journaled with `saveNow`, then its W-2 (a copy of `w2Data`, or blank),
 // journaled with save-now equal to `refreshW2Page`.
 // The dialog: saveNow, not silent, refreshW2Page, no W-2 data.
-// The W-2 import: not saveNow, silent, not refreshW2Page, the imported W-2.
+// The W-2 import: not saveNow, silent, not refreshW2Page, the imported W-2,
+// and a batch (see PayeeBatch) that the add keeps up to date.
 ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool saveNow, bool silent,
-                         bool refreshW2Page, const W2Record* w2Data = nullptr, W2ListObserver* w2Page = nullptr);
+                         bool refreshW2Page, const W2Record* w2Data = nullptr, W2ListObserver* w2Page = nullptr,
+                         PayeeBatch* batch = nullptr);
 
 // True when the ten fields the dialog edits are equal.
 bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b);

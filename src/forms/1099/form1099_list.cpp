@@ -8,10 +8,10 @@
 namespace formet {
 
 int OnContractorAdded(CGlobalDoc& doc, int32_t contractorId, const Form1099Record* copyFrom, bool saveNow,
-                      Form1099ListObserver* page) {
+                      Form1099ListObserver* page, int32_t formId) {
   auto& forms = doc.GetForms1099();
   Form1099Record form = copyFrom ? *copyFrom : Form1099Record{};
-  form.Form1099UniqueID = NextUniqueId(forms, &Form1099Record::Form1099UniqueID);
+  form.Form1099UniqueID = formId != 0 ? formId : NextUniqueId(forms, &Form1099Record::Form1099UniqueID);
   form.ContractorUniqueID = contractorId;
   forms.push_back(std::move(form));
   const auto index = static_cast<int32_t>(forms.size() - 1);

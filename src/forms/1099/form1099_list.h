@@ -26,11 +26,12 @@ class Form1099ListObserver {
 };
 
 // After a contractor was added: appends a blank 1099-MISC (or a copy of
-// `copyFrom`) with the next Form1099UniqueID and the contractor's id, marks
+// `copyFrom`) with the next Form1099UniqueID (or `formId` when not 0: a
+// caller adding many contractors knows it) and the contractor's id, marks
 // the document modified and journals the insert with `saveNow`. Returns the
 // result of the save asked for (0, or the engine's code).
 int OnContractorAdded(CGlobalDoc& doc, int32_t contractorId, const Form1099Record* copyFrom, bool saveNow,
-                      Form1099ListObserver* page = nullptr);
+                      Form1099ListObserver* page = nullptr, int32_t formId = 0);
 
 // After a contractor was deleted: removes its 1099-MISC, marks the document
 // modified and journals the delete, saved at once; nothing happens when the

@@ -8,11 +8,11 @@
 namespace formet {
 
 int OnEmployeeListChanged(CGlobalDoc& doc, EmployeeListOp op, int32_t employeeId, bool saveNow,
-                          const W2Record* w2Template, W2ListObserver* page) {
+                          const W2Record* w2Template, W2ListObserver* page, int32_t w2Id) {
   auto& forms = doc.GetW2Forms();
   if (op == EmployeeListOp::Added) {
     W2Record form = w2Template ? *w2Template : W2Record{};
-    form.W2UniqueID = NextUniqueId(forms, &W2Record::W2UniqueID);
+    form.W2UniqueID = w2Id != 0 ? w2Id : NextUniqueId(forms, &W2Record::W2UniqueID);
     form.EmployeeUniqueID = employeeId;
     forms.push_back(std::move(form));
     const auto index = static_cast<int32_t>(forms.size() - 1);

@@ -29,14 +29,16 @@ class W2ListObserver {
 // Called after the employee with `employeeId` was added to or deleted from
 // the document's employee list.
 // - Added: appends a blank W-2 (or a copy of `w2Template`) with the next
-//   W2UniqueID and the employee's id, marks the document modified and
-//   journals the insert with `saveNow`.
+//   W2UniqueID (or `w2Id` when not 0: a caller adding many employees knows
+//   it) and the employee's id, marks the document modified and journals the
+//   insert with `saveNow`.
 // - Deleted: removes the employee's W-2, marks the document modified and
 //   journals the delete, saved at once; nothing happens when the employee
 //   had no W-2.
 // Returns the result of the save asked for (0 when none was asked or it
 // succeeded, else the engine's code).
 int OnEmployeeListChanged(CGlobalDoc& doc, EmployeeListOp op, int32_t employeeId, bool saveNow,
-                          const W2Record* w2Template = nullptr, W2ListObserver* page = nullptr);
+                          const W2Record* w2Template = nullptr, W2ListObserver* page = nullptr,
+                          int32_t w2Id = 0);
 
 }  // namespace formet

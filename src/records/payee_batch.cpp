@@ -1,0 +1,31 @@
+#include "records/payee_batch.h"
+
+#include "store/global_doc.h"
+
+namespace formet {
+
+PayeeBatch PayeeBatch::ForEmployees(CGlobalDoc& doc) {
+  PayeeBatch batch;
+  batch.numbers_.reserve(doc.GetEmployees().size());
+  for (const auto& e : doc.GetEmployees()) batch.numbers_.insert(e.SocialSecurityNumber);
+  batch.nextPayee_ = NextUniqueId(doc.GetEmployees(), &EmployeeRecord::EmployeeUniqueID);
+  batch.nextForm_ = NextUniqueId(doc.GetW2Forms(), &W2Record::W2UniqueID);
+  return batch;
+}
+
+PayeeBatch PayeeBatch::ForContractors(CGlobalDoc& doc) {
+  PayeeBatch batch;
+  batch.numbers_.reserve(doc.GetContractors().size());
+  for (const auto& c : doc.GetContractors()) batch.numbers_.insert(c.IdentificationNumber);
+  batch.nextPayee_ = NextUniqueId(doc.GetContractors(), &ContractorRecord::ContractorUniqueID);
+  batch.nextForm_ = NextUniqueId(doc.GetForms1099(), &Form1099Record::Form1099UniqueID);
+  return batch;
+}
+
+void PayeeBatch::Added(const std::string& number) {
+  numbers_.insert(number);
+  ++nextPayee_;
+  ++nextForm_;
+}
+
+}  // namespace formet
