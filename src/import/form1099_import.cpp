@@ -1,0 +1,128 @@
+#include "import/form1099_import.h"
+
+#include <array>
+
+#include "import/import_fields.h"
+#include "records/contractors.h"
+#include "store/global_doc.h"
+
+namespace formet {
+namespace {
+
+using C = ContractorRecord;
+using F = Form1099Record;
+using Field = ImportField<C, F>;
+
+constexpr Field Line(const char* name, ColumnCheck check, const char* message, const char* empty,
+                     std::string C::*m) {
+  return {.name = name, .check = check, .message = message, .empty = empty, .limit = 38,
+          .place = Place::PayeeText, .payeeText = m, .kept = 40};
+}
+constexpr Field Address(const char* name, const char* label, int limit, std::string C::*m) {
+  return {.name = name, .check = ColumnCheck::LabelledLength, .message = label, .limit = limit,
+          .place = Place::PayeeText, .payeeText = m, .kept = limit};
+}
+constexpr Field Amount(const char* name, std::string F::*m) {
+  return {.name = name, .check = ColumnCheck::Number, .place = Place::FormAmount, .formText = m};
+}
+constexpr Field StateNumber(const char* name, std::string F::*m) {
+  return {.name = name, .check = ColumnCheck::LabelledLength, .message = "State/Payer's state no.", .limit = 15,
+          .place = Place::FormText, .formText = m, .kept = 15};
+}
+
+#define CHECK_BOX_MEANING \
+  " can only be set to 0 or 1. A value of  0 means that the check box is un-checked while 1 means checked."
+
+const std::array<Field, 30> kFields = {{
+    {.name = "Recipient's Identification number", .check = ColumnCheck::Identifying, .place = Place::PayeeText,
+     .payeeText = &C::IdentificationNumber, .kept = 11},
+    Line("Recipient's Name (Line One)", ColumnCheck::Required,
+         "Field too long: name (line one) can't be more than %d characters long.",
+         "Recipient's name (line one) can't be empty.", &C::NameLine1),
+    Line("Recipient's Name (Line Two)", ColumnCheck::Length,
+         "Field too long: name (line two) can't be more than %d characters long.", nullptr, &C::NameLine2),
+    Address("Recipient's Address1", "Address 1", 30, &C::Address1),
+    Address("Recipient's Address2", "Address 2", 30, &C::Address2),
+    Address("Recipient's City", "City Name", 20, &C::City),
+    {.name = "Recipient's State", .check = ColumnCheck::State, .place = Place::PayeeText, .payeeText = &C::State,
+     .kept = 2},
+    Address("Recipient's Zip Code", "Zip Code", 11, &C::Zip),
+    Address("Account Number", "Account Number", 12, &C::AccountNumber),
+    Amount("Box 1 (Rents)", &F::Rents),
+    Amount("Box 2 (Royalties)", &F::Royalities),
+    Amount("Box 3 (Other income)", &F::OtherIncome),
+    Amount("Box 4 (Federal income tax withheld)", &F::FederalIncomeTaxWithheld),
+    Amount("Box 5 (Fishing boat proceeds)", &F::FishingBoatProceeds),
+    Amount("Box 6 (Medical and health care payments)", &F::MedicalAndHealthCarePayments),
+    Amount("Box 7 (Nonemployee compensation)", &F::NonemployeeCompensation),
+    Amount("Box 8 (Substitute payments in lieu of dividends or interest)", &F::SubstitutePayments),
+    {.name = "Box 9 (Payer made direct sales of $5,000 or more...)", .check = ColumnCheck::ZeroOrOne,
+     .message = "Box 9" CHECK_BOX_MEANING, .place = Place::FormFlag, .formFlag = &F::PayerMadeDirectSales},
+    Amount("Box 10 (Crop insurance proceeds)", &F::CropInsuranceProceeds),
+    Amount("Box 13 (Excess golden parachute payments)", &F::ExcessGoldenParachutePayments),
+    Amount("Box 14 (Gross proceeds paid to an attorney)", &F::GrossProceedsPaidToAttorney),
+    Amount("Box 15a (Section 409A deferrals)", &F::Field15A),
+    Amount("Box 15b (Section 409A income)", &F::Field15B),
+    Amount("Box 16 (State tax withheld) Line 1", &F::StateTaxWithheld1),
+    StateNumber("Box 17 (State/Payer's state no.) Line 1", &F::PayerStateID1),
+    Amount("Box 18 (State income) Line 1", &F::StateIncome1),
+    Amount("Box 16 (State tax withheld) Line 2", &F::StateTaxWithheld2),
+    StateNumber("Box 17 (State/Payer's state no.) Line 2", &F::PayerStateID2),
+    Amount("Box 18 (State income) Line 2", &F::StateIncome2),
+    {.name = "2nd TIN not.", .check = ColumnCheck::ZeroOrOne, .message = "The field \"2nd TIN not.\"" CHECK_BOX_MEANING,
+     .place = Place::PayeeFlag, .payeeFlag = &C::SecondTIN},
+}};
+
+#undef CHECK_BOX_MEANING
+
+}  // namespace
+
+Form1099ImportFlavour::Form1099ImportFlavour(CGlobalDoc& doc, UiServices& ui, Form1099ListObserver* formPage)
+    : doc_(doc), ui_(ui), formPage_(formPage) {
+  AddFields<C, F>(catalogue_, kFields);
+  catalogue_.AddGroup("Reported Amounts", 9, 21);
+  catalogue_.AddGroup("Recipient Information", 0, 9);
+  required_ = {kIdentificationNumber, kNameLine1};
+}
+
+std::string Form1099ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
+  if (!catalogue_.Contains(field)) return {};
+  ErrorReport report;
+  if (field == kIdentificationNumber) {
+    // No lower limit and no emptiness check: a row without a number passes
+    // here and is dropped by the contractor check when it is loaded.
+    const PayeeBatch company = PayeeBatch::ForContractors(doc_);
+    CheckIdentifyingNumbers(
+        column, company,
+        "Duplicated Identification Number. This row and row # %d have the same social security number.",
+        "Duplicated Identification Number. The company already includes a contractor identification number : %s.",
+        report, [&](size_t row, std::string_view value) {
+          if (value.size() > 11)
+            report.Add(row,
+                       "Value length is too long. Identification Number can't be more than 11 characters long.");
+        });
+  } else {
+    CheckField(kFields[static_cast<size_t>(field)], column, report);
+  }
+  return report.Text();
+}
+
+void Form1099ImportFlavour::BeginLoad() { batch_ = PayeeBatch::ForContractors(doc_); }
+
+RowLoad Form1099ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {
+  if (!batch_) BeginLoad();
+  ContractorRecord contractor;
+  Form1099Record form;
+  FillRecords<C, F>(kFields, values, contractor, form);
+  const auto added = AddContractor(doc_, ui_, contractor, false, true, false, &form, formPage_, &*batch_);
+  RowLoad row{added.Done(), {}, added.saveCode};
+  // The message of the contractor check that dropped the row.
+  if (!row.added) row.reason = NewContractorProblem(doc_.GetContractors(), contractor, &*batch_).value_or("");
+  if (saveNow) {
+    row.saveCode = SaveAndRefresh(doc_, ui_);
+    batch_.reset();
+  }
+  return row;
+}
+
+}  // namespace formet

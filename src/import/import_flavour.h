@@ -1,0 +1,90 @@
+#pragma once
+// What a kind of import (W-2 or 1099-MISC) supplies to the import of a
+// delimited file: its fields, their groups in the field menu, the fields it
+// cannot do without, the check of a column for a field and the loading of
+// one row.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "import/column_checks.h"
+
+namespace formet {
+
+struct FieldGroup {
+  std::string name;
+  int first = 0;  // field number
+  int count = 0;
+};
+
+// The fields of an import. A field's position is its number; names are
+// unique, as they also become the column headers once assigned.
+class FieldCatalogue {
+ public:
+  static constexpr size_t kMaxFields = 79;
+  static constexpr size_t kMaxGroups = 10;
+
+  // False (and nothing added) when the catalogue is full or the name taken.
+  bool AddField(std::string name);
+  // False when ten groups exist already or the range leaves the catalogue.
+  bool AddGroup(std::string name, int first, int count);
+
+  const std::vector<std::string>& Fields() const { return fields_; }
+  // In the order they were added.
+  const std::vector<FieldGroup>& Groups() const { return groups_; }
+  size_t Size() const { return fields_.size(); }
+  const std::string& Name(int field) const { return fields_[static_cast<size_t>(field)]; }
+  bool Contains(int field) const { return field >= 0 && static_cast<size_t>(field) < fields_.size(); }
+  // The field of this name, else of a name equal to it when case, spaces and
+  // punctuation are ignored; -1 when none.
+  int Find(std::string_view name) const;
+
+ private:
+  std::vector<std::string> fields_;
+  std::vector<FieldGroup> groups_;
+};
+
+// What became of one row.
+struct RowLoad {
+  bool added = false;
+  std::string reason;  // why the payee was not added (the payee check's message)
+  int saveCode = 0;    // the save asked for on the row (engine code), else 0
+};
+
+class CGlobalDoc;
+class UiServices;
+
+class ImportFlavour {
+ public:
+  virtual ~ImportFlavour() = default;
+
+  virtual std::string Caption() const = 0;
+  // The help page, a file beside the program.
+  virtual std::string HelpFile() const = 0;
+  // A number of payees added, for reports: "2 employees with their W-2s".
+  virtual std::string PayeesAdded(size_t count) const = 0;
+  const FieldCatalogue& Catalogue() const { return catalogue_; }
+  const std::vector<int>& RequiredFields() const { return required_; }
+
+  // The error report of a column for a field; empty when the column is
+  // acceptable, and for a field number outside the catalogue.
+  virtual std::string CheckColumn(int field, const ImportColumn& column) = 0;
+
+  // Called before the first row of an import.
+  virtual void BeginLoad() {}
+  // Loads one data row: one text per catalogue field, in catalogue order.
+  // With `saveNow` every pending change is saved and every page refreshed
+  // after the row.
+  virtual RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) = 0;
+
+ protected:
+  // The save a row asks for: every pending change saved and every page
+  // refreshed, under the wait cursor. Returns the save's engine code.
+  static int SaveAndRefresh(CGlobalDoc& doc, UiServices& ui);
+
+  FieldCatalogue catalogue_;
+  std::vector<int> required_;
+};
+
+}  // namespace formet

@@ -1,0 +1,350 @@
+// The W-2 and 1099-MISC imports on a company: the column checks with their
+// messages, column assignment, and rows loaded into the company file.
+#include <gtest/gtest.h>
+
+#include "forms/w2/box12_codes.h"
+#include "import/form1099_import.h"
+#include "import/import_session.h"
+#include "import/w2_import.h"
+#include "records/contractors.h"
+#include "records/employees.h"
+#include "records/records_fixture.h"
+
+namespace formet {
+namespace {
+
+const std::string kRule = "\r\n" + std::string(166, '_');
+
+// A report of one error per listed row.
+std::string Report(std::initializer_list<std::pair<int, std::string>> errors) {
+  ErrorReport report;
+  for (const auto& [row, message] : errors) report.Add(static_cast<size_t>(row), message);
+  return report.Text();
+}
+
+EmployeeRecord Employee(const char* ssn, const char* first, const char* last) {
+  EmployeeRecord e;
+  e.SocialSecurityNumber = ssn;
+  e.FirstName = first;
+  e.LastName = last;
+  return e;
+}
+
+ImportColumn Column(std::initializer_list<const char*> values) {
+  ImportColumn column;
+  for (const char* v : values) column.values.emplace_back(v);
+  return column;
+}
+
+class ImportTest : public test::CompanyTest {
+ protected:
+  // Writes a file and reads it into the session.
+  void ReadFile(ImportSession& session, const std::string& bytes, const std::string& delimiterBox = ",") {
+    test::WriteBytes(dir / "in.csv", bytes);
+    session.SetPath(dir / "in.csv");
+    session.SetDelimiterBox(delimiterBox);
+    const auto r = session.Read();
+    ASSERT_TRUE(r && r->HasTable()) << (r ? r->message : "");
+  }
+  void AssignAll(ImportSession& session, std::initializer_list<std::pair<size_t, int>> pairs) {
+    for (const auto& [column, field] : pairs) {
+      const auto a = session.Assign(column, field);
+      ASSERT_EQ(a.outcome, ImportSession::Assignment::Outcome::Assigned) << session.Catalogue().Name(field) << a.report;
+    }
+  }
+};
+
+using W2 = W2ImportFlavour;
+
+TEST_F(ImportTest, W2CatalogueAndGroups) {
+  W2 w2(*doc, ui);
+  const auto& c = w2.Catalogue();
+  ASSERT_EQ(c.Size(), 48u);
+  EXPECT_EQ(c.Name(0), "Employee Social Security Number (SSN).");
+  EXPECT_EQ(c.Name(35), "Employer\x92s state ID number(Line 1)");
+  EXPECT_EQ(c.Name(47), "Locality name(Line 2)");
+  ASSERT_EQ(c.Groups().size(), 3u);
+  EXPECT_EQ(c.Groups()[0].name, "State and Local");  // the menu shows them the other way round
+  EXPECT_EQ(c.Groups()[2].name, "Employee Information");
+  EXPECT_EQ(w2.RequiredFields(), (std::vector<int>{0, 1, 3}));
+  EXPECT_EQ(w2.CheckColumn(48, Column({"anything"})), "");
+
+  FieldCatalogue limits;
+  for (int i = 0; i < 79; ++i) EXPECT_TRUE(limits.AddField("f" + std::to_string(i)));
+  EXPECT_FALSE(limits.AddField("f79"));
+  for (int i = 0; i < 10; ++i) EXPECT_TRUE(limits.AddGroup("g", 0, 1));
+  EXPECT_FALSE(limits.AddGroup("eleventh", 0, 1));
+  EXPECT_EQ(limits.Find("F 12"), 12);
+}
+
+TEST_F(ImportTest, W2SocialSecurityNumbers) {
+  ASSERT_TRUE(AddEmployee(*doc, ui, Employee("111-22-3333", "A", "B"), true, true, true)
+                  .Done());
+  W2 w2(*doc, ui);
+  const std::string tooShort =
+      "Value length is too short. Social security number should be 11 characters long and formatted xxx-xx-xxxx.";
+  const std::string tooLong =
+      "Value length is too long. Social security number should be 11 characters long and formatted xxx-xx-xxxx.";
+  EXPECT_EQ(w2.CheckColumn(0, Column({"123-45-6789", "234-56-7890"})), "");
+  EXPECT_EQ(w2.CheckColumn(0, Column({"123456789", "234567890"})), Report({{1, tooShort}, {2, tooShort}}));
+  EXPECT_EQ(w2.CheckColumn(0, Column({"123-45-67890"})), Report({{1, tooLong}}));
+  EXPECT_EQ(
+      w2.CheckColumn(0, Column({"100-00-0001", "100-00-0002", "999-99-9999", "100-00-0004", "100-00-0005",
+                                "100-00-0006", "999-99-9999", "111-22-3333"})),
+      Report({{3, "Duplicated social security number. This row and row # 7 have the same social security number."},
+              {7, "Duplicated social security number. This row and row # 3 have the same social security number."},
+              {8, "Duplicated social security number. The company already includes an employee with the social "
+                  "security # : 111-22-3333."}}));
+  // An empty value is too short, but never a duplicate.
+  EXPECT_EQ(w2.CheckColumn(0, Column({"", ""})), Report({{1, tooShort}, {2, tooShort}}));
+}
+
+TEST_F(ImportTest, W2FieldChecks) {
+  W2 w2(*doc, ui);
+  struct Case {
+    int field;
+    ImportColumn column;
+    std::string report;
+  };
+  const std::string notNumber = "Field has to be a number: \"1,000.00\" can\x92t be interpreted as a numeric value";
+  const Case cases[] = {
+      {1, Column({"Ann", "", std::string(21, 'x').c_str()}),
+       Report({{2, "First name can\x92t be empty."},
+               {3, "Field too long: first name can't be more than 20 characters long."}})},
+      {2, Column({"Q", "QRS"}), Report({{2, "Field too long: middle name can't be more than 2 characters long."}})},
+      {3, Column({"O'Brien", ""}), Report({{2, "Last name can't be empty."}})},
+      {6, Column({std::string(21, 'c').c_str()}),
+       Report({{1, "Field too long: \"City Name\" can't be more than 20 characters long."}})},
+      {9, Column({"1500", "1,000.00", "", "+5", "1.5E+03"}), Report({{2, notNumber}})},
+      // States: upper-case entries of the state table, or empty.
+      {7, Column({"IL", "", "il", "ILL"}),
+       Report({{3, "\"il\" is not a valid state abbreviation."},
+               {4, "Field too long: \"State Abbreviation\" can't be more than 2 characters long."},
+               {4, "\"ILL\" is not a valid state abbreviation."}})},
+      // Box 12 codes: the 2007 letters and AA / BB in any case; other two
+      // letters are too long, a letter of no code is refused as on the page.
+      {20, Column({"D", "aa", "BB", "d", "", "AB", "I"}),
+       Report({{6, "Field too long: \"Box 12a Code\" can't be more than 1 characters long."},
+               {7, InvalidBox12CodeMessage("I")}})},
+      {28, Column({"0", "1", "", "yes"}),
+       Report({{4, "The field \"Statutory Employee\" can only be set to 0 or 1. A value of  0 means that the check box "
+                   "is un-checked while 1 means checked."}})},
+      {42, Column({std::string(16, '9').c_str()}),
+       Report({{1, "Field too long: \"Employer\x92s state ID number\" can't be more than 15 characters long."}})},
+      {47, Column({"ABCDEFG"}), Report({{1, "Field too long: \"Locality Name\" can't be more than 6 characters long."}})},
+  };
+  for (const auto& c : cases) EXPECT_EQ(w2.CheckColumn(c.field, c.column), c.report) << w2.Catalogue().Name(c.field);
+
+  // A value refused when the file was read is reported first and not checked further.
+  ImportColumn refused = Column({"Ann", "?"});
+  refused.refused.push_back({1, "The character U+0141 cannot be stored."});
+  EXPECT_EQ(w2.CheckColumn(1, refused), Report({{2, "The character U+0141 cannot be stored."}}));
+}
+
+TEST_F(ImportTest, AssigningColumns) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  EXPECT_FALSE(session.Read());  // no path: nothing happens
+  ReadFile(session, "SSN,First,Wages\n123-45-6789,Ann,1\n234-56-7890,Bob,2\n");
+  EXPECT_TRUE(session.CanImport());
+  EXPECT_EQ(session.ColumnHeader(0), "Unused");
+
+  auto a = session.Assign(0, W2::kSocialSecurityNumber);
+  EXPECT_EQ(a.outcome, ImportSession::Assignment::Outcome::Assigned);
+  EXPECT_EQ(session.ColumnHeader(0), "Employee Social Security Number (SSN).");
+  // The same field again, on another column or on its own: refused.
+  for (size_t column : {1u, 0u}) {
+    a = session.Assign(column, W2::kSocialSecurityNumber);
+    EXPECT_EQ(a.outcome, ImportSession::Assignment::Outcome::AlreadyUsed);
+    EXPECT_EQ(a.message, "Employee Social Security Number (SSN). is already used, please pick a different field.");
+  }
+  // A refused column keeps its header and mapping.
+  ASSERT_EQ(session.Assign(2, 9).outcome, ImportSession::Assignment::Outcome::Assigned);
+  EXPECT_EQ(session.Assign(2, 9).outcome, ImportSession::Assignment::Outcome::AlreadyUsed);
+  a = session.Assign(1, 10);  // "Ann", "Bob" are no numbers
+  EXPECT_EQ(a.outcome, ImportSession::Assignment::Outcome::Refused);
+  EXPECT_EQ(session.ColumnHeader(1), "Unused");
+  // Another field on an assigned column takes its place.
+  ASSERT_EQ(session.Assign(1, W2::kFirstName).outcome, ImportSession::Assignment::Outcome::Assigned);
+  ASSERT_EQ(session.Assign(1, W2::kLastName).outcome, ImportSession::Assignment::Outcome::Assigned);
+  EXPECT_EQ(session.ColumnOfField(W2::kFirstName), -1);
+  EXPECT_EQ(session.ColumnOfField(W2::kLastName), 1);
+  session.SetUnused(1);
+  EXPECT_EQ(session.ColumnHeader(1), "Unused");
+  EXPECT_EQ(session.FieldOfColumn(1), -1);
+
+  // Import is refused while a required field has no column, naming them.
+  auto outcome = session.Import();
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.refusal,
+            "Please assign these required fields to columns before importing: click the header of the column that "
+            "holds each.\n\n\"Employee First Name.\"\n\"Employee Last Name.\"");
+  EXPECT_TRUE(doc->GetEmployees().empty());
+
+  // Reading again (another separator) forgets every assignment.
+  session.SetDelimiterBox(";");
+  ASSERT_TRUE(session.Read());
+  EXPECT_EQ(session.Table().ColumnCount(), 1u);
+  EXPECT_EQ(session.ColumnHeader(0), "Unused");
+  EXPECT_EQ(session.ColumnOfField(W2::kSocialSecurityNumber), -1);
+}
+
+TEST_F(ImportTest, W2RowsLoadAsEmployeesWithTheirW2sInOneSave) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session,
+           "SSN,First,Middle,Last,Wages,Code,Amount,Plan,State\n"
+           "123-45-6789,Ann,Q,O'Brien,+5,aa,12.345,1,IL\n"
+           "234-56-7890,Bob,,D'Arcy,1.5e3,d,-1,0,\n"
+           "345-67-8901,Cy,,Lee,52000,,,,\n");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 9}, {5, 20}, {6, 21}, {7, 29}, {8, 7}});
+  const int refreshesBefore = view.refreshed;
+  const auto outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.added, 3u);
+  EXPECT_TRUE(outcome.dropped.empty());
+  EXPECT_EQ(outcome.saveCode, 0);
+  EXPECT_EQ(outcome.Summary(w2), "Added 3 employees with their W-2s.");
+  EXPECT_EQ(view.refreshed, refreshesBefore + 1);
+  EXPECT_TRUE(doc->Journal().empty());
+
+  const auto employees = StoredEmployees();
+  ASSERT_EQ(employees.size(), 3u);
+  EXPECT_EQ(employees[0].LastName, "O'Brien");  // one apostrophe, as typed
+  EXPECT_EQ(employees[0].MiddleName, "Q");
+  EXPECT_EQ(employees[0].State, "IL");
+  EXPECT_EQ(employees[1].LastName, "D'Arcy");
+  const auto forms = StoredW2Forms();
+  ASSERT_EQ(forms.size(), 3u);
+  EXPECT_EQ(forms[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
+  EXPECT_EQ(forms[0].Wages, "5.00");
+  EXPECT_EQ(forms[0].Field12aCode, "0");  // AA, as the W-2 page holds it
+  EXPECT_EQ(forms[0].Field12aAmount, "12.34");
+  EXPECT_EQ(forms[0].RetirementPlan, 1);
+  EXPECT_EQ(forms[0].FederalIncomeTaxWithdrawal, "0.00");  // a field without a column
+  EXPECT_EQ(forms[1].Wages, "1500.00");
+  EXPECT_EQ(forms[1].Field12aCode, "D");
+  EXPECT_EQ(forms[1].Field12aAmount, "-1.00");
+  EXPECT_EQ(forms[2].Wages, "52000.00");
+  EXPECT_EQ(ShowBox12Code(doc->GetW2Forms()[0].Field12aCode), "AA");
+}
+
+TEST_F(ImportTest, RowsThePayeeChecksRefuseAreDroppedAndReported) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session, "SSN,First,Last\n123-45-6789,Ann,Lee\n234-56-7890,Bo,Kim\n");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}});
+  // An employee with row 2's number arrives after the column was checked.
+  ASSERT_TRUE(AddEmployee(*doc, ui, Employee("234-56-7890", "X", "Y"), true, true, true)
+                  .Done());
+  const auto outcome = session.Import();
+  EXPECT_EQ(outcome.added, 1u);
+  ASSERT_EQ(outcome.dropped.size(), 1u);
+  EXPECT_EQ(outcome.dropped[0].row, 2u);
+  EXPECT_EQ(outcome.Summary(w2),
+            "Added 1 employee with its W-2.\n\n1 row was not loaded:\n"
+            "Row 2: Social Security Number already assigned to an existing employee");
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+}
+
+TEST_F(ImportTest, AFailedSaveLeavesTheFileUntouchedAndSaysSo) {
+  RefuseInFile("INSERT", "W2");
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session, "SSN,First,Last\n123-45-6789,Ann,Lee\n234-56-7890,Bo,Kim\n");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}});
+  const auto outcome = session.Import();
+  EXPECT_NE(outcome.saveCode, 0);
+  EXPECT_NE(outcome.Summary(w2).find("could not be saved"), std::string::npos);
+  // All rows go in one transaction: none of them reached the file.
+  EXPECT_TRUE(StoredEmployees().empty());
+  EXPECT_EQ(doc->GetEmployees().size(), 2u);
+  EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(ImportTest, HeadersNamingFieldsAndTheRememberedAssignment) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  const std::string file =
+      "EMPLOYEE SOCIAL SECURITY NUMBER SSN,employee_first_name,Notes,Employee Last Name.,Box 1 (Wages Tips and "
+      "Other Compensation),employee first name\n123-45-6789,Ann,x,Lee,10,Again\n";
+  ReadFile(session, file);
+  EXPECT_EQ(session.MatchingHeaders(), (std::vector<ColumnField>{{0, 0}, {1, 1}, {3, 3}, {4, 9}}));
+
+  AssignAll(session, {{0, 0}, {1, 1}, {3, 3}, {2, 31}});
+  session.RememberAssignment(settings);
+  ImportSession again(w2);
+  ReadFile(again, file);
+  EXPECT_EQ(again.RememberedAssignment(settings), (std::vector<ColumnField>{{0, 0}, {1, 1}, {2, 31}, {3, 3}}));
+  // Another header: nothing remembered for it.
+  ReadFile(again, "SSN,First\n1,2\n");
+  EXPECT_TRUE(again.RememberedAssignment(settings).empty());
+}
+
+using F1099 = Form1099ImportFlavour;
+
+TEST_F(ImportTest, Form1099Checks) {
+  ContractorRecord bolt;
+  bolt.IdentificationNumber = "12-3456789";
+  bolt.NameLine1 = "Bolt";
+  ASSERT_TRUE(AddContractor(*doc, ui, bolt, true, true, true).Done());
+  F1099 f(*doc, ui);
+  ASSERT_EQ(f.Catalogue().Size(), 30u);
+  EXPECT_EQ(f.Catalogue().Groups()[1].name, "Recipient Information");
+  EXPECT_EQ(f.RequiredFields(), (std::vector<int>{0, 1}));
+  // An empty number passes; the company's number is refused before loading.
+  EXPECT_EQ(f.CheckColumn(0, Column({"", "98-7654321", "12-3456789", "123-456-7890"})),
+            Report({{3, "Duplicated Identification Number. The company already includes a contractor identification "
+                        "number : 12-3456789."},
+                    {4, "Value length is too long. Identification Number can't be more than 11 characters long."}}));
+  EXPECT_EQ(f.CheckColumn(0, Column({"1", "1"})),
+            Report({{1, "Duplicated Identification Number. This row and row # 2 have the same social security number."},
+                    {2, "Duplicated Identification Number. This row and row # 1 have the same social security number."}}));
+  const std::string n38(38, 'n'), n39(39, 'n');
+  EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), ""})),
+            Report({{2, "Field too long: name (line one) can't be more than 38 characters long."},
+                    {3, "Recipient's name (line one) can't be empty."}}));
+  EXPECT_EQ(f.CheckColumn(2, Column({n39.c_str()})),
+            Report({{1, "Field too long: name (line two) can't be more than 38 characters long."}}));
+  EXPECT_EQ(f.CheckColumn(17, Column({"1", "x"})),
+            Report({{2, "Box 9 can only be set to 0 or 1. A value of  0 means that the check box is un-checked while 1 "
+                        "means checked."}}));
+  EXPECT_EQ(f.CheckColumn(29, Column({"2"})),
+            Report({{1, "The field \"2nd TIN not.\" can only be set to 0 or 1. A value of  0 means that the check box "
+                        "is un-checked while 1 means checked."}}));
+  EXPECT_EQ(f.CheckColumn(8, Column({"1234567890123"})),
+            Report({{1, "Field too long: \"Account Number\" can't be more than 12 characters long."}}));
+  EXPECT_EQ(f.CheckColumn(27, Column({"1234567890123456"})),
+            Report({{1, "Field too long: \"State/Payer's state no.\" can't be more than 15 characters long."}}));
+  EXPECT_EQ(f.CheckColumn(30, Column({"x"})), "");
+}
+
+TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
+  F1099 f(*doc, ui);
+  ImportSession session(f);
+  ReadFile(session,
+           "TIN;Name;Line two;Rents;Direct sales;Second TIN;State no\n"
+           "12-3456789;\"Bolt \"\"Sparky\"\" Electric, LLC\";Attn: Ren\xC3\xA9" "e;1250.5;1;1;NJ-1'2\n"
+           ";Nobody;;10;0;0;\n",
+           ";");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 2}, {3, 9}, {4, 17}, {5, 29}, {6, 24}});
+  const auto outcome = session.Import();
+  EXPECT_EQ(outcome.Summary(f),
+            "Added 1 contractor with its 1099-MISC.\n\n1 row was not loaded:\n"
+            "Row 2: Pease fill in the 'Contractor's identification number' Field");
+  const auto contractors = StoredContractors();
+  ASSERT_EQ(contractors.size(), 1u);
+  EXPECT_EQ(contractors[0].NameLine1, "Bolt \"Sparky\" Electric, LLC");
+  EXPECT_EQ(contractors[0].NameLine2, "Attn: Ren\xE9" "e");
+  EXPECT_EQ(contractors[0].SecondTIN, 1);
+  EXPECT_EQ(contractors[0].FirstName, "");
+  const auto forms = StoredForms1099();
+  ASSERT_EQ(forms.size(), 1u);
+  EXPECT_EQ(forms[0].Rents, "1250.50");
+  EXPECT_EQ(forms[0].NonemployeeCompensation, "0.00");
+  EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
+  EXPECT_EQ(forms[0].PayerStateID1, "NJ-1'2");  // stored as it is, apostrophe included
+}
+
+}  // namespace
+}  // namespace formet
