@@ -5,6 +5,7 @@
 
 #include "cli/command_line_ui.h"
 #include "cli/import_command.h"
+#include "cli/import_data_commands.h"
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
 #include "store/data_folder.h"
@@ -59,6 +60,23 @@ constexpr const char* kUsage =
     "                in /opt/Quorvane and in ~/.local/share/Quorvane; --from\n"
     "                names its install folder (the one that holds DatabaseFiles)\n"
     "                instead.\n"
+    "  import w2|1099 NAME FILE [--delimiter comma|semicolon|tab]\n"
+    "               [--qualifier double|single] [--map \"COLUMN=Field name\"]...\n"
+    "               [--auto-map]\n"
+    "                Load the rows of a delimited text file (its first line a\n"
+    "                header) into the company NAME as new employees with their\n"
+    "                W-2s (w2) or contractors with their 1099-MISCs (1099), as\n"
+    "                Import Data does. Comma and double quote by default. --map\n"
+    "                assigns a field to a column, named by its header text or\n"
+    "                its number from 1 (repeat it for each column); --auto-map\n"
+    "                assigns every column whose header names a field (case,\n"
+    "                spaces and punctuation aside). Every assigned column is\n"
+    "                checked first: if any is refused, each refused column's\n"
+    "                report is printed and nothing is loaded. Rows the payee\n"
+    "                checks refuse (no or a duplicate number, no name) are\n"
+    "                dropped and listed; the rest is saved at once.\n"
+    "  import w2|1099 --fields\n"
+    "                List the fields of the import, by group.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -82,6 +100,23 @@ std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream
   auto text = AcceptEnteredText(utf8, &problem);
   if (!text) err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
   return text;
+}
+
+bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err) {
+  const auto name = FromCommandLine(utf8Name, err);
+  if (!name) return false;
+  doc.BeginSession();
+  if (!doc.CompanyFileExists(*name)) {
+    err << "formet-cli: there is no company \"" << utf8Name << "\" in " << doc.DataFolder().string() << "\n";
+    return false;
+  }
+  doc.SetCompany(*name);
+  if (!doc.OnNewDocument()) {
+    ui.Flush(err);
+    return false;
+  }
+  ui.messages.clear();
+  return true;
 }
 
 namespace {
@@ -180,6 +215,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   }
   if (IsPayeeCommand(command)) return RunPayeeCommand(doc, ui, command, rest, out, err);
   if (IsImportCommand(command)) return RunImportCommand(settings, doc.DataFolder(), rest, out, err);
+  if (IsImportDataCommand(command)) return RunImportDataCommand(doc, ui, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
   return 2;
 }

@@ -6,6 +6,10 @@
 
 #include "store/ui_services.h"
 
+namespace formet {
+class CGlobalDoc;
+}
+
 namespace formet::cli {
 
 // Answers the document's questions from the command line: messages are
@@ -28,5 +32,9 @@ class CommandLineUi : public UiServices {
 // A text typed on the command line (UTF-8), in the code page of company files;
 // nullopt, with the reason on `err`, when it has no such form.
 std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err);
+
+// Loads the company named on the command line (UTF-8) as the desktop
+// program does; false, with the reason on `err`, when it cannot.
+bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err);
 
 }  // namespace formet::cli

@@ -122,24 +122,6 @@ bool FillFields(std::span<const FieldSpec<R>> fields, std::span<const Option> op
   return true;
 }
 
-// Loads the company as the desktop program does.
-bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err) {
-  const auto name = FromCommandLine(utf8Name, err);
-  if (!name) return false;
-  doc.BeginSession();
-  if (!doc.CompanyFileExists(*name)) {
-    err << "formet-cli: there is no company \"" << utf8Name << "\" in " << doc.DataFolder().string() << "\n";
-    return false;
-  }
-  doc.SetCompany(*name);
-  if (!doc.OnNewDocument()) {
-    ui.Flush(err);
-    return false;
-  }
-  ui.messages.clear();
-  return true;
-}
-
 // The end of an add: the check's message, a failed save, or the confirmation.
 int Finish(CommandLineUi& ui, const ChangeResult& result, const std::string& confirmation, std::ostream& out,
            std::ostream& err) {
