@@ -23,6 +23,27 @@ std::string Quoted(char c) { return std::string("\"") + c + "\""; }
 
 std::span<const std::string_view> KindOfPayerList() { return kKindsOfPayer; }
 
+std::optional<int> FindChoice(std::span<const ChoiceEntry> choices, std::string_view code) {
+  for (size_t i = 0; i < choices.size(); ++i)
+    if (choices[i].code == code) return static_cast<int>(i);
+  return std::nullopt;
+}
+
+std::optional<int> FindChoiceByWord(std::span<const ChoiceEntry> choices, std::string_view word) {
+  const auto same = [](std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+      const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  };
+  for (size_t i = 0; i < choices.size(); ++i)
+    if ((!choices[i].code.empty() && same(choices[i].code, word)) || same(choices[i].word, word))
+      return static_cast<int>(i);
+  return std::nullopt;
+}
+
 std::string CutToCapacity(std::string_view text, int capacity) {
   if (capacity > 0 && text.size() > static_cast<size_t>(capacity)) text = text.substr(0, static_cast<size_t>(capacity));
   return std::string(text);

@@ -28,7 +28,16 @@ enum class FieldKind {
   Amount,       // decimal number: wholeDigits, decimals
   StateList,    // drop-down list of the state table, stored as the entry's text
   KindOfPayer,  // drop-down list of the kinds of payer, stored as the entry's index
-  CheckBox,     // stored as 0 or 1
+  CheckBox,     // stored as 0 or 1 (a number member), or as `on` / `off` (a text member)
+  CodeList,     // drop-down list of `choices`, stored as the chosen entry's code
+};
+
+// An entry of a code list: the code the record holds, the caption the list
+// shows and the word that names it on the command line.
+struct ChoiceEntry {
+  std::string_view code;
+  std::string_view caption;
+  std::string_view word;
 };
 
 // One field of a page or dialog and the record member it edits.
@@ -46,6 +55,9 @@ struct FieldSpec {
   int wholeDigits = 0;              // amount
   int decimals = 0;                 // amount
   int capacity = 0;                 // characters the record keeps (0 for numbers)
+  std::span<const ChoiceEntry> choices = {};  // code list: its entries in list order
+  std::string_view on = "1";        // check box over a text member: the texts of
+  std::string_view off = "0";       // its two states
 
   bool IsEdit() const { return kind == FieldKind::Text || kind == FieldKind::Mask || kind == FieldKind::Amount; }
   // What a text field lets the user type: its limit, or the record's
@@ -106,9 +118,14 @@ std::string FieldInputText(const EditRule& rule, std::string_view text);
 // The entries of the Kind of Payer list, in order; the record holds the index.
 std::span<const std::string_view> KindOfPayerList();
 
+// The entry of a code list whose code is exactly `code`.
+std::optional<int> FindChoice(std::span<const ChoiceEntry> choices, std::string_view code);
+// The entry a command-line word names: its code or its word, in any case.
+std::optional<int> FindChoiceByWord(std::span<const ChoiceEntry> choices, std::string_view word);
+
 // Fills the controls from a record. A state not in the table selects
 // `stateNotFound` (-1 = no selection, 0 = the empty first entry); a kind of
-// payer outside the list selects nothing.
+// payer outside the list and a code not in its list select nothing.
 template <class R>
 PageValues LoadValues(std::span<const FieldSpec<R>> table, const R& record, int stateNotFound) {
   PageValues values(table.size());
@@ -122,7 +139,10 @@ PageValues LoadValues(std::span<const FieldSpec<R>> table, const R& record, int 
         v.choice = n >= 0 && static_cast<size_t>(n) < KindOfPayerList().size() ? n : -1;
         break;
       }
-      case FieldKind::CheckBox: v.choice = record.*f.number != 0 ? 1 : 0; break;
+      case FieldKind::CheckBox:
+        v.choice = f.number ? (record.*f.number != 0 ? 1 : 0) : (record.*f.text == f.on ? 1 : 0);
+        break;
+      case FieldKind::CodeList: v.choice = FindChoice(f.choices, record.*f.text).value_or(-1); break;
       default: v.text = record.*f.text; break;
     }
   }
@@ -130,7 +150,8 @@ PageValues LoadValues(std::span<const FieldSpec<R>> table, const R& record, int 
 }
 
 // Reads the controls into a record: each text cut to its capacity; a list
-// with no selection leaves its member as it was; a check box gives 0 or 1.
+// with no selection leaves its member as it was; a check box gives 0 or 1
+// (or its `on` / `off` text); a code list gives the chosen entry's code.
 template <class R>
 void StoreValues(std::span<const FieldSpec<R>> table, const PageValues& values, R& record) {
   for (size_t i = 0; i < table.size() && i < values.size(); ++i) {
@@ -143,7 +164,16 @@ void StoreValues(std::span<const FieldSpec<R>> table, const PageValues& values, 
       case FieldKind::KindOfPayer:
         if (v.choice >= 0 && static_cast<size_t>(v.choice) < KindOfPayerList().size()) record.*f.number = v.choice;
         break;
-      case FieldKind::CheckBox: record.*f.number = v.choice > 0 ? 1 : 0; break;
+      case FieldKind::CheckBox:
+        if (f.number)
+          record.*f.number = v.choice > 0 ? 1 : 0;
+        else
+          record.*f.text = std::string(v.choice > 0 ? f.on : f.off);
+        break;
+      case FieldKind::CodeList:
+        if (v.choice >= 0 && static_cast<size_t>(v.choice) < f.choices.size())
+          record.*f.text = std::string(f.choices[static_cast<size_t>(v.choice)].code);
+        break;
       default: record.*f.text = CutToCapacity(v.text, f.capacity); break;
     }
   }

@@ -12,9 +12,15 @@
 
 namespace formet {
 
-QWidget* FieldControls::MakeChoice(FieldKind kind, const char* label, QWidget* parent) {
+QWidget* FieldControls::MakeChoice(FieldKind kind, const char* label, std::span<const ChoiceEntry> choices,
+                                   QWidget* parent) {
   if (kind == FieldKind::CheckBox) return new QCheckBox(ToQt(label), parent);
   auto* list = new QComboBox(parent);
+  if (kind == FieldKind::CodeList) {
+    for (const auto& entry : choices) list->addItem(ToQt(std::string(entry.caption)));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    return list;
+  }
   const auto entries = kind == FieldKind::StateList ? StateTable() : KindOfPayerList();
   for (const auto entry : entries) list->addItem(ToQt(std::string(entry)));
   list->setMaxVisibleItems(16);
@@ -38,7 +44,8 @@ void FieldControls::SizeControl(const Control& control, int characters) {
     case FieldKind::KindOfPayer:
       w->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Medicare govt. emp.")) + 48);
       break;
-    case FieldKind::CheckBox: break;
+    case FieldKind::CheckBox:
+    case FieldKind::CodeList: break;
   }
 }
 
@@ -48,7 +55,8 @@ PageValues FieldControls::Values() const {
     const auto& c = controls_[i];
     switch (c.kind) {
       case FieldKind::StateList:
-      case FieldKind::KindOfPayer: values[i].choice = static_cast<QComboBox*>(c.widget)->currentIndex(); break;
+      case FieldKind::KindOfPayer:
+      case FieldKind::CodeList: values[i].choice = static_cast<QComboBox*>(c.widget)->currentIndex(); break;
       case FieldKind::CheckBox: values[i].choice = static_cast<QCheckBox*>(c.widget)->isChecked() ? 1 : 0; break;
       default: values[i].text = static_cast<CMaskedEdit*>(c.widget)->Text(); break;
     }
@@ -62,7 +70,8 @@ void FieldControls::SetValues(const PageValues& values) {
     const auto& v = values[i];
     switch (c.kind) {
       case FieldKind::StateList:
-      case FieldKind::KindOfPayer: static_cast<QComboBox*>(c.widget)->setCurrentIndex(v.choice); break;
+      case FieldKind::KindOfPayer:
+      case FieldKind::CodeList: static_cast<QComboBox*>(c.widget)->setCurrentIndex(v.choice); break;
       case FieldKind::CheckBox: static_cast<QCheckBox*>(c.widget)->setChecked(v.choice > 0); break;
       default: static_cast<CMaskedEdit*>(c.widget)->SetText(v.text); break;
     }

@@ -30,7 +30,7 @@ class FieldControls {
       ConfigureEdit(field, *edit);
       control = edit;
     } else {
-      control = MakeChoice(field.kind, field.label, parent);
+      control = MakeChoice(field.kind, field.label, field.choices, parent);
     }
     control->setObjectName(QString::fromLatin1(field.column));
     controls_.push_back({field.kind, control});
@@ -62,7 +62,8 @@ class FieldControls {
       default: return 0;
     }
   }
-  static QWidget* MakeChoice(FieldKind kind, const char* label, QWidget* parent);
+  static QWidget* MakeChoice(FieldKind kind, const char* label, std::span<const ChoiceEntry> choices,
+                             QWidget* parent);
   static void SizeControl(const Control& control, int characters);
 
   std::vector<Control> controls_;
