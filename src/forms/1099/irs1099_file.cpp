@@ -1,0 +1,764 @@
+#include "forms/1099/irs1099_file.h"
+
+#include <map>
+#include <span>
+#include <unordered_map>
+
+#include "forms/efile_choices.h"
+#include "forms/money.h"
+#include "records/contractors.h"
+
+namespace formet::efile {
+namespace {
+
+constexpr std::string_view kPaymentYear = "2007";
+constexpr size_t kAmountWidth = 12;
+constexpr size_t kTotalWidth = 18;
+constexpr size_t kCodeCount = 16;
+
+// B amount n (0-based, in the order of kAmountCodes) and its C / K total.
+constexpr size_t BPosition(size_t n) { return 55 + kAmountWidth * n; }
+constexpr size_t CPosition(size_t n) { return 16 + kTotalWidth * n; }
+constexpr size_t CodeIndex(char code) { return kAmountCodes.find(code); }
+// Codes F and G: no 1099-MISC box.
+constexpr bool IsUnusedCode(size_t n) { return n >= CodeIndex('F'); }
+
+// The amount boxes of a 1099-MISC with their codes.
+struct AmountBox {
+  char code;
+  const char* label;
+  std::string Form1099Record::*member;
+};
+const AmountBox kBoxes[] = {
+    {'1', "Box 1 (rents)", &Form1099Record::Rents},
+    {'2', "Box 2 (royalties)", &Form1099Record::Royalities},
+    {'3', "Box 3 (other income)", &Form1099Record::OtherIncome},
+    {'4', "Box 4 (federal income tax withheld)", &Form1099Record::FederalIncomeTaxWithheld},
+    {'5', "Box 5 (fishing boat proceeds)", &Form1099Record::FishingBoatProceeds},
+    {'6', "Box 6 (medical and health care payments)", &Form1099Record::MedicalAndHealthCarePayments},
+    {'7', "Box 7 (nonemployee compensation)", &Form1099Record::NonemployeeCompensation},
+    {'8', "Box 8 (substitute payments)", &Form1099Record::SubstitutePayments},
+    {'A', "Box 10 (crop insurance proceeds)", &Form1099Record::CropInsuranceProceeds},
+    {'B', "Box 13 (excess golden parachute payments)", &Form1099Record::ExcessGoldenParachutePayments},
+    {'C', "Box 14 (gross proceeds paid to an attorney)", &Form1099Record::GrossProceedsPaidToAttorney},
+    {'D', "Box 15a (section 409A deferrals)", &Form1099Record::Field15A},
+    {'E', "Box 15b (section 409A income)", &Form1099Record::Field15B},
+};
+
+struct Blank {
+  size_t pos, len;
+};
+constexpr Blank kTBlanks[] = {{6, 1}, {21, 7}, {281, 15}, {394, 2}, {411, 89}, {508, 10}, {740, 9}};
+constexpr Blank kABlanks[] = {{42, 10}, {240, 260}, {508, 241}};
+constexpr Blank kBBlanks[] = {{41, 14}, {328, 40}, {408, 40}, {499, 1}, {508, 36}, {545, 2}, {548, 115}};
+constexpr Blank kBlanksBeforeTinFlagAt26[] = {{6, 6}};
+constexpr Blank kBlanksBeforeTinFlagAt6[] = {{7, 5}};
+constexpr Blank kCBlanks[] = {{10, 6}, {304, 196}, {508, 241}};
+constexpr Blank kKBlanks[] = {{10, 6}, {304, 196}, {508, 199}, {743, 4}};
+constexpr Blank kFBlanks[] = {{31, 19}, {58, 442}, {508, 241}};
+
+// Where the payer record carries the combined filing flag and the type of return.
+constexpr bool kFlagAt26 = kIrsPayerRecordLayout == PayerRecordLayout::CombinedFlagAt26;
+constexpr size_t kCombinedFlagPos = kFlagAt26 ? 26 : 6;
+constexpr size_t kTypeOfReturnPos = kFlagAt26 ? 27 : 26;
+constexpr size_t kTypeOfReturnLen = kFlagAt26 ? 1 : 2;
+
+TextRule TextOf(size_t width, bool required = false) {
+  return {width, kIrsTextPunctuation, kIrsUpperCase, required};
+}
+
+bool IsLettersAndDigits(std::string_view text) {
+  for (char c : text)
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+  return true;
+}
+
+std::string Upper(std::string_view text) {
+  std::string up(text);
+  for (char& c : up)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return up;
+}
+
+std::string Joined(const std::string& a, const std::string& b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return a + " " + b;
+}
+
+// The shape of an identification number as typed: ##-####### or ###-##-####.
+bool HasShape(std::string_view text, std::string_view shape) {
+  if (text.size() != shape.size()) return false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const bool digit = text[i] >= '0' && text[i] <= '9';
+    if (shape[i] == '#' ? !digit : text[i] != shape[i]) return false;
+  }
+  return true;
+}
+
+// A taxpayer identification number (EIN or SSN) and its type: '1' an EIN,
+// '2' an SSN or ITIN, ' ' when typed without dashes and not otherwise known.
+struct Tin {
+  std::string digits;
+  char type = ' ';
+};
+
+Tin CheckTin(Report& report, std::string_view where, std::string_view label, std::string_view text,
+             std::string_view storedType) {
+  Tin tin;
+  IdCheck check;
+  if (HasShape(text, "##-#######")) {
+    tin.type = '1';
+    check = CheckEin(text);
+  } else if (HasShape(text, "###-##-####")) {
+    tin.type = '2';
+    check = CheckSsn(text, true);
+  } else {
+    // Nine digits with no dashes: an EIN when it passes as one, an SSN when
+    // it passes as one; the kind comes from the record where it says so.
+    if (storedType == "1" || storedType == "2") tin.type = storedType[0];
+    check = tin.type == '2' ? CheckSsn(text, true) : CheckEin(text);
+    if (!check.problem && tin.type == ' ')
+      report.Warning(where, std::string(label) + " \"" + std::string(text) +
+                                "\" is typed without dashes, so the file cannot tell whether it is an EIN or an SSN; "
+                                "type it as ##-####### or ###-##-####");
+  }
+  if (check.problem) report.Error(where, std::string(label) + " " + *check.problem);
+  tin.digits = check.digits;
+  return tin;
+}
+
+std::string_view ZipField(const Zip& zip, std::string& buffer) {
+  buffer = zip.zip5;
+  if (!zip.zip5.empty()) buffer += zip.ext4.empty() ? std::string("    ") : zip.ext4;
+  return buffer;
+}
+
+void EndRecord(std::string& file, size_t sequence, size_t start) {
+  RecordWriter rec(file, start, kIrsRecordWidth);
+  rec.Count(500, 8, sequence);
+  if (kIrsRecordEnd.size() == 2) {
+    file[start + 748] = kIrsRecordEnd[0];
+    file[start + 749] = kIrsRecordEnd[1];
+  }
+}
+
+// The codes of the fields a block uses, in order: those with an amount in
+// any of its forms; "1" when there is none.
+std::string AmountCodesOf(const std::array<bool, kCodeCount>& used) {
+  std::string codes;
+  for (size_t i = 0; i < kCodeCount; ++i)
+    if (used[i]) codes += kAmountCodes[i];
+  if (codes.empty()) codes = kIrsDirectSalesOnlyCode;
+  return codes;
+}
+
+// The name control of a name: its first four letters, digits, hyphens or
+// ampersands, blank-filled.
+std::string FourCharacters(std::string_view name) {
+  const FileText folded = ToFileText(name, "&-", true);
+  std::string control;
+  for (char c : folded.text) {
+    if (c == ' ') continue;
+    control += c;
+    if (control.size() == 4) break;
+  }
+  control.resize(4, ' ');
+  return control;
+}
+
+// ---- T, A ------------------------------------------------------------------------
+
+void WriteTransmitter(Report& report, const TransmitterRecord& t, std::string& file) {
+  const std::string_view where = "Transmitter";
+  IdCheck tin = HasShape(t.TransmitterTIN, "###-##-####") ? CheckSsn(t.TransmitterTIN, true)
+                                                           : CheckEin(t.TransmitterTIN);
+  if (tin.problem) report.Error(where, "the transmitter's TIN " + *tin.problem);
+  const std::string tcc = Upper(t.TransmitterControlCode);
+  if (tcc.empty())
+    report.Error(where, "the Transmitter Control Code is empty; enter the five-character code the IRS gave you "
+                        "when it approved your Form 4419");
+  else if (tcc.size() != 5 || !IsLettersAndDigits(tcc))
+    report.Error(where, "the Transmitter Control Code \"" + t.TransmitterControlCode +
+                            "\" must be 5 letters or digits");
+  const FileText name = CheckText(report, where, "Transmitter name", t.TransmitterName, TextOf(40, true));
+  const FileText name2 =
+      CheckText(report, where, "Transmitter name (continued)", t.TransmitterNameContinuation, TextOf(40));
+  const FileText company = CheckText(report, where, "Company name", t.CompanyName, TextOf(40, true));
+  const FileText company2 =
+      CheckText(report, where, "Company name (continued)", t.CompanyNameContinuation, TextOf(40));
+  const FileText address =
+      CheckText(report, where, "Mailing address", t.CompanyMailingAddress, TextOf(40, true));
+  const FileText city = CheckText(report, where, "City", t.CompanyCity, TextOf(40, true));
+  const std::string state = CheckState(report, where, "State", t.CompanyState, true);
+  const Zip zip = CheckZip(report, where, "Zip code", t.CompanyZipCode, true);
+  const FileText contact = CheckText(report, where, "Contact name", t.ContactName, TextOf(40, true));
+  const std::string phone = DigitsOf(t.ContactPhoneNumberAndExtension);
+  if (phone.empty())
+    report.Error(where, "the contact telephone number is empty; the file needs it");
+  else if (phone.size() < 10 || phone.size() > 15)
+    report.Error(where, "the contact telephone number and extension \"" + t.ContactPhoneNumberAndExtension +
+                            "\" must have 10 to 15 digits");
+  const std::string email = CheckEmail(report, where, "Contact e-mail", t.ContactEmailAddress, 35, false);
+  const bool replacement = t.FileTypeReplacement != 0;
+  if (replacement && t.FileTypeOriginal != 0)
+    report.Error(where, "the file is marked both original and replacement; choose one");
+  std::string replaced;
+  if (replacement) {
+    replaced = t.ElectronicFileNameForAReplacementFile;
+    if (replaced.empty())
+      report.Error(where, "a replacement file needs the name the IRS's FIRE system gave the file it replaces");
+    else if (replaced.size() > 15 || ToFileText(replaced, ".-", false).text != replaced)
+      report.Error(where, "the name of the replaced file \"" + replaced +
+                              "\" must be at most 15 letters, digits, points or hyphens");
+  }
+  if (!t.TestFileIndicator.empty() && t.TestFileIndicator != "T")
+    report.Error(where, "the test file indicator \"" + t.TestFileIndicator + "\" must be T or empty");
+
+  const size_t start = file.size();
+  RecordWriter rec(file, kIrsRecordWidth);
+  rec.Put(1, 1, "T");
+  rec.Put(2, 4, kPaymentYear);
+  rec.Put(7, 9, tin.digits);
+  rec.Put(16, 5, tcc);
+  rec.Put(28, 1, t.TestFileIndicator == "T" ? "T" : " ");
+  rec.Text(30, 40, name);
+  rec.Text(70, 40, name2);
+  rec.Text(110, 40, company);
+  rec.Text(150, 40, company2);
+  rec.Text(190, 40, address);
+  rec.Text(230, 40, city);
+  rec.Put(270, 2, state);
+  std::string zipBuffer;
+  rec.Put(272, 9, ZipField(zip, zipBuffer));
+  rec.Count(296, 8, 0);  // completed once the forms are written
+  rec.Text(304, 40, contact);
+  rec.Put(344, 15, phone);
+  rec.Put(359, 35, email);
+  rec.Put(396, 15, replaced);
+  rec.Put(518, 1, std::string_view(&kIrsVendorIndicator, 1));
+  if (kIrsVendorIndicator == 'V') {
+    rec.Text(519, 40, ToFileText(kIrsVendorName, kIrsTextPunctuation, true));
+    rec.Text(559, 40, ToFileText(kIrsVendorAddress, kIrsTextPunctuation, true));
+    rec.Text(599, 40, ToFileText(kIrsVendorCity, kIrsTextPunctuation, true));
+    rec.Put(639, 2, kIrsVendorState);
+    rec.Put(641, 9, kIrsVendorZip);
+    rec.Text(650, 40, ToFileText(kIrsVendorContact, kIrsTextPunctuation, true));
+    rec.Put(690, 15, DigitsOf(kIrsVendorPhone));
+    if (kIrsWriteVendorEmail) rec.Put(705, 35, kIrsVendorEmail);
+  }
+  EndRecord(file, 1, start);
+}
+
+struct Payer {
+  size_t start = 0;  // of the A record in the file
+};
+
+Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, std::string& file) {
+  const std::string_view where = "Company";
+  Tin tin;
+  if (!c.EmployerIdentificationNumber.empty()) {
+    const IdCheck ein = CheckEin(c.EmployerIdentificationNumber);
+    if (ein.problem) report.Error(where, "the employer identification number " + *ein.problem);
+    tin.digits = ein.digits;
+  } else if (!c.SocialSecurityNumber.empty()) {
+    const IdCheck ssn = CheckSsn(c.SocialSecurityNumber, true);
+    if (ssn.problem) report.Error(where, "the social security number " + *ssn.problem);
+    tin.digits = ssn.digits;
+  } else {
+    report.Error(where, "the payer's federal identification number is empty: enter the employer "
+                        "identification number (or, for a sole proprietor without one, the social security "
+                        "number) on the General Information page");
+  }
+  const FileText name = CheckText(report, where, "Employer name", c.EmployerName, TextOf(40, true));
+  const FileText address =
+      CheckText(report, where, "Address", Joined(c.Address1, c.Address2), TextOf(40, true));
+  const FileText city = CheckText(report, where, "City", c.City, TextOf(40, true));
+  const std::string state = CheckState(report, where, "State", c.State, true);
+  const Zip zip = CheckZip(report, where, "Zip code", c.Zip, true);
+  const std::string phone = DigitsOf(c.Form1096Telephone);
+  if (!phone.empty() && phone.size() != 10)
+    report.Error(where, "the telephone number \"" + c.Form1096Telephone + "\" must have 10 digits");
+
+  Payer payer;
+  payer.start = file.size();
+  RecordWriter rec(file, kIrsRecordWidth);
+  rec.Put(1, 1, "A");
+  rec.Put(2, 4, kPaymentYear);
+  rec.Put(12, 9, tin.digits);
+  rec.Put(25, 1, c.Form1096CheckIsThisYourFinalReturn != 0 ? "1" : " ");
+  rec.Put(kCombinedFlagPos, 1, combined ? "1" : " ");
+  rec.Put(kTypeOfReturnPos, kTypeOfReturnLen, "A");
+  rec.Text(53, 40, name);
+  rec.Put(133, 1, "0");
+  rec.Text(134, 40, address);
+  rec.Text(174, 40, city);
+  rec.Put(214, 2, state);
+  std::string zipBuffer;
+  rec.Put(216, 9, ZipField(zip, zipBuffer));
+  rec.Put(225, 15, phone);
+  EndRecord(file, 2, payer.start);
+  return payer;
+}
+
+// ---- B ---------------------------------------------------------------------------
+
+struct Sums {
+  size_t count = 0;
+  std::array<int64_t, kCodeCount> amount{};
+  int64_t stateTax = 0;
+  int64_t localTax = 0;
+};
+
+struct Block {
+  Sums all;
+  std::map<std::string, Sums> byState;  // Combined Federal/State code -> its forms
+  std::array<bool, kCodeCount> used{};
+};
+
+void WritePayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined,
+                size_t sequence, Block& block, std::string& file) {
+  const NameLines lines = ContractorNameLines(c);
+  const std::string where = "1099-MISC of " + Joined(lines.line1, lines.line2) + " (" + c.IdentificationNumber + ")";
+  const Tin tin = CheckTin(report, where, "the identification number", c.IdentificationNumber, c.TypeOfTIN);
+  const FileText name1 = CheckText(report, where, "Name line one", lines.line1, TextOf(40, true));
+  const FileText name2 = CheckText(report, where, "Name line two", lines.line2, TextOf(40));
+  const FileText account = CheckText(report, where, "Account number", c.AccountNumber, TextOf(20));
+  const FileText address = CheckText(report, where, "Address", Joined(c.Address1, c.Address2), TextOf(40));
+  const FileText city = CheckText(report, where, "City", c.City, TextOf(40));
+  const std::string state = CheckState(report, where, "State", c.State, false);
+  const Zip zip = CheckZip(report, where, "Zip code", c.Zip, false);
+  if (c.Address1.empty() && c.Address2.empty() && c.City.empty())
+    report.Warning(where, "the recipient has no address");
+
+  std::array<int64_t, kCodeCount> amounts{};
+  bool any = f.PayerMadeDirectSales != 0;
+  for (const auto& box : kBoxes) {
+    const int64_t cents = CheckAmount(report, where, box.label, f.*box.member, kAmountWidth);
+    amounts[CodeIndex(box.code)] = cents;
+    any = any || cents != 0;
+  }
+  if (!any) report.Warning(where, "the form reports no amount");
+  const int64_t stateTax = CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1,
+                                       kAmountWidth) +
+                           CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2,
+                                       kAmountWidth);
+  if (!FitsMoney(stateTax, kAmountWidth)) report.Error(where, "the two lines of box 16 add up to more than the file holds");
+  std::string_view combinedCode;
+  if (combined) {
+    combinedCode = CombinedFilingCode(state);
+    if (combinedCode.empty() && !state.empty())
+      report.Warning(where, "the recipient's state " + state +
+                                " does not take part in the Combined Federal/State Filing program; the form goes to "
+                                "the IRS only");
+  }
+
+  const size_t start = file.size();
+  RecordWriter rec(file, kIrsRecordWidth);
+  rec.Put(1, 1, "B");
+  rec.Put(2, 4, kPaymentYear);
+  rec.Put(7, 4, NameControl(c, tin.type));
+  rec.Put(11, 1, std::string_view(&tin.type, 1));
+  rec.Put(12, 9, tin.digits);
+  rec.Text(21, 20, account);
+  for (size_t i = 0; i < kCodeCount; ++i) {
+    if (IsUnusedCode(i))
+      rec.Fill(BPosition(i), kAmountWidth, kIrsUnusedAmountFill);
+    else
+      rec.Money(BPosition(i), kAmountWidth, amounts[i]);
+  }
+  rec.Text(248, 40, name1);
+  rec.Text(288, 40, name2);
+  rec.Text(368, 40, address);
+  rec.Text(448, 40, city);
+  rec.Put(488, 2, state);
+  std::string zipBuffer;
+  rec.Put(490, 9, ZipField(zip, zipBuffer));
+  rec.Put(544, 1, c.SecondTIN != 0 ? "2" : " ");
+  rec.Put(547, 1, f.PayerMadeDirectSales != 0 ? "1" : " ");
+  rec.Money(723, kAmountWidth, stateTax);
+  rec.Money(735, kAmountWidth, 0);
+  rec.Put(747, 2, combinedCode);
+  EndRecord(file, sequence, start);
+
+  const auto add = [&](Sums& sums) {
+    ++sums.count;
+    for (size_t i = 0; i < kCodeCount; ++i) sums.amount[i] += amounts[i];
+    sums.stateTax += stateTax;
+  };
+  add(block.all);
+  if (!combinedCode.empty()) add(block.byState[std::string(combinedCode)]);
+  for (size_t i = 0; i < kCodeCount; ++i) block.used[i] = block.used[i] || amounts[i] != 0;
+}
+
+// ---- C, K, F -----------------------------------------------------------------------
+
+void WriteTotalsRecord(std::string& file, char type, const Sums& sums, size_t sequence,
+                       std::string_view stateCode = {}) {
+  const size_t start = file.size();
+  RecordWriter rec(file, kIrsRecordWidth);
+  rec.Put(1, 1, std::string_view(&type, 1));
+  rec.Count(2, 8, sums.count);
+  for (size_t i = 0; i < kCodeCount; ++i) {
+    if (IsUnusedCode(i))
+      rec.Fill(CPosition(i), kTotalWidth, kIrsUnusedAmountFill);
+    else
+      rec.Money(CPosition(i), kTotalWidth, sums.amount[i]);
+  }
+  if (type == 'K') {
+    rec.Money(707, kTotalWidth, sums.stateTax);
+    rec.Money(725, kTotalWidth, sums.localTax);
+    rec.Put(747, 2, stateCode);
+  }
+  EndRecord(file, sequence, start);
+}
+
+// ---- reading back ------------------------------------------------------------------
+
+class Checker {
+ public:
+  explicit Checker(Irs1099FileCheck& result) : r_(result) {}
+  void Problem(size_t record, char type, const std::string& text) {
+    if (r_.problems.size() > kMaxProblems) return;
+    if (r_.problems.size() == kMaxProblems) {
+      r_.problems.push_back("further problems are not listed");
+      return;
+    }
+    r_.problems.push_back("record " + std::to_string(record) + " (" + std::string(1, type) + "): " + text);
+  }
+  void Blanks(size_t n, std::string_view rec, std::span<const Blank> blanks) {
+    for (const auto& b : blanks)
+      if (!FilledWith(rec, b.pos, b.len, ' '))
+        Problem(n, rec[0], "positions " + std::to_string(b.pos) + "-" + std::to_string(b.pos + b.len - 1) +
+                               " must be blank");
+  }
+  void OneOf(size_t n, std::string_view rec, size_t pos, size_t len, std::initializer_list<std::string_view> values) {
+    const std::string_view field = FieldAt(rec, pos, len);
+    for (auto v : values)
+      if (field == v) return;
+    Problem(n, rec[0], "position " + std::to_string(pos) + " holds \"" + std::string(field) +
+                           "\", which is not a valid code");
+  }
+  int64_t Number(size_t n, std::string_view rec, size_t pos, size_t len) {
+    const auto v = NumberAt(rec, pos, len);
+    if (!v) {
+      Problem(n, rec[0], "positions " + std::to_string(pos) + "-" + std::to_string(pos + len - 1) +
+                             " must hold digits only");
+      return 0;
+    }
+    return *v;
+  }
+  // Amount fields: digits, or for the unused codes the chosen fill.
+  int64_t Amount(size_t n, std::string_view rec, size_t code, size_t pos, size_t width) {
+    if (IsUnusedCode(code) && kIrsUnusedAmountFill == ' ') {
+      if (!FilledWith(rec, pos, width, ' ')) Problem(n, rec[0], "the unused amount at " + std::to_string(pos) + " must be blank");
+      return 0;
+    }
+    return Number(n, rec, pos, width);
+  }
+
+ private:
+  static constexpr size_t kMaxProblems = 50;
+  Irs1099FileCheck& r_;
+};
+
+}  // namespace
+
+int64_t Irs1099FileTotals::Box5() const {
+  int64_t sum = 0;
+  for (char code : std::string_view("1235678ABC")) sum += amount[CodeIndex(code)];
+  return sum;
+}
+
+std::string_view CombinedFilingCode(std::string_view state) {
+  for (const auto& s : kCombinedFilingStates)
+    if (s.state == state) return s.code;
+  return {};
+}
+
+std::string NameControl(const ContractorRecord& c, char typeOfTin) {
+  if (!c.FirstName.empty() && !c.LastName.empty()) return FourCharacters(c.LastName);
+  if (typeOfTin != '1') return "    ";
+  // A business: its first name line, passing over a leading "The" that more
+  // than one word follows.
+  const NameLines lines = ContractorNameLines(c);
+  const std::string name = ToFileText(lines.line1, "&-", true).text;
+  if (name.rfind("THE ", 0) == 0 && name.find(' ', 4) != std::string::npos) return FourCharacters(name.substr(4));
+  return FourCharacters(name);
+}
+
+Irs1099FileCheck Check1099File(std::string_view bytes) {
+  Irs1099FileCheck result;
+  Checker check(result);
+  if (bytes.empty()) {
+    result.problems.push_back("the file is empty");
+    return result;
+  }
+  if (bytes.size() % kIrsRecordWidth != 0)
+    result.problems.push_back("the file is " + std::to_string(bytes.size()) +
+                              " bytes long, not a whole number of 750-byte records");
+  const std::string_view end = kIrsRecordEnd.size() == 2 ? kIrsRecordEnd : std::string_view("  ");
+  Irs1099Counts& counts = result.counts;
+  Irs1099FileTotals& totals = result.totals;
+  char prev = 0;
+  bool combined = false, sawF = false;
+  std::string codes;                 // of the open payer block
+  Block block;
+  std::map<std::string, bool> kSeen; // states with a K record in the block
+  size_t totalB = 0, tCount = 0;
+  const size_t records = bytes.size() / kIrsRecordWidth;
+  for (size_t i = 0; i < records; ++i) {
+    const size_t n = i + 1;
+    const std::string_view rec = bytes.substr(i * kIrsRecordWidth, kIrsRecordWidth);
+    const char type = rec[0];
+    if (rec.substr(748, 2) != end) check.Problem(n, type, "positions 749-750 are not the record end");
+    for (size_t p = 0; p < 748; ++p) {
+      const auto c = static_cast<unsigned char>(rec[p]);
+      if (c < 0x20 || c >= 0x7F) {
+        check.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
+        break;
+      }
+    }
+    if (check.Number(n, rec, 500, 8) != static_cast<int64_t>(n))
+      check.Problem(n, type, "the sequence number is not " + std::to_string(n));
+    if (sawF) check.Problem(n, type, "follows the end of transmission record F");
+    const auto after = [&](std::string_view allowed) {
+      if (prev == 0 || allowed.find(prev) == std::string_view::npos)
+        check.Problem(n, type, prev == 0 ? "cannot open the file" : std::string("cannot follow ") + prev);
+    };
+    if (i == 0 && type != 'T') check.Problem(n, type, "the file must begin with T");
+    const auto closeStates = [&] {
+      for (const auto& [code, sums] : block.byState)
+        if (!kSeen.count(code)) check.Problem(n, type, "no K record for Combined Federal/State code " + code);
+    };
+
+    switch (type) {
+      case 'T':
+        ++counts.t;
+        if (i != 0) check.Problem(n, type, "T must be the first record and the only one");
+        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
+        check.Number(n, rec, 7, 9);
+        check.OneOf(n, rec, 28, 1, {"T", " "});
+        check.OneOf(n, rec, 518, 1, {"V", "I"});
+        tCount = static_cast<size_t>(check.Number(n, rec, 296, 8));
+        check.Blanks(n, rec, kTBlanks);
+        break;
+      case 'A':
+        ++counts.a;
+        after("TCK");
+        if (prev == 'C' || prev == 'K') closeStates();
+        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
+        check.Number(n, rec, 12, 9);
+        if (FieldAt(rec, kTypeOfReturnPos, kTypeOfReturnLen) != (kFlagAt26 ? "A" : "A "))
+          check.Problem(n, type, "the type of return is not A (Form 1099-MISC)");
+        check.OneOf(n, rec, kCombinedFlagPos, 1, {"1", " "});
+        combined = FieldAt(rec, kCombinedFlagPos, 1) == "1";
+        check.OneOf(n, rec, 25, 1, {"1", " "});
+        check.OneOf(n, rec, 133, 1, {"0", "1"});
+        check.Blanks(n, rec, kFlagAt26 ? std::span<const Blank>(kBlanksBeforeTinFlagAt26)
+                                       : std::span<const Blank>(kBlanksBeforeTinFlagAt6));
+        {
+          const std::string_view field = FieldAt(rec, 28, kIrsAmountCodesWidth);
+          const size_t used = field.find_last_not_of(' ');
+          codes = std::string(field.substr(0, used == std::string_view::npos ? 0 : used + 1));
+          size_t last = 0;
+          bool ascending = !codes.empty();
+          for (char c : codes) {
+            const size_t index = kAmountCodes.find(c);
+            if (index == std::string_view::npos || index + 1 <= last) ascending = false;
+            else last = index + 1;
+          }
+          if (!ascending) check.Problem(n, type, "the amount codes \"" + codes + "\" are not a list of codes in order");
+        }
+        check.Blanks(n, rec, kABlanks);
+        block = Block{};
+        kSeen.clear();
+        break;
+      case 'B': {
+        ++counts.b;
+        ++totalB;
+        after("AB");
+        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
+        check.OneOf(n, rec, 11, 1, {"1", "2", " "});
+        check.Number(n, rec, 12, 9);
+        check.OneOf(n, rec, 544, 1, {"2", " "});
+        check.OneOf(n, rec, 547, 1, {"1", " "});
+        std::array<int64_t, kCodeCount> amounts{};
+        for (size_t c = 0; c < kCodeCount; ++c) {
+          amounts[c] = check.Amount(n, rec, c, BPosition(c), kAmountWidth);
+          if (amounts[c] != 0) {
+            block.used[c] = true;
+            if (codes.find(kAmountCodes[c]) == std::string::npos)
+              check.Problem(n, type, std::string("amount ") + kAmountCodes[c] +
+                                         " is not zero, but the payer record does not list its code");
+          }
+        }
+        const int64_t stateTax = check.Number(n, rec, 723, kAmountWidth);
+        const int64_t localTax = check.Number(n, rec, 735, kAmountWidth);
+        const std::string state(FieldAt(rec, 747, 2));
+        const auto add = [&](Sums& sums) {
+          ++sums.count;
+          for (size_t c = 0; c < kCodeCount; ++c) sums.amount[c] += amounts[c];
+          sums.stateTax += stateTax;
+          sums.localTax += localTax;
+        };
+        add(block.all);
+        if (state != "  ") {
+          if (!combined) check.Problem(n, type, "carries a Combined Federal/State code, but the payer does not file in that program");
+          else if (!NumberAt(rec, 747, 2)) check.Problem(n, type, "the Combined Federal/State code must be two digits");
+          add(block.byState[state]);
+        }
+        check.Blanks(n, rec, kBBlanks);
+        break;
+      }
+      case 'C': {
+        ++counts.c;
+        after("B");
+        if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(block.all.count))
+          check.Problem(n, type, "the number of payees is not " + std::to_string(block.all.count));
+        for (size_t c = 0; c < kCodeCount; ++c) {
+          const int64_t total = check.Amount(n, rec, c, CPosition(c), kTotalWidth);
+          if (total != block.all.amount[c])
+            check.Problem(n, type, std::string("control total ") + kAmountCodes[c] +
+                                       " is not the sum of the payees' amount " + kAmountCodes[c]);
+          totals.amount[c] += total;
+        }
+        const std::string expected = AmountCodesOf(block.used);
+        if (codes != expected)
+          check.Problem(n, type, "the payer record lists the amount codes \"" + codes + "\", but its forms use \"" +
+                                     expected + "\"");
+        totals.formCount += static_cast<int32_t>(block.all.count);
+        totals.stateTaxWithheld += block.all.stateTax;
+        check.Blanks(n, rec, kCBlanks);
+        break;
+      }
+      case 'K': {
+        ++counts.k;
+        after("CK");
+        if (!combined) check.Problem(n, type, "a state totals record needs a payer in the Combined Federal/State program");
+        const std::string state(FieldAt(rec, 747, 2));
+        const auto it = block.byState.find(state);
+        if (it == block.byState.end()) {
+          check.Problem(n, type, "no form of the payer carries the code " + state);
+        } else {
+          const Sums& sums = it->second;
+          if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(sums.count))
+            check.Problem(n, type, "the number of payees is not " + std::to_string(sums.count));
+          for (size_t c = 0; c < kCodeCount; ++c)
+            if (check.Amount(n, rec, c, CPosition(c), kTotalWidth) != sums.amount[c])
+              check.Problem(n, type, std::string("control total ") + kAmountCodes[c] + " is not the sum for the state");
+          if (check.Number(n, rec, 707, kTotalWidth) != sums.stateTax)
+            check.Problem(n, type, "the state income tax withheld total is not the sum for the state");
+          if (check.Number(n, rec, 725, kTotalWidth) != sums.localTax)
+            check.Problem(n, type, "the local income tax withheld total is not the sum for the state");
+        }
+        if (kSeen.count(state)) check.Problem(n, type, "a second K record for the code " + state);
+        kSeen[state] = true;
+        check.Blanks(n, rec, kKBlanks);
+        break;
+      }
+      case 'F':
+        ++counts.f;
+        after("CK");
+        closeStates();
+        if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(counts.a))
+          check.Problem(n, type, "the number of payer records is not " + std::to_string(counts.a));
+        if (!FilledWith(rec, 10, 21, '0')) check.Problem(n, type, "positions 10-30 must be zeros");
+        if (check.Number(n, rec, 50, 8) != static_cast<int64_t>(totalB))
+          check.Problem(n, type, "the number of payees is not " + std::to_string(totalB));
+        check.Blanks(n, rec, kFBlanks);
+        sawF = true;
+        break;
+      default:
+        check.Problem(n, type, "is not a record type of the information return file");
+    }
+    prev = type;
+  }
+  if (records > 0) {
+    if (tCount != totalB)
+      result.problems.push_back("the transmitter record counts " + std::to_string(tCount) + " payees; the file has " +
+                                std::to_string(totalB));
+    if (!sawF) result.problems.push_back("the file does not end with the end of transmission record F");
+    if (counts.a == 0) result.problems.push_back("the file holds no payer record A");
+  }
+  return result;
+}
+
+std::vector<std::string> CompareWith1096(const Irs1099FileTotals& file, const Form1096Totals& form1096) {
+  std::vector<std::string> differences;
+  if (file.formCount != form1096.formCount)
+    differences.push_back("box 3: " + std::to_string(file.formCount) + " forms in the file, " +
+                          std::to_string(form1096.formCount) + " on the 1096");
+  if (file.Box4() != form1096.federalTaxWithheld)
+    differences.push_back("box 4: " + FormatCents(file.Box4()) + " in the file, " +
+                          FormatCents(form1096.federalTaxWithheld) + " on the 1096");
+  if (file.Box5() != form1096.totalReported)
+    differences.push_back("box 5: " + FormatCents(file.Box5()) + " in the file, " +
+                          FormatCents(form1096.totalReported) + " on the 1096");
+  return differences;
+}
+
+Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRecord& company,
+                           const std::vector<ContractorRecord>& contractors,
+                           const std::vector<Form1099Record>& forms, const Irs1099Options& options) {
+  Irs1099Result result;
+  Report& report = result.report;
+  std::string& file = result.bytes;
+  file.reserve((forms.size() + 8) * kIrsRecordWidth);
+
+  const size_t tStart = file.size();
+  WriteTransmitter(report, transmitter, file);
+  const Payer payer = WritePayer(report, company, options.combinedFederalState, file);
+  if (forms.empty()) report.Error("Company", "there is no 1099-MISC to file; the file needs at least one");
+
+  std::unordered_map<int32_t, const ContractorRecord*> byId;
+  byId.reserve(contractors.size());
+  for (const auto& c : contractors) byId.emplace(c.ContractorUniqueID, &c);
+  Block block;
+  size_t sequence = 3;
+  for (const auto& f : forms) {
+    const auto it = byId.find(f.ContractorUniqueID);
+    if (it == byId.end()) {
+      report.Error("1099-MISC number " + std::to_string(f.Form1099UniqueID),
+                   "belongs to no contractor of the company, so it has no recipient");
+      continue;
+    }
+    WritePayee(report, f, *it->second, options.combinedFederalState, sequence++, block, file);
+  }
+  for (size_t i = 0; i < kCodeCount; ++i)
+    if (!FitsMoney(block.all.amount[i], kTotalWidth)) report.Error("1099-MISC file", "a total is too large for the file");
+  // The payer's amount codes and the number of payees, now that the forms are written.
+  RecordWriter(file, payer.start, kIrsRecordWidth).Put(28, kIrsAmountCodesWidth, AmountCodesOf(block.used));
+  RecordWriter(file, tStart, kIrsRecordWidth).Count(296, 8, block.all.count);
+  WriteTotalsRecord(file, 'C', block.all, sequence++);
+  for (const auto& [code, sums] : block.byState) WriteTotalsRecord(file, 'K', sums, sequence++, code);
+  {
+    const size_t start = file.size();
+    RecordWriter rec(file, kIrsRecordWidth);
+    rec.Put(1, 1, "F");
+    rec.Count(2, 8, 1);
+    rec.Fill(10, 21, '0');
+    rec.Count(50, 8, block.all.count);
+    EndRecord(file, sequence++, start);
+  }
+
+  if (report.HasErrors()) {
+    file.clear();
+    file.shrink_to_fit();
+    return result;
+  }
+  const Irs1099FileCheck check = Check1099File(file);
+  std::vector<std::string> problems = check.problems;
+  if (problems.empty()) problems = CompareWith1096(check.totals, Compute1096Totals(forms));
+  if (!problems.empty()) {
+    report.Error("1099-MISC file", "the file did not pass its read-back check, so it was not written: " +
+                                       problems.front());
+    file.clear();
+    return result;
+  }
+  result.counts = check.counts;
+  result.totals = check.totals;
+  return result;
+}
+
+}  // namespace formet::efile

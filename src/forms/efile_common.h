@@ -1,0 +1,121 @@
+#pragma once
+// What the two electronic filing files share: the validation report that
+// lists every problem at once, the checks of identification numbers, ZIP
+// codes, amounts and texts against what a fixed-width file can hold, and the
+// careful writing of the finished file.
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "forms/fixed_width.h"
+
+namespace formet::efile {
+
+enum class Severity { Error, Warning };
+
+struct Problem {
+  Severity severity = Severity::Error;
+  std::string where;  // "Submitter", "Company", "W-2 of Ann Lee (123-45-6789)"
+  std::string what;   // a sentence for the user
+  bool operator==(const Problem&) const = default;
+};
+
+// Every problem found before a file is written. Texts are Windows-1252.
+class Report {
+ public:
+  void Error(std::string_view where, std::string what) { Add(Severity::Error, where, std::move(what)); }
+  void Warning(std::string_view where, std::string what) { Add(Severity::Warning, where, std::move(what)); }
+  void Add(Severity severity, std::string_view where, std::string what);
+
+  bool HasErrors() const { return errors_ > 0; }
+  size_t ErrorCount() const { return errors_; }
+  size_t WarningCount() const { return problems_.size() - errors_; }
+  const std::vector<Problem>& Problems() const { return problems_; }
+  // True when a problem of that severity names `where` and contains `part`.
+  bool Has(Severity severity, std::string_view where, std::string_view part) const;
+
+  // "3 errors and 1 warning", "no problems".
+  std::string Summary() const;
+  // One line per problem, "Error: WHERE: WHAT" (errors first, each group in
+  // the order found), then the summary.
+  std::string Text() const;
+
+ private:
+  std::vector<Problem> problems_;
+  size_t errors_ = 0;
+};
+
+// ---- identification numbers --------------------------------------------------------
+
+// The nine digits of an employer identification number, or the problem with
+// it ("is empty", "must have 9 digits").
+struct IdCheck {
+  std::string digits;           // nine digits when there is no problem
+  std::optional<std::string> problem;
+};
+IdCheck CheckEin(std::string_view text);
+// A social security number: nine digits (dashes allowed), and none the SSA
+// never issues: area 000, 666 or 900-999, group 00, serial 0000. With
+// `allowItin`, numbers of area 900-999 (individual taxpayer identification
+// numbers) pass.
+IdCheck CheckSsn(std::string_view text, bool allowItin);
+
+// ---- texts, ZIP codes and amounts -----------------------------------------------
+
+// How a text is written into a field of `width` characters.
+struct TextRule {
+  size_t width = 0;
+  std::string_view punctuation;  // kept besides letters and digits
+  bool upper = true;
+  bool required = false;         // an empty text is an error
+};
+
+// The text converted for its field, with its problems in the report: a
+// character with no ASCII form is an error; characters left out and a text
+// cut to the width are warnings; an empty required text is an error.
+FileText CheckText(Report& report, std::string_view where, std::string_view label, std::string_view text,
+                   const TextRule& rule);
+
+// An e-mail address as the file holds it: as typed (no upper-casing), at most
+// `width` characters (error beyond), no blank or character outside ASCII, one
+// "@" with text on both sides.
+std::string CheckEmail(Report& report, std::string_view where, std::string_view label, std::string_view text,
+                       size_t width, bool required);
+
+// A ZIP code typed as #####-#### (or 5 or 9 digits): its five digits and
+// its four-digit extension (empty when none). Any other number of digits is
+// an error; an empty ZIP code is an error when required.
+struct Zip {
+  std::string zip5, ext4;
+};
+Zip CheckZip(Report& report, std::string_view where, std::string_view label, std::string_view text,
+             bool required);
+
+// A state as the file holds it: an entry of the state table (two capital
+// letters). Anything else is an error; an empty state is an error when
+// required.
+std::string CheckState(Report& report, std::string_view where, std::string_view label, std::string_view text,
+                       bool required);
+
+// The amount of a money text in whole cents: a plain decimal number
+// (optional minus, digits, one point) as the pages write it, an empty text
+// being 0. Not a number, negative, or too large for `width` positions: an
+// error (0 is returned). More than two decimals: a warning (the cents are
+// kept, the rest cut, as the pages show it).
+int64_t CheckAmount(Report& report, std::string_view where, std::string_view label, std::string_view text,
+                    size_t width);
+
+// "$1,234.56" for messages.
+std::string DollarsText(int64_t cents);
+
+// ---- the finished file --------------------------------------------------------------
+
+// Writes the bytes to `path` so that an existing file there is replaced only
+// by the complete new one: written beside it under a work name, flushed,
+// then renamed into place. Returns the problem (for the user), or nullopt.
+std::optional<std::string> WriteFilingFile(const std::filesystem::path& path, std::string_view bytes);
+
+}  // namespace formet::efile

@@ -1,0 +1,776 @@
+#include "forms/w2/efw2_file.h"
+
+#include <span>
+#include <unordered_map>
+
+#include "forms/efile_choices.h"
+#include "forms/money.h"
+#include "forms/w2/box12_codes.h"
+
+namespace formet::efile {
+namespace {
+
+constexpr std::string_view kTaxYear = "2007";
+constexpr int64_t kWageBase = 9'750'000;            // $97,500.00: social security wages plus tips
+constexpr int64_t kLargestSsTax = 604'500;          // $6,045.00
+constexpr int64_t kHouseholdThreshold = 150'000;    // $1,500.00
+// Medicare tax withheld is compared with 1.45 % of Medicare wages; payroll
+// rounds each pay period, so a difference up to this much goes unremarked.
+constexpr int64_t kMedicareTolerance = 100;         // $1.00
+constexpr size_t kDetailWidth = 11;
+constexpr size_t kTotalWidth = 15;
+
+// The money fields of the RW record and their totals in the RT record.
+enum RwField : size_t {
+  kWages, kFederalTax, kSsWages, kSsTax, kMedicareWages, kMedicareTax, kSsTips, kAdvanceEic, kDependentCare,
+  kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kNonqualified457, kCodeW, kNonqualifiedOther, kCodeQ, kCodeC, kCodeV,
+  kCodeY, kCodeAA, kCodeBB, kRwFields
+};
+struct Place {
+  size_t detail, total;
+};
+constexpr std::array<Place, kRwFields> kRwPlaces = {{
+    {188, 10}, {199, 25}, {210, 40}, {221, 55}, {232, 70}, {243, 85}, {254, 100}, {265, 115}, {276, 130},
+    {287, 145}, {298, 160}, {309, 175}, {320, 190}, {331, 205}, {353, 235}, {364, 250}, {375, 265},
+    {386, 280}, {408, 310}, {419, 340}, {430, 355}, {441, 370}, {452, 385},
+}};
+constexpr Place kRetiredField = {342, 220};
+constexpr size_t kRtThirdPartySickPayTax = 325;
+
+// The money fields of the RO record and their totals in the RU record.
+enum RoField : size_t {
+  kAllocatedTips, kCodeAB, kCodeR, kCodeS, kCodeT, kCodeM, kCodeN, kCodeZ, kPrWages, kPrCommissions,
+  kPrAllowances, kPrTips, kPrTotal, kPrTax, kPrRetirement, kTerritoryWages, kTerritoryTax, kRoFields
+};
+constexpr std::array<Place, kRoFields> kRoPlaces = {{
+    {12, 10}, {23, 25}, {34, 40}, {45, 55}, {56, 70}, {67, 85}, {78, 100}, {89, 115}, {275, 355},
+    {286, 370}, {297, 385}, {308, 400}, {319, 415}, {330, 430}, {341, 445}, {363, 460}, {374, 475},
+}};
+
+// Where the amount of each box 12 code goes: a field of RW, or of RO.
+struct CodePlace {
+  std::string_view code;
+  bool optionalRecord;
+  size_t field;
+};
+constexpr CodePlace kCodePlaces[] = {
+    {"A", true, kCodeAB},   {"B", true, kCodeAB},   {"C", false, kCodeC},   {"D", false, kCodeD},
+    {"E", false, kCodeE},   {"F", false, kCodeF},   {"G", false, kCodeG},   {"H", false, kCodeH},
+    {"M", true, kCodeM},    {"N", true, kCodeN},    {"Q", false, kCodeQ},   {"R", true, kCodeR},
+    {"S", true, kCodeS},    {"T", true, kCodeT},    {"V", false, kCodeV},   {"W", false, kCodeW},
+    {"Y", false, kCodeY},   {"Z", true, kCodeZ},    {"AA", false, kCodeAA}, {"BB", false, kCodeBB},
+};
+
+// RE 219 by Kind of Payer: 941, CT-1, military, household, 943, Medicare
+// qualified government employment, 944.
+constexpr std::array<char, 7> kEmploymentCodes = {'R', 'X', 'M', 'H', 'A', 'Q', kEfw2EmploymentCode944};
+
+// Numeric state codes of the RS record.
+struct StateCode {
+  std::string_view state, code;
+};
+constexpr StateCode kStateCodes[] = {
+    {"AL", "01"}, {"AK", "02"}, {"AZ", "04"}, {"AR", "05"}, {"CA", "06"}, {"CO", "08"}, {"CT", "09"},
+    {"DE", "10"}, {"DC", "11"}, {"FL", "12"}, {"GA", "13"}, {"HI", "15"}, {"ID", "16"}, {"IL", "17"},
+    {"IN", "18"}, {"IA", "19"}, {"KS", "20"}, {"KY", "21"}, {"LA", "22"}, {"ME", "23"}, {"MD", "24"},
+    {"MA", "25"}, {"MI", "26"}, {"MN", "27"}, {"MS", "28"}, {"MO", "29"}, {"MT", "30"}, {"NE", "31"},
+    {"NV", "32"}, {"NH", "33"}, {"NJ", "34"}, {"NM", "35"}, {"NY", "36"}, {"NC", "37"}, {"ND", "38"},
+    {"OH", "39"}, {"OK", "40"}, {"OR", "41"}, {"PA", "42"}, {"RI", "44"}, {"SC", "45"}, {"SD", "46"},
+    {"TN", "47"}, {"TX", "48"}, {"UT", "49"}, {"VT", "50"}, {"VA", "51"}, {"WA", "53"}, {"WV", "54"},
+    {"WI", "55"}, {"WY", "56"}, {"AS", "60"}, {"GU", "66"}, {"MP", "69"}, {"PR", "72"}, {"VI", "78"},
+};
+
+// Positions that are blank in every record of a type.
+struct Blank {
+  size_t pos, len;
+};
+constexpr Blank kRaBlanks[] = {{24, 5}, {172, 5}, {351, 5}, {443, 3}, {486, 3}, {501, 12}};
+constexpr Blank kReBlanks[] = {{174, 5}, {222, 291}};
+constexpr Blank kRwBlanks[] = {{143, 5}, {397, 11}, {463, 23}, {487, 1}, {490, 23}};
+constexpr Blank kRoBlanks[] = {{3, 9}, {100, 175}, {352, 11}, {385, 128}};
+constexpr Blank kRsBlanks[] = {{150, 5}, {243, 5}, {268, 6}, {488, 25}};
+constexpr Blank kRtBlanks[] = {{295, 15}, {400, 113}};
+constexpr Blank kRuBlanks[] = {{130, 225}, {490, 23}};
+constexpr Blank kRfBlanks[] = {{3, 5}, {17, 496}};
+
+TextRule NameRule(size_t width, bool required = false) {
+  return {width, kEfw2NamePunctuation, kEfw2UpperCase, required};
+}
+TextRule TextOf(size_t width, bool required = false) {
+  return {width, kEfw2TextPunctuation, kEfw2UpperCase, required};
+}
+
+bool IsLettersAndDigits(std::string_view text) {
+  for (char c : text)
+    if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
+  return true;
+}
+
+std::string Upper(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+void EndRecord(std::string& file) { file += kEfw2RecordEnd; }
+
+std::string PersonName(const EmployeeRecord& e) {
+  std::string name = e.FirstName;
+  for (const std::string* part : {&e.MiddleName, &e.LastName, &e.Suffix}) {
+    if (part->empty()) continue;
+    if (!name.empty()) name += " ";
+    name += *part;
+  }
+  return name;
+}
+
+// ---- RA: the submitter ---------------------------------------------------------
+
+void WriteSubmitter(Report& report, const SubmitterRecord& s, std::string& file) {
+  const std::string_view where = "Submitter";
+  const IdCheck ein = CheckEin(s.SubmitterEIN);
+  if (ein.problem) report.Error(where, "the submitter's EIN " + *ein.problem);
+  if (s.SubmitterPIN.empty())
+    report.Error(where, "the PIN is empty; enter the 8-character personal identification number the SSA "
+                        "gave you for Business Services Online");
+  else if (s.SubmitterPIN.size() != 8 || !IsLettersAndDigits(s.SubmitterPIN))
+    report.Error(where, "the PIN \"" + s.SubmitterPIN + "\" must be 8 letters or digits");
+  bool resubmission = false;
+  if (s.ResubIndicator == "1")
+    resubmission = true;
+  else if (!s.ResubIndicator.empty() && s.ResubIndicator != "0")
+    report.Error(where, "the resubmission indicator \"" + s.ResubIndicator + "\" must be 1 or 0");
+  if (resubmission) {
+    if (s.ResubWFID.empty())
+      report.Error(where, "a resubmitted file needs the wage file identifier (WFID) of the file the SSA "
+                          "rejected, from its notice");
+    else if (s.ResubWFID.size() != 6 || !IsLettersAndDigits(s.ResubWFID))
+      report.Error(where, "the wage file identifier \"" + s.ResubWFID + "\" must be 6 letters or digits");
+  }
+  const FileText name = CheckText(report, where, "Submitter name", s.SubmitterName, TextOf(57, true));
+  const FileText location = CheckText(report, where, "Location address", s.LocationAddress, TextOf(22));
+  const FileText delivery = CheckText(report, where, "Delivery address", s.DeliveryAddress, TextOf(22, true));
+  const FileText city = CheckText(report, where, "City", s.City, TextOf(22, true));
+  const std::string state = CheckState(report, where, "State", s.StateAbbreviation, true);
+  const Zip zip = CheckZip(report, where, "Zip code", s.ZipCode, true);
+  const FileText contact = CheckText(report, where, "Contact name", s.ContactName, TextOf(27, true));
+  const std::string phone = DigitsOf(s.ContactPhone);
+  if (phone.empty())
+    report.Error(where, "the contact telephone number is empty; the file needs it");
+  else if (phone.size() < 10 || phone.size() > 15)
+    report.Error(where, "the contact telephone number \"" + s.ContactPhone + "\" must have 10 to 15 digits");
+  const std::string extension = s.ContactPhoneExtension;
+  if (extension.size() > 5 || DigitsOf(extension) != extension)
+    report.Error(where, "the telephone extension \"" + extension + "\" must be at most 5 digits");
+  const std::string fax = DigitsOf(s.ContactFax);
+  if (!fax.empty() && fax.size() != 10)
+    report.Error(where, "the fax number \"" + s.ContactFax + "\" must have 10 digits");
+  const std::string& notify = s.ProblemNotifcationCode;
+  if (notify != "1" && notify != "2")
+    report.Error(where, "choose how the SSA should tell you of a problem with the file: by e-mail or by post");
+  const std::string email = CheckEmail(report, where, "Contact e-mail", s.ContactEmail, 40, notify == "1");
+  const std::string& preparer = s.PreparerCode;
+  if (preparer.size() != 1 || std::string_view("ALSPO").find(preparer[0]) == std::string_view::npos)
+    report.Error(where, "choose who prepared the file (accounting firm, self-prepared, service bureau, "
+                        "parent company or other)");
+
+  RecordWriter ra(file, kEfw2RecordWidth);
+  ra.Put(1, 2, "RA");
+  ra.Put(3, 9, ein.digits);
+  ra.Put(12, 8, s.SubmitterPIN);
+  ra.Put(20, 4, kEfw2SoftwareVendorCode);
+  ra.Put(29, 1, resubmission ? "1" : "0");
+  if (resubmission) ra.Put(30, 6, s.ResubWFID);
+  ra.Put(36, 2, kEfw2SoftwareCode);
+  // The company part and the submitter part both name the submitter: the
+  // firm that sends the file and receives the SSA's notices about it.
+  for (size_t base : {size_t{38}, size_t{217}}) {
+    ra.Text(base, 57, name);
+    ra.Text(base + 57, 22, location);
+    ra.Text(base + 79, 22, delivery);
+    ra.Text(base + 101, 22, city);
+    ra.Put(base + 123, 2, state);
+    ra.Put(base + 125, 5, zip.zip5);
+    ra.Put(base + 130, 4, zip.ext4);
+  }
+  ra.Text(396, 27, contact);
+  ra.Put(423, 15, phone);
+  ra.Put(438, 5, extension);
+  ra.Put(446, 40, email);
+  ra.Put(489, 10, fax);
+  ra.Put(499, 1, notify);
+  ra.Put(500, 1, preparer);
+  EndRecord(file);
+}
+
+// ---- RE: the employer ----------------------------------------------------------
+
+struct Employer {
+  char employmentCode = 'R';
+  int64_t thirdPartySickPayTax = 0;
+};
+
+Employer WriteEmployer(Report& report, const CompanyRecord& c, std::string& file) {
+  const std::string_view where = "Company";
+  Employer employer;
+  const IdCheck ein = CheckEin(c.EmployerIdentificationNumber);
+  if (ein.problem) report.Error(where, "the employer identification number " + *ein.problem);
+  IdCheck otherEin;
+  if (!c.FormW3OtherEIN.empty() && DigitsOf(c.FormW3OtherEIN).size() > 0) {
+    otherEin = CheckEin(c.FormW3OtherEIN);
+    if (otherEin.problem) report.Error(where, "the other EIN used this year " + *otherEin.problem);
+  }
+  const FileText establishment =
+      CheckText(report, where, "Establishment number", c.FormW3EstablishmentNumber, {4, "", kEfw2UpperCase});
+  const FileText name = CheckText(report, where, "Employer name", c.EmployerName, TextOf(57, true));
+  const FileText location = CheckText(report, where, "Address2", c.Address2, TextOf(22));
+  const FileText delivery = CheckText(report, where, "Address1", c.Address1, TextOf(22, true));
+  const FileText city = CheckText(report, where, "City", c.City, TextOf(22, true));
+  const std::string state = CheckState(report, where, "State", c.State, true);
+  const Zip zip = CheckZip(report, where, "Zip code", c.Zip, true);
+  const int32_t kind = c.FormW3RadioKindOfPayer;
+  if (kind < 0 || static_cast<size_t>(kind) >= kEmploymentCodes.size())
+    report.Error(where, "choose the Kind of Payer on the W3 Information page");
+  else
+    employer.employmentCode = kEmploymentCodes[static_cast<size_t>(kind)];
+  employer.thirdPartySickPayTax = CheckAmount(report, where, "Income tax withheld by payer of third-party sick pay",
+                                              c.FormW3IncomeTaxWithHeld, kTotalWidth);
+
+  RecordWriter re(file, kEfw2RecordWidth);
+  re.Put(1, 2, "RE");
+  re.Put(3, 4, kTaxYear);
+  re.Put(8, 9, ein.digits);
+  re.Put(26, 1, "0");
+  re.Text(27, 4, establishment);
+  re.Put(31, 9, otherEin.digits);
+  re.Text(40, 57, name);
+  re.Text(97, 22, location);
+  re.Text(119, 22, delivery);
+  re.Text(141, 22, city);
+  re.Put(163, 2, state);
+  re.Put(165, 5, zip.zip5);
+  re.Put(170, 4, zip.ext4);
+  re.Put(219, 1, std::string_view(&employer.employmentCode, 1));
+  re.Put(221, 1, c.FormW3CheckThirdPartySickPay != 0 ? "1" : "0");
+  EndRecord(file);
+  return employer;
+}
+
+// ---- RW, RO and RS: one W-2 ----------------------------------------------------
+
+struct BlockSums {
+  size_t rw = 0, ro = 0, rs = 0;
+  std::array<int64_t, kRwFields> wage{};
+  std::array<int64_t, kRoFields> optional{};
+};
+
+struct EmployeeText {
+  std::string ssn;
+  FileText first, middle, last, suffix, location, delivery, city;
+  std::string state;
+  Zip zip;
+};
+
+void WriteStateRecord(std::string& file, const EmployeeText& t, std::string_view code, const FileText& stateId,
+                      const std::array<int64_t, 4>& amounts) {
+  RecordWriter rs(file, kEfw2RecordWidth);
+  rs.Put(1, 2, "RS");
+  rs.Put(3, 2, code);
+  rs.Put(10, 9, t.ssn);
+  rs.Text(19, 15, t.first);
+  rs.Text(34, 15, t.middle);
+  rs.Text(49, 20, t.last);
+  rs.Text(69, 4, t.suffix);
+  rs.Text(73, 22, t.location);
+  rs.Text(95, 22, t.delivery);
+  rs.Text(117, 22, t.city);
+  rs.Put(139, 2, t.state);
+  rs.Put(141, 5, t.zip.zip5);
+  rs.Put(146, 4, t.zip.ext4);
+  rs.Money(203, 11, 0);
+  rs.Money(214, 11, 0);
+  rs.Text(248, 20, stateId);
+  rs.Put(274, 2, code);
+  rs.Money(276, 11, amounts[0]);
+  rs.Money(287, 11, amounts[1]);
+  rs.Money(309, 11, amounts[2]);
+  rs.Money(320, 11, amounts[3]);
+  EndRecord(file);
+}
+
+void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Employer& employer, const W2Record& w,
+                       const EmployeeRecord& e, const Efw2Options& options, BlockSums& sums, std::string& file) {
+  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber + ")";
+  EmployeeText t;
+  const IdCheck ssn = CheckSsn(e.SocialSecurityNumber, false);
+  t.ssn = ssn.digits;
+  if (ssn.problem) {
+    if (kEfw2ZerosForAppliedForSsn && !e.SocialSecurityNumber.empty() &&
+        DigitsOf(e.SocialSecurityNumber) == "000000000" &&
+        e.SocialSecurityNumber.find_first_not_of("0-") == std::string::npos) {
+      t.ssn = "000000000";
+      report.Warning(where, "the social security number is reported as zeros, as for an employee who has "
+                            "applied for a number; file a correction once the employee has it");
+    } else {
+      report.Error(where, "the social security number " + *ssn.problem);
+    }
+  }
+  t.first = CheckText(report, where, "First name", e.FirstName, NameRule(15));
+  if (t.first.text.empty() && t.first.refused.empty())
+    report.Warning(where, "the first name is empty; the SSA asks for the name as shown on the social security card");
+  t.middle = CheckText(report, where, "Middle name", e.MiddleName, NameRule(15));
+  t.last = CheckText(report, where, "Last name", e.LastName, NameRule(20, true));
+  t.suffix = CheckText(report, where, "Suffix", e.Suffix, NameRule(4));
+  t.location = CheckText(report, where, "Address2", e.Address2, TextOf(22));
+  t.delivery = CheckText(report, where, "Address1", e.Address1, TextOf(22));
+  t.city = CheckText(report, where, "City", e.City, TextOf(22));
+  t.state = CheckState(report, where, "State", e.State, false);
+  t.zip = CheckZip(report, where, "Zip code", e.Zip, false);
+  if (e.Address1.empty() && e.Address2.empty() && e.City.empty())
+    report.Warning(where, "the employee has no address");
+
+  std::array<int64_t, kRwFields> rw{};
+  std::array<int64_t, kRoFields> ro{};
+  const auto amount = [&](const char* label, const std::string& text) {
+    return CheckAmount(report, where, label, text, kDetailWidth);
+  };
+  rw[kWages] = amount("Box 1 (wages, tips, other compensation)", w.Wages);
+  rw[kFederalTax] = amount("Box 2 (federal income tax withheld)", w.FederalIncomeTaxWithdrawal);
+  rw[kSsWages] = amount("Box 3 (social security wages)", w.SocialSecurityWages);
+  rw[kSsTax] = amount("Box 4 (social security tax withheld)", w.SocialSecurityTaxWithheld);
+  rw[kMedicareWages] = amount("Box 5 (Medicare wages and tips)", w.MedicareWages);
+  rw[kMedicareTax] = amount("Box 6 (Medicare tax withheld)", w.MedicareTaxWithheld);
+  rw[kSsTips] = amount("Box 7 (social security tips)", w.SocialSecurityTips);
+  ro[kAllocatedTips] = amount("Box 8 (allocated tips)", w.AllocatedTips);
+  rw[kAdvanceEic] = amount("Box 9 (advance EIC payment)", w.AdvancEICPayment);
+  rw[kDependentCare] = amount("Box 10 (dependent care benefits)", w.DependentCareBenefits);
+  rw[kEfw2Box11IsSection457 ? kNonqualified457 : kNonqualifiedOther] =
+      amount("Box 11 (nonqualified plans)", w.NonQualifiedPlans);
+
+  const struct {
+    const std::string& code;
+    const std::string& amount;
+    const char* box;
+  } twelve[] = {{w.Field12aCode, w.Field12aAmount, "Box 12a"},
+                {w.Field12bCode, w.Field12bAmount, "Box 12b"},
+                {w.Field12cCode, w.Field12cAmount, "Box 12c"},
+                {w.Field12dCode, w.Field12dAmount, "Box 12d"}};
+  for (const auto& entry : twelve) {
+    const int64_t cents = amount(entry.box, entry.amount);
+    const std::string code = Upper(ShowBox12Code(entry.code));
+    if (code.empty()) {
+      if (cents != 0) report.Error(where, std::string(entry.box) + " has an amount but no code");
+      continue;
+    }
+    if (!IsBox12Code(code)) {
+      report.Error(where, std::string(entry.box) + ": " + InvalidBox12CodeMessage(code));
+      continue;
+    }
+    const CodePlace* place = nullptr;
+    for (const auto& p : kCodePlaces)
+      if (p.code == code) place = &p;
+    if (!place) {
+      if (cents != 0)
+        report.Warning(where, std::string(entry.box) + " code " + code + " (" + DollarsText(cents) +
+                                  ") is not reported: the wage file has no field for it");
+      continue;
+    }
+    (place->optionalRecord ? ro[place->field] : rw[place->field]) += cents;
+  }
+  for (int64_t v : rw)
+    if (!FitsMoney(v, kDetailWidth)) report.Error(where, "two box 12 amounts of one code add up to more than the file holds");
+  for (int64_t v : ro)
+    if (!FitsMoney(v, kDetailWidth)) report.Error(where, "two box 12 amounts of one code add up to more than the file holds");
+
+  if (rw[kSsWages] + rw[kSsTips] > kWageBase)
+    report.Error(where, "social security wages and tips (boxes 3 and 7) come to " +
+                            DollarsText(rw[kSsWages] + rw[kSsTips]) + ", above the 2007 wage base of " +
+                            DollarsText(kWageBase));
+  if (rw[kSsTax] > kLargestSsTax)
+    report.Warning(where, "box 4 (social security tax withheld) " + DollarsText(rw[kSsTax]) +
+                              " is above the 2007 maximum of " + DollarsText(kLargestSsTax));
+  {
+    const int64_t expected = (rw[kMedicareWages] * 145 + 5000) / 10000;
+    const int64_t difference = rw[kMedicareTax] > expected ? rw[kMedicareTax] - expected : expected - rw[kMedicareTax];
+    if (difference > kMedicareTolerance)
+      report.Warning(where, "box 6 (Medicare tax withheld) " + DollarsText(rw[kMedicareTax]) +
+                                " is not 1.45 % of box 5 (" + DollarsText(expected) + ")");
+  }
+  if (employer.employmentCode == 'Q' && (rw[kSsWages] || rw[kSsTax] || rw[kSsTips]))
+    report.Error(where, "a Medicare qualified government employer reports no social security wages, tips or "
+                        "tax: boxes 3, 4 and 7 must be empty");
+  if (employer.employmentCode == 'X' &&
+      (rw[kSsWages] || rw[kSsTax] || rw[kSsTips] || rw[kMedicareWages] || rw[kMedicareTax]))
+    report.Error(where, "a railroad employer (CT-1) reports no social security or Medicare amounts: boxes 3 to 7 "
+                        "must be empty");
+  if (employer.employmentCode == 'H' && rw[kSsWages] > 0 && rw[kSsWages] + rw[kSsTips] < kHouseholdThreshold)
+    report.Warning(where, "social security wages of " + DollarsText(rw[kSsWages]) + " are below the " +
+                              DollarsText(kHouseholdThreshold) +
+                              " a household employee must be paid in 2007 before social security and Medicare "
+                              "taxes apply");
+  bool any = false;
+  for (int64_t v : rw) any = any || v != 0;
+  for (int64_t v : ro) any = any || v != 0;
+  if (!any) report.Warning(where, "the W-2 reports no amount");
+
+  RecordWriter rec(file, kEfw2RecordWidth);
+  rec.Put(1, 2, "RW");
+  rec.Put(3, 9, t.ssn);
+  rec.Text(12, 15, t.first);
+  rec.Text(27, 15, t.middle);
+  rec.Text(42, 20, t.last);
+  rec.Text(62, 4, t.suffix);
+  rec.Text(66, 22, t.location);
+  rec.Text(88, 22, t.delivery);
+  rec.Text(110, 22, t.city);
+  rec.Put(132, 2, t.state);
+  rec.Put(134, 5, t.zip.zip5);
+  rec.Put(139, 4, t.zip.ext4);
+  for (size_t i = 0; i < kRwFields; ++i) rec.Money(kRwPlaces[i].detail, kDetailWidth, rw[i]);
+  rec.Fill(kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill);
+  rec.Put(486, 1, w.StatutoryEmployee != 0 ? "1" : "0");
+  rec.Put(488, 1, w.RetirementPlan != 0 ? "1" : "0");
+  rec.Put(489, 1, w.ThirdPartySickpay != 0 ? "1" : "0");
+  EndRecord(file);
+  ++sums.rw;
+  for (size_t i = 0; i < kRwFields; ++i) sums.wage[i] += rw[i];
+
+  bool optional = false;
+  for (int64_t v : ro) optional = optional || v != 0;
+  if (optional) {
+    RecordWriter rec2(file, kEfw2RecordWidth);
+    rec2.Put(1, 2, "RO");
+    for (size_t i = 0; i < kRoFields; ++i) rec2.Money(kRoPlaces[i].detail, kDetailWidth, ro[i]);
+    EndRecord(file);
+    ++sums.ro;
+    for (size_t i = 0; i < kRoFields; ++i) sums.optional[i] += ro[i];
+  }
+
+  if (!options.stateRecords) return;
+  const struct {
+    int line;
+    const std::string& state;
+    const std::string& stateId;
+    const std::string* amounts[4];
+  } lines[] = {
+      {1, w.State1.empty() ? company.State : w.State1, w.StateID1.empty() ? company.StateID : w.StateID1,
+       {&w.StateWages1, &w.StateIncomTax1, &w.LocalWages1, &w.LocalIncomeTax1}},
+      {2, w.State2, w.StateID2, {&w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2}},
+  };
+  const char* labels[4] = {"Box 16 (state wages)", "Box 17 (state income tax)", "Box 18 (local wages)",
+                           "Box 19 (local income tax)"};
+  for (const auto& line : lines) {
+    std::array<int64_t, 4> amounts{};
+    bool some = false;
+    for (size_t i = 0; i < 4; ++i) {
+      amounts[i] = amount((std::string(labels[i]) + " line " + std::to_string(line.line)).c_str(), *line.amounts[i]);
+      some = some || amounts[i] != 0;
+    }
+    if (!some && (line.line == 1 || line.state.empty())) continue;
+    const std::string lineName = "box 15 line " + std::to_string(line.line);
+    if (line.state.empty()) {
+      report.Error(where, lineName + " has state amounts but no state");
+      continue;
+    }
+    const std::string_view code = StateNumericCode(line.state);
+    if (code.empty()) {
+      report.Error(where, lineName + ": \"" + line.state + "\" has no numeric state code for a state record");
+      continue;
+    }
+    const FileText stateId = CheckText(report, where, "Employer's state ID number (" + lineName + ")",
+                                       line.stateId, TextOf(20));
+    WriteStateRecord(file, t, code, stateId, amounts);
+    ++sums.rs;
+  }
+}
+
+// ---- RT, RU, RF ----------------------------------------------------------------
+
+void WriteTotals(Report& report, const BlockSums& sums, const Employer& employer, std::string& file) {
+  for (size_t i = 0; i < kRwFields; ++i)
+    if (!FitsMoney(sums.wage[i], kTotalWidth))
+      report.Error("Wage file", "a total is too large for the " + std::to_string(kTotalWidth) +
+                                    " digits of the total record");
+  RecordWriter rt(file, kEfw2RecordWidth);
+  rt.Put(1, 2, "RT");
+  rt.Count(3, 7, sums.rw);
+  for (size_t i = 0; i < kRwFields; ++i) rt.Money(kRwPlaces[i].total, kTotalWidth, sums.wage[i]);
+  rt.Fill(kRetiredField.total, kTotalWidth, kEfw2RetiredFieldFill);
+  rt.Money(kRtThirdPartySickPayTax, kTotalWidth, employer.thirdPartySickPayTax);
+  EndRecord(file);
+  if (sums.ro == 0) return;
+  RecordWriter ru(file, kEfw2RecordWidth);
+  ru.Put(1, 2, "RU");
+  ru.Count(3, 7, sums.ro);
+  for (size_t i = 0; i < kRoFields; ++i) ru.Money(kRoPlaces[i].total, kTotalWidth, sums.optional[i]);
+  EndRecord(file);
+}
+
+// ---- reading back ------------------------------------------------------------------
+
+class Checker {
+ public:
+  explicit Checker(Efw2FileCheck& result) : r_(result) {}
+
+  void Problem(size_t record, std::string_view type, const std::string& text) {
+    if (r_.problems.size() >= kMaxProblems) return;
+    r_.problems.push_back("record " + std::to_string(record) + " (" + std::string(type) + "): " + text);
+    if (r_.problems.size() == kMaxProblems) r_.problems.push_back("further problems are not listed");
+  }
+  void Blanks(size_t n, std::string_view rec, std::span<const Blank> blanks) {
+    for (const auto& b : blanks)
+      if (!FilledWith(rec, b.pos, b.len, ' '))
+        Problem(n, rec.substr(0, 2), "positions " + std::to_string(b.pos) + "-" + std::to_string(b.pos + b.len - 1) +
+                                         " must be blank");
+  }
+  void OneOf(size_t n, std::string_view rec, size_t pos, size_t len, std::initializer_list<std::string_view> values) {
+    const std::string_view field = FieldAt(rec, pos, len);
+    for (auto v : values)
+      if (field == v) return;
+    Problem(n, rec.substr(0, 2), "position " + std::to_string(pos) + " holds \"" + std::string(field) +
+                                     "\", which is not a valid code");
+  }
+  int64_t Number(size_t n, std::string_view rec, size_t pos, size_t len) {
+    const auto v = NumberAt(rec, pos, len);
+    if (!v) {
+      Problem(n, rec.substr(0, 2), "positions " + std::to_string(pos) + "-" + std::to_string(pos + len - 1) +
+                                       " must hold digits only");
+      return 0;
+    }
+    return *v;
+  }
+
+ private:
+  static constexpr size_t kMaxProblems = 50;
+  Efw2FileCheck& r_;
+};
+
+}  // namespace
+
+std::string_view StateNumericCode(std::string_view state) {
+  for (const auto& s : kStateCodes)
+    if (s.state == state) return s.code;
+  return {};
+}
+
+Efw2FileCheck CheckEfw2File(std::string_view bytes) {
+  Efw2FileCheck result;
+  Checker check(result);
+  const size_t stride = kEfw2RecordWidth + kEfw2RecordEnd.size();
+  if (bytes.empty()) {
+    result.problems.push_back("the file is empty");
+    return result;
+  }
+  if (bytes.size() % stride != 0)
+    result.problems.push_back("the file is " + std::to_string(bytes.size()) + " bytes long, not a whole number of " +
+                              std::to_string(stride) + "-byte records");
+
+  std::string prev;        // type of the record before
+  BlockSums block;         // sums of the block since the last RE
+  bool inBlock = false, rtSeen = false, sawRf = false;
+  size_t totalRw = 0;
+  Efw2FileTotals& totals = result.totals;
+  Efw2Counts& counts = result.counts;
+  const size_t records = bytes.size() / stride;
+  for (size_t i = 0; i < records; ++i) {
+    const size_t n = i + 1;
+    const std::string_view rec = bytes.substr(i * stride, kEfw2RecordWidth);
+    const std::string_view end = bytes.substr(i * stride + kEfw2RecordWidth, kEfw2RecordEnd.size());
+    const std::string type(rec.substr(0, 2));
+    if (end != kEfw2RecordEnd) check.Problem(n, type, "is not 512 characters followed by the record end");
+    for (size_t p = 0; p < rec.size(); ++p) {
+      const auto c = static_cast<unsigned char>(rec[p]);
+      if (c < 0x20 || c >= 0x7F) {
+        check.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
+        break;
+      }
+    }
+    if (sawRf) check.Problem(n, type, "follows the final record RF");
+    const auto after = [&](std::initializer_list<const char*> allowed) {
+      for (const char* a : allowed)
+        if (prev == a) return;
+      check.Problem(n, type, prev.empty() ? "cannot open the file" : "cannot follow " + prev);
+    };
+    if (i == 0 && type != "RA") check.Problem(n, type, "the file must begin with RA");
+    if (rtSeen && block.ro > 0 && type != "RU") check.Problem(n, type, "the block has RO records: RU must follow RT");
+    rtSeen = false;
+
+    if (type == "RA") {
+      ++counts.ra;
+      if (i != 0) check.Problem(n, type, "RA must be the first record and the only one");
+      check.Number(n, rec, 3, 9);
+      check.OneOf(n, rec, 29, 1, {"0", "1"});
+      check.OneOf(n, rec, 36, 2, {"98", "99"});
+      check.OneOf(n, rec, 499, 1, {"1", "2"});
+      check.OneOf(n, rec, 500, 1, {"A", "L", "S", "P", "O"});
+      check.Blanks(n, rec, kRaBlanks);
+    } else if (type == "RE") {
+      ++counts.re;
+      after({"RA", "RT", "RU", "RV"});
+      if (FieldAt(rec, 3, 4) != kTaxYear) check.Problem(n, type, "the tax year is not 2007");
+      check.Number(n, rec, 8, 9);
+      check.OneOf(n, rec, 26, 1, {"0", "1"});
+      check.OneOf(n, rec, 219, 1, {"R", "F", "A", "H", "M", "Q", "X"});
+      check.OneOf(n, rec, 221, 1, {"0", "1"});
+      check.Blanks(n, rec, kReBlanks);
+      block = BlockSums{};
+      inBlock = true;
+    } else if (type == "RW") {
+      ++counts.rw;
+      ++totalRw;
+      after({"RE", "RW", "RO", "RS"});
+      check.Number(n, rec, 3, 9);
+      for (size_t f = 0; f < kRwFields; ++f) block.wage[f] += check.Number(n, rec, kRwPlaces[f].detail, kDetailWidth);
+      if (!FilledWith(rec, kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill))
+        check.Problem(n, type, "positions 342-352 are not filled as the layout asks");
+      for (size_t pos : {486, 488, 489}) check.OneOf(n, rec, pos, 1, {"0", "1"});
+      check.Blanks(n, rec, kRwBlanks);
+      ++block.rw;
+    } else if (type == "RO") {
+      ++counts.ro;
+      after({"RW"});
+      for (size_t f = 0; f < kRoFields; ++f)
+        block.optional[f] += check.Number(n, rec, kRoPlaces[f].detail, kDetailWidth);
+      check.Blanks(n, rec, kRoBlanks);
+      ++block.ro;
+    } else if (type == "RS") {
+      ++counts.rs;
+      after({"RW", "RO", "RS"});
+      check.Number(n, rec, 3, 2);
+      check.Number(n, rec, 274, 2);
+      for (size_t pos : {203, 214, 276, 287, 309, 320}) check.Number(n, rec, pos, kDetailWidth);
+      check.Blanks(n, rec, kRsBlanks);
+      ++block.rs;
+    } else if (type == "RT") {
+      ++counts.rt;
+      after({"RW", "RO", "RS"});
+      if (check.Number(n, rec, 3, 7) != static_cast<int64_t>(block.rw))
+        check.Problem(n, type, "the count of RW records is not " + std::to_string(block.rw));
+      std::array<int64_t, kRwFields> t{};
+      for (size_t f = 0; f < kRwFields; ++f) {
+        t[f] = check.Number(n, rec, kRwPlaces[f].total, kTotalWidth);
+        if (t[f] != block.wage[f])
+          check.Problem(n, type, "the total at " + std::to_string(kRwPlaces[f].total) + " is not the sum of RW " +
+                                     std::to_string(kRwPlaces[f].detail) + " (" + std::to_string(block.wage[f]) + ")");
+      }
+      if (!FilledWith(rec, kRetiredField.total, kTotalWidth, kEfw2RetiredFieldFill))
+        check.Problem(n, type, "positions 220-234 are not filled as the layout asks");
+      totals.thirdPartySickPayTax += check.Number(n, rec, kRtThirdPartySickPayTax, kTotalWidth);
+      check.Blanks(n, rec, kRtBlanks);
+      totals.formCount += static_cast<int32_t>(block.rw);
+      const size_t boxOf[] = {kWages, kFederalTax, kSsWages, kSsTax, kMedicareWages, kMedicareTax, kSsTips};
+      for (size_t b = 0; b < 7; ++b) totals.box[b + 1] += t[boxOf[b]];
+      totals.box[9] += t[kAdvanceEic];
+      totals.box[10] += t[kDependentCare];
+      totals.box[11] += t[kNonqualified457] + t[kNonqualifiedOther];
+      for (size_t f : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kCodeY, kCodeAA, kCodeBB})
+        totals.deferredCompensation += t[f];
+      rtSeen = true;
+      inBlock = false;
+    } else if (type == "RU") {
+      ++counts.ru;
+      after({"RT"});
+      if (block.ro == 0) check.Problem(n, type, "the block has no RO record");
+      if (check.Number(n, rec, 3, 7) != static_cast<int64_t>(block.ro))
+        check.Problem(n, type, "the count of RO records is not " + std::to_string(block.ro));
+      for (size_t f = 0; f < kRoFields; ++f) {
+        const int64_t t = check.Number(n, rec, kRoPlaces[f].total, kTotalWidth);
+        if (t != block.optional[f])
+          check.Problem(n, type, "the total at " + std::to_string(kRoPlaces[f].total) + " is not the sum of RO " +
+                                     std::to_string(kRoPlaces[f].detail));
+        if (f == kAllocatedTips) totals.box[8] += t;
+        if (f == kCodeS) totals.deferredCompensation += t;
+      }
+      check.Blanks(n, rec, kRuBlanks);
+    } else if (type == "RV") {
+      after({"RT", "RU"});
+      if (block.rs == 0) check.Problem(n, type, "a state total record needs state records in its block");
+    } else if (type == "RF") {
+      ++counts.rf;
+      after({"RT", "RU", "RV"});
+      if (check.Number(n, rec, 8, 9) != static_cast<int64_t>(totalRw))
+        check.Problem(n, type, "the count of RW records is not " + std::to_string(totalRw));
+      check.Blanks(n, rec, kRfBlanks);
+      sawRf = true;
+    } else {
+      check.Problem(n, type, "is not a record type of the wage file");
+    }
+    prev = type;
+  }
+  if (rtSeen && block.ro > 0) result.problems.push_back("the file ends where RU must follow RT");
+  if (inBlock) result.problems.push_back("the last employer block has no total record RT");
+  if (!sawRf && records > 0) result.problems.push_back("the file does not end with the final record RF");
+  if (counts.rw == 0 && records > 0) result.problems.push_back("the file holds no RW record");
+  return result;
+}
+
+std::vector<std::string> CompareWithW3(const Efw2FileTotals& file, const W3Totals& w3, int64_t box14) {
+  std::vector<std::string> differences;
+  const auto compare = [&](const std::string& box, int64_t inFile, int64_t onW3) {
+    if (inFile != onW3)
+      differences.push_back("box " + box + ": " + FormatCents(inFile) + " in the file, " + FormatCents(onW3) +
+                            " on the W-3");
+  };
+  if (file.formCount != w3.formCount)
+    differences.push_back("box c: " + std::to_string(file.formCount) + " W-2s in the file, " +
+                          std::to_string(w3.formCount) + " on the W-3");
+  for (size_t b = 1; b <= 11; ++b) compare(std::to_string(b), file.box[b], w3.box[b]);
+  compare("12", file.deferredCompensation, w3.deferredCompensation);
+  compare("14", file.thirdPartySickPayTax, box14);
+  return differences;
+}
+
+Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& company,
+                        const std::vector<EmployeeRecord>& employees, const std::vector<W2Record>& forms,
+                        const Efw2Options& options) {
+  Efw2Result result;
+  Report& report = result.report;
+  std::string& file = result.bytes;
+  const size_t stride = kEfw2RecordWidth + kEfw2RecordEnd.size();
+  file.reserve((forms.size() + 5) * stride);
+
+  WriteSubmitter(report, submitter, file);
+  const Employer employer = WriteEmployer(report, company, file);
+  if (forms.empty()) report.Error("Company", "there is no W-2 to file; the wage file needs at least one");
+
+  std::unordered_map<int32_t, const EmployeeRecord*> byId;
+  byId.reserve(employees.size());
+  for (const auto& e : employees) byId.emplace(e.EmployeeUniqueID, &e);
+  BlockSums sums;
+  for (const auto& w : forms) {
+    const auto it = byId.find(w.EmployeeUniqueID);
+    if (it == byId.end()) {
+      report.Error("W-2 number " + std::to_string(w.W2UniqueID),
+                   "belongs to no employee of the company, so it has no name or social security number");
+      continue;
+    }
+    WriteEmployeeWage(report, company, employer, w, *it->second, options, sums, file);
+  }
+  WriteTotals(report, sums, employer, file);
+  RecordWriter rf(file, kEfw2RecordWidth);
+  rf.Put(1, 2, "RF");
+  rf.Count(8, 9, sums.rw);
+  EndRecord(file);
+
+  if (report.HasErrors()) {
+    file.clear();
+    file.shrink_to_fit();
+    return result;
+  }
+  // The file is handed out only when it reads back sound and its totals are
+  // the W-3's.
+  const Efw2FileCheck check = CheckEfw2File(file);
+  std::vector<std::string> problems = check.problems;
+  if (problems.empty()) problems = CompareWithW3(check.totals, ComputeW3Totals(forms), employer.thirdPartySickPayTax);
+  if (!problems.empty()) {
+    std::string text = "the file did not pass its read-back check, so it was not written: " + problems.front();
+    report.Error("Wage file", text);
+    file.clear();
+    return result;
+  }
+  result.counts = check.counts;
+  result.totals = check.totals;
+  return result;
+}
+
+}  // namespace formet::efile
