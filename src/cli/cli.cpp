@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command_line_ui.h"
+#include "cli/efiling_commands.h"
 #include "cli/import_command.h"
 #include "cli/import_data_commands.h"
 #include "cli/json_dump.h"
@@ -77,6 +78,35 @@ constexpr const char* kUsage =
     "                dropped and listed; the rest is saved at once.\n"
     "  import w2|1099 --fields\n"
     "                List the fields of the import, by group.\n"
+    "  efw2 NAME --out FILE [--check-only] [--state-records] [--ein EIN]\n"
+    "               [--pin PIN] [--[no-]resubmission] [--wfid WFID] [--name N]\n"
+    "               [--location-address A] [--delivery-address A] [--city C]\n"
+    "               [--state ST] [--zip ZIP] [--contact N] [--phone PHONE]\n"
+    "               [--extension EXT] [--email E] [--fax FAX]\n"
+    "               [--notify email|postal]\n"
+    "               [--preparer accounting|self|bureau|parent|other]\n"
+    "                Write the SSA wage file (EFW2) of the company NAME, as\n"
+    "                Tools > Electronic Filing > W-2 Wage File does. The options\n"
+    "                set the submitter's fields, saved in the company first; a\n"
+    "                submitter never filled in starts from the company's name,\n"
+    "                address and W-3 contact. Every W-2 is checked first and\n"
+    "                every problem listed on standard error; while an error\n"
+    "                stands nothing is written and the exit code is 1.\n"
+    "                --check-only checks without writing; --state-records adds\n"
+    "                a state record (RS) per state line of the W-2s.\n"
+    "  efile-1099 NAME --out FILE [--check-only] [--combined-federal-state]\n"
+    "               [--tin TIN] [--tcc TCC] [--name N] [--name2 N] [--company N]\n"
+    "               [--company2 N] [--address A] [--city C] [--state ST]\n"
+    "               [--zip ZIP] [--contact N] [--phone PHONE] [--email E]\n"
+    "               [--original | --replacement --replaced-file NAME]\n"
+    "               [--[no-]test]\n"
+    "                Write the IRS information return file of the company's\n"
+    "                Forms 1099-MISC, as Tools > Electronic Filing > 1099-MISC\n"
+    "                Information Return File does, with the transmitter's\n"
+    "                fields set and checked as for efw2. --test marks a test\n"
+    "                file; --combined-federal-state adds each recipient's state\n"
+    "                code and the state totals (K records) for the Combined\n"
+    "                Federal/State Filing program.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -216,6 +246,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsPayeeCommand(command)) return RunPayeeCommand(doc, ui, command, rest, out, err);
   if (IsImportCommand(command)) return RunImportCommand(settings, doc.DataFolder(), rest, out, err);
   if (IsImportDataCommand(command)) return RunImportDataCommand(doc, ui, rest, out, err);
+  if (IsEfilingCommand(command)) return RunEfilingCommand(doc, ui, command, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
   return 2;
 }

@@ -1,0 +1,170 @@
+#include "cli/efiling_commands.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "cli/command_line_ui.h"
+#include "cli/field_options.h"
+#include "forms/1099/irs1099_transmitter.h"
+#include "forms/w2/efw2_submitter.h"
+#include "store/global_doc.h"
+#include "store/text_codec.h"
+
+namespace formet::cli {
+namespace {
+
+constexpr const char* kEfw2 = "efw2";
+constexpr const char* kEfile1099 = "efile-1099";
+
+constexpr CommandOption kOut{"out", true};
+constexpr CommandOption kCheckOnly{"check-only", false};
+
+// The file named by --out, or nullopt (with the reason) when it is missing or
+// not acceptable; not needed with --check-only.
+std::optional<std::filesystem::path> OutputPath(const std::string& command, const Parsed& parsed,
+                                                std::ostream& err) {
+  if (!parsed.Has(kOut.name)) {
+    err << "formet-cli: " << command << " needs --out FILE (or --check-only)\n";
+    return std::nullopt;
+  }
+  const std::string& given = parsed.values.at(kOut.name);
+  if (given.empty() || !FromCommandLine(given, err)) {
+    if (given.empty()) err << "formet-cli: --out needs the name of a file\n";
+    return std::nullopt;
+  }
+  return std::filesystem::path(given);
+}
+
+// The end of both commands: the report on stderr; the file written unless
+// an error stands or only a check was asked for.
+int Finish(const efile::Report& report, const std::string& bytes, const std::string& summary, const char* kind,
+           const Parsed& parsed, std::ostream& out, std::ostream& err) {
+  if (!report.Problems().empty()) err << Win1252ToUtf8(report.Text());
+  if (report.HasErrors()) {
+    err << "formet-cli: nothing was written; mend the errors above and try again.\n";
+    return 1;
+  }
+  if (parsed.Has(kCheckOnly.name)) {
+    out << "The " << kind << " is ready to be written (--check-only: nothing was written).\n"
+        << Win1252ToUtf8(summary) << "\n";
+    return 0;
+  }
+  const std::filesystem::path path(parsed.values.at(kOut.name));
+  if (const auto problem = efile::WriteFilingFile(path, bytes)) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+    return 1;
+  }
+  out << "Wrote the " << kind << " " << path.string() << ".\n" << Win1252ToUtf8(summary) << "\n";
+  return 0;
+}
+
+int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+                std::ostream& err) {
+  using R = SubmitterRecord;
+  const auto fields = SubmitterFields();
+  const Option options[] = {
+      {"ein", SubmitterFieldIndex(&R::SubmitterEIN)},
+      {"pin", SubmitterFieldIndex(&R::SubmitterPIN)},
+      {"resubmission", SubmitterFieldIndex(&R::ResubIndicator)},
+      {"wfid", SubmitterFieldIndex(&R::ResubWFID)},
+      {"name", SubmitterFieldIndex(&R::SubmitterName)},
+      {"location-address", SubmitterFieldIndex(&R::LocationAddress)},
+      {"delivery-address", SubmitterFieldIndex(&R::DeliveryAddress)},
+      {"city", SubmitterFieldIndex(&R::City)},
+      {"state", SubmitterFieldIndex(&R::StateAbbreviation)},
+      {"zip", SubmitterFieldIndex(&R::ZipCode)},
+      {"contact", SubmitterFieldIndex(&R::ContactName)},
+      {"phone", SubmitterFieldIndex(&R::ContactPhone)},
+      {"extension", SubmitterFieldIndex(&R::ContactPhoneExtension)},
+      {"email", SubmitterFieldIndex(&R::ContactEmail)},
+      {"fax", SubmitterFieldIndex(&R::ContactFax)},
+      {"notify", SubmitterFieldIndex(&R::ProblemNotifcationCode)},
+      {"preparer", SubmitterFieldIndex(&R::PreparerCode)},
+  };
+  const CommandOption own[] = {kOut, kCheckOnly, {"state-records", false}};
+  const auto parsed = ParseArguments<R>(kEfw2, fields, options, args, err, own);
+  if (!parsed) return 2;
+  if (!parsed->Has(kCheckOnly.name) && !OutputPath(kEfw2, *parsed, err)) return 2;
+  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+
+  // As the dialog's OK does: the fields over the stored submitter, saved at once.
+  PageValues values = LoadSubmitterDialog(doc.GetSubmitter(), doc.GetCompany());
+  if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
+  const auto saved = SaveSubmitter(doc, ReadSubmitterDialog(values, doc.GetSubmitter()));
+  if (saved.saveCode != 0) {
+    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode)) << "\n";
+    return 1;
+  }
+  efile::Efw2Options options2;
+  options2.stateRecords = parsed->Has("state-records");
+  const auto result = MakeEfw2File(doc, options2);
+  return Finish(result.report, result.bytes, Efw2Summary(result), "wage file", *parsed, out, err);
+}
+
+int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+                     std::ostream& err) {
+  using R = TransmitterRecord;
+  const auto fields = TransmitterFields();
+  const Option options[] = {
+      {"tin", TransmitterFieldIndex(&R::TransmitterTIN)},
+      {"tcc", TransmitterFieldIndex(&R::TransmitterControlCode)},
+      {"name", TransmitterFieldIndex(&R::TransmitterName)},
+      {"name2", TransmitterFieldIndex(&R::TransmitterNameContinuation)},
+      {"company", TransmitterFieldIndex(&R::CompanyName)},
+      {"company2", TransmitterFieldIndex(&R::CompanyNameContinuation)},
+      {"address", TransmitterFieldIndex(&R::CompanyMailingAddress)},
+      {"city", TransmitterFieldIndex(&R::CompanyCity)},
+      {"state", TransmitterFieldIndex(&R::CompanyState)},
+      {"zip", TransmitterFieldIndex(&R::CompanyZipCode)},
+      {"contact", TransmitterFieldIndex(&R::ContactName)},
+      {"phone", TransmitterFieldIndex(&R::ContactPhoneNumberAndExtension)},
+      {"email", TransmitterFieldIndex(&R::ContactEmailAddress)},
+      {"original", TransmitterFieldIndex(&R::FileTypeOriginal)},
+      {"replacement", TransmitterFieldIndex(&R::FileTypeReplacement)},
+      {"replaced-file", TransmitterFieldIndex(&R::ElectronicFileNameForAReplacementFile)},
+      {"test", TransmitterFieldIndex(&R::TestFileIndicator)},
+  };
+  const CommandOption own[] = {kOut, kCheckOnly, {"combined-federal-state", false}};
+  const auto parsed = ParseArguments<R>(kEfile1099, fields, options, args, err, own);
+  if (!parsed) return 2;
+  if (!parsed->Has(kCheckOnly.name) && !OutputPath(kEfile1099, *parsed, err)) return 2;
+  const auto flag = [&](const char* name) {
+    const auto it = parsed->values.find(name);
+    return it == parsed->values.end() ? -1 : it->second == "1" ? 1 : 0;
+  };
+  if (flag("original") == 1 && flag("replacement") == 1) {
+    err << "formet-cli: a file is either --original or --replacement, not both\n";
+    return 2;
+  }
+  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+
+  PageValues values = LoadTransmitterDialog(doc.GetTransmitter(), doc.GetCompany());
+  if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
+  // One of the two kinds: choosing one clears the other.
+  auto& original = values[TransmitterFieldIndex(&R::FileTypeOriginal)].choice;
+  auto& replacement = values[TransmitterFieldIndex(&R::FileTypeReplacement)].choice;
+  if (flag("original") == 1 || flag("replacement") == 0) original = 1, replacement = 0;
+  if (flag("replacement") == 1 || flag("original") == 0) replacement = 1, original = 0;
+  const auto saved = SaveTransmitter(doc, ReadTransmitterDialog(values, doc.GetTransmitter()));
+  if (saved.saveCode != 0) {
+    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode)) << "\n";
+    return 1;
+  }
+  efile::Irs1099Options options2;
+  options2.combinedFederalState = parsed->Has("combined-federal-state");
+  const auto result = Make1099File(doc, options2);
+  return Finish(result.report, result.bytes, Irs1099Summary(result), "information return file", *parsed, out, err);
+}
+
+}  // namespace
+
+bool IsEfilingCommand(const std::string& command) { return command == kEfw2 || command == kEfile1099; }
+
+int RunEfilingCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
+                      const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (command == kEfw2) return Efw2Command(doc, ui, args, out, err);
+  if (command == kEfile1099) return Efile1099Command(doc, ui, args, out, err);
+  return 2;
+}
+
+}  // namespace formet::cli

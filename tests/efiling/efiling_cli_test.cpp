@@ -1,0 +1,166 @@
+// formet-cli efw2 and efile-1099 on a copy of the Sample Company: the files
+// pass the read-back check and equal the W-3 and 1096 pages, the options are
+// saved as the dialogs save them, and errors write nothing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "cli_runner.h"
+#include "forms/1099/form1096_totals.h"
+#include "forms/1099/irs1099_file.h"
+#include "forms/money.h"
+#include "forms/w2/efw2_file.h"
+#include "forms/w2/w3_totals.h"
+#include "store/company_database.h"
+#include "test_support.h"
+
+namespace formet {
+namespace {
+
+namespace fs = std::filesystem;
+using test::RunCli;
+
+class EfilingCliTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const fs::path sample = fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt";
+    ASSERT_TRUE(fs::exists(sample)) << sample;
+    fs::copy_file(sample, dir / "Sample Company.qdt");
+  }
+  template <class R>
+  R Stored(int (CompanyDatabase::*read)(R&)) {
+    CompanyDatabase db;
+    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+    R record;
+    EXPECT_EQ((db.*read)(record), 0);
+    return record;
+  }
+  template <class R>
+  std::vector<R> StoredList(int (CompanyDatabase::*read)(std::vector<R>&)) {
+    CompanyDatabase db;
+    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+    std::vector<R> list;
+    EXPECT_EQ((db.*read)(list), 0);
+    return list;
+  }
+  test::TempDir dir;
+};
+
+TEST_F(EfilingCliTest, WageFileOfTheSampleCompanyEqualsItsW3) {
+  const auto out = dir / "W2REPORT.txt";
+  const auto r = RunCli(dir.path(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--preparer", "accounting",
+                                     "--out", out.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("4 W-2s in 8 records"), std::string::npos) << r.out;
+  const std::string bytes = test::ReadBytes(out);
+  const auto check = efile::CheckEfw2File(bytes);
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+
+  const CompanyRecord company = Stored(&CompanyDatabase::ReadCompany);
+  const W3Page page = BuildW3Page(company, StoredList(&CompanyDatabase::ReadW2Forms));
+  EXPECT_EQ(std::to_string(check.totals.formCount), page.totalForms);
+  for (size_t b = 1; b <= 11; ++b) EXPECT_EQ(FormatCents(check.totals.box[b]), page.box[b]) << "box " << b;
+  EXPECT_EQ(FormatCents(check.totals.deferredCompensation), page.box12);
+
+  // Saved as the dialog saves: the options over a submitter that starts from the company.
+  const SubmitterRecord s = Stored(&CompanyDatabase::ReadSubmitter);
+  EXPECT_EQ(s.SubmitterPIN, "QX4711AB");
+  EXPECT_EQ(s.PreparerCode, "A");
+  EXPECT_EQ(s.SubmitterName, "Sample Company");
+  EXPECT_EQ(s.SubmitterEIN, company.EmployerIdentificationNumber);
+  EXPECT_EQ(s.ContactName, company.FormW3ContactName);
+  EXPECT_EQ(s.ProblemNotifcationCode, "1");
+}
+
+TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
+  const auto out = dir / "1099MISC.txt";
+  const auto r =
+      RunCli(dir.path(), {"efile-1099", "Sample Company", "--tcc", "44q7z", "--test", "--out", out.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  // The contractor's "Attn: Leasing Office" loses its colon, and says so.
+  EXPECT_NE(r.err.find("is written without :"), std::string::npos) << r.err;
+  const std::string bytes = test::ReadBytes(out);
+  const auto check = efile::Check1099File(bytes);
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+  EXPECT_EQ(bytes.substr(15, 5), "44Q7Z");
+  EXPECT_EQ(bytes[27], 'T');  // a test file
+
+  const CompanyRecord company = Stored(&CompanyDatabase::ReadCompany);
+  const auto contractors = StoredList(&CompanyDatabase::ReadContractors);
+  CompanyDatabase db;
+  ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+  std::vector<Form1099Record> forms;
+  ASSERT_EQ(db.ReadForms1099(forms, contractors), 0);
+  const Form1096Page page = Build1096Page(company, forms);
+  EXPECT_EQ(std::to_string(check.totals.formCount), page.box3);
+  EXPECT_EQ(FormatCents(check.totals.Box4()), page.box4);
+  EXPECT_EQ(FormatCents(check.totals.Box5()), page.box5);
+
+  const TransmitterRecord t = Stored(&CompanyDatabase::ReadTransmitter);
+  EXPECT_EQ(t.TransmitterControlCode, "44q7z");  // stored as typed
+  EXPECT_EQ(t.TestFileIndicator, "T");
+  EXPECT_EQ(t.FileTypeOriginal, 1);
+  EXPECT_EQ(t.CompanyName, "Sample Company");
+
+  // --no-test clears it again.
+  ASSERT_EQ(RunCli(dir.path(), {"efile-1099", "Sample Company", "--no-test", "--check-only"}).code, 0);
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator, "");
+}
+
+TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {
+  const auto out = dir / "W2REPORT.txt";
+  test::WriteBytes(out, "last year's file");
+  // No PIN, and an employee without a last name: both reported, nothing written.
+  CompanyDatabase db;
+  ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+  ASSERT_EQ(db.Execute("UPDATE Employees SET LastName='' WHERE EmployeeUniqueID=3"), 0);
+  db.Close();
+  const auto r = RunCli(dir.path(), {"efw2", "Sample Company", "--out", out.string()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Error: Submitter: the PIN is empty"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Error: W-2 of Aisha K (412-55-1003): Last name is empty"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("2 errors."), std::string::npos) << r.err;
+  EXPECT_EQ(test::ReadBytes(out), "last year's file");
+
+  // --check-only needs no file and writes none.
+  const auto check = RunCli(dir.path(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--check-only"});
+  EXPECT_EQ(check.code, 1) << check.err;  // the last name is still missing
+  EXPECT_FALSE(fs::exists(dir / "W2REPORT.txt.part"));
+}
+
+TEST_F(EfilingCliTest, WrongArguments) {
+  const struct {
+    std::vector<std::string> args;
+    int code;
+    const char* says;
+  } cases[] = {
+      {{"efw2", "Sample Company"}, 2, "needs --out FILE"},
+      {{"efw2", "Sample Company", "--pin"}, 2, "--pin needs a value"},
+      {{"efw2", "Sample Company", "--bogus", "1", "--check-only"}, 2, "has no option --bogus"},
+      {{"efw2", "Sample Company", "--notify", "pigeon", "--check-only"}, 1, "is not one of: email postal"},
+      {{"efw2", "Sample Company", "--state", "ZZ", "--check-only"}, 1, "is not a state of the list"},
+      {{"efw2", "Nobody Inc", "--check-only"}, 1, "there is no company"},
+      {{"efile-1099", "Sample Company", "--original", "--replacement", "--check-only"}, 2, "not both"},
+      {{"efile-1099", "Sample Company", "--tcc", "12:45", "--check-only"}, 1, "cannot contain the character"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args[2 < c.args.size() ? 2 : 0]);
+    const auto r = RunCli(dir.path(), c.args);
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+  }
+  // A replacement file needs the name of the file it replaces.
+  const auto r = RunCli(dir.path(), {"efile-1099", "Sample Company", "--tcc", "44Q7Z", "--replacement",
+                                     "--check-only"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("a replacement file needs the name"), std::string::npos) << r.err;
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeReplacement, 1);
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeOriginal, 0);
+  const auto fixed = RunCli(dir.path(), {"efile-1099", "Sample Company", "--replaced-file", "12345678.01",
+                                         "--check-only"});
+  EXPECT_EQ(fixed.code, 0) << fixed.err;
+  EXPECT_NE(fixed.out.find("nothing was written"), std::string::npos) << fixed.out;
+}
+
+}  // namespace
+}  // namespace formet
