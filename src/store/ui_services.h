@@ -25,6 +25,8 @@ class UiServices {
   virtual std::optional<NewCompanyEntry> AskNewCompany() = 0;
   // The "Select a Company " dialog over the given names; nullopt when cancelled.
   virtual std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) = 0;
+  // A note under a heading (the desktop shows the heading above the text).
+  virtual void ShowNote(const std::string& heading, const std::string& text) { ShowMessage(heading + "\n\n" + text); }
 
   // The main window's part.
   virtual void SetMainWindowTitle(const std::string& /*title*/) {}

@@ -1,0 +1,179 @@
+// The W-3 and 1096 layouts against the recording canvas.
+#include <gtest/gtest.h>
+
+#include "forms/1099/form1096_print.h"
+#include "forms/w2/w3_print.h"
+#include "print_fixture.h"
+
+namespace formet {
+namespace {
+
+using test::At;
+
+FormPrintSettings Paper(int paperType) {
+  FormPrintSettings s;
+  s.paperType = paperType;
+  return s;
+}
+
+W3Page SampleW3() {
+  CompanyRecord c = test::PrintCompany();
+  c.FormW3RadioKindOfPayer = 6;
+  c.FormW3CheckThirdPartySickPay = 1;
+  c.FormW3ThirdPartySickPay = "0.00";
+  c.FormW3IncomeTaxWithHeld = "12.00";
+  c.FormW3Telephone = "(413) 555-0100";
+  std::vector<W2Record> forms(2);
+  forms[0].Wages = "1000";
+  forms[1].Wages = "250.50";
+  return BuildW3Page(c, forms);
+}
+
+RecordingCanvas PrintW3(const FormPrintSettings& s, const std::set<std::string>& pictures = {}) {
+  return RecordJob(W3PrintJob(SampleW3(), s), RecordingCanvas::kLetterPdf, pictures)[0];
+}
+
+std::vector<int> Corners(const CanvasOp& op) { return {op.x, op.y, op.x2, op.y2}; }
+
+// The outlined "COPY": centred in a box 800 wide at `left`, its top at
+// `top` - (600 - h) / 2.
+void ExpectCopyStamp(const RecordingCanvas& page, int left, int top) {
+  const auto stamps = page.OfKind(CanvasOp::Kind::OutlinedText);
+  ASSERT_EQ(stamps.size(), 1u);
+  const CanvasOp& s = stamps[0];
+  EXPECT_EQ(s.text, "COPY");
+  EXPECT_EQ(s.font, (FontSpec{"Times New Roman", 500, false}));
+  EXPECT_EQ(s.x, left + (800 - (s.x2 - s.x)) / 2);
+  EXPECT_EQ(s.y, top - (600 - (s.y2 - s.y)) / 2);
+  EXPECT_EQ(s.pen, (PenSpec{5, kBlack}));
+}
+
+TEST(W3Print, RedInkFormMovesByItsOffsets) {
+  auto page = PrintW3(Paper(1));
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{375 - 18, 183 - 59}));
+  EXPECT_EQ(At(page.FindText("1250.50")), (PrintPoint{985 - 18, 273 - 59}));
+  EXPECT_EQ(At(page.FindText("2")), (PrintPoint{160 - 18, 438 - 59}));
+  EXPECT_EQ(page.FindText("CTRL9")->font, (FontSpec{"Courier New", 120, false}));
+  EXPECT_TRUE(page.OfKind(CanvasOp::Kind::Picture).empty());
+  EXPECT_TRUE(page.OfKind(CanvasOp::Kind::OutlinedText).empty());
+
+  FormPrintSettings s = Paper(1);
+  s.horizontalOffset = 0.10;
+  s.verticalOffset = -0.05;
+  page = PrintW3(s);
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{357 + 25, 124 - 12}));
+}
+
+TEST(W3Print, ItemsMarksAndSkippedAmounts) {
+  const auto page = PrintW3(Paper(1));
+  // Kind of Payer 6 marks "944"; the third-party sick pay box is marked too.
+  const auto lines = page.OfKind(CanvasOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{787 - 18, 274 - 59, 811 - 18, 298 - 59}));
+  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{787 - 18, 370 - 59, 811 - 18, 394 - 59}));
+  // Telephone: the area code and the number apart.
+  EXPECT_EQ(At(page.FindText("413")), (PrintPoint{978 - 18, 1211 - 59}));
+  EXPECT_EQ(At(page.FindText(" 555-0100")), (PrintPoint{1082 - 18, 1211 - 59}));
+  // Box 13 of the company is "0.00": not printed; box 14 is; zero totals are not.
+  EXPECT_EQ(page.FindText("0.00"), nullptr);
+  EXPECT_EQ(At(page.FindText("12.00")), (PrintPoint{985 - 18, 860 - 59}));
+  EXPECT_EQ(At(page.FindText("Springfield, MA 01101-0001")), (PrintPoint{160 - 18, 801 - 59}));
+}
+
+TEST(W3Print, CopyCarriesThePictureAndTheOutlinedCopy) {
+  const auto page = PrintW3(Paper(0));
+  const auto picture = page.OfKind(CanvasOp::Kind::Picture);
+  ASSERT_EQ(picture.size(), 1u);
+  EXPECT_EQ(picture[0].text, "Help2.svg");
+  EXPECT_EQ(Corners(picture[0]), (std::vector<int>{70, 100, 70 + 1965, 100 + 2630}));
+  ExpectCopyStamp(page, 1300, 210);
+  // No adjustment of the copy's entries; the data is in 10-point Courier New.
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{388, 185}));
+  EXPECT_EQ(page.FindText("CTRL9")->font.tenthsOfPoint, 100);
+}
+
+TEST(W3Print, LaserSubstituteAllowsForThePrinterMargins) {
+  const auto page = PrintW3(Paper(2));
+  const auto picture = page.OfKind(CanvasOp::Kind::Picture);
+  ASSERT_EQ(picture.size(), 1u);
+  EXPECT_EQ(picture[0].text, "Contactus.msg");
+  // 92.875 and 84.375 less the margins of 63.5, truncated.
+  EXPECT_EQ(Corners(picture[0]), (std::vector<int>{29, 20, 29 + 1981, 20 + 2667}));
+  EXPECT_TRUE(page.OfKind(CanvasOp::Kind::OutlinedText).empty());
+  // (425, 185) less the margins (63), then x + 30.48 and y - 15.24, truncated.
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{392, 106}));
+  // Entry 40 20 further right, 41 and 42 10 lower, 47-50 10 higher.
+  const W3LayoutTable t = W3AdjustedLayout(W3Layout::LaserSubstitute, Paper(2), RecordingCanvas::kLetterPdf);
+  EXPECT_EQ(t[40], (PrintPoint{267, 949}));
+  EXPECT_EQ(t[41], (PrintPoint{107, 1121}));
+  EXPECT_EQ(t[47], (PrintPoint{952, 186}));
+  EXPECT_EQ(t[51], (PrintPoint{952, 361}));
+}
+
+Form1096Page Sample1096(const std::string& filerName = "Acme Filing") {
+  CompanyRecord c = test::PrintCompany();
+  c.Form1096FilerName = filerName;
+  c.Form1096CheckIsThisYourFinalReturn = 1;
+  c.Form1096Fax = "(413) 555-0199";
+  std::vector<Form1099Record> forms(2);
+  forms[0].Rents = "100.00";
+  forms[1].Rents = "50.50";
+  forms[0].FederalIncomeTaxWithheld = "0.00";
+  return Build1096Page(c, forms);
+}
+
+RecordingCanvas Print1096(const Form1096Page& p, const FormPrintSettings& s) {
+  return RecordJob(Form1096PrintJob(p, s))[0];
+}
+
+TEST(Form1096Print, PrePrintedPointsAndMarks) {
+  const auto page = Print1096(Sample1096(), Paper(1));
+  EXPECT_EQ(At(page.FindText("Acme Filing")), (PrintPoint{170, 390 - 63}));
+  EXPECT_EQ(At(page.FindText("2")), (PrintPoint{947, 860 - 63}));
+  EXPECT_EQ(At(page.FindText("150.50")), (PrintPoint{1530, 860 - 63}));
+  EXPECT_EQ(page.FindText("0.00"), nullptr);  // box 4
+  EXPECT_EQ(At(page.FindText("413")), (PrintPoint{820, 690 - 63}));
+  EXPECT_EQ(At(page.FindText(" 555-0199")), (PrintPoint{910, 780 - 63}));
+  // The final-return mark and the type-of-form mark: y + 2, - 63, + 127 - 101.
+  const auto lines = page.OfKind(CanvasOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{1851, 859, 1864, 878}));
+  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{142, 1153, 166, 1177}));
+  EXPECT_TRUE(page.OfKind(CanvasOp::Kind::OutlinedText).empty());
+  EXPECT_TRUE(page.OfKind(CanvasOp::Kind::Picture).empty());
+
+  FormPrintSettings s = Paper(1);
+  s.horizontalOffset = -0.10;
+  s.verticalOffset = 0.05;
+  EXPECT_EQ(At(Print1096(Sample1096(), s).FindText("Acme Filing")), (PrintPoint{170 - 25, 327 + 12}));
+}
+
+TEST(Form1096Print, CopyPointsPictureAndStamp) {
+  Form1096Page p = Sample1096();
+  p.finalReturn = false;
+  const auto page = Print1096(p, Paper(0));
+  EXPECT_EQ(At(page.FindText("Acme Filing")), (PrintPoint{170 + 226, 390 - 63 - 2}));
+  const auto lines = page.OfKind(CanvasOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 2u);  // the type of form only
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{142 - 7 + 226, 1149, 166 - 7 + 226, 1173}));
+  const auto picture = page.OfKind(CanvasOp::Kind::Picture);
+  ASSERT_EQ(picture.size(), 1u);
+  EXPECT_EQ(Corners(picture[0]), (std::vector<int>{35, 25, 1935, 2635}));
+  EXPECT_EQ(picture[0].text, "Help4.svg");
+  ExpectCopyStamp(page, 1200, 1240);
+}
+
+TEST(Form1096Print, LongFilerNamesPrintSmaller) {
+  const std::string forty(40, 'F');
+  const std::string thirtyNine(39, 'F');
+  EXPECT_EQ(Print1096(Sample1096(forty), Paper(1)).FindText(forty)->font, (FontSpec{"Courier New", 100, false}));
+  const auto page = Print1096(Sample1096(thirtyNine), Paper(1));
+  EXPECT_EQ(page.FindText(thirtyNine)->font.tenthsOfPoint, 120);
+  // The data font returns after the long name.
+  EXPECT_EQ(Print1096(Sample1096(forty), Paper(1)).FindText("1 Main St")->font.tenthsOfPoint, 120);
+  // No filer name of its own: the company's name is printed.
+  EXPECT_NE(Print1096(Sample1096(""), Paper(1)).FindText("Acme Supply"), nullptr);
+}
+
+}  // namespace
+}  // namespace formet
