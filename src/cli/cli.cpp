@@ -9,6 +9,7 @@
 #include "cli/import_data_commands.h"
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
+#include "cli/print_command.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
@@ -107,6 +108,29 @@ constexpr const char* kUsage =
     "                file; --combined-federal-state adds each recipient's state\n"
     "                code and the state totals (K records) for the Combined\n"
     "                Federal/State Filing program.\n"
+    "  print w2|w3|1099|1096 NAME --out FILE.pdf [OPTIONS]\n"
+    "                Print a form of the company NAME to a PDF file on US Letter\n"
+    "                paper, as the form's Print button does with the choices of\n"
+    "                its options dialog:\n"
+    "                --all, or --ssn SSN (w2) / --tin TIN (1099): every form, or\n"
+    "                  the form of one employee or contractor;\n"
+    "                --paper red-ink|copy|laser: data only on the pre-printed\n"
+    "                  red-ink form (the default), a copy on blank paper, or the\n"
+    "                  complete laser substitute (w2: Copy A; w3);\n"
+    "                --copy NAME-OR-NUMBER (w2, 1099; means --paper copy): the\n"
+    "                  copy of the dialog's list, by its number, its name or\n"
+    "                  its first words (\"Copy B\", or \"B\"; \"4-up\");\n"
+    "                --h-offset INCHES, --v-offset INCHES: where the red-ink\n"
+    "                  data is moved (negative: left or up), such as 0.25;\n"
+    "                --v-space INCHES (w2): between the top and bottom red-ink\n"
+    "                  forms, 0.75 to 1.75 (default 1.33);\n"
+    "                --margins LEFT,TOP: the PDF page's margins in millimetres\n"
+    "                  (default 6.35,6.35, a quarter inch, which puts red-ink\n"
+    "                  data with zero offsets into the boxes of the forms);\n"
+    "                --pictures FOLDER: where the form pictures are (default:\n"
+    "                  beside the program; a missing picture is left out);\n"
+    "                --stop-if-empty (1099): fail instead of warning when a\n"
+    "                  form has an empty box.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -247,6 +271,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsImportCommand(command)) return RunImportCommand(settings, doc.DataFolder(), rest, out, err);
   if (IsImportDataCommand(command)) return RunImportDataCommand(doc, ui, rest, out, err);
   if (IsEfilingCommand(command)) return RunEfilingCommand(doc, ui, command, rest, out, err);
+  if (IsPrintCommand(command)) return RunPrintCommand(doc, ui, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
   return 2;
 }

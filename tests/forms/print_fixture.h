@@ -98,7 +98,7 @@ inline Form1099Record PrintForm1099(int32_t id, int32_t contractorId) {
                            &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2})
     *box = "0.00";
   f.Rents = "1500.00";
-  f.NonemployeeCompensation = std::to_string(200 * id) + ".00";
+  f.NonemployeeCompensation = std::to_string(200 * contractorId) + ".00";
   f.PayerStateID1 = "NY-1";
   f.PayerStateID2 = "NY-2";
   return f;

@@ -1,0 +1,426 @@
+#include "cli/print_command.h"
+
+#include <QGuiApplication>
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <set>
+
+#include "cli/command_line_ui.h"
+#include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_print.h"
+#include "forms/print/print_options.h"
+#include "forms/print/ui/qt_canvas.h"
+#include "forms/w2/w2_print.h"
+#include "forms/w2/w3_print.h"
+#include "store/data_folder.h"
+#include "store/global_doc.h"
+#include "store/text_codec.h"
+
+namespace formet::cli {
+namespace {
+
+struct FormName {
+  const char* word;
+  PrintForm form;
+  const char* title;
+};
+constexpr FormName kForms[] = {{"w2", PrintForm::W2, "Form W-2"},
+                               {"w3", PrintForm::W3, "Form W-3"},
+                               {"1099", PrintForm::Form1099, "Form 1099-MISC"},
+                               {"1096", PrintForm::Form1096, "Form 1096"}};
+
+// The options each form takes; the values of those that take one.
+struct Option {
+  const char* name;
+  bool takesValue;
+  std::set<PrintForm> forms;
+};
+const std::set<PrintForm> kAll{PrintForm::W2, PrintForm::W3, PrintForm::Form1099, PrintForm::Form1096};
+const Option kOptions[] = {
+    {"out", true, kAll},
+    {"paper", true, kAll},
+    {"h-offset", true, kAll},
+    {"v-offset", true, kAll},
+    {"margins", true, kAll},
+    {"pictures", true, kAll},
+    {"all", false, {PrintForm::W2, PrintForm::Form1099}},
+    {"copy", true, {PrintForm::W2, PrintForm::Form1099}},
+    {"ssn", true, {PrintForm::W2}},
+    {"v-space", true, {PrintForm::W2}},
+    {"tin", true, {PrintForm::Form1099}},
+    {"stop-if-empty", false, {PrintForm::Form1099}},
+};
+
+struct Parsed {
+  const FormName* form = nullptr;
+  std::string company;
+  std::map<std::string, std::string> values;  // flags hold ""
+  bool Has(const std::string& name) const { return values.count(name) > 0; }
+};
+
+std::optional<Parsed> Parse(const std::vector<std::string>& args, std::ostream& err) {
+  Parsed parsed;
+  std::vector<std::string> words;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& word = args[i];
+    if (word.rfind("--", 0) != 0) {
+      words.push_back(word);
+      continue;
+    }
+    const size_t eq = word.find('=');
+    const std::string name = word.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
+    const Option* option = nullptr;
+    for (const auto& o : kOptions)
+      if (name == o.name) option = &o;
+    if (!option) {
+      err << "formet-cli: print has no option --" << name << "\n";
+      return std::nullopt;
+    }
+    if (parsed.Has(name)) {
+      err << "formet-cli: --" << name << " is given twice\n";
+      return std::nullopt;
+    }
+    std::string value;
+    if (!option->takesValue) {
+      if (eq != std::string::npos) {
+        err << "formet-cli: --" << name << " takes no value\n";
+        return std::nullopt;
+      }
+    } else if (eq != std::string::npos) {
+      value = word.substr(eq + 1);
+    } else if (i + 1 < args.size()) {
+      value = args[++i];
+    } else {
+      err << "formet-cli: --" << name << " needs a value\n";
+      return std::nullopt;
+    }
+    parsed.values[name] = value;
+  }
+  if (words.size() != 2) {
+    err << "formet-cli: print needs a form (w2, w3, 1099 or 1096) and the name of a company\n";
+    return std::nullopt;
+  }
+  for (const auto& f : kForms)
+    if (words[0] == f.word) parsed.form = &f;
+  if (!parsed.form) {
+    err << "formet-cli: print knows the forms w2, w3, 1099 and 1096, not \"" << words[0] << "\"\n";
+    return std::nullopt;
+  }
+  parsed.company = words[1];
+  for (const auto& [name, value] : parsed.values) {
+    for (const auto& o : kOptions)
+      if (name == o.name && !o.forms.count(parsed.form->form)) {
+        err << "formet-cli: --" << name << " does not apply to print " << parsed.form->word << "\n";
+        return std::nullopt;
+      }
+  }
+  if (!parsed.Has("out") || parsed.values["out"].empty()) {
+    err << "formet-cli: print needs --out FILE.pdf\n";
+    return std::nullopt;
+  }
+  return parsed;
+}
+
+bool IsDigits(std::string_view s) {
+  for (char c : s)
+    if (!std::isdigit(static_cast<unsigned char>(c))) return false;
+  return true;
+}
+
+// Inches as the dialogs' fields take them: at most two whole digits and two
+// decimals; a leading minus sign (offsets only) means left or up.
+bool SplitInches(const std::string& text, bool signAllowed, std::string& size, bool& negative) {
+  negative = signAllowed && !text.empty() && text[0] == '-';
+  size = negative ? text.substr(1) : text;
+  const size_t point = size.find('.');
+  const std::string whole = size.substr(0, point);
+  const std::string decimals = point == std::string::npos ? "" : size.substr(point + 1);
+  return !size.empty() && size != "." && whole.size() <= 2 && decimals.size() <= 2 && IsDigits(whole) &&
+         IsDigits(decimals);
+}
+
+std::string Lower(std::string s) {
+  for (char& c : s) {
+    if (c == '\x92') c = '\'';
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  }
+  return s;
+}
+
+// A copy of the list by its number, its entry, or the entry's first part
+// ("Copy B", or the letter alone); the W-2's 4-Up sheet also as "4-up".
+std::optional<int> FindCopy(PrintForm form, const std::string& typed) {
+  const int count = form == PrintForm::W2 ? kW2CopyCount : kForm1099CopyCount;
+  if (!typed.empty() && IsDigits(typed) && typed.size() <= 2) {
+    const int n = std::stoi(typed);
+    return n < count ? std::optional<int>(n) : std::nullopt;
+  }
+  std::string wanted = Lower(typed);
+  if (wanted.size() == 1 && std::isalpha(static_cast<unsigned char>(wanted[0]))) wanted = "copy " + wanted;
+  if (form == PrintForm::W2 && (wanted == "4-up" || wanted == "4up")) return kW2FourUp;
+  for (int i = 0; i < count; ++i) {
+    const std::string name = Lower(form == PrintForm::W2 ? W2CopyName(i) : Form1099CopyName(i));
+    if (wanted == name) return i;
+    if (name.rfind("copy ", 0) == 0 && wanted == name.substr(0, name.find('-'))) return i;
+  }
+  return std::nullopt;
+}
+
+std::string CopyChoices(PrintForm form) {
+  std::string list;
+  const int count = form == PrintForm::W2 ? kW2CopyCount : kForm1099CopyCount;
+  for (int i = 0; i < count; ++i) {
+    list += "  " + std::to_string(i) + "  " +
+            Win1252ToUtf8(form == PrintForm::W2 ? W2CopyName(i) : Form1099CopyName(i)) + "\n";
+  }
+  return list;
+}
+
+std::optional<PdfMargins> ParseMargins(const std::string& text) {
+  const size_t comma = text.find(',');
+  if (comma == std::string::npos) return std::nullopt;
+  PdfMargins m;
+  try {
+    size_t used = 0;
+    const std::string left = text.substr(0, comma), top = text.substr(comma + 1);
+    m.leftMm = std::stod(left, &used);
+    if (used != left.size()) return std::nullopt;
+    m.topMm = std::stod(top, &used);
+    if (used != top.size()) return std::nullopt;
+  } catch (const std::exception&) {
+    return std::nullopt;
+  }
+  // No more than 50 mm on each side: the form must still fit the Letter page.
+  if (!(m.leftMm >= 0 && m.leftMm <= 50 && m.topMm >= 0 && m.topMm <= 50)) return std::nullopt;
+  return m;
+}
+
+// The choices of the options dialog from the options; false with the reason
+// on `err`.
+bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
+  const PrintForm form = p.form->form;
+  if (form == PrintForm::W2 || form == PrintForm::Form1099) {
+    const char* one = form == PrintForm::W2 ? "ssn" : "tin";
+    if (p.Has("all") == p.Has(one)) {
+      err << "formet-cli: print " << p.form->word << " needs either --all or --" << one << "\n";
+      return false;
+    }
+    e.target = p.Has("all") ? 1 : 0;
+  }
+
+  std::string paper = p.Has("paper") ? p.values.at("paper") : p.Has("copy") ? "copy" : "red-ink";
+  const bool laserAllowed = form == PrintForm::W2 || form == PrintForm::W3;
+  if (paper == "red-ink") {
+    e.paper = form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::RedInk) : 1;
+  } else if (paper == "copy") {
+    e.paper = form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::Copy) : 0;
+  } else if (paper == "laser" && laserAllowed) {
+    e.paper = form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::CopyASubstitute) : 2;
+  } else {
+    err << "formet-cli: --paper is red-ink, copy" << (laserAllowed ? " or laser" : "") << " for print "
+        << p.form->word << "\n";
+    return false;
+  }
+  if (p.Has("copy")) {
+    if (paper != "copy") {
+      err << "formet-cli: --copy goes with --paper copy\n";
+      return false;
+    }
+    const auto copy = FindCopy(form, p.values.at("copy"));
+    if (!copy) {
+      err << "formet-cli: --copy \"" << p.values.at("copy") << "\" is none of these copies:\n" << CopyChoices(form);
+      return false;
+    }
+    e.copy = *copy;
+  }
+
+  for (const auto& [name, direction] : {std::pair{"h-offset", &e.horizontalDirection}, {"v-offset", &e.verticalDirection}}) {
+    if (!p.Has(name)) continue;
+    std::string size;
+    bool negative = false;
+    if (!SplitInches(p.values.at(name), true, size, negative)) {
+      err << "formet-cli: --" << name << " takes inches with at most two whole digits and two decimals, such as "
+          << "0.25 (negative: " << (direction == &e.horizontalDirection ? "to the left" : "up") << ")\n";
+      return false;
+    }
+    (direction == &e.horizontalDirection ? e.horizontalOffset : e.verticalOffset) = size;
+    *direction = negative ? 0 : 1;
+  }
+  if (p.Has("v-space")) {
+    std::string size;
+    bool negative = false;
+    if (!SplitInches(p.values.at("v-space"), false, size, negative)) {
+      err << "formet-cli: --v-space takes inches with at most two whole digits and two decimals, such as 1.33\n";
+      return false;
+    }
+    e.verticalSpace = size;
+  }
+  return true;
+}
+
+std::string Digits(const std::string& s) {
+  std::string d;
+  for (char c : s)
+    if (std::isdigit(static_cast<unsigned char>(c))) d += c;
+  return d;
+}
+
+// The payee whose number is `typed`, as stored or with the same digits.
+template <class R>
+int FindPayee(const std::vector<R>& list, std::string R::*number, const std::string& typed) {
+  for (size_t i = 0; i < list.size(); ++i)
+    if (list[i].*number == typed) return static_cast<int>(i);
+  const std::string digits = Digits(typed);
+  if (digits.empty()) return -1;
+  for (size_t i = 0; i < list.size(); ++i)
+    if (Digits(list[i].*number) == digits) return static_cast<int>(i);
+  return -1;
+}
+
+std::vector<int> DocumentOrder(size_t n) {
+  std::vector<int> order(n);
+  for (size_t i = 0; i < n; ++i) order[i] = static_cast<int>(i);
+  return order;
+}
+
+// Answers the print's questions from the command line: the empty-field
+// question is a warning (a failure with --stop-if-empty), notes and messages
+// go to standard error.
+class PrintUi : public UiServices {
+ public:
+  PrintUi(bool stopIfEmpty, std::ostream& err) : stopIfEmpty_(stopIfEmpty), err_(err) {}
+  std::vector<std::string> messages;
+  bool stopped = false;
+
+  void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  void ShowNote(const std::string& heading, const std::string& text) override {
+    err_ << "formet-cli: note: " << Win1252ToUtf8(heading) << "\n" << Win1252ToUtf8(text) << "\n";
+  }
+  bool AskYesNo(const std::string& question) override {
+    err_ << "formet-cli: " << (stopIfEmpty_ ? "" : "warning: ") << Win1252ToUtf8(question) << "\n";
+    stopped = stopIfEmpty_;
+    return !stopIfEmpty_;
+  }
+  Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+  std::optional<NewCompanyEntry> AskNewCompany() override { return std::nullopt; }
+  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
+
+ private:
+  bool stopIfEmpty_;
+  std::ostream& err_;
+};
+
+// The PDF writer needs a GUI application; formet-cli has none of its own, so
+// one is made on the offscreen platform for the time of the command.
+std::unique_ptr<QGuiApplication> GuiForPrinting() {
+  if (QCoreApplication::instance()) return nullptr;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The platform's notes (such as a missing runtime folder) are no concern of
+  // the command's user; its failures are.
+  qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+  });
+  static int argc = 1;
+  static char name[] = "formet-cli";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
+
+bool IsPrintCommand(const std::string& command) { return command == "print"; }
+
+int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+                    std::ostream& err) {
+  const auto parsed = Parse(args, err);
+  if (!parsed) return 2;
+  const PrintForm form = parsed->form->form;
+  FormPrintSettings settings;
+  PrintOptionsEntry entry = ShowPrintOptions(form, settings);
+  if (!FillEntry(*parsed, entry, err)) return 2;
+  PdfMargins margins;
+  if (parsed->Has("margins")) {
+    const auto m = ParseMargins(parsed->values.at("margins"));
+    if (!m) {
+      err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
+      return 2;
+    }
+    margins = *m;
+  }
+  if (const auto refusal = ConfirmPrintOptions(form, entry, settings)) {
+    err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
+    return 1;
+  }
+  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+
+  PrintUi printUi(parsed->Has("stop-if-empty"), err);
+  std::unique_ptr<FormPrintJob> job;
+  switch (form) {
+    case PrintForm::W2: {
+      int current = -1;
+      if (parsed->Has("ssn")) {
+        current = FindPayee(doc.GetEmployees(), &EmployeeRecord::SocialSecurityNumber, parsed->values.at("ssn"));
+        if (current < 0) {
+          err << "formet-cli: no employee of " << Win1252ToUtf8(doc.CompanyName())
+              << " has the social security number " << parsed->values.at("ssn") << "\n";
+          return 1;
+        }
+      }
+      job = PrepareW2Print({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(),
+                            DocumentOrder(doc.GetEmployees().size()), current},
+                           settings, printUi);
+      break;
+    }
+    case PrintForm::Form1099: {
+      int current = -1;
+      if (parsed->Has("tin")) {
+        current = FindPayee(doc.GetContractors(), &ContractorRecord::IdentificationNumber, parsed->values.at("tin"));
+        if (current < 0) {
+          err << "formet-cli: no contractor of " << Win1252ToUtf8(doc.CompanyName())
+              << " has the identification number " << parsed->values.at("tin") << "\n";
+          return 1;
+        }
+      }
+      job = PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(),
+                                  DocumentOrder(doc.GetContractors().size()), current},
+                                 settings, printUi);
+      break;
+    }
+    case PrintForm::W3:
+      job = std::make_unique<W3PrintJob>(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()), settings);
+      break;
+    case PrintForm::Form1096:
+      job = std::make_unique<Form1096PrintJob>(Build1096Page(doc.GetCompany(), doc.GetForms1099()), settings);
+      break;
+  }
+  if (!job) {
+    for (const auto& m : printUi.messages) err << "formet-cli: " << Win1252ToUtf8(m) << "\n";
+    if (printUi.stopped) err << "formet-cli: nothing was printed (--stop-if-empty)\n";
+    else if (printUi.messages.empty())
+      err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName()) << " has no "
+          << (form == PrintForm::W2 ? "W-2" : "1099-MISC") << " forms; nothing was printed\n";
+    return 1;
+  }
+
+  const auto gui = GuiForPrinting();
+  const std::string& path = parsed->values.at("out");
+  const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->values.at("pictures"))
+                                                   : QString::fromStdString(ProgramFolder().string());
+  QString problem;
+  if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures,
+                     QString::fromLatin1(parsed->form->title), &problem)) {
+    err << "formet-cli: " << path << " could not be written: " << problem.toStdString() << "\n";
+    return 1;
+  }
+  const int pages = job->PageCount();
+  out << "Wrote " << pages << (pages == 1 ? " page" : " pages") << " of " << parsed->form->title << " to " << path
+      << "\n";
+  return 0;
+}
+
+}  // namespace formet::cli
