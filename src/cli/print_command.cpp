@@ -11,6 +11,7 @@
 #include <set>
 
 #include "cli/command_line_ui.h"
+#include "cli/field_options.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/print_options.h"
@@ -34,96 +35,68 @@ constexpr FormName kForms[] = {{"w2", PrintForm::W2, "Form W-2"},
                                {"1099", PrintForm::Form1099, "Form 1099-MISC"},
                                {"1096", PrintForm::Form1096, "Form 1096"}};
 
-// The options each form takes; the values of those that take one.
-struct Option {
-  const char* name;
-  bool takesValue;
+// The options of print and the forms each applies to.
+struct PrintOption {
+  CommandOption option;
   std::set<PrintForm> forms;
 };
 const std::set<PrintForm> kAll{PrintForm::W2, PrintForm::W3, PrintForm::Form1099, PrintForm::Form1096};
-const Option kOptions[] = {
-    {"out", true, kAll},
-    {"paper", true, kAll},
-    {"h-offset", true, kAll},
-    {"v-offset", true, kAll},
-    {"margins", true, kAll},
-    {"pictures", true, kAll},
-    {"all", false, {PrintForm::W2, PrintForm::Form1099}},
-    {"copy", true, {PrintForm::W2, PrintForm::Form1099}},
-    {"ssn", true, {PrintForm::W2}},
-    {"v-space", true, {PrintForm::W2}},
-    {"tin", true, {PrintForm::Form1099}},
-    {"stop-if-empty", false, {PrintForm::Form1099}},
+const PrintOption kOptions[] = {
+    {{"out", true}, kAll},
+    {{"paper", true}, kAll},
+    {{"h-offset", true}, kAll},
+    {{"v-offset", true}, kAll},
+    {{"margins", true}, kAll},
+    {{"pictures", true}, kAll},
+    {{"all", false}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"copy", true}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"ssn", true}, {PrintForm::W2}},
+    {{"v-space", true}, {PrintForm::W2}},
+    {{"tin", true}, {PrintForm::Form1099}},
+    {{"stop-if-empty", false}, {PrintForm::Form1099}},
 };
 
-struct Parsed {
+struct PrintRequest {
   const FormName* form = nullptr;
-  std::string company;
-  std::map<std::string, std::string> values;  // flags hold ""
-  bool Has(const std::string& name) const { return values.count(name) > 0; }
+  Parsed parsed;  // the company and the options
+  bool Has(const std::string& name) const { return parsed.Has(name); }
+  const std::string& Value(const std::string& name) const { return parsed.values.at(name); }
 };
 
-std::optional<Parsed> Parse(const std::vector<std::string>& args, std::ostream& err) {
-  Parsed parsed;
-  std::vector<std::string> words;
-  for (size_t i = 0; i < args.size(); ++i) {
-    const std::string& word = args[i];
-    if (word.rfind("--", 0) != 0) {
-      words.push_back(word);
-      continue;
-    }
-    const size_t eq = word.find('=');
-    const std::string name = word.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-    const Option* option = nullptr;
-    for (const auto& o : kOptions)
-      if (name == o.name) option = &o;
-    if (!option) {
-      err << "formet-cli: print has no option --" << name << "\n";
-      return std::nullopt;
-    }
-    if (parsed.Has(name)) {
-      err << "formet-cli: --" << name << " is given twice\n";
-      return std::nullopt;
-    }
-    std::string value;
-    if (!option->takesValue) {
-      if (eq != std::string::npos) {
-        err << "formet-cli: --" << name << " takes no value\n";
-        return std::nullopt;
-      }
-    } else if (eq != std::string::npos) {
-      value = word.substr(eq + 1);
-    } else if (i + 1 < args.size()) {
-      value = args[++i];
-    } else {
-      err << "formet-cli: --" << name << " needs a value\n";
-      return std::nullopt;
-    }
-    parsed.values[name] = value;
-  }
-  if (words.size() != 2) {
+// "print FORM COMPANY OPTIONS...".
+std::optional<PrintRequest> Parse(const std::vector<std::string>& args, std::ostream& err) {
+  PrintRequest request;
+  if (args.empty() || args[0].rfind("--", 0) == 0) {
     err << "formet-cli: print needs a form (w2, w3, 1099 or 1096) and the name of a company\n";
     return std::nullopt;
   }
   for (const auto& f : kForms)
-    if (words[0] == f.word) parsed.form = &f;
-  if (!parsed.form) {
-    err << "formet-cli: print knows the forms w2, w3, 1099 and 1096, not \"" << words[0] << "\"\n";
+    if (args[0] == f.word) request.form = &f;
+  if (!request.form) {
+    err << "formet-cli: print knows the forms w2, w3, 1099 and 1096, not \"" << args[0] << "\"\n";
     return std::nullopt;
   }
-  parsed.company = words[1];
-  for (const auto& [name, value] : parsed.values) {
-    for (const auto& o : kOptions)
-      if (name == o.name && !o.forms.count(parsed.form->form)) {
-        err << "formet-cli: --" << name << " does not apply to print " << parsed.form->word << "\n";
-        return std::nullopt;
-      }
-  }
-  if (!parsed.Has("out") || parsed.values["out"].empty()) {
+  const PrintForm form = request.form->form;
+  std::vector<CommandOption> own;
+  for (const auto& o : kOptions) own.push_back(o.option);
+  auto parsed = ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
+                           [&](const std::string& name) {
+                             for (const auto& o : own)
+                               if (name == o.name) return o.takesValue ? 0 : 2;
+                             return -1;
+                           });
+  if (!parsed) return std::nullopt;
+  request.parsed = std::move(*parsed);
+  for (const auto& o : kOptions)
+    if (request.Has(o.option.name) && !o.forms.count(form)) {
+      err << "formet-cli: --" << o.option.name << " does not apply to print " << request.form->word << "\n";
+      return std::nullopt;
+    }
+  if (!request.Has("out") || request.Value("out").empty()) {
     err << "formet-cli: print needs --out FILE.pdf\n";
     return std::nullopt;
   }
-  return parsed;
+  return request;
 }
 
 bool IsDigits(std::string_view s) {
@@ -202,7 +175,7 @@ std::optional<PdfMargins> ParseMargins(const std::string& text) {
 
 // The choices of the options dialog from the options; false with the reason
 // on `err`.
-bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
+bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   const PrintForm form = p.form->form;
   if (form == PrintForm::W2 || form == PrintForm::Form1099) {
     const char* one = form == PrintForm::W2 ? "ssn" : "tin";
@@ -213,7 +186,7 @@ bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
     e.target = p.Has("all") ? 1 : 0;
   }
 
-  std::string paper = p.Has("paper") ? p.values.at("paper") : p.Has("copy") ? "copy" : "red-ink";
+  std::string paper = p.Has("paper") ? p.Value("paper") : p.Has("copy") ? "copy" : "red-ink";
   const bool laserAllowed = form == PrintForm::W2 || form == PrintForm::W3;
   if (paper == "red-ink") {
     e.paper = form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::RedInk) : 1;
@@ -231,9 +204,9 @@ bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
       err << "formet-cli: --copy goes with --paper copy\n";
       return false;
     }
-    const auto copy = FindCopy(form, p.values.at("copy"));
+    const auto copy = FindCopy(form, p.Value("copy"));
     if (!copy) {
-      err << "formet-cli: --copy \"" << p.values.at("copy") << "\" is none of these copies:\n" << CopyChoices(form);
+      err << "formet-cli: --copy \"" << p.Value("copy") << "\" is none of these copies:\n" << CopyChoices(form);
       return false;
     }
     e.copy = *copy;
@@ -243,7 +216,7 @@ bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
     if (!p.Has(name)) continue;
     std::string size;
     bool negative = false;
-    if (!SplitInches(p.values.at(name), true, size, negative)) {
+    if (!SplitInches(p.Value(name), true, size, negative)) {
       err << "formet-cli: --" << name << " takes inches with at most two whole digits and two decimals, such as "
           << "0.25 (negative: " << (direction == &e.horizontalDirection ? "to the left" : "up") << ")\n";
       return false;
@@ -254,7 +227,7 @@ bool FillEntry(const Parsed& p, PrintOptionsEntry& e, std::ostream& err) {
   if (p.Has("v-space")) {
     std::string size;
     bool negative = false;
-    if (!SplitInches(p.values.at("v-space"), false, size, negative)) {
+    if (!SplitInches(p.Value("v-space"), false, size, negative)) {
       err << "formet-cli: --v-space takes inches with at most two whole digits and two decimals, such as 1.33\n";
       return false;
     }
@@ -345,7 +318,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   if (!FillEntry(*parsed, entry, err)) return 2;
   PdfMargins margins;
   if (parsed->Has("margins")) {
-    const auto m = ParseMargins(parsed->values.at("margins"));
+    const auto m = ParseMargins(parsed->Value("margins"));
     if (!m) {
       err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
       return 2;
@@ -356,7 +329,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
     return 1;
   }
-  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+  if (!LoadCompany(doc, ui, parsed->parsed.company, err)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
   std::unique_ptr<FormPrintJob> job;
@@ -364,10 +337,10 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     case PrintForm::W2: {
       int current = -1;
       if (parsed->Has("ssn")) {
-        current = FindPayee(doc.GetEmployees(), &EmployeeRecord::SocialSecurityNumber, parsed->values.at("ssn"));
+        current = FindPayee(doc.GetEmployees(), &EmployeeRecord::SocialSecurityNumber, parsed->Value("ssn"));
         if (current < 0) {
           err << "formet-cli: no employee of " << Win1252ToUtf8(doc.CompanyName())
-              << " has the social security number " << parsed->values.at("ssn") << "\n";
+              << " has the social security number " << parsed->Value("ssn") << "\n";
           return 1;
         }
       }
@@ -379,10 +352,10 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     case PrintForm::Form1099: {
       int current = -1;
       if (parsed->Has("tin")) {
-        current = FindPayee(doc.GetContractors(), &ContractorRecord::IdentificationNumber, parsed->values.at("tin"));
+        current = FindPayee(doc.GetContractors(), &ContractorRecord::IdentificationNumber, parsed->Value("tin"));
         if (current < 0) {
           err << "formet-cli: no contractor of " << Win1252ToUtf8(doc.CompanyName())
-              << " has the identification number " << parsed->values.at("tin") << "\n";
+              << " has the identification number " << parsed->Value("tin") << "\n";
           return 1;
         }
       }
@@ -408,8 +381,8 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   }
 
   const auto gui = GuiForPrinting();
-  const std::string& path = parsed->values.at("out");
-  const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->values.at("pictures"))
+  const std::string& path = parsed->Value("out");
+  const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->Value("pictures"))
                                                    : QString::fromStdString(ProgramFolder().string());
   QString problem;
   if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures,
