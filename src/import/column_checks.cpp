@@ -77,7 +77,8 @@ bool IsImportNumber(std::string_view t) {
 }
 
 std::string ImportedAmount(std::string_view t) {
-  if (!IsImportNumber(t)) return NormalizeMoney(t);
+  // Without a plus sign or an exponent, ParseMoney reads the number as it is.
+  if (t.find_first_of("+eE") == std::string_view::npos || !IsImportNumber(t)) return NormalizeMoney(t);
   size_t i = 0;
   bool negative = false;
   if (t[i] == '+' || t[i] == '-') negative = t[i++] == '-';

@@ -124,6 +124,12 @@ void ImportTable::Clear() {
   refused_.clear();
 }
 
+void ImportTable::Reserve(size_t textBytes, size_t cells, size_t rows) {
+  text_.reserve(textBytes);
+  cellEnd_.reserve(cells);
+  rowStart_.reserve(rows + 1);
+}
+
 void ImportTable::BeginRow() {
   if (rowStart_.empty()) rowStart_.push_back(0);
   rowStart_.push_back(rowStart_.back());
@@ -181,6 +187,10 @@ ReadResult ReadDelimitedText(std::string_view bytes, char delimiter, char qualif
                               "at most that many columns: please check that the right separator is chosen.",
                               kMaxImportColumns));
 
+  // Room for the whole file at once. A line holds no more cells than it has
+  // bytes, plus one.
+  const size_t lines = static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
+  table.Reserve(text.size(), std::min(lines * columns, text.size() + lines), lines);
   TableWriter writer(table, result.encoding);
   table.SetColumnCount(columns);
   table.BeginRow();

@@ -70,6 +70,7 @@ class ImportTable {
 
   // Building (used by the reader and by tests).
   void Clear();
+  void Reserve(size_t textBytes, size_t cells, size_t rows);
   void SetColumnCount(size_t columns) { columns_ = columns; }
   void BeginRow();
   void AddCell(std::string_view text);

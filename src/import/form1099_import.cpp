@@ -107,10 +107,15 @@ std::string Form1099ImportFlavour::CheckColumn(int field, const ImportColumn& co
   return report.Text();
 }
 
-void Form1099ImportFlavour::BeginLoad() { batch_ = PayeeBatch::ForContractors(doc_); }
+void Form1099ImportFlavour::BeginLoad(size_t rows) {
+  batch_ = PayeeBatch::ForContractors(doc_);
+  // Room for every row at once: the lists do not move while they grow.
+  doc_.GetContractors().reserve(doc_.GetContractors().size() + rows);
+  doc_.GetForms1099().reserve(doc_.GetForms1099().size() + rows);
+}
 
 RowLoad Form1099ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {
-  if (!batch_) BeginLoad();
+  if (!batch_) BeginLoad(1);
   ContractorRecord contractor;
   Form1099Record form;
   FillRecords<C, F>(kFields, values, contractor, form);

@@ -23,10 +23,10 @@ class Form1099ImportFlavour : public ImportFlavour {
   std::string HelpFile() const override { return "Import1099Forms.html"; }
   std::string PayeesAdded(size_t count) const override {
     return count == 1 ? "1 contractor with its 1099-MISC"
-                      : std::to_string(count) + " contractors with their 1099-MISCs";
+                      : GroupedCount(count) + " contractors with their 1099-MISCs";
   }
   std::string CheckColumn(int field, const ImportColumn& column) override;
-  void BeginLoad() override;
+  void BeginLoad(size_t rows) override;
   // Adds the contractor (silently, not saved at once) with its 1099-MISC; a
   // row the contractor checks refuse is dropped with the check's message.
   // No apostrophe is doubled: values are stored as they are.

@@ -45,6 +45,9 @@ class FieldCatalogue {
   std::vector<FieldGroup> groups_;
 };
 
+// A count with its thousands grouped: "100,000".
+std::string GroupedCount(size_t count);
+
 // What became of one row.
 struct RowLoad {
   bool added = false;
@@ -71,8 +74,8 @@ class ImportFlavour {
   // acceptable, and for a field number outside the catalogue.
   virtual std::string CheckColumn(int field, const ImportColumn& column) = 0;
 
-  // Called before the first row of an import.
-  virtual void BeginLoad() {}
+  // Called before the first of `rows` rows of an import.
+  virtual void BeginLoad(size_t rows) = 0;
   // Loads one data row: one text per catalogue field, in catalogue order.
   // With `saveNow` every pending change is saved and every page refreshed
   // after the row.

@@ -62,6 +62,12 @@ int ImportFlavour::SaveAndRefresh(CGlobalDoc& doc, UiServices& ui) {
   return code;
 }
 
+std::string GroupedCount(size_t count) {
+  std::string digits = std::to_string(count);
+  for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
+  return digits;
+}
+
 // ---- messages -------------------------------------------------------------------------
 
 std::string AlreadyUsedMessage(const std::string& fieldName) {
@@ -85,11 +91,11 @@ std::string ImportOutcome::Summary(const ImportFlavour& flavour) const {
   std::string text = "Added " + flavour.PayeesAdded(added) + ".";
   if (!dropped.empty()) {
     text += dropped.size() == 1 ? "\n\n1 row was not loaded:"
-                                : "\n\n" + std::to_string(dropped.size()) + " rows were not loaded:";
+                                : "\n\n" + GroupedCount(dropped.size()) + " rows were not loaded:";
     for (size_t i = 0; i < dropped.size() && i < kMaxListedRows; ++i)
       text += "\nRow " + std::to_string(dropped[i].row) + ": " + dropped[i].reason;
     if (dropped.size() > kMaxListedRows)
-      text += "\n... and " + std::to_string(dropped.size() - kMaxListedRows) + " more.";
+      text += "\n... and " + GroupedCount(dropped.size() - kMaxListedRows) + " more.";
   }
   if (saveCode != 0)
     text += "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n" +
@@ -182,11 +188,19 @@ std::vector<int> ImportSession::UnmappedRequiredFields() const {
 }
 
 std::vector<std::string> ImportSession::RowValues(size_t row) const {
-  std::vector<std::string> values(Catalogue().Size());
-  for (size_t f = 0; f < values.size() && f < mapping_.size(); ++f)
-    if (mapping_[f] >= 0)
-      values[f] = std::string(table_.Cell(row, static_cast<size_t>(mapping_[f])).substr(0, kCheckedCellLength));
+  std::vector<std::string> values;
+  RowValuesInto(row, values);
   return values;
+}
+
+void ImportSession::RowValuesInto(size_t row, std::vector<std::string>& values) const {
+  values.resize(Catalogue().Size());
+  for (size_t f = 0; f < values.size(); ++f) {
+    if (f < mapping_.size() && mapping_[f] >= 0)
+      values[f].assign(table_.Cell(row, static_cast<size_t>(mapping_[f])).substr(0, kCheckedCellLength));
+    else
+      values[f].clear();
+  }
 }
 
 ImportOutcome ImportSession::Import(ImportProgress* progress) {
@@ -205,9 +219,11 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
     return outcome;
   }
   outcome.ran = true;
-  flavour_.BeginLoad();
+  flavour_.BeginLoad(rows);
+  std::vector<std::string> values;
   for (size_t r = 1; r <= rows; ++r) {
-    const RowLoad load = flavour_.LoadRow(RowValues(r), r == rows);
+    RowValuesInto(r, values);
+    const RowLoad load = flavour_.LoadRow(values, r == rows);
     if (load.added) ++outcome.added;
     else outcome.dropped.push_back({r, load.reason});
     if (r == rows) outcome.saveCode = load.saveCode;

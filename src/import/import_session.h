@@ -99,6 +99,8 @@ class ImportSession {
   // The one text per catalogue field of a data row (from 1): its cell in the
   // field's column (cut as the check cut it), empty for a field without one.
   std::vector<std::string> RowValues(size_t row) const;
+  // The same into `values`, whose strings are reused row after row.
+  void RowValuesInto(size_t row, std::vector<std::string>& values) const;
   // Loads every data row in table order, one LoadRow each, asking for the
   // save on the last only, so that all rows are written in one save.
   // Refused while a required field has no column, or without data rows.

@@ -144,10 +144,15 @@ std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) 
   return report.Text();
 }
 
-void W2ImportFlavour::BeginLoad() { batch_ = PayeeBatch::ForEmployees(doc_); }
+void W2ImportFlavour::BeginLoad(size_t rows) {
+  batch_ = PayeeBatch::ForEmployees(doc_);
+  // Room for every row at once: the lists do not move while they grow.
+  doc_.GetEmployees().reserve(doc_.GetEmployees().size() + rows);
+  doc_.GetW2Forms().reserve(doc_.GetW2Forms().size() + rows);
+}
 
 RowLoad W2ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {
-  if (!batch_) BeginLoad();
+  if (!batch_) BeginLoad(1);
   EmployeeRecord employee;
   W2Record w2;
   FillRecords<E, W>(kFields, values, employee, w2);

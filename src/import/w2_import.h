@@ -24,10 +24,10 @@ class W2ImportFlavour : public ImportFlavour {
   std::string Caption() const override { return "Import W2 Forms"; }
   std::string HelpFile() const override { return "ImportW2Forms.html"; }
   std::string PayeesAdded(size_t count) const override {
-    return count == 1 ? "1 employee with its W-2" : std::to_string(count) + " employees with their W-2s";
+    return count == 1 ? "1 employee with its W-2" : GroupedCount(count) + " employees with their W-2s";
   }
   std::string CheckColumn(int field, const ImportColumn& column) override;
-  void BeginLoad() override;
+  void BeginLoad(size_t rows) override;
   // Adds the employee (silently, not saved at once) with its W-2; a row the
   // employee checks refuse is dropped with the check's message.
   RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) override;

@@ -68,6 +68,10 @@ TEST_F(ImportTest, W2CatalogueAndGroups) {
   EXPECT_EQ(c.Groups()[2].name, "Employee Information");
   EXPECT_EQ(w2.RequiredFields(), (std::vector<int>{0, 1, 3}));
   EXPECT_EQ(w2.CheckColumn(48, Column({"anything"})), "");
+  EXPECT_EQ(w2.PayeesAdded(1), "1 employee with its W-2");
+  EXPECT_EQ(w2.PayeesAdded(100000), "100,000 employees with their W-2s");
+  EXPECT_EQ(GroupedCount(999), "999");
+  EXPECT_EQ(GroupedCount(1234567), "1,234,567");
 
   FieldCatalogue limits;
   for (int i = 0; i < 79; ++i) EXPECT_TRUE(limits.AddField("f" + std::to_string(i)));
