@@ -5,6 +5,7 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/password_dialogs.h"
 #include "app/ui/splash_wnd.h"
+#include "import/ui/import_dialog.h"
 #include "store/ui/prior_year_import_window.h"
 
 namespace formet {
@@ -28,6 +29,10 @@ bool FormetApp::Start() {
   // Tools > Import Clients From Tax Year 2006; the controller lives as long as the frame.
   auto* priorYear = new PriorYearImportController(settings_, doc_->DataFolder(), frame_.get());
   frame_->SetImportHandler(command::kImportClients, [priorYear] { priorYear->Start(); });
+  // Import Data > W2 Forms and 1099-Misc Forms.
+  for (const auto& [id, kind] : {std::pair(command::kImportW2, ImportKind::W2),
+                                 std::pair(command::kImport1099, ImportKind::Form1099)})
+    frame_->SetImportHandler(id, [this, kind] { RunImportDialog(kind, *doc_, ui_, settings_, frame_.get()); });
   ui_.SetFrame(frame_.get());
   if (!doc_->OnNewDocument()) {
     frame_.reset();

@@ -16,6 +16,8 @@ const QString kCaption = QStringLiteral("Formet (2007)");
 void QtUiServices::SetFrame(CMainFrame* frame) { frame_ = frame; }
 
 QWidget* QtUiServices::Parent() const {
+  // Over the dialog the user works in, when one is open.
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   return frame_ && frame_->isVisible() ? static_cast<QWidget*>(frame_) : nullptr;
 }
 

@@ -1,0 +1,232 @@
+// The import dialog as the user works it: the separator lists, the preview,
+// the field menu, refused columns, Import, Help, and the menu commands that
+// open it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include "app/frame_rules.h"
+#include "app/password.h"
+#include "app/ui/formet_app.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/password_dialogs.h"
+#include "appui/qt_app.h"
+#include "desktop/modal_answers.h"
+#include "desktop/url_catcher.h"
+#include "import/form1099_import.h"
+#include "import/ui/import_dialog.h"
+#include "import/w2_import.h"
+#include "records/records_fixture.h"
+
+namespace formet {
+namespace {
+
+class ImportDialogTest : public test::CompanyTest {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    CompanyTest::SetUp();
+  }
+  QString Write(const std::string& bytes) {
+    test::WriteBytes(dir / "in.csv", bytes);
+    return QString::fromStdString((dir / "in.csv").string());
+  }
+  static QString Cell(CImportDialog& d, int row, int column, int role = Qt::DisplayRole) {
+    auto* model = d.Preview()->model();
+    return model->data(model->index(row, column), role).toString();
+  }
+  static QString Header(CImportDialog& d, int column) {
+    return d.Preview()->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+  }
+  // Clicks a column's header and chooses an entry of its menu by text
+  // ("Group/Field" or "Unused").
+  static void Choose(CImportDialog& d, int column, const QString& path) {
+    std::unique_ptr<QMenu> menu(d.FieldMenu(column));
+    const QStringList parts = path.split('/');
+    QMenu* current = menu.get();
+    for (int i = 0; i < parts.size(); ++i) {
+      QAction* found = nullptr;
+      for (QAction* a : current->actions())
+        if (a->text() == parts[i]) found = a;
+      ASSERT_NE(found, nullptr) << path.toStdString();
+      if (i + 1 < parts.size()) current = found->menu();
+      else d.ChooseField(column, found->data().toInt());
+    }
+  }
+};
+
+TEST_F(ImportDialogTest, StepsListsAndPreview) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  EXPECT_EQ(d.windowTitle(), "Import W2 Forms");
+  ASSERT_EQ(d.DelimiterList()->count(), 3);
+  EXPECT_EQ(d.DelimiterList()->currentText(), "Comma");
+  EXPECT_EQ(d.DelimiterBox()->text(), ",");
+  EXPECT_EQ(d.QualifierList()->currentText(), "Double Quote");
+  EXPECT_EQ(d.QualifierBox()->text(), "\"");
+  EXPECT_FALSE(d.ImportButton()->isEnabled());
+  d.DelimiterList()->setCurrentIndex(2);
+  EXPECT_EQ(d.DelimiterBox()->text(), "0x09");
+  d.QualifierList()->setCurrentIndex(1);
+  EXPECT_EQ(d.QualifierBox()->text(), "'");
+
+  d.OpenFile(Write("Name\tPay\tNote\n'Ann\tB'\t10\tx\n"));
+  EXPECT_TRUE(d.ImportButton()->isEnabled());
+  auto* model = d.Preview()->model();
+  ASSERT_EQ(model->rowCount(), 2);
+  ASSERT_EQ(model->columnCount(), 4);
+  EXPECT_EQ(Header(d, 0), " ");
+  EXPECT_EQ(Header(d, 1), "Unused");
+  EXPECT_EQ(Cell(d, 0, 0), "Header");
+  EXPECT_EQ(Cell(d, 1, 0), "1");
+  EXPECT_EQ(Cell(d, 1, 1), "Ann\tB");
+  EXPECT_EQ(model->data(model->index(0, 2), Qt::BackgroundRole).value<QColor>(), QColor(215, 215, 255));
+  EXPECT_EQ(model->data(model->index(1, 2), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+  EXPECT_GE(d.Preview()->columnWidth(0), 50);
+  // The tab inside the quotes is shown, in red, with the reason.
+  EXPECT_EQ(model->data(model->index(1, 1), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+  EXPECT_TRUE(Cell(d, 1, 1, Qt::ToolTipRole).contains("control character"));
+  EXPECT_TRUE(d.StatusLine()->text().contains("1 values hold characters that cannot be stored"));
+}
+
+TEST_F(ImportDialogTest, FieldMenuAssignsChecksAndRefuses) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  d.OpenFile(Write("SSN,First,Last,Wages\n123-45-6789,Ann,Lee,\"1,000.00\"\n"));
+
+  std::unique_ptr<QMenu> menu(d.FieldMenu(1));
+  const auto actions = menu->actions();
+  ASSERT_EQ(actions.size(), 5);
+  EXPECT_EQ(actions[0]->text(), "Employee Information");
+  EXPECT_EQ(actions[1]->text(), "Federal");
+  EXPECT_EQ(actions[2]->text(), "State and Local");
+  EXPECT_TRUE(actions[3]->isSeparator());
+  EXPECT_EQ(actions[4]->text(), "Unused");
+  EXPECT_EQ(actions[0]->menu()->actions().size(), 9);
+
+  Choose(d, 1, "Employee Information/Employee Social Security Number (SSN).");
+  EXPECT_EQ(Header(d, 1), "Employee Social Security Number (SSN).");
+  menu.reset(d.FieldMenu(1));
+  EXPECT_TRUE(menu->actions()[0]->menu()->actions()[0]->isChecked());
+
+  test::ModalAnswers answers;
+  QString report;
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });  // the "already used" message
+  answers.Then([&](QWidget* w) {
+    report = static_cast<CReportDialog*>(w)->ReportText();
+    static_cast<QDialog*>(w)->reject();
+  });
+  Choose(d, 2, "Employee Information/Employee Social Security Number (SSN).");
+  Choose(d, 4, "Federal/Box 1 (Wages, Tips and Other Compensation)");
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(answers.texts[0], "Employee Social Security Number (SSN). is already used, please pick a different field.");
+  EXPECT_EQ(answers.texts[1], "Error");  // the refused column's dialog
+  EXPECT_EQ(report, QString::fromUtf8("(1)  Row #: 1\n\nError #1: Field has to be a number: \"1,000.00\" "
+                                      "can\xE2\x80\x99t be interpreted as a numeric value"));
+  EXPECT_EQ(Header(d, 2), "Unused");
+  EXPECT_EQ(Header(d, 4), "Unused");
+
+  Choose(d, 1, "Unused");
+  EXPECT_EQ(Header(d, 1), "Unused");
+  // Another separator reads the file again: every column is unused.
+  Choose(d, 1, "Employee Information/Employee Social Security Number (SSN).");
+  d.DelimiterList()->setCurrentIndex(1);
+  EXPECT_EQ(d.Preview()->model()->columnCount(), 2);
+  EXPECT_EQ(Header(d, 1), "Unused");
+}
+
+TEST_F(ImportDialogTest, ImportLoadsTheRowsReportsAndCloses) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Yes);  // assign the columns whose headers name fields
+  d.OpenFile(Write("Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,Wages\n"
+                   "123-45-6789,Ann,O'Brien,10\n234-56-7890,Bob,Kim,20\n"));
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_TRUE(answers.texts[0].startsWith("The headers of 3 columns name import fields"));
+  EXPECT_EQ(Header(d, 3), "Employee Last Name.");
+  EXPECT_TRUE(d.StatusLine()->text().contains("Every required field has a column"));
+
+  answers.ThenButton(QMessageBox::Ok);
+  d.ImportButton()->click();
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(answers.texts[1], "Added 2 employees with their W-2s.");
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+  const auto stored = StoredEmployees();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[0].LastName, "O'Brien");
+
+  // The next file with this header is offered the same assignment.
+  CImportDialog again(w2, settings);
+  answers.ThenButton(QMessageBox::No);
+  again.OpenFile(Write("Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,Wages\n"
+                       "345-67-8901,Cy,Lee,30\n"));
+  ASSERT_EQ(answers.texts.size(), 3u);
+  EXPECT_TRUE(answers.texts[2].startsWith("This file has the same header line as the file you imported last time."));
+}
+
+TEST_F(ImportDialogTest, ImportNamesTheRequiredFieldsAndHelpOpensTheFlavoursPage) {
+  Form1099ImportFlavour f(*doc, ui);
+  CImportDialog d(f, settings);
+  EXPECT_EQ(d.windowTitle(), "Import 1099 Forms");
+  d.OpenFile(Write("TIN,Name\n12-3456789,Bolt\n"));
+  test::ModalAnswers answers;
+  d.ImportButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0],
+            "Please assign these required fields to columns before importing: click the header of the column that "
+            "holds each.\n\n\"Recipient's Identification number\"\n\"Recipient's Name (Line One)\"");
+  EXPECT_TRUE(StoredContractors().empty());
+
+  test::UrlCatcher catcher;
+  d.HelpButton()->click();
+  ASSERT_EQ(catcher.urls.size(), 1);
+  EXPECT_EQ(catcher.urls[0].fileName(), "Import1099Forms.html");
+}
+
+TEST_F(ImportDialogTest, TheFileMessagesAreShown) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  d.OpenFile(Write(""));
+  d.OpenFile(Write("A,B\n1,2\n\n3,4\n"));
+  d.OpenFile(QString::fromStdString((dir / "missing.csv").string()));
+  ASSERT_EQ(answers.texts.size(), 3u);
+  EXPECT_EQ(answers.texts[0], QString::fromUtf8("Can\xE2\x80\x99t read first line from file."));
+  EXPECT_EQ(answers.texts[1], QString::fromUtf8("Can\xE2\x80\x99t parse first line: 3"));
+  EXPECT_EQ(answers.texts[2], "Couldn't open source file: No such file or directory");
+  EXPECT_FALSE(d.ImportButton()->isEnabled());
+}
+
+// Import Data > W2 Forms and 1099-Misc Forms in the main window.
+class AcceptingPrompt : public PasswordPrompt {
+ public:
+  bool AskPassword(PasswordStore&, QWidget*) override { return true; }
+};
+
+TEST_F(ImportDialogTest, TheMainWindowsImportCommandsOpenTheDialog) {
+  AcceptingPrompt prompt;
+  settings.WriteText(std::string(kSettingsRoot) + "\\Last Active Company", "Value", "Acme");
+  FormetApp app(settings, dir.path(), &prompt);
+  ASSERT_TRUE(app.Start());
+  test::ModalAnswers answers;
+  for (int id : {command::kImportW2, command::kImport1099}) {
+    QAction* action = app.Frame()->Action(id);
+    app.Frame()->UpdateCommands();
+    EXPECT_TRUE(action->isEnabled());
+    action->trigger();
+  }
+  EXPECT_EQ(answers.texts, (std::vector<QString>{"Import W2 Forms", "Import 1099 Forms"}));
+}
+
+}  // namespace
+}  // namespace formet
