@@ -17,23 +17,17 @@
 #include "store/settings_store.h"
 #include "store/ui_services.h"
 
+#include "bench_support.h"
+
 namespace {
 
 using namespace formet;
+using namespace formet::bench;
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
 
-class SilentUi : public UiServices {
- public:
-  std::string name;
-  void ShowMessage(const std::string& text) override { std::fprintf(stderr, "%s\n", text.c_str()); }
-  bool AskYesNo(const std::string&) override { return true; }
-  Answer AskYesNoCancel(const std::string&) override { return Answer::Yes; }
-  std::optional<NewCompanyEntry> AskNewCompany() override { return NewCompanyEntry{name, ""}; }
-  std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
-};
 
 EmployeeRecord MakeEmployee(int id) {
   EmployeeRecord e;
@@ -89,41 +83,6 @@ Form1099Record MakeForm1099(int id) {
   return f;
 }
 
-// The floor: the same rows with one prepared statement per table, values bound.
-template <class R>
-void BindRow(sqlite3_stmt* stmt, const R& r, int firstParam, std::initializer_list<std::pair<int, int>> fixed) {
-  int p = firstParam;
-  for (const auto& f : RecordFields<R>()) {
-    if (f.IsText()) {
-      const auto& s = r.*std::get<std::string R::*>(f.member);
-      sqlite3_bind_text(stmt, p++, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
-    } else {
-      sqlite3_bind_int(stmt, p++, r.*std::get<int32_t R::*>(f.member));
-    }
-  }
-  for (auto [param, value] : fixed) sqlite3_bind_int(stmt, param, value);
-}
-
-sqlite3_stmt* Prepare(sqlite3* db, const std::string& sql) {
-  sqlite3_stmt* s = nullptr;
-  if (sqlite3_prepare_v2(db, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
-    std::fprintf(stderr, "prepare failed: %s\n", sqlite3_errmsg(db));
-    std::exit(1);
-  }
-  return s;
-}
-
-std::string Placeholders(int n) {
-  std::string s;
-  for (int i = 0; i < n; ++i) s += i ? ",?" : "?";
-  return s;
-}
-
-void Step(sqlite3_stmt* s) {
-  if (sqlite3_step(s) != SQLITE_DONE) std::exit(1);
-  sqlite3_reset(s);
-}
-
 double FloorInsert(const fs::path& path, int employees, int contractors) {
   {
     CompanyDatabase db;
@@ -134,11 +93,8 @@ double FloorInsert(const fs::path& path, int employees, int contractors) {
   sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, CompanyFileVfs());
   const auto start = Clock::now();
   sqlite3_exec(db, "BEGIN TRANSACTION;", nullptr, nullptr, nullptr);
-  // Employees: id, company id, 13 texts; the company id is bound last.
-  auto* emp = Prepare(db, "INSERT INTO Employees(EmployeeUniqueID,SocialSecurityNumber,FirstName,MiddleName,"
-                          "LastName,Address1,Address2,City,State,Zip,Suffix,ExtraText1,ExtraText2,ExtraText3,"
-                          "CompanyUniqueID) VALUES(" + Placeholders(15) + ")");
-  auto* w2 = Prepare(db, "INSERT INTO W2 VALUES(" + Placeholders(52) + ")");
+  auto* emp = Prepare(db, InsertEmployeeSql());
+  auto* w2 = Prepare(db, InsertW2Sql());
   auto* con = Prepare(db, "INSERT INTO Contractors(ContractorUniqueID,IdentificationNumber,FirstName,MiddleName,"
                           "LastName,Address1,Address2,City,State,Zip,AccountNumber,GeneralInformation,SecondTIN,"
                           "TypeOfTIN,NameLine1,NameLine2,ExtraText1,ExtraText2,ExtraText3,CompanyUniqueID) VALUES(" +
