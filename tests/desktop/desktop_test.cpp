@@ -153,9 +153,9 @@ TEST_F(DesktopTest, SaveAndDeleteEnabling) {
   EXPECT_FALSE(save->isEnabled());
   EXPECT_FALSE(remove->isEnabled());  // only the Sample Company exists
   EXPECT_EQ(save->shortcut(), QKeySequence("Ctrl+S"));
-  // The prior-year import is wired; the data imports arrive with their own pages.
-  EXPECT_TRUE(frame->Action(command::kImportClients)->isEnabled());
-  EXPECT_FALSE(frame->Action(command::kImportW2)->isEnabled());
+  // The prior-year import and the data imports are wired.
+  for (int id : {command::kImportClients, command::kImportW2, command::kImport1099})
+    EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
   EXPECT_EQ(remove->shortcut(), QKeySequence("Ctrl+D"));
 
   app->Doc().GetCompany().City = "Springfield";
