@@ -126,7 +126,11 @@ TEST_F(CliImportTest, RequiredFieldsAndWrongArguments) {
     std::string err;
   };
   const std::string file = Data("w2-excel-utf8.csv");
+  test::WriteBytes(dir / "header-only.csv",
+                   "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.\r\n");
   const Case cases[] = {
+      {{"import", "w2", "Acme", (dir / "header-only.csv").string(), "--auto-map"}, 1,
+       "formet-cli: The file holds no rows below its header line: there is nothing to import.\n"},
       {{"import", "w3", "Acme", file}, 2, "formet-cli: import takes w2 or 1099"},
       {{"import", "w2", "Acme", file, "--delimiter", "pipe"}, 2, "formet-cli: --delimiter is comma, semicolon or tab"},
       {{"import", "w2", "Acme", file, "--map", "Nowhere=Employee Last Name."}, 2,
