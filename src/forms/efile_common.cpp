@@ -47,6 +47,8 @@ bool OnlyDigitsAndDashes(std::string_view text) {
 }  // namespace
 
 void Report::Add(Severity severity, std::string_view where, std::string what) {
+  // Every problem reads as a sentence.
+  if (!what.empty() && what[0] >= 'a' && what[0] <= 'z') what[0] = static_cast<char>(what[0] - 'a' + 'A');
   problems_.push_back({severity, std::string(where), std::move(what)});
   if (severity == Severity::Error) ++errors_;
 }

@@ -117,7 +117,7 @@ TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {
   db.Close();
   const auto r = RunCli(dir.path(), {"efw2", "Sample Company", "--out", out.string()});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("Error: Submitter: the PIN is empty"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("Error: Submitter: The PIN is empty"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Error: W-2 of Aisha K (412-55-1003): Last name is empty"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("2 errors."), std::string::npos) << r.err;
   EXPECT_EQ(test::ReadBytes(out), "last year's file");
@@ -153,7 +153,7 @@ TEST_F(EfilingCliTest, WrongArguments) {
   const auto r = RunCli(dir.path(), {"efile-1099", "Sample Company", "--tcc", "44Q7Z", "--replacement",
                                      "--check-only"});
   EXPECT_EQ(r.code, 1);
-  EXPECT_NE(r.err.find("a replacement file needs the name"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("A replacement file needs the name"), std::string::npos) << r.err;
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeReplacement, 1);
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeOriginal, 0);
   const auto fixed = RunCli(dir.path(), {"efile-1099", "Sample Company", "--replaced-file", "12345678.01",

@@ -171,9 +171,9 @@ const char* const kFirst = "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (123-45-6789)";
 TEST(Efw2File, ChecksBeforeWriting) {
   const Fault faults[] = {
       {"no submitter EIN", [](WageCompany& c) { c.submitter.SubmitterEIN.clear(); }, Severity::Error, "Submitter",
-       "the submitter's EIN is empty"},
+       "The submitter's EIN is empty"},
       {"no PIN", [](WageCompany& c) { c.submitter.SubmitterPIN.clear(); }, Severity::Error, "Submitter",
-       "the PIN is empty"},
+       "The PIN is empty"},
       {"short PIN", [](WageCompany& c) { c.submitter.SubmitterPIN = "AB12"; }, Severity::Error, "Submitter",
        "must be 8 letters or digits"},
       {"resubmission without WFID", [](WageCompany& c) { c.submitter.ResubIndicator = "1"; }, Severity::Error,
@@ -181,7 +181,7 @@ TEST(Efw2File, ChecksBeforeWriting) {
       {"e-mail notice without address", [](WageCompany& c) { c.submitter.ContactEmail.clear(); }, Severity::Error,
        "Submitter", "Contact e-mail is empty"},
       {"no preparer", [](WageCompany& c) { c.submitter.PreparerCode.clear(); }, Severity::Error, "Submitter",
-       "choose who prepared the file"},
+       "Choose who prepared the file"},
       {"short ZIP code", [](WageCompany& c) { c.submitter.ZipCode = "6270"; }, Severity::Error, "Submitter",
        "must have 5 or 9 digits"},
       {"malformed EIN", [](WageCompany& c) { c.company.EmployerIdentificationNumber = "37-22334"; },
@@ -189,7 +189,7 @@ TEST(Efw2File, ChecksBeforeWriting) {
       {"EIN beginning 00", [](WageCompany& c) { c.company.EmployerIdentificationNumber = "00-2233445"; },
        Severity::Error, "Company", "none begins with 00"},
       {"no Kind of Payer", [](WageCompany& c) { c.company.FormW3RadioKindOfPayer = 7; }, Severity::Error, "Company",
-       "choose the Kind of Payer"},
+       "Choose the Kind of Payer"},
       {"SSN area 666", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "666-45-6789"; }, Severity::Error,
        "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (666-45-6789)", "is not a valid number"},
       {"SSN area 9xx (an ITIN)", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "912-75-6789"; },
@@ -226,7 +226,7 @@ TEST(Efw2File, ChecksBeforeWriting) {
       {"a code of no 2007 form", [](WageCompany& c) { c.forms[0].Field12aCode = "X"; }, Severity::Error, kFirst,
        "Box 12a"},
       {"a W-2 without its employee", [](WageCompany& c) { c.forms[2].EmployeeUniqueID = 99; }, Severity::Error,
-       "W-2 number 3", "belongs to no employee"},
+       "W-2 number 3", "Belongs to no employee"},
       {"social security wages of a Medicare government employer",
        [](WageCompany& c) { c.company.FormW3RadioKindOfPayer = 5; }, Severity::Error, kFirst,
        "boxes 3, 4 and 7 must be empty"},
@@ -236,7 +236,7 @@ TEST(Efw2File, ChecksBeforeWriting) {
          c.forms[0] = test::Wages(1, "1400.00", "0.00", "86.80", "20.30");
        },
        Severity::Warning, kFirst, "below the $1,500.00"},
-      {"no W-2 at all", [](WageCompany& c) { c.forms.clear(); }, Severity::Error, "Company", "there is no W-2"},
+      {"no W-2 at all", [](WageCompany& c) { c.forms.clear(); }, Severity::Error, "Company", "There is no W-2"},
   };
   for (const auto& f : faults) {
     SCOPED_TRACE(f.name);

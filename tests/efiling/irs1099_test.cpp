@@ -151,19 +151,19 @@ const char* const kNorthside = "1099-MISC of Northside Design LLC (36-7788123)";
 TEST(Irs1099File, ChecksBeforeWriting) {
   const Fault faults[] = {
       {"no TCC", [](MiscCompany& c) { c.transmitter.TransmitterControlCode.clear(); }, Severity::Error,
-       "Transmitter", "the Transmitter Control Code is empty"},
+       "Transmitter", "The Transmitter Control Code is empty"},
       {"a TCC with a dash", [](MiscCompany& c) { c.transmitter.TransmitterControlCode = "7Q-B9"; },
        Severity::Error, "Transmitter", "must be 5 letters or digits"},
       {"no transmitter TIN", [](MiscCompany& c) { c.transmitter.TransmitterTIN.clear(); }, Severity::Error,
-       "Transmitter", "the transmitter's TIN is empty"},
+       "Transmitter", "The transmitter's TIN is empty"},
       {"a replacement without the file's name", [](MiscCompany& c) { c.transmitter.FileTypeReplacement = 1;
                                                                      c.transmitter.FileTypeOriginal = 0; },
-       Severity::Error, "Transmitter", "a replacement file needs the name"},
+       Severity::Error, "Transmitter", "A replacement file needs the name"},
       {"an e-mail address too long",
        [](MiscCompany& c) { c.transmitter.ContactEmailAddress = "someone.with.a.long.name@example.example"; },
        Severity::Error, "Transmitter", "longer than the 35 characters"},
       {"no payer TIN", [](MiscCompany& c) { c.company.EmployerIdentificationNumber.clear(); }, Severity::Error,
-       "Company", "the payer's federal identification number is empty"},
+       "Company", "The payer's federal identification number is empty"},
       {"a payee TIN of 8 digits", [](MiscCompany& c) { c.contractors[0].IdentificationNumber = "36-778812"; },
        Severity::Error, "1099-MISC of Northside Design LLC (36-778812)", "must have 9 digits"},
       {"a payee TIN without dashes", [](MiscCompany& c) { c.contractors[0].IdentificationNumber = "367788123"; },
@@ -175,9 +175,9 @@ TEST(Irs1099File, ChecksBeforeWriting) {
       {"a form that reports nothing", [](MiscCompany& c) { c.forms[0].NonemployeeCompensation.clear(); },
        Severity::Warning, kNorthside, "reports no amount"},
       {"a form without its contractor", [](MiscCompany& c) { c.forms[4].ContractorUniqueID = 77; }, Severity::Error,
-       "1099-MISC number 5", "belongs to no contractor"},
+       "1099-MISC number 5", "Belongs to no contractor"},
       {"no form at all", [](MiscCompany& c) { c.forms.clear(); }, Severity::Error, "Company",
-       "there is no 1099-MISC"},
+       "There is no 1099-MISC"},
   };
   for (const auto& f : faults) {
     SCOPED_TRACE(f.name);

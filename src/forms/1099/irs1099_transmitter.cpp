@@ -49,8 +49,8 @@ const F kFields[] = {
 
 #undef COL
 
-constexpr std::array<const char*, 3> kGroupCaptions = {"Transmitter", "Company to receive mail about the file",
-                                                       "File"};
+constexpr std::array<const char*, 3> kGroupCaptions = {"Transmitter", "File",
+                                                       "Company to receive mail about the file"};
 
 std::string Cut(const std::string& text, std::string R::*member) {
   return CutToCapacity(text, kFields[TransmitterFieldIndex(member)].capacity);

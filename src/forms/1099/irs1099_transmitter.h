@@ -16,7 +16,7 @@ namespace formet {
 class CGlobalDoc;
 
 // The groups of the dialog's fields (FieldSpec::tab).
-enum TransmitterGroup : int { kTransmitterIdentity = 0, kTransmitterCompany = 1, kTransmitterFile = 2 };
+enum TransmitterGroup : int { kTransmitterIdentity = 0, kTransmitterFile = 1, kTransmitterCompany = 2 };
 std::span<const char* const> TransmitterGroupCaptions();
 
 // The dialog's fields, group by group. Each text can hold what its field in

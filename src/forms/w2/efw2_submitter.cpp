@@ -61,7 +61,7 @@ const F kFields[] = {
 
 #undef COL
 
-constexpr std::array<const char*, 3> kGroupCaptions = {"Submitter", "Contact", "File"};
+constexpr std::array<const char*, 3> kGroupCaptions = {"Submitter", "File", "Contact"};
 
 std::string Cut(const std::string& text, std::string R::*member) {
   return CutToCapacity(text, kFields[SubmitterFieldIndex(member)].capacity);

@@ -15,7 +15,7 @@ namespace formet {
 class CGlobalDoc;
 
 // The groups of the dialog's fields (FieldSpec::tab).
-enum SubmitterGroup : int { kSubmitterIdentity = 0, kSubmitterContact = 1, kSubmitterFile = 2 };
+enum SubmitterGroup : int { kSubmitterIdentity = 0, kSubmitterFile = 1, kSubmitterContact = 2 };
 std::span<const char* const> SubmitterGroupCaptions();
 
 // The dialog's fields, group by group. Each text can hold what its field in
