@@ -1,5 +1,7 @@
 #include "forms/fixed_width.h"
 
+#include <sys/mman.h>
+
 #include <array>
 #include <cassert>
 #include <cstring>
@@ -90,6 +92,17 @@ std::string DigitsOf(std::string_view text) {
 bool FitsMoney(int64_t cents, size_t width) {
   if (cents < 0) return false;
   return width >= kPowersOfTen.size() || cents < kPowersOfTen[width];
+}
+
+void ReserveFileBuffer(std::string& file, size_t bytes) {
+  file.reserve(bytes);
+  constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
+  if (bytes < 2 * kHugePage) return;
+  const auto begin = reinterpret_cast<uintptr_t>(file.data());
+  const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
+  const uintptr_t last = (begin + bytes) & ~(kHugePage - 1);
+  // Advice only: where the system does not follow it, nothing changes.
+  if (last > first) ::madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
 }
 
 RecordWriter::RecordWriter(std::string& file, size_t width) : file_(file), start_(file.size()), width_(width) {

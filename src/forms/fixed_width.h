@@ -31,6 +31,11 @@ std::string DigitsOf(std::string_view text);
 // Whether `cents` fits a money field of `width` positions (never negative).
 bool FitsMoney(int64_t cents, size_t width);
 
+// Reserves room for a file of up to `bytes` and asks the system to back a
+// large buffer with huge pages, so that filling it costs a few page faults
+// instead of one per 4 KB. Memory reserved but never written costs nothing.
+void ReserveFileBuffer(std::string& file, size_t bytes);
+
 // One record being written at the end of a file's text: `width` blanks are
 // appended, then every field is written into its place; positions are
 // 1-based and inclusive, as in the published layouts. Nothing is ever

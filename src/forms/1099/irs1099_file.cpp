@@ -704,7 +704,7 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
   Irs1099Result result;
   Report& report = result.report;
   std::string& file = result.bytes;
-  file.reserve((forms.size() + 8) * kIrsRecordWidth);
+  ReserveFileBuffer(file, (forms.size() + 4 + kCombinedFilingStates.size()) * kIrsRecordWidth);
 
   const size_t tStart = file.size();
   WriteTransmitter(report, transmitter, file);

@@ -727,7 +727,10 @@ Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& c
   Report& report = result.report;
   std::string& file = result.bytes;
   const size_t stride = kEfw2RecordWidth + kEfw2RecordEnd.size();
-  file.reserve((forms.size() + 5) * stride);
+  // Room for the most the file can hold (an RO and two RS per W-2): memory
+  // that is reserved but never written costs nothing, and the file is never
+  // copied as it grows.
+  ReserveFileBuffer(file, (forms.size() * (options.stateRecords ? 4 : 2) + 5) * stride);
 
   WriteSubmitter(report, submitter, file);
   const Employer employer = WriteEmployer(report, company, file);
