@@ -40,6 +40,8 @@ inline constexpr int kAbout = 32784;
 inline constexpr int kAppAbout = 57664;
 inline constexpr int kOrderW2 = 32808;
 inline constexpr int kOrder1099 = 32809;
+inline constexpr int kEFileW2 = 32810;
+inline constexpr int kEFile1099 = 32811;
 }  // namespace command
 
 // The official paper forms (the red-ink copies filed on paper) come from the

@@ -19,6 +19,8 @@
 #include "app/ui/pages.h"
 #include "app/ui/qt_text.h"
 #include "app/ui/password_dialogs.h"
+#include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/w2/ui/efw2_dialog.h"
 #include "store/global_doc.h"
 
 namespace formet {
@@ -102,6 +104,10 @@ void CMainFrame::BuildMenus() {
   auto* tools = menuBar()->addMenu(tr("&Tools"));
   AddCommand(tools, tr("&Import Clients From Tax Year 2006"), kImportClients, {},
              [this] { RunImport(command::kImportClients); });
+  auto* efiling = tools->addMenu(tr("&Electronic Filing"));
+  AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] { RunEfw2Dialog(doc_, this); });
+  AddCommand(efiling, tr("&1099-MISC Information Return File..."), kEFile1099, {},
+             [this] { Run1099FileDialog(doc_, this); });
   auto* options = tools->addMenu(tr("&Options"));
   AddCommand(options, tr("&Password"), kPassword, {}, [this] { OnChangePassword(); });
 

@@ -1,0 +1,213 @@
+// The electronic filing dialogs, headless: fields from the company, saved
+// like every other record, the report before any file, the file written
+// where the user chose, and the commands in the Tools menu.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QtTest/QTest>
+
+#include <filesystem>
+
+#include "app/frame_rules.h"
+#include "app/password.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/masked_edit.h"
+#include "app/ui/qt_ui_services.h"
+#include "appui/qt_app.h"
+#include "desktop/modal_answers.h"
+#include "forms/1099/irs1099_file.h"
+#include "forms/1099/irs1099_transmitter.h"
+#include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/w2/efw2_file.h"
+#include "forms/w2/efw2_submitter.h"
+#include "forms/w2/ui/efw2_dialog.h"
+#include "store/company_database.h"
+#include "store/global_doc.h"
+#include "store/settings_store.h"
+#include "test_support.h"
+
+namespace formet {
+namespace {
+
+namespace fs = std::filesystem;
+
+class EfilingUiTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    fs::copy_file(fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt", dir / "Sample Company.qdt");
+    doc = std::make_unique<CGlobalDoc>(ui, settings, dir.path());
+    doc->BeginSession();
+    doc->SetCompany(kSampleCompany);
+    ASSERT_TRUE(doc->OnNewDocument());
+  }
+  template <class R>
+  R Stored(int (CompanyDatabase::*read)(R&)) {
+    CompanyDatabase db;
+    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+    R record;
+    EXPECT_EQ((db.*read)(record), 0);
+    return record;
+  }
+  static void Type(CEFilingDlg& dialog, size_t field, const std::string& text) {
+    auto* edit = qobject_cast<CMaskedEdit*>(dialog.Controls().At(field));
+    ASSERT_NE(edit, nullptr);
+    edit->SetText(text);
+  }
+
+  test::TempDir dir;
+  QtUiServices ui;
+  MemorySettingsStore settings;
+  std::unique_ptr<CGlobalDoc> doc;
+};
+
+TEST_F(EfilingUiTest, WageFileFromTheDialog) {
+  CEfw2Dlg dialog(*doc);
+  // A submitter never filled in starts from the company.
+  auto* name = qobject_cast<CMaskedEdit*>(dialog.Controls().At(SubmitterFieldIndex(&SubmitterRecord::SubmitterName)));
+  ASSERT_NE(name, nullptr);
+  EXPECT_EQ(name->Text(), "Sample Company");
+
+  // Without a PIN: the report, no file, the dialog stays.
+  const fs::path out = dir / "wages.txt";
+  int asked = 0;
+  dialog.SetPathChooser([&](const QString& suggested) {
+    ++asked;
+    EXPECT_TRUE(suggested.endsWith("Sample Company W-2 2007.txt")) << suggested.toStdString();
+    return QString::fromStdString(out.string());
+  });
+  dialog.show();
+  {
+    test::ModalAnswers answers;
+    QString reportText;
+    answers.Then([&](QWidget* w) {
+      auto* report = qobject_cast<CFilingReportDlg*>(w);
+      ASSERT_NE(report, nullptr);
+      reportText = report->List()->toPlainText();
+      report->reject();
+    });
+    dialog.CreateButton()->click();
+    EXPECT_TRUE(reportText.contains("The PIN is empty")) << reportText.toStdString();
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_TRUE(dialog.isVisible());
+  }
+  // The fields were saved all the same, like every other record.
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterName, "Sample Company");
+
+  // With the PIN: the file, checked and equal to the W-3; the confirmation.
+  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  {
+    test::ModalAnswers answers;
+    dialog.CreateButton()->click();
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_TRUE(answers.texts[0].startsWith("The wage file was written to")) << answers.texts[0].toStdString();
+  }
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN, "QX4711AB");
+  const auto check = efile::CheckEfw2File(test::ReadBytes(out));
+  EXPECT_TRUE(check.Ok());
+  EXPECT_TRUE(efile::CompareWithW3(check.totals, ComputeW3Totals(doc->GetW2Forms()), 0).empty());
+}
+
+TEST_F(EfilingUiTest, WarningsAskBeforeWritingAndCancelWritesNothing) {
+  C1099FileDlg dialog(*doc);
+  Type(dialog, TransmitterFieldIndex(&TransmitterRecord::TransmitterControlCode), "44Q7Z");
+  const fs::path out = dir / "misc.txt";
+  dialog.SetPathChooser([&](const QString&) { return QString::fromStdString(out.string()); });
+  dialog.show();
+  {
+    // The Sample Company's "Attn: Leasing Office" loses its colon: a warning.
+    test::ModalAnswers answers;
+    answers.Then([](QWidget* w) {
+      auto* report = qobject_cast<CFilingReportDlg*>(w);
+      ASSERT_NE(report, nullptr);
+      EXPECT_TRUE(report->List()->toPlainText().contains("is written without :"));
+      report->reject();  // Cancel
+    });
+    dialog.CreateButton()->click();
+    EXPECT_FALSE(fs::exists(out));
+  }
+  {
+    test::ModalAnswers answers;
+    answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });  // Write the File...
+    dialog.CreateButton()->click();
+    ASSERT_EQ(answers.texts.size(), 2u);
+    EXPECT_TRUE(answers.texts[1].startsWith("The information return file was written to"));
+  }
+  const auto check = efile::Check1099File(test::ReadBytes(out));
+  EXPECT_TRUE(check.Ok());
+  EXPECT_TRUE(efile::CompareWith1096(check.totals, Compute1096Totals(doc->GetForms1099())).empty());
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TransmitterControlCode, "44Q7Z");
+}
+
+TEST_F(EfilingUiTest, OriginalAndReplacementAreOneChoice) {
+  C1099FileDlg dialog(*doc);
+  auto* original = qobject_cast<QCheckBox*>(
+      dialog.Controls().At(TransmitterFieldIndex(&TransmitterRecord::FileTypeOriginal)));
+  auto* replacement = qobject_cast<QCheckBox*>(
+      dialog.Controls().At(TransmitterFieldIndex(&TransmitterRecord::FileTypeReplacement)));
+  ASSERT_TRUE(original && replacement);
+  QWidget* replaced =
+      dialog.Controls().At(TransmitterFieldIndex(&TransmitterRecord::ElectronicFileNameForAReplacementFile));
+  EXPECT_TRUE(original->isChecked());
+  EXPECT_FALSE(replaced->isEnabled());
+  replacement->click();
+  EXPECT_TRUE(replacement->isChecked());
+  EXPECT_FALSE(original->isChecked());
+  EXPECT_TRUE(replaced->isEnabled());
+}
+
+TEST_F(EfilingUiTest, CheckSavesAndReportsWithoutWriting) {
+  CEfw2Dlg dialog(*doc);
+  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  int asked = 0;
+  dialog.SetPathChooser([&](const QString&) {
+    ++asked;
+    return QString();
+  });
+  test::ModalAnswers answers;
+  dialog.CheckButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_TRUE(answers.texts[0].startsWith("No problems: the wage file can be written.")) << answers.texts[0].toStdString();
+  EXPECT_EQ(asked, 0);
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN, "QX4711AB");
+}
+
+TEST_F(EfilingUiTest, ToolsMenuOffersBothFiles) {
+  PasswordStore passwords(settings);
+  CMainFrame frame(*doc, passwords, ui);
+  QAction* w2 = frame.Action(command::kEFileW2);
+  QAction* misc = frame.Action(command::kEFile1099);
+  ASSERT_TRUE(w2 && misc);
+  EXPECT_EQ(w2->text(), "&W-2 Wage File (EFW2)...");
+  EXPECT_EQ(misc->text(), "&1099-MISC Information Return File...");
+  // Both sit in Tools > Electronic Filing.
+  QMenu* tools = nullptr;
+  for (QAction* a : frame.menuBar()->actions())
+    if (a->text() == "&Tools") tools = a->menu();
+  ASSERT_NE(tools, nullptr);
+  QMenu* efiling = nullptr;
+  for (QAction* a : tools->actions())
+    if (a->text() == "&Electronic Filing") efiling = a->menu();
+  ASSERT_NE(efiling, nullptr);
+  EXPECT_TRUE(efiling->actions().contains(w2));
+  EXPECT_TRUE(efiling->actions().contains(misc));
+  // The command opens the dialog over the window.
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    EXPECT_NE(qobject_cast<CEfw2Dlg*>(w), nullptr);
+    static_cast<QDialog*>(w)->reject();
+  });
+  w2->trigger();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "W-2 Wage File (EFW2)");
+}
+
+}  // namespace
+}  // namespace formet
