@@ -12,6 +12,7 @@
 #include "forms/w2/efw2_file.h"
 #include "forms/w2/w3_totals.h"
 #include "store/company_database.h"
+#include "sample_copy.h"
 #include "test_support.h"
 
 namespace formet {
@@ -22,33 +23,20 @@ using test::RunCli;
 
 class EfilingCliTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const fs::path sample = fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt";
-    ASSERT_TRUE(fs::exists(sample)) << sample;
-    fs::copy_file(sample, dir / "Sample Company.qdt");
-  }
   template <class R>
   R Stored(int (CompanyDatabase::*read)(R&)) {
-    CompanyDatabase db;
-    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
-    R record;
-    EXPECT_EQ((db.*read)(record), 0);
-    return record;
+    return dir.Stored(read);
   }
   template <class R>
   std::vector<R> StoredList(int (CompanyDatabase::*read)(std::vector<R>&)) {
-    CompanyDatabase db;
-    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
-    std::vector<R> list;
-    EXPECT_EQ((db.*read)(list), 0);
-    return list;
+    return dir.StoredList(read);
   }
-  test::TempDir dir;
+  test::SampleCompanyCopy dir;
 };
 
 TEST_F(EfilingCliTest, WageFileOfTheSampleCompanyEqualsItsW3) {
   const auto out = dir / "W2REPORT.txt";
-  const auto r = RunCli(dir.path(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--preparer", "accounting",
+  const auto r = RunCli(dir.Folder(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--preparer", "accounting",
                                      "--out", out.string()});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.out.find("4 W-2s in 8 records"), std::string::npos) << r.out;
@@ -75,7 +63,7 @@ TEST_F(EfilingCliTest, WageFileOfTheSampleCompanyEqualsItsW3) {
 TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
   const auto out = dir / "1099MISC.txt";
   const auto r =
-      RunCli(dir.path(), {"efile-1099", "Sample Company", "--tcc", "44q7z", "--test", "--out", out.string()});
+      RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--tcc", "44q7z", "--test", "--out", out.string()});
   ASSERT_EQ(r.code, 0) << r.err;
   // The contractor's "Attn: Leasing Office" loses its colon, and says so.
   EXPECT_NE(r.err.find("is written without :"), std::string::npos) << r.err;
@@ -103,7 +91,7 @@ TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
   EXPECT_EQ(t.CompanyName, "Sample Company");
 
   // --no-test clears it again.
-  ASSERT_EQ(RunCli(dir.path(), {"efile-1099", "Sample Company", "--no-test", "--check-only"}).code, 0);
+  ASSERT_EQ(RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--no-test", "--check-only"}).code, 0);
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator, "");
 }
 
@@ -115,7 +103,7 @@ TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {
   ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
   ASSERT_EQ(db.Execute("UPDATE Employees SET LastName='' WHERE EmployeeUniqueID=3"), 0);
   db.Close();
-  const auto r = RunCli(dir.path(), {"efw2", "Sample Company", "--out", out.string()});
+  const auto r = RunCli(dir.Folder(), {"efw2", "Sample Company", "--out", out.string()});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("Error: Submitter: The PIN is empty"), std::string::npos) << r.err;
   EXPECT_NE(r.err.find("Error: W-2 of Aisha K (412-55-1003): Last name is empty"), std::string::npos) << r.err;
@@ -123,7 +111,7 @@ TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {
   EXPECT_EQ(test::ReadBytes(out), "last year's file");
 
   // --check-only needs no file and writes none.
-  const auto check = RunCli(dir.path(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--check-only"});
+  const auto check = RunCli(dir.Folder(), {"efw2", "Sample Company", "--pin", "QX4711AB", "--check-only"});
   EXPECT_EQ(check.code, 1) << check.err;  // the last name is still missing
   EXPECT_FALSE(fs::exists(dir / "W2REPORT.txt.part"));
 }
@@ -145,18 +133,18 @@ TEST_F(EfilingCliTest, WrongArguments) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.args[2 < c.args.size() ? 2 : 0]);
-    const auto r = RunCli(dir.path(), c.args);
+    const auto r = RunCli(dir.Folder(), c.args);
     EXPECT_EQ(r.code, c.code) << r.err;
     EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
   }
   // A replacement file needs the name of the file it replaces.
-  const auto r = RunCli(dir.path(), {"efile-1099", "Sample Company", "--tcc", "44Q7Z", "--replacement",
+  const auto r = RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--tcc", "44Q7Z", "--replacement",
                                      "--check-only"});
   EXPECT_EQ(r.code, 1);
   EXPECT_NE(r.err.find("A replacement file needs the name"), std::string::npos) << r.err;
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeReplacement, 1);
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).FileTypeOriginal, 0);
-  const auto fixed = RunCli(dir.path(), {"efile-1099", "Sample Company", "--replaced-file", "12345678.01",
+  const auto fixed = RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--replaced-file", "12345678.01",
                                          "--check-only"});
   EXPECT_EQ(fixed.code, 0) << fixed.err;
   EXPECT_NE(fixed.out.find("nothing was written"), std::string::npos) << fixed.out;

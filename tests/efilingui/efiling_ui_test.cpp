@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,6 +21,7 @@
 #include "app/ui/qt_ui_services.h"
 #include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
+#include "desktop/url_catcher.h"
 #include "forms/1099/irs1099_file.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/1099/ui/irs1099_dialog.h"
@@ -28,6 +31,7 @@
 #include "store/company_database.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
+#include "efiling/sample_copy.h"
 #include "test_support.h"
 
 namespace formet {
@@ -39,19 +43,14 @@ class EfilingUiTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::QtApp();
-    fs::copy_file(fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt", dir / "Sample Company.qdt");
-    doc = std::make_unique<CGlobalDoc>(ui, settings, dir.path());
+    doc = std::make_unique<CGlobalDoc>(ui, settings, dir.Folder());
     doc->BeginSession();
     doc->SetCompany(kSampleCompany);
     ASSERT_TRUE(doc->OnNewDocument());
   }
   template <class R>
   R Stored(int (CompanyDatabase::*read)(R&)) {
-    CompanyDatabase db;
-    EXPECT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
-    R record;
-    EXPECT_EQ((db.*read)(record), 0);
-    return record;
+    return dir.Stored(read);
   }
   static void Type(CEFilingDlg& dialog, size_t field, const std::string& text) {
     auto* edit = qobject_cast<CMaskedEdit*>(dialog.Controls().At(field));
@@ -59,7 +58,7 @@ class EfilingUiTest : public ::testing::Test {
     edit->SetText(text);
   }
 
-  test::TempDir dir;
+  test::SampleCompanyCopy dir;
   QtUiServices ui;
   MemorySettingsStore settings;
   std::unique_ptr<CGlobalDoc> doc;
@@ -177,6 +176,23 @@ TEST_F(EfilingUiTest, CheckSavesAndReportsWithoutWriting) {
   EXPECT_TRUE(answers.texts[0].startsWith("No problems: the wage file can be written.")) << answers.texts[0].toStdString();
   EXPECT_EQ(asked, 0);
   EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN, "QX4711AB");
+}
+
+// Help opens the guide's page of each file, at its own section.
+TEST_F(EfilingUiTest, HelpOpensTheGuidesSectionOfTheFile) {
+  test::UrlCatcher catcher;
+  CEfw2Dlg w2(*doc);
+  C1099FileDlg misc(*doc);
+  for (QDialog* dialog : {static_cast<QDialog*>(&w2), static_cast<QDialog*>(&misc)})
+    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Help)->click();
+  ASSERT_EQ(catcher.urls.size(), 2);
+  EXPECT_EQ(catcher.urls[0].fileName(), "efiling.html");
+  EXPECT_EQ(catcher.urls[0].fragment(), "w2");
+  EXPECT_EQ(catcher.urls[1].fragment(), "1099");
+  QFile page(catcher.urls[0].toLocalFile());
+  ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+  const QString html = QString::fromUtf8(page.readAll());
+  for (const char* id : {"id=\"w2\"", "id=\"1099\"", "id=\"choices\""}) EXPECT_TRUE(html.contains(id)) << id;
 }
 
 TEST_F(EfilingUiTest, ToolsMenuOffersBothFiles) {
