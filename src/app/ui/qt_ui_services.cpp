@@ -25,6 +25,12 @@ void QtUiServices::ShowMessage(const std::string& text) {
   QMessageBox::warning(Parent(), kCaption, ToQt(text));
 }
 
+void QtUiServices::ShowNote(const std::string& heading, const std::string& text) {
+  QMessageBox note(QMessageBox::Information, kCaption, ToQt(heading), QMessageBox::Ok, Parent());
+  note.setInformativeText(ToQt(text));
+  note.exec();
+}
+
 bool QtUiServices::AskYesNo(const std::string& question) {
   return QMessageBox::question(Parent(), kCaption, ToQt(question), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;

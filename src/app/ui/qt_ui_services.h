@@ -14,6 +14,7 @@ class QtUiServices : public UiServices {
   void SetFrame(CMainFrame* frame);
 
   void ShowMessage(const std::string& text) override;
+  void ShowNote(const std::string& heading, const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
   Answer AskYesNoCancel(const std::string& question) override;
   std::optional<NewCompanyEntry> AskNewCompany() override;

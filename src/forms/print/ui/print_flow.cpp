@@ -1,0 +1,152 @@
+#include "forms/print/ui/print_flow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_print.h"
+#include "forms/print/ui/print_options_dlg.h"
+#include "forms/print/ui/qt_canvas.h"
+#include "forms/w2/w2_print.h"
+#include "forms/w2/w3_print.h"
+#include "store/global_doc.h"
+
+namespace formet {
+
+QString PrintJobTitle(PrintForm form) {
+  switch (form) {
+    case PrintForm::W2: return QStringLiteral("Form W-2");
+    case PrintForm::W3: return QStringLiteral("Form W-3");
+    case PrintForm::Form1099: return QStringLiteral("Form 1099-MISC");
+    case PrintForm::Form1096: return QStringLiteral("Form 1096");
+  }
+  return {};
+}
+
+QString FormPictureFolder() { return QCoreApplication::applicationDirPath(); }
+
+void PreparePrinter(QPrinter& printer) {
+  printer.setPageSize(QPageSize(QPageSize::Letter));
+  printer.setPageOrientation(QPageLayout::Portrait);
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    const PdfMargins pdf;
+    printer.setPageMargins(QMarginsF(pdf.leftMm, pdf.topMm, pdf.leftMm, pdf.topMm), QPageLayout::Millimeter);
+  }
+}
+
+bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(title);
+  PreparePrinter(printer);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setMinMax(1, job.PageCount());
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  PictureCache pictures(FormPictureFolder());
+  if (!PrintJobOnDevice(job, printer, pictures)) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"),
+                         QObject::tr("The printer \"%1\" could not be used, so nothing was printed.")
+                             .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
+                                                                                 : printer.printerName()));
+    return false;
+  }
+  return true;
+}
+
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(title);
+  PreparePrinter(printer);
+  PictureCache pictures(FormPictureFolder());
+  QPrintPreviewDialog preview(&printer, parent);
+  // The forms are printed upright from the options dialog: the preview only
+  // shows them.
+  for (const char* hidden : {"Print", "Page setup", "Portrait", "Landscape"}) {
+    const QString text = QCoreApplication::translate("QPrintPreviewDialog", hidden);
+    for (QAction* action : preview.findChildren<QAction*>())
+      if (action->text() == text) action->setVisible(false);
+  }
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                   [&](QPrinter* device) { PrintJobOnDevice(job, *device, pictures); });
+  preview.resize(900, 1000);
+  preview.exec();
+}
+
+namespace {
+
+std::unique_ptr<FormPrintJob> Previewable(std::unique_ptr<FormPrintJob> job, bool hasForms) {
+  if (!hasForms || job->PageCount() < 1) return nullptr;
+  return job;
+}
+
+}  // namespace
+
+bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
+                  const PrintSink& sink) {
+  auto data = [&] {
+    return W2PrintData{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), displayOrder, current};
+  };
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::W2);
+  CW2PrintOptionsDlg dialog(
+      settings,
+      [&](const FormPrintSettings& trial) {
+        auto job = std::make_unique<W2PrintJob>(data(), trial);
+        const bool hasForms = job->PageCount() > 0 && !job->FormsOfPage(1).empty();
+        return Previewable(std::move(job), hasForms);
+      },
+      parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const auto job = PrepareW2Print(data(), settings, ui);
+  return job && sink(parent, *job, PrintJobTitle(PrintForm::W2));
+}
+
+bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::W3);
+  auto job = [&](const FormPrintSettings& s) {
+    return std::make_unique<W3PrintJob>(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()), s);
+  };
+  CW3PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+    return job(trial);
+  }, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  return sink(parent, *job(settings), PrintJobTitle(PrintForm::W3));
+}
+
+bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
+                    const PrintSink& sink) {
+  auto data = [&] {
+    return Form1099PrintData{&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), displayOrder, current};
+  };
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1099);
+  C1099PrintOptionsDlg dialog(
+      settings,
+      [&](const FormPrintSettings& trial) {
+        auto job = std::make_unique<Form1099PrintJob>(data(), trial);
+        const bool hasForms = job->PageCount() > 0 && !job->FormsOfPage(1).empty();
+        return Previewable(std::move(job), hasForms);
+      },
+      parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const auto job = PrepareForm1099Print(data(), settings, ui);
+  return job && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
+}
+
+bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1096);
+  auto job = [&](const FormPrintSettings& s) {
+    return std::make_unique<Form1096PrintJob>(Build1096Page(doc.GetCompany(), doc.GetForms1099()), s);
+  };
+  C1096PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+    return job(trial);
+  }, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  return sink(parent, *job(settings), PrintJobTitle(PrintForm::Form1096));
+}
+
+}  // namespace formet

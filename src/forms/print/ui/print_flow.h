@@ -1,0 +1,55 @@
+#pragma once
+// Printing from the desktop: the platform's print dialog, the print preview,
+// and the "Print" buttons of the four form pages (options dialog, the notes
+// and questions of the print, then the print dialog).
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+#include "forms/print/print_layout.h"
+#include "forms/w2/print_settings.h"
+
+class QPrinter;
+class QWidget;
+
+namespace formet {
+
+class CGlobalDoc;
+class UiServices;
+
+// "Form W-2", "Form W-3", "Form 1099-MISC", "Form 1096".
+QString PrintJobTitle(PrintForm form);
+
+// Where the form pictures are read from: the program's folder.
+QString FormPictureFolder();
+
+// US Letter paper; a PDF file (which has no unprintable margins of its own)
+// gets a quarter inch left and top, as formet-cli gives it. A real printer
+// keeps its own printable area.
+void PreparePrinter(QPrinter& printer);
+
+// The platform's print dialog with the page count set and no choice of pages
+// (Qt's dialog also prints to a PDF file, whose margins its properties can
+// change), then the job on the chosen printer. True when it was printed.
+bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title);
+
+// The job in a print preview window. Printing is started from the form's
+// options dialog, so the preview has no print button of its own.
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title);
+
+// What is done with a prepared job: PrintWithDialog on the desktop; tests
+// record it.
+using PrintSink = std::function<bool(QWidget* parent, const FormPrintJob& job, const QString& title)>;
+
+// The "Print" buttons. `displayOrder` holds the payee indexes in the order of
+// the employee or contractor page's list; `current` the page's payee (-1 for
+// none). True when a job went to the sink.
+bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
+                  const PrintSink& sink = PrintWithDialog);
+bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = PrintWithDialog);
+bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
+                    const PrintSink& sink = PrintWithDialog);
+bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = PrintWithDialog);
+
+}  // namespace formet

@@ -1,0 +1,252 @@
+// The print options dialogs and the pages' print flows, answered by script.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QRadioButton>
+
+#include "../forms/print_fixture.h"
+#include "app/ui/masked_edit.h"
+#include "appui/qt_app.h"
+#include "desktop/modal_answers.h"
+#include "forms/1099/form1099_print.h"
+#include "forms/print/ui/print_flow.h"
+#include "forms/print/ui/print_options_dlg.h"
+#include "forms/w2/w2_print.h"
+#include "store/global_doc.h"
+#include "store/settings_store.h"
+
+namespace formet {
+namespace {
+
+using test::ModalAnswers;
+
+// A document holding the records, not loaded from a file: printing only
+// reads them.
+struct PrintDoc {
+  test::TempDir dir;
+  test::ScriptedUi ui;
+  MemorySettingsStore settings;
+  CGlobalDoc doc{ui, settings, dir.path()};
+  explicit PrintDoc(int payees) {
+    const test::PrintPayroll payroll(payees);
+    const test::PrintContractors people(payees);
+    doc.GetCompany() = payroll.company;
+    doc.GetEmployees() = payroll.employees;
+    doc.GetW2Forms() = payroll.forms;
+    doc.GetContractors() = people.contractors;
+    doc.GetForms1099() = people.forms;
+  }
+  std::vector<int> Order(size_t n) const {
+    std::vector<int> order;
+    for (size_t i = 0; i < n; ++i) order.push_back(static_cast<int>(i));
+    return order;
+  }
+};
+
+// Records what reaches the print dialog.
+struct Sink {
+  int pages = -1;
+  QString title;
+  std::vector<RecordingCanvas> recorded;
+  PrintSink Get() {
+    return [this](QWidget*, const FormPrintJob& job, const QString& t) {
+      pages = job.PageCount();
+      title = t;
+      recorded = RecordJob(job);
+      return true;
+    };
+  }
+};
+
+TEST(PrintOptionsDialog, FirstRunW2AndItsEnabling) {
+  test::QtApp();
+  FormPrintSettings settings;
+  CW2PrintOptionsDlg dialog(settings, nullptr, nullptr);
+  EXPECT_EQ(dialog.windowTitle(), "Set W2 Print Options");
+  EXPECT_EQ(dialog.HorizontalOffset()->Text(), "0.00");
+  EXPECT_EQ(dialog.VerticalOffset()->Text(), "0.00");
+  EXPECT_EQ(dialog.VerticalSpace()->Text(), "1.33");
+  EXPECT_TRUE(dialog.DirectionButton(true, 1)->isChecked());
+  EXPECT_TRUE(dialog.DirectionButton(false, 1)->isChecked());
+  EXPECT_TRUE(dialog.TargetButton(0)->isChecked());
+  EXPECT_TRUE(dialog.PaperButton(static_cast<int>(W2PaperChoice::RedInk))->isChecked());
+  EXPECT_EQ(dialog.CopyList()->currentText(), "Copies B, C and 2 [4-Up Format]");
+  EXPECT_EQ(dialog.CopyList()->count(), 10);
+  EXPECT_FALSE(dialog.CopyList()->isEnabled());
+  EXPECT_TRUE(dialog.HorizontalOffset()->isEnabled());
+  EXPECT_TRUE(dialog.VerticalSpace()->isEnabled());
+
+  dialog.PaperButton(static_cast<int>(W2PaperChoice::Copy))->setChecked(true);
+  EXPECT_TRUE(dialog.CopyList()->isEnabled());
+  EXPECT_FALSE(dialog.HorizontalOffset()->isEnabled());
+  EXPECT_FALSE(dialog.VerticalSpace()->isEnabled());
+  dialog.PaperButton(static_cast<int>(W2PaperChoice::CopyASubstitute))->setChecked(true);
+  EXPECT_FALSE(dialog.CopyList()->isEnabled());
+  EXPECT_FALSE(dialog.HorizontalOffset()->isEnabled());
+}
+
+TEST(PrintOptionsDialog, OkRefusesAVerticalSpaceOutOfRangeAndStoresTheRest) {
+  test::QtApp();
+  FormPrintSettings settings;
+  CW2PrintOptionsDlg dialog(settings, nullptr, nullptr);
+  dialog.VerticalSpace()->SetText("1.76");
+  dialog.HorizontalOffset()->SetText("0.25");
+  dialog.DirectionButton(true, 0)->setChecked(true);
+  ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Ok);
+  dialog.accept();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], QString::fromUtf8("Vertical space between top and bottom forms can\u2019t be greater than 1.75 inches"));
+  EXPECT_NE(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(settings, FormPrintSettings{});  // nothing stored
+  EXPECT_TRUE(dialog.VerticalSpace()->Text().rfind("1.33", 0) == 0) << dialog.VerticalSpace()->Text();
+
+  dialog.VerticalSpace()->SetText("1.50");
+  dialog.accept();
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_DOUBLE_EQ(settings.verticalSpace, 1.50);
+  EXPECT_DOUBLE_EQ(settings.horizontalOffset, -0.25);
+  EXPECT_EQ(settings.horizontalDirection, 0);
+}
+
+TEST(PrintOptionsDialog, TheOtherFormsDialogs) {
+  test::QtApp();
+  FormPrintSettings w3;
+  CW3PrintOptionsDlg w3Dialog(w3, nullptr, nullptr);
+  EXPECT_EQ(w3Dialog.windowTitle(), "");
+  EXPECT_EQ(w3Dialog.PaperButton(2)->text(), "Print a complete Laser substitute for Form W3 (SSA-approved) ");
+  EXPECT_TRUE(w3Dialog.PaperButton(1)->isChecked());
+  EXPECT_TRUE(w3Dialog.HorizontalOffset()->isEnabled());
+  w3Dialog.PaperButton(0)->setChecked(true);
+  EXPECT_FALSE(w3Dialog.HorizontalOffset()->isEnabled());
+  EXPECT_EQ(w3Dialog.CopyList(), nullptr);
+  EXPECT_EQ(w3Dialog.TargetButton(0), nullptr);
+
+  FormPrintSettings misc;
+  misc.paperType = 0;
+  misc.blankCopyType = 2;
+  misc.verticalOffset = -0.05;
+  misc.verticalDirection = 0;
+  C1099PrintOptionsDlg miscDialog(misc, nullptr, nullptr);
+  EXPECT_EQ(miscDialog.windowTitle(), "Set 1099 Print Options");
+  EXPECT_EQ(miscDialog.CopyList()->currentText(),
+            QString::fromUtf8("Copy 2-To be filed with recipient\u2019s state income tax"));
+  EXPECT_EQ(miscDialog.VerticalOffset()->Text(), "0.05");
+  EXPECT_TRUE(miscDialog.DirectionButton(false, 0)->isChecked());
+  EXPECT_FALSE(miscDialog.VerticalOffset()->isEnabled());
+  EXPECT_EQ(miscDialog.TargetButton(1)->text(), "All Contractors");
+
+  FormPrintSettings transmittal;
+  C1096PrintOptionsDlg dialog1096(transmittal, nullptr, nullptr);
+  EXPECT_EQ(dialog1096.windowTitle(), "Set 1096 Print Options");
+  EXPECT_EQ(dialog1096.PaperButton(0)->text(), "Print a copy");
+}
+
+TEST(PrintFlow, W2FourUpShowsTheNoteAndHandsEveryPageToThePrintDialog) {
+  test::QtApp();
+  PrintDoc d(5);
+  Sink sink;
+  ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->PaperButton(static_cast<int>(W2PaperChoice::Copy))->setChecked(true);
+    dialog->CopyList()->setCurrentIndex(kW2FourUp);
+    dialog->accept();
+  });
+  EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(5), 0, sink.Get()));
+  EXPECT_EQ(answers.texts, (std::vector<QString>{"Set W2 Print Options"}));
+  ASSERT_EQ(d.ui.messages.size(), 1u);  // the Publication 1141 note
+  EXPECT_EQ(d.ui.messages[0].rfind(kFourUpNoteHeading, 0), 0u);
+  EXPECT_EQ(sink.pages, 5);
+  EXPECT_EQ(sink.title, "Form W-2");
+  // The settings keep what was chosen.
+  EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::W2).blankCopyType, kW2FourUp);
+  EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::W2).printTarget, 1);
+
+  // Cancel prints nothing and leaves the settings.
+  const FormPrintSettings before = d.doc.GetPrintSettings(PrintForm::W2);
+  sink.pages = -1;
+  answers.Then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(5), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, -1);
+  EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::W2), before);
+}
+
+TEST(PrintFlow, PreviewShowsTheJobOfTheCurrentChoices) {
+  test::QtApp();
+  PrintDoc d(3);
+  Sink sink;
+  int previewPages = -1;
+  QString previewTitle;
+  ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->PreviewButton()->click();  // opens the preview, answered below
+  });
+  answers.Then([&](QWidget* w) {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+    ASSERT_NE(preview, nullptr);
+    previewTitle = preview->windowTitle();
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(widget, nullptr);
+    previewPages = widget->pageCount();
+    preview->reject();
+  });
+  answers.Then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });  // back in the options: Cancel
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(3), 0, sink.Get()));
+  EXPECT_EQ(previewPages, 2);  // three red-ink forms, two to a sheet
+  EXPECT_EQ(previewTitle, "Print Preview: Form W-2");
+  EXPECT_EQ(sink.pages, -1);
+  EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::W2).printTarget, 0);  // a preview stores nothing
+}
+
+TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
+  test::QtApp();
+  PrintDoc d(3);
+  d.doc.GetForms1099()[1].Field15A = "";
+  Sink sink;
+  ModalAnswers answers;
+  auto allCopyB = [](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->PaperButton(0)->setChecked(true);
+    dialog->CopyList()->setCurrentIndex(1);
+    dialog->accept();
+  };
+  answers.Then(allCopyB);
+  d.ui.answers = {Answer::No};
+  EXPECT_FALSE(Print1099Forms(nullptr, d.doc, d.ui, d.Order(3), 0, sink.Get()));
+  EXPECT_EQ(d.ui.questions, (std::vector<std::string>{kAllFormsEmptyQuestion}));
+  EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::Form1099).blankCopyType, 1);  // kept though nothing printed
+  answers.Then(allCopyB);
+  d.ui.answers = {Answer::Yes};
+  EXPECT_TRUE(Print1099Forms(nullptr, d.doc, d.ui, d.Order(3), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, 2);
+  EXPECT_NE(sink.recorded[0].FindText("Copy B"), nullptr);
+
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    dialog->PaperButton(0)->setChecked(true);
+    dialog->accept();
+  });
+  EXPECT_TRUE(PrintW3Form(nullptr, d.doc, sink.Get()));
+  EXPECT_EQ(sink.title, "Form W-3");
+  EXPECT_EQ(sink.recorded[0].OfKind(CanvasOp::Kind::OutlinedText).size(), 1u);
+  EXPECT_NE(sink.recorded[0].FindText("6000.00"), nullptr);
+
+  answers.Then([](QWidget* w) { qobject_cast<QDialog*>(w)->accept(); });
+  EXPECT_TRUE(Print1096Form(nullptr, d.doc, sink.Get()));
+  EXPECT_EQ(sink.title, "Form 1096");
+  EXPECT_NE(sink.recorded[0].FindText("3"), nullptr);
+}
+
+}  // namespace
+}  // namespace formet

@@ -1,0 +1,74 @@
+// Renders the four print options dialogs and a print preview to PNG files
+// for a look: print_ui_shots <folder>.
+#include <QApplication>
+#include <QDir>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include <cstdio>
+
+#include "../forms/print_fixture.h"
+#include "forms/print/ui/print_flow.h"
+#include "forms/print/ui/print_options_dlg.h"
+#include "forms/print/ui/qt_canvas.h"
+#include "forms/w2/w2_print.h"
+
+namespace {
+
+using namespace formet;
+
+bool Save(QWidget& w, const QDir& dir, const char* name) {
+  w.adjustSize();
+  QCoreApplication::processEvents();
+  const QString path = dir.filePath(QString::fromLatin1(name));
+  if (!w.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: print_ui_shots <folder>\n");
+    return 2;
+  }
+  QDir out(QString::fromLocal8Bit(argv[1]));
+  out.mkpath(QStringLiteral("."));
+  bool ok = true;
+
+  FormPrintSettings settings[4];
+  settings[2].paperType = 0;
+  settings[2].blankCopyType = 1;
+  CW2PrintOptionsDlg w2(settings[0], nullptr, nullptr);
+  ok &= Save(w2, out, "print-options-w2.png");
+  CW3PrintOptionsDlg w3(settings[1], nullptr, nullptr);
+  ok &= Save(w3, out, "print-options-w3.png");
+  C1099PrintOptionsDlg misc(settings[2], nullptr, nullptr);
+  ok &= Save(misc, out, "print-options-1099.png");
+  C1096PrintOptionsDlg transmittal(settings[3], nullptr, nullptr);
+  ok &= Save(transmittal, out, "print-options-1096.png");
+
+  // The preview of three red-ink W-2s.
+  const test::PrintPayroll payroll(3);
+  FormPrintSettings all;
+  all.printTarget = 1;
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, all);
+  QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer);
+  PictureCache pictures(FormPictureFolder());
+  QPrintPreviewWidget preview(&printer);
+  QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
+                   [&](QPrinter* device) { PrintJobOnDevice(job, *device, pictures); });
+  preview.resize(700, 900);
+  preview.show();
+  preview.updatePreview();
+  preview.fitInView();
+  QCoreApplication::processEvents();
+  ok &= Save(preview, out, "print-preview-w2.png");
+  return ok ? 0 : 1;
+}
