@@ -34,18 +34,18 @@ TEST(Form1099Print, ThreeContractorsTakeTwoPagesAndTheLoneFormGetsAVoidLowerForm
   const PrintContractors people(3);
   const auto pages = Print(people, Settings(1, 1));
   ASSERT_EQ(pages.size(), 2u);
-  // Pre-printed: x + 239, y - 63 - 7; the lower form 1402 lower.
-  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 1")), (PrintPoint{160 + 239, 720 - 70}));
-  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{399, 650 + 1402}));
-  EXPECT_EQ(At(pages[0].FindText("Acme Supply")), (PrintPoint{399, 135}));
-  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{399, 2052}));
+  // Pre-printed: x - 33, y - 63 - 7; the lower form 1402 lower.
+  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 1")), (PrintPoint{160 - 33, 720 - 70}));
+  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{127, 650 + 1402}));
+  EXPECT_EQ(At(pages[0].FindText("Acme Supply")), (PrintPoint{127, 135}));
+  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{127, 2052}));
   EXPECT_TRUE(pages[0].OfKind(CanvasOp::Kind::Line).empty());
-  EXPECT_EQ(At(pages[1].FindText("Bolt Electric 3")), (PrintPoint{399, 650}));
+  EXPECT_EQ(At(pages[1].FindText("Bolt Electric 3")), (PrintPoint{127, 650}));
   // The VOID mark of the empty lower form: y - 63 + 30, x - 38, then the
   // pre-printed shift, not moved by the slot pitch.
   const auto lines = pages[1].OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{866, 1454, 889, 1477}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{665 - 38 - 33, 1454, 688 - 38 - 33, 1477}));
   EXPECT_EQ(pages[1].FindText("Bolt Electric 3")->font, (FontSpec{"Courier New", 120, false}));
 }
 
@@ -74,7 +74,7 @@ TEST(Form1099Print, OffsetsMoveEveryPrePrintedPoint) {
   }
   // Copies ignore the offsets.
   EXPECT_EQ(Form1099AdjustedLayout(Form1099Layout::Copy, s), Form1099AdjustedLayout(Form1099Layout::Copy, {}));
-  EXPECT_EQ(At(Print(people, s)[0].FindText("1500.00")), (PrintPoint{1070 + 239 + 25, 240 - 70 - 12}));
+  EXPECT_EQ(At(Print(people, s)[0].FindText("1500.00")), (PrintPoint{1070 - 33 + 25, 240 - 70 - 12}));
 }
 
 TEST(Form1099Print, ItemsOfOneForm) {
@@ -89,17 +89,17 @@ TEST(Form1099Print, ItemsOfOneForm) {
   // Box 17 line 2 is drawn even when empty.
   std::vector<PrintPoint> empty;
   for (const auto& op : TextsNamed(page, "")) empty.push_back({op.x, op.y});
-  EXPECT_EQ(empty, (std::vector<PrintPoint>{{399, 920 - 70}, {1070 + 239, 365 - 70}, {1400 + 239, 1268 - 70}}));
-  EXPECT_EQ(At(page.FindText("NY-1")), (PrintPoint{1400 + 239, 1220 - 70}));
+  EXPECT_EQ(empty, (std::vector<PrintPoint>{{127, 920 - 70}, {1070 - 33, 365 - 70}, {1400 - 33, 1268 - 70}}));
+  EXPECT_EQ(At(page.FindText("NY-1")), (PrintPoint{1400 - 33, 1220 - 70}));
   // Without an employer identification number the payer's SSN is printed.
-  EXPECT_EQ(At(page.FindText("999-88-7777")), (PrintPoint{399, 625 - 70}));
-  EXPECT_EQ(At(page.FindText("(413) 555-0100")), (PrintPoint{399, 464 - 70}));
-  EXPECT_EQ(At(page.FindText("dba Bolt")), (PrintPoint{399, 650 + 60}));
-  EXPECT_EQ(At(page.FindText("Albany, NY 12201")), (PrintPoint{399, 1005 - 70}));
+  EXPECT_EQ(At(page.FindText("999-88-7777")), (PrintPoint{127, 625 - 70}));
+  EXPECT_EQ(At(page.FindText("(413) 555-0100")), (PrintPoint{127, 464 - 70}));
+  EXPECT_EQ(At(page.FindText("dba Bolt")), (PrintPoint{127, 650 + 60}));
+  EXPECT_EQ(At(page.FindText("Albany, NY 12201")), (PrintPoint{127, 1005 - 70}));
   // Box 9: its mark 38 below its points; plus the VOID mark of the lone form.
   const auto lines = page.OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{1316 + 239, 895 - 70 + 38, 1340 + 239, 919 - 70 + 38}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{1316 - 33, 895 - 70 + 38, 1340 - 33, 919 - 70 + 38}));
 }
 
 TEST(Form1099Print, ANameLineOf33CharactersPrintsBothLinesSmaller) {
@@ -132,7 +132,7 @@ TEST(Form1099Print, SecondTinBoxIsPaintedOutOnCopies1B2AndMarkedElsewhere) {
   EXPECT_EQ(Corners(copyC[0]), (std::vector<int>{910 + 208, 1122 - 63 + 25 - 7, 934 + 208, 1146 - 45}));
   const auto redInk = Print(people, Settings(1, 1))[0].OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(redInk.size(), 4u);
-  EXPECT_EQ(Corners(redInk[0]), (std::vector<int>{914 + 239, 1075, 938 + 239, 1099}));
+  EXPECT_EQ(Corners(redInk[0]), (std::vector<int>{914 - 33, 1075, 938 - 33, 1099}));
 }
 
 TEST(Form1099Print, CopyCaptions) {

@@ -118,9 +118,9 @@ TEST_F(PrintCli, ContractorsWithEmptyBoxesAreAWarningOrAFailure) {
   EXPECT_EQ(err, "formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
                  "in printing?\n");
   const auto words = PdfWords(dir / "misc.pdf");
-  // Box 1 of the upper form: (1070, 240) + (239, -70).
+  // Box 1 of the upper form: (1070, 240) + (-33, -70).
   ASSERT_NE(FindWord(words, "1500.00"), nullptr);
-  EXPECT_NEAR(FindWord(words, "1500.00")->xMin, 130.9 + 6.35, 0.2);
+  EXPECT_NEAR(FindWord(words, "1500.00")->xMin, 103.7 + 6.35, 0.2);
   EXPECT_NEAR(FindWord(words, "1500.00")->yMin, 17.0 + 6.35, 0.4);
   EXPECT_NE(FindWord(words, "600.00", 2), nullptr);
 

@@ -28,8 +28,15 @@ const Form1099LayoutTable& Form1099BaseLayout(Form1099Layout layout);
 // 1. pre-printed only: the user's offsets (inches times 254, truncated);
 // 2. every point y - 63;
 // 3. points 41-44 y + 30, then x - 38; points 16-19 y + 25;
-// 4. pre-printed x + 239, y - 7; copy x + 208, y - 7.
+// 4. pre-printed x - 33, y - 7; copy x + 208, y - 7.
 Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrintSettings& settings);
+
+// The last horizontal shift of the pre-printed form's points. A shift of
+// +239 put every item about 27 mm right of its box on the 2007 form (box 18
+// beyond the form's right edge, the marks beside their check boxes); -33
+// puts the marks into the 2nd TIN, box 9 and VOID boxes and each text just
+// inside its box, as the W-2, W-3 and 1096 layouts do.
+inline constexpr int kForm1099PrePrintedShiftX = -33;
 
 // The second form of a sheet lies this much lower than the first.
 int Form1099SlotPitch(Form1099Layout layout);  // 1402 pre-printed, 1375 copy

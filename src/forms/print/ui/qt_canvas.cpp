@@ -66,16 +66,17 @@ void QtCanvas::SetPen(const PenSpec& pen) {
 }
 
 void QtCanvas::SetFont(const FontSpec& font) {
+  if (font == spec_ && ascent_ >= 0) return;
   spec_ = font;
   font_ = FontFor(font);
+  ascent_ = QFontMetricsF(font_, painter_.device()).ascent();
 }
 
 void QtCanvas::DrawText(int x, int y, std::string_view text) {
   if (text.empty()) return;
-  const QFontMetricsF metrics(font_, painter_.device());
   painter_.setFont(font_);
   painter_.setPen(QPen(Qt::black));  // text is black whatever the pen
-  painter_.drawText(Device(x, y) + QPointF(0, metrics.ascent()), Unicode(text));
+  painter_.drawText(Device(x, y) + QPointF(0, ascent_), Unicode(text));
 }
 
 void QtCanvas::DrawOutlinedText(int x, int y, std::string_view text) {

@@ -66,6 +66,7 @@ class QtCanvas : public Canvas {
   QPen pen_;
   FontSpec spec_;
   QFont font_;
+  double ascent_ = -1;  // of font_ on the device, in device pixels
 };
 
 // The printable area of a paged device (a printer or a PDF writer), from its

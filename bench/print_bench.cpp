@@ -1,0 +1,272 @@
+// Printing W-2s to PDF: the layout engine on the Qt canvas against the floor
+// of the same texts, lines and pictures drawn straight onto a QPdfWriter.
+//
+//   print_bench                 # 1,000 and 10,000 forms, red-ink and Copy B
+//   print_bench 2000 20000      # other counts
+//
+// Every run is a child process of its own, so its peak memory is its own.
+// Copy B draws a stand-in picture (a 300-dpi monochrome bitmap of the
+// artwork's size) written to a scratch folder.
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "forms/print/recording_canvas.h"
+#include "forms/print/ui/qt_canvas.h"
+#include "forms/w2/w2_print.h"
+#include "store/records.h"
+#include "store/text_codec.h"
+
+namespace {
+
+using namespace formet;
+namespace fs = std::filesystem;
+
+struct Payroll {
+  CompanyRecord company;
+  std::vector<EmployeeRecord> employees;
+  std::vector<W2Record> forms;
+  std::vector<int> order;
+};
+
+Payroll MakePayroll(int n) {
+  Payroll p;
+  p.company.EmployerIdentificationNumber = "36-4125798";
+  p.company.EmployerName = "Sample Company";
+  p.company.Address1 = "1200 Capitol Ave";
+  p.company.Address2 = "Suite 300";
+  p.company.City = "Springfield";
+  p.company.State = "IL";
+  p.company.Zip = "62701";
+  p.company.StateID = "4125-7980";
+  p.company.FormW3ControlNumber = "A-1";
+  for (int i = 1; i <= n; ++i) {
+    EmployeeRecord e;
+    e.EmployeeUniqueID = i;
+    char ssn[16];
+    std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i % 800, i % 100, i % 10000);
+    e.SocialSecurityNumber = ssn;
+    e.FirstName = "Employee";
+    e.MiddleName = "Q";
+    e.LastName = "Number" + std::to_string(i);
+    e.Address1 = std::to_string(i) + " Lincoln Ave";
+    e.City = "Springfield";
+    e.State = "IL";
+    e.Zip = "62702";
+    p.employees.push_back(e);
+    W2Record w;
+    w.W2UniqueID = i;
+    w.EmployeeUniqueID = i;
+    const std::string wages = std::to_string(30000 + i) + ".00";
+    w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = wages;
+    w.FederalIncomeTaxWithdrawal = std::to_string(3000 + i % 1000) + ".50";
+    w.SocialSecurityTaxWithheld = "1860.00";
+    w.MedicareTaxWithheld = "435.00";
+    w.StateIncomTax1 = "900.00";
+    w.RetirementPlan = 1;
+    w.Field12aCode = "D";
+    w.Field12aAmount = "1200.00";
+    w.State1 = "IL";
+    w.StateID1 = "4125-7980";
+    p.forms.push_back(w);
+    p.order.push_back(i - 1);
+  }
+  return p;
+}
+
+FormPrintSettings Variant(const std::string& name) {
+  FormPrintSettings s;
+  s.printTarget = 1;
+  if (name == "copy-b") {
+    s.paperType = 0;
+    s.blankCopyType = 3;
+  }
+  return s;
+}
+
+double Seconds(std::chrono::steady_clock::time_point since) {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+// The floor: the operations the job records, drawn straight onto a
+// QPdfWriter with fonts made once, in the same run.
+double DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, const QString& pictures) {
+  QPdfWriter writer(path);
+  writer.setResolution(1200);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                   QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+  const double scale = 1200.0 / kUnitsPerInch;
+  std::map<std::string, QImage> images;
+  std::map<std::tuple<std::string, int, bool>, std::pair<QFont, double>> fonts;
+  const auto start = std::chrono::steady_clock::now();
+  QPainter painter(&writer);
+  for (size_t page = 0; page < pages.size(); ++page) {
+    if (page > 0) writer.newPage();
+    for (const CanvasOp& op : pages[page].Ops()) {
+      switch (op.kind) {
+        case CanvasOp::Kind::Text: {
+          if (op.text.empty()) break;
+          auto& font = fonts[{op.font.face, op.font.tenthsOfPoint, op.font.bold}];
+          if (font.second == 0) {
+            font.first = QtCanvas::FontFor(op.font);
+            font.second = QFontMetricsF(font.first, &writer).ascent();
+          }
+          painter.setFont(font.first);
+          painter.drawText(QPointF(op.x * scale, op.y * scale + font.second),
+                           QString::fromStdString(Win1252ToUtf8(op.text)));
+          break;
+        }
+        case CanvasOp::Kind::Line:
+          painter.setPen(QPen(Qt::black, op.pen.width * scale));
+          painter.drawLine(QPointF(op.x * scale, op.y * scale), QPointF(op.x2 * scale, op.y2 * scale));
+          break;
+        case CanvasOp::Kind::Rect:
+          painter.setPen(QPen(Qt::white, op.pen.width * scale));
+          painter.setBrush(Qt::white);
+          painter.drawRect(QRectF(op.x * scale, op.y * scale, (op.x2 - op.x) * scale, (op.y2 - op.y) * scale));
+          painter.setBrush(Qt::NoBrush);
+          break;
+        case CanvasOp::Kind::Picture: {
+          auto found = images.find(op.text);
+          if (found == images.end()) found = images.emplace(op.text, QImage(pictures + "/" + QString::fromStdString(op.text), "BMP")).first;
+          if (!found->second.isNull())
+            painter.drawImage(QRectF(op.x * scale, op.y * scale, (op.x2 - op.x) * scale, (op.y2 - op.y) * scale),
+                              found->second);
+          break;
+        }
+        case CanvasOp::Kind::OutlinedText: break;
+      }
+    }
+  }
+  painter.end();
+  return Seconds(start);
+}
+
+// One measurement in this (child) process; prints "seconds bytes".
+int Measure(const std::string& variant, int n, bool floor, const fs::path& scratch) {
+  static int argc = 1;
+  static char name[] = "print_bench";
+  static char* argv[] = {name, nullptr};
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  const Payroll payroll = MakePayroll(n);
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, Variant(variant));
+  const fs::path pdf = scratch / (variant + (floor ? "-floor-" : "-") + std::to_string(n) + ".pdf");
+  const QString pictures = QString::fromStdString(scratch.string());
+  double seconds = 0;
+  if (floor) {
+    const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, {kW2CopyPicture});
+    seconds = DrawFloor(pages, QString::fromStdString(pdf.string()), pictures);
+  } else {
+    const auto start = std::chrono::steady_clock::now();
+    if (!WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, pictures, "Form W-2")) return 1;
+    seconds = Seconds(start);
+  }
+  std::printf("%.6f %llu\n", seconds, static_cast<unsigned long long>(fs::file_size(pdf)));
+  fs::remove(pdf);
+  return 0;
+}
+
+struct Result {
+  double seconds = 0;
+  unsigned long long bytes = 0;
+  long peakKb = 0;
+};
+
+Result RunChild(const char* self, const std::string& variant, int n, bool floor, const fs::path& scratch) {
+  int fds[2];
+  if (pipe(fds) != 0) std::exit(1);
+  const pid_t pid = fork();
+  if (pid == 0) {
+    close(fds[0]);
+    dup2(fds[1], STDOUT_FILENO);
+    execl(self, self, "--child", variant.c_str(), std::to_string(n).c_str(), floor ? "floor" : "ours",
+          scratch.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(fds[1]);
+  char buf[256] = {};
+  ssize_t got = 0, r;
+  while ((r = read(fds[0], buf + got, sizeof buf - 1 - static_cast<size_t>(got))) > 0) got += r;
+  close(fds[0]);
+  int status = 0;
+  rusage usage{};
+  wait4(pid, &status, 0, &usage);
+  Result result;
+  if (std::sscanf(buf, "%lf %llu", &result.seconds, &result.bytes) != 2) {
+    std::fprintf(stderr, "child %s %d failed\n", variant.c_str(), n);
+    std::exit(1);
+  }
+  result.peakKb = usage.ru_maxrss;
+  return result;
+}
+
+// A stand-in for the W-2 copy artwork: 1980 x 1340 tenths of a millimetre at
+// 300 dots per inch, monochrome, with a frame and some rules.
+void WriteStandInPicture(const fs::path& scratch) {
+  QImage art(2339, 1583, QImage::Format_Mono);
+  art.fill(1);
+  QPainter p(&art);
+  p.setPen(QPen(Qt::black, 4));
+  p.drawRect(40, 40, 2259, 1500);
+  for (int y = 140; y < 1500; y += 100) p.drawLine(40, y, 2299, y);
+  p.end();
+  art.save(QString::fromStdString((scratch / kW2CopyPicture).string()), "BMP");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 6 && std::string(argv[1]) == "--child")
+    return Measure(argv[2], std::atoi(argv[3]), std::string(argv[4]) == "floor", argv[5]);
+
+  std::vector<int> counts;
+  for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
+  if (counts.empty()) counts = {1000, 10000};
+  const fs::path scratch = fs::temp_directory_path() / ("formet-print-bench-" + std::to_string(getpid()));
+  fs::create_directories(scratch);
+  {
+    static int qargc = 1;
+    static char name[] = "print_bench";
+    static char* qargv[] = {name, nullptr};
+    const pid_t pid = fork();  // the picture is written by a child, so this process stays free of Qt
+    if (pid == 0) {
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+      QGuiApplication app(qargc, qargv);
+      WriteStandInPicture(scratch);
+      _exit(0);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+
+  std::printf("%-8s %7s %10s %10s %8s %10s %8s %10s %10s\n", "variant", "forms", "seconds", "ms/form", "floor s",
+              "ratio", "MB", "KB/form", "peak MB");
+  for (const std::string variant : {"red-ink", "copy-b"}) {
+    for (int n : counts) {
+      const Result ours = RunChild(argv[0], variant, n, false, scratch);
+      const Result floor = RunChild(argv[0], variant, n, true, scratch);
+      std::printf("%-8s %7d %10.3f %10.4f %8.3f %10.2f %8.2f %10.3f %10.1f\n", variant.c_str(), n, ours.seconds,
+                  ours.seconds * 1000 / n, floor.seconds, ours.seconds / floor.seconds, ours.bytes / 1e6,
+                  ours.bytes / 1024.0 / n, ours.peakKb / 1024.0);
+      std::fflush(stdout);
+    }
+  }
+  fs::remove_all(scratch);
+  return 0;
+}
