@@ -15,12 +15,14 @@
 #include <QPdfWriter>
 
 #include <sys/resource.h>
+#include <time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <map>
 #include <string>
@@ -99,13 +101,25 @@ FormPrintSettings Variant(const std::string& name) {
   return s;
 }
 
-double Seconds(std::chrono::steady_clock::time_point since) {
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+// Processor time of this process: on a machine shared with other work it
+// measures the work done, where the wall clock measures the waiting too.
+double CpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
 }
+
+struct Timer {
+  std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
+  double cpu = CpuSeconds();
+  double Wall() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - wall).count(); }
+  double Cpu() const { return CpuSeconds() - cpu; }
+};
 
 // The floor: the operations the job records, drawn straight onto a
 // QPdfWriter with fonts made once, in the same run.
-double DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, const QString& pictures) {
+void DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, const QString& pictures,
+               double& cpu, double& wall) {
   QPdfWriter writer(path);
   writer.setResolution(1200);
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
@@ -113,7 +127,7 @@ double DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path,
   const double scale = 1200.0 / kUnitsPerInch;
   std::map<std::string, QImage> images;
   std::map<std::tuple<std::string, int, bool>, std::pair<QFont, double>> fonts;
-  const auto start = std::chrono::steady_clock::now();
+  const Timer timer;
   QPainter painter(&writer);
   for (size_t page = 0; page < pages.size(); ++page) {
     if (page > 0) writer.newPage();
@@ -154,10 +168,34 @@ double DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path,
     }
   }
   painter.end();
-  return Seconds(start);
+  cpu = timer.Cpu();
+  wall = timer.Wall();
 }
 
-// One measurement in this (child) process; prints "seconds bytes".
+// A line of /proc/self/status in KB ("VmRSS", "VmHWM").
+long StatusKb(const char* field) {
+  FILE* f = std::fopen("/proc/self/status", "r");
+  if (!f) return 0;
+  char line[256];
+  long kb = 0;
+  const size_t n = std::strlen(field);
+  while (std::fgets(line, sizeof line, f))
+    if (std::strncmp(line, field, n) == 0 && line[n] == ':') kb = std::atol(line + n + 1);
+  std::fclose(f);
+  return kb;
+}
+
+// Starts the peak resident size afresh from the present one.
+void ResetPeak() {
+  if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+    std::fputs("5", f);
+    std::fclose(f);
+  }
+}
+
+// One measurement in this (child) process; prints "cpu-seconds wall-seconds
+// bytes KB-before KB-peak": the resident size before printing (the records of
+// the company, Qt) and the peak while printing.
 int Measure(const std::string& variant, int n, bool floor, const fs::path& scratch) {
   static int argc = 1;
   static char name[] = "print_bench";
@@ -167,25 +205,32 @@ int Measure(const std::string& variant, int n, bool floor, const fs::path& scrat
   const Payroll payroll = MakePayroll(n);
   const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, Variant(variant));
   const fs::path pdf = scratch / (variant + (floor ? "-floor-" : "-") + std::to_string(n) + ".pdf");
+  ResetPeak();
+  const long before = StatusKb("VmRSS");
   const QString pictures = QString::fromStdString(scratch.string());
-  double seconds = 0;
+  double cpu = 0, wall = 0;
   if (floor) {
     const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, {kW2CopyPicture});
-    seconds = DrawFloor(pages, QString::fromStdString(pdf.string()), pictures);
+    DrawFloor(pages, QString::fromStdString(pdf.string()), pictures, cpu, wall);
   } else {
-    const auto start = std::chrono::steady_clock::now();
+    const Timer timer;
     if (!WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, pictures, "Form W-2")) return 1;
-    seconds = Seconds(start);
+    cpu = timer.Cpu();
+    wall = timer.Wall();
   }
-  std::printf("%.6f %llu\n", seconds, static_cast<unsigned long long>(fs::file_size(pdf)));
+  std::printf("%.6f %.6f %llu %ld %ld\n", cpu, wall, static_cast<unsigned long long>(fs::file_size(pdf)), before,
+              StatusKb("VmHWM"));
   fs::remove(pdf);
   return 0;
 }
 
 struct Result {
-  double seconds = 0;
+  double seconds = 0;  // processor time
+  double wall = 0;
   unsigned long long bytes = 0;
-  long peakKb = 0;
+  long peakKb = 0;       // the whole process
+  long dataKb = 0;       // resident before printing: the records, Qt
+  long printKb = 0;      // the rise of the peak while printing
 };
 
 Result RunChild(const char* self, const std::string& variant, int n, bool floor, const fs::path& scratch) {
@@ -208,11 +253,14 @@ Result RunChild(const char* self, const std::string& variant, int n, bool floor,
   rusage usage{};
   wait4(pid, &status, 0, &usage);
   Result result;
-  if (std::sscanf(buf, "%lf %llu", &result.seconds, &result.bytes) != 2) {
+  long after = 0;
+  if (std::sscanf(buf, "%lf %lf %llu %ld %ld", &result.seconds, &result.wall, &result.bytes, &result.dataKb,
+                  &after) != 5) {
     std::fprintf(stderr, "child %s %d failed\n", variant.c_str(), n);
     std::exit(1);
   }
   result.peakKb = usage.ru_maxrss;
+  result.printKb = after - result.dataKb;
   return result;
 }
 
@@ -255,15 +303,16 @@ int main(int argc, char** argv) {
     waitpid(pid, &status, 0);
   }
 
-  std::printf("%-8s %7s %10s %10s %8s %10s %8s %10s %10s\n", "variant", "forms", "seconds", "ms/form", "floor s",
-              "ratio", "MB", "KB/form", "peak MB");
+  std::printf("%-8s %7s %8s %8s %8s %6s %7s %7s %8s %8s %8s %9s\n", "variant", "forms", "cpu s", "ms/form",
+              "floor s", "ratio", "wall s", "MB", "KB/form", "peak MB", "data MB", "print MB");
   for (const std::string variant : {"red-ink", "copy-b"}) {
     for (int n : counts) {
       const Result ours = RunChild(argv[0], variant, n, false, scratch);
       const Result floor = RunChild(argv[0], variant, n, true, scratch);
-      std::printf("%-8s %7d %10.3f %10.4f %8.3f %10.2f %8.2f %10.3f %10.1f\n", variant.c_str(), n, ours.seconds,
-                  ours.seconds * 1000 / n, floor.seconds, ours.seconds / floor.seconds, ours.bytes / 1e6,
-                  ours.bytes / 1024.0 / n, ours.peakKb / 1024.0);
+      std::printf("%-8s %7d %8.3f %8.4f %8.3f %6.2f %7.2f %7.2f %8.3f %8.1f %8.1f %9.1f\n", variant.c_str(), n,
+                  ours.seconds, ours.seconds * 1000 / n, floor.seconds, ours.seconds / floor.seconds, ours.wall,
+                  ours.bytes / 1e6, ours.bytes / 1024.0 / n, ours.peakKb / 1024.0, ours.dataKb / 1024.0,
+                  ours.printKb / 1024.0);
       std::fflush(stdout);
     }
   }
