@@ -62,7 +62,8 @@ std::unique_ptr<W2PrintJob> RedInkJob(const test::PrintPayroll& p) {
 
 TEST(QtCanvas, PdfTextLandsAtItsPlaceAndStaysText) {
   TempDir dir;
-  const test::PrintPayroll payroll(3);
+  test::PrintPayroll payroll(3);
+  payroll.company.EmployerName = "Caf\xE9 O\x92Neil";  // Windows-1252, as records hold it
   const auto job = RedInkJob(payroll);
   const auto pdf = dir / "w2.pdf";
   ASSERT_TRUE(WriteJobToPdf(*job, QString::fromStdString(pdf.string()), PdfMargins{},
@@ -76,6 +77,8 @@ TEST(QtCanvas, PdfTextLandsAtItsPlaceAndStaysText) {
   EXPECT_NEAR(wages->xMin, 114.2 + 6.35, 0.2);
   EXPECT_NEAR(wages->yMin, 17.6 + 6.35, 0.4);
   EXPECT_NEAR(wages->xMax - wages->xMin, 7 * 0.6 * 12 * 25.4 / 72, 0.2);
+  EXPECT_NE(FindWord(words, "Caf\xC3\xA9"), nullptr);
+  EXPECT_NE(FindWord(words, "O\xE2\x80\x99Neil"), nullptr);
   // The bottom form 140 mm lower; the third employee on page 2.
   ASSERT_NE(FindWord(words, "2000.00"), nullptr);
   EXPECT_NEAR(FindWord(words, "2000.00")->yMin - wages->yMin, 140.0, 0.1);
