@@ -8,6 +8,8 @@
 
 #include "forms/money.h"
 #include "records/states.h"
+#include "store/company_database.h"
+#include "store/global_doc.h"
 #include "store/text_codec.h"
 
 namespace formet::efile {
@@ -251,6 +253,17 @@ std::string DollarsText(int64_t cents) {
   for (int pos = static_cast<int>(whole.size()) - 3; pos > 0; pos -= 3) whole.insert(static_cast<size_t>(pos), ",");
   const uint64_t rest = magnitude % 100;
   return std::string(negative ? "-$" : "$") + whole + "." + (rest < 10 ? "0" : "") + std::to_string(rest);
+}
+
+ChangeOp FilingRowChange(CGlobalDoc& doc, const char* table) {
+  CompanyDatabase file;
+  if (file.Open(doc.CompanyPath()) != 0) return ChangeOp::Update;
+  int rows = -1;
+  const int rc = file.Execute(std::string("SELECT COUNT(*) FROM ") + table,
+                              [&](int columns, char** values) {
+                                if (columns > 0 && values[0]) rows = ParseStoredInt(values[0]);
+                              });
+  return rc == 0 && rows == 0 ? ChangeOp::Insert : ChangeOp::Update;
 }
 
 std::optional<std::string> WriteFilingFile(const std::filesystem::path& path, std::string_view bytes) {

@@ -12,6 +12,11 @@
 
 #include "forms/fixed_width.h"
 
+namespace formet {
+class CGlobalDoc;
+enum class ChangeOp : int32_t;
+}  // namespace formet
+
 namespace formet::efile {
 
 enum class Severity { Error, Warning };
@@ -110,6 +115,14 @@ int64_t CheckAmount(Report& report, std::string_view where, std::string_view lab
 
 // "$1,234.56" for messages.
 std::string DollarsText(int64_t cents);
+
+// ---- the submitter and transmitter rows -------------------------------------------
+
+// How the one row of an electronic filing table (EFiling_W2_Submitter or
+// EFiling_1099_Transmitter) is to be written: an update where the company
+// file holds it, an insert where it does not (a file made without it), so
+// that what the user saved is never lost to an update of no row.
+ChangeOp FilingRowChange(CGlobalDoc& doc, const char* table);
 
 // ---- the finished file --------------------------------------------------------------
 

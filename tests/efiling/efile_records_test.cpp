@@ -111,6 +111,32 @@ TEST_F(EfilingRecordsTest, SavedAtOnceAndOnlyWhenChanged) {
   EXPECT_EQ(storedT, t);
 }
 
+// A file made without the submitter's or transmitter's row gets it: an
+// update of no row would report success and keep nothing.
+TEST_F(EfilingRecordsTest, AFileWithoutTheRowGetsIt) {
+  ASSERT_EQ(File().Execute("DELETE FROM EFiling_W2_Submitter; DELETE FROM EFiling_1099_Transmitter"), 0);
+  file.Close();
+  EXPECT_TRUE(SaveSubmitter(*doc, test::Submitter()).Saved());
+  EXPECT_TRUE(SaveTransmitter(*doc, test::MiscellaneousCompany().transmitter).Saved());
+  SubmitterRecord s;
+  ASSERT_EQ(File().ReadSubmitter(s), 0);
+  EXPECT_EQ(s, test::Submitter());
+  TransmitterRecord t;
+  ASSERT_EQ(File().ReadTransmitter(t), 0);
+  EXPECT_EQ(t.TransmitterControlCode, "7Q2B9");
+  // And the next change updates that row.
+  SubmitterRecord changed = test::Submitter();
+  changed.SubmitterPIN = "ZZ99ZZ99";
+  EXPECT_TRUE(SaveSubmitter(*doc, changed).Saved());
+  int rows = 0;
+  ASSERT_EQ(File().Execute("SELECT COUNT(*) FROM EFiling_W2_Submitter",
+                           [&](int, char** v) { rows = std::atoi(v[0]); }),
+            0);
+  EXPECT_EQ(rows, 1);
+  ASSERT_EQ(File().ReadSubmitter(s), 0);
+  EXPECT_EQ(s.SubmitterPIN, "ZZ99ZZ99");
+}
+
 TEST_F(EfilingRecordsTest, AFailedSaveIsReported) {
   RefuseInFile("UPDATE", "EFiling_W2_Submitter");
   const auto result = SaveSubmitter(*doc, test::Submitter());

@@ -116,7 +116,8 @@ ChangeResult SaveTransmitter(CGlobalDoc& doc, const TransmitterRecord& record) {
   if (doc.GetTransmitter() == record) return {Outcome::Unchanged, 0, 1};
   doc.GetTransmitter() = record;
   doc.SetModified(true);
-  const int code = doc.AddPendingChange({ChangeKind::Transmitter, ChangeOp::Update, -1, 1}, true);
+  const int code =
+      doc.AddPendingChange({ChangeKind::Transmitter, efile::FilingRowChange(doc, "EFiling_1099_Transmitter"), -1, 1}, true);
   return {Outcome::Done, code, 1};
 }
 

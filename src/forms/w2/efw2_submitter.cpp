@@ -108,7 +108,8 @@ ChangeResult SaveSubmitter(CGlobalDoc& doc, const SubmitterRecord& record) {
   if (doc.GetSubmitter() == record) return {Outcome::Unchanged, 0, 1};
   doc.GetSubmitter() = record;
   doc.SetModified(true);
-  const int code = doc.AddPendingChange({ChangeKind::Submitter, ChangeOp::Update, -1, 1}, true);
+  const int code =
+      doc.AddPendingChange({ChangeKind::Submitter, efile::FilingRowChange(doc, "EFiling_W2_Submitter"), -1, 1}, true);
   return {Outcome::Done, code, 1};
 }
 
