@@ -53,6 +53,11 @@ inline constexpr bool kEfw2ZerosForAppliedForSsn = true;
 // (section 457 distributions or contributions).
 inline constexpr bool kEfw2Box11IsSection457 = false;
 
+// The optional record RO is written only for an employee with an amount in
+// one of its fields (box 8; box 12 codes A, B, M, N, R, S, T, Z), as later
+// editions ask. Alternative: false (an RO after every RW).
+inline constexpr bool kEfw2OptionalRecordOnlyWhenNeeded = true;
+
 // ---- The IRS information return file (1099-MISC) -------------------------------
 
 // Positions 749-750 of every 750-character record: CR LF. Alternative: two

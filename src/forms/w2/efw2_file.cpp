@@ -435,7 +435,7 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
   ++sums.rw;
   for (size_t i = 0; i < kRwFields; ++i) sums.wage[i] += rw[i];
 
-  bool optional = false;
+  bool optional = !kEfw2OptionalRecordOnlyWhenNeeded;
   for (int64_t v : ro) optional = optional || v != 0;
   if (optional) {
     RecordWriter rec2(file, kEfw2RecordWidth);
