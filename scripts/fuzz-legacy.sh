@@ -21,6 +21,7 @@ main() {
     fi
 
     root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+    source "$root/scripts/fuzz-common.sh"
     work="${FORMET_FUZZ_DIR:-/tmp/formet-fuzz-legacy}"
     mkdir -p "$work/corpus" "$work/seeds" "$work/artifacts"
     cp "$root"/tests/data/legacy/legacy-*.qdt "$work/seeds/"
@@ -50,41 +51,8 @@ view="view\x00"
 DICT
 
     binary="$work/legacy_dump_fuzz"
-    echo "building $binary"
-    clang++ -std=c++20 -g -O1 -fno-omit-frame-pointer \
-        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-        -I"$root/src" \
-        "$root/fuzz/legacy_dump_fuzz.cpp" "$root"/src/store/legacy/*.cpp \
-        -o "$binary"
-
-    echo "fuzzing for $seconds s"
-    touch "$work/run-start"
-    set +e
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-    "$binary" \
-        -max_total_time="$seconds" \
-        -max_len=65536 \
-        -timeout=10 \
-        -rss_limit_mb=2048 \
-        -dict="$work/legacy.dict" \
-        -artifact_prefix="$work/artifacts/" \
-        -print_final_stats=1 \
-        "$work/corpus" "$work/seeds" > "$work/fuzz.log" 2>&1
-    status=$?
-    set -e
-
-    executions="$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/fuzz.log" | grep -o '[0-9]*$' || true)"
-    rate="$(grep -o 'exec/s: *[0-9]*' "$work/fuzz.log" | tail -1 | grep -o '[0-9]*$' || true)"
-    echo "executions: ${executions:-unknown} (last reported ${rate:-?} exec/s)"
-    echo "corpus: $(ls "$work/corpus" | wc -l) inputs in $work/corpus"
-    crashes="$(find "$work/artifacts" -type f -newer "$work/run-start" 2>/dev/null || true)"
-    if [ "$status" -ne 0 ] || [ -n "$crashes" ]; then
-        echo "FINDINGS (exit status $status), inputs:"
-        echo "$crashes"
-        grep -E -A25 'ERROR: |runtime error|deadly signal|Timeout|out-of-memory' "$work/fuzz.log" | head -60
-        exit 1
-    fi
-    echo "no crash; log in $work/fuzz.log"
+    fuzz_build "$binary" "$root/fuzz/legacy_dump_fuzz.cpp" "$root"/src/store/legacy/*.cpp
+    fuzz_run "$binary" "$work" "$work/legacy.dict" "$seconds" 10
 }
 
 main "$@"
