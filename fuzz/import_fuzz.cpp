@@ -7,6 +7,7 @@
 //
 // The first byte chooses the separators (delimiter: comma, semicolon, tab;
 // qualifier: double quote, apostrophe); the rest is the file.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -84,9 +85,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   Require(table.RowCount() >= 1 && table.ColumnCount() >= 1 && table.ColumnCount() <= kMaxImportColumns);
-  size_t refusedSeen = 0;
+  // Every cell of the first columns (a wide header with many short rows
+  // would make all of them too many to visit per input).
+  const size_t columns = std::min<size_t>(table.ColumnCount(), 64);
+  size_t refusedSeen = 0, refusedThere = 0;
+  for (const auto& refused : table.Refused()) refusedThere += refused.column < columns ? 1 : 0;
   for (size_t r = 0; r < table.RowCount(); ++r) {
-    for (size_t c = 0; c < table.ColumnCount(); ++c) {
+    for (size_t c = 0; c < columns; ++c) {
       const std::string_view cell = table.Cell(r, c);
       if (table.RefusedAt(r, c)) {
         ++refusedSeen;
@@ -98,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     Require(table.Cell(r, table.ColumnCount()).empty());
   }
-  Require(refusedSeen == table.Refused().size());
+  Require(refusedSeen == refusedThere);
 
   // The checks over every column: numbers, states, identifying numbers.
   PayeeBatch none;

@@ -108,11 +108,10 @@ std::string ImportedAmount(std::string_view t) {
     // Below one: only the first two decimals count.
     if (point < -2) return "0.00";
     text += "0." + std::string(static_cast<size_t>(-point), '0') + digits;
-  } else if (point > 25) {
-    // Far beyond any amount: as large as a whole number can be read.
-    text += std::string(25, '9');
   } else if (static_cast<size_t>(point) >= digits.size()) {
-    text += digits + std::string(static_cast<size_t>(point) - digits.size(), '0');
+    // A whole number; far beyond any amount it reads as large as ParseMoney
+    // reads a whole number.
+    text += point > 40 ? std::string(41, '9') : digits + std::string(static_cast<size_t>(point) - digits.size(), '0');
   } else {
     text += digits.substr(0, static_cast<size_t>(point)) + "." + digits.substr(static_cast<size_t>(point));
   }

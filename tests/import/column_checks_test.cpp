@@ -2,6 +2,7 @@
 // numbers load as.
 #include <gtest/gtest.h>
 
+#include "forms/money.h"
 #include "import/column_checks.h"
 
 namespace formet {
@@ -45,8 +46,12 @@ TEST(ImportNumbers, LoadAsTheNumberTheyAreCutToTwoDecimals) {
       {"0001.50", "1.50"},   {"1.234567e2", "123.45"}, {"5.0e0", "5.00"},
   };
   for (const auto& [text, amount] : cases) EXPECT_EQ(ImportedAmount(text), amount) << text;
-  // Beyond any amount: as large as ParseMoney reads a whole number.
+  // Beyond any amount: as large as ParseMoney reads a whole number, with the
+  // decimals it has (found by the fuzz target).
   EXPECT_EQ(ImportedAmount("1.0e99999999999999999"), ImportedAmount("99999999999999999999999"));
+  const std::string huge = "51555555555555555555555555555555555555555512.3";
+  EXPECT_EQ(ImportedAmount("+" + huge), NormalizeMoney(huge));
+  EXPECT_EQ(ImportedAmount("5.15555555555555555555555555555555555555555123E+43"), NormalizeMoney(huge));
 }
 
 TEST(IdentifyingNumbers, EqualRowsNameEachOtherWithoutComparingEveryPair) {
