@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "forms/1099/form1096_totals.h"
+#include "forms/w2/w3_totals.h"
 #include "store/company_database.h"
 #include "test_support.h"
 
@@ -52,6 +54,13 @@ TEST_F(CliImportTest, AnExcelFileWithFieldNamesAsHeaders) {
   EXPECT_EQ(forms[1].FederalIncomeTaxWithdrawal, "5.00");  // +5
   EXPECT_EQ(forms[2].Field12aCode, "1");  // BB
   EXPECT_EQ(forms[2].Wages, "97600.10");
+  // The W-3 sums what was imported.
+  const W3Totals w3 = ComputeW3Totals(forms);
+  EXPECT_EQ(w3.formCount, 3);
+  EXPECT_EQ(w3.box[1], 15110010);  // 52000 + 1.5E+03 + 97600.10
+  EXPECT_EQ(w3.box[2], 1810550);   // 6100.5 + +5 + 12000
+  EXPECT_EQ(w3.deferredCompensation, 392000);  // D 2500, AA 120, BB 300, E 1000
+  EXPECT_EQ(w3.stateWages, 5350000);
 
   // Importing the same file again: every column that names a number the
   // company holds is refused, and nothing is loaded twice.
@@ -109,6 +118,15 @@ TEST_F(CliImportTest, A1099FileWithARowWithoutNumber) {
   EXPECT_EQ(contractors[0].NameLine1, "Bolt \"Sparky\" Electric, LLC");
   EXPECT_EQ(contractors[0].NameLine2, "Attn: Ren\xE9" "e C\xF4t\xE9");
   EXPECT_EQ(contractors[1].SecondTIN, 1);
+  CompanyDatabase db;
+  ASSERT_EQ(db.Open(dir / "Acme.qdt"), 0);
+  std::vector<Form1099Record> forms;
+  ASSERT_EQ(db.ReadForms1099(forms, contractors), 0);
+  // The 1096 sums what was imported: box 7 15250.00, box 14 4200.75.
+  const Form1096Totals totals = Compute1096Totals(forms);
+  EXPECT_EQ(totals.formCount, 2);
+  EXPECT_EQ(totals.totalReported, 1945075);
+  EXPECT_EQ(forms[1].PayerMadeDirectSales, 1);
 }
 
 TEST_F(CliImportTest, RequiredFieldsAndWrongArguments) {
