@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   PayeeBatch none;
   for (size_t c = 0; c < table.ColumnCount() && c < 8; ++c) {
     ImportColumn column;
-    for (size_t r = 1; r < table.RowCount(); ++r) column.values.push_back(table.Cell(r, c).substr(0, kCheckedCellLength));
+    for (size_t r = 1; r < table.RowCount(); ++r)
+      column.values.push_back(table.Cell(r, c).substr(0, kCheckedCellLength));
     for (const auto& refused : table.Refused())
       if (refused.row >= 1 && refused.column == c) column.refused.push_back({refused.row - 1, refused.reason});
     ErrorReport report;

@@ -156,7 +156,10 @@ std::string ColumnName(const ImportSession& session, size_t column) {
 }
 
 int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& out, std::ostream& err) {
-  const char delimiter = o.delimiter == "comma" ? ',' : o.delimiter == "semicolon" ? ';' : o.delimiter == "tab" ? '\t' : 0;
+  const char delimiter = o.delimiter == "comma"     ? ','
+                         : o.delimiter == "semicolon" ? ';'
+                         : o.delimiter == "tab"       ? '\t'
+                                                      : 0;
   const char qualifier = o.qualifier == "double" ? '"' : o.qualifier == "single" ? '\'' : 0;
   if (!delimiter || !qualifier) {
     err << "formet-cli: " << (!delimiter ? "--delimiter is comma, semicolon or tab" : "--qualifier is double or single")

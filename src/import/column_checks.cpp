@@ -146,7 +146,8 @@ void CheckLabelledLength(const ImportColumn& column, const char* label, size_t l
 void CheckNumbers(const ImportColumn& column, ErrorReport& report) {
   ForEachValue(column, report, [&](size_t row, std::string_view value) {
     if (!value.empty() && !IsImportNumber(value))
-      report.Add(row, FormatMessage("Field has to be a number: \"%s\" can\x92t be interpreted as a numeric value", value));
+      report.Add(row,
+                 FormatMessage("Field has to be a number: \"%s\" can\x92t be interpreted as a numeric value", value));
   });
 }
 

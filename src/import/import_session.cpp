@@ -258,7 +258,8 @@ std::vector<ColumnField> ImportSession::CurrentAssignment() const {
   std::vector<ColumnField> current;
   for (size_t f = 0; f < mapping_.size(); ++f)
     if (mapping_[f] >= 0) current.push_back({static_cast<size_t>(mapping_[f]), static_cast<int>(f)});
-  std::sort(current.begin(), current.end(), [](const ColumnField& a, const ColumnField& b) { return a.column < b.column; });
+  std::sort(current.begin(), current.end(),
+            [](const ColumnField& a, const ColumnField& b) { return a.column < b.column; });
   return current;
 }
 

@@ -135,7 +135,8 @@ TEST_F(ImportTest, W2FieldChecks) {
                    "is un-checked while 1 means checked."}})},
       {42, Column({std::string(16, '9').c_str()}),
        Report({{1, "Field too long: \"Employer\x92s state ID number\" can't be more than 15 characters long."}})},
-      {47, Column({"ABCDEFG"}), Report({{1, "Field too long: \"Locality Name\" can't be more than 6 characters long."}})},
+      {47, Column({"ABCDEFG"}),
+       Report({{1, "Field too long: \"Locality Name\" can't be more than 6 characters long."}})},
   };
   for (const auto& c : cases) EXPECT_EQ(w2.CheckColumn(c.field, c.column), c.report) << w2.Catalogue().Name(c.field);
 
@@ -303,7 +304,8 @@ TEST_F(ImportTest, Form1099Checks) {
                     {4, "Value length is too long. Identification Number can't be more than 11 characters long."}}));
   EXPECT_EQ(f.CheckColumn(0, Column({"1", "1"})),
             Report({{1, "Duplicated Identification Number. This row and row # 2 have the same social security number."},
-                    {2, "Duplicated Identification Number. This row and row # 1 have the same social security number."}}));
+                    {2, "Duplicated Identification Number. This row and row # 1 have the same social security "
+                        "number."}}));
   const std::string n38(38, 'n'), n39(39, 'n');
   EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), ""})),
             Report({{2, "Field too long: name (line one) can't be more than 38 characters long."},

@@ -74,7 +74,8 @@ std::vector<Values> Rows(const ImportTable& t) {
 
 TEST(ReadDelimitedText, LineEndsAndRaggedRows) {
   const std::vector<Values> expected = {{"A", "B", "C"}, {"1", "2", "3"}, {"4", "", ""}, {"5", "6", "7"}};
-  for (const std::string text : {"A,B,C\n1,2,3\n4\n5,6,7,8\n", "A,B,C\r\n1,2,3\r\n4\r\n5,6,7,8", "A,B,C\n1,2,3\r\n4\n5,6,7,8\r\n"}) {
+  for (const std::string text :
+       {"A,B,C\n1,2,3\n4\n5,6,7,8\n", "A,B,C\r\n1,2,3\r\n4\r\n5,6,7,8", "A,B,C\n1,2,3\r\n4\n5,6,7,8\r\n"}) {
     ImportTable t;
     const auto r = ReadDelimitedText(text, ',', '"', t);
     EXPECT_EQ(r.outcome, ReadResult::Outcome::Read);

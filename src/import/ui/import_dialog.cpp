@@ -244,7 +244,8 @@ CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QW
   // 80 and 50 units of the original font: wide enough for a social security
   // number, and for the "Header" label.
   const QFontMetrics metrics = table_->fontMetrics();
-  table_->horizontalHeader()->setDefaultSectionSize(std::max(80, metrics.horizontalAdvance(QStringLiteral("000-00-00000"))));
+  table_->horizontalHeader()->setDefaultSectionSize(
+      std::max(80, metrics.horizontalAdvance(QStringLiteral("000-00-00000"))));
   table_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   table_->horizontalHeader()->setTextElideMode(Qt::ElideRight);
   labelWidth_ = std::max(50, metrics.horizontalAdvance(tr("Header")) + 14);
@@ -293,11 +294,15 @@ CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QW
   });
   connect(browse, &QPushButton::clicked, this, &CImportDialog::Browse);
   connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
-    if (column < 1) return;
-    std::unique_ptr<QMenu> menu(FieldMenu(column));
     auto* header = table_->horizontalHeader();
-    const QPoint at(header->sectionViewportPosition(column), header->height());
-    if (QAction* chosen = menu->exec(header->viewport()->mapToGlobal(at))) ChooseField(column, chosen->data().toInt());
+    const QPoint under(header->sectionViewportPosition(column), header->height());
+    ShowFieldMenu(column, header->viewport()->mapToGlobal(under));
+  });
+  // The same menu from a cell: right click, or the menu key on the current cell.
+  table_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(table_, &QTableView::customContextMenuRequested, this, [this](const QPoint& at) {
+    const QModelIndex cell = table_->indexAt(at).isValid() ? table_->indexAt(at) : table_->currentIndex();
+    ShowFieldMenu(cell.column(), table_->viewport()->mapToGlobal(at));
   });
   connect(import_, &QPushButton::clicked, this, &CImportDialog::Import);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
@@ -421,6 +426,12 @@ QMenu* CImportDialog::FieldMenu(int column) {
   menu->addSeparator();
   menu->addAction(tr("Unused"))->setData(-1);
   return menu;
+}
+
+void CImportDialog::ShowFieldMenu(int column, const QPoint& at) {
+  if (column < 1) return;
+  std::unique_ptr<QMenu> menu(FieldMenu(column));
+  if (QAction* chosen = menu->exec(at)) ChooseField(column, chosen->data().toInt());
 }
 
 void CImportDialog::ChooseField(int column, int field) {

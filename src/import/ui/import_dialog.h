@@ -97,6 +97,7 @@ class CImportDialog : public QDialog {
   void ChooseField(int column, int field);
 
  private:
+  void ShowFieldMenu(int column, const QPoint& at);
   void Browse();
   void ReadFile();
   void OfferAssignments();
