@@ -53,12 +53,12 @@ TEST(Form1099Print, CurrentContractorIsOnePageWithTheVoidMark) {
   const PrintContractors people(3);
   const auto pages = Print(people, Settings(0, 0, 3), 1);
   ASSERT_EQ(pages.size(), 1u);
-  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{160 + 208, 720 - 70}));
+  EXPECT_EQ(At(pages[0].FindText("Bolt Electric 2")), (PrintPoint{160 - 30, 720 - 70}));
   EXPECT_EQ(pages[0].FindText("Bolt Electric 1"), nullptr);
   // On blank paper the VOID points are those of the copy: (661, 1461).
   const auto lines = pages[0].OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{661 - 38 + 208, 1461 - 63 + 30 - 7, 684 - 38 + 208, 1484 - 40}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{661 - 38 - 30, 1461 - 63 + 30 - 7, 684 - 38 - 30, 1484 - 40}));
 }
 
 TEST(Form1099Print, OffsetsMoveEveryPrePrintedPoint) {
@@ -129,7 +129,7 @@ TEST(Form1099Print, SecondTinBoxIsPaintedOutOnCopies1B2AndMarkedElsewhere) {
   // Copy C and the pre-printed form draw the mark.
   const auto copyC = Print(people, Settings(0, 1, 3))[0].OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(copyC.size(), 4u);
-  EXPECT_EQ(Corners(copyC[0]), (std::vector<int>{910 + 208, 1122 - 63 + 25 - 7, 934 + 208, 1146 - 45}));
+  EXPECT_EQ(Corners(copyC[0]), (std::vector<int>{910 - 30, 1122 - 63 + 25 - 7, 934 - 30, 1146 - 45}));
   const auto redInk = Print(people, Settings(1, 1))[0].OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(redInk.size(), 4u);
   EXPECT_EQ(Corners(redInk[0]), (std::vector<int>{914 - 33, 1075, 938 - 33, 1099}));

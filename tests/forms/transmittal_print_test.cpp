@@ -152,10 +152,10 @@ TEST(Form1096Print, CopyPointsPictureAndStamp) {
   Form1096Page p = Sample1096();
   p.finalReturn = false;
   const auto page = Print1096(p, Paper(0));
-  EXPECT_EQ(At(page.FindText("Acme Filing")), (PrintPoint{170 + 226, 390 - 63 - 2}));
+  EXPECT_EQ(At(page.FindText("Acme Filing")), (PrintPoint{170, 390 - 63 - 2}));
   const auto lines = page.OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 2u);  // the type of form only
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{142 - 7 + 226, 1149, 166 - 7 + 226, 1173}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{142 - 7, 1149, 166 - 7, 1173}));
   const auto picture = page.OfKind(CanvasOp::Kind::Picture);
   ASSERT_EQ(picture.size(), 1u);
   EXPECT_EQ(Corners(picture[0]), (std::vector<int>{35, 25, 1935, 2635}));

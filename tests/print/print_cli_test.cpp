@@ -142,8 +142,8 @@ TEST_F(PrintCli, TransmittalsPrintTheirTotals) {
   ASSERT_EQ(r.code, 0) << err;
   const auto words = PdfWords(dir / "1096.pdf");
   ASSERT_NE(FindWord(words, "Acme"), nullptr);
-  // Filer name at (170, 390) - 63 - 2 and x + 226.
-  EXPECT_NEAR(FindWord(words, "Acme")->xMin, 39.6 + 6.35, 0.2);
+  // Filer name at (170, 390) - 63 - 2.
+  EXPECT_NEAR(FindWord(words, "Acme")->xMin, 17.0 + 6.35, 0.2);
   EXPECT_NEAR(FindWord(words, "Acme")->yMin, 32.5 + 6.35, 0.4);
 }
 

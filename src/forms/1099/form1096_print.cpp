@@ -56,7 +56,7 @@ Form1096LayoutTable Form1096AdjustedLayout(Form1096Layout layout, const FormPrin
   for (auto& p : t) p.y -= 63;
   for (int i = 16; i <= 23; ++i) t[i].y += 127 - 101;
   if (!preprinted)
-    for (auto& p : t) p = {p.x + 226, p.y - 2};
+    for (auto& p : t) p.y -= 2;
   return t;
 }
 

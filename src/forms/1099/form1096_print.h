@@ -22,7 +22,10 @@ enum class Form1096Layout { Copy = 0, RedInk = 1 };  // by paper type
 // 1. pre-printed: points 16-23 y + 2; copy: points 20-23 x - 7;
 // 2. pre-printed: the user's offsets (inches times 254, truncated);
 // 3. every point y - 63; points 16-23 then y + 127 and y - 101;
-// 4. copy: every point x + 226, y - 2.
+// 4. copy: every point y - 2.
+// The copy keeps the x of the pre-printed form, which is that of the drawn
+// form too. (Moved 226 units right, as the older layout had it, the
+// final-return mark fell outside the printable area.)
 Form1096LayoutTable Form1096AdjustedLayout(Form1096Layout layout, const FormPrintSettings& settings);
 
 // A filer name this long or longer prints in 10-point Courier New.

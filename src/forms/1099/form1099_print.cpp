@@ -176,7 +176,7 @@ Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrin
   for (auto& p : t) p.y -= 63;
   for (int i = 41; i <= 44; ++i) t[i] = {t[i].x - 38, t[i].y + 30};
   for (int i = 16; i <= 19; ++i) t[i].y += 25;
-  for (auto& p : t) p = {p.x + (preprinted ? kForm1099PrePrintedShiftX : 208), p.y - 7};
+  for (auto& p : t) p = {p.x + (preprinted ? kForm1099PrePrintedShiftX : kForm1099CopyShiftX), p.y - 7};
   return t;
 }
 

@@ -28,7 +28,7 @@ const Form1099LayoutTable& Form1099BaseLayout(Form1099Layout layout);
 // 1. pre-printed only: the user's offsets (inches times 254, truncated);
 // 2. every point y - 63;
 // 3. points 41-44 y + 30, then x - 38; points 16-19 y + 25;
-// 4. pre-printed x - 33, y - 7; copy x + 208, y - 7.
+// 4. pre-printed x - 33, y - 7; copy x - 30, y - 7.
 Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrintSettings& settings);
 
 // The last horizontal shift of the pre-printed form's points. A shift of
@@ -37,6 +37,12 @@ Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrin
 // puts the marks into the 2nd TIN, box 9 and VOID boxes and each text just
 // inside its box, as the W-2, W-3 and 1096 layouts do.
 inline constexpr int kForm1099PrePrintedShiftX = -33;
+// The same for the copy on blank paper: its points are those of the drawn
+// form, whose VOID, "2nd TIN not." and box 9 check boxes and whose caption
+// areas (blanked at fixed places) lie where the 2007 form has them. (Shifted
+// 208 units right, the marks missed their boxes and box 18 ran past the
+// printable area.)
+inline constexpr int kForm1099CopyShiftX = -30;
 
 // The second form of a sheet lies this much lower than the first.
 int Form1099SlotPitch(Form1099Layout layout);  // 1402 pre-printed, 1375 copy
