@@ -41,9 +41,9 @@ class RecordingCanvas : public Canvas {
   void FillRect(int left, int top, int right, int bottom, Rgb fill) override;
   bool DrawPicture(const std::string& name, int left, int top, int width, int height) override;
 
-  // The cell of the text from the font's size alone: characters 0.6 em wide
-  // (exact for the fixed-pitch face, near for the others) and the cell
-  // height of the metric-compatible face.
+  // The cell of the text: Arial and Courier New from their advance widths
+  // (TextWidth), other faces at 0.6 em a character; the cell height of the
+  // metric-compatible face.
   TextSize TextExtent(std::string_view text) override;
   int PrintableWidth() const override { return geometry_.printableWidth; }
   int PrintableHeight() const override { return geometry_.printableHeight; }

@@ -1,0 +1,23 @@
+#pragma once
+// The 1099-MISC and 1096 artwork for blank paper, described as data: the
+// 1099-MISC copy drawn twice a sheet under Copies 1, B, 2 and C
+// ("Help3.svg"), the pages printed on the back of Copies B and C ("6.qff",
+// "7.qff"), and the 1096 copy ("Help4.svg", which the print stamps "COPY").
+//
+// 1099-MISC boxes: "payer", "payer-tin", "recipient-tin", "recipient-name",
+// "street", "city", "account", the check boxes "void", "corrected",
+// "second-tin" and "9", "1" to "8", "10", "13", "14", "15a", "15b", and
+// "16-n", "17-n", "18-n" for the two state lines.
+// 1096 boxes: "filer-name", "street", "city", "contact", "email",
+// "telephone", "fax", "1" to "5", and the check boxes "final-return" and
+// "type-1099-misc" (with the other types, "type-" and their names).
+#include "forms/print/form_picture.h"
+
+namespace formet {
+
+FormPicture Form1099CopyPicture();
+// Copy types 4 and 5: the backs of Copies B and C.
+FormPicture Form1099InstructionPage(int copy);
+FormPicture Form1096CopyPicture();
+
+}  // namespace formet

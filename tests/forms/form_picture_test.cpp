@@ -1,0 +1,555 @@
+// The form pictures against the blank-paper prints: every printed item lies
+// inside its own box, clear of the box's label and of every rule and text of
+// the picture; every mark lies inside a check box; the captions the print
+// adds touch nothing; the white areas the print paints either cover a piece
+// of the artwork whole or leave it alone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_print.h"
+#include "forms/form_pictures.h"
+#include "forms/print/print_options.h"
+#include "forms/print/recording_canvas.h"
+#include "forms/w2/w2_print.h"
+#include "forms/w2/w3_print.h"
+
+namespace formet {
+namespace {
+
+// ---- geometry ----------------------------------------------------------------------
+
+struct Area {
+  double left, top, right, bottom;
+  bool Meets(const Area& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
+  bool Within(const Area& o) const { return left >= o.left && right <= o.right && top >= o.top && bottom <= o.bottom; }
+  Area Moved(double dx, double dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
+  Area Grown(double d) const { return {left - d, top - d, right + d, bottom + d}; }
+};
+
+std::string Show(const Area& a) {
+  return "(" + std::to_string(static_cast<int>(a.left)) + ", " + std::to_string(static_cast<int>(a.top)) + ")-(" +
+         std::to_string(static_cast<int>(a.right)) + ", " + std::to_string(static_cast<int>(a.bottom)) + ")";
+}
+
+// A piece of artwork: a rule, a frame's side, an arrow or a text.
+struct Piece {
+  Area area;
+  std::string what;
+};
+
+std::vector<Piece> PiecesOf(const FormPicture& p) {
+  std::vector<Piece> pieces;
+  auto rule = [&](double x1, double y1, double x2, double y2, int weight, const std::string& what) {
+    const double half = weight / 20.0;
+    pieces.push_back({{std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
+                       std::max(y1, y2) + half},
+                      what});
+  };
+  for (const auto& l : p.lines) rule(l.x1, l.y1, l.x2, l.y2, l.weight, "a rule");
+  for (const auto& r : p.rects) {
+    rule(r.left, r.top, r.right, r.top, r.weight, "a frame");
+    rule(r.left, r.bottom, r.right, r.bottom, r.weight, "a frame");
+    rule(r.left, r.top, r.left, r.bottom, r.weight, "a frame");
+    rule(r.right, r.top, r.right, r.bottom, r.weight, "a frame");
+  }
+  for (const auto& a : p.arrows) pieces.push_back({{1.0 * a.left, 1.0 * a.top, a.left + a.height * 0.6, 1.0 * a.top + a.height}, "an arrow"});
+  for (const auto& t : p.texts)
+    pieces.push_back({{1.0 * t.x, 1.0 * t.y, 1.0 * t.Right(), 1.0 * t.Bottom()}, "the text \"" + t.text + "\""});
+  return pieces;
+}
+
+const FormPicture* PictureNamed(const std::string& name) {
+  static const auto kAll = AllFormPictures();
+  for (const auto& p : kAll)
+    if (p.file == name) return &p;
+  return nullptr;
+}
+
+std::set<std::string> AllPictureNames() {
+  std::set<std::string> names;
+  for (const auto& p : AllFormPictures()) names.insert(p.file);
+  return names;
+}
+
+// ---- the check of one printed page -------------------------------------------------
+
+// `boxOf`: the box each data text goes in. Texts printed in the data font
+// must all be listed (blank ones aside).
+std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf) {
+  std::vector<std::string> problems;
+  struct Placed {
+    const FormPicture* picture;
+    Area area;
+  };
+  std::vector<Placed> placed;
+  std::vector<Piece> artwork;  // in page units
+  for (const auto& op : page.OfKind(CanvasOp::Kind::Picture)) {
+    const FormPicture* p = PictureNamed(op.text);
+    if (!p) {
+      problems.push_back("no description of the picture " + op.text);
+      continue;
+    }
+    if (op.x2 - op.x != p->width || op.y2 - op.y != p->height)
+      problems.push_back(op.text + " is described " + std::to_string(p->width) + " x " + std::to_string(p->height) +
+                         " but placed " + std::to_string(op.x2 - op.x) + " x " + std::to_string(op.y2 - op.y));
+    placed.push_back({p, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
+    for (auto piece : PiecesOf(*p)) {
+      piece.area = piece.area.Moved(op.x, op.y);
+      piece.what += " of " + op.text;
+      artwork.push_back(piece);
+    }
+  }
+
+  // The white areas the print paints.
+  std::vector<Area> white;
+  for (const auto& op : page.OfKind(CanvasOp::Kind::Rect))
+    if (op.fill == kWhite) white.push_back(Area{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}.Grown(op.pen.width / 2.0));
+  std::vector<Piece> visible;
+  for (const auto& piece : artwork) {
+    bool erased = false;
+    for (const auto& w : white) {
+      if (piece.area.Within(w)) erased = true;
+      else if (piece.area.Meets(w)) problems.push_back("a white area " + Show(w) + " cuts " + piece.what);
+    }
+    if (!erased) visible.push_back(piece);
+  }
+
+  auto clearOfArtwork = [&](const Area& cell, const std::string& what) {
+    for (const auto& piece : visible)
+      if (cell.Grown(1).Meets(piece.area))
+        problems.push_back(what + " at " + Show(cell) + " touches " + piece.what + " at " + Show(piece.area));
+  };
+
+  for (const auto& op : page.Texts()) {
+    if (op.text.find_first_not_of(' ') == std::string::npos) continue;
+    const Area cell{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2};
+    const std::string what = "\"" + op.text + "\"";
+    clearOfArtwork(cell, what);
+    if (op.font.face != kCourierNew) continue;  // a caption of the print, not data
+    const auto expected = boxOf.find(op.text);
+    if (expected == boxOf.end()) {
+      problems.push_back("the data " + what + " is not in the test's table");
+      continue;
+    }
+    const Placed* on = nullptr;
+    for (const auto& pl : placed)
+      if (cell.left >= pl.area.left && cell.left < pl.area.right && cell.top >= pl.area.top && cell.top < pl.area.bottom)
+        on = &pl;
+    if (!on) {
+      problems.push_back(what + " is printed outside every picture");
+      continue;
+    }
+    const Area local = cell.Moved(-on->area.left, -on->area.top);
+    bool found = false;
+    std::string near;
+    for (const auto& box : on->picture->boxes) {
+      if (box.id != expected->second) continue;
+      const Area inside{box.left + 2.0, box.top + 2.0, box.right - 2.0, box.bottom - 2.0};
+      if (!local.Within(inside)) {
+        near = " (box " + box.id + " is " + Show({1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}) + ")";
+        continue;
+      }
+      found = true;
+      const bool labelled = box.labelBottom > box.labelTop;
+      if (labelled && !(local.top >= box.labelBottom || local.bottom <= box.labelTop))
+        problems.push_back(what + " at " + Show(local) + " touches the label of box " + box.id);
+    }
+    if (!found)
+      problems.push_back(what + " at " + Show(local) + " is not inside box " + expected->second + " of " +
+                         on->picture->file + near);
+  }
+
+  // Marks: the diagonal strokes of the crosses, their ends within the inner
+  // edges of a check box (a cross may fill its box from corner to corner).
+  for (const auto& op : page.OfKind(CanvasOp::Kind::Line)) {
+    if (op.x == op.x2 || op.y == op.y2) continue;  // a rule of a caption
+    const Area stroke{1.0 * std::min(op.x, op.x2), 1.0 * std::min(op.y, op.y2), 1.0 * std::max(op.x, op.x2),
+                      1.0 * std::max(op.y, op.y2)};
+    bool inBox = false;
+    for (const auto& pl : placed)
+      for (const auto& box : pl.picture->boxes) {
+        if (!box.checkBox) continue;
+        const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
+                                .Moved(pl.area.left, pl.area.top)
+                                .Grown(-kRuleHair / 20.0 - 0.5);
+        if (stroke.Within(inside)) inBox = true;
+      }
+    if (!inBox) problems.push_back("a mark at " + Show(stroke) + " is not inside a check box");
+  }
+  return problems;
+}
+
+void ExpectPagesClean(const std::vector<RecordingCanvas>& pages, const std::map<std::string, std::string>& boxOf,
+                      const std::string& variant) {
+  ASSERT_FALSE(pages.empty()) << variant;
+  for (size_t i = 0; i < pages.size(); ++i) {
+    EXPECT_FALSE(pages[i].OfKind(CanvasOp::Kind::Picture).empty()) << variant << ": page " << i + 1;
+    for (const auto& problem : CheckPage(pages[i], boxOf))
+      ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
+  }
+}
+
+// ---- W-2 and W-3 -------------------------------------------------------------------------
+// Values as wide as the boxes are meant to hold; every amount is different so
+// the table can tell them apart.
+
+struct Payroll {
+  CompanyRecord company;
+  std::vector<EmployeeRecord> employees;
+  std::vector<W2Record> forms;
+  std::map<std::string, std::string> boxOf;  // for the copies and Copy A
+};
+
+Payroll WidePayroll() {
+  Payroll p;
+  CompanyRecord& c = p.company;
+  c.EmployerIdentificationNumber = "71-0123456";
+  c.EmployerName = "Northwest Regional Building Supplies Inc";  // 40 characters
+  c.Address1 = "12345 Commerce Pkwy Suite 1200";               // 30
+  c.Address2 = "Attn: Payroll Department";
+  c.City = "North Little Rock";
+  c.State = "AR";
+  c.Zip = "72114-1234";
+  c.StateID = "AR-12345-678";
+  c.FormW3ControlNumber = "CTRL-2007-000012345A";  // 20
+  p.boxOf = {{c.EmployerIdentificationNumber, "b"}, {c.EmployerName, "c"},   {c.Address1, "c"},
+             {c.Address2, "c"},                   {"North Little Rock, AR 72114-1234", "c"},
+             {c.FormW3ControlNumber, "d"}};
+  for (int n = 1; n <= 3; ++n) {
+    EmployeeRecord e;
+    e.EmployeeUniqueID = n;
+    e.SocialSecurityNumber = "123-45-678" + std::to_string(n);
+    e.FirstName = "Maximiliano-Jose";  // 16, with the initial 18
+    e.MiddleName = "R";
+    e.LastName = "Vandenberghe-Smithe";  // 19
+    e.Suffix = "III";
+    e.Address1 = "4500 Old Mill Run Rd Apt 1204";
+    e.Address2 = "Building C";
+    e.City = "Sherwood";  // the company's city line is another text
+    e.State = "AR";
+    e.Zip = "72120-5555";
+    p.employees.push_back(e);
+    p.boxOf[e.SocialSecurityNumber] = "a";
+
+    W2Record w;
+    w.W2UniqueID = 100 + n;
+    w.EmployeeUniqueID = n;
+    std::string* boxes[11] = {&w.Wages,         &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
+                              &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
+                              &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
+                              &w.DependentCareBenefits, &w.NonQualifiedPlans};
+    for (int i = 0; i < 11; ++i) {
+      *boxes[i] = "12345" + std::to_string(10 + i) + "." + std::to_string(10 * n + i % 10).substr(0, 2);
+      p.boxOf[*boxes[i]] = std::to_string(i + 1);
+    }
+    w.Field12aCode = "D";
+    w.Field12aYear = "05";
+    w.Field12bCode = "AA";
+    w.Field12cCode = "E";
+    w.Field12cYear = "06";
+    w.Field12dCode = "W";
+    const char* amounts12[4] = {"15500.01", "15500.02", "15500.03", "99999.99"};
+    std::string* fields12[4] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
+    const char* keys12[4] = {"12a", "12b", "12c", "12d"};
+    for (int i = 0; i < 4; ++i) {
+      *fields12[i] = amounts12[i];
+      p.boxOf[amounts12[i]] = keys12[i];
+    }
+    p.boxOf["D 05"] = "12a-code";
+    p.boxOf["AA "] = "12b-code";
+    p.boxOf["E 06"] = "12c-code";
+    p.boxOf["W "] = "12d-code";
+    w.StatutoryEmployee = w.RetirementPlan = w.ThirdPartySickpay = 1;
+    w.Other1 = "UNION DUES 480";  // 14
+    w.Other2 = "SDI 1234567.89";
+    w.Other3 = "HEALTH 4800.00";
+    for (const auto* other : {&w.Other1, &w.Other2, &w.Other3}) p.boxOf[*other] = "14";
+    w.State1 = "AR";
+    w.State2 = "MO";
+    w.StateID2 = "MO-98765-432";
+    const std::pair<std::string*, const char*> band[] = {
+        {&w.StateWages1, "16-1"}, {&w.StateWages2, "16-2"}, {&w.StateIncomTax1, "17-1"},
+        {&w.StateIncomTax2, "17-2"}, {&w.LocalWages1, "18-1"}, {&w.LocalWages2, "18-2"},
+        {&w.LocalIncomeTax1, "19-1"}, {&w.LocalIncomeTax2, "19-2"}};
+    int k = 0;
+    for (const auto& [field, box] : band) {
+      *field = "23456" + std::to_string(10 + k++) + ".00";
+      p.boxOf[*field] = box;
+    }
+    w.LocalityName1 = "LRCITY";
+    w.LocalityName2 = "NLRCTY";
+    p.forms.push_back(w);
+  }
+  const EmployeeRecord& e = p.employees.front();
+  p.boxOf["Maximiliano-Jose R"] = "e-first";
+  p.boxOf[e.LastName] = "e-last";
+  p.boxOf[e.Suffix] = "e-suffix";
+  for (const auto& line : {e.Address1, e.Address2, std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
+  p.boxOf["AR"] = "15-state-1";
+  p.boxOf[c.StateID] = "15-id-1";
+  p.boxOf["MO"] = "15-state-2";
+  p.boxOf["MO-98765-432"] = "15-id-2";
+  p.boxOf["LRCITY"] = "20-1";
+  p.boxOf["NLRCTY"] = "20-2";
+  return p;
+}
+
+std::vector<RecordingCanvas> PrintW2(const Payroll& p, int blankCopyType, int paperType = 0) {
+  FormPrintSettings s;
+  s.paperType = paperType;
+  s.blankCopyType = blankCopyType;
+  s.printTarget = 1;
+  std::vector<int> order(p.employees.size());
+  for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  W2PrintJob job({&p.company, &p.employees, &p.forms, order, 0}, s);
+  return RecordJob(job, RecordingCanvas::kLetterPdf, AllPictureNames());
+}
+
+TEST(FormPictures, W2CopiesAndCopyAHoldEveryItemInItsBox) {
+  const Payroll q = WidePayroll();
+  for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(q, copy), q.boxOf, "W-2 copy " + std::to_string(copy));
+  ExpectPagesClean(PrintW2(q, kW2CopyASubstitute), q.boxOf, "W-2 Copy A");
+}
+
+TEST(FormPictures, W2FourUpHoldsEveryItemInItsBox) {
+  Payroll p = WidePayroll();
+  for (const char* text : {"Maximiliano-Jose R", "Vandenberghe-Smithe", "III", "4500 Old Mill Run Rd Apt 1204",
+                           "Building C"})
+    p.boxOf.erase(text);
+  p.boxOf["Maximiliano-Jose R Vandenberghe-Smithe"] = "ef";
+  for (const char* text : {"4500 Old Mill Run Rd Apt 1204", "Building C", "Sherwood, AR 72120-5555"})
+    p.boxOf[text] = "ef";
+  ExpectPagesClean(PrintW2(p, kW2FourUp), p.boxOf, "W-2 4-Up");
+}
+
+TEST(FormPictures, W2InstructionPagesArePicturesOnly) {
+  const Payroll p = WidePayroll();
+  for (int copy = 6; copy <= 9; ++copy) {
+    const auto pages = PrintW2(p, copy);
+    ExpectPagesClean(pages, {}, "W-2 instructions " + std::to_string(copy));
+    EXPECT_EQ(pages[0].OfKind(CanvasOp::Kind::Picture)[0].text, std::to_string(copy - 5) + ".qff");
+  }
+}
+
+TEST(FormPictures, W3CopyAndLaserSubstituteHoldEveryItemInItsBox) {
+  const Payroll p = WidePayroll();
+  CompanyRecord c = p.company;
+  c.EmployerName = "Northwest Regional Building Supplies";  // 36: box f is narrower than box c of the W-2
+  c.FormW3EstablishmentNumber = "STORE-0012";
+  c.FormW3OtherEIN = "98-7654321";
+  c.FormW3ThirdPartySickPay = "1234567.13";
+  c.FormW3IncomeTaxWithHeld = "1234567.14";
+  c.FormW3ContactName = "Margaret Montgomery-Washington";
+  c.FormW3Email = "payroll.department@northwestsupply.com";  // 38
+  c.FormW3Telephone = "(501) 555-0123";
+  c.FormW3Fax = "(502) 555-0124";
+  c.FormW3CheckThirdPartySickPay = 1;
+  for (int paper : {0, 2}) {
+    for (int kind = 0; kind <= 6; ++kind) {
+      c.FormW3RadioKindOfPayer = kind;
+      const W3Page page = BuildW3Page(c, p.forms);
+      std::map<std::string, std::string> boxOf = {
+          {page.controlNumber, "a"}, {page.totalForms, "c"}, {page.establishmentNumber, "d"}, {page.ein, "e"},
+          {page.employerName, "f"},  {page.address1, "g"},   {page.address2, "g"},
+          {page.city + ", " + page.state + " " + page.zip, "g"},  {page.otherEin, "h"},
+          {page.box15State, "15-state"}, {page.box15StateId, "15-id"}, {page.contactName, "contact"},
+          {page.email, "email"},     {"501", "telephone"},   {" 555-0123", "telephone"}, {"502", "fax"}, {" 555-0124", "fax"},
+          {page.box12, "12"},        {page.box13, "13"},     {page.box14, "14"},         {page.box16, "16"},
+          {page.box17, "17"},        {page.box18, "18"},     {page.box19, "19"}};
+      for (int box = 1; box <= 11; ++box) boxOf[page.box[static_cast<size_t>(box)]] = std::to_string(box);
+      FormPrintSettings s;
+      s.paperType = paper;
+      W3PrintJob job(page, s);
+      const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, AllPictureNames());
+      for (const auto& problem : CheckPage(pages[0], boxOf))
+        ADD_FAILURE() << "W-3 paper " << paper << ", kind of payer " << kind << ": " << problem;
+      EXPECT_EQ(pages[0].OfKind(CanvasOp::Kind::Line).size(), 4u);  // the payer's mark and the sick pay mark
+    }
+  }
+}
+
+// ---- 1099-MISC and 1096 --------------------------------------------------------------
+
+struct Contractors {
+  CompanyRecord company;
+  std::vector<ContractorRecord> contractors;
+  std::vector<Form1099Record> forms;
+  std::map<std::string, std::string> boxOf;
+};
+
+Contractors WideContractors() {
+  Contractors p;
+  CompanyRecord& c = p.company;
+  c.EmployerIdentificationNumber = "71-0123456";
+  c.EmployerName = "Northwest Regional Building Supplies Inc";
+  c.Address1 = "12345 Commerce Pkwy Suite 1200";
+  c.Address2 = "Attn: Accounts Payable";
+  c.City = "North Little Rock";
+  c.State = "AR";
+  c.Zip = "72114-1234";
+  c.Form1096Telephone = "(501) 555-0123";
+  p.boxOf = {{c.EmployerName, "payer"},       {c.Address1, "payer"},
+             {c.Address2, "payer"},           {"North Little Rock, AR 72114-1234", "payer"},
+             {c.Form1096Telephone, "payer"},  {c.EmployerIdentificationNumber, "payer-tin"}};
+  for (int n = 1; n <= 3; ++n) {
+    ContractorRecord r;
+    r.ContractorUniqueID = n;
+    r.IdentificationNumber = "123-45-678" + std::to_string(n);
+    r.NameLine1 = "Riverside Landscape & Design Partner" + std::to_string(n);  // 37
+    r.NameLine2 = "dba Riverside Gardens and Nurseries";
+    r.Address1 = "4500 Old Mill Run Rd Suite 1204";
+    r.Address2 = "Building C";
+    r.City = "Sherwood";
+    r.State = "AR";
+    r.Zip = "72120-5555";
+    r.AccountNumber = "ACCT-0000123";
+    r.SecondTIN = 1;
+    p.contractors.push_back(r);
+    p.boxOf[r.IdentificationNumber] = "recipient-tin";
+    p.boxOf[r.NameLine1] = "recipient-name";
+    p.boxOf[r.NameLine2] = "recipient-name";
+    p.boxOf[r.Address1] = "street";
+    p.boxOf[r.Address2] = "street";
+    p.boxOf["Sherwood, AR 72120-5555"] = "city";
+    p.boxOf[r.AccountNumber] = "account";
+
+    Form1099Record f;
+    f.Form1099UniqueID = 50 + n;
+    f.ContractorUniqueID = n;
+    const std::pair<std::string*, const char*> boxes[] = {
+        {&f.Rents, "1"},
+        {&f.Royalities, "2"},
+        {&f.OtherIncome, "3"},
+        {&f.FederalIncomeTaxWithheld, "4"},
+        {&f.FishingBoatProceeds, "5"},
+        {&f.MedicalAndHealthCarePayments, "6"},
+        {&f.NonemployeeCompensation, "7"},
+        {&f.SubstitutePayments, "8"},
+        {&f.CropInsuranceProceeds, "10"},
+        {&f.ExcessGoldenParachutePayments, "13"},
+        {&f.GrossProceedsPaidToAttorney, "14"},
+        {&f.Field15A, "15a"},
+        {&f.Field15B, "15b"},
+        {&f.StateTaxWithheld1, "16-1"},
+        {&f.StateTaxWithheld2, "16-2"},
+        {&f.StateIncome1, "18-1"},
+        {&f.StateIncome2, "18-2"},
+    };
+    int k = 10;
+    for (const auto& [field, box] : boxes) {
+      *field = "12345" + std::to_string(k++) + "." + std::to_string(10 + n);
+      p.boxOf[*field] = box;
+    }
+    f.PayerStateID1 = "AR-123456789012";  // 15
+    f.PayerStateID2 = "MO-987654321098";
+    p.boxOf[f.PayerStateID1] = "17-1";
+    p.boxOf[f.PayerStateID2] = "17-2";
+    f.PayerMadeDirectSales = 1;
+    p.forms.push_back(f);
+  }
+  return p;
+}
+
+std::vector<RecordingCanvas> Print1099(const Contractors& p, int copy) {
+  FormPrintSettings s;
+  s.paperType = 0;
+  s.blankCopyType = copy;
+  s.printTarget = 1;
+  Form1099PrintJob job({&p.company, &p.contractors, &p.forms, {0, 1, 2}, 0}, s);
+  return RecordJob(job, RecordingCanvas::kLetterPdf, AllPictureNames());
+}
+
+TEST(FormPictures, Form1099CopiesHoldEveryItemInItsBox) {
+  const Contractors p = WideContractors();
+  // Three contractors: the second page holds one form and the VOID mark of
+  // the lower one.
+  for (int copy = 0; copy <= 3; ++copy) {
+    const auto pages = Print1099(p, copy);
+    ASSERT_EQ(pages.size(), 2u);
+    ExpectPagesClean(pages, p.boxOf, "1099-MISC copy " + std::to_string(copy));
+  }
+  // Copy C marks "2nd TIN not." and box 9 in their check boxes: 2 forms a
+  // page, two marks each, and the VOID mark on the second page.
+  const auto copyC = Print1099(p, 3);
+  EXPECT_EQ(copyC[0].OfKind(CanvasOp::Kind::Line).size(), 8u);
+  EXPECT_EQ(copyC[1].OfKind(CanvasOp::Kind::Line).size(), 6u);
+}
+
+TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {
+  const Contractors p = WideContractors();
+  for (int copy : {4, 5}) {
+    const auto pages = Print1099(p, copy);
+    ExpectPagesClean(pages, {}, "1099-MISC instructions " + std::to_string(copy));
+    EXPECT_TRUE(pages[0].Texts().empty());
+  }
+}
+
+TEST(FormPictures, Form1096CopyHoldsEveryItemInItsBox) {
+  const Contractors p = WideContractors();
+  CompanyRecord c = p.company;
+  c.SocialSecurityNumber = "987-65-4321";
+  c.Form1096FilerName = "Northwest Regional Building Supply Co";  // 37
+  c.Form1096ContactName = "Margaret Montgomery-Washington";
+  c.Form1096Email = "payroll@northwestsupply.com";
+  c.Form1096Fax = "(502) 555-0124";
+  c.Form1096CheckIsThisYourFinalReturn = 1;
+  const Form1096Page page = Build1096Page(c, p.forms);
+  const std::map<std::string, std::string> boxOf = {
+      {page.filerName, "filer-name"}, {page.street, "street"},   {page.city + ", " + page.state + " " + page.zip, "city"},
+      {page.contactName, "contact"},  {page.email, "email"},     {"501", "telephone"},
+      {" 555-0123", "telephone"},     {"502", "fax"},            {" 555-0124", "fax"}, {page.box1, "1"},
+      {page.box2, "2"},               {page.box3, "3"},          {page.box4, "4"},
+      {page.box5, "5"}};
+  FormPrintSettings s;
+  s.paperType = 0;
+  Form1096PrintJob job(page, s);
+  const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, AllPictureNames());
+  for (const auto& problem : CheckPage(pages[0], boxOf)) ADD_FAILURE() << "1096: " << problem;
+  // The final-return mark and the type-of-form mark, each in its check box.
+  EXPECT_EQ(pages[0].OfKind(CanvasOp::Kind::Line).size(), 4u);
+  ASSERT_EQ(page.box4.size(), 10u);  // the amounts are as wide as meant
+}
+
+// ---- every picture -------------------------------------------------------------------
+
+TEST(FormPictures, EveryPictureIsDescribedOnceAndItsTextsFit) {
+  const auto all = AllFormPictures();
+  std::set<std::string> names;
+  for (const auto& p : all) {
+    EXPECT_TRUE(names.insert(p.file).second) << p.file << " is described twice";
+    EXPECT_TRUE(p.overflows.empty()) << p.file << ": " << (p.overflows.empty() ? "" : p.overflows.front());
+    for (const auto& t : p.texts) {
+      EXPECT_TRUE(t.x >= 0 && t.y >= 0 && t.Right() <= p.width && t.Bottom() <= p.height)
+          << p.file << ": \"" << t.text << "\" runs off the picture";
+    }
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"Help1.svg", "1.qff", "2.qff", "3.qff", "4.qff", "5.qff", "Updater.dll",
+                                          "Help2.svg", "Contactus.msg", "Help3.svg", "6.qff", "7.qff", "Help4.svg"}));
+}
+
+// The laser substitutes: the form number in 14-point Arial bold, the year in
+// 20-point Arial, no "Code" in box 12; the copies keep "Code".
+TEST(FormPictures, TheLaserSubstitutesFollowTheSubstituteRules) {
+  auto texts = [](const char* file, const std::string& text) {
+    std::vector<FontSpec> fonts;
+    for (const auto& t : PictureNamed(file)->texts)
+      if (t.text == text) fonts.push_back(t.font);
+    return fonts;
+  };
+  const FontSpec numberFont{"Arial", 140, true}, yearFont{"Arial", 200, false};
+  EXPECT_EQ(texts("Updater.dll", "22222"), (std::vector<FontSpec>{numberFont, numberFont}));
+  EXPECT_EQ(texts("Updater.dll", "2007"), (std::vector<FontSpec>{yearFont, yearFont}));
+  EXPECT_EQ(texts("Contactus.msg", "33333"), (std::vector<FontSpec>{numberFont}));
+  EXPECT_EQ(texts("Contactus.msg", "2007"), (std::vector<FontSpec>{yearFont}));
+  EXPECT_TRUE(texts("Updater.dll", "C").empty());
+  EXPECT_EQ(texts("Help1.svg", "C").size(), 4u);  // "Code" down each box 12 line of the copies
+}
+
+}  // namespace
+}  // namespace formet
