@@ -18,51 +18,16 @@
 #include "forms/print/recording_canvas.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
+#include "picture_pieces.h"
 
 namespace formet {
 namespace {
 
-// ---- geometry ----------------------------------------------------------------------
+using test::Area;
+using test::Piece;
+using test::PiecesOf;
+using test::Show;
 
-struct Area {
-  double left, top, right, bottom;
-  bool Meets(const Area& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-  bool Within(const Area& o) const { return left >= o.left && right <= o.right && top >= o.top && bottom <= o.bottom; }
-  Area Moved(double dx, double dy) const { return {left + dx, top + dy, right + dx, bottom + dy}; }
-  Area Grown(double d) const { return {left - d, top - d, right + d, bottom + d}; }
-};
-
-std::string Show(const Area& a) {
-  return "(" + std::to_string(static_cast<int>(a.left)) + ", " + std::to_string(static_cast<int>(a.top)) + ")-(" +
-         std::to_string(static_cast<int>(a.right)) + ", " + std::to_string(static_cast<int>(a.bottom)) + ")";
-}
-
-// A piece of artwork: a rule, a frame's side, an arrow or a text.
-struct Piece {
-  Area area;
-  std::string what;
-};
-
-std::vector<Piece> PiecesOf(const FormPicture& p) {
-  std::vector<Piece> pieces;
-  auto rule = [&](double x1, double y1, double x2, double y2, int weight, const std::string& what) {
-    const double half = weight / 20.0;
-    pieces.push_back({{std::min(x1, x2) - half, std::min(y1, y2) - half, std::max(x1, x2) + half,
-                       std::max(y1, y2) + half},
-                      what});
-  };
-  for (const auto& l : p.lines) rule(l.x1, l.y1, l.x2, l.y2, l.weight, "a rule");
-  for (const auto& r : p.rects) {
-    rule(r.left, r.top, r.right, r.top, r.weight, "a frame");
-    rule(r.left, r.bottom, r.right, r.bottom, r.weight, "a frame");
-    rule(r.left, r.top, r.left, r.bottom, r.weight, "a frame");
-    rule(r.right, r.top, r.right, r.bottom, r.weight, "a frame");
-  }
-  for (const auto& a : p.arrows) pieces.push_back({{1.0 * a.left, 1.0 * a.top, a.left + a.height * 0.6, 1.0 * a.top + a.height}, "an arrow"});
-  for (const auto& t : p.texts)
-    pieces.push_back({{1.0 * t.x, 1.0 * t.y, 1.0 * t.Right(), 1.0 * t.Bottom()}, "the text \"" + t.text + "\""});
-  return pieces;
-}
 
 const FormPicture* PictureNamed(const std::string& name) {
   static const auto kAll = AllFormPictures();
@@ -110,11 +75,14 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
   std::vector<Area> white;
   for (const auto& op : page.OfKind(CanvasOp::Kind::Rect))
     if (op.fill == kWhite) white.push_back(Area{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}.Grown(op.pen.width / 2.0));
+  // A piece the print blanks lies 2 units inside the white area, so that the
+  // picture's pixels (0.85 units at 300 dots per inch) and their smoothing
+  // leave no sliver of it.
   std::vector<Piece> visible;
   for (const auto& piece : artwork) {
     bool erased = false;
     for (const auto& w : white) {
-      if (piece.area.Within(w)) erased = true;
+      if (piece.area.Within(w.Grown(-2))) erased = true;
       else if (piece.area.Meets(w)) problems.push_back("a white area " + Show(w) + " cuts " + piece.what);
     }
     if (!erased) visible.push_back(piece);
@@ -177,7 +145,7 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
         if (!box.checkBox) continue;
         const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
                                 .Moved(pl.area.left, pl.area.top)
-                                .Grown(-kRuleHair / 20.0 - 0.5);
+                                .Grown(-box.weight / 20.0 - 0.5);
         if (stroke.Within(inside)) inBox = true;
       }
     if (!inBox) problems.push_back("a mark at " + Show(stroke) + " is not inside a check box");

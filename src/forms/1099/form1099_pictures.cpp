@@ -73,9 +73,11 @@ FormPicture Form1099CopyPicture() {
   LabelledBox(b, "city", kLeft, kRow11, kMoney, kRow13, "", {"City, state, and ZIP code"});
   LabelledBox(b, "account", kLeft, kRow13, kSecondTinLeft, kRow16, "", {"Account number (see instructions)"});
   // The "2nd TIN not." cell, drawn within the area the print blanks.
-  b.VRule(kSecondTinLeft, kRow13 + 7, kRow16 - 13);
-  b.Text(kSecondTinLeft + 8, kRow13 + 8, "2nd TIN not.", kLabelFont);
-  b.CheckBox("second-tin", 854, 1062, 36);
+  b.VRule(kSecondTinLeft, kRow13 + 9, kRow16 - 15);
+  b.Text(kSecondTinLeft + 8, kRow13 + 9, "2nd TIN not.", kLabelFont);
+  // A finer line lets the box hold the mark of both forms of the sheet and
+  // still lie within the blanked area.
+  b.CheckBox("second-tin", 854, 1061, 36, 10);
   b.HRule(kRow16, kLeft, kRight);
   b.VRule(kTinSplit, kRow16, kBottom);
   LabelledBox(b, "15a", kLeft, kRow16, kTinSplit, kBottom, "15a", {"Section 409A deferrals"});

@@ -181,7 +181,7 @@ void PictureBuilder::Box(std::string id, int left, int top, int right, int botto
 void PictureBuilder::CheckBox(std::string id, int left, int top, int size, int weight) {
   Frame(left, top, left + size, top + size, weight);
   picture_.boxes.push_back({std::move(id), left + dx_, top + dy_, left + size + dx_, top + size + dy_, top + dy_,
-                            top + dy_, true});
+                            top + dy_, true, weight});
 }
 
 FlowResult LayOutFlow(const TextFlow& flow) {

@@ -57,6 +57,7 @@ struct PictureBox {
   int left = 0, top = 0, right = 0, bottom = 0;
   int labelTop = 0, labelBottom = 0;
   bool checkBox = false;  // a check box: the mark goes inside it
+  int weight = kRuleHair;  // of a check box's outline
 };
 
 struct FormPicture {

@@ -77,9 +77,9 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Text(kBoxARight + 12, kTop + 16, "OMB No. 1545-0008", kLabelFont);
     // Copy B's e-file notice (the print blanks it on the other copies).
     const FontSpec bold{"Arial", 75, true};
-    const int right = b.Text(1205, kTop + 12, "Safe, accurate, FAST! Use", bold);
-    b.Text(right + 14, kTop + 4, "e-file", {"Arial", 120, true});
-    b.Text(1205, kTop + 46, "Visit the IRS website at www.irs.gov/efile.", kLabelFont);
+    const int right = b.Text(1205, kTop + 16, "Safe, accurate, FAST! Use", bold);
+    b.Text(right + 14, kTop + 8, "e-file", {"Arial", 120, true});
+    b.Text(1205, kTop + 50, "Visit the IRS website at www.irs.gov/efile.", kLabelFont);
   }
 
   // Left column.

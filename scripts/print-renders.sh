@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Prints the W-2 Copy B, the W-3 copy and the 1099-MISC Copy B of the Sample
+# Company on blank paper and renders the upper form of each to a PNG for the
+# README (needs poppler-utils).
+#   scripts/print-renders.sh [build folder] [output folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+out=${2:-docs/images}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp -r "$build/bin/DatabaseFiles" "$scratch/data"
+cli() { "$build/bin/formet-cli" --data-dir "$scratch/data" "$@" >/dev/null 2>&1; }
+cli print w2 "Sample Company" --all --paper copy --copy B --out "$scratch/w2.pdf"
+cli print w3 "Sample Company" --paper copy --out "$scratch/w3.pdf"
+cli print 1099 "Sample Company" --all --paper copy --copy B --out "$scratch/1099.pdf"
+# Page 1 at 110 dots per inch: the upper form of the W-2 and the 1099-MISC,
+# the form part of the W-3.
+pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 40 -W 935 -H 640 "$scratch/w2.pdf" "$out/w2-copy-b"
+pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 720 "$scratch/w3.pdf" "$out/w3-copy"
+pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 620 "$scratch/1099.pdf" "$out/1099-copy-b"
+echo "wrote $out/w2-copy-b.png, $out/w3-copy.png and $out/1099-copy-b.png"
