@@ -22,16 +22,6 @@ QColor ColorOf(Rgb rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), st
 // The em of a font in tenths of a millimetre.
 double EmOf(const FontSpec& f) { return f.tenthsOfPoint / 10.0 * kUnitsPerInch / 72.0; }
 
-// An indexed picture whose colours are only black and white.
-bool IsBlackAndWhite(const QImage& image) {
-  if (image.colorCount() == 0 || image.colorCount() > 2) return false;
-  for (QRgb c : image.colorTable()) {
-    const QRgb rgb = c & 0xFFFFFF;
-    if (rgb != 0 && rgb != 0xFFFFFF) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 const QImage* PictureCache::Get(const std::string& name) {
@@ -40,9 +30,6 @@ const QImage* PictureCache::Get(const std::string& name) {
     QImageReader reader(folder_ + "/" + QString::fromStdString(name));
     reader.setDecideFormatFromContent(true);
     QImage image = reader.read();
-    // Black-and-white artwork is kept at one bit a pixel, so a PDF embeds it
-    // as such (small and sharp) rather than as a colour photograph.
-    if (!image.isNull() && IsBlackAndWhite(image)) image = image.convertToFormat(QImage::Format_Mono);
     found = images_.emplace(name, image.isNull() ? std::nullopt : std::optional<QImage>(std::move(image))).first;
   }
   return found->second ? &*found->second : nullptr;
@@ -65,7 +52,8 @@ QtCanvas::QtCanvas(QPainter& painter, const PageGeometry& geometry, double dotsP
   painter_.save();
   painter_.setRenderHint(QPainter::SmoothPixmapTransform);
   painter_.setRenderHint(QPainter::Antialiasing);
-  // Pictures keep every pixel: a lossy copy would blur the forms' small print.
+  // Pictures keep every pixel: a PDF would otherwise hold the form pictures
+  // as JPEG photographs, blurred and six times larger.
   painter_.setRenderHint(QPainter::LosslessImageRendering);
   painter_.setBackgroundMode(Qt::TransparentMode);
   SetPen(PenSpec{});
