@@ -107,15 +107,40 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
 
 // ---- rules ------------------------------------------------------------------------------
 
-std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
-                                                const ContractorRecord& record, const PayeeBatch* batch) {
-  if (record.IdentificationNumber.empty()) return "Pease fill in the 'Contractor's identification number' Field";
+ContractorRecord ReadModifiedContractor(const ContractorRecord& stored, const PageValues& loaded,
+                                        const PageValues& values) {
+  ContractorRecord record = ReadContractorDialog(values, stored.ContractorUniqueID);
+  KeepUntouchedFields(ContractorFields(), loaded, values, stored, record);
+  return record;
+}
+
+std::string ContractorDisplayName(const ContractorRecord& record) {
+  const auto lines = ContractorNameLines(record);
+  std::string name = lines.line1;
+  if (!lines.line2.empty()) name += (name.empty() ? "" : " ") + lines.line2;
+  if (!record.IdentificationNumber.empty())
+    name += (name.empty() ? "(" : " (") + record.IdentificationNumber + ")";
+  return name;
+}
+
+std::optional<FieldProblem> NewContractorFieldProblem(const std::vector<ContractorRecord>& contractors,
+                                                      const ContractorRecord& record, const PayeeBatch* batch) {
+  const size_t id = ContractorFieldIndex(&R::IdentificationNumber);
+  if (record.IdentificationNumber.empty())
+    return FieldProblem{"Pease fill in the 'Contractor's identification number' Field", id};
   const bool taken = batch ? batch->Has(record.IdentificationNumber)
                            : std::any_of(contractors.begin(), contractors.end(), [&](const ContractorRecord& c) {
                                return c.IdentificationNumber == record.IdentificationNumber;
                              });
-  if (taken) return "Identification Number already assigned to an existing contractor";
-  if (record.NameLine1.empty()) return "Pease fill in the 'Contractor's Name (Line One)' Field";
+  if (taken) return FieldProblem{"Identification Number already assigned to an existing contractor", id};
+  if (record.NameLine1.empty())
+    return FieldProblem{"Pease fill in the 'Contractor's Name (Line One)' Field", ContractorFieldIndex(&R::NameLine1)};
+  return std::nullopt;
+}
+
+std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
+                                                const ContractorRecord& record, const PayeeBatch* batch) {
+  if (auto problem = NewContractorFieldProblem(contractors, record, batch)) return std::move(problem->message);
   return std::nullopt;
 }
 
@@ -201,9 +226,13 @@ ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRec
 
 ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
                               Form1099ListObserver* formPage) {
-  if (!ui.AskYesNo(kDeleteQuestion)) return {Outcome::Declined};
   auto& list = doc.GetContractors();
-  if (!position || *position < 0 || static_cast<size_t>(*position) >= list.size()) return {Outcome::Declined};
+  const bool selected = position && *position >= 0 && static_cast<size_t>(*position) < list.size();
+  const std::string question = selected ? kDeleteQuestion + "\n\n" +
+                                              ContractorDisplayName(list[static_cast<size_t>(*position)])
+                                        : kDeleteQuestion;
+  if (!ui.AskYesNoDestructive(question)) return {Outcome::Declined};
+  if (!selected) return {Outcome::Declined};
   const int32_t id = list[static_cast<size_t>(*position)].ContractorUniqueID;
   list.erase(list.begin() + *position);
   doc.SetModified(true);

@@ -63,6 +63,14 @@ PageValues LoadContractorDialog(const ContractorRecord& record);
 // A fresh record from the fields, each cut to what the record keeps, with the
 // given unique id. Fields the dialog does not show are empty.
 ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId = 0);
+// "Modify Contractor", OK: the dialog's fields read as ReadContractorDialog
+// does, with the unique id of `stored`; a field left as it was `loaded`
+// keeps the stored value, so OK with nothing edited writes nothing.
+ContractorRecord ReadModifiedContractor(const ContractorRecord& stored, const PageValues& loaded,
+                                        const PageValues& values);
+// The contractor as a delete question names it: its name lines and, in
+// brackets, its identification number.
+std::string ContractorDisplayName(const ContractorRecord& record);
 
 // ---- rules offered to other parts --------------------------------------------------
 
@@ -72,6 +80,10 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
 // numbers are looked up in it instead of the list.
 std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
                                                 const ContractorRecord& record, const PayeeBatch* batch = nullptr);
+// The same, with the dialog field to correct (the dialog stays open on it).
+std::optional<FieldProblem> NewContractorFieldProblem(const std::vector<ContractorRecord>& contractors,
+                                                      const ContractorRecord& record,
+                                                      const PayeeBatch* batch = nullptr);
 bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent,
                         const PayeeBatch* batch = nullptr);
 // True when a contractor of the open company has exactly this number.
@@ -113,7 +125,8 @@ std::optional<ContractorDialogStart> BeginModifyContractor(CGlobalDoc& doc, int 
 // When the compared fields are equal nothing happens; otherwise the record is
 // replaced, every page refreshed and the update written at once.
 ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRecord& edited);
-// "Delete Contractor": asks first (even with no row selected); on Yes with a
+// "Delete Contractor": asks first, naming the contractor, with No as the
+// default answer (the question is asked even with no row selected); on Yes with a
 // selected row, removes the contractor and its 1099-MISC, each written at
 // once, and refreshes every page.
 ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,

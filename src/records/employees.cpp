@@ -70,16 +70,44 @@ EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId) {
   return record;
 }
 
-std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
-                                              const EmployeeRecord& record, const PayeeBatch* batch) {
-  if (record.SocialSecurityNumber.empty()) return "Please fill in the 'Employee's social security number' Field";
+EmployeeRecord ReadModifiedEmployee(const EmployeeRecord& stored, const PageValues& loaded,
+                                    const PageValues& values) {
+  EmployeeRecord record = ReadEmployeeDialog(values, stored.EmployeeUniqueID);
+  KeepUntouchedFields(EmployeeFields(), loaded, values, stored, record);
+  return record;
+}
+
+std::string EmployeeDisplayName(const EmployeeRecord& record) {
+  std::string name;
+  for (const std::string* part : {&record.FirstName, &record.MiddleName, &record.LastName, &record.Suffix}) {
+    if (part->empty()) continue;
+    if (!name.empty()) name += ' ';
+    name += *part;
+  }
+  if (!record.SocialSecurityNumber.empty()) name += (name.empty() ? "(" : " (") + record.SocialSecurityNumber + ")";
+  return name;
+}
+
+std::optional<FieldProblem> NewEmployeeFieldProblem(const std::vector<EmployeeRecord>& employees,
+                                                    const EmployeeRecord& record, const PayeeBatch* batch) {
+  const size_t ssn = EmployeeFieldIndex(&R::SocialSecurityNumber);
+  if (record.SocialSecurityNumber.empty())
+    return FieldProblem{"Please fill in the 'Employee's social security number' Field", ssn};
   const bool taken = batch ? batch->Has(record.SocialSecurityNumber)
                            : std::any_of(employees.begin(), employees.end(), [&](const EmployeeRecord& e) {
                                return e.SocialSecurityNumber == record.SocialSecurityNumber;
                              });
-  if (taken) return "Social Security Number already assigned to an existing employee";
-  if (record.FirstName.empty()) return "Please fill in the 'Employee's Name(first)' Field";
-  if (record.LastName.empty()) return "Please fill in the 'Employee's Name(last)' Field";
+  if (taken) return FieldProblem{"Social Security Number already assigned to an existing employee", ssn};
+  if (record.FirstName.empty())
+    return FieldProblem{"Please fill in the 'Employee's Name(first)' Field", EmployeeFieldIndex(&R::FirstName)};
+  if (record.LastName.empty())
+    return FieldProblem{"Please fill in the 'Employee's Name(last)' Field", EmployeeFieldIndex(&R::LastName)};
+  return std::nullopt;
+}
+
+std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
+                                              const EmployeeRecord& record, const PayeeBatch* batch) {
+  if (auto problem = NewEmployeeFieldProblem(employees, record, batch)) return std::move(problem->message);
   return std::nullopt;
 }
 
@@ -145,9 +173,12 @@ ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord&
 }
 
 ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position, W2ListObserver* w2Page) {
-  if (!ui.AskYesNo(kDeleteQuestion)) return {Outcome::Declined};
   auto& list = doc.GetEmployees();
-  if (!position || *position < 0 || static_cast<size_t>(*position) >= list.size()) return {Outcome::Declined};
+  const bool selected = position && *position >= 0 && static_cast<size_t>(*position) < list.size();
+  const std::string question =
+      selected ? kDeleteQuestion + "\n\n" + EmployeeDisplayName(list[static_cast<size_t>(*position)]) : kDeleteQuestion;
+  if (!ui.AskYesNoDestructive(question)) return {Outcome::Declined};
+  if (!selected) return {Outcome::Declined};
   const int32_t id = list[static_cast<size_t>(*position)].EmployeeUniqueID;
   list.erase(list.begin() + *position);
   doc.SetModified(true);

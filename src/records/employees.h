@@ -37,6 +37,15 @@ PageValues LoadEmployeeDialog(const EmployeeRecord& record);
 // A fresh record from the fields, each cut to what the record keeps, with the
 // given unique id. Fields the dialog does not show are empty.
 EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId = 0);
+// "Modify Employee", OK: the dialog's fields read as ReadEmployeeDialog does,
+// with the unique id of `stored`; a field left as it was `loaded` keeps the
+// stored value (a state not in the table stays), so OK with nothing edited
+// gives the stored fields and writes nothing.
+EmployeeRecord ReadModifiedEmployee(const EmployeeRecord& stored, const PageValues& loaded,
+                                    const PageValues& values);
+// The employee as a delete question names it: first, middle and last name,
+// suffix, and the social security number in brackets.
+std::string EmployeeDisplayName(const EmployeeRecord& record);
 
 // ---- rules offered to other parts -----------------------------------------------
 
@@ -46,6 +55,9 @@ EmployeeRecord ReadEmployeeDialog(const PageValues& values, int32_t uniqueId = 0
 // numbers are looked up in it instead of the list.
 std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
                                               const EmployeeRecord& record, const PayeeBatch* batch = nullptr);
+// The same, with the dialog field to correct (the dialog stays open on it).
+std::optional<FieldProblem> NewEmployeeFieldProblem(const std::vector<EmployeeRecord>& employees,
+                                                    const EmployeeRecord& record, const PayeeBatch* batch = nullptr);
 // The checks above; unless `silent`, a failure is shown in a message box.
 bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent,
                       const PayeeBatch* batch = nullptr);
@@ -68,15 +80,16 @@ bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b);
 // ---- page operations ------------------------------------------------------------
 
 // "New Employee", OK: adds the employee the fields describe as the dialog does,
-// then refreshes every page. A failed check has shown its message; the dialog
-// closes either way.
+// then refreshes every page. The dialog checks first (NewEmployeeFieldProblem)
+// and stays open on a failed check; here a failed check shows its message.
 ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& values, W2ListObserver* w2Page = nullptr);
 // "Modify Employee", OK: the employee at `position` takes the ten dialog fields
 // of `edited` (and nothing else: the new record keeps only its unique id).
 // When all ten are equal nothing happens; otherwise the record is replaced,
 // every page refreshed and the update written at once. No check is made.
 ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited);
-// "Delete Employee": asks first (even with no row selected); on Yes with a
+// "Delete Employee": asks first, naming the employee, with No as the default
+// answer (the question is asked even with no row selected); on Yes with a
 // selected row, removes the employee and its W-2, each written at once, and
 // refreshes every page.
 ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,

@@ -179,6 +179,29 @@ void StoreValues(std::span<const FieldSpec<R>> table, const PageValues& values, 
   }
 }
 
+// After a dialog over a stored record: every field the user left as it was
+// loaded takes the stored record's value back, so that what the dialog could
+// not show exactly (a state not in the table) is not lost, and a dialog
+// closed with nothing edited gives the stored values.
+template <class R>
+void KeepUntouchedFields(std::span<const FieldSpec<R>> table, const PageValues& loaded, const PageValues& values,
+                         const R& stored, R& record) {
+  for (size_t i = 0; i < table.size() && i < loaded.size() && i < values.size(); ++i) {
+    if (!(loaded[i] == values[i])) continue;
+    const auto& f = table[i];
+    if (f.text) record.*f.text = stored.*f.text;
+    if (f.number) record.*f.number = stored.*f.number;
+  }
+}
+
+// A check that failed on a dialog's fields: the message for the user and
+// the field (its position in the dialog's table) to put the cursor in.
+struct FieldProblem {
+  std::string message;
+  size_t field = 0;
+  bool operator==(const FieldProblem&) const = default;
+};
+
 // The position of the field edited through `member` in a table.
 template <class R>
 std::optional<size_t> FieldIndex(std::span<const FieldSpec<R>> table, std::string R::*member) {

@@ -50,4 +50,12 @@ std::optional<int> PositionOfRow(std::span<const ListRow> rows, int rowIndex) {
   return rows[static_cast<size_t>(rowIndex)].position;
 }
 
+std::optional<size_t> ListSelection::RowIn(std::span<const ListRow> rows) {
+  if (!id_) return std::nullopt;
+  for (size_t r = 0; r < rows.size(); ++r)
+    if (rows[r].uniqueId == *id_) return r;
+  id_.reset();
+  return std::nullopt;
+}
+
 }  // namespace formet

@@ -60,4 +60,22 @@ class ListSorter {
 // shown order, if any.
 std::optional<int> PositionOfRow(std::span<const ListRow> rows, int rowIndex);
 
+// The selection of a list names a record (by its unique id), never a row
+// number: it stays on its record when the list is sorted or rebuilt, and is
+// gone when the record is (a deleted record leaves nothing selected, so a
+// second Delete cannot hit its neighbour). Another company's list starts
+// with nothing selected. Every list of records keeps its selection this way.
+class ListSelection {
+ public:
+  void Select(int32_t uniqueId) { id_ = uniqueId; }
+  void Clear() { id_.reset(); }
+  std::optional<int32_t> Id() const { return id_; }
+  // The row of the selected record in `rows` (in the order shown). When the
+  // record is not there the selection is cleared.
+  std::optional<size_t> RowIn(std::span<const ListRow> rows);
+
+ private:
+  std::optional<int32_t> id_;
+};
+
 }  // namespace formet

@@ -299,16 +299,154 @@ TEST_F(PagesTest, NewEmployeeThroughTheDialogWritesTheEmployeeAndItsW2) {
   EXPECT_EQ(page->List()->headerItem()->text(3), "Social Security Number");
 }
 
-TEST_F(PagesTest, DuplicateSocialSecurityNumberIsRefusedWithItsMessage) {
+// A failed check shows its message and keeps the dialog open with what was
+// typed, the cursor in the field to correct; corrected, OK adds the employee.
+TEST_F(PagesTest, FailedChecksKeepTheDialogOpenWithWhatWasTyped) {
   AddEmployees({{"123-45-6789", "Dana", "Reyes"}});
   auto page = Show<CEmployeeView>();
   test::ModalAnswers answers;
-  answers.Then(FillEmployee("Employee", "123456789", "Eli", "Stone"));
+  answers.Then([this](QWidget* w) {
+    auto* dialog = qobject_cast<CEmployeeDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    QTest::keyClicks(Edit(dialog, "SocialSecurityNumber"), "123456789");
+    QTest::keyClicks(Edit(dialog, "FirstName"), "Eli");
+    QTest::keyClicks(Edit(dialog, "City"), "Peoria");
+    dialog->accept();
+    EXPECT_EQ(ui.messages,
+              std::vector<std::string>{"Social Security Number already assigned to an existing employee"});
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), Edit(dialog, "SocialSecurityNumber"));
+    EXPECT_EQ(Edit(dialog, "City")->Text(), "Peoria");  // nothing typed is lost
+
+    Retype(Edit(dialog, "SocialSecurityNumber"), "987654321");
+    dialog->accept();  // no last name yet
+    EXPECT_EQ(ui.messages.back(), "Please fill in the 'Employee's Name(last)' Field");
+    EXPECT_EQ(dialog->focusWidget(), Edit(dialog, "LastName"));
+    QTest::keyClicks(Edit(dialog, "LastName"), "Stone");
+    dialog->accept();
+  });
   page->NewButton()->click();
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Social Security Number already assigned to an existing employee"});
-  EXPECT_EQ(StoredEmployees().size(), 1u);
-  EXPECT_EQ(StoredW2Forms().size(), 1u);
-  EXPECT_EQ(page->List()->topLevelItemCount(), 1);
+  EXPECT_EQ(answers.Pending(), 0u);
+  const auto stored = StoredEmployees();
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1].SocialSecurityNumber, "987-65-4321");
+  EXPECT_EQ(stored[1].City, "Peoria");
+  EXPECT_EQ(StoredW2Forms().size(), 2u);
+  EXPECT_EQ(page->SelectedId(), stored[1].EmployeeUniqueID);  // the new employee is selected
+}
+
+// The selection names a record, not a row number: it stays on its record
+// through a new order and a rebuilt list, and is gone with its record.
+TEST_F(PagesTest, SelectionFollowsTheRecord) {
+  AddEmployees({{"111-11-1111", "Maria", "Lopez"}, {"222-22-2222", "James", "Carter"},
+                {"333-33-3333", "Aisha", "Bello"}});
+  auto page = Show<CEmployeeView>();
+  auto* list = page->List();
+  auto selectedName = [&] {
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.front()->text(0);
+  };
+  SelectRow(list, 2);
+  EXPECT_EQ(selectedName(), "Aisha");
+  ClickHeader(list, 0);  // Aisha, James, Maria
+  EXPECT_EQ(selectedName(), "Aisha");
+  EXPECT_EQ(page->SelectedPosition(), 2);
+  ClickHeader(list, 0);  // Maria, James, Aisha
+  EXPECT_EQ(selectedName(), "Aisha");
+  doc->RefreshAllViews();  // rebuilt in the document's order
+  EXPECT_EQ(selectedName(), "Aisha");
+
+  // Deleting James leaves nothing selected: a second Delete deletes nothing.
+  SelectRow(list, 1);
+  ui.answers = {Answer::Yes};
+  QTest::keyClick(list, Qt::Key_Delete);
+  ASSERT_EQ(StoredEmployees().size(), 2u);
+  EXPECT_EQ(selectedName(), "");
+  EXPECT_FALSE(page->DeleteButton()->isEnabled());
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+
+  // Another company starts with nothing selected, even where its ids match.
+  SelectRow(list, 0);
+  EXPECT_EQ(selectedName(), "Maria");
+  doc->ResetContents();
+  doc->GetEmployees().push_back(EmployeeRecord{});
+  doc->GetEmployees().back().EmployeeUniqueID = 1;
+  doc->GetEmployees().back().FirstName = "Other";
+  doc->RefreshAllViews();
+  EXPECT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(selectedName(), "");
+}
+
+// Enter opens the selected row, Delete deletes it; the buttons answer Alt
+// and their underlined letter.
+TEST_F(PagesTest, ListKeysAndMnemonics) {
+  AddEmployees({{"111-11-1111", "Ann", "Adams"}});
+  auto page = Show<CEmployeeView>();
+  EXPECT_EQ(page->NewButton()->text(), "&New Employee");
+  EXPECT_EQ(page->ModifyButton()->text(), "&Modify Employee");
+  EXPECT_EQ(page->DeleteButton()->text(), "&Delete Employee");
+  auto* list = page->List();
+  SelectRow(list, 0);
+  test::ModalAnswers answers;
+  QTest::keyClick(list, Qt::Key_Return);
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Employee:   Ann");
+  ui.answers = {Answer::No};
+  QTest::keyClick(list, Qt::Key_Delete);
+  EXPECT_EQ(ui.questions.size(), 1u);
+  page->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  QTest::keyClick(page.get(), Qt::Key_N, Qt::AltModifier);  // the button clicks itself a moment later
+  QTRY_COMPARE(answers.texts.size(), size_t{2});
+  EXPECT_EQ(answers.texts[1], "Employee");
+}
+
+// A stored value is shown and kept as stored: OK with nothing edited writes
+// nothing, and an edit elsewhere keeps what the dialog could not show.
+TEST_F(PagesTest, ModifyWithoutAnEditWritesNothing) {
+  EmployeeRecord james;
+  james.SocialSecurityNumber = "412-55-1002";
+  james.FirstName = "James";
+  james.LastName = "O'Connor";  // the dialog refuses the apostrophe when typed
+  james.State = "il";           // not an entry of the state list
+  ASSERT_TRUE(AddEmployee(*doc, ui, james, true, false, true).Saved());
+  ContractorRecord office;
+  office.IdentificationNumber = "37-1190456";
+  office.NameLine1 = "Prairie Properties Inc";
+  office.NameLine2 = "Attn: Leasing Office";
+  ASSERT_TRUE(AddContractor(*doc, ui, office, true, false, true).Saved());
+
+  auto employees = Show<CEmployeeView>();
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(Edit(w, "LastName")->text(), "O'Connor");
+    static_cast<QDialog*>(w)->accept();
+  });
+  SelectRow(employees->List(), 0);
+  employees->ModifyButton()->click();
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Connor");
+  EXPECT_EQ(StoredEmployees()[0].State, "il");
+
+  answers.Then([](QWidget* w) {
+    QTest::keyClicks(Edit(w, "City"), "Chatham");
+    static_cast<QDialog*>(w)->accept();
+  });
+  SelectRow(employees->List(), 0);
+  employees->ModifyButton()->click();
+  EXPECT_EQ(StoredEmployees()[0].City, "Chatham");
+  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Connor");
+  EXPECT_EQ(StoredEmployees()[0].State, "il");
+
+  auto contractors = Show<CContractorView>();
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+  SelectRow(contractors->List(), 0);
+  contractors->ModifyButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_FALSE(doc->IsModified());
+  EXPECT_EQ(StoredContractors()[0].NameLine2, "Attn: Leasing Office");
 }
 
 TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
@@ -355,22 +493,24 @@ TEST_F(PagesTest, DeleteAsksThenRemovesTheEmployeeAndItsW2FromTheFile) {
   auto page = Show<CEmployeeView>();
   auto* list = page->List();
 
-  // Asked even with nothing selected; nothing is deleted.
+  // With nothing selected there is nothing to delete: the button is off.
   list->clearSelection();
-  ui.answers = {Answer::Yes};
+  EXPECT_FALSE(page->DeleteButton()->isEnabled());
+  EXPECT_FALSE(page->ModifyButton()->isEnabled());
   page->DeleteButton()->click();
-  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion});
-  EXPECT_EQ(StoredEmployees().size(), 2u);
+  EXPECT_TRUE(ui.questions.empty());
 
   SelectRow(list, 0);
   ui.answers = {Answer::No};
   page->DeleteButton()->click();
   EXPECT_EQ(StoredEmployees().size(), 2u);
+  // The question names the employee.
+  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion + "\n\nAnn Adams (111-11-1111)"});
 
   SelectRow(list, 0);
   ui.answers = {Answer::Yes};
   page->DeleteButton()->click();
-  EXPECT_EQ(ui.questions.size(), 3u);
+  EXPECT_EQ(ui.questions.size(), 2u);
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 1u);
   EXPECT_EQ(employees[0].FirstName, "Bob");
@@ -439,6 +579,7 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
   EXPECT_EQ(Column(list, 0), QStringList{"Lakeside Plumbing"});
 
   answers.Then(fill("12-3456789", "Other Name"));
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });  // the dialog stays open: cancel it
   page->NewButton()->click();
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Identification Number already assigned to an existing contractor"});
   EXPECT_EQ(StoredContractors().size(), 1u);
@@ -467,7 +608,7 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
   SelectRow(list, 0);
   ui.answers = {Answer::Yes};
   page->DeleteButton()->click();
-  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion});
+  EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion + "\n\nPat Q Long (12-3456789)"});
   EXPECT_TRUE(StoredContractors().empty());
   EXPECT_TRUE(StoredForms1099().empty());
   EXPECT_EQ(list->topLevelItemCount(), 0);

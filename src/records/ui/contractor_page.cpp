@@ -19,7 +19,7 @@ CContractorDlg::CContractorDlg(const std::string& caption, const PageValues& val
 
 CContractorView::CContractorView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, Form1099ListObserver* formPage)
     : CPayeePage(doc, ui,
-                 {tr("Contractors"), tr("New Contractor"), tr("Modify Contractor"), tr("Delete Contractor")},
+                 {tr("Contractors"), tr("&New Contractor"), tr("&Modify Contractor"), tr("&Delete Contractor")},
                  ContractorListColumns(), parent),
       formPage_(formPage) {}
 
@@ -27,8 +27,14 @@ std::vector<ListRow> CContractorView::MakeRows() { return ContractorListRows(doc
 
 void CContractorView::OnNew() {
   CContractorDlg dialog(ContractorDialogCaption(nullptr), EmptyContractorDialog(), this);
+  // A failed check keeps the dialog open with what was typed.
+  dialog.SetCheck(&ui_, [this](const PageValues& values) {
+    return NewContractorFieldProblem(doc_.GetContractors(), ReadContractorDialog(values));
+  });
   if (dialog.exec() != QDialog::Accepted) return;
-  Report(NewContractor(doc_, ui_, dialog.Values(), formPage_));
+  const ChangeResult result = NewContractor(doc_, ui_, dialog.Values(), formPage_);
+  Report(result);
+  SelectAdded(result);
 }
 
 void CContractorView::OnModify(int position) {
@@ -36,10 +42,10 @@ void CContractorView::OnModify(int position) {
   // dialog opens; Cancel leaves the conversion in memory.
   const auto start = BeginModifyContractor(doc_, position);
   if (!start) return;
-  const int32_t id = doc_.GetContractors()[static_cast<size_t>(position)].ContractorUniqueID;
+  const ContractorRecord stored = doc_.GetContractors()[static_cast<size_t>(position)];
   CContractorDlg dialog(start->caption, start->values, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Report(ModifyContractor(doc_, position, ReadContractorDialog(dialog.Values(), id)));
+  Report(ModifyContractor(doc_, position, ReadModifiedContractor(stored, start->values, dialog.Values())));
 }
 
 void CContractorView::OnDelete(std::optional<int> position) {

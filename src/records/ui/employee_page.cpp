@@ -16,7 +16,7 @@ CEmployeeDlg::CEmployeeDlg(const std::string& caption, const PageValues& values,
 }
 
 CEmployeeView::CEmployeeView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, W2ListObserver* w2Page)
-    : CPayeePage(doc, ui, {tr("Employees"), tr("New Employee"), tr("Modify Employee"), tr("Delete Employee")},
+    : CPayeePage(doc, ui, {tr("Employees"), tr("&New Employee"), tr("&Modify Employee"), tr("&Delete Employee")},
                  EmployeeListColumns(), parent),
       w2Page_(w2Page) {}
 
@@ -24,17 +24,24 @@ std::vector<ListRow> CEmployeeView::MakeRows() { return EmployeeListRows(doc_.Ge
 
 void CEmployeeView::OnNew() {
   CEmployeeDlg dialog(EmployeeDialogCaption(nullptr), EmptyEmployeeDialog(), this);
+  // A failed check keeps the dialog open with what was typed.
+  dialog.SetCheck(&ui_, [this](const PageValues& values) {
+    return NewEmployeeFieldProblem(doc_.GetEmployees(), ReadEmployeeDialog(values));
+  });
   if (dialog.exec() != QDialog::Accepted) return;
-  Report(NewEmployee(doc_, ui_, dialog.Values(), w2Page_));
+  const ChangeResult result = NewEmployee(doc_, ui_, dialog.Values(), w2Page_);
+  Report(result);
+  SelectAdded(result);
 }
 
 void CEmployeeView::OnModify(int position) {
   const auto& employees = doc_.GetEmployees();
   if (position < 0 || static_cast<size_t>(position) >= employees.size()) return;
   const EmployeeRecord stored = employees[static_cast<size_t>(position)];
-  CEmployeeDlg dialog(EmployeeDialogCaption(&stored), LoadEmployeeDialog(stored), this);
+  const PageValues loaded = LoadEmployeeDialog(stored);
+  CEmployeeDlg dialog(EmployeeDialogCaption(&stored), loaded, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  Report(ModifyEmployee(doc_, position, ReadEmployeeDialog(dialog.Values(), stored.EmployeeUniqueID)));
+  Report(ModifyEmployee(doc_, position, ReadModifiedEmployee(stored, loaded, dialog.Values())));
 }
 
 void CEmployeeView::OnDelete(std::optional<int> position) { Report(DeleteEmployee(doc_, ui_, position, w2Page_)); }

@@ -5,11 +5,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 
 #include "app/ui/qt_text.h"
@@ -39,7 +42,7 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(8);
   for (auto* button : {new_, modify_, delete_}) {
-    button->setMinimumWidth(128);
+    button->setMinimumWidth(button->fontMetrics().horizontalAdvance(button->text()) + 32);
     buttons->addWidget(button);
   }
   buttons->addStretch(1);
@@ -63,26 +66,53 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   header->setSectionsMovable(false);
   header->setStretchLastSection(true);
   header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  const double scale = list_->fontMetrics().averageCharWidth() / 6.0;
-  for (size_t i = 0; i < columns.size(); ++i)
-    list_->setColumnWidth(static_cast<int>(i), static_cast<int>(columns[i].width * scale));
+  list_->installEventFilter(this);
   layout->addWidget(list_, 1);
+  FitColumns();
 
   connect(new_, &QPushButton::clicked, this, [this] { OnNew(); });
-  connect(modify_, &QPushButton::clicked, this, [this] {
-    if (const auto position = SelectedPosition()) OnModify(*position);
+  connect(modify_, &QPushButton::clicked, this, &CPayeePage::Modify);
+  connect(delete_, &QPushButton::clicked, this, [this] {
+    if (SelectedPosition()) OnDelete(SelectedPosition());
   });
-  connect(delete_, &QPushButton::clicked, this, [this] { OnDelete(SelectedPosition()); });
-  connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] {
-    if (const auto position = SelectedPosition()) OnModify(*position);
-  });
+  connect(list_, &QTreeWidget::itemDoubleClicked, this, &CPayeePage::Modify);
+  connect(list_, &QTreeWidget::itemSelectionChanged, this, &CPayeePage::OnSelectionChanged);
   connect(header, &QHeaderView::sectionClicked, this, &CPayeePage::OnColumnClick);
+  OnSelectionChanged();
+}
+
+void CPayeePage::Modify() {
+  if (const auto position = SelectedPosition()) OnModify(*position);
+}
+
+bool CPayeePage::eventFilter(QObject* watched, QEvent* event) {
+  // Enter opens the selected row, Delete deletes it.
+  if (watched == list_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+      if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Modify();
+        return true;
+      }
+      if (key->key() == Qt::Key_Delete) {
+        if (SelectedPosition()) OnDelete(SelectedPosition());
+        return true;
+      }
+    }
+  }
+  return CPage::eventFilter(watched, event);
 }
 
 void CPayeePage::OnDocumentRefresh() {
   rows_ = MakeRows();
   sorter_.Reset();
   list_->header()->setSortIndicatorShown(false);
+  Fill();
+}
+
+void CPayeePage::OnDocumentReset() {
+  selection_.Clear();
+  rows_.clear();
   Fill();
 }
 
@@ -93,9 +123,23 @@ void CPayeePage::OnColumnClick(int column) {
   list_->header()->setSortIndicator(column, sorter_.Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
+void CPayeePage::OnSelectionChanged() {
+  if (!filling_) {
+    const auto selected = list_->selectedItems();
+    if (selected.isEmpty()) {
+      selection_.Clear();
+    } else {
+      const int row = selected.front()->data(0, Qt::UserRole).toInt();
+      if (row >= 0 && static_cast<size_t>(row) < rows_.size()) selection_.Select(rows_[static_cast<size_t>(row)].uniqueId);
+    }
+  }
+  const bool any = selection_.Id().has_value();
+  modify_->setEnabled(any);
+  delete_->setEnabled(any);
+}
+
 void CPayeePage::Fill() {
-  // The selected payee stays selected when only the order changes.
-  const auto selected = SelectedPosition();
+  filling_ = true;
   list_->clear();
   QList<QTreeWidgetItem*> items;
   for (size_t r = 0; r < rows_.size(); ++r) {
@@ -106,9 +150,29 @@ void CPayeePage::Fill() {
     items << item;
   }
   list_->addTopLevelItems(items);
-  if (selected) {
-    for (size_t r = 0; r < rows_.size(); ++r)
-      if (rows_[r].position == *selected) list_->setCurrentItem(items[static_cast<int>(r)]);
+  // The selection stays on its payee, whatever row it is in now; a payee
+  // that is gone leaves nothing selected.
+  if (const auto row = selection_.RowIn(rows_)) {
+    list_->setCurrentItem(items[static_cast<int>(*row)]);
+    list_->scrollToItem(items[static_cast<int>(*row)]);
+  } else {
+    list_->setCurrentItem(nullptr);
+    list_->clearSelection();
+  }
+  filling_ = false;
+  OnSelectionChanged();
+  FitColumns();
+}
+
+void CPayeePage::FitColumns() {
+  // Every column but the last as wide as its widest text or its heading; the
+  // last takes the rest.
+  const int columns = list_->columnCount();
+  const QFontMetrics fm(list_->font());
+  for (int c = 0; c + 1 < columns; ++c) {
+    list_->resizeColumnToContents(c);
+    const int heading = list_->header()->fontMetrics().horizontalAdvance(list_->headerItem()->text(c)) + 28;
+    list_->setColumnWidth(c, std::max({list_->columnWidth(c) + 16, heading, fm.averageCharWidth() * 8}));
   }
 }
 
@@ -119,11 +183,36 @@ std::optional<int> CPayeePage::SelectedPosition() const {
 }
 
 void CPayeePage::Report(const ChangeResult& result) {
-  if (result.Done() && result.saveCode != 0) ui_.ShowMessage(SaveFailureMessage(result.saveCode));
+  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode));
+}
+
+void CPayeePage::SelectAdded(const ChangeResult& result) {
+  if (!result.Done()) return;
+  selection_.Select(result.uniqueId);
+  Fill();
 }
 
 CPayeeDlg::CPayeeDlg(const std::string& caption, QWidget* parent) : QDialog(parent) {
   setWindowTitle(ToQt(caption));
+}
+
+void CPayeeDlg::SetCheck(UiServices* ui, Check check) {
+  ui_ = ui;
+  check_ = std::move(check);
+}
+
+void CPayeeDlg::accept() {
+  if (check_) {
+    if (const auto problem = check_(Values())) {
+      if (ui_) ui_->ShowMessage(problem->message);
+      if (QWidget* field = Field(problem->field)) {
+        field->setFocus(Qt::OtherFocusReason);
+        if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+      }
+      return;
+    }
+  }
+  QDialog::accept();
 }
 
 void CPayeeDlg::Arrange(const std::vector<const char*>& columns, const std::vector<const char*>& labels,

@@ -3,6 +3,7 @@
 // buttons (new, modify, delete) above a list of every payee, the list's
 // header-click order, and the dialog that edits one payee.
 #include <QDialog>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,8 +30,11 @@ TextCompare LocaleTextCompare();
 class CPayeePage : public CPage {
   Q_OBJECT
  public:
-  // Rebuilds the list from the document, in the document's order.
+  // Rebuilds the list from the document, in the document's order; the
+  // selected payee stays selected (ListSelection).
   void OnDocumentRefresh() override;
+  // Another company: nothing is selected in its list.
+  void OnDocumentReset() override;
 
   QTreeWidget* List() const { return list_; }
   QPushButton* NewButton() const { return new_; }
@@ -38,6 +42,8 @@ class CPayeePage : public CPage {
   QPushButton* DeleteButton() const { return delete_; }
   // The position in the document's list of the selected row's payee.
   std::optional<int> SelectedPosition() const;
+  // The unique id of the selected payee.
+  std::optional<int32_t> SelectedId() const { return selection_.Id(); }
   // The rows in the order shown.
   const std::vector<ListRow>& Rows() const { return rows_; }
 
@@ -54,14 +60,23 @@ class CPayeePage : public CPage {
   virtual void OnModify(int position) = 0;
   virtual void OnDelete(std::optional<int> position) = 0;
 
-  // Tells the user when a change could not be written at once.
+  // Tells the user when a change could not be written at once; a payee
+  // added is selected.
   void Report(const ChangeResult& result);
+
+  // Selects the payee an add made.
+  void SelectAdded(const ChangeResult& result);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   UiServices& ui_;
 
  private:
   void OnColumnClick(int column);
+  void OnSelectionChanged();
   void Fill();
+  void FitColumns();
+  void Modify();
 
   QTreeWidget* list_;
   QPushButton* new_;
@@ -69,6 +84,8 @@ class CPayeePage : public CPage {
   QPushButton* delete_;
   std::vector<ListRow> rows_;
   ListSorter sorter_;
+  ListSelection selection_;
+  bool filling_ = false;
 };
 
 // The dialog of one payee: the controls of a field table, laid out in rows
@@ -78,10 +95,19 @@ class CPayeeDlg : public QDialog {
  public:
   // A row of the layout: groups of columns that share one label.
   using Layout = std::vector<std::vector<std::vector<const char*>>>;
+  // The check OK runs first: the problem found, if any.
+  using Check = std::function<std::optional<FieldProblem>(const PageValues&)>;
 
   PageValues Values() const { return controls_.Values(); }
   // The control of the field at `index` of the dialog's field table.
   QWidget* Field(size_t index) const { return controls_.At(index); }
+
+  // With a check, OK shows the message of a failed check and keeps the
+  // dialog open with what was typed, the cursor in the field to correct.
+  void SetCheck(UiServices* ui, Check check);
+
+ public slots:
+  void accept() override;
 
  protected:
   CPayeeDlg(const std::string& caption, QWidget* parent);
@@ -105,6 +131,8 @@ class CPayeeDlg : public QDialog {
                const std::vector<bool>& checkBoxes, const Layout& layout);
 
   FieldControls controls_;
+  UiServices* ui_ = nullptr;
+  Check check_;
 };
 
 }  // namespace formet
