@@ -114,13 +114,45 @@ void ClearCompanyPages(PageValues& values) {
   }
 }
 
-ChangeResult UpdateCompany(CGlobalDoc& doc, UiServices& ui, const PageValues& values) {
+namespace {
+
+bool RefuseEmptyEmployerName(UiServices& ui, const PageValues& values) {
   const size_t name = CompanyFieldIndex(&R::EmployerName);
-  if (name >= values.size() || values[name].text.empty()) {
-    ui.ShowMessage(kEmptyEmployerName);
-    return {Outcome::Refused};
-  }
+  if (name < values.size() && !values[name].text.empty()) return false;
+  ui.ShowError(kEmptyEmployerName);
+  return true;
+}
+
+}  // namespace
+
+ChangeResult UpdateCompany(CGlobalDoc& doc, UiServices& ui, const PageValues& values) {
+  if (RefuseEmptyEmployerName(ui, values)) return {Outcome::Refused};
   if (!ui.AskYesNo(kUpdateQuestion)) return {Outcome::Declined};
+  return ApplyCompanyPages(doc, ui, values);
+}
+
+bool CompanyPagesEdited(CGlobalDoc& doc, const PageValues& values) {
+  return values != LoadCompanyPages(doc.GetCompany());
+}
+
+bool AskAboutCompanyEdits(CGlobalDoc& doc, UiServices& ui, const PageValues& values) {
+  if (!CompanyPagesEdited(doc, values)) return true;
+  switch (ui.AskYesNoCancel("Save the changes to the company setup?")) {
+    case Answer::Cancel: return false;
+    case Answer::No: return true;
+    case Answer::Yes: break;
+  }
+  const ChangeResult result = ApplyCompanyPages(doc, ui, values);
+  if (!result.Done()) return false;
+  if (result.saveCode != 0) {
+    ui.ShowError(SaveFailureMessage(result.saveCode));
+    return false;
+  }
+  return true;
+}
+
+ChangeResult ApplyCompanyPages(CGlobalDoc& doc, UiServices& ui, const PageValues& values) {
+  if (RefuseEmptyEmployerName(ui, values)) return {Outcome::Refused};
   auto& record = doc.GetCompany();
   SaveCompanyPages(values, record);
   doc.SetWindowTitle(record.EmployerName);

@@ -44,6 +44,17 @@ void ClearCompanyPages(PageValues& values);
 // pages into the open company's record, sets the window title from the
 // employer name, refreshes every page and writes the company row at once.
 ChangeResult UpdateCompany(CGlobalDoc& doc, UiServices& ui, const PageValues& values);
+// The same without the confirmation (Company > Save, or Yes to the question
+// below): an empty employer name is still refused with its message.
+ChangeResult ApplyCompanyPages(CGlobalDoc& doc, UiServices& ui, const PageValues& values);
+// True when the pages show something other than the open company's record:
+// edits not yet applied with Update (or a Clear).
+bool CompanyPagesEdited(CGlobalDoc& doc, const PageValues& values);
+// Before the company closes: with edits not yet applied, asks "Save the
+// changes to the company setup?" (Yes/No/Cancel). Yes applies them (a
+// refusal, or a failed write, cancels the close), No drops them. False when
+// the close must not go on.
+bool AskAboutCompanyEdits(CGlobalDoc& doc, UiServices& ui, const PageValues& values);
 // "Reset": on confirmation the pages show the record again (what was last
 // saved) and the title is set from it. True when the pages changed.
 bool ResetCompany(CGlobalDoc& doc, UiServices& ui, PageValues& values);

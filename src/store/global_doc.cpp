@@ -171,7 +171,7 @@ bool CGlobalDoc::CreateDatabase() {
 // ---- loading ------------------------------------------------------------------
 
 bool CGlobalDoc::Fail(const std::string& message) {
-  ui_.ShowMessage(message);
+  ui_.ShowError(message);
   return false;
 }
 
@@ -240,10 +240,25 @@ void CGlobalDoc::ResetContents() {
   journal_.clear();
   modified_ = false;
   for (auto* view : views_) view->OnDocumentReset();
+  NotifyStateChanged();
 }
 
 void CGlobalDoc::RefreshAllViews() {
   for (auto* view : views_) view->OnDocumentRefresh();
+  NotifyStateChanged();
+}
+
+void CGlobalDoc::SetModified(bool modified) {
+  modified_ = modified;
+  NotifyStateChanged();
+}
+
+bool CGlobalDoc::HasUnsavedEdits() const {
+  return std::any_of(views_.begin(), views_.end(), [](const DocumentView* v) { return v->HasUnsavedEdits(); });
+}
+
+void CGlobalDoc::NotifyStateChanged() {
+  for (auto* view : views_) view->OnDocumentStateChanged();
 }
 
 // ---- saving -------------------------------------------------------------------
@@ -312,12 +327,15 @@ int CGlobalDoc::SaveChanges() {
   }
   // Only what reached the file leaves the journal.
   journal_.clear();
-  modified_ = false;
   db_.Close();
+  SetModified(false);
   return 0;
 }
 
 bool CGlobalDoc::AskToSave() {
+  // Edits a page has not applied yet are asked about first.
+  for (auto* view : views_)
+    if (!view->OnDocumentClosing()) return false;
   if (!modified_) return true;
   switch (ui_.AskYesNoCancel(kSaveQuestion)) {
     case Answer::Cancel: return false;
@@ -326,7 +344,7 @@ bool CGlobalDoc::AskToSave() {
   }
   if (int rc = SaveChanges()) {
     // The changes are still in memory; nothing is discarded behind the user's back.
-    ui_.ShowMessage(SaveFailureMessage(rc));
+    ui_.ShowError(SaveFailureMessage(rc));
     return false;
   }
   return true;
@@ -359,7 +377,7 @@ bool CGlobalDoc::NewCompany() {
       SetModified(true);
       AddPendingChange({kind, ChangeOp::Insert, -1, 1}, false);
       if (int rc = SaveChanges()) {
-        ui_.ShowMessage(SaveFailureMessage(rc));
+        ui_.ShowError(SaveFailureMessage(rc));
         return false;
       }
     }
@@ -380,8 +398,8 @@ bool CGlobalDoc::OpenCompany() {
   ResetContents();
   const bool loaded = OnNewDocument();
   if (loaded) {
+    SetModified(false);
     RefreshAllViews();
-    modified_ = false;
     ui_.ShowCompanyPage();
   }
   ui_.EndWaitCursor();
@@ -391,17 +409,18 @@ bool CGlobalDoc::OpenCompany() {
 void CGlobalDoc::DeleteCompany() {
   ListCompanies(true);
   std::erase(companyNames_, std::string(kSampleCompany));
-  const auto chosen = ui_.ChooseCompany(companyNames_);
+  const auto chosen = ui_.ChooseCompanyToDelete(companyNames_);
   if (!chosen || companyNames_.empty()) return;
   if (*chosen == companyName_) {
     ui_.ShowMessage("You can't delete currently opened company.");
     return;
   }
-  if (!ui_.AskYesNo("Are you sure you want to delete this company?")) return;
+  if (!ui_.AskYesNoDestructive("Are you sure you want to delete this company?\n\n" + *chosen)) return;
   const fs::path file = FindCompanyFile(*chosen).value_or(CompanyFilePath(*chosen));
   std::error_code ec;
   // An older deleted file of the same name is replaced by this one.
   fs::rename(file, fs::path(file.native() + ".del"), ec);
+  NotifyStateChanged();
 }
 
 bool CGlobalDoc::CanDeleteCompany() {

@@ -61,6 +61,18 @@ class DocumentView {
   virtual void OnDocumentRefresh() = 0;
   // The records were cleared; pages that show one record refresh their display.
   virtual void OnDocumentReset() {}
+  // The document's state changed: modified or saved, a company loaded,
+  // created or deleted. The main window brings its commands up to date.
+  virtual void OnDocumentStateChanged() {}
+  // Edits shown on the page that have not reached the record yet (the
+  // company setup before its Update).
+  virtual bool HasUnsavedEdits() const { return false; }
+  // Before the company closes (New, Open, the end of the program): a page
+  // with unsaved edits asks whether to save them. False cancels the close.
+  virtual bool OnDocumentClosing() { return true; }
+  // Company > Save: the page applies its unsaved edits without asking
+  // first. False when they were refused (the user has been told why).
+  virtual bool SaveUnsavedEdits() { return true; }
 };
 
 class CGlobalDoc {
@@ -93,7 +105,11 @@ class CGlobalDoc {
   bool IsModified() const { return modified_; }
 
   // Change recording.
-  void SetModified(bool modified) { modified_ = modified; }
+  void SetModified(bool modified);
+  // True when a page shows edits that have not reached the record.
+  bool HasUnsavedEdits() const;
+  // Tells every view that the document's state changed.
+  void NotifyStateChanged();
   int AddPendingChange(const PendingChange& change, bool saveNow);
   // Writes the journal in one transaction. On any failure the transaction is
   // rolled back, the journal and the modified flag stay, and the engine's

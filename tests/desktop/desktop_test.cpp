@@ -2,6 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeWidget>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +20,12 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/navbar/gfx_out_bar_ctrl.h"
 #include "app/ui/pages.h"
+#include "app/ui/masked_edit.h"
+#include "app/ui/splash_wnd.h"
+#include "records/ui/company_dialogs.h"
+#include "records/ui/company_page.h"
+#include "records/ui/employee_page.h"
+#include "app/ui/qt_ui_services.h"
 #include "app/ui/password_dialogs.h"
 #include "appui/qt_app.h"
 #include "modal_answers.h"
@@ -262,6 +273,202 @@ TEST_F(DesktopTest, AMissingHelpPageIsReported) {
   ASSERT_EQ(answers.texts.size(), 1u);
   EXPECT_TRUE(answers.texts[0].startsWith("The help page NoSuchPage.html could not be found."));
   EXPECT_TRUE(catcher.urls.isEmpty());
+}
+
+
+CMaskedEdit* CompanyField(CMainFrame* frame, const char* column) {
+  auto* page = qobject_cast<CCompanyView*>(frame->PageWidget(Page::Company));
+  return page ? page->Sheet()->findChild<CMaskedEdit*>(column) : nullptr;
+}
+
+// Edits on the company setup that were not applied with Update are asked
+// about before the company closes, and Save takes them too.
+TEST_F(DesktopTest, UnappliedCompanySetupEditsAreAskedAbout) {
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  frame->ShowPage(Page::Company);
+  auto* city = CompanyField(frame, "City");
+  ASSERT_NE(city, nullptr);
+  EXPECT_FALSE(frame->Action(command::kSaveCompany)->isEnabled());
+  QTest::keyClicks(city, "Springfield");
+  EXPECT_TRUE(frame->Action(command::kSaveCompany)->isEnabled());  // at once, not when a menu opens
+
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Cancel);
+  frame->close();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Save the changes to the company setup?");
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(city->Text(), "Springfield");  // still there to work on
+
+  // Yes applies them as Update does (without its own question).
+  answers.ThenButton(QMessageBox::Yes);
+  frame->close();
+  EXPECT_FALSE(frame->isVisible());
+  EXPECT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(app->Doc().GetCompany().City, "Springfield");
+  CompanyDatabase db;
+  ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+  CompanyRecord stored;
+  ASSERT_EQ(db.ReadCompany(stored), 0);
+  EXPECT_EQ(stored.City, "Springfield");
+}
+
+TEST_F(DesktopTest, SaveTakesTheCompanySetupEditsAndNoDropsThem) {
+  MakeCompany(dir.path(), "Acme");
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  frame->ShowPage(Page::Company);
+  QTest::keyClicks(CompanyField(frame, "City"), "Peoria");
+  frame->Action(command::kSaveCompany)->trigger();
+  EXPECT_EQ(app->Doc().GetCompany().City, "Peoria");
+  EXPECT_FALSE(frame->Action(command::kSaveCompany)->isEnabled());
+
+  // No drops the edits; the other company opens.
+  QTest::keyClicks(CompanyField(frame, "City"), "ville");
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::No);
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CSelectCompanyDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->List()->setCurrentRow(0);  // Acme
+    dialog->accept();
+  });
+  frame->Action(command::kOpenCompany)->trigger();
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(answers.texts[0], "Save the changes to the company setup?");
+  EXPECT_EQ(app->Doc().CompanyName(), "Acme");
+  CompanyDatabase db;
+  ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
+  CompanyRecord stored;
+  ASSERT_EQ(db.ReadCompany(stored), 0);
+  EXPECT_EQ(stored.City, "Peoria");
+}
+
+// Commands follow every change of the document's state at once: a shortcut
+// never acts on a stale enabled state.
+TEST_F(DesktopTest, CommandStatesFollowTheDocument) {
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  auto* save = frame->Action(command::kSaveCompany);
+  auto* remove = frame->Action(command::kDeleteCompany);
+  EXPECT_FALSE(remove->isEnabled());
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* dialog) {
+    QTest::keyClicks(dialog->findChildren<QLineEdit*>()[0], "Acme");
+    static_cast<QDialog*>(dialog)->accept();
+  });
+  frame->Action(command::kNewCompany)->trigger();
+  EXPECT_EQ(app->Doc().CompanyName(), "Acme");
+  EXPECT_TRUE(remove->isEnabled());  // a company other than the Sample Company exists now
+
+  app->Doc().SetModified(true);
+  EXPECT_TRUE(save->isEnabled());
+  app->Doc().SetModified(false);
+  EXPECT_FALSE(save->isEnabled());
+}
+
+// Yes must be chosen to delete: No is the default, and the question names
+// what goes.
+TEST_F(DesktopTest, DestructiveQuestionsDefaultToNoAndNameWhatGoes) {
+  MakeCompany(dir.path(), "Acme");
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  EmployeeRecord e;
+  e.SocialSecurityNumber = "412-55-1002";
+  e.FirstName = "James";
+  e.LastName = "O'Connor";
+  app->Doc().GetEmployees().push_back(e);
+  app->Doc().GetEmployees().back().EmployeeUniqueID = 1;
+  app->Doc().RefreshAllViews();
+  frame->ShowPage(Page::Employees);
+  auto* page = qobject_cast<CEmployeeView*>(frame->PageWidget(Page::Employees));
+  page->List()->setCurrentItem(page->List()->topLevelItem(0));
+  test::ModalAnswers answers;
+  page->DeleteButton()->click();  // answered with Escape: No
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Are you sure you want to delete this record?\n\nJames O'Connor (412-55-1002)");
+  EXPECT_EQ(answers.defaults[0], QMessageBox::No);
+  EXPECT_EQ(app->Doc().GetEmployees().size(), 1u);
+
+  // Company > Delete: the picker says what it is for; the question names the company.
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CSelectCompanyDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(), "&Delete");
+    dialog->accept();  // Acme, the only one offered
+  });
+  frame->Action(command::kDeleteCompany)->trigger();
+  ASSERT_EQ(answers.texts.size(), 3u);
+  EXPECT_EQ(answers.texts[2], "Are you sure you want to delete this company?\n\nAcme");
+  EXPECT_EQ(answers.defaults[1], QMessageBox::No);
+  EXPECT_TRUE(fs::exists(dir / "Acme.qdt"));
+}
+
+// Check messages come in plain boxes, the empty employer name as an error.
+TEST_F(DesktopTest, MessageIcons) {
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });  // an empty employee
+  answers.Then([](QWidget* w) { static_cast<QMessageBox*>(w)->accept(); });
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });   // the dialog stayed open
+  qobject_cast<CEmployeeView*>(frame->PageWidget(Page::Employees))->NewButton()->click();
+  ASSERT_EQ(answers.texts.size(), 3u);
+  EXPECT_EQ(answers.texts[1], "Please fill in the 'Employee's social security number' Field");
+  EXPECT_EQ(answers.icons[0], QMessageBox::NoIcon);
+
+  frame->ShowPage(Page::Company);
+  auto* name = CompanyField(frame, "EmployerName");
+  name->selectAll();
+  QTest::keyClick(name, Qt::Key_Delete);
+  qobject_cast<CCompanyView*>(frame->PageWidget(Page::Company))->UpdateButton()->click();
+  ASSERT_EQ(answers.texts.size(), 4u);
+  EXPECT_EQ(answers.icons[1], QMessageBox::Critical);
+
+  QtUiServices desktopUi;
+  CNewCompanyDlg dialog(desktopUi);
+  dialog.show();
+  dialog.accept();
+  ASSERT_EQ(answers.texts.size(), 5u);
+  EXPECT_EQ(answers.texts[4], "Please enter a name for the new company");
+  EXPECT_EQ(answers.icons[2], QMessageBox::NoIcon);
+}
+
+// A key pressed to end the splash ends it and does nothing else.
+TEST_F(DesktopTest, TheKeyThatEndsTheSplashFiresNoShortcut) {
+  ScriptedPrompt prompt(true);
+  auto app = std::make_unique<FormetApp>(settings, dir.path(), &prompt);
+  ASSERT_TRUE(app->Start());
+  auto* frame = app->Frame();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  ASSERT_EQ(prompt.asked, 0);
+  test::ModalAnswers answers;
+  QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);  // Company > New's shortcut
+  EXPECT_TRUE(QTest::qWaitFor([&] { return prompt.asked == 1; }));
+  QTest::qWait(100);
+  EXPECT_TRUE(answers.texts.empty()) << (answers.texts.empty() ? "" : answers.texts[0].toStdString());  // no New Company dialog
+  // Afterwards the shortcut works again.
+  QTest::keyClick(frame, Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "New Company");
+}
+
+TEST_F(DesktopTest, SplashIsCentredOnTheScreen) {
+  QWidget window;
+  window.setGeometry(10, 10, 500, 300);  // not yet its final size
+  window.show();
+  auto* splash = new CSplashWnd(&window);
+  splash->ShowCentred();
+  const QPoint screenCentre = window.screen()->availableGeometry().center();
+  EXPECT_LE((splash->geometry().center() - screenCentre).manhattanLength(), 2);
+  splash->close();
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // Answers the modal dialogs and message boxes a test provokes: each one that
 // opens is recorded and closed with the next scripted button (or Escape).
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
@@ -33,6 +34,8 @@ class ModalAnswers {
   }
 
   std::vector<QString> texts;  // message box texts, or dialog titles
+  std::vector<QMessageBox::Icon> icons;  // of each message box, in order
+  std::vector<QMessageBox::StandardButton> defaults;  // the default button of each message box
   size_t Pending() const { return steps_.size(); }
 
  private:
@@ -40,8 +43,13 @@ class ModalAnswers {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
     last_ = modal;
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) texts.push_back(box->text());
-    else texts.push_back(modal->windowTitle());
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      texts.push_back(box->text());
+      icons.push_back(box->icon());
+      defaults.push_back(box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton);
+    } else {
+      texts.push_back(modal->windowTitle());
+    }
     // The step runs from its own event, so that a modal window it opens in
     // turn is answered by this poll (a timer does not fire inside its own
     // callback).

@@ -298,7 +298,7 @@ TEST_F(DocTest, DeletingTwiceKeepsTheNewerDeletedFile) {
     ui.choice = "Acme";
     ui.answers = {Answer::Yes};
     doc->DeleteCompany();
-    EXPECT_EQ(ui.questions.back(), "Are you sure you want to delete this company?");
+    EXPECT_EQ(ui.questions.back(), "Are you sure you want to delete this company?\n\nAcme");  // names it
     EXPECT_FALSE(fs::exists(dir / "Acme.qdt"));
   }
   ASSERT_TRUE(fs::exists(dir / "Acme.qdt.del"));

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -22,11 +21,12 @@
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "store/global_doc.h"
+#include "store/ui_services.h"
 
 namespace formet {
 
 CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui, QWidget* parent)
-    : QMainWindow(parent), doc_(doc), passwords_(passwords) {
+    : QMainWindow(parent), doc_(doc), passwords_(passwords), ui_(ui) {
   setWindowIcon(art::ProgramIcon());
   setMinimumSize(kMinimumWidth, kMinimumHeight);
   splitter_ = new QSplitter(Qt::Horizontal, this);
@@ -39,6 +39,7 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui
     pages_[static_cast<size_t>(i)] = page;
     stack_->addWidget(page);
     doc_.AddView(page);
+    connect(page, &CPage::editsChanged, this, &CMainFrame::UpdateCommands);
   }
   stack_->setCurrentWidget(pages_[0]);
   splitter_->setStretchFactor(0, 0);
@@ -46,9 +47,11 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui
   setCentralWidget(splitter_);
   connect(bar_, &CGfxOutBarCtrl::itemClicked, this, &CMainFrame::ShowNavigationItem);
   BuildMenus();
+  doc_.AddView(this);
 }
 
 CMainFrame::~CMainFrame() {
+  doc_.RemoveView(this);
   for (auto* page : pages_) doc_.RemoveView(page);
 }
 
@@ -80,7 +83,10 @@ QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id, const 
   auto* action = menu->addAction(text);
   action->setData(id);
   if (!shortcut.isEmpty()) action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, [handler] { handler(); });
+  connect(action, &QAction::triggered, this, [this, handler] {
+    handler();
+    UpdateCommands();
+  });
   actions_[id] = action;
   return action;
 }
@@ -134,7 +140,7 @@ void CMainFrame::BuildMenus() {
 
 void CMainFrame::UpdateCommands() {
   using namespace command;
-  Action(kSaveCompany)->setEnabled(doc_.IsModified());
+  Action(kSaveCompany)->setEnabled(doc_.IsModified() || doc_.HasUnsavedEdits());
   Action(kDeleteCompany)->setEnabled(doc_.CanDeleteCompany());
   for (int id : {kImportClients, kImportW2, kImport1099}) Action(id)->setEnabled(importHandlers_.count(id) != 0);
 }
@@ -150,19 +156,19 @@ void CMainFrame::SetImportHandler(int commandId, std::function<void()> handler) 
 }
 
 void CMainFrame::OnSave() {
-  // Shortcuts reach here even while the menu shows the command disabled.
+  // Edits a page shows but has not applied (the company setup) are saved too.
+  for (auto* page : pages_)
+    if (page->HasUnsavedEdits() && !page->SaveUnsavedEdits()) return;
   if (!doc_.IsModified()) return;
   if (int rc = doc_.SaveChanges()) {
     doc_.RefreshAllViews();
-    QMessageBox::warning(this, tr("Formet (2007)"), ToQt(SaveFailureMessage(rc)));
+    ui_.ShowError(SaveFailureMessage(rc));
   }
-  UpdateCommands();
 }
 
 void CMainFrame::OnDelete() {
   if (!doc_.CanDeleteCompany()) return;
   doc_.DeleteCompany();
-  UpdateCommands();
 }
 
 void CMainFrame::OnChangePassword() {
@@ -173,8 +179,7 @@ void CMainFrame::OnChangePassword() {
 void CMainFrame::OnAbout() {
   QDialog about(this);
   about.setWindowTitle(tr("Formet (2007)..."));
-  auto* picture = new QLabel(&about);
-  picture->setPixmap(art::AboutPicture());
+  auto* picture = new CArtView(art::PaintAbout, art::kAboutSize, false, &about);
   auto* version = new QLabel(tr("Formet Version") + "  " + QString::fromLatin1(kVersionText), &about);
   auto* link = new QLabel(tr("<a href='guide'>Formet (2007) User's Guide</a>"), &about);
   connect(link, &QLabel::linkActivated, &about,

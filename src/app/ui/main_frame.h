@@ -7,6 +7,7 @@
 #include <map>
 
 #include "app/frame_rules.h"
+#include "store/global_doc.h"
 
 class QAction;
 class QStackedWidget;
@@ -15,12 +16,14 @@ class QSplitter;
 namespace formet {
 
 class CGfxOutBarCtrl;
-class CGlobalDoc;
 class CPage;
 class PasswordStore;
 class UiServices;
 
-class CMainFrame : public QMainWindow {
+// The main window is a view of the document too: every change of the
+// document's state brings the commands up to date at once, so that a
+// shortcut never follows a stale enabled state.
+class CMainFrame : public QMainWindow, public DocumentView {
   Q_OBJECT
  public:
   static constexpr int kMinimumWidth = 632;
@@ -36,9 +39,14 @@ class CMainFrame : public QMainWindow {
   CPage* PageWidget(Page page) const { return pages_[static_cast<size_t>(page)]; }
   CGfxOutBarCtrl* NavigationBar() const { return bar_; }
   QAction* Action(int commandId) const;
-  // Brings the enabled state of the commands up to date (as the menus do
-  // when they open).
+  // Brings the enabled state of the commands up to date. Runs after every
+  // command, every change of the document's state and of a page's unsaved
+  // edits, and when a menu opens.
   void UpdateCommands();
+
+  void OnDocumentRefresh() override { UpdateCommands(); }
+  void OnDocumentReset() override { UpdateCommands(); }
+  void OnDocumentStateChanged() override { UpdateCommands(); }
 
   // Handlers of commands whose subsystems are built apart.
   void SetImportHandler(int commandId, std::function<void()> handler);
@@ -59,6 +67,7 @@ class CMainFrame : public QMainWindow {
 
   CGlobalDoc& doc_;
   PasswordStore& passwords_;
+  UiServices& ui_;
   PageRequests requests_;
   QSplitter* splitter_;
   CGfxOutBarCtrl* bar_;

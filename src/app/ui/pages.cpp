@@ -1,6 +1,8 @@
 #include "app/ui/pages.h"
 
 #include <QLabel>
+#include <QPainter>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "app/ui/art/program_art.h"
@@ -16,6 +18,48 @@ CPage::CPage(CGlobalDoc& doc, QWidget* parent) : QWidget(parent), doc_(doc) {
   QPalette p = palette();
   p.setColor(QPalette::Window, QColor(255, 255, 255));
   setPalette(p);
+}
+
+CFittingScrollArea::CFittingScrollArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
+  setWidgetResizable(true);
+  setFrameShape(QFrame::NoFrame);
+  setWidget(content);
+  viewport()->setAutoFillBackground(false);
+  content->setAutoFillBackground(false);
+}
+
+QSize CFittingScrollArea::sizeHint() const {
+  const QSize content = widget() ? widget()->sizeHint() : QSize();
+  const int frame = 2 * frameWidth();
+  return content + QSize(frame, frame);
+}
+
+CArtView::CArtView(Paint paint, QSize size, bool shrinks, QWidget* parent)
+    : QWidget(parent), paint_(paint), size_(size), shrinks_(shrinks) {
+  QSizePolicy policy(shrinks ? QSizePolicy::Preferred : QSizePolicy::Fixed,
+                     shrinks ? QSizePolicy::Preferred : QSizePolicy::Fixed);
+  policy.setHeightForWidth(shrinks);
+  setSizePolicy(policy);
+}
+
+QSize CArtView::minimumSizeHint() const {
+  if (!shrinks_) return size_;
+  return QSize(size_.width() / 3, heightForWidth(size_.width() / 3));
+}
+
+int CArtView::heightForWidth(int width) const {
+  if (!shrinks_ || width >= size_.width()) return size_.height();
+  return size_.height() * width / std::max(size_.width(), 1);
+}
+
+void CArtView::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const qreal scale = shrinks_ ? std::min(1.0, static_cast<qreal>(width()) / size_.width()) : 1.0;
+  p.translate((width() - size_.width() * scale) / 2, 0);
+  p.scale(scale, scale);
+  paint_(p);
 }
 
 CTitledPage::CTitledPage(CGlobalDoc& doc, const QString& title, const QString& note, QWidget* parent)
@@ -45,10 +89,7 @@ CTitledPage::CTitledPage(CGlobalDoc& doc, const QString& title, const QString& n
 CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 24, 24, 24);
-  auto* picture = new QLabel(this);
-  picture->setPixmap(art::WelcomePicture());
-  picture->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  layout->addWidget(picture);
+  layout->addWidget(new CArtView(art::PaintWelcome, art::kWelcomeSize, true, this));
   // The project's own page is its guide until it has a site; forms are
   // ordered from the tax agency.
   auto* links = new QLabel(this);

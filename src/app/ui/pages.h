@@ -1,5 +1,6 @@
 #pragma once
 // The pages of the main window's page area.
+#include <QScrollArea>
 #include <QWidget>
 
 #include "app/frame_rules.h"
@@ -20,6 +21,10 @@ class CPage : public QWidget, public DocumentView {
   virtual void OnShown() {}
   void OnDocumentRefresh() override {}
 
+ signals:
+  // What HasUnsavedEdits() answers may have changed.
+  void editsChanged();
+
  protected:
   CGlobalDoc& doc_;
 };
@@ -35,6 +40,38 @@ class CWelcomeScreen : public CPage {
   Q_OBJECT
  public:
   CWelcomeScreen(CGlobalDoc& doc, QWidget* parent);
+};
+
+// A scroll area around `content` that asks for the content's whole size, so
+// that a page or tab shows everything when there is room and scrolls (both
+// ways) when the window or a larger font makes it too small.
+class CFittingScrollArea : public QScrollArea {
+  Q_OBJECT
+ public:
+  explicit CFittingScrollArea(QWidget* content, QWidget* parent = nullptr);
+  QSize sizeHint() const override;
+};
+
+// One of the program's painted pictures (art::Paint*), drawn by the widget
+// itself: sharp at any device pixel ratio, and scaled down (never up) to the
+// widget's width when `shrinks` is set.
+class CArtView : public QWidget {
+  Q_OBJECT
+ public:
+  using Paint = void (*)(QPainter&);
+  CArtView(Paint paint, QSize size, bool shrinks, QWidget* parent = nullptr);
+  QSize sizeHint() const override { return size_; }
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override { return shrinks_; }
+  int heightForWidth(int width) const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  Paint paint_;
+  QSize size_;
+  bool shrinks_;
 };
 
 // Creates the page of each Page value.

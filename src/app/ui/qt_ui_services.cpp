@@ -13,6 +13,11 @@ namespace {
 const QString kCaption = QStringLiteral("Formet (2007)");
 }
 
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text) {
+  QMessageBox box(icon, kCaption, text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
 void QtUiServices::SetFrame(CMainFrame* frame) { frame_ = frame; }
 
 QWidget* QtUiServices::Parent() const {
@@ -21,9 +26,9 @@ QWidget* QtUiServices::Parent() const {
   return frame_ && frame_->isVisible() ? static_cast<QWidget*>(frame_) : nullptr;
 }
 
-void QtUiServices::ShowMessage(const std::string& text) {
-  QMessageBox::warning(Parent(), kCaption, ToQt(text));
-}
+void QtUiServices::ShowMessage(const std::string& text) { ShowMessageBox(Parent(), QMessageBox::NoIcon, ToQt(text)); }
+
+void QtUiServices::ShowError(const std::string& text) { ShowMessageBox(Parent(), QMessageBox::Critical, ToQt(text)); }
 
 void QtUiServices::ShowNote(const std::string& heading, const std::string& text) {
   QMessageBox note(QMessageBox::Information, kCaption, ToQt(heading), QMessageBox::Ok, Parent());
@@ -34,6 +39,12 @@ void QtUiServices::ShowNote(const std::string& heading, const std::string& text)
 bool QtUiServices::AskYesNo(const std::string& question) {
   return QMessageBox::question(Parent(), kCaption, ToQt(question), QMessageBox::Yes | QMessageBox::No,
                                QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+bool QtUiServices::AskYesNoDestructive(const std::string& question) {
+  // Enter alone must not destroy anything: No is the default button.
+  return QMessageBox::question(Parent(), kCaption, ToQt(question), QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
 }
 
 Answer QtUiServices::AskYesNoCancel(const std::string& question) {
@@ -51,12 +62,20 @@ std::optional<NewCompanyEntry> QtUiServices::AskNewCompany() {
   return NewCompanyEntry{dialog.EmployerName(), dialog.LegalName()};
 }
 
-std::optional<std::string> QtUiServices::ChooseCompany(const std::vector<std::string>& names) {
-  CSelectCompanyDlg dialog(names, Parent());
+std::optional<std::string> QtUiServices::Choose(const std::vector<std::string>& names, bool toDelete) {
+  CSelectCompanyDlg dialog(names, Parent(), toDelete ? CSelectCompanyDlg::Purpose::Delete : CSelectCompanyDlg::Purpose::Open);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const auto chosen = dialog.Chosen();
   if (!chosen || *chosen >= names.size()) return std::nullopt;
   return names[*chosen];
+}
+
+std::optional<std::string> QtUiServices::ChooseCompany(const std::vector<std::string>& names) {
+  return Choose(names, false);
+}
+
+std::optional<std::string> QtUiServices::ChooseCompanyToDelete(const std::vector<std::string>& names) {
+  return Choose(names, true);
 }
 
 void QtUiServices::SetMainWindowTitle(const std::string& title) {

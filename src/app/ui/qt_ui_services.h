@@ -1,5 +1,6 @@
 #pragma once
 // The document's questions and messages answered with the desktop's dialogs.
+#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 
@@ -9,16 +10,23 @@ namespace formet {
 
 class CMainFrame;
 
+// A message box of the program: its caption, the icon given (NoIcon for a
+// plain box) and an OK button.
+void ShowMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& text);
+
 class QtUiServices : public UiServices {
  public:
   void SetFrame(CMainFrame* frame);
 
   void ShowMessage(const std::string& text) override;
   void ShowNote(const std::string& heading, const std::string& text) override;
+  void ShowError(const std::string& text) override;
   bool AskYesNo(const std::string& question) override;
+  bool AskYesNoDestructive(const std::string& question) override;
   Answer AskYesNoCancel(const std::string& question) override;
   std::optional<NewCompanyEntry> AskNewCompany() override;
   std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) override;
+  std::optional<std::string> ChooseCompanyToDelete(const std::vector<std::string>& names) override;
   void SetMainWindowTitle(const std::string& title) override;
   void ShowCompanyPage() override;
   void BeginWaitCursor() override;
@@ -26,6 +34,7 @@ class QtUiServices : public UiServices {
 
  private:
   QWidget* Parent() const;
+  std::optional<std::string> Choose(const std::vector<std::string>& names, bool toDelete);
   QPointer<CMainFrame> frame_;
 };
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
 #include <QVBoxLayout>
 
 #include "app/ui/masked_edit.h"
@@ -50,8 +52,15 @@ void CNewCompanyDlg::accept() {
   QDialog::accept();
 }
 
-CSelectCompanyDlg::CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent) : QDialog(parent) {
+CSelectCompanyDlg::CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent, Purpose purpose)
+    : QDialog(parent) {
   setWindowTitle(tr("Select a Company "));
+  auto* layout = new QVBoxLayout(this);
+  if (purpose == Purpose::Delete) {
+    auto* note = new QLabel(tr("Choose the company to delete. You will be asked once more before it is deleted."), this);
+    note->setWordWrap(true);
+    layout->addWidget(note);
+  }
   list_ = new QListWidget(this);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   for (size_t i = 0; i < names.size(); ++i) {
@@ -62,12 +71,13 @@ CSelectCompanyDlg::CSelectCompanyDlg(const std::vector<std::string>& names, QWid
   if (list_->count() > 0) list_->setCurrentRow(0);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  if (purpose == Purpose::Delete) buttons->button(QDialogButtonBox::Ok)->setText(tr("&Delete"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  auto* layout = new QVBoxLayout(this);
   layout->addWidget(list_);
   layout->addWidget(buttons);
-  resize(340, 300);
+  const QFontMetrics fm(font());
+  resize(std::max(340, fm.averageCharWidth() * 48), std::max(300, fm.height() * 16));
 }
 
 std::optional<size_t> CSelectCompanyDlg::Chosen() const {

@@ -36,7 +36,10 @@ class CNewCompanyDlg : public QDialog {
 class CSelectCompanyDlg : public QDialog {
   Q_OBJECT
  public:
-  CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent = nullptr);
+  // Open: pick a company to open. Delete: the dialog says that the company
+  // picked will be deleted, and its OK button reads "Delete".
+  enum class Purpose { Open, Delete };
+  CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent = nullptr, Purpose purpose = Purpose::Open);
   // The position of the chosen name in the list handed in.
   std::optional<size_t> Chosen() const;
   QListWidget* List() const { return list_; }

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "app/ui/pages.h"
 #include "records/company_setup.h"
 #include "store/ui_services.h"
 
@@ -59,11 +60,12 @@ QLabel* SectionTitle(const QString& text, QWidget* parent) {
 
 CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
   const auto captions = CompanyTabCaptions();
+  // Each tab scrolls when the window is too small for it.
   std::vector<QWidget*> tabs;
   for (const char* caption : captions) {
-    auto* tab = new QWidget(this);
+    auto* tab = new QWidget;
     tabs.push_back(tab);
-    addTab(tab, tr(caption));
+    addTab(new CFittingScrollArea(tab, this), tr(caption));
   }
   // The controls in the order of the field table, on their tabs.
   const auto fields = CompanyFields();
@@ -144,18 +146,18 @@ CCompanyView::CCompanyView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : C
   layout->addWidget(PageHeading(tr("Company Setup"), this));
 
   sheet_ = new CPropSheetCompany(this);
-  sheet_->setMaximumWidth(760);
-  sheet_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  // As tall as its fields when there is room; smaller (its tabs scroll) when not.
+  sheet_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 
-  update_ = new QPushButton(tr("Update"), this);
-  reset_ = new QPushButton(tr("Reset"), this);
-  clear_ = new QPushButton(tr("Clear"), this);
+  update_ = new QPushButton(tr("&Update"), this);
+  reset_ = new QPushButton(tr("&Reset"), this);
+  clear_ = new QPushButton(tr("C&lear"), this);
   update_->setDefault(true);
   auto* buttons = new QHBoxLayout;
   buttons->setSpacing(8);
   buttons->addStretch(1);
   for (auto* button : {update_, reset_, clear_}) {
-    button->setMinimumWidth(96);
+    button->setMinimumWidth(std::max(96, button->fontMetrics().horizontalAdvance(button->text()) + 32));
     buttons->addWidget(button);
   }
 
@@ -163,26 +165,40 @@ CCompanyView::CCompanyView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : C
   // the page is.
   auto* column = new QVBoxLayout;
   column->setSpacing(10);
-  column->addWidget(sheet_);
+  column->addWidget(sheet_, 1);
   column->addLayout(buttons);
   auto* block = new QWidget(this);
   block->setLayout(column);
   column->setContentsMargins(0, 0, 0, 0);
-  block->setMaximumWidth(760);
-  layout->addWidget(block, 0, Qt::AlignLeft);
-  layout->addStretch(1);
+  layout->addWidget(block, 1, Qt::AlignLeft);
+  layout->addStretch(0);
 
   connect(update_, &QPushButton::clicked, this, &CCompanyView::OnUpdate);
   connect(reset_, &QPushButton::clicked, this, &CCompanyView::OnReset);
   connect(clear_, &QPushButton::clicked, this, &CCompanyView::OnClear);
+  sheet_->Controls().OnChanged(this, [this] { emit editsChanged(); });
 }
 
-void CCompanyView::OnDocumentRefresh() { sheet_->SetValues(LoadCompanyPages(doc_.GetCompany())); }
-
-void CCompanyView::OnUpdate() {
-  const ChangeResult result = UpdateCompany(doc_, ui_, sheet_->Values());
-  if (result.Done() && result.saveCode != 0) ui_.ShowMessage(SaveFailureMessage(result.saveCode));
+void CCompanyView::OnDocumentRefresh() {
+  sheet_->SetValues(LoadCompanyPages(doc_.GetCompany()));
+  emit editsChanged();
 }
+
+bool CCompanyView::HasUnsavedEdits() const { return CompanyPagesEdited(doc_, sheet_->Values()); }
+
+bool CCompanyView::OnDocumentClosing() { return AskAboutCompanyEdits(doc_, ui_, sheet_->Values()); }
+
+bool CCompanyView::SaveUnsavedEdits() {
+  const ChangeResult result = ApplyCompanyPages(doc_, ui_, sheet_->Values());
+  Report(result);
+  return result.Saved();
+}
+
+void CCompanyView::Report(const ChangeResult& result) {
+  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode));
+}
+
+void CCompanyView::OnUpdate() { Report(UpdateCompany(doc_, ui_, sheet_->Values())); }
 
 void CCompanyView::OnReset() {
   PageValues values = sheet_->Values();

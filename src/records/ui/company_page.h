@@ -5,6 +5,7 @@
 #include <QTabWidget>
 
 #include "app/ui/pages.h"
+#include "records/change_result.h"
 #include "records/field_table.h"
 #include "records/ui/field_controls.h"
 
@@ -24,6 +25,7 @@ class CPropSheetCompany : public QTabWidget {
   // LoadPages / SavePages: the controls in the order of CompanyFields().
   PageValues Values() const { return controls_.Values(); }
   void SetValues(const PageValues& values) { controls_.SetValues(values); }
+  const FieldControls& Controls() const { return controls_; }
   // The control of the field at `index` of CompanyFields().
   QWidget* Field(size_t index) const { return controls_.At(index); }
 
@@ -39,6 +41,12 @@ class CCompanyView : public CPage {
   // RefreshFromDocument: the tabs show the open company's record.
   void OnDocumentRefresh() override;
   void OnDocumentReset() override { OnDocumentRefresh(); }
+  // The tabs show edits not yet applied with Update.
+  bool HasUnsavedEdits() const override;
+  // "Save the changes to the company setup?" before the company closes.
+  bool OnDocumentClosing() override;
+  // Company > Save applies the edits as Update does, without asking.
+  bool SaveUnsavedEdits() override;
 
   CPropSheetCompany* Sheet() const { return sheet_; }
   QPushButton* UpdateButton() const { return update_; }
@@ -49,6 +57,7 @@ class CCompanyView : public CPage {
   void OnUpdate();
   void OnReset();
   void OnClear();
+  void Report(const ChangeResult& result);
 
   UiServices& ui_;
   CPropSheetCompany* sheet_;

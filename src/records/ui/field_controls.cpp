@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -27,25 +28,49 @@ QWidget* FieldControls::MakeChoice(FieldKind kind, const char* label, std::span<
   return list;
 }
 
-void FieldControls::SizeControl(const Control& control, int characters) {
+void FieldControls::SizeControl(const Control& control, int characters, const QString& sample) {
   QWidget* w = control.widget;
   const QFontMetrics fm(w->font());
   switch (control.kind) {
     case FieldKind::Text:
     case FieldKind::Mask:
     case FieldKind::Amount: {
-      // Room for what can be typed (long fields stop at a comfortable width),
-      // never narrower than a short code needs.
-      const int shown = std::clamp(characters, 2, 42);
-      w->setFixedWidth(fm.averageCharWidth() * shown + fm.averageCharWidth() * 2 + 12);
+      // Room for the widest value the field takes in this font (long text
+      // fields stop at a comfortable width), plus the edit's own frame and
+      // margins as the style draws them, plus the caret.
+      auto* edit = static_cast<QLineEdit*>(w);
+      const int frame = edit->sizeHint().width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
+      const int text = sample.isEmpty() ? fm.averageCharWidth() * std::clamp(characters, 3, 42)
+                                        : fm.horizontalAdvance(sample);
+      w->setFixedWidth(text + std::max(frame, 8) + fm.averageCharWidth());
       break;
     }
-    case FieldKind::StateList: w->setFixedWidth(fm.horizontalAdvance(QStringLiteral("WWW")) + 40); break;
+    case FieldKind::StateList:
     case FieldKind::KindOfPayer:
-      w->setFixedWidth(fm.horizontalAdvance(QStringLiteral("Medicare govt. emp.")) + 48);
+      static_cast<QComboBox*>(w)->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
       break;
     case FieldKind::CheckBox:
     case FieldKind::CodeList: break;
+  }
+}
+
+void FieldControls::OnChanged(QObject* context, const std::function<void()>& changed) const {
+  for (const auto& c : controls_) {
+    switch (c.kind) {
+      case FieldKind::StateList:
+      case FieldKind::KindOfPayer:
+      case FieldKind::CodeList:
+        QObject::connect(static_cast<QComboBox*>(c.widget), &QComboBox::currentIndexChanged, context,
+                         [changed] { changed(); });
+        break;
+      case FieldKind::CheckBox:
+        QObject::connect(static_cast<QCheckBox*>(c.widget), &QCheckBox::toggled, context, [changed] { changed(); });
+        break;
+      default:
+        QObject::connect(static_cast<QLineEdit*>(c.widget), &QLineEdit::textChanged, context, [changed] { changed(); });
+        break;
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 // the order they were added (the order of the field table), so the page
 // hands them to the core's rules as they are.
 #include <QString>
+#include <functional>
 #include <vector>
 
 #include "app/ui/masked_edit.h"
@@ -34,7 +35,7 @@ class FieldControls {
     }
     control->setObjectName(QString::fromLatin1(field.column));
     controls_.push_back({field.kind, control});
-    SizeControl(controls_.back(), Characters(field));
+    SizeControl(controls_.back(), Characters(field), Sample(field));
     return control;
   }
 
@@ -43,6 +44,8 @@ class FieldControls {
 
   PageValues Values() const;
   void SetValues(const PageValues& values);
+  // Calls `changed` whenever a control changes (typing, a list, a check box).
+  void OnChanged(QObject* context, const std::function<void()>& changed) const;
 
   // The caption of a field as a label, lines kept.
   static QLabel* Label(const char* caption, QWidget* parent);
@@ -53,18 +56,24 @@ class FieldControls {
     QWidget* widget;
   };
 
+  // What the widest value of a field looks like: a mask with digits, an
+  // amount with all its digits, a sign and a separator, text as that many
+  // average characters (empty).
+  template <class R>
+  static QString Sample(const FieldSpec<R>& f) {
+    switch (f.kind) {
+      case FieldKind::Mask: return QString::fromLatin1(f.mask.data(), static_cast<qsizetype>(f.mask.size())).replace('#', '0');
+      case FieldKind::Amount: return QString(f.wholeDigits + f.decimals, '0').prepend('-').append('.');
+      default: return {};
+    }
+  }
   template <class R>
   static int Characters(const FieldSpec<R>& f) {
-    switch (f.kind) {
-      case FieldKind::Text: return f.maxLength;
-      case FieldKind::Mask: return static_cast<int>(f.mask.size());
-      case FieldKind::Amount: return f.wholeDigits + f.decimals + 4;
-      default: return 0;
-    }
+    return f.kind == FieldKind::Text ? f.TypedLimit() : 0;
   }
   static QWidget* MakeChoice(FieldKind kind, const char* label, std::span<const ChoiceEntry> choices,
                              QWidget* parent);
-  static void SizeControl(const Control& control, int characters);
+  static void SizeControl(const Control& control, int characters, const QString& sample);
 
   std::vector<Control> controls_;
 };
