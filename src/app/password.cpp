@@ -29,24 +29,21 @@ bool PasswordStore::Matches(const std::string& typed) const {
 }
 
 bool PasswordStore::Set(const std::string& password) {
-  if (password.empty()) {
-    settings_.WriteText(kKey, kValue, "");
-    return true;
-  }
+  if (password.empty()) return settings_.WriteText(kKey, kValue, "");
   char hash[crypto_pwhash_STRBYTES];
   if (!SodiumReady() ||
       crypto_pwhash_str(hash, password.data(), password.size(), crypto_pwhash_OPSLIMIT_INTERACTIVE,
                         crypto_pwhash_MEMLIMIT_INTERACTIVE) != 0)
     return false;
-  settings_.WriteText(kKey, kValue, hash);
-  return true;
+  // Read back: only a hash that is really there protects anything.
+  return settings_.WriteText(kKey, kValue, hash) && StoredHash() == hash;
 }
 
 PasswordChange ChangePassword(PasswordStore& store, const std::string& oldTyped, const std::string& newTyped,
                               const std::string& confirmTyped) {
   if (!store.Matches(oldTyped)) return PasswordChange::WrongOldPassword;
   if (newTyped != confirmTyped) return PasswordChange::Mismatch;
-  store.Set(newTyped);
+  if (!store.Set(newTyped)) return PasswordChange::NotStored;
   return PasswordChange::Changed;
 }
 

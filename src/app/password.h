@@ -27,8 +27,9 @@ class PasswordStore {
   SettingsStore& settings_;
 };
 
-// What the "Change Password" dialog's OK leads to.
-enum class PasswordChange { Changed, WrongOldPassword, Mismatch };
+// What the "Change Password" dialog's OK leads to. NotStored: the settings
+// could not be written, so the old password (or none) still holds.
+enum class PasswordChange { Changed, WrongOldPassword, Mismatch, NotStored };
 
 PasswordChange ChangePassword(PasswordStore& store, const std::string& oldTyped, const std::string& newTyped,
                               const std::string& confirmTyped);
@@ -42,5 +43,13 @@ inline constexpr const char* kOldPasswordIncorrect =
 inline constexpr const char* kPasswordsDontMatch =
     "The passwords you typed don't match. Type the new password in both text boxes.";
 inline constexpr const char* kPasswordChanged = "Your password has been changed.";
+inline constexpr const char* kPasswordNotStored =
+    "The new password could not be saved in the settings file, so your password has not been changed.";
+// When a password field did not take everything typed (a character outside
+// Windows-1252, more than 30 characters): what was typed is not the password
+// the user means, so it is neither checked nor stored.
+inline constexpr const char* kPasswordNotTaken =
+    "The password field did not take everything you typed:";
+inline constexpr const char* kPasswordTypeAgain = "Please type the password again.";
 
 }  // namespace formet

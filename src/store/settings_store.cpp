@@ -14,12 +14,14 @@ std::optional<std::string> MemorySettingsStore::ReadText(const std::string& key,
   return it->second;
 }
 
-void MemorySettingsStore::WriteNumber(const std::string& key, const std::string& value, uint32_t number) {
+bool MemorySettingsStore::WriteNumber(const std::string& key, const std::string& value, uint32_t number) {
   numbers_[{key, value}] = number;
+  return true;
 }
 
-void MemorySettingsStore::WriteText(const std::string& key, const std::string& value, const std::string& text) {
+bool MemorySettingsStore::WriteText(const std::string& key, const std::string& value, const std::string& text) {
   texts_[{key, value}] = text;
+  return true;
 }
 
 }  // namespace formet

@@ -19,9 +19,10 @@ class SettingsStore {
   // nullopt when the key or value is missing or cannot be read.
   virtual std::optional<uint32_t> ReadNumber(const std::string& key, const std::string& value) = 0;
   virtual std::optional<std::string> ReadText(const std::string& key, const std::string& value) = 0;
-  // A write that fails is skipped silently.
-  virtual void WriteNumber(const std::string& key, const std::string& value, uint32_t number) = 0;
-  virtual void WriteText(const std::string& key, const std::string& value, const std::string& text) = 0;
+  // False when the value could not be written (callers that must not claim
+  // success, such as a new password, say so; others go on without it).
+  virtual bool WriteNumber(const std::string& key, const std::string& value, uint32_t number) = 0;
+  virtual bool WriteText(const std::string& key, const std::string& value, const std::string& text) = 0;
 
   uint32_t ReadNumberOr(const std::string& key, const std::string& value, uint32_t fallback) {
     return ReadNumber(key, value).value_or(fallback);
@@ -35,8 +36,8 @@ class MemorySettingsStore : public SettingsStore {
  public:
   std::optional<uint32_t> ReadNumber(const std::string& key, const std::string& value) override;
   std::optional<std::string> ReadText(const std::string& key, const std::string& value) override;
-  void WriteNumber(const std::string& key, const std::string& value, uint32_t number) override;
-  void WriteText(const std::string& key, const std::string& value, const std::string& text) override;
+  bool WriteNumber(const std::string& key, const std::string& value, uint32_t number) override;
+  bool WriteText(const std::string& key, const std::string& value, const std::string& text) override;
 
   using Entry = std::pair<std::string, std::string>;
   const std::map<Entry, uint32_t>& Numbers() const { return numbers_; }

@@ -1,10 +1,13 @@
 // The program's password: the stored hash and the two dialogs.
 #include <gtest/gtest.h>
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 
 #include "app/password.h"
+#include "app/ui/masked_edit.h"
 #include "app/ui/password_dialogs.h"
 #include "appui/qt_app.h"
 #include "modal_answers.h"
@@ -52,7 +55,9 @@ TEST(PasswordDialogs, ChangeWithoutPasswordHidesOldField) {
   CChangepassword dialog(store);
   dialog.show();
   EXPECT_TRUE(dialog.OldField()->isHidden());
-  EXPECT_EQ(dialog.NewField()->maxLength(), 30);
+  QTest::keyClicks(dialog.NewField(), QString(31, 'x'));
+  EXPECT_EQ(dialog.NewField()->Text(), std::string(30, 'x'));  // at most 30 characters
+  dialog.NewField()->SetText("");
   test::ModalAnswers answers;
   QTest::keyClicks(dialog.NewField(), "Pass");
   QTest::keyClicks(dialog.ConfirmField(), "Pass");
@@ -78,6 +83,7 @@ TEST(PasswordDialogs, WrongOldPasswordEmptiesAllFields) {
   dialog.accept();
   ASSERT_EQ(answers.texts.size(), 1u);
   EXPECT_EQ(answers.texts[0].toStdString(), kOldPasswordIncorrect);
+  EXPECT_EQ(answers.icons[0], QMessageBox::Warning);
   EXPECT_TRUE(dialog.isVisible());
   for (auto* f : {dialog.OldField(), dialog.NewField(), dialog.ConfirmField()}) EXPECT_TRUE(f->text().isEmpty());
   EXPECT_TRUE(store.Matches("Right"));
@@ -102,6 +108,7 @@ TEST(PasswordDialogs, PasswordRequiredRetriesUntilRight) {
   ASSERT_EQ(answers.texts.size(), 2u);
   EXPECT_EQ(answers.texts[0], "Password Required");
   EXPECT_EQ(answers.texts[1].toStdString(), kPasswordIncorrect);
+  EXPECT_EQ(answers.icons[0], QMessageBox::NoIcon);  // a plain box
 
   // Cancel ends it; with no password nothing is asked.
   answers.texts.clear();
@@ -110,6 +117,78 @@ TEST(PasswordDialogs, PasswordRequiredRetriesUntilRight) {
   answers.texts.clear();
   EXPECT_TRUE(prompt.AskPassword(store, nullptr));
   EXPECT_TRUE(answers.texts.empty());
+}
+
+// Types text that QTest's ASCII key table does not cover.
+void TypeUnicode(QWidget* w, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(w, &press);
+  }
+}
+
+// A password of characters outside Windows-1252 is refused with a message,
+// never stored as the part that was taken (or as no password at all).
+TEST(PasswordDialogs, CharactersOutsideTheCodePageAreRefused) {
+  test::QtApp();
+  MemorySettingsStore settings;
+  PasswordStore store(settings);
+  CChangepassword dialog(store);
+  dialog.show();
+  test::ModalAnswers answers;
+  for (auto* field : {dialog.NewField(), dialog.ConfirmField()}) {
+    TypeUnicode(field, QString::fromUtf8("\xD0\xBF\xD0\xB0\xD1\x80\xD0\xBE\xD0\xBB\xD1\x8C"));  // "пароль"
+    EXPECT_TRUE(field->LastNote().contains("cannot be stored")) << field->LastNote().toStdString();
+  }
+  dialog.accept();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_TRUE(answers.texts[0].startsWith(kPasswordNotTaken));
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(store.IsSet());
+  EXPECT_TRUE(settings.Texts().empty());  // nothing written
+
+  // "abc" and a refused character: not "abc".
+  QTest::keyClicks(dialog.NewField(), "abc");
+  TypeUnicode(dialog.NewField(), QString::fromUtf8("\xD0\xBF"));
+  QTest::keyClicks(dialog.ConfirmField(), "abc");
+  dialog.accept();
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(store.IsSet());
+
+  // At the start-up check the same: typing "abc" and a refused character
+  // does not open a program locked with "abc".
+  ASSERT_TRUE(store.Set("abc"));
+  CEnterPassword enter(store);
+  enter.show();
+  QTest::keyClicks(enter.Field(), "abc");
+  TypeUnicode(enter.Field(), QString::fromUtf8("\xD0\xBF"));
+  enter.accept();
+  EXPECT_TRUE(enter.isVisible());
+  EXPECT_NE(enter.result(), QDialog::Accepted);
+}
+
+// A settings store whose writes fail.
+class ReadOnlySettings : public MemorySettingsStore {
+ public:
+  bool WriteText(const std::string&, const std::string&, const std::string&) override { return false; }
+};
+
+TEST(PasswordDialogs, AFailedWriteIsReportedNotCalledSuccess) {
+  test::QtApp();
+  ReadOnlySettings settings;
+  PasswordStore store(settings);
+  EXPECT_EQ(ChangePassword(store, "", "secret", "secret"), PasswordChange::NotStored);
+  CChangepassword dialog(store);
+  dialog.show();
+  test::ModalAnswers answers;
+  QTest::keyClicks(dialog.NewField(), "secret");
+  QTest::keyClicks(dialog.ConfirmField(), "secret");
+  dialog.accept();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0].toStdString(), kPasswordNotStored);
+  EXPECT_EQ(answers.icons[0], QMessageBox::Critical);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_FALSE(store.IsSet());
 }
 
 }  // namespace

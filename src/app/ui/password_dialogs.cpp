@@ -8,19 +8,36 @@
 #include <QVBoxLayout>
 
 #include "app/password.h"
-#include "app/ui/qt_text.h"
+#include "app/ui/masked_edit.h"
+#include "app/ui/qt_ui_services.h"
 
 namespace formet {
 namespace {
 
-const QString kCaption = QStringLiteral("Formet (2007)");
-
-QLineEdit* PasswordField(QWidget* parent) {
-  auto* field = new QLineEdit(parent);
+// A password field takes what a password can hold: at most 30 characters of
+// Windows-1252; anything else typed is refused with a note at the field.
+CMaskedEdit* PasswordField(QWidget* parent) {
+  auto* field = new CMaskedEdit(parent);
+  field->SetTextRule(kPasswordMaxLength, "");
   field->setEchoMode(QLineEdit::Password);
-  field->setMaxLength(kPasswordMaxLength);
-  field->setMinimumWidth(220);
+  field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 32);
   return field;
+}
+
+// When a field refused something typed, says so and returns true: what it
+// holds is not the password the user meant.
+bool RefusedTyping(QWidget* parent, std::initializer_list<CMaskedEdit*> fields) {
+  for (auto* field : fields) {
+    if (field->isHidden() || field->LastNote().isEmpty()) continue;
+    ShowMessageBox(parent, QMessageBox::Warning,
+                   QString("%1 %2\n\n%3").arg(kPasswordNotTaken, field->LastNote(), kPasswordTypeAgain));
+    return true;
+  }
+  return false;
+}
+
+void Empty(std::initializer_list<CMaskedEdit*> fields) {
+  for (auto* field : fields) field->SetText("");
 }
 
 QDialogButtonBox* OkCancel(QDialog* dialog) {
@@ -44,12 +61,13 @@ CEnterPassword::CEnterPassword(const PasswordStore& store, QWidget* parent) : QD
 }
 
 void CEnterPassword::accept() {
-  if (store_.Matches(FromQt(field_->text()))) {
+  if (!RefusedTyping(this, {field_}) && store_.Matches(field_->Text())) {
     QDialog::accept();
     return;
   }
-  field_->clear();
-  QMessageBox::warning(this, kCaption, kPasswordIncorrect);
+  const bool refused = !field_->LastNote().isEmpty();
+  Empty({field_});
+  if (!refused) ShowMessageBox(this, QMessageBox::NoIcon, kPasswordIncorrect);
   field_->setFocus();
 }
 
@@ -73,16 +91,25 @@ CChangepassword::CChangepassword(PasswordStore& store, QWidget* parent) : QDialo
 }
 
 void CChangepassword::accept() {
-  const std::string oldTyped = old_->isHidden() ? std::string() : FromQt(old_->text());
-  const auto result = ChangePassword(store_, oldTyped, FromQt(new_->text()), FromQt(confirm_->text()));
+  if (RefusedTyping(this, {old_, new_, confirm_})) {
+    Empty({old_, new_, confirm_});
+    (old_->isHidden() ? new_ : old_)->setFocus();
+    return;
+  }
+  const std::string oldTyped = old_->isHidden() ? std::string() : old_->Text();
+  const auto result = ChangePassword(store_, oldTyped, new_->Text(), confirm_->Text());
   if (result == PasswordChange::Changed) {
-    QMessageBox::information(this, kCaption, kPasswordChanged);
+    ShowMessageBox(this, QMessageBox::Information, kPasswordChanged);
     QDialog::accept();
     return;
   }
-  for (auto* f : {old_, new_, confirm_}) f->clear();
-  QMessageBox::warning(this, kCaption,
-                       result == PasswordChange::WrongOldPassword ? kOldPasswordIncorrect : kPasswordsDontMatch);
+  // After any failure the fields are emptied and the dialog stays open.
+  Empty({old_, new_, confirm_});
+  switch (result) {
+    case PasswordChange::NotStored: ShowMessageBox(this, QMessageBox::Critical, kPasswordNotStored); break;
+    case PasswordChange::WrongOldPassword: ShowMessageBox(this, QMessageBox::Warning, kOldPasswordIncorrect); break;
+    default: ShowMessageBox(this, QMessageBox::Warning, kPasswordsDontMatch); break;
+  }
   (old_->isHidden() ? new_ : old_)->setFocus();
 }
 

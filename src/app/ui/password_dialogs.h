@@ -4,41 +4,41 @@
 #include <QDialog>
 
 class QLabel;
-class QLineEdit;
 
 namespace formet {
 
+class CMaskedEdit;
 class PasswordStore;
 
 class CEnterPassword : public QDialog {
   Q_OBJECT
  public:
   CEnterPassword(const PasswordStore& store, QWidget* parent = nullptr);
-  QLineEdit* Field() const { return field_; }
+  CMaskedEdit* Field() const { return field_; }
  public slots:
   void accept() override;
 
  private:
   const PasswordStore& store_;
-  QLineEdit* field_;
+  CMaskedEdit* field_;
 };
 
 class CChangepassword : public QDialog {
   Q_OBJECT
  public:
   CChangepassword(PasswordStore& store, QWidget* parent = nullptr);
-  QLineEdit* OldField() const { return old_; }
-  QLineEdit* NewField() const { return new_; }
-  QLineEdit* ConfirmField() const { return confirm_; }
+  CMaskedEdit* OldField() const { return old_; }
+  CMaskedEdit* NewField() const { return new_; }
+  CMaskedEdit* ConfirmField() const { return confirm_; }
  public slots:
   void accept() override;
 
  private:
   PasswordStore& store_;
   QLabel* oldLabel_;
-  QLineEdit* old_;
-  QLineEdit* new_;
-  QLineEdit* confirm_;
+  CMaskedEdit* old_;
+  CMaskedEdit* new_;
+  CMaskedEdit* confirm_;
 };
 
 // The start-up check: true at once when no password is set, else the answer

@@ -33,14 +33,16 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& key, con
   return FromQt(v.toString());
 }
 
-void QtSettingsStore::WriteNumber(const std::string& key, const std::string& value, uint32_t number) {
+bool QtSettingsStore::WriteNumber(const std::string& key, const std::string& value, uint32_t number) {
   settings_->setValue(SettingsKey(key, value), static_cast<uint>(number));
   settings_->sync();
+  return settings_->status() == QSettings::NoError;
 }
 
-void QtSettingsStore::WriteText(const std::string& key, const std::string& value, const std::string& text) {
+bool QtSettingsStore::WriteText(const std::string& key, const std::string& value, const std::string& text) {
   settings_->setValue(SettingsKey(key, value), ToQt(text));
   settings_->sync();
+  return settings_->status() == QSettings::NoError;
 }
 
 }  // namespace formet

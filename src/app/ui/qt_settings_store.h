@@ -16,8 +16,10 @@ class QtSettingsStore : public SettingsStore {
 
   std::optional<uint32_t> ReadNumber(const std::string& key, const std::string& value) override;
   std::optional<std::string> ReadText(const std::string& key, const std::string& value) override;
-  void WriteNumber(const std::string& key, const std::string& value, uint32_t number) override;
-  void WriteText(const std::string& key, const std::string& value, const std::string& text) override;
+  bool WriteNumber(const std::string& key, const std::string& value, uint32_t number) override;
+  bool WriteText(const std::string& key, const std::string& value, const std::string& text) override;
+  // The file the settings live in.
+  QString FileName() const { return settings_->fileName(); }
 
  private:
   std::unique_ptr<QSettings> settings_;
