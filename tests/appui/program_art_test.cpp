@@ -79,5 +79,32 @@ TEST(ProgramArt, PicturesHaveTheirSizesAndAreFullyPainted) {
   EXPECT_EQ(ProgramIcon().availableSizes().size(), 6);
 }
 
+// On a high-DPI screen the pictures are painted at the device pixel ratio,
+// not scaled up from their size in logical pixels.
+TEST(ProgramArt, PicturesArePaintedAtTheDevicePixelRatio) {
+  test::QtApp();
+  const struct {
+    const char* name;
+    QPixmap (*make)(qreal);
+    QSize size;
+  } cases[] = {{"splash", SplashPicture, kSplashSize}, {"welcome", WelcomePicture, kWelcomeSize},
+               {"about", AboutPicture, kAboutSize}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QPixmap sharp = c.make(2.0);
+    EXPECT_EQ(sharp.size(), c.size * 2);
+    EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+    EXPECT_EQ(sharp.deviceIndependentSize().toSize(), c.size);
+    const QImage upscaled =
+        c.make(1.0).toImage().convertToFormat(QImage::Format_ARGB32).scaled(c.size * 2, Qt::IgnoreAspectRatio,
+                                                                             Qt::FastTransformation);
+    const QImage painted = sharp.toImage().convertToFormat(QImage::Format_ARGB32);
+    int different = 0;
+    for (int y = 0; y < painted.height(); ++y)
+      for (int x = 0; x < painted.width(); ++x) different += painted.pixel(x, y) != upscaled.pixel(x, y);
+    EXPECT_GT(different, painted.width() * painted.height() / 50);  // detail a 1x picture does not have
+  }
+}
+
 }  // namespace
 }  // namespace formet::art

@@ -10,6 +10,7 @@ class CSplashWnd : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kShowMilliseconds = 1000;
+  static constexpr int kKeyReleaseMilliseconds = 2000;
   explicit CSplashWnd(QWidget* over = nullptr);
   ~CSplashWnd() override;
   void ShowCentred();
@@ -20,12 +21,15 @@ class CSplashWnd : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Finish();
+  void Release();  // the event filter removed; the window goes
   QWidget* over_;
   QTimer timer_;
   bool done_ = false;
+  int swallowedKey_ = 0;  // the key that ended the splash, until its release
 };
 
 }  // namespace formet

@@ -1,5 +1,7 @@
 #include "app/ui/art/program_art.h"
 
+#include <QtMath>
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -469,10 +471,9 @@ QPixmap NavIcon(int index, int size) {
   return pix;
 }
 
-QPixmap SplashPicture() {
+void PaintSplash(QPainter& p) {
   const QSize size = kSplashSize;
-  QPixmap pix(size);
-  QPainter p(&pix);
+  p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF all(0, 0, size.width(), size.height());
@@ -516,14 +517,13 @@ QPixmap SplashPicture() {
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setPen(kNavyDark);
   p.setBrush(Qt::NoBrush);
-  p.drawRect(QRect(0, 0, size.width() - 1, size.height() - 1));
-  return pix;
+  p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
+  p.restore();
 }
 
-QPixmap WelcomePicture() {
+void PaintWelcome(QPainter& p) {
   const QSize size = kWelcomeSize;
-  QPixmap pix(size);
-  QPainter p(&pix);
+  p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   const QRectF all(0, 0, size.width(), size.height());
@@ -592,15 +592,24 @@ QPixmap WelcomePicture() {
   p.setPen(kNavy);
   p.drawText(QRectF(0, 292, size.width(), 30), Qt::AlignCenter, hint);
   p.fillRect(QRectF(gap, 330, size.width() - 2 * gap, 1), QColor(226, 221, 210));
+  p.restore();
+}
+
+void PaintAbout(QPainter& p) { PaintEmblem(p, QRectF(0, 0, kAboutSize.width(), kAboutSize.height())); }
+
+QPixmap Render(QSize size, qreal dpr, void (*paint)(QPainter&)) {
+  if (dpr <= 0) dpr = 1;
+  QPixmap pix(QSize(qCeil(size.width() * dpr), qCeil(size.height() * dpr)));
+  pix.setDevicePixelRatio(dpr);
+  pix.fill(Qt::transparent);
+  QPainter p(&pix);
+  paint(p);
   return pix;
 }
 
-QPixmap AboutPicture() {
-  QPixmap pix = NewPixmap(kAboutSize);
-  QPainter p(&pix);
-  PaintEmblem(p, QRectF(0, 0, kAboutSize.width(), kAboutSize.height()));
-  return pix;
-}
+QPixmap SplashPicture(qreal dpr) { return Render(kSplashSize, dpr, PaintSplash); }
+QPixmap WelcomePicture(qreal dpr) { return Render(kWelcomeSize, dpr, PaintWelcome); }
+QPixmap AboutPicture(qreal dpr) { return Render(kAboutSize, dpr, PaintAbout); }
 
 QIcon ProgramIcon() {
   QIcon icon;

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QSize>
 
+class QPainter;
+
 namespace formet::art {
 
 inline constexpr int kNavIconSize = 32;
@@ -37,9 +39,17 @@ QList<QPixmap> NavIcons();
 // One icon of the strip drawn at any size (for dialogs or larger views).
 QPixmap NavIcon(int index, int size);
 
-QPixmap SplashPicture();   // 409x261
-QPixmap WelcomePicture();  // kWelcomeSize
-QPixmap AboutPicture();    // kAboutSize, the program's emblem
+// The pictures are painted, not loaded: each Paint* draws its picture in
+// logical pixels (0,0 to its size) on any painter, so a widget draws it
+// sharp at its screen's device pixel ratio and at any scale. The *Picture
+// functions render one at a device pixel ratio (a pixmap of size * dpr
+// pixels that reports the logical size).
+void PaintSplash(QPainter& p);   // kSplashSize
+void PaintWelcome(QPainter& p);  // kWelcomeSize
+void PaintAbout(QPainter& p);    // kAboutSize, the program's emblem
+QPixmap SplashPicture(qreal dpr = 1);
+QPixmap WelcomePicture(qreal dpr = 1);
+QPixmap AboutPicture(qreal dpr = 1);
 // The emblem at the usual window-icon sizes.
 QIcon ProgramIcon();
 
