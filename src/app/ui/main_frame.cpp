@@ -176,14 +176,17 @@ void CMainFrame::OnChangePassword() {
   dialog.exec();
 }
 
-void CMainFrame::OnAbout() {
-  QDialog about(this);
-  about.setWindowTitle(tr("Formet (2007)..."));
-  auto* picture = new CArtView(art::PaintAbout, art::kAboutSize, false, &about);
-  auto* version = new QLabel(tr("Formet Version") + "  " + QString::fromLatin1(kVersionText), &about);
-  auto* link = new QLabel(tr("<a href='guide'>Formet (2007) User's Guide</a>"), &about);
-  connect(link, &QLabel::linkActivated, &about,
-          [&about] { OpenHelpPage(QString::fromLatin1(kHelpGuide), &about); });
+void CMainFrame::OnAbout() { MakeAboutDialog(this)->exec(); }
+
+std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent) {
+  auto about = std::make_unique<QDialog>(parent);
+  QDialog* dialog = about.get();
+  dialog->setWindowTitle(QObject::tr("Formet (2007)..."));
+  auto* picture = new CArtView(art::PaintAbout, art::kAboutSize, false, dialog);
+  auto* version = new QLabel(QObject::tr("Formet Version") + "  " + QString::fromLatin1(kVersionText), dialog);
+  auto* link = new QLabel(QObject::tr("<a href='guide'>Formet (2007) User's Guide</a>"), dialog);
+  QObject::connect(link, &QLabel::linkActivated, dialog,
+                   [dialog] { OpenHelpPage(QString::fromLatin1(kHelpGuide), dialog); });
   auto* text = new QVBoxLayout;
   text->addWidget(version);
   text->addWidget(link);
@@ -192,12 +195,12 @@ void CMainFrame::OnAbout() {
   top->addWidget(picture, 0, Qt::AlignTop);
   top->addSpacing(12);
   top->addLayout(text, 1);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &about);
-  connect(buttons, &QDialogButtonBox::accepted, &about, &QDialog::accept);
-  auto* layout = new QVBoxLayout(&about);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, dialog);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  auto* layout = new QVBoxLayout(dialog);
   layout->addLayout(top);
   layout->addWidget(buttons);
-  about.exec();
+  return about;
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

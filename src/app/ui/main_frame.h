@@ -5,11 +5,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "app/frame_rules.h"
 #include "store/global_doc.h"
 
 class QAction;
+class QDialog;
 class QStackedWidget;
 class QSplitter;
 
@@ -78,5 +80,8 @@ class CMainFrame : public QMainWindow, public DocumentView {
   std::map<int, std::function<void()>> importHandlers_;
   bool sized_ = false;
 };
+
+// The About dialog: the program's picture, its version and a link to its guide.
+std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent);
 
 }  // namespace formet

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QToolTip>
+#include <algorithm>
 
 #include "app/ui/qt_text.h"
 #include "store/text_codec.h"
@@ -109,6 +110,49 @@ void CMaskedEdit::ShowNote(const std::string& note) {
   lastNote_ = ToQt(note);
   QToolTip::showText(mapToGlobal(QPoint(0, height())), lastNote_, this, QRect(), kNoteMilliseconds);
   emit noteShown(lastNote_);
+}
+
+// ---- size ---------------------------------------------------------------------
+
+void CMaskedEdit::FitToContent() {
+  fitted_ = true;
+  const QFontMetrics fm(font());
+  // The edit's own frame and margins, as the style draws them.
+  const int frame = std::max(QLineEdit::sizeHint().width() - fm.horizontalAdvance(QLatin1Char('x')) * 17, 8);
+  const int caret = fm.averageCharWidth();
+  auto& rule = model_.Rule();
+  QString sample;
+  if (const auto* mask = dynamic_cast<const maskedit::MaskRule*>(&rule); mask && !mask->Mask().empty()) {
+    sample = ToQt(mask->Mask()).replace('#', '0');
+  } else if (const auto* number = dynamic_cast<const maskedit::NumericRule*>(&rule)) {
+    sample = QString(number->WholeDigits() + number->Decimals(), '0');
+    if (number->SignAllowed()) sample.prepend(QChar::fromLatin1(number->Locale().minus));
+    if (number->Decimals() > 0) sample.append(QChar::fromLatin1(number->Locale().decimal));
+  }
+  if (!sample.isEmpty()) {
+    preferredWidth_ = fm.horizontalAdvance(sample) + frame + caret;
+    setMinimumWidth(preferredWidth_);
+    setMaximumWidth(preferredWidth_);
+  } else {
+    const auto* text = dynamic_cast<const maskedit::TextRule*>(&rule);
+    const int characters = std::clamp(text && text->MaxLength() > 0 ? text->MaxLength() : 30, 3, 42);
+    preferredWidth_ = fm.averageCharWidth() * characters + frame + caret;
+    setMinimumWidth(fm.averageCharWidth() * std::min(characters, 12) + frame + caret);
+    setMaximumWidth(preferredWidth_);
+  }
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  updateGeometry();
+}
+
+QSize CMaskedEdit::sizeHint() const {
+  QSize hint = QLineEdit::sizeHint();
+  if (preferredWidth_ > 0) hint.setWidth(preferredWidth_);
+  return hint;
+}
+
+void CMaskedEdit::changeEvent(QEvent* event) {
+  QLineEdit::changeEvent(event);
+  if (event->type() == QEvent::FontChange && fitted_) FitToContent();
 }
 
 // ---- settings -----------------------------------------------------------------

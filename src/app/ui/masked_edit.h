@@ -46,6 +46,14 @@ class CMaskedEdit : public QLineEdit {
   // pasted or dropped text was refused or cut); empty when none.
   QString LastNote() const { return lastNote_; }
 
+  // Sizes the field from its font and its rule, and again whenever the font
+  // changes: a mask or an amount is exactly as wide as its widest value; a
+  // text field as wide as its maximum length in average characters (at most
+  // 42), and may shrink to 12 of them when room is short (its text then
+  // scrolls, as in any edit).
+  void FitToContent();
+  QSize sizeHint() const override;
+
   // The user's negative sign and separators, for numeric fields.
   static maskedit::NumberLocale UserNumberLocale();
 
@@ -62,6 +70,7 @@ class CMaskedEdit : public QLineEdit {
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
   void focusOutEvent(QFocusEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Pull();  // the widget's selection -> model
@@ -95,6 +104,8 @@ class CMaskedEdit : public QLineEdit {
   std::vector<maskedit::EditState> undo_;
   std::vector<maskedit::EditState> redo_;
   bool pushing_ = false;
+  bool fitted_ = false;
+  int preferredWidth_ = 0;
   bool edited_ = false;
   QString lastNote_;
 };

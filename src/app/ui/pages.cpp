@@ -65,7 +65,7 @@ void CArtView::paintEvent(QPaintEvent*) {
 CTitledPage::CTitledPage(CGlobalDoc& doc, const QString& title, const QString& note, QWidget* parent)
     : CPage(doc, parent) {
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(28, 24, 28, 24);
+  layout->setContentsMargins(20, 16, 20, 16);
   auto* heading = new QLabel(title, this);
   QFont f = heading->font();
   f.setPointSizeF(f.pointSizeF() * 1.6);
@@ -100,6 +100,7 @@ CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, pa
                                 "<a href='order-w2'>Order W2 Forms and Envelopes</a> &nbsp;&nbsp;|&nbsp;&nbsp; "
                                 "<a href='order-1099'>Order 1099 Forms and Envelopes</a></p>"));
   links->setTextInteractionFlags(Qt::TextBrowserInteraction);
+  links->setWordWrap(true);  // a narrow window puts the links on two lines
   connect(links, &QLabel::linkActivated, this, [this](const QString& link) {
     if (link == QLatin1String("guide")) OpenHelpPage(QString::fromLatin1(kHelpGuide), this);
     else OpenWebPage(QString::fromLatin1(kOrderFormsPage), this);

@@ -53,6 +53,9 @@ QLabel* SectionTitle(const QString& text, QWidget* parent) {
   f.setBold(true);
   title->setFont(f);
   title->setStyleSheet(QStringLiteral("color: #1f3b5c; border-bottom: 1px solid #c9d3de; padding-bottom: 3px;"));
+  // A title spans the columns without asking for width of its own, so that
+  // spare room goes to the fields, not to the indent before the labels.
+  title->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   return title;
 }
 
@@ -71,11 +74,13 @@ CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
   const auto fields = CompanyFields();
   for (const auto& field : fields) controls_.Add(field, tabs[static_cast<size_t>(field.tab)]);
 
-  // One label column width for all tabs, so the fields line up from tab to tab.
+  // One label column width for all tabs, so the fields line up from tab to
+  // tab; a label longer than about 30 characters wraps.
+  const int labelLimit = fontMetrics().averageCharWidth() * 30;
   int labelWidth = 0;
   for (const auto& field : fields) {
     if (field.kind == FieldKind::CheckBox) continue;
-    QLabel* probe = FieldControls::Label(field.label, this);
+    QLabel* probe = FieldControls::Label(field.label, this, labelLimit);
     labelWidth = std::max(labelWidth, probe->sizeHint().width());
     delete probe;
   }
@@ -84,8 +89,8 @@ CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
   for (size_t t = 0; t < tabs.size(); ++t) {
     QWidget* tab = tabs[t];
     auto* grid = new QGridLayout(tab);
-    grid->setContentsMargins(22, 18, 22, 18);
-    grid->setHorizontalSpacing(16);
+    grid->setContentsMargins(18, 14, 18, 14);
+    grid->setHorizontalSpacing(14);
     grid->setVerticalSpacing(7);
     grid->setColumnMinimumWidth(0, 12);
     grid->setColumnMinimumWidth(1, labelWidth);
@@ -94,22 +99,31 @@ CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
       if (row > 0) grid->setRowMinimumHeight(row++, 10);
       grid->addWidget(SectionTitle(text, tab), row++, 0, 1, 3);
     };
+    // A control takes its full width when there is room and shrinks (down
+    // to its minimum) when there is not; the rest of the row stays empty.
+    auto addControl = [&](QWidget* control) {
+      auto* line = new QHBoxLayout;
+      line->setSpacing(0);
+      line->addWidget(control);
+      line->addStretch(1);
+      grid->addLayout(line, row++, 2);
+    };
     auto place = [&](size_t i) {
       const auto& field = fields[i];
       QWidget* control = controls_.At(i);
       placed[i] = true;
       if (field.kind == FieldKind::CheckBox || *field.label == '\0') {
-        grid->addWidget(control, row++, 2, Qt::AlignLeft);
+        addControl(control);
         return;
       }
-      QLabel* label = FieldControls::Label(field.label, tab);
+      QLabel* label = FieldControls::Label(field.label, tab, labelLimit);
       label->setBuddy(control);
       grid->addWidget(label, row, 1, Qt::AlignLeft | Qt::AlignVCenter);
       // A field that shares the next field's row (State with its zip code).
       const bool sharesRow = i + 1 < fields.size() && std::strcmp(fields[i + 1].column, kJoinsRow) == 0 &&
                              fields[i + 1].tab == field.tab;
       if (!sharesRow) {
-        grid->addWidget(control, row++, 2, Qt::AlignLeft);
+        addControl(control);
         return;
       }
       auto* line = new QHBoxLayout;
@@ -134,14 +148,15 @@ CPropSheetCompany::CPropSheetCompany(QWidget* parent) : QTabWidget(parent) {
     // Any field of this tab the arrangement does not name still gets a row.
     for (size_t i = 0; i < fields.size(); ++i)
       if (!placed[i] && static_cast<size_t>(fields[i].tab) == t) place(i);
-    grid->setColumnStretch(3, 1);
+    grid->setColumnStretch(2, 1);
     grid->setRowStretch(row, 1);
+    grid->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
 }
 
 CCompanyView::CCompanyView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : CPage(doc, parent), ui_(ui) {
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(28, 24, 28, 24);
+  layout->setContentsMargins(20, 16, 20, 16);
   layout->setSpacing(14);
   layout->addWidget(PageHeading(tr("Company Setup"), this));
 

@@ -28,27 +28,15 @@ QWidget* FieldControls::MakeChoice(FieldKind kind, const char* label, std::span<
   return list;
 }
 
-void FieldControls::SizeControl(const Control& control, int characters, const QString& sample) {
-  QWidget* w = control.widget;
-  const QFontMetrics fm(w->font());
+void FieldControls::SizeControl(const Control& control) {
   switch (control.kind) {
     case FieldKind::Text:
     case FieldKind::Mask:
-    case FieldKind::Amount: {
-      // Room for the widest value the field takes in this font (long text
-      // fields stop at a comfortable width), plus the edit's own frame and
-      // margins as the style draws them, plus the caret.
-      auto* edit = static_cast<QLineEdit*>(w);
-      const int frame = edit->sizeHint().width() - fm.horizontalAdvance(QLatin1Char('x')) * 17;
-      const int text = sample.isEmpty() ? fm.averageCharWidth() * std::clamp(characters, 3, 42)
-                                        : fm.horizontalAdvance(sample);
-      w->setFixedWidth(text + std::max(frame, 8) + fm.averageCharWidth());
-      break;
-    }
+    case FieldKind::Amount: static_cast<CMaskedEdit*>(control.widget)->FitToContent(); break;
     case FieldKind::StateList:
     case FieldKind::KindOfPayer:
-      static_cast<QComboBox*>(w)->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-      w->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+      static_cast<QComboBox*>(control.widget)->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+      control.widget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
       break;
     case FieldKind::CheckBox:
     case FieldKind::CodeList: break;
@@ -103,9 +91,30 @@ void FieldControls::SetValues(const PageValues& values) {
   }
 }
 
-QLabel* FieldControls::Label(const char* caption, QWidget* parent) {
-  auto* label = new QLabel(ToQt(caption), parent);
+QLabel* FieldControls::Label(const char* caption, QWidget* parent, int maxWidth) {
+  auto* label = new QLabel(parent);
   label->setTextFormat(Qt::PlainText);
+  QString text = ToQt(caption);
+  if (maxWidth > 0) {
+    // Lines longer than maxWidth break at their last space that fits.
+    const QFontMetrics fm(label->font());
+    QStringList lines;
+    for (const QString& given : text.split('\n')) {
+      QString line;
+      for (const QString& word : given.split(' ')) {
+        const QString longer = line.isEmpty() ? word : line + ' ' + word;
+        if (!line.isEmpty() && fm.horizontalAdvance(longer.trimmed()) > maxWidth) {
+          lines << line.trimmed();
+          line = word;
+        } else {
+          line = longer;
+        }
+      }
+      lines << line.trimmed();
+    }
+    text = lines.join('\n');
+  }
+  label->setText(text);
   return label;
 }
 

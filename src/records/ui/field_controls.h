@@ -35,7 +35,7 @@ class FieldControls {
     }
     control->setObjectName(QString::fromLatin1(field.column));
     controls_.push_back({field.kind, control});
-    SizeControl(controls_.back(), Characters(field), Sample(field));
+    SizeControl(controls_.back());
     return control;
   }
 
@@ -47,8 +47,9 @@ class FieldControls {
   // Calls `changed` whenever a control changes (typing, a list, a check box).
   void OnChanged(QObject* context, const std::function<void()>& changed) const;
 
-  // The caption of a field as a label, lines kept.
-  static QLabel* Label(const char* caption, QWidget* parent);
+  // The caption of a field as a label, lines kept; with a maxWidth, longer
+  // lines break at a space.
+  static QLabel* Label(const char* caption, QWidget* parent, int maxWidth = 0);
 
  private:
   struct Control {
@@ -56,24 +57,10 @@ class FieldControls {
     QWidget* widget;
   };
 
-  // What the widest value of a field looks like: a mask with digits, an
-  // amount with all its digits, a sign and a separator, text as that many
-  // average characters (empty).
-  template <class R>
-  static QString Sample(const FieldSpec<R>& f) {
-    switch (f.kind) {
-      case FieldKind::Mask: return QString::fromLatin1(f.mask.data(), static_cast<qsizetype>(f.mask.size())).replace('#', '0');
-      case FieldKind::Amount: return QString(f.wholeDigits + f.decimals, '0').prepend('-').append('.');
-      default: return {};
-    }
-  }
-  template <class R>
-  static int Characters(const FieldSpec<R>& f) {
-    return f.kind == FieldKind::Text ? f.TypedLimit() : 0;
-  }
   static QWidget* MakeChoice(FieldKind kind, const char* label, std::span<const ChoiceEntry> choices,
                              QWidget* parent);
-  static void SizeControl(const Control& control, int characters, const QString& sample);
+  // Sized from the font and the field's rule, so that no value is clipped.
+  static void SizeControl(const Control& control);
 
   std::vector<Control> controls_;
 };

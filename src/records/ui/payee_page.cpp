@@ -32,7 +32,7 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
                        QWidget* parent)
     : CPage(doc, parent), ui_(ui), sorter_(LocaleTextCompare()) {
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(28, 24, 28, 24);
+  layout->setContentsMargins(20, 16, 20, 16);
   layout->setSpacing(14);
   layout->addWidget(PageHeading(captions.title, this));
 

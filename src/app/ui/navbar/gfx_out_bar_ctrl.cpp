@@ -257,6 +257,22 @@ std::vector<CGfxOutBarCtrl::ItemGeometry> CGfxOutBarCtrl::LayoutItems(bool all) 
   return out;
 }
 
+std::vector<CGfxOutBarCtrl::ItemGeometry> CGfxOutBarCtrl::ShownItems() const {
+  auto items = LayoutItems(false);
+  if (!IsDownArrowShown()) return items;
+  // With the down arrow shown, an item is shown whole or not at all, and
+  // never under the arrow: its label would be cut or covered.
+  const int limit = GetDownArrowRect().top() - 2;
+  std::erase_if(items, [limit](const ItemGeometry& g) { return g.bottom > limit; });
+  return items;
+}
+
+std::vector<int> CGfxOutBarCtrl::ShownItemIndexes() const {
+  std::vector<int> indexes;
+  for (const auto& g : ShownItems()) indexes.push_back(g.index);
+  return indexes;
+}
+
 bool CGfxOutBarCtrl::CanScrollDown() const {
   const auto items = LayoutItems(true);
   return !items.empty() && items.back().bottom > GetInsideRect().bottom() + 1;
@@ -301,7 +317,7 @@ int CGfxOutBarCtrl::HitTestEx(const QPoint& point, int& index) const {
   }
   const QRect inside = GetInsideRect();
   if (!inside.contains(point)) return htNothing;
-  for (const auto& g : LayoutItems(false)) {
+  for (const auto& g : ShownItems()) {
     const bool hit = UsesSmallIcons() ? g.icon.united(g.label).contains(point)
                                       : g.icon.contains(point) || g.label.contains(point);
     if (hit) {
@@ -557,7 +573,7 @@ void CGfxOutBarCtrl::PaintItems(QPainter& painter) const {
   const bool small = UsesSmallIcons();
   const QList<QPixmap>& icons = small && !smallIcons_.isEmpty() ? smallIcons_ : largeIcons_;
   const int pressed = GetPressedItem();
-  for (const auto& g : LayoutItems(false)) {
+  for (const auto& g : ShownItems()) {
     const Item& item = folder->items[g.index];
     QRect iconRect = g.icon;
     if (g.index == lastClicked_) iconRect.translate(GetClickAnimationOffset());

@@ -137,6 +137,10 @@ class CGfxOutBarCtrl : public QWidget {
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
+  // The items drawn now, in order: when the down arrow is shown, only those
+  // wholly visible and clear of it.
+  std::vector<int> ShownItemIndexes() const;
+
  signals:
   void itemClicked(int index);
   void folderSelected(int index);
@@ -145,6 +149,7 @@ class CGfxOutBarCtrl : public QWidget {
   void itemLabelEdited(int index, const QString& text);
   void folderLabelEdited(int index, const QString& text);
   void itemDragged(int folder, int from, int to);
+
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -179,6 +184,9 @@ class CGfxOutBarCtrl : public QWidget {
   // Items of the selected folder from the first visible one; stops after
   // the first item that starts below the item area unless `all`.
   std::vector<ItemGeometry> LayoutItems(bool all) const;
+  // The items drawn and hit: those of LayoutItems(false) that are clear of
+  // the down arrow.
+  std::vector<ItemGeometry> ShownItems() const;
   bool CanScrollDown() const;
   void SetHotItem(int index);
   void UpdateIcon(int index);

@@ -1,0 +1,207 @@
+// Pictures of every page and dialog of the desktop program, over a copy of
+// the Sample Company, at three sizes: the smallest window (632 x 400), the
+// usual one (1024 x 680), and the usual one with a font 1.5 times larger.
+//
+//   desktop_shots <folder>        (scripts/screenshot.sh runs it)
+//
+// writes <folder>/<size>/<page>.png. A page added to the program gets a line
+// in kPages (with a `prepare` step when it has tabs or needs a selection);
+// a dialog gets a line in kDialogs. Not a test: the pictures are for a look.
+#include <QApplication>
+#include <QDir>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/password.h"
+#include "app/ui/main_frame.h"
+#include "app/ui/pages.h"
+#include "app/ui/password_dialogs.h"
+#include "app/ui/qt_ui_services.h"
+#include "app/ui/splash_wnd.h"
+#include "records/contractors.h"
+#include "records/employees.h"
+#include "records/ui/company_dialogs.h"
+#include "records/ui/company_page.h"
+#include "records/ui/contractor_page.h"
+#include "records/ui/employee_page.h"
+#include "store/global_doc.h"
+#include "store/settings_store.h"
+
+namespace {
+
+using namespace formet;
+namespace fs = std::filesystem;
+
+struct Size {
+  const char* name;
+  QSize window;
+  qreal fontScale;
+  bool dialogs;  // dialogs do not depend on the window's size: shot at the usual size and with the large font
+};
+const Size kSizes[] = {
+    {"smallest", QSize(632, 400), 1.0, false},
+    {"default", QSize(1024, 680), 1.0, true},
+    {"large-font", QSize(1024, 680), 1.5, true},
+};
+
+// Every page of the main window, in the navigation bar's order.
+struct PageShot {
+  const char* name;
+  Page page;
+  std::function<void(CPage*)> prepare;
+};
+std::function<void(CPage*)> Tab(int index) {
+  return [index](CPage* page) {
+    if (auto* tabs = page->findChild<QTabWidget*>()) tabs->setCurrentIndex(index);
+  };
+}
+void SelectFirstRow(CPage* page) {
+  if (auto* list = page->findChild<QTreeWidget*>()) list->setCurrentItem(list->topLevelItem(0));
+}
+const std::vector<PageShot> kPages = {
+    {"welcome", Page::Welcome, {}},
+    {"company-general", Page::Company, Tab(0)},
+    {"company-w3", Page::Company, Tab(1)},
+    {"company-1096", Page::Company, Tab(2)},
+    {"employees", Page::Employees, SelectFirstRow},
+    {"contractors", Page::Contractors, SelectFirstRow},
+    {"w2", Page::W2, {}},
+    {"w3", Page::W3, {}},
+    {"1099", Page::Form1099, {}},
+    {"1096", Page::Form1096, {}},
+};
+
+// Every dialog, made over the open company.
+struct DialogShot {
+  const char* name;
+  std::function<std::unique_ptr<QWidget>(CGlobalDoc&, UiServices&, PasswordStore&, QWidget*)> make;
+};
+const std::vector<DialogShot> kDialogs = {
+    {"employee-dialog",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       const auto& e = doc.GetEmployees().front();
+       return std::make_unique<CEmployeeDlg>(EmployeeDialogCaption(&e), LoadEmployeeDialog(e), parent);
+     }},
+    {"contractor-dialog",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       const auto& c = doc.GetContractors().front();
+       return std::make_unique<CContractorDlg>(ContractorDialogCaption(&c), LoadContractorDialog(c), parent);
+     }},
+    {"new-company",
+     [](CGlobalDoc&, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CNewCompanyDlg>(ui, parent);
+     }},
+    {"select-company",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       doc.ListCompanies(true);
+       return std::make_unique<CSelectCompanyDlg>(doc.CompanyNames(), parent);
+     }},
+    {"delete-company",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       doc.ListCompanies(true);
+       return std::make_unique<CSelectCompanyDlg>(doc.CompanyNames(), parent, CSelectCompanyDlg::Purpose::Delete);
+     }},
+    {"change-password",
+     [](CGlobalDoc&, UiServices&, PasswordStore& passwords, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CChangepassword>(passwords, parent);
+     }},
+    {"password-required",
+     [](CGlobalDoc&, UiServices&, PasswordStore& passwords, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CEnterPassword>(passwords, parent);
+     }},
+    {"about", [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return MakeAboutDialog(parent);
+     }},
+};
+
+void Settle() {
+  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+}
+
+bool Save(QWidget& w, const QDir& dir, const QString& name) {
+  Settle();
+  const QString path = dir.filePath(name + ".png");
+  if (!w.grab().save(path)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+bool ShootSize(const Size& size, const QDir& out, const fs::path& sample) {
+  const fs::path scratch = fs::temp_directory_path() / "formet-desktop-shots";
+  fs::remove_all(scratch);
+  fs::create_directories(scratch);
+  fs::copy_file(sample, scratch / "Sample Company.qdt");
+
+  QDir dir(out.filePath(QString::fromLatin1(size.name)));
+  dir.mkpath(QStringLiteral("."));
+
+  QtUiServices ui;
+  MemorySettingsStore settings;
+  PasswordStore passwords(settings);
+  bool ok = true;
+  {
+    CGlobalDoc doc(ui, settings, scratch);
+    doc.BeginSession();
+    doc.SetCompany(kSampleCompany);
+    if (!doc.OnNewDocument()) return false;
+    CMainFrame frame(doc, passwords, ui);
+    ui.SetFrame(&frame);
+    frame.resize(size.window);
+    frame.show();
+    doc.SetWindowTitle();
+    doc.RefreshAllViews();
+    frame.ShowNavigationItem(0);  // the welcome page first, as at start-up
+    for (const auto& shot : kPages) {
+      if (shot.page != Page::Welcome) frame.ShowPage(shot.page);
+      if (shot.prepare) shot.prepare(frame.PageWidget(shot.page));
+      frame.resize(size.window);
+      ok = Save(frame, dir, QString::fromLatin1(shot.name)) && ok;
+    }
+    if (size.dialogs) {
+      for (const auto& shot : kDialogs) {
+        auto dialog = shot.make(doc, ui, passwords, &frame);
+        dialog->show();
+        ok = Save(*dialog, dir, QString::fromLatin1(shot.name)) && ok;
+      }
+      CSplashWnd* splash = new CSplashWnd(&frame);
+      splash->ShowCentred();
+      ok = Save(*splash, dir, QStringLiteral("splash")) && ok;
+      splash->close();
+    }
+    ui.SetFrame(nullptr);
+  }
+  fs::remove_all(scratch);
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: desktop_shots <folder>\n");
+    return 2;
+  }
+  const QDir out(QString::fromLocal8Bit(argv[1]));
+  out.mkpath(QStringLiteral("."));
+  const fs::path sample = fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt";
+  const QFont base = QApplication::font();
+  bool ok = true;
+  for (const auto& size : kSizes) {
+    QFont font = base;
+    font.setPointSizeF(base.pointSizeF() * size.fontScale);
+    QApplication::setFont(font);
+    ok = ShootSize(size, out, sample) && ok;
+  }
+  return ok ? 0 : 1;
+}
