@@ -255,7 +255,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
 
   CommandLineUi ui;
   MemorySettingsStore settings;
-  CGlobalDoc doc(ui, settings, ResolveDataFolder(dataDir));
+  CGlobalDoc doc(ui, settings, OpenDataFolder(dataDir));
 
   if (command == "list" && rest.empty()) {
     doc.ListCompanies(true);

@@ -76,7 +76,7 @@ TEST(ProgramArt, PicturesHaveTheirSizesAndAreFullyPainted) {
     EXPECT_GT(DrawnPixels(image), image.width() * image.height() / 4);
   }
   EXPECT_FALSE(ProgramIcon().isNull());
-  EXPECT_EQ(ProgramIcon().availableSizes().size(), 6);
+  EXPECT_EQ(ProgramIcon().availableSizes().size(), static_cast<qsizetype>(std::size(kDesktopIconSizes)));
 }
 
 // On a high-DPI screen the pictures are painted at the device pixel ratio,

@@ -6,6 +6,9 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -30,6 +33,7 @@
 #include "appui/qt_app.h"
 #include "modal_answers.h"
 #include "url_catcher.h"
+#include "store/data_folder.h"
 #include "store/settings_store.h"
 #include "test_support.h"
 
@@ -469,6 +473,76 @@ TEST_F(DesktopTest, SplashIsCentredOnTheScreen) {
   const QPoint screenCentre = window.screen()->availableGeometry().center();
   EXPECT_LE((splash->geometry().center() - screenCentre).manhattanLength(), 2);
   splash->close();
+}
+
+// At the smallest window and with a 1.5 times larger font every field shows
+// its whole value, tall pages scroll, and no navigation label sits under the
+// scroll arrow.
+TEST_F(DesktopTest, FieldsFitAtTheSmallestSizeWithALargeFont) {
+  const QFont saved = QApplication::font();
+  QFont large = saved;
+  large.setPointSizeF(saved.pointSizeF() * 1.5);
+  QApplication::setFont(large);
+  {
+    ScriptedPrompt prompt(true);
+    auto app = StartAndPassSplash(prompt);
+    auto* frame = app->Frame();
+    frame->showNormal();
+    frame->resize(CMainFrame::kMinimumWidth, CMainFrame::kMinimumHeight);
+    auto& company = app->Doc().GetCompany();
+    company.Zip = "62701-1234";
+    company.FormW3Telephone = "(217) 555-0100";
+    company.FormW3Fax = "(217) 555-0199";
+    company.Form1096Telephone = "(217) 555-0100";
+    company.EmployerIdentificationNumber = "36-4125798";
+    company.FormW3OtherEIN = "36-4125799";
+    company.SocialSecurityNumber = "412-55-1001";
+    company.FormW3IncomeTaxWithHeld = "-123456789.00";
+    company.FormW3Email = "payroll@example.com";
+    app->Doc().RefreshAllViews();
+    frame->ShowPage(Page::Company);
+    auto* sheet = qobject_cast<CCompanyView*>(frame->PageWidget(Page::Company))->Sheet();
+    for (int tab = 0; tab < sheet->count(); ++tab) {
+      sheet->setCurrentIndex(tab);
+      QApplication::processEvents();
+      auto* area = qobject_cast<QScrollArea*>(sheet->widget(tab));
+      ASSERT_NE(area, nullptr);
+      for (auto* edit : area->widget()->findChildren<CMaskedEdit*>()) {
+        if (edit->text().isEmpty() || edit->text().size() > 20) continue;
+        // The caret at the end, the first character still at the left edge:
+        // nothing scrolled out of sight.
+        edit->end(false);
+        EXPECT_EQ(edit->cursorPositionAt(QPoint(3, edit->height() / 2)), 0)
+            << edit->objectName().toStdString() << " " << edit->width();
+      }
+    }
+    // The first tab holds more than fits: it scrolls instead of crushing its rows.
+    sheet->setCurrentIndex(0);
+    QApplication::processEvents();
+    auto* area = qobject_cast<QScrollArea*>(sheet->widget(0));
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0);
+    for (auto* label : area->widget()->findChildren<QLabel*>())
+      EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().toStdString();
+
+    auto* bar = frame->NavigationBar();
+    ASSERT_TRUE(bar->IsDownArrowShown());
+    for (int item : bar->ShownItemIndexes())
+      EXPECT_FALSE(bar->GetLabelRect(item).intersects(bar->GetDownArrowRect())) << item;
+  }
+  QApplication::setFont(saved);
+}
+
+// The desktop finds the user's data folder through the standard paths; the
+// command line, without Qt, through the same rule.
+TEST(DataFolderOfTheDesktop, StandardPathsAndTheCommandLineAgree) {
+  test::QtApp();
+  const QString org = QCoreApplication::organizationName(), name = QCoreApplication::applicationName();
+  QCoreApplication::setOrganizationName("Quorvane");
+  QCoreApplication::setApplicationName("Formet (2007)");
+  EXPECT_EQ(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(),
+            UserDataFolder().string());
+  QCoreApplication::setOrganizationName(org);
+  QCoreApplication::setApplicationName(name);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // formet: the desktop program.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStandardPaths>
 #include <QTimer>
 
 #include "app/ui/art/program_art.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Quorvane");
   QApplication::setApplicationVersion("4.0.11");
   QApplication::setWindowIcon(formet::art::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("formet"));  // the menu entry formet.desktop
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Formet (2007): W-2, W-3, 1099-MISC and 1096 forms for tax year 2007.");
@@ -29,7 +31,10 @@ int main(int argc, char** argv) {
   std::optional<std::string> folder;
   if (parser.isSet(dataDir)) folder = parser.value(dataDir).toStdString();
   formet::QtSettingsStore settings;
-  formet::FormetApp formet(settings, formet::ResolveDataFolder(folder));
+  // An installed program cannot write beside itself: its companies then live
+  // in the user's data folder, which the desktop's standard paths name.
+  const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  formet::FormetApp formet(settings, formet::OpenDataFolder(folder, userData.toStdString()));
   if (!formet.Start()) return 1;
 
   if (parser.isSet(screenshot)) {

@@ -613,7 +613,7 @@ QPixmap AboutPicture(qreal dpr) { return Render(kAboutSize, dpr, PaintAbout); }
 
 QIcon ProgramIcon() {
   QIcon icon;
-  for (int s : {16, 24, 32, 48, 64, 128}) {
+  for (int s : kDesktopIconSizes) {
     QPixmap pix = NewPixmap(QSize(s, s));
     QPainter p(&pix);
     PaintEmblem(p, QRectF(0, 0, s, s));

@@ -50,7 +50,9 @@ void PaintAbout(QPainter& p);    // kAboutSize, the program's emblem
 QPixmap SplashPicture(qreal dpr = 1);
 QPixmap WelcomePicture(qreal dpr = 1);
 QPixmap AboutPicture(qreal dpr = 1);
-// The emblem at the usual window-icon sizes.
+// The emblem at the usual window-icon sizes, which are also the sizes of the
+// icon files installed for the desktop's menus.
+inline constexpr int kDesktopIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 QIcon ProgramIcon();
 
 }  // namespace formet::art
