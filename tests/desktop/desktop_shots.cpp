@@ -9,6 +9,8 @@
 // a dialog gets a line in kDialogs. Not a test: the pictures are for a look.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -25,6 +27,13 @@
 #include "app/ui/password_dialogs.h"
 #include "app/ui/qt_ui_services.h"
 #include "app/ui/splash_wnd.h"
+#include "app/ui/window_fit.h"
+#include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/print/ui/print_options_dlg.h"
+#include "forms/w2/ui/efw2_dialog.h"
+#include "import/form1099_import.h"
+#include "import/ui/import_dialog.h"
+#include "import/w2_import.h"
 #include "records/contractors.h"
 #include "records/employees.h"
 #include "records/ui/company_dialogs.h"
@@ -33,6 +42,7 @@
 #include "records/ui/employee_page.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
+#include "store/ui/prior_year_import_window.h"
 
 namespace {
 
@@ -78,6 +88,28 @@ const std::vector<PageShot> kPages = {
     {"1096", Page::Form1096, {}},
 };
 
+// The import dialog over one of the test files, its flavour living as long
+// as the dialog.
+std::unique_ptr<QWidget> ImportDialog(std::shared_ptr<ImportFlavour> flavour, SettingsStore& settings,
+                                      const char* file, QWidget* parent) {
+  auto dialog = std::make_unique<CImportDialog>(*flavour, settings, parent);
+  // Reading the file asks whether to assign the columns its headers name: Yes.
+  QTimer yes;
+  QObject::connect(&yes, &QTimer::timeout, [] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+        if (auto* button = box->button(QMessageBox::Yes)) button->click();
+  });
+  yes.start(50);
+  dialog->OpenFile(QString::fromLatin1(FORMET_SOURCE_DIR "/tests/data/import/") + QString::fromLatin1(file));
+  QObject::connect(dialog.get(), &QObject::destroyed, [flavour] {});
+  return dialog;
+}
+
+std::unique_ptr<QWidget> PrintOptions(PrintForm form, CGlobalDoc& doc, QWidget* parent) {
+  return std::make_unique<CPrintOptionsDlg>(form, doc.GetPrintSettings(form), nullptr, parent);
+}
+
 // Every dialog, made over the open company.
 struct DialogShot {
   const char* name;
@@ -119,6 +151,39 @@ const std::vector<DialogShot> kDialogs = {
     {"about", [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
        return MakeAboutDialog(parent);
      }},
+    {"import-w2-dialog",
+     [](CGlobalDoc& doc, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       static MemorySettingsStore settings;
+       return ImportDialog(std::make_shared<W2ImportFlavour>(doc, ui), settings, "w2-excel-utf8.csv", parent);
+     }},
+    {"import-1099-dialog",
+     [](CGlobalDoc& doc, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       static MemorySettingsStore settings;
+       return ImportDialog(std::make_shared<Form1099ImportFlavour>(doc, ui), settings, "1099-libreoffice.csv",
+                           parent);
+     }},
+    {"prior-year-import",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       auto window = std::make_unique<CImportProgressWnd>(parent);
+       window->MarkStep(1);
+       return window;
+     }},
+    {"efw2-dialog",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CEfw2Dlg>(doc, parent);
+     }},
+    {"efile-1099-dialog",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<C1099FileDlg>(doc, parent);
+     }},
+    {"w2-print-options",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) { return PrintOptions(PrintForm::W2, doc, parent); }},
+    {"w3-print-options",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) { return PrintOptions(PrintForm::W3, doc, parent); }},
+    {"1099-print-options", [](CGlobalDoc& doc, UiServices&, PasswordStore&,
+                              QWidget* parent) { return PrintOptions(PrintForm::Form1099, doc, parent); }},
+    {"1096-print-options", [](CGlobalDoc& doc, UiServices&, PasswordStore&,
+                              QWidget* parent) { return PrintOptions(PrintForm::Form1096, doc, parent); }},
 };
 
 void Settle() {
@@ -188,6 +253,7 @@ bool ShootSize(const Size& size, const QDir& out, const fs::path& sample) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  KeepDialogsTallEnough(app);
   if (argc < 2) {
     std::fprintf(stderr, "usage: desktop_shots <folder>\n");
     return 2;

@@ -3,6 +3,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QLocale>
@@ -14,6 +18,7 @@
 
 #include "app/ui/masked_edit.h"
 #include "app/ui/qt_settings_store.h"
+#include "app/ui/window_fit.h"
 #include "appui/qt_app.h"
 #include "records/ui/company_dialogs.h"
 #include "test_support.h"
@@ -240,6 +245,29 @@ TEST(CompanyDialogs, SelectShowsSortedNamesFirstSelected) {
   EXPECT_EQ(dialog.Chosen(), 1u);  // position in the list handed in
   dialog.List()->setCurrentRow(2);
   EXPECT_EQ(dialog.Chosen(), 0u);
+}
+
+// A dialog with wrapped text is as tall as its rows need at its width: with a
+// large font or a narrow window its text never runs over the fields below.
+TEST(DialogFitting, WrappedTextNeverOverlapsTheRowsBelow) {
+  KeepDialogsTallEnough(*qApp);
+  QDialog dialog;
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* intro = new QLabel(QStringLiteral("A sentence that explains what the dialog does. ").repeated(30), &dialog);
+  intro->setWordWrap(true);
+  layout->addWidget(intro);
+  std::vector<QLineEdit*> rows;
+  for (int i = 0; i < 10; ++i) layout->addWidget(rows.emplace_back(new QLineEdit(&dialog)));
+  dialog.show();
+  for (const int width : {720, 420, 900}) {
+    dialog.resize(width, 50);  // far too short for its rows
+    for (int i = 0; i < 10 && dialog.height() < layout->totalHeightForWidth(dialog.width()); ++i) QTest::qWait(10);
+    QApplication::processEvents();
+    SCOPED_TRACE(width);
+    EXPECT_GE(dialog.height(), layout->totalHeightForWidth(dialog.width()));
+    EXPECT_LE(intro->geometry().bottom(), rows.front()->geometry().top());
+    EXPECT_LE(rows.back()->geometry().bottom(), dialog.height());
+  }
 }
 
 }  // namespace

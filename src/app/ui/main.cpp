@@ -8,6 +8,7 @@
 #include "app/ui/formet_app.h"
 #include "app/ui/main_frame.h"
 #include "app/ui/qt_settings_store.h"
+#include "app/ui/window_fit.h"
 #include "store/data_folder.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion("4.0.11");
   QApplication::setWindowIcon(formet::art::ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("formet"));  // the menu entry formet.desktop
+  formet::KeepDialogsTallEnough(app);
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Formet (2007): W-2, W-3, 1099-MISC and 1096 forms for tax year 2007.");

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -56,8 +57,6 @@ CImportProgressWnd::CImportProgressWnd(QWidget* parent) : QDialog(parent) {
   tasks_->setSelectionMode(QAbstractItemView::NoSelection);
   tasks_->setFocusPolicy(Qt::NoFocus);
   for (const char* caption : PriorYearImport::kCaptions) tasks_->addItem(ToQt(caption));
-  tasks_->setMinimumWidth(tasks_->sizeHintForColumn(0) + 48);
-  tasks_->setFixedHeight(tasks_->sizeHintForRow(0) * PriorYearImport::kStepCount + 2 * tasks_->frameWidth() + 4);
   bar_ = new QProgressBar(this);
   bar_->setRange(0, PriorYearImport::kLastTick);
   bar_->setTextVisible(false);
@@ -79,6 +78,17 @@ CImportProgressWnd::CImportProgressWnd(QWidget* parent) : QDialog(parent) {
   layout->addLayout(buttons);
 
   for (int step = 0; step < PriorYearImport::kStepCount; ++step) SetMark(step, step == 0 ? Mark::Current : Mark::Pending);
+  // Every step whole, with its mark, in the current step's bold type.
+  QFont bold = tasks_->font();
+  bold.setBold(true);
+  const QFontMetrics boldMetrics(bold);
+  int width = 0, height = 2 * tasks_->frameWidth() + 4;
+  for (int step = 0; step < PriorYearImport::kStepCount; ++step) {
+    width = std::max(width, boldMetrics.horizontalAdvance(tasks_->item(step)->text()));
+    height += std::max(tasks_->sizeHintForRow(step), boldMetrics.height() + 4);
+  }
+  tasks_->setMinimumWidth(width + tasks_->style()->pixelMetric(QStyle::PM_SmallIconSize) + 48);
+  tasks_->setFixedHeight(height);
   ShowCounter(0);
 }
 
