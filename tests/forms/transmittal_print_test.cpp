@@ -1,6 +1,8 @@
 // The W-3 and 1096 layouts against the recording canvas.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "forms/1099/form1096_print.h"
 #include "forms/w2/w3_print.h"
 #include "print_fixture.h"
@@ -173,6 +175,53 @@ TEST(Form1096Print, LongFilerNamesPrintSmaller) {
   EXPECT_EQ(Print1096(Sample1096(forty), Paper(1)).FindText("1 Main St")->font.tenthsOfPoint, 120);
   // No filer name of its own: the company's name is printed.
   EXPECT_NE(Print1096(Sample1096(""), Paper(1)).FindText("Acme Supply"), nullptr);
+}
+
+// The e-mail address ends before the fax number on every W-3 and 1096 paper:
+// a short one in the data font, one of the field's 40 characters smaller.
+TEST(TransmittalPrint, LongEmailAddressesStopBeforeTheFaxNumber) {
+  const std::string shortAddress = "pat@example.com";
+  const std::string longAddress = "accounts.payable.department@example.com.";
+  ASSERT_EQ(longAddress.size(), 40u);
+  auto w3 = [](const std::string& email, int paper) {
+    CompanyRecord c = test::PrintCompany();
+    c.FormW3Email = email;
+    c.FormW3Fax = "(518) 555-0199";
+    return RecordJob(W3PrintJob(BuildW3Page(c, std::vector<W2Record>{}), Paper(paper)), RecordingCanvas::kLetterPdf)[0];
+  };
+  auto form1096 = [](const std::string& email, int paper) {
+    CompanyRecord c = test::PrintCompany();
+    c.Form1096Email = email;
+    c.Form1096Fax = "(518) 555-0199";
+    return RecordJob(Form1096PrintJob(Build1096Page(c, std::vector<Form1099Record>{}), Paper(paper)))[0];
+  };
+  const struct {
+    const char* form;
+    int paper;
+    std::function<RecordingCanvas(const std::string&, int)> print;
+    int dataFont;
+  } cases[] = {{"W-3 red-ink", 1, w3, 120},      {"W-3 copy", 0, w3, 100},         {"W-3 laser", 2, w3, 100},
+               {"1096 red-ink", 1, form1096, 120}, {"1096 copy", 0, form1096, 100}};
+  for (const auto& k : cases) {
+    SCOPED_TRACE(k.form);
+    const auto fits = k.print(shortAddress, k.paper);
+    EXPECT_EQ(fits.FindText(shortAddress)->font, (FontSpec{"Courier New", k.dataFont, false}));
+
+    const auto page = k.print(longAddress, k.paper);
+    const CanvasOp* email = page.FindText(longAddress);
+    const CanvasOp* faxAreaCode = page.FindText("518");
+    ASSERT_NE(email, nullptr);
+    ASSERT_NE(faxAreaCode, nullptr);
+    EXPECT_LE(email->x2, faxAreaCode->x - kGapBeforeNextText);
+    EXPECT_EQ(email->font.face, "Courier New");
+    EXPECT_LT(email->font.tenthsOfPoint, k.dataFont);
+    // ... and no smaller than it must be: half a point more would not fit.
+    RecordingCanvas measure;
+    measure.SetFont({"Courier New", email->font.tenthsOfPoint + 5, false});
+    EXPECT_GT(email->x + measure.TextExtent(longAddress).width, faxAreaCode->x - kGapBeforeNextText);
+    // The fax number after it is in the data font again.
+    EXPECT_EQ(faxAreaCode->font.tenthsOfPoint, k.dataFont);
+  }
 }
 
 }  // namespace

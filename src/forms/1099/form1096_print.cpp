@@ -87,7 +87,8 @@ void Form1096PrintJob::DrawPage(Canvas& c, int page) const {
   text(1, p.street);
   text(2, p.city + ", " + p.state + " " + p.zip);
   text(5, p.contactName);
-  text(6, p.email);
+  // A long e-mail address would run into the fax number: it is made smaller.
+  DrawTextBefore(c, e[6], p.email, e[9].x - kGapBeforeNextText, dataFont);
   text(7, PhoneAreaCode(p.telephone));
   text(8, PhoneNumber(p.telephone));
   text(9, PhoneAreaCode(p.fax));

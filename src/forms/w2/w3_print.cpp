@@ -174,7 +174,8 @@ void W3PrintJob::DrawPage(Canvas& c, int page) const {
   text(39, p.box15State);
   text(40, p.box15StateId);
   text(41, p.contactName);
-  text(42, p.email);
+  // A long e-mail address would run into the fax number: it is made smaller.
+  DrawTextBefore(c, e[42], p.email, e[45].x - kGapBeforeNextText, dataFont);
   text(43, PhoneAreaCode(p.telephone));
   text(44, PhoneNumber(p.telephone));
   text(45, PhoneAreaCode(p.fax));
