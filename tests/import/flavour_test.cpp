@@ -2,7 +2,9 @@
 // messages, column assignment, and rows loaded into the company file.
 #include <gtest/gtest.h>
 
+#include "forms/1099/form1099_list.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/w2_list.h"
 #include "import/form1099_import.h"
 #include "import/import_session.h"
 #include "import/w2_import.h"
@@ -35,6 +37,16 @@ ImportColumn Column(std::initializer_list<const char*> values) {
   for (const char* v : values) column.values.emplace_back(v);
   return column;
 }
+
+// The form pages hear of each form the import adds; they reload once, when
+// every view is refreshed after the one save.
+struct PageCalls : W2ListObserver, Form1099ListObserver {
+  std::vector<bool> reloads;
+  void OnW2Added(bool reload) override { reloads.push_back(reload); }
+  void OnW2Deleted() override { ADD_FAILURE() << "no W-2 is deleted"; }
+  void OnForm1099Added(bool reload) override { reloads.push_back(reload); }
+  void OnForm1099Deleted() override { ADD_FAILURE() << "no 1099-MISC is deleted"; }
+};
 
 class ImportTest : public test::CompanyTest {
  protected:
@@ -195,7 +207,8 @@ TEST_F(ImportTest, AssigningColumns) {
 }
 
 TEST_F(ImportTest, W2RowsLoadAsEmployeesWithTheirW2sInOneSave) {
-  W2 w2(*doc, ui);
+  PageCalls page;
+  W2 w2(*doc, ui, &page);
   ImportSession session(w2);
   ReadFile(session,
            "SSN,First,Middle,Last,Wages,Code,Amount,Plan,State\n"
@@ -211,6 +224,7 @@ TEST_F(ImportTest, W2RowsLoadAsEmployeesWithTheirW2sInOneSave) {
   EXPECT_EQ(outcome.saveCode, 0);
   EXPECT_EQ(outcome.Summary(w2), "Added 3 employees with their W-2s.");
   EXPECT_EQ(view.refreshed, refreshesBefore + 1);
+  EXPECT_EQ(page.reloads, std::vector<bool>(3, false));
   EXPECT_TRUE(doc->Journal().empty());
 
   const auto employees = StoredEmployees();
@@ -326,7 +340,8 @@ TEST_F(ImportTest, Form1099Checks) {
 }
 
 TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
-  F1099 f(*doc, ui);
+  PageCalls page;
+  F1099 f(*doc, ui, &page);
   ImportSession session(f);
   ReadFile(session,
            "TIN;Name;Line two;Rents;Direct sales;Second TIN;State no\n"
@@ -338,6 +353,7 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(outcome.Summary(f),
             "Added 1 contractor with its 1099-MISC.\n\n1 row was not loaded:\n"
             "Row 2: Pease fill in the 'Contractor's identification number' Field");
+  EXPECT_EQ(page.reloads, std::vector<bool>{false});  // the dropped row adds no form
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
   EXPECT_EQ(contractors[0].NameLine1, "Bolt \"Sparky\" Electric, LLC");

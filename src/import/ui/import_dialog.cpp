@@ -505,10 +505,11 @@ void CImportDialog::UpdateStatus() {
 
 // ---- the menu commands ------------------------------------------------------------------
 
-void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsStore& settings, QWidget* parent) {
+void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsStore& settings, QWidget* parent,
+                     W2ListObserver* w2Page, Form1099ListObserver* formPage) {
   std::unique_ptr<ImportFlavour> flavour;
-  if (kind == ImportKind::W2) flavour = std::make_unique<W2ImportFlavour>(doc, ui);
-  else flavour = std::make_unique<Form1099ImportFlavour>(doc, ui);
+  if (kind == ImportKind::W2) flavour = std::make_unique<W2ImportFlavour>(doc, ui, w2Page);
+  else flavour = std::make_unique<Form1099ImportFlavour>(doc, ui, formPage);
   CImportDialog dialog(*flavour, settings, parent);
   dialog.exec();
 }

@@ -65,12 +65,16 @@ class CVerifyFieldDialog : public CReportDialog {
 
 class CGlobalDoc;
 class UiServices;
+class W2ListObserver;
+class Form1099ListObserver;
 
 enum class ImportKind { W2, Form1099 };
 
 // Import Data > W2 Forms or 1099-Misc Forms: the dialog with its flavour,
-// shown modally over `parent`.
-void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsStore& settings, QWidget* parent);
+// shown modally over `parent`. The W-2 or 1099-MISC page, when given, hears
+// of every form added, as when a payee is added on its page.
+void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsStore& settings, QWidget* parent,
+                     W2ListObserver* w2Page = nullptr, Form1099ListObserver* formPage = nullptr);
 
 class CImportDialog : public QDialog {
   Q_OBJECT
