@@ -107,7 +107,13 @@ std::string Form1099ImportFlavour::CheckColumn(int field, const ImportColumn& co
   return report.Text();
 }
 
-void Form1099ImportFlavour::BeginLoad(size_t rows) {
+bool Form1099ImportFlavour::BeginLoad(size_t rows) {
+  if (!doc_.AskAboutUnsavedEdits()) return false;
+  Prepare(rows);
+  return true;
+}
+
+void Form1099ImportFlavour::Prepare(size_t rows) {
   batch_ = PayeeBatch::ForContractors(doc_);
   // Room for every row at once: the lists do not move while they grow.
   doc_.GetContractors().reserve(doc_.GetContractors().size() + rows);
@@ -115,7 +121,7 @@ void Form1099ImportFlavour::BeginLoad(size_t rows) {
 }
 
 RowLoad Form1099ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {
-  if (!batch_) BeginLoad(1);
+  if (!batch_) Prepare(1);
   ContractorRecord contractor;
   Form1099Record form;
   FillRecords<C, F>(kFields, values, contractor, form);

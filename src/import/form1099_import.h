@@ -26,13 +26,16 @@ class Form1099ImportFlavour : public ImportFlavour {
                       : GroupedCount(count) + " contractors with their 1099-MISCs";
   }
   std::string CheckColumn(int field, const ImportColumn& column) override;
-  void BeginLoad(size_t rows) override;
+  bool BeginLoad(size_t rows) override;
   // Adds the contractor (silently, not saved at once) with its 1099-MISC; a
   // row the contractor checks refuse is dropped with the check's message.
   // No apostrophe is doubled: values are stored as they are.
   RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) override;
 
  private:
+  // The batch of the company's numbers, and room for `rows` more payees.
+  void Prepare(size_t rows);
+
   CGlobalDoc& doc_;
   UiServices& ui_;
   Form1099ListObserver* formPage_;

@@ -75,7 +75,9 @@ class ImportFlavour {
   virtual std::string CheckColumn(int field, const ImportColumn& column) = 0;
 
   // Called before the first of `rows` rows of an import.
-  virtual void BeginLoad(size_t rows) = 0;
+  // The loading refreshes every page from the records: a page's edits not
+  // yet applied are asked about first. False: the user cancelled.
+  virtual bool BeginLoad(size_t rows) = 0;
   // Loads one data row: one text per catalogue field, in catalogue order.
   // With `saveNow` every pending change is saved and every page refreshed
   // after the row.

@@ -218,8 +218,8 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
     outcome.refusal = "The file holds no rows below its header line: there is nothing to import.";
     return outcome;
   }
+  if (!flavour_.BeginLoad(rows)) return outcome;  // cancelled: nothing to say
   outcome.ran = true;
-  flavour_.BeginLoad(rows);
   std::vector<std::string> values;
   for (size_t r = 1; r <= rows; ++r) {
     RowValuesInto(r, values);

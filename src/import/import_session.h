@@ -31,7 +31,7 @@ struct DroppedRow {
 // What "Import" did.
 struct ImportOutcome {
   bool ran = false;
-  std::string refusal;  // why nothing was loaded, when it did not run
+  std::string refusal;  // why nothing was loaded, when it did not run; empty when the user cancelled
   size_t added = 0;
   std::vector<DroppedRow> dropped;
   int saveCode = 0;  // the final save's engine code, 0 when it succeeded

@@ -144,7 +144,13 @@ std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) 
   return report.Text();
 }
 
-void W2ImportFlavour::BeginLoad(size_t rows) {
+bool W2ImportFlavour::BeginLoad(size_t rows) {
+  if (!doc_.AskAboutUnsavedEdits()) return false;
+  Prepare(rows);
+  return true;
+}
+
+void W2ImportFlavour::Prepare(size_t rows) {
   batch_ = PayeeBatch::ForEmployees(doc_);
   // Room for every row at once: the lists do not move while they grow.
   doc_.GetEmployees().reserve(doc_.GetEmployees().size() + rows);
@@ -152,7 +158,7 @@ void W2ImportFlavour::BeginLoad(size_t rows) {
 }
 
 RowLoad W2ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {
-  if (!batch_) BeginLoad(1);
+  if (!batch_) Prepare(1);
   EmployeeRecord employee;
   W2Record w2;
   FillRecords<E, W>(kFields, values, employee, w2);

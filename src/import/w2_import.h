@@ -27,12 +27,15 @@ class W2ImportFlavour : public ImportFlavour {
     return count == 1 ? "1 employee with its W-2" : GroupedCount(count) + " employees with their W-2s";
   }
   std::string CheckColumn(int field, const ImportColumn& column) override;
-  void BeginLoad(size_t rows) override;
+  bool BeginLoad(size_t rows) override;
   // Adds the employee (silently, not saved at once) with its W-2; a row the
   // employee checks refuse is dropped with the check's message.
   RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) override;
 
  private:
+  // The batch of the company's numbers, and room for `rows` more payees.
+  void Prepare(size_t rows);
+
   CGlobalDoc& doc_;
   UiServices& ui_;
   W2ListObserver* w2Page_;

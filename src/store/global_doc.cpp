@@ -332,10 +332,15 @@ int CGlobalDoc::SaveChanges() {
   return 0;
 }
 
-bool CGlobalDoc::AskToSave() {
-  // Edits a page has not applied yet are asked about first.
+bool CGlobalDoc::AskAboutUnsavedEdits() {
   for (auto* view : views_)
     if (!view->OnDocumentClosing()) return false;
+  return true;
+}
+
+bool CGlobalDoc::AskToSave() {
+  // Edits a page has not applied yet are asked about first.
+  if (!AskAboutUnsavedEdits()) return false;
   if (!modified_) return true;
   switch (ui_.AskYesNoCancel(kSaveQuestion)) {
     case Answer::Cancel: return false;

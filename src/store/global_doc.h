@@ -108,6 +108,10 @@ class CGlobalDoc {
   void SetModified(bool modified);
   // True when a page shows edits that have not reached the record.
   bool HasUnsavedEdits() const;
+  // Each page with edits that have not reached the record asks whether to
+  // save them, before the company closes or before a change saves the
+  // records and refreshes every page from them. False: the user cancelled.
+  bool AskAboutUnsavedEdits();
   // Tells every view that the document's state changed.
   void NotifyStateChanged();
   int AddPendingChange(const PendingChange& change, bool saveNow);

@@ -266,6 +266,42 @@ TEST_F(ImportTest, RowsThePayeeChecksRefuseAreDroppedAndReported) {
   EXPECT_EQ(StoredEmployees().size(), 2u);
 }
 
+// A page showing edits not yet applied (as the company setup before its
+// Update): the import, which refreshes every page, asks it first.
+struct EditingPage : DocumentView {
+  bool cancel = false;
+  int asked = 0;
+  void OnDocumentRefresh() override {}
+  bool HasUnsavedEdits() const override { return true; }
+  bool OnDocumentClosing() override {
+    ++asked;
+    return !cancel;
+  }
+};
+
+TEST_F(ImportTest, APageWithEditsNotAppliedIsAskedBeforeLoading) {
+  EditingPage page;
+  doc->AddView(&page);
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session, "SSN,First,Last\n123-45-6789,Ann,Lee\n");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}});
+
+  page.cancel = true;
+  auto outcome = session.Import();
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.refusal, "");  // the user cancelled: nothing more to say
+  EXPECT_TRUE(doc->GetEmployees().empty());
+  EXPECT_TRUE(StoredEmployees().empty());
+
+  page.cancel = false;
+  outcome = session.Import();
+  EXPECT_TRUE(outcome.ran);
+  EXPECT_EQ(page.asked, 2);
+  EXPECT_EQ(StoredEmployees().size(), 1u);
+  doc->RemoveView(&page);
+}
+
 TEST_F(ImportTest, AFailedSaveLeavesTheFileUntouchedAndSaysSo) {
   RefuseInFile("INSERT", "W2");
   W2 w2(*doc, ui);

@@ -467,7 +467,7 @@ void CImportDialog::Import() {
     outcome = session_.Import(&progress);
   }
   if (!outcome.ran) {
-    QMessageBox::warning(this, windowTitle(), ToQt(outcome.refusal));
+    if (!outcome.refusal.empty()) QMessageBox::warning(this, windowTitle(), ToQt(outcome.refusal));
     return;
   }
   session_.RememberAssignment(settings_);
