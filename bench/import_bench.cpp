@@ -94,7 +94,7 @@ Time InsertFloor(const fs::path& path, const std::vector<EmployeeRecord>& employ
                    const std::vector<W2Record>& forms) {
   {
     CompanyDatabase db;
-    db.Open(path);
+    db.Open(path, OpenMode::Create);
     db.CreateTables();
   }
   sqlite3* db = nullptr;

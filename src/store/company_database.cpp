@@ -202,15 +202,17 @@ CompanyDatabase::~CompanyDatabase() {
   Close();
 }
 
-int CompanyDatabase::Open(const std::filesystem::path& path) {
+int CompanyDatabase::Open(const std::filesystem::path& path, OpenMode mode) {
   if (inTransaction_) return 0;
   Close();
   sqlite3* db = nullptr;
-  const int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, CompanyFileVfs());
+  const int flags = SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0);
+  const int rc = sqlite3_open_v2(path.c_str(), &db, flags, CompanyFileVfs());
   if (rc != SQLITE_OK) {
     sqlite3_close(db);
     return rc;
   }
+  sqlite3_busy_timeout(db, kBusyTimeoutMs);
   db_ = db;
   return 0;
 }
@@ -243,6 +245,7 @@ struct CompanyDatabase::WriteCache {
     std::vector<bool> quoted;  // per placeholder
   };
   std::unordered_map<std::string_view, Entry> entries;  // formats are string literals
+  std::unordered_map<std::string, sqlite3_stmt*> rows;  // InsertValues, by statement text
 };
 
 namespace {
@@ -311,6 +314,7 @@ int CompanyDatabase::RunWrite(std::string_view format, std::span<const SqlArg> a
 void CompanyDatabase::FinalizeWrites() {
   if (!writes_) return;
   for (auto& [format, entry] : writes_->entries) sqlite3_finalize(entry.stmt);
+  for (auto& [text, stmt] : writes_->rows) sqlite3_finalize(stmt);
   writes_.reset();
 }
 
@@ -366,6 +370,74 @@ int CompanyDatabase::ReadVersion(std::string& version) {
 
 int CompanyDatabase::UpdateVersion(const std::string& version) {
   return RunWrite("UPDATE Version SET FormetVersion ='%s' ;", {version});
+}
+
+int CompanyDatabase::ReadVersionRows(std::vector<std::string>& versions) {
+  statement_ = "SELECT Version.FormetVersion FROM Version";
+  std::vector<std::string> rows;
+  const int rc = Execute(statement_, [&](int columns, char** values) {
+    rows.emplace_back(columns > 0 && values[0] ? values[0] : "");
+  });
+  if (rc == 0) versions = std::move(rows);
+  return rc;
+}
+
+int CompanyDatabase::InsertVersion(const std::string& version) {
+  return RunWrite("INSERT INTO Version VALUES('%s');", {version});
+}
+
+int CompanyDatabase::CreateTablesOfVersion(int version) {
+  if (!db_) return kNoConnection;
+  for (const auto& table : CompanyTables()) {
+    const size_t columns = ColumnCountInVersion(table, version);
+    if (columns == 0) continue;
+    statement_ = CreateTableStatement(table, columns);
+    if (const int rc = Run()) return rc;
+  }
+  return 0;
+}
+
+int CompanyDatabase::ReadTableColumns(const TableDef& table, std::vector<std::string>& columns) {
+  // The name comes from our own schema, never from a file.
+  statement_ = std::string("PRAGMA table_info(") + table.name + ")";
+  std::vector<std::string> names;
+  const int rc = Execute(statement_, [&](int count, char** values) {
+    if (count > 1) names.emplace_back(values[1] ? values[1] : "");
+  });
+  if (rc == 0) columns = std::move(names);
+  return rc;
+}
+
+int CompanyDatabase::InsertValues(const TableDef& table, std::span<const std::optional<std::string_view>> values) {
+  if (values.empty() || values.size() > table.columns.size()) throw std::logic_error("InsertValues: wrong count");
+  std::string sql = std::string("INSERT INTO ") + table.name + " (";
+  for (size_t i = 0; i < values.size(); ++i) sql += std::string(i ? "," : "") + table.columns[i].name;
+  sql += ") VALUES (";
+  for (size_t i = 0; i < values.size(); ++i) sql += i ? ",?" : "?";
+  sql += ");";
+  statement_ = sql;
+  if (!db_) return kNoConnection;
+  if (!writes_) writes_ = std::make_unique<WriteCache>();
+  sqlite3_stmt*& stmt = writes_->rows[sql];
+  if (!stmt) {
+    if (const int rc = sqlite3_prepare_v2(db_, sql.c_str(), -1, &stmt, nullptr)) {
+      writes_->rows.erase(sql);
+      return rc;
+    }
+  }
+  for (size_t i = 0; i < values.size(); ++i) {
+    const int param = static_cast<int>(i + 1);
+    if (!values[i]) {
+      sqlite3_bind_null(stmt, param);
+    } else {
+      const std::string_view text = *values[i];
+      sqlite3_bind_text(stmt, param, text.empty() ? "" : text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+    }
+  }
+  const int rc = sqlite3_step(stmt);
+  sqlite3_reset(stmt);
+  sqlite3_clear_bindings(stmt);
+  return rc == SQLITE_DONE ? 0 : rc;
 }
 
 // The number of rows of a table, so a list can take them without growing

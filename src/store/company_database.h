@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -16,6 +17,17 @@
 struct sqlite3;
 
 namespace formet {
+
+struct TableDef;
+
+// How long a statement waits for another connection's lock on the file
+// before it gives up with the engine's "busy" code (5).
+inline constexpr int kBusyTimeoutMs = 5000;
+
+enum class OpenMode {
+  Existing,  // the file must exist; nothing is created
+  Create,    // an empty file is created when none exists (new companies, converted files)
+};
 
 class CompanyDatabase {
  public:
@@ -28,8 +40,9 @@ class CompanyDatabase {
   CompanyDatabase(const CompanyDatabase&) = delete;
   CompanyDatabase& operator=(const CompanyDatabase&) = delete;
 
-  // Connection and transactions.
-  int Open(const std::filesystem::path& path);
+  // Connection and transactions. A connection waits up to kBusyTimeoutMs for
+  // another connection's lock.
+  int Open(const std::filesystem::path& path, OpenMode mode = OpenMode::Existing);
   void Close();
   bool IsOpen() const { return db_ != nullptr; }
   bool InTransaction() const { return inTransaction_; }
@@ -44,6 +57,18 @@ class CompanyDatabase {
   int AddColumn(const std::string& table, const std::string& column, bool isText, int width);
   int ReadVersion(std::string& version);
   int UpdateVersion(const std::string& version);
+  // Every row of Version, NULL read as the empty text.
+  int ReadVersionRows(std::vector<std::string>& versions);
+  int InsertVersion(const std::string& version);
+  // The tables of schema `version` (1 to 3) with their columns of that
+  // version, without any row. Stops at the first failure.
+  int CreateTablesOfVersion(int version);
+  // The names of a table's columns in order, as the file declares them;
+  // empty when the table does not exist.
+  int ReadTableColumns(const TableDef& table, std::vector<std::string>& columns);
+  // One row of `values` (NULL for nullopt, otherwise text) into the first
+  // values.size() columns of the table, each bound as a parameter.
+  int InsertValues(const TableDef& table, std::span<const std::optional<std::string_view>> values);
 
   // Reads.
   int ReadCompany(CompanyRecord& record);

@@ -1,5 +1,7 @@
 #include "store/schema.h"
 
+#include <algorithm>
+
 #include "store/sql_format.h"
 
 namespace formet {
@@ -106,7 +108,49 @@ constexpr TableDef kTables[] = {
     {"EFiling_W2_Submitter", kSubmitter},
 };
 
+// The text columns of the current schema that earlier versions lack.
+constexpr AddedColumn kVersion3Columns[] = {
+    {"Company", "Form1096FilerName", 80},    {"Company", "IsAgent", 21},
+    {"Company", "AgentEIN", 29},             {"Company", "FormW2Indicators", 40},
+    {"Company", "Form1099Indicators", 40},   {"Company", "TaxJurisdictionCode", 21},
+    {"Company", "ExtraText1", 80},           {"Company", "ExtraText2", 80},
+    {"Company", "ExtraText3", 80},           {"Contractors", "TypeOfTIN", 21},
+    {"Contractors", "NameLine1", 60},        {"Contractors", "NameLine2", 60},
+    {"Contractors", "ExtraText1", 80},       {"Contractors", "ExtraText2", 80},
+    {"Contractors", "ExtraText3", 80},       {"Employees", "Suffix", 24},
+    {"Employees", "ExtraText1", 80},         {"Employees", "ExtraText2", 80},
+    {"Employees", "ExtraText3", 80},         {"W2", "Field12aExtraCode", 25},
+    {"W2", "Field12bExtraCode", 25},         {"W2", "Field12cExtraCode", 25},
+    {"W2", "Field12dExtraCode", 25},         {"W2", "ExtraText1", 80},
+    {"W2", "ExtraText2", 80},                {"W2", "ExtraText3", 80},
+    {"W3", "ExtraText1", 80},                {"W3", "ExtraText2", 80},
+    {"W3", "ExtraText3", 80},                {"Form1099", "ExtraText1", 80},
+    {"Form1099", "ExtraText2", 80},          {"Form1099", "ExtraText3", 80},
+    {"Form1096", "ExtraText1", 80},          {"Form1096", "ExtraText2", 80},
+    {"Form1096", "ExtraText3", 80},
+};
+
 }  // namespace
+
+std::optional<int> KnownSchemaVersion(std::string_view text) {
+  if (text.size() == 1 && text[0] >= '0' + kFirstSchemaVersion && text[0] <= '0' + kLastSchemaVersion)
+    return text[0] - '0';
+  return std::nullopt;
+}
+
+std::span<const AddedColumn> Version3Columns() { return kVersion3Columns; }
+
+size_t ColumnCountInVersion(const TableDef& table, int version) {
+  const std::string_view name = table.name;
+  if (version < kFirstSchemaVersion || version > kLastSchemaVersion) return 0;
+  if (version < 2 && (name == "EFiling_1099_Transmitter" || name == "EFiling_W2_Submitter")) return 0;
+  size_t count = table.columns.size();
+  if (version < 3) {
+    for (const auto& added : kVersion3Columns)
+      if (name == added.table) --count;
+  }
+  return count;
+}
 
 std::span<const TableDef> CompanyTables() { return kTables; }
 
@@ -121,9 +165,13 @@ std::string CreateTableStatement(const TableDef& table) {
     return FormatSql("CREATE TABLE Version(FormetVersion NVARCHAR(%d));INSERT INTO 'Version' VALUES('%s');",
                      {table.columns[0].width, kCurrentSchemaVersion});
   }
+  return CreateTableStatement(table, table.columns.size());
+}
+
+std::string CreateTableStatement(const TableDef& table, size_t columnCount) {
   std::string sql = std::string("CREATE TABLE ") + table.name + " (";
   bool first = true;
-  for (const auto& c : table.columns) {
+  for (const auto& c : table.columns.first(std::min(columnCount, table.columns.size()))) {
     if (!first) sql += ", ";
     first = false;
     sql += c.name;

@@ -13,7 +13,7 @@ using test::TempDir;
 class CompanyDatabaseTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ASSERT_EQ(db.Open(dir / "Test.qdt"), 0);
+    ASSERT_EQ(db.Open(dir / "Test.qdt", OpenMode::Create), 0);
     ASSERT_EQ(db.CreateTables(), 0);
   }
   // Runs raw SQL on the company file, for arranging stored values.

@@ -25,7 +25,7 @@ TEST(CompanyFile, NewFileCarriesCompanyHeaderAndVersionThree) {
   TempDir dir;
   const auto path = dir / "Acme.qdt";
   CompanyDatabase db;
-  ASSERT_EQ(db.Open(path), 0);
+  ASSERT_EQ(db.Open(path, OpenMode::Create), 0);
   ASSERT_EQ(db.CreateTables(), 0);
   std::string version;
   ASSERT_EQ(db.ReadVersion(version), 0);
@@ -46,7 +46,7 @@ TEST(CompanyFile, NewFileCarriesCompanyHeaderAndVersionThree) {
 TEST(CompanyFile, TablesAndColumnsAreDeclaredInOrder) {
   TempDir dir;
   CompanyDatabase db;
-  ASSERT_EQ(db.Open(dir / "A.qdt"), 0);
+  ASSERT_EQ(db.Open(dir / "A.qdt", OpenMode::Create), 0);
   ASSERT_EQ(db.CreateTables(), 0);
   std::vector<std::string> tables;
   db.Execute("SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid",
@@ -109,7 +109,7 @@ TEST(CompanyFile, RolledBackTransactionLeavesFileAsItWas) {
   TempDir dir;
   const auto path = dir / "R.qdt";
   CompanyDatabase db;
-  ASSERT_EQ(db.Open(path), 0);
+  ASSERT_EQ(db.Open(path, OpenMode::Create), 0);
   ASSERT_EQ(db.CreateTables(), 0);
   EmployeeRecord e;
   e.FirstName = "Kept";
@@ -139,7 +139,7 @@ TEST(CompanyFile, InterruptedTransactionIsRolledBackFromTheJournal) {
   const auto path = dir / "J.qdt";
   {
     CompanyDatabase db;
-    ASSERT_EQ(db.Open(path), 0);
+    ASSERT_EQ(db.Open(path, OpenMode::Create), 0);
     ASSERT_EQ(db.CreateTables(), 0);
   }
   const std::string before = ReadBytes(path);

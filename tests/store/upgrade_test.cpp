@@ -64,7 +64,7 @@ TEST_F(UpgradeTest, VersionTwoGainsTheLaterColumnsInOrder) {
 
   {
     CompanyDatabase fresh;
-    ASSERT_EQ(fresh.Open(dir / "New.qdt"), 0);
+    ASSERT_EQ(fresh.Open(dir / "New.qdt", OpenMode::Create), 0);
     ASSERT_EQ(fresh.CreateTables(), 0);
   }
   const auto upgraded = Columns(dir / "Old.qdt");
@@ -124,6 +124,40 @@ TEST_F(UpgradeTest, FailedUpgradeLeavesTheFileAsItWas) {
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet failed to upgrade Database.\n\nEngine Error Code: 1"});
   doc.reset();
   EXPECT_EQ(ReadBytes(dir / "Old.qdt"), before);
+}
+
+TEST_F(UpgradeTest, FileWithoutVersionRowIsUpgradedOnceAndGetsTheRow) {
+  // Version 1 and 2 files whose Version table lost its row; and a current
+  // file without one, which needs only the row.
+  for (const char* fixture : {"current-v1-small.qdt", "current-v2-small.qdt", "new"}) {
+    SCOPED_TRACE(fixture);
+    fs::remove(dir / "Old.qdt");
+    if (std::string_view(fixture) == "new") {
+      CompanyDatabase fresh;
+      ASSERT_EQ(fresh.Open(dir / "Old.qdt", OpenMode::Create), 0);
+      ASSERT_EQ(fresh.CreateTables(), 0);
+    } else {
+      fs::copy_file(test::TestData(std::string("store/") + fixture), dir / "Old.qdt");
+    }
+    {
+      CompanyDatabase db;
+      ASSERT_EQ(db.Open(dir / "Old.qdt"), 0);
+      ASSERT_EQ(db.Execute("DELETE FROM Version"), 0);
+    }
+    for (int load = 1; load <= 2; ++load) {
+      SCOPED_TRACE(load);
+      doc = std::make_unique<CGlobalDoc>(ui, settings, dir.path());
+      doc->BeginSession();
+      doc->SetCompany("Old");
+      ASSERT_TRUE(doc->OnNewDocument()) << (ui.messages.empty() ? "" : ui.messages.back());
+      std::vector<std::string> rows;
+      ASSERT_EQ(doc->Database().ReadVersionRows(rows), 0);
+      EXPECT_EQ(rows, std::vector<std::string>{"3"});
+      EXPECT_EQ(CompleteSchemaVersion(doc->Database()), 3);
+      doc.reset();
+    }
+    EXPECT_EQ(ColumnCount(Columns(dir / "Old.qdt")), 1u + 35 + 15 + 20 + 52 + 26 + 25 + 10 + 18 + 18);
+  }
 }
 
 }  // namespace

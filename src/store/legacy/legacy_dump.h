@@ -1,12 +1,6 @@
-// Read-only reader of company files written by the previous release (SQLite
-// 2.6.2 databases whose page one carries the Ledgerworks header). It prints
-// the database as the SQL text that the old engine's command shell printed
-// for ".dump", so the conversion can load it into the current engine.
-//
-// The reader trusts nothing in the file: every page number, offset, size and
-// chain is checked, every page may be used by one structure only, and the
-// output is bounded. Any inconsistency makes the dump fail with a
-// developer-facing reason; it never guesses.
+// The text that the previous release's engine shell printed for ".dump" of a
+// company file, made from what OldFormatReader reads. Used to compare the
+// reader against the shell's own output; the conversion never runs it.
 #pragma once
 
 #include <cstddef>
@@ -14,14 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "store/legacy/legacy_reader.h"
+
 namespace formet::legacy {
-
-// The 53 characters that start page one of an old-release company file.
-inline constexpr std::string_view kOldFormatHeader =
-    "** This is a Ledgerworks Database file version 1.0 **";
-
-// Files larger than this are refused without being read.
-inline constexpr std::size_t kMaxOldFormatFileBytes = std::size_t{1} << 30;
 
 struct DumpOptions {
     // true: every non-NULL value is written as a quoted string, so the current
@@ -46,9 +35,5 @@ DumpResult DumpOldFormat(std::string_view fileBytes, const DumpOptions& options 
 // kMaxOldFormatFileBytes or when a rollback journal ("<path>-journal") lies
 // beside it: the last write did not finish and the file may be inconsistent.
 DumpResult DumpOldFormatFile(const std::filesystem::path& path, const DumpOptions& options = {});
-
-// True when the first 53 bytes equal kOldFormatHeader (the load decides on
-// this alone whether a file needs converting).
-bool HasOldFormatHeader(std::string_view first53OrMoreBytes);
 
 }  // namespace formet::legacy

@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "store/legacy/legacy_reader.h"
+
 namespace formet::legacy::detail {
 
 inline constexpr std::size_t kPageSize = 1024;
@@ -24,11 +26,7 @@ inline constexpr std::size_t kOverflowPayload = kPageSize - 4;
 // about 20 levels deep even with two children per page.
 inline constexpr std::size_t kMaxTreeDepth = 64;
 
-// Thrown for anything that makes the file unusable; what() is the reason.
-class DamagedFile : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+using formet::legacy::DamagedFile;
 
 enum class PageUse : std::uint8_t { Unused, PageOne, BTree, Overflow, FreeTrunk, FreeLeaf };
 
@@ -89,9 +87,8 @@ private:
     std::vector<PageUse> use_;  // index 0 unused
 };
 
-// One column value of a record: nullopt is SQL NULL. Text ends at its first
-// NUL byte, as the engine hands values out as C strings.
-using Value = std::optional<std::string_view>;
+// One column value of a record (see OldValue).
+using Value = OldValue;
 
 // Splits a row record into exactly `columnCount` values (pointing into
 // `record`); throws when the record does not have that shape.

@@ -154,6 +154,7 @@ public:
         if (primaryKeys_ > 1) throw DamagedFile("table " + shape.name + " has more than one primary key");
 
         shape.columnCount = columns_.size();
+        for (const Column& c : columns_) shape.columns.push_back(c.name);
         if (primaryKeys_ == 1) {
             std::optional<std::size_t> column = pkColumn_;
             if (!column && pkListNames_.size() == 1) {

@@ -7,12 +7,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace formet::legacy::detail {
 
 struct TableShape {
     std::string name;          // as declared, quotes removed
     std::size_t columnCount = 0;
+    std::vector<std::string> columns;  // column names, quotes removed
     // Column declared "INTEGER PRIMARY KEY": its record slot is NULL and its
     // value is the row number. nullopt when the table has no such column.
     std::optional<std::size_t> rowIdColumn;
