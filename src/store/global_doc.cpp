@@ -1,13 +1,17 @@
 #include "store/global_doc.h"
 
-#include <algorithm>
-#include <cstring>
+#include <errno.h>
 #include <fcntl.h>
 #include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <unordered_map>
+
+#include <sqlite3.h>
 
 #include "store/conversion.h"
 #include "store/settings_store.h"
@@ -20,6 +24,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kSaveQuestion = "Do you want to save the changes you made to this Company?";
+constexpr const char* kNewCompanyNamePrompt = "Please enter a name for the new company";
 
 std::string LastActiveCompanyKey() { return std::string(kSettingsRoot) + "\\Last Active Company"; }
 
@@ -45,13 +50,97 @@ bool IsUsableFileName(const std::string& name) {
          name.find('\0') == std::string::npos;
 }
 
+bool SameFile(const fs::path& a, const fs::path& b) {
+  std::error_code ec;
+  return fs::equivalent(a, b, ec) && !ec;
+}
+
+// The company file's extension at the end of a file name, in any letter case.
+bool HasCompanyExtension(const std::string& fileName) {
+  const std::string_view ext = kCompanyFileExtension;
+  return fileName.size() > ext.size() &&
+         EqualsIgnoreCase1252(std::string_view(fileName).substr(fileName.size() - ext.size()), ext);
+}
+
+// Files made beside a company file, by the suffix appended to its name; a
+// company name must leave room for the longest.
+constexpr const char* kSuffixesBesideCompanyFile[] = {
+    "-journal", ".lock", ".del", "__FORMET__NEW-journal", "__FORMET__CONVERTED-journal", "__FORMET__VERSION2",
+    "__FORMET__TEMP"};
+
+// Opens a company file for reading and writing as a test, without ever
+// waiting on a named pipe or device: only a regular file will do.
+bool CanOpenCompanyFile(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return false;
+  struct stat st {};
+  const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+  ::close(fd);
+  return regular;
+}
+
+const char* PendingKindName(ChangeKind kind, bool plural) {
+  switch (kind) {
+    case ChangeKind::Employee: return plural ? "employees" : "employee";
+    case ChangeKind::Contractor: return plural ? "contractors" : "contractor";
+    case ChangeKind::W2: return plural ? "W-2 forms" : "W-2";
+    case ChangeKind::Form1099: return plural ? "1099-MISC forms" : "1099-MISC";
+    case ChangeKind::Company: return "company setup";
+    case ChangeKind::Transmitter: return "1099 transmitter";
+    case ChangeKind::Submitter: return "W-2 submitter";
+  }
+  return "";
+}
+
 }  // namespace
 
 std::string EngineErrorMessage(const std::string& text, int code) {
   return text + "\n\nEngine Error Code: " + std::to_string(code);
 }
 
-std::string SaveFailureMessage(int code) { return EngineErrorMessage("Formet failed to save the changes.", code); }
+std::string DescribePendingChanges(const std::vector<PendingChange>& journal) {
+  // Counted per kind and operation, in the order the kinds are numbered.
+  std::map<std::pair<int, int>, int> counts;
+  for (const auto& c : journal) ++counts[{static_cast<int>(c.kind), static_cast<int>(c.op)}];
+  std::string text;
+  for (const auto& [key, count] : counts) {
+    const auto kind = static_cast<ChangeKind>(key.first);
+    const auto op = static_cast<ChangeOp>(key.second);
+    std::string part;
+    if (kind == ChangeKind::Company || kind == ChangeKind::Transmitter || kind == ChangeKind::Submitter) {
+      part = std::string(op == ChangeOp::Update ? "changes to the " : "the new ") + PendingKindName(kind, false);
+    } else {
+      const char* how = op == ChangeOp::Insert ? "new" : op == ChangeOp::Delete ? "deleted" : "changed";
+      part = std::to_string(count) + " " + how + " " + PendingKindName(kind, count != 1);
+    }
+    text += (text.empty() ? "" : ", ") + part;
+  }
+  return text;
+}
+
+std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending) {
+  std::string text = EngineErrorMessage("Formet failed to save the changes.", code);
+  if (pending && !pending->empty()) {
+    text += "\n\nNot saved yet: " + DescribePendingChanges(*pending) +
+            ". Formet keeps these changes and tries again with the next save; if you close the company "
+            "without saving, they are lost.";
+  }
+  return text;
+}
+
+std::string OpenElsewhereMessage(const std::string& companyName) {
+  return "The company \"" + companyName +
+         "\" is open in another Formet program.\n\nFormet has not changed it. Close the company there (or wait "
+         "until that program has finished), then try again.";
+}
+
+bool FitsAsCompanyFileName(const std::string& name, const fs::path& folder) {
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  size_t longest = 0;
+  for (const char* suffix : kSuffixesBesideCompanyFile) longest = std::max(longest, std::strlen(suffix));
+  const size_t bytes = Win1252ToUtf8(name).size() + std::strlen(kCompanyFileExtension) + longest;
+  return bytes <= static_cast<size_t>(limit > 0 ? limit : 255);
+}
 
 void CompactJournal(std::vector<PendingChange>& journal) {
   // For each record (kind and id), the entries written since its last delete.
@@ -96,7 +185,13 @@ fs::path CGlobalDoc::CompanyFilePath(const std::string& name) const {
 
 void CGlobalDoc::SetCompany(const std::string& name) {
   companyName_ = name;
-  path_ = FindCompanyFile(name).value_or(CompanyFilePath(name));
+  path_ = CompanyFilePath(name);
+  if (const auto file = FindCompanyFile(name)) {
+    path_ = *file;
+    // The company is its file: its name is the file's, letter case included.
+    for (const auto& entry : CompanyFiles())
+      if (entry.path == *file) companyName_ = entry.name;
+  }
 }
 
 void CGlobalDoc::BeginSession() {
@@ -113,23 +208,34 @@ void CGlobalDoc::RemoveView(DocumentView* view) { std::erase(views_, view); }
 
 // ---- company files ----------------------------------------------------------
 
+std::vector<CGlobalDoc::CompanyFileEntry> CGlobalDoc::CompanyFiles() const {
+  std::vector<CompanyFileEntry> files;
+  std::error_code ec;
+  fs::directory_iterator it(dataFolder_, ec);
+  if (ec) return files;
+  const size_t ext = std::strlen(kCompanyFileExtension);
+  for (const auto& entry : it) {
+    const std::string utf8 = entry.path().filename().string();
+    if (!HasCompanyExtension(utf8) || !entry.is_regular_file(ec)) continue;
+    // A name the program cannot show or type is no company it can open.
+    auto name = AcceptEnteredText(std::string_view(utf8).substr(0, utf8.size() - ext));
+    if (!name || name->empty()) continue;
+    files.push_back({entry.path(), std::move(*name)});
+  }
+  std::sort(files.begin(), files.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
+  return files;
+}
+
 bool CGlobalDoc::ListCompanies(bool withoutExtension) {
   companyNames_.clear();
   RecoverInterruptedConversions();
-  std::error_code ec;
-  fs::directory_iterator it(dataFolder_, ec);
-  if (ec) return false;
-  const std::string ext = kCompanyFileExtension;
-  for (const auto& entry : it) {
-    const std::string utf8 = entry.path().filename().string();
-    if (utf8.size() <= ext.size() || utf8.compare(utf8.size() - ext.size(), ext.size(), ext) != 0) continue;
-    if (!entry.is_regular_file(ec)) continue;
-    auto name = Utf8ToWin1252(utf8);
-    if (!name) continue;  // a name the program cannot show or type
-    if (withoutExtension) name->erase(name->find(ext), ext.size());
-    companyNames_.push_back(std::move(*name));
+  for (const auto& file : CompanyFiles()) {
+    if (!FindCompanyFile(file.name)) continue;  // one of several that differ only in case
+    companyNames_.push_back(withoutExtension ? file.name
+                                             : Utf8ToWin1252(file.path.filename().string()).value_or(file.name));
   }
   std::sort(companyNames_.begin(), companyNames_.end());
+  companyNames_.erase(std::unique(companyNames_.begin(), companyNames_.end()), companyNames_.end());
   return !companyNames_.empty();
 }
 
@@ -144,28 +250,73 @@ void CGlobalDoc::RecoverInterruptedConversions() const {
   }
   for (const auto& file : waiting) {
     const std::string full = file.string();
-    RecoverInterruptedConversion(full.substr(0, full.size() - std::strlen(kSetAsideFileSuffix)));
+    const fs::path company = full.substr(0, full.size() - std::strlen(kSetAsideFileSuffix));
+    // A conversion still running in another program holds the company's lock.
+    if (lock_.Holds() && lock_.CompanyFile() == company) {
+      RecoverInterruptedConversion(company);
+      continue;
+    }
+    CompanyLock lock;
+    if (lock.Acquire(company) != CompanyLock::Outcome::Busy) RecoverInterruptedConversion(company);
   }
 }
 
 std::optional<fs::path> CGlobalDoc::FindCompanyFile(const std::string& name) const {
-  std::error_code ec;
-  fs::directory_iterator it(dataFolder_, ec);
-  if (ec) return std::nullopt;
-  const std::string wanted = name + kCompanyFileExtension;
-  for (const auto& entry : it) {
-    const auto fileName = Utf8ToWin1252(entry.path().filename().string());
-    if (fileName && EqualsIgnoreCase1252(*fileName, wanted) && entry.is_regular_file(ec)) return entry.path();
+  std::vector<const CompanyFileEntry*> exact, folded;
+  const auto files = CompanyFiles();
+  for (const auto& file : files) {
+    if (file.name == name) {
+      // The name with the extension as the program writes it wins outright.
+      if (file.path.filename().string().ends_with(kCompanyFileExtension)) return file.path;
+      exact.push_back(&file);
+    } else if (EqualsIgnoreCase1252(file.name, name)) {
+      folded.push_back(&file);
+    }
   }
+  if (!exact.empty()) return exact.front()->path;
+  if (folded.size() == 1) return folded.front()->path;
   return std::nullopt;
+}
+
+bool CGlobalDoc::NameTakenByAnother(const std::string& name, const fs::path* own) const {
+  for (const auto& file : CompanyFiles())
+    if (EqualsIgnoreCase1252(file.name, name) && !(own && SameFile(file.path, *own))) return true;
+  return false;
 }
 
 bool CGlobalDoc::CompanyFileExists(const std::string& name) const { return FindCompanyFile(name).has_value(); }
 
-bool CGlobalDoc::CreateDatabase() {
-  db_.Close();
-  if (db_.Open(path_) != 0) return false;
-  return db_.CreateTables() == 0;
+int CGlobalDoc::CreateDatabase(const std::string& name) {
+  const fs::path target = CompanyFilePath(name);
+  const fs::path work(target.native() + kNewFileSuffix);
+  const fs::path workJournal(work.native() + "-journal");
+  std::error_code ec;
+  // Left by a New that was stopped part-way (the caller holds the company's
+  // lock, so no New is still at work on it).
+  fs::remove(work, ec);
+  fs::remove(workJournal, ec);
+
+  int rc = 0;
+  {
+    CompanyDatabase db;
+    CompanyRecord company;
+    company.EmployerName = name;
+    rc = db.Open(work, OpenMode::Create);
+    if (rc == 0) rc = db.BeginTransaction();
+    if (rc == 0) rc = db.CreateTables();
+    if (rc == 0) rc = db.InsertCompany(company, 1);
+    if (rc == 0) rc = db.InsertTransmitter(TransmitterRecord{}, 1);
+    if (rc == 0) rc = db.InsertSubmitter(SubmitterRecord{}, 1);
+    if (rc == 0) rc = db.EndTransaction();
+    if (rc != 0 && db.InTransaction()) db.RollbackTransaction();
+    db.Close();
+  }
+  if (rc == 0 && !RenameNoReplace(work, target)) rc = SQLITE_CANTOPEN;
+  if (rc != 0) {
+    fs::remove(work, ec);
+    fs::remove(workJournal, ec);
+  }
+  return rc;
 }
 
 // ---- loading ------------------------------------------------------------------
@@ -178,27 +329,60 @@ bool CGlobalDoc::Fail(const std::string& message) {
 bool CGlobalDoc::FailEngine(const std::string& message, int code) { return Fail(EngineErrorMessage(message, code)); }
 
 bool CGlobalDoc::OnNewDocument() {
-  if (firstLoad_) {
-    std::string name = settings_.ReadTextOr(LastActiveCompanyKey(), "Value", kSampleCompany);
-    BeginSession();
-    RecoverInterruptedConversions();
-    if (!CompanyFileExists(name)) {
-      name = kSampleCompany;
-      if (!CompanyFileExists(name)) {
-        return Fail("Formet could not find a company to open.\n\nThe folder " +
-                    Utf8ToWin1252(dataFolder_.string()).value_or(dataFolder_.string()) +
-                    " holds neither the company you used last nor \"Sample Company.qdt\".");
-      }
-    }
+  if (firstLoad_) return FirstLoad();
+  return Load();
+}
+
+bool CGlobalDoc::FirstLoad() {
+  const std::string last = settings_.ReadTextOr(LastActiveCompanyKey(), "Value", kSampleCompany);
+  BeginSession();
+  RecoverInterruptedConversions();
+  // The company used last; when it is missing or does not load (the user has
+  // been told why), Sample Company; when that fails too, the user picks one.
+  std::vector<fs::path> tried;
+  const auto attempt = [&](const std::string& name) {
+    const auto file = FindCompanyFile(name);
+    if (!file || std::any_of(tried.begin(), tried.end(), [&](const fs::path& t) { return SameFile(t, *file); }))
+      return false;
+    tried.push_back(*file);
     SetCompany(name);
+    ResetContents();
+    return Load();
+  };
+  if (attempt(last) || attempt(kSampleCompany)) return true;
+  if (tried.empty() && !ListCompanies(true)) {
+    return Fail("Formet could not find a company to open.\n\nThe folder " +
+                Utf8ToWin1252(dataFolder_.string()).value_or(dataFolder_.string()) +
+                " holds neither the company you used last nor \"Sample Company.qdt\".");
+  }
+  while (ListCompanies(true)) {
+    std::erase_if(companyNames_, [&](const std::string& name) {
+      const auto file = FindCompanyFile(name);
+      return !file || std::any_of(tried.begin(), tried.end(), [&](const fs::path& t) { return SameFile(t, *file); });
+    });
+    if (companyNames_.empty()) break;
+    const auto chosen = ui_.ChooseCompany(companyNames_);
+    if (!chosen) break;
+    if (attempt(*chosen)) return true;
+  }
+  return false;
+}
+
+bool CGlobalDoc::Load(CompanyLock* taken) {
+  db_.Close();
+  loaded_ = false;
+  // The lock of the company to load: kept when it is the one already held,
+  // else taken now and held from here on only if the load succeeds.
+  CompanyLock lock;
+  const bool alreadyHeld = lock_.Holds() && lock_.CompanyFile() == path_;
+  if (taken && taken->Holds()) {
+    lock = std::move(*taken);
+  } else if (!alreadyHeld && lock.Acquire(path_) == CompanyLock::Outcome::Busy) {
+    return Fail(OpenElsewhereMessage(companyName_));
   }
 
-  db_.Close();
   RecoverInterruptedConversion(path_);
-  {
-    std::fstream probe(path_, std::ios::in | std::ios::out | std::ios::binary);
-    if (!probe) return Fail("Formet failed to open file.");
-  }
+  if (!CanOpenCompanyFile(path_)) return Fail("Formet failed to open file.");
   if (IsOldFormatFile(path_)) {
     std::string error;
     if (!ConvertOldFormat(path_, error)) return Fail("Formet failed to convert file format.\n\n" + error);
@@ -217,8 +401,18 @@ bool CGlobalDoc::OnNewDocument() {
   if (int rc = db_.ReadTransmitter(transmitter_)) return FailEngine("Formet failed to read Database Part8.", rc);
   if (int rc = db_.ReadSubmitter(submitter_)) return FailEngine("Formet failed to read Database Part9.", rc);
 
+  if (!alreadyHeld) lock_ = std::move(lock);
+  loaded_ = true;
   SetWindowTitle();
   return true;
+}
+
+void CGlobalDoc::Reopen(const std::string& name, const fs::path& path) {
+  companyName_ = name;
+  path_ = path;
+  ResetContents();
+  Load();
+  RefreshAllViews();
 }
 
 void CGlobalDoc::SetWindowTitle(const std::string& name) {
@@ -312,6 +506,8 @@ int CGlobalDoc::SaveChanges() {
   if (!modified_) return 0;
   CompactJournal(journal_);
   if (journal_.empty()) return 0;
+  // Records that did not load completely are never written over a file.
+  if (!loaded_) return SQLITE_CANTOPEN;
   if (int rc = db_.Open(path_)) return rc;
   if (int rc = db_.BeginTransaction()) return rc;
   for (const auto& change : journal_) {
@@ -349,7 +545,7 @@ bool CGlobalDoc::AskToSave() {
   }
   if (int rc = SaveChanges()) {
     // The changes are still in memory; nothing is discarded behind the user's back.
-    ui_.ShowError(SaveFailureMessage(rc));
+    ui_.ShowError(SaveFailureMessage(rc, &journal_));
     return false;
   }
   return true;
@@ -363,29 +559,72 @@ bool CGlobalDoc::NewCompany() {
   if (!entry) return false;
   SavePrintSettings(settings_, printSettings_);
   const std::string name = entry->employerName;
+  if (name.empty()) {
+    ui_.ShowMessage(kNewCompanyNamePrompt);
+    return false;
+  }
+  if (!IsUsableFileName(name) || !AcceptEnteredText(Win1252ToUtf8(name))) {
+    ui_.ShowMessage("\"" + name + "\" cannot be the name of a company file. Please enter another name.");
+    return false;
+  }
+  if (!FitsAsCompanyFileName(name, dataFolder_)) {
+    ui_.ShowMessage("The name \"" + name +
+                    "\" is too long for a company file. Please enter a shorter name for the new company.");
+    return false;
+  }
+
+  const std::string previousName = companyName_;
+  const fs::path previousPath = path_;
+  const bool hadCompany = loaded_;
+  const auto reopenPrevious = [&] {
+    if (hadCompany) Reopen(previousName, previousPath);
+  };
+
+  // A company whose name equals this one, letter case aside, is that company.
+  if (NameTakenByAnother(name, nullptr)) {
+    ui_.ShowMessage("This company already exists");
+    if (!FindCompanyFile(name)) return false;  // several that differ only in case: the user picks in Open
+    SetCompany(name);
+    ResetContents();
+    if (!Load()) {
+      reopenPrevious();
+      return false;
+    }
+    RefreshAllViews();
+    ui_.ShowCompanyPage();
+    return true;
+  }
+
+  std::error_code ec;
+  const auto occupant = fs::symlink_status(CompanyFilePath(name), ec);
+  if (fs::exists(occupant) && !fs::is_regular_file(fs::status(CompanyFilePath(name), ec))) {
+    ui_.ShowMessage("The company folder already holds something named \"" + name + kCompanyFileExtension +
+                    "\" that is not a company file. Please enter another name for the new company.");
+    return false;
+  }
+
+  // The new file is made complete under a work name while its lock is held,
+  // and takes the company's name only then: a New stopped part-way leaves
+  // no company behind.
+  CompanyLock lock;
+  if (lock.Acquire(CompanyFilePath(name)) == CompanyLock::Outcome::Busy) {
+    ui_.ShowMessage(OpenElsewhereMessage(name));
+    return false;
+  }
+  if (int rc = CreateDatabase(name)) {
+    if (CompanyFileExists(name)) {
+      ui_.ShowMessage("This company already exists");
+    } else {
+      ui_.ShowError(EngineErrorMessage("Formet failed to create the company.", rc));
+    }
+    return false;
+  }
   companyName_ = name;
   path_ = CompanyFilePath(name);
-  bool created = false;
-  if (const auto existing = FindCompanyFile(name)) {
-    ui_.ShowMessage("This company already exists");
-    path_ = *existing;
-  } else {
-    created = CreateDatabase();
-  }
   ResetContents();
-  if (!OnNewDocument()) return false;
-  if (created) {
-    // The three rows of a new company, each saved on its own. A save clears
-    // the modified flag, so each change marks the document again.
-    company_.EmployerName = name;
-    for (ChangeKind kind : {ChangeKind::Company, ChangeKind::Transmitter, ChangeKind::Submitter}) {
-      SetModified(true);
-      AddPendingChange({kind, ChangeOp::Insert, -1, 1}, false);
-      if (int rc = SaveChanges()) {
-        ui_.ShowError(SaveFailureMessage(rc));
-        return false;
-      }
-    }
+  if (!Load(&lock)) {
+    reopenPrevious();
+    return false;
   }
   RefreshAllViews();
   ui_.ShowCompanyPage();
@@ -399,13 +638,18 @@ bool CGlobalDoc::OpenCompany() {
   if (!chosen || companyNames_.empty()) return false;
   ui_.BeginWaitCursor();
   SavePrintSettings(settings_, printSettings_);
+  const std::string previousName = companyName_;
+  const fs::path previousPath = path_;
+  const bool hadCompany = loaded_;
   SetCompany(*chosen);
   ResetContents();
-  const bool loaded = OnNewDocument();
+  const bool loaded = Load();
   if (loaded) {
     SetModified(false);
     RefreshAllViews();
     ui_.ShowCompanyPage();
+  } else if (hadCompany) {
+    Reopen(previousName, previousPath);
   }
   ui_.EndWaitCursor();
   return loaded;
@@ -416,15 +660,22 @@ void CGlobalDoc::DeleteCompany() {
   std::erase(companyNames_, std::string(kSampleCompany));
   const auto chosen = ui_.ChooseCompanyToDelete(companyNames_);
   if (!chosen || companyNames_.empty()) return;
-  if (*chosen == companyName_) {
+  const auto file = FindCompanyFile(*chosen);
+  if (!file) return;
+  // The open company is known by its file, whatever its name has become.
+  if ((loaded_ && SameFile(*file, path_)) || (lock_.Holds() && SameFile(*file, lock_.CompanyFile()))) {
     ui_.ShowMessage("You can't delete currently opened company.");
     return;
   }
+  CompanyLock lock;
+  if (lock.Acquire(*file) == CompanyLock::Outcome::Busy) {
+    ui_.ShowMessage(OpenElsewhereMessage(*chosen));
+    return;
+  }
   if (!ui_.AskYesNoDestructive("Are you sure you want to delete this company?\n\n" + *chosen)) return;
-  const fs::path file = FindCompanyFile(*chosen).value_or(CompanyFilePath(*chosen));
   std::error_code ec;
   // An older deleted file of the same name is replaced by this one.
-  fs::rename(file, fs::path(file.native() + ".del"), ec);
+  fs::rename(*file, fs::path(file->native() + ".del"), ec);
   NotifyStateChanged();
 }
 
@@ -442,11 +693,27 @@ void CGlobalDoc::SaveLastActiveCompany() { settings_.WriteText(LastActiveCompany
 
 void CGlobalDoc::OnCloseDocument() {
   db_.Close();
-  // The file follows the employer name the user gave the company.
-  if (!path_.empty() && IsUsableFileName(companyName_) && RenameNoReplace(path_, CompanyFilePath(companyName_))) {
-    path_ = CompanyFilePath(companyName_);
-    SaveLastActiveCompany();
+  if (loaded_ && !path_.empty()) {
+    // The file follows the employer name the user gave the company, unless
+    // that name is no file name, is too long for one, or belongs to another
+    // company in any letter case. The new name's lock is held across the
+    // rename, so no other program opens it half-way.
+    const fs::path target = CompanyFilePath(companyName_);
+    if (target != path_ && IsUsableFileName(companyName_) && FitsAsCompanyFileName(companyName_, dataFolder_) &&
+        !NameTakenByAnother(companyName_, &path_)) {
+      CompanyLock targetLock;
+      if (targetLock.Acquire(target) != CompanyLock::Outcome::Busy && RenameNoReplace(path_, target)) path_ = target;
+    }
+    // The last active company is the file the company now has.
+    for (const auto& file : CompanyFiles()) {
+      if (file.path == path_) {
+        settings_.WriteText(LastActiveCompanyKey(), "Value", file.name);
+        break;
+      }
+    }
   }
+  loaded_ = false;
+  lock_.Release();
   SavePrintSettings(settings_, printSettings_);
 }
 

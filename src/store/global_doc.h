@@ -12,6 +12,7 @@
 
 #include "forms/w2/print_settings.h"
 #include "store/company_database.h"
+#include "store/company_lock.h"
 #include "store/records.h"
 
 namespace formet {
@@ -35,10 +36,23 @@ struct PendingChange {
   bool operator==(const PendingChange&) const = default;
 };
 
+// Where a new company is built before it takes its name.
+inline constexpr const char* kNewFileSuffix = "__FORMET__NEW";
+
 // A failure of the engine as the user sees it: "%s\n\nEngine Error Code: %d".
 std::string EngineErrorMessage(const std::string& text, int code);
-// The text shown when changes could not be saved.
-std::string SaveFailureMessage(int code);
+// The text shown when changes could not be saved; with the journal, it names
+// what is still waiting to be saved.
+std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending = nullptr);
+// The changes a journal holds, in words: "1 new employee, 1 new W-2".
+std::string DescribePendingChanges(const std::vector<PendingChange>& journal);
+// The text shown when another program holds the company open.
+std::string OpenElsewhereMessage(const std::string& companyName);
+
+// True when a company of this name can have its files in `folder`: the
+// company file and every file made beside it (journal, lock, work files)
+// have names the file system can hold.
+bool FitsAsCompanyFileName(const std::string& name, const std::filesystem::path& folder);
 
 // Removes every change that a later or earlier delete of the same record
 // makes pointless, and the delete itself when the record was inserted in the
@@ -117,7 +131,7 @@ class CGlobalDoc {
   int AddPendingChange(const PendingChange& change, bool saveNow);
   // Writes the journal in one transaction. On any failure the transaction is
   // rolled back, the journal and the modified flag stay, and the engine's
-  // code is returned.
+  // code is returned. Nothing is written while no company is loaded.
   int SaveChanges();
 
   // Company commands. New and Open return true when a company was loaded.
@@ -126,17 +140,23 @@ class CGlobalDoc {
   void DeleteCompany();
   bool CanDeleteCompany();
 
-  // Loads the company: at start-up the last active one (or Sample Company),
-  // later the one set by New or Open. False when nothing could be loaded;
-  // the user has been told why.
+  // Loads the company: at start-up the last active one, else Sample Company,
+  // else one the user picks from the company list; later the one set by New
+  // or Open. False when nothing could be loaded; the user has been told why.
+  // While a company is loaded its lock is held (CompanyLock): a company that
+  // another program holds open is not loaded, and nothing of it is touched.
   bool OnNewDocument();
+  // True while the records are those of a company that loaded completely.
+  bool IsLoaded() const { return loaded_; }
   // Before the document closes: asks about unsaved changes. False = Cancel.
   bool SaveModified();
-  // When the program ends: gives the file the company's current name and
-  // remembers it as the last active company.
+  // When the program ends: gives the file the company's current name (unless
+  // another company has that name, in any letter case), remembers it as the
+  // last active company and gives up the company's lock.
   void OnCloseDocument();
 
-  // Sets the company to load next (by name, in the data folder).
+  // Sets the company to load next (by name, in the data folder; see
+  // FindCompanyFile). The company name becomes that of the file found.
   void SetCompany(const std::string& name);
   // For callers that name the company themselves instead of starting with the
   // last active one: reads the print settings as the first load does and
@@ -144,11 +164,21 @@ class CGlobalDoc {
   void BeginSession();
 
   // Internal operations, public for the pages and for tests.
-  // Company names of the data folder, sorted; false when there is none.
+  // Company names of the data folder, sorted, each once; false when there is
+  // none. Exactly the names FindCompanyFile finds a file for.
   bool ListCompanies(bool withoutExtension);
   const std::vector<std::string>& CompanyNames() const { return companyNames_; }
   bool CompanyFileExists(const std::string& name) const;
-  bool CreateDatabase();
+  // The file of a company. A company's identity is its file: a regular file
+  // of the data folder named by the company name and ".qdt" (the extension
+  // in any letter case). The file whose name is exactly the name wins;
+  // otherwise the one file whose name equals it without regard to case.
+  // Nullopt when there is none, or several that differ only in case.
+  std::optional<std::filesystem::path> FindCompanyFile(const std::string& name) const;
+  // Builds the file of a new company `name` complete (tables and its three
+  // rows, in one transaction) under a work name, then gives it the company's
+  // name. On failure nothing is left behind. Returns 0 or the engine's code.
+  int CreateDatabase(const std::string& name);
   void ResetContents();
   void RefreshAllViews();
   void SetWindowTitle(const std::string& name = {});
@@ -162,14 +192,29 @@ class CGlobalDoc {
   std::filesystem::path CompanyFilePath(const std::string& name) const;
 
  private:
+  struct CompanyFileEntry {
+    std::filesystem::path path;
+    std::string name;  // without the extension, Windows-1252
+  };
+  // Every company file of the data folder.
+  std::vector<CompanyFileEntry> CompanyFiles() const;
+  // True when another company file than `own` has a name equal to `name`
+  // without regard to case.
+  bool NameTakenByAnother(const std::string& name, const std::filesystem::path* own) const;
   bool Fail(const std::string& message);
   bool FailEngine(const std::string& message, int code);
   int WriteChange(const PendingChange& change);
-  // The existing file of a company, matched without regard to case.
-  std::optional<std::filesystem::path> FindCompanyFile(const std::string& name) const;
   bool AskToSave();  // false when the user cancelled
   // Puts back old files whose conversion stopped between its two renames.
   void RecoverInterruptedConversions() const;
+  // The start-up load: the last active company, Sample Company, the list.
+  bool FirstLoad();
+  // Loads the company at path_, holding its lock; `taken`, when given, is
+  // that lock already held.
+  bool Load(CompanyLock* taken = nullptr);
+  // After New or Open failed to load another company: the company that was
+  // open before is loaded again.
+  void Reopen(const std::string& name, const std::filesystem::path& path);
 
   UiServices& ui_;
   SettingsStore& settings_;
@@ -178,7 +223,9 @@ class CGlobalDoc {
   std::filesystem::path path_;
   bool firstLoad_ = true;
   bool modified_ = false;
+  bool loaded_ = false;
   CompanyDatabase db_;
+  CompanyLock lock_;  // of the loaded company
 
   CompanyRecord company_;
   std::vector<EmployeeRecord> employees_;

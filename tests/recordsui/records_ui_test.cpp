@@ -224,6 +224,7 @@ TEST_F(PagesTest, ClearThenResetAskFirstAndActOnThePagesOnly) {
 
 // The pages the main window creates, with the desktop's message boxes.
 TEST_F(PagesTest, MainWindowCompanyPageUpdatesThroughItsMessageBoxes) {
+  doc.reset();  // a company is open in one document at a time
   QtUiServices desktopUi;
   CGlobalDoc desktopDoc(desktopUi, settings, dir.path());
   desktopDoc.BeginSession();

@@ -85,9 +85,14 @@ TEST_F(DocTest, NewWithExistingNameOpensIt) {
   EXPECT_EQ(ui.messages, std::vector<std::string>{"This company already exists"});
   EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");
   EXPECT_TRUE(doc->GetEmployees().empty());
-  EXPECT_EQ(ui.title, "ACME - Formet (2007)");
+  // The company opened is Acme, under its own name: closing it keeps its file.
+  EXPECT_EQ(doc->CompanyName(), "Acme");
+  EXPECT_EQ(ui.title, "Acme - Formet (2007)");
   EXPECT_EQ(ui.companyPageShown, 1);
+  doc->OnCloseDocument();
   EXPECT_FALSE(fs::exists(dir / "ACME.qdt"));
+  EXPECT_TRUE(fs::exists(dir / "Acme.qdt"));
+  EXPECT_EQ(settings.ReadText(kLastActiveKey, "Value"), "Acme");
 }
 
 TEST_F(DocTest, NewAsksToSaveChangesFirst) {
@@ -147,11 +152,13 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
       {"Broken", "Formet failed to read Database Part2.\n\nEngine Error Code: 1"},
   };
   for (const auto& c : cases) {
-    settings.WriteText(kLastActiveKey, "Value", c.company);
     ui.messages.clear();
     CGlobalDoc doc(ui, settings, dir.path());
+    doc.BeginSession();
+    doc.SetCompany(c.company);
     EXPECT_FALSE(doc.OnNewDocument());
     EXPECT_EQ(ui.messages, std::vector<std::string>{c.message});
+    EXPECT_FALSE(doc.IsLoaded());
   }
   // A file that is not there.
   settings.WriteText(kLastActiveKey, "Value", "Sample Company");
