@@ -16,15 +16,15 @@ constexpr const char* kAddEmployee = "add-employee";
 constexpr const char* kAddContractor = "add-contractor";
 
 // The end of an add: the check's message, a failed save, or the confirmation.
-int Finish(CommandLineUi& ui, const ChangeResult& result, const std::string& confirmation, std::ostream& out,
-           std::ostream& err) {
+int Finish(CGlobalDoc& doc, CommandLineUi& ui, const ChangeResult& result, const std::string& confirmation,
+           std::ostream& out, std::ostream& err) {
   if (!result.Done()) {
     if (ui.messages.empty()) ui.messages.push_back("formet-cli: nothing was added.");
     ui.Flush(err);
     return 1;
   }
   if (result.saveCode != 0) {
-    ui.messages.push_back(SaveFailureMessage(result.saveCode));
+    ui.messages.push_back(SaveFailureMessage(result.saveCode, &doc.Journal()));
     ui.Flush(err);
     return 1;
   }
@@ -63,7 +63,7 @@ int AddEmployeeCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
   if (!record.MiddleName.empty()) name += " " + record.MiddleName;
   name += " " + record.LastName;
   if (!record.Suffix.empty()) name += " " + record.Suffix;
-  return Finish(ui, result,
+  return Finish(doc, ui, result,
                 "Added employee " + std::to_string(result.uniqueId) + " (" + name + ", " +
                     record.SocialSecurityNumber + ") with a blank W-2 to " + doc.CompanyName() + ".",
                 out, err);
@@ -95,7 +95,7 @@ int AddContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<s
   const auto result = AddContractor(doc, ui, record, true, false, true);
   std::string name = record.NameLine1;
   if (!record.NameLine2.empty()) name += " / " + record.NameLine2;
-  return Finish(ui, result,
+  return Finish(doc, ui, result,
                 "Added contractor " + std::to_string(result.uniqueId) + " (" + name + ", " +
                     record.IdentificationNumber + ") with a blank 1099-MISC to " + doc.CompanyName() + ".",
                 out, err);

@@ -145,7 +145,7 @@ bool AskAboutCompanyEdits(CGlobalDoc& doc, UiServices& ui, const PageValues& val
   const ChangeResult result = ApplyCompanyPages(doc, ui, values);
   if (!result.Done()) return false;
   if (result.saveCode != 0) {
-    ui.ShowError(SaveFailureMessage(result.saveCode));
+    ui.ShowError(SaveFailureMessage(result.saveCode, &doc.Journal()));
     return false;
   }
   return true;

@@ -168,13 +168,15 @@ ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorReco
   list.push_back(added);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, added.ContractorUniqueID};
-  result.saveCode = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert,
-                                          static_cast<int32_t>(list.size() - 1), added.ContractorUniqueID},
-                                         saveNow);
-  const int formCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage,
-                                         batch ? batch->NextFormId() : 0);
+  // The contractor and its 1099-MISC reach the file in one save, so that
+  // neither is ever stored without the other.
+  doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
+                        added.ContractorUniqueID},
+                       false);
+  result.saveCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage,
+                                      batch ? batch->NextFormId() : 0);
   if (batch) batch->Added(added.IdentificationNumber);
-  if (result.saveCode == 0) result.saveCode = formCode;
+  if (saveNow && result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   return result;
 }
 
@@ -237,9 +239,10 @@ ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int
   list.erase(list.begin() + *position);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, id};
-  result.saveCode = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Delete, *position, id}, true);
-  const int formCode = OnContractorDeleted(doc, id, formPage);
-  if (result.saveCode == 0) result.saveCode = formCode;
+  // Written at once, in one save with the contractor's 1099-MISC.
+  doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Delete, *position, id}, false);
+  result.saveCode = OnContractorDeleted(doc, id, formPage);
+  if (result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   doc.RefreshAllViews();
   return result;
 }

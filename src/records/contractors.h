@@ -90,8 +90,11 @@ bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord&
 bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber);
 
 // Adds a contractor after CheckNewContractor: the next ContractorUniqueID,
-// appended and journaled with `saveNow`, then its 1099-MISC (a copy of
-// `formData`, or blank), journaled with save-now equal to `refresh1099Page`.
+// appended and journaled, then its 1099-MISC (a copy of `formData`, or
+// blank), journaled with save-now equal to `refresh1099Page` (which the
+// 1099-MISC page is told). When either flag asks for a save, the contractor
+// and its form are written in one save, so neither is stored without the
+// other.
 // The dialog: saveNow, not silent, refresh1099Page, no data.
 // The 1099-MISC import: none of the three flags, the imported data, and a
 // batch (see PayeeBatch) that the add keeps up to date.
@@ -127,7 +130,7 @@ std::optional<ContractorDialogStart> BeginModifyContractor(CGlobalDoc& doc, int 
 ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRecord& edited);
 // "Delete Contractor": asks first, naming the contractor, with No as the
 // default answer (the question is asked even with no row selected); on Yes with a
-// selected row, removes the contractor and its 1099-MISC, each written at
+// selected row, removes the contractor and its 1099-MISC, written together at
 // once, and refreshes every page.
 ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
                               Form1099ListObserver* formPage = nullptr);

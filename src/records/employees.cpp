@@ -133,12 +133,14 @@ ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& 
   list.push_back(added);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, added.EmployeeUniqueID};
-  result.saveCode = doc.AddPendingChange(
-      {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, saveNow);
-  const int w2Code = OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data,
-                                           w2Page, batch ? batch->NextFormId() : 0);
+  // The employee and its W-2 reach the file in one save, so that neither is
+  // ever stored without the other.
+  doc.AddPendingChange(
+      {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, false);
+  result.saveCode = OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data,
+                                          w2Page, batch ? batch->NextFormId() : 0);
   if (batch) batch->Added(added.SocialSecurityNumber);
-  if (result.saveCode == 0) result.saveCode = w2Code;
+  if (saveNow && result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   return result;
 }
 
@@ -183,9 +185,10 @@ ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> 
   list.erase(list.begin() + *position);
   doc.SetModified(true);
   ChangeResult result{Outcome::Done, 0, id};
-  result.saveCode = doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Delete, *position, id}, true);
-  const int w2Code = OnEmployeeListChanged(doc, EmployeeListOp::Deleted, id, true, nullptr, w2Page);
-  if (result.saveCode == 0) result.saveCode = w2Code;
+  // Written at once, in one save with the employee's W-2.
+  doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Delete, *position, id}, false);
+  result.saveCode = OnEmployeeListChanged(doc, EmployeeListOp::Deleted, id, true, nullptr, w2Page);
+  if (result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   doc.RefreshAllViews();
   return result;
 }

@@ -65,8 +65,10 @@ bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& rec
 bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber);
 
 // Adds an employee after CheckNewEmployee: the next EmployeeUniqueID, appended
-// and journaled with `saveNow`, then its W-2 (a copy of `w2Data`, or blank),
-// journaled with save-now equal to `refreshW2Page`.
+// and journaled, then its W-2 (a copy of `w2Data`, or blank), journaled with
+// save-now equal to `refreshW2Page` (which the W-2 page is told). When either
+// flag asks for a save, the employee and its W-2 are written in one save, so
+// neither is stored without the other.
 // The dialog: saveNow, not silent, refreshW2Page, no W-2 data.
 // The W-2 import: not saveNow, silent, not refreshW2Page, the imported W-2,
 // and a batch (see PayeeBatch) that the add keeps up to date.
@@ -90,7 +92,7 @@ ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& valu
 ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited);
 // "Delete Employee": asks first, naming the employee, with No as the default
 // answer (the question is asked even with no row selected); on Yes with a
-// selected row, removes the employee and its W-2, each written at once, and
+// selected row, removes the employee and its W-2, written together at once, and
 // refreshes every page.
 ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
                             W2ListObserver* w2Page = nullptr);

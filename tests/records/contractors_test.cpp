@@ -265,15 +265,31 @@ TEST_F(ContractorsTest, DeleteRemovesTheContractorAndItsForm) {
   EXPECT_EQ(formPage.calls, std::vector<std::string>{"deleted"});
 }
 
-TEST_F(ContractorsTest, DeletedContractorsFormDeleteIsJournaledAndSavedAtOnce) {
+TEST_F(ContractorsTest, AContractorAndItsFormAreWrittenInOneSave) {
   AddThree();
   RefuseInFile("DELETE", "Form1099");
   ui.answers = {Answer::Yes};
-  const auto result = DeleteContractor(*doc, ui, 1, &formPage);
+  auto result = DeleteContractor(*doc, ui, 1, &formPage);
+  EXPECT_TRUE(result.Done());
+  EXPECT_NE(result.saveCode, 0);
+  EXPECT_EQ(StoredContractors().size(), 3u);
+  std::vector<PendingChange> journal = {{ChangeKind::Contractor, ChangeOp::Delete, 1, 2},
+                                        {ChangeKind::Form1099, ChangeOp::Delete, 1, 2}};
+  EXPECT_EQ(doc->Journal(), journal);
+  ASSERT_EQ(File().Execute("DROP TRIGGER RefuseDELETEForm1099"), 0);
+  ASSERT_EQ(doc->SaveChanges(), 0);
+  EXPECT_EQ(StoredContractors().size(), 2u);
+  EXPECT_EQ(StoredForms1099().size(), 2u);
+
+  RefuseInFile("INSERT", "Form1099");
+  ContractorRecord added;
+  added.IdentificationNumber = "99-9999999";
+  added.NameLine1 = "Delta";
+  result = AddContractor(*doc, ui, added, true, false, true);
   EXPECT_TRUE(result.Done());
   EXPECT_NE(result.saveCode, 0);
   EXPECT_EQ(StoredContractors().size(), 2u);
-  const std::vector<PendingChange> journal = {{ChangeKind::Form1099, ChangeOp::Delete, 1, 2}};
+  journal = {{ChangeKind::Contractor, ChangeOp::Insert, 2, 4}, {ChangeKind::Form1099, ChangeOp::Insert, 2, 4}};
   EXPECT_EQ(doc->Journal(), journal);
 }
 

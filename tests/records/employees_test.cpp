@@ -261,17 +261,34 @@ TEST_F(EmployeesTest, DeleteAsksFirstThenRemovesTheEmployeeAndItsW2) {
   EXPECT_EQ(StoredW2Forms().size(), 3u);
 }
 
-TEST_F(EmployeesTest, DeletedEmployeesW2DeleteIsJournaledAndSavedAtOnce) {
+TEST_F(EmployeesTest, AnEmployeeAndItsW2AreWrittenInOneSave) {
   AddThree();
+  // The W-2's delete cannot be written: neither is the employee's, and both
+  // wait in the journal.
   RefuseInFile("DELETE", "W2");
   ui.answers = {Answer::Yes};
-  const auto result = DeleteEmployee(*doc, ui, 2, &w2Page);
+  auto result = DeleteEmployee(*doc, ui, 2, &w2Page);
   EXPECT_TRUE(result.Done());
-  EXPECT_NE(result.saveCode, 0);  // the W-2's delete could not be written
-  EXPECT_EQ(StoredEmployees().size(), 2u);  // the employee's delete was written before it
-  const std::vector<PendingChange> journal = {{ChangeKind::W2, ChangeOp::Delete, 2, 3}};
+  EXPECT_NE(result.saveCode, 0);
+  EXPECT_EQ(StoredEmployees().size(), 3u);
+  EXPECT_EQ(StoredW2Forms().size(), 3u);
+  std::vector<PendingChange> journal = {{ChangeKind::Employee, ChangeOp::Delete, 2, 3},
+                                        {ChangeKind::W2, ChangeOp::Delete, 2, 3}};
   EXPECT_EQ(doc->Journal(), journal);
   EXPECT_EQ(doc->GetW2Forms().size(), 2u);
+  ASSERT_EQ(File().Execute("DROP TRIGGER RefuseDELETEW2"), 0);
+  ASSERT_EQ(doc->SaveChanges(), 0);
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+  EXPECT_EQ(StoredW2Forms().size(), 2u);
+
+  // The same for an added employee whose W-2 cannot be written.
+  RefuseInFile("INSERT", "W2");
+  result = AddEmployee(*doc, ui, Employee("555-55-5555", "Ed", "Eve"), true, false, true);
+  EXPECT_TRUE(result.Done());
+  EXPECT_NE(result.saveCode, 0);
+  EXPECT_EQ(StoredEmployees().size(), 2u);
+  journal = {{ChangeKind::Employee, ChangeOp::Insert, 2, 3}, {ChangeKind::W2, ChangeOp::Insert, 2, 3}};
+  EXPECT_EQ(doc->Journal(), journal);
 }
 
 TEST_F(EmployeesTest, AddedAndDeletedBeforeSavingLeavesNoTrace) {

@@ -162,7 +162,7 @@ void CMainFrame::OnSave() {
   if (!doc_.IsModified()) return;
   if (int rc = doc_.SaveChanges()) {
     doc_.RefreshAllViews();
-    ui_.ShowError(SaveFailureMessage(rc));
+    ui_.ShowError(SaveFailureMessage(rc, &doc_.Journal()));
   }
 }
 

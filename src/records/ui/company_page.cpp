@@ -210,7 +210,7 @@ bool CCompanyView::SaveUnsavedEdits() {
 }
 
 void CCompanyView::Report(const ChangeResult& result) {
-  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode));
+  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode, &doc_.Journal()));
 }
 
 void CCompanyView::OnUpdate() { Report(UpdateCompany(doc_, ui_, sheet_->Values())); }

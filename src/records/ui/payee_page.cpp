@@ -183,7 +183,7 @@ std::optional<int> CPayeePage::SelectedPosition() const {
 }
 
 void CPayeePage::Report(const ChangeResult& result) {
-  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode));
+  if (result.Done() && result.saveCode != 0) ui_.ShowError(SaveFailureMessage(result.saveCode, &doc_.Journal()));
 }
 
 void CPayeePage::SelectAdded(const ChangeResult& result) {
