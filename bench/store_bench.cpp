@@ -86,7 +86,7 @@ Form1099Record MakeForm1099(int id) {
 double FloorInsert(const fs::path& path, int employees, int contractors) {
   {
     CompanyDatabase db;
-    db.Open(path);
+    db.Open(path, OpenMode::Create);
     db.CreateTables();
   }
   sqlite3* db = nullptr;

@@ -1,11 +1,15 @@
-// libFuzzer target of the old-format reader: any input must end in a clean
-// refusal or a complete dump, within the output bound, with no crash, hang,
-// out-of-bounds access or undefined behaviour. Built by
-// scripts/fuzz-legacy.sh, never by the CMake build.
+// libFuzzer target of the old-format reader and of the conversion built on
+// it: any input must end in a clean refusal or a complete dump, within the
+// output bound, with no crash, hang, out-of-bounds access or undefined
+// behaviour; and building a company from it (into an in-memory database,
+// with a guard on the connection) must never run anything but the program's
+// own statements, and must end either with nothing or with exactly our
+// tables. Built by scripts/fuzz-legacy.sh, never by the CMake build.
 //
 // Built with FORMET_LEGACY_FUZZ_SEEDS defined, the file is instead a program
 // that writes extra seed files: small databases of shapes the fixtures lack
-// (other byte order, standard header, indexes and views, deeper trees).
+// (other byte order, standard header, indexes and views, deeper trees), and
+// companies of each schema version, plain and hostile.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -20,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "legacy/legacy_company.h"
 #include "legacy/legacy_test_db.h"
 
 int main(int argc, char** argv) {
@@ -72,10 +77,39 @@ int main(int argc, char** argv) {
     LegacyDbBuilder wide;
     wide.AddTable("T", sql, rows(3, 1300));
     write("seed-overflow.qdt", wide);
+
+    // Companies as the previous release wrote them, and with SQL hidden in
+    // the places the conversion must never run it from.
+    using formet::legacy::testing::OldCompanyFile;
+    using formet::legacy::testing::OldCompanyTables;
+    using formet::legacy::testing::TableNamed;
+    for (int version : {1, 2, 3}) {
+        auto company = OldCompanyFile(OldCompanyTables(version));
+        write("seed-company-v" + std::to_string(version) + ".qdt", company);
+    }
+    const std::string attack = "COMMIT; ATTACH char(47,116,109,112,47,120) AS x; DELETE FROM x.Employees; ";
+    auto tables = OldCompanyTables(1);
+    auto& employees = TableNamed(tables, "Employees");
+    employees.createSql.pop_back();
+    employees.createSql += ", Note `'`); " + attack + "CREATE TABLE Trap (z '`)";
+    for (auto& row : employees.rows) row.fields.push_back("note");
+    auto hostile = OldCompanyFile(tables);
+    hostile.AddSchemaRow("view", "Evil", "CREATE VIEW Evil AS SELECT 1; " + attack);
+    hostile.AddSchemaRow("trigger", "Wipe", "CREATE TRIGGER Wipe AFTER INSERT ON W2 BEGIN DELETE FROM W2; END");
+    hostile.AddTable("Notes", "CREATE TABLE Notes (a, b DEFAULT '" + attack + "')", {});
+    write("seed-company-hostile.qdt", hostile);
     return 0;
 }
 
 #else  // the fuzz target
+
+#include <cstring>
+#include <string>
+
+#include "sql_guard.h"
+#include "store/company_database.h"
+#include "store/conversion.h"
+#include "store/schema.h"
 
 namespace {
 
@@ -90,16 +124,33 @@ bool LooksLikeDump(std::string_view sql) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const bool quoteAll : {false, true}) {
-        const formet::legacy::DumpResult r = formet::legacy::DumpOldFormat(bytes, {quoteAll});
-        if (r.ok) {
-            if (!LooksLikeDump(r.sql) || !r.error.empty()) __builtin_trap();
-            if (r.sql.size() > 16 * size + (std::size_t{1} << 20)) __builtin_trap();
-        } else {
-            if (!r.sql.empty() || r.error.empty()) __builtin_trap();
-        }
+    // Both forms of the dump, one per input.
+    const bool quoteAll = size > 0 && (data[size - 1] & 1) != 0;
+    const formet::legacy::DumpResult r = formet::legacy::DumpOldFormat(bytes, {quoteAll});
+    if (r.ok) {
+        if (!LooksLikeDump(r.sql) || !r.error.empty()) __builtin_trap();
+        if (r.sql.size() > 16 * size + (std::size_t{1} << 20)) __builtin_trap();
+    } else {
+        if (!r.sql.empty() || r.error.empty()) __builtin_trap();
     }
     (void)formet::legacy::HasOldFormatHeader(bytes);
+
+    // The conversion's build, guarded: only our own statements may run, and
+    // the result is nothing or our tables alone.
+    static formet::test::SqlGuard guard;
+    static formet::CompanyDatabase db;  // a failed build leaves it empty; a good one is replaced below
+    if (!db.IsOpen() && db.Open(":memory:", formet::OpenMode::Create) != 0) __builtin_trap();
+    const formet::OldFormatBuild build = formet::BuildFromOldFormat(bytes, db);
+    if (!guard.Violations().empty()) __builtin_trap();
+    if (build.failedStep < 0 || build.failedStep > 2 || (build.failedStep != 0) == build.why.empty()) __builtin_trap();
+    int entries = 0;
+    bool foreign = false;
+    db.Execute("SELECT type, name FROM sqlite_master", [&](int, char** v) {
+        ++entries;
+        if (!v[0] || std::strcmp(v[0], "table") != 0 || !v[1] || !formet::FindTable(v[1])) foreign = true;
+    });
+    if (foreign || (build.failedStep != 0 && entries != 0) || (build.failedStep == 0 && entries < 8)) __builtin_trap();
+    if (build.failedStep == 0) db.Close();
     return 0;
 }
 

@@ -139,8 +139,11 @@ constexpr const char* kUsage =
     "                  DatabaseFiles beside the program.\n"
     "\n"
     "Names and texts are typed in UTF-8 and stored in the Windows-1252 code page;\n"
-    "a character that code page lacks is refused. On failure the program's\n"
-    "message is printed on standard error and the exit code is not zero.\n";
+    "a character that code page lacks, a control character (tab, line break,\n"
+    "escape) and text that is not valid UTF-8 are refused. A company that another\n"
+    "Formet program (the desktop or another formet-cli) has open is refused too.\n"
+    "On failure the program's message is printed on standard error and the exit\n"
+    "code is not zero.\n";
 
 }  // namespace
 
@@ -161,7 +164,8 @@ bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name
   if (!name) return false;
   doc.BeginSession();
   if (!doc.CompanyFileExists(*name)) {
-    err << "formet-cli: there is no company \"" << utf8Name << "\" in " << doc.DataFolder().string() << "\n";
+    err << "formet-cli: there is no company \"" << utf8Name << "\" in " << PrintableUtf8(doc.DataFolder().string())
+        << "\n";
     return false;
   }
   doc.SetCompany(*name);
@@ -203,7 +207,7 @@ int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostre
   doc.BeginSession();
   if (!doc.CompanyFileExists(name)) {
     err << "formet-cli: there is no company \"" << Win1252ToUtf8(name) << "\" in "
-        << doc.DataFolder().string() << "\n";
+        << PrintableUtf8(doc.DataFolder().string()) << "\n";
     return 1;
   }
   doc.SetCompany(name);
@@ -272,7 +276,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsImportDataCommand(command)) return RunImportDataCommand(doc, ui, rest, out, err);
   if (IsEfilingCommand(command)) return RunEfilingCommand(doc, ui, command, rest, out, err);
   if (IsPrintCommand(command)) return RunPrintCommand(doc, ui, rest, out, err);
-  err << "formet-cli: unknown command or wrong arguments: " << command << "\n\n" << kUsage;
+  err << "formet-cli: unknown command or wrong arguments: " << PrintableUtf8(command) << "\n\n" << kUsage;
   return 2;
 }
 

@@ -92,7 +92,7 @@ int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::strin
   if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
   const auto saved = SaveSubmitter(doc, ReadSubmitterDialog(values, doc.GetSubmitter()));
   if (saved.saveCode != 0) {
-    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode)) << "\n";
+    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode, &doc.Journal())) << "\n";
     return 1;
   }
   efile::Efw2Options options2;
@@ -147,7 +147,7 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
   if (flag("replacement") == 1 || flag("original") == 0) replacement = 1, original = 0;
   const auto saved = SaveTransmitter(doc, ReadTransmitterDialog(values, doc.GetTransmitter()));
   if (saved.saveCode != 0) {
-    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode)) << "\n";
+    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode, &doc.Journal())) << "\n";
     return 1;
   }
   efile::Irs1099Options options2;

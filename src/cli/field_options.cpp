@@ -15,7 +15,8 @@ std::optional<Parsed> ParseWords(const std::string& command, const std::vector<s
     const std::string& word = args[i];
     if (word.rfind("--", 0) != 0) {
       if (haveCompany) {
-        err << "formet-cli: " << command << " takes one company name; \"" << word << "\" is one too many\n";
+        err << "formet-cli: " << command << " takes one company name; \"" << PrintableUtf8(word)
+            << "\" is one too many\n";
         return std::nullopt;
       }
       parsed.company = word;
@@ -36,7 +37,7 @@ std::optional<Parsed> ParseWords(const std::string& command, const std::vector<s
     }
     std::string value(1, negated ? '0' : '1');
     if (kind < 0) {
-      err << "formet-cli: " << command << " has no option --" << name << "\n";
+      err << "formet-cli: " << command << " has no option --" << PrintableUtf8(name) << "\n";
       return std::nullopt;
     }
     if (parsed.values.count(name)) {
@@ -79,7 +80,7 @@ bool FillField(const std::string& option, FieldKind kind, const EditRule& rule, 
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     const auto entry = FindState(state);
     if (!entry) {
-      err << "formet-cli: --" << option << " \"" << given << "\" is not a state of the list\n";
+      err << "formet-cli: --" << option << " \"" << PrintableUtf8(given) << "\" is not a state of the list\n";
       return false;
     }
     value.choice = *entry;
@@ -88,7 +89,7 @@ bool FillField(const std::string& option, FieldKind kind, const EditRule& rule, 
   if (kind == FieldKind::CodeList) {
     const auto entry = FindChoiceByWord(choices, *text);
     if (!entry) {
-      err << "formet-cli: --" << option << " \"" << given << "\" is not one of:";
+      err << "formet-cli: --" << option << " \"" << PrintableUtf8(given) << "\" is not one of:";
       for (const auto& c : choices) err << " " << c.word;
       err << "\n";
       return false;

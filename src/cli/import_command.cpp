@@ -44,7 +44,7 @@ int RunImportCommand(SettingsStore& settings, const std::filesystem::path& dataF
     } else if (args[i].rfind("--from=", 0) == 0) {
       folder = args[i].substr(7);
     } else {
-      err << "formet-cli: " << kImportPriorYear << " takes no argument \"" << args[i] << "\"\n";
+      err << "formet-cli: " << kImportPriorYear << " takes no argument \"" << PrintableUtf8(args[i]) << "\"\n";
       return 2;
     }
     if (from) {
@@ -64,7 +64,7 @@ int RunImportCommand(SettingsStore& settings, const std::filesystem::path& dataF
   // would still say it succeeded.
   std::error_code ec;
   if (!std::filesystem::is_directory(dataFolder, ec)) {
-    err << "formet-cli: the data folder " << dataFolder.string() << " does not exist\n";
+    err << "formet-cli: the data folder " << PrintableUtf8(dataFolder.string()) << " does not exist\n";
     return 1;
   }
 

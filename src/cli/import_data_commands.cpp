@@ -52,7 +52,7 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
       continue;
     }
     if (name != "delimiter" && name != "qualifier" && name != "map") {
-      err << "formet-cli: import has no option --" << name << "\n";
+      err << "formet-cli: import has no option --" << PrintableUtf8(name) << "\n";
       return std::nullopt;
     }
     std::string value;
@@ -120,7 +120,7 @@ std::optional<std::vector<ColumnField>> ResolveMaps(const ImportSession& session
   for (const auto& map : o.maps) {
     const size_t eq = map.rfind('=');
     if (eq == std::string::npos) {
-      err << "formet-cli: --map \"" << map << "\" should be COLUMN=Field name\n";
+      err << "formet-cli: --map \"" << PrintableUtf8(map) << "\" should be COLUMN=Field name\n";
       return std::nullopt;
     }
     const auto columnText = FromCommandLine(map.substr(0, eq), err);
@@ -128,19 +128,19 @@ std::optional<std::vector<ColumnField>> ResolveMaps(const ImportSession& session
     if (!columnText || !fieldText) return std::nullopt;
     const auto column = FindColumn(session.Table(), *columnText);
     if (!column) {
-      err << "formet-cli: --map \"" << map << "\": the file has no column \"" << map.substr(0, eq)
-          << "\" (a header text, or a number from 1 to " << session.Table().ColumnCount() << ")\n";
+      err << "formet-cli: --map \"" << PrintableUtf8(map) << "\": the file has no column \""
+          << PrintableUtf8(map.substr(0, eq)) << "\" (a header text, or a number from 1 to " << session.Table().ColumnCount() << ")\n";
       return std::nullopt;
     }
     const int field = session.Catalogue().Find(*fieldText);
     if (field < 0) {
-      err << "formet-cli: --map \"" << map << "\": there is no field \"" << map.substr(eq + 1)
-          << "\" (formet-cli import " << o.flavour << " --fields lists them)\n";
+      err << "formet-cli: --map \"" << PrintableUtf8(map) << "\": there is no field \""
+          << PrintableUtf8(map.substr(eq + 1)) << "\" (formet-cli import " << o.flavour << " --fields lists them)\n";
       return std::nullopt;
     }
     for (const auto& m : maps) {
       if (m.column == *column || m.field == field) {
-        err << "formet-cli: --map \"" << map << "\": "
+        err << "formet-cli: --map \"" << PrintableUtf8(map) << "\": "
             << (m.field == field ? "that field is given a column twice" : "that column is given two fields") << "\n";
         return std::nullopt;
       }

@@ -79,6 +79,20 @@ bool CanOpenCompanyFile(const fs::path& path) {
   return regular;
 }
 
+// A journal beside a company file that is no regular file (a named pipe, a
+// folder) would stop the engine, or hang it, when it looks for a hot journal.
+bool JournalInTheWay(const fs::path& companyFile) {
+  std::error_code ec;
+  const fs::path journal(companyFile.native() + "-journal");
+  return fs::exists(fs::symlink_status(journal, ec)) && !fs::is_regular_file(fs::status(journal, ec));
+}
+
+std::string NotACompanyFileMessage(const fs::path& file) {
+  const std::string name = Utf8ToWin1252(file.filename().string()).value_or(PrintableUtf8(file.filename().string()));
+  return "The company folder holds something named \"" + name +
+         "\" that is not a file Formet can use. Remove it, or choose another name, then try again.";
+}
+
 const char* PendingKindName(ChangeKind kind, bool plural) {
   switch (kind) {
     case ChangeKind::Employee: return plural ? "employees" : "employee";
@@ -322,7 +336,7 @@ int CGlobalDoc::CreateDatabase(const std::string& name) {
 // ---- loading ------------------------------------------------------------------
 
 bool CGlobalDoc::Fail(const std::string& message) {
-  ui_.ShowError(message);
+  ui_.ShowError(failureContext_ + message);
   return false;
 }
 
@@ -340,16 +354,21 @@ bool CGlobalDoc::FirstLoad() {
   // The company used last; when it is missing or does not load (the user has
   // been told why), Sample Company; when that fails too, the user picks one.
   std::vector<fs::path> tried;
-  const auto attempt = [&](const std::string& name) {
+  const auto attempt = [&](const std::string& name, const std::string& context) {
     const auto file = FindCompanyFile(name);
     if (!file || std::any_of(tried.begin(), tried.end(), [&](const fs::path& t) { return SameFile(t, *file); }))
       return false;
     tried.push_back(*file);
     SetCompany(name);
     ResetContents();
-    return Load();
+    failureContext_ = context;
+    const bool loaded = Load();
+    failureContext_.clear();
+    return loaded;
   };
-  if (attempt(last) || attempt(kSampleCompany)) return true;
+  if (attempt(last, "Formet could not open \"" + last + "\", the company you used last.\n\n") ||
+      attempt(kSampleCompany, std::string("Formet could not open \"") + kSampleCompany + "\".\n\n"))
+    return true;
   if (tried.empty() && !ListCompanies(true)) {
     return Fail("Formet could not find a company to open.\n\nThe folder " +
                 Utf8ToWin1252(dataFolder_.string()).value_or(dataFolder_.string()) +
@@ -363,7 +382,7 @@ bool CGlobalDoc::FirstLoad() {
     if (companyNames_.empty()) break;
     const auto chosen = ui_.ChooseCompany(companyNames_);
     if (!chosen) break;
-    if (attempt(*chosen)) return true;
+    if (attempt(*chosen, {})) return true;
   }
   return false;
 }
@@ -383,6 +402,7 @@ bool CGlobalDoc::Load(CompanyLock* taken) {
 
   RecoverInterruptedConversion(path_);
   if (!CanOpenCompanyFile(path_)) return Fail("Formet failed to open file.");
+  if (JournalInTheWay(path_)) return Fail(NotACompanyFileMessage(fs::path(path_.native() + "-journal")));
   if (IsOldFormatFile(path_)) {
     std::string error;
     if (!ConvertOldFormat(path_, error)) return Fail("Formet failed to convert file format.\n\n" + error);
@@ -595,11 +615,14 @@ bool CGlobalDoc::NewCompany() {
     return true;
   }
 
+  const fs::path target = CompanyFilePath(name);
   std::error_code ec;
-  const auto occupant = fs::symlink_status(CompanyFilePath(name), ec);
-  if (fs::exists(occupant) && !fs::is_regular_file(fs::status(CompanyFilePath(name), ec))) {
-    ui_.ShowMessage("The company folder already holds something named \"" + name + kCompanyFileExtension +
-                    "\" that is not a company file. Please enter another name for the new company.");
+  if (fs::exists(fs::symlink_status(target, ec)) && !fs::is_regular_file(fs::status(target, ec))) {
+    ui_.ShowMessage(NotACompanyFileMessage(target));
+    return false;
+  }
+  if (JournalInTheWay(target)) {
+    ui_.ShowMessage(NotACompanyFileMessage(fs::path(target.native() + "-journal")));
     return false;
   }
 
@@ -607,7 +630,7 @@ bool CGlobalDoc::NewCompany() {
   // and takes the company's name only then: a New stopped part-way leaves
   // no company behind.
   CompanyLock lock;
-  if (lock.Acquire(CompanyFilePath(name)) == CompanyLock::Outcome::Busy) {
+  if (lock.Acquire(target) == CompanyLock::Outcome::Busy) {
     ui_.ShowMessage(OpenElsewhereMessage(name));
     return false;
   }

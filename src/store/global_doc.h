@@ -224,6 +224,7 @@ class CGlobalDoc {
   bool firstLoad_ = true;
   bool modified_ = false;
   bool loaded_ = false;
+  std::string failureContext_;  // put before a load's failure message: which company failed
   CompanyDatabase db_;
   CompanyLock lock_;  // of the loaded company
 

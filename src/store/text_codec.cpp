@@ -118,6 +118,25 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
+std::string PrintableUtf8(std::string_view s) {
+  std::string out;
+  out.reserve(s.size());
+  for (size_t i = 0; i < s.size();) {
+    char32_t cp = 0;
+    const size_t len = DecodeUtf8(s, i, cp);
+    if (len > 0 && cp >= 0x20 && cp != 0x7F && !(cp >= 0x80 && cp <= 0x9F)) {
+      out.append(s.substr(i, len));
+      i += len;
+      continue;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned>(static_cast<unsigned char>(s[i])));
+    out += hex;
+    ++i;
+  }
+  return out;
+}
+
 std::string Utf16ToUtf8(std::u16string_view units) {
   std::string out;
   out.reserve(units.size());

@@ -20,6 +20,11 @@ std::optional<std::string> Utf8ToWin1252(std::string_view utf8, std::string* bad
 // True when the bytes are valid UTF-8 by the rules above.
 bool IsValidUtf8(std::string_view bytes);
 
+// Bytes of unknown origin (a command-line argument, a path) made safe to show
+// in a message or on a terminal: valid UTF-8 characters other than controls
+// as they are, every other byte as \xNN.
+std::string PrintableUtf8(std::string_view bytes);
+
 // UTF-16 (as read from a file) in UTF-8; a lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view units);
 

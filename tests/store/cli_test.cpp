@@ -6,6 +6,11 @@
 
 #include <sstream>
 
+#include <sys/stat.h>
+
+#include <set>
+
+#include "cli_process.h"
 #include "cli_runner.h"
 #include "test_support.h"
 
@@ -79,6 +84,81 @@ TEST(Cli, Help) {
   std::ostringstream out, err;
   EXPECT_EQ(cli::Run({"--help"}, out, err), 0);
   EXPECT_NE(out.str().find("dump NAME"), std::string::npos);
+}
+
+// Input that typing cannot produce, given to the program itself.
+TEST(Cli, TextThatTypingCannotProduceIsRefusedAndChangesNothing) {
+  TempDir dir;
+  ASSERT_EQ(test::RunCliProgram(dir.path(), {"new", "Acme"}).code, 0);
+  const std::string before = test::ReadBytes(dir / "Acme.qdt");
+  const std::string overlongNul = "A\xC0\x80" "B";  // decodes to a NUL in lax decoders
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  } cases[] = {
+      {{"new", overlongNul}, "not valid UTF-8"},
+      {{"new", "Tab\tName"}, "control character (U+0009)"},
+      {{"new", "Two\nLines"}, "control character (U+000A)"},
+      {{"new", "Red\x1b[31mName"}, "control character (U+001B)"},
+      {{"new", "Next\xC2\x85Line"}, "control character (U+0085)"},
+      {{"dump", overlongNul}, "not valid UTF-8"},
+      {{"add-employee", overlongNul, "--ssn", "123-45-6789", "--first", "A", "--last", "B"}, "not valid UTF-8"},
+      {{"add-employee", "Acme", "--ssn", "123-45-6789", "--first", "A", "--last", "Lee\x1b]0;owned\x07"},
+       "control character (U+001B)"},
+      {{"add-employee", "Acme", "--ssn", "123-45-6789", "--first", overlongNul, "--last", "B"}, "not valid UTF-8"},
+      {{"add-contractor", "Acme", "--tin", "12-3456789", "--name1", "Bolt\tElectric"}, "control character (U+0009)"},
+      {{"add-contractor", "Acme", "--tin", "12-3456789", "--name1", "Bolt", "--city", "Spring\rfield"},
+       "control character (U+000D)"},
+  };
+  for (const auto& c : cases) {
+    const auto r = test::RunCliProgram(dir.path(), c.args);
+    EXPECT_EQ(r.code, 1) << c.args[0] << " " << c.message;
+    EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "");
+  }
+  std::set<std::string> files;
+  for (const auto& entry : fs::directory_iterator(dir.path())) files.insert(entry.path().filename().string());
+  EXPECT_EQ(files, std::set<std::string>{"Acme.qdt"});
+  EXPECT_EQ(test::ReadBytes(dir / "Acme.qdt"), before);
+
+  // Arguments shown back in a message never carry control characters to the
+  // terminal.
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"add-employee", "Acme", "Extra\x1b[2J"},
+        std::vector<std::string>{"add-employee", "Acme", "--\x1b[2J"}, std::vector<std::string>{"\x1b[2Jcommand"},
+        std::vector<std::string>{"import-prior-year", "\x1b[2J"}}) {
+    const auto r = test::RunCliProgram(dir.path(), args);
+    EXPECT_NE(r.code, 0);
+    EXPECT_EQ(r.err.find('\x1b'), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("\\x1B[2J"), std::string::npos) << r.err;
+  }
+}
+
+TEST(Cli, NamedPipesInTheDataFolderNeverHangACommand) {
+  TempDir dir;
+  ASSERT_EQ(::mkfifo((dir / "Acme.qdt").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((dir / "Beta.qdt-journal").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((dir / "Gamma.qdt.lock").c_str(), 0600), 0);
+  ASSERT_EQ(::mkfifo((dir / "Delta.qdt__FORMET__NEW").c_str(), 0600), 0);
+  struct Case {
+    std::vector<std::string> args;
+    int code;
+    const char* text;
+  } cases[] = {
+      {{"new", "Acme"}, 1, "holds something named \"Acme.qdt\" that is not a file Formet can use"},
+      {{"new", "Beta"}, 1, "holds something named \"Beta.qdt-journal\""},
+      {{"dump", "Acme"}, 1, "there is no company \"Acme\""},
+      {{"list"}, 0, ""},
+      {{"new", "Gamma"}, 0, ""},
+      {{"new", "Delta"}, 0, ""},
+  };
+  for (const auto& c : cases) {
+    const auto r = test::RunCliProgram(dir.path(), c.args, {.seconds = 10});
+    ASSERT_FALSE(r.timedOut) << c.args[0] << " " << (c.args.size() > 1 ? c.args[1] : "");
+    EXPECT_EQ(r.code, c.code) << r.err;
+    EXPECT_NE((r.err + r.out).find(c.text), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(test::RunCliProgram(dir.path(), {"list"}).out, "Delta\nGamma\n");
 }
 
 }  // namespace

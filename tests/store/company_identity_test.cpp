@@ -217,7 +217,8 @@ TEST_F(IdentityTest, ACompanyThatFailsToLoadDoesNotKeepTheProgramFromStarting) {
   {
     CGlobalDoc doc(ui, settings, dir.path());
     ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet failed to read Database Part2.\n\nEngine Error Code: 1"});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet could not open \"Broken\", the company you used last.\n\n"
+                                                    "Formet failed to read Database Part2.\n\nEngine Error Code: 1"});
     EXPECT_EQ(doc.CompanyName(), "Sample Company");
     doc.OnCloseDocument();
   }
@@ -231,7 +232,8 @@ TEST_F(IdentityTest, ACompanyThatFailsToLoadDoesNotKeepTheProgramFromStarting) {
   {
     CGlobalDoc doc(ui, settings, dir.path());
     ASSERT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(ui.messages.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].rfind("Formet could not open \"Sample Company\".\n\nFormet failed to ", 0), 0u);
     EXPECT_EQ(ui.offeredCompanies, std::vector<std::string>{"Acme"});
     EXPECT_EQ(doc.CompanyName(), "Acme");
   }

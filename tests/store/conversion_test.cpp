@@ -153,8 +153,10 @@ TEST_F(ConversionTest, DamagedFilesFailCleanlyAndStayUntouched) {
     // The reader refuses most damage; a flip inside a stored text can still
     // read as a valid file that is no company (a table renamed), which the
     // second step refuses. Either way the company file stays as it was.
-    EXPECT_TRUE(ui.messages[0] == "Formet failed to convert file format.\n\nConversion Step One Failed." ||
-                ui.messages[0] == "Formet failed to convert file format.\n\nConversion Step Two Failed.")
+    // (Loaded as the company used last, the message names it first.)
+    const std::string context = "Formet could not open \"Old\", the company you used last.\n\n";
+    EXPECT_TRUE(ui.messages[0] == context + "Formet failed to convert file format.\n\nConversion Step One Failed." ||
+                ui.messages[0] == context + "Formet failed to convert file format.\n\nConversion Step Two Failed.")
         << ui.messages[0];
     EXPECT_TRUE(ReadBytes(dir / "Old.qdt") == bytes);
     ExpectNoWorkFiles();

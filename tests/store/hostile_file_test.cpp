@@ -193,12 +193,19 @@ TEST_F(HostileFileTest, FileThatIsNoCompanyOfAKnownVersionNeverReplacesTheOrigin
   struct Case {
     const char* what;
     std::function<void(std::vector<OldTable>&)> edit;
+    int version = 1;
   };
   const Case cases[] = {
-      {"a flipped byte in a column name of a later table",
+      {"a flipped byte in a column name of a table of version 2",
+       [](auto& t) {
+         auto& sql = TableNamed(t, "EFiling_W2_Submitter").createSql;
+         sql[sql.find("ContactName")] ^= 0x20;  // "contactName" is still the column, ignoring case
+         sql[sql.find("PreparerCode") + 3] ^= 0x01;
+       },
+       2},
+      {"a flipped byte in a column name of a table of version 1",
        [](auto& t) {
          auto& sql = TableNamed(t, "W3").createSql;
-         sql[sql.find("LocalIncomeTax")] ^= 0x20;  // "localIncomeTax" is still the column ignoring case
          sql[sql.find("DeferredCompensation") + 3] ^= 0x01;
        }},
       {"version row 3 on a file of version 1", [](auto& t) { TableNamed(t, "Version").rows[0].fields[0] = "3"; }},
@@ -222,7 +229,7 @@ TEST_F(HostileFileTest, FileThatIsNoCompanyOfAKnownVersionNeverReplacesTheOrigin
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    auto tables = OldCompanyTables(1);
+    auto tables = OldCompanyTables(c.version);
     c.edit(tables);
     const std::string bytes = OldCompanyFile(tables).Build();
     EXPECT_FALSE(LoadEvil(bytes));
