@@ -215,6 +215,7 @@ class AcceptingPrompt : public PasswordPrompt {
 
 TEST_F(ImportDialogTest, TheMainWindowsImportCommandsOpenTheDialog) {
   AcceptingPrompt prompt;
+  doc.reset();  // the program below is the one that holds Acme open
   settings.WriteText(std::string(kSettingsRoot) + "\\Last Active Company", "Value", "Acme");
   FormetApp app(settings, dir.path(), &prompt);
   ASSERT_TRUE(app.Start());
