@@ -58,6 +58,18 @@ class ScriptedUi : public UiServices {
   std::vector<std::string> offeredCompanies;
   std::string title;
   int companyPageShown = 0;
+  int employeesPageShown = 0;
+  int contractorsPageShown = 0;
+  struct Note {
+    NoteAnchor anchor;
+    std::string title, text;
+    int closeAfterMs;
+  };
+  std::vector<Note> notes;
+  // The select dialog: what it was shown, and the answers to give, in order
+  // (none left: Cancel, keeping the order it was given).
+  std::vector<RowChoice> rowChoices;
+  std::deque<RowChoiceAnswer> rowAnswers;
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
   bool AskYesNo(const std::string& q) override { return Next(q) == Answer::Yes; }
@@ -69,6 +81,18 @@ class ScriptedUi : public UiServices {
   }
   void SetMainWindowTitle(const std::string& t) override { title = t; }
   void ShowCompanyPage() override { ++companyPageShown; }
+  void ShowEmployeesPage() override { ++employeesPageShown; }
+  void ShowContractorsPage() override { ++contractorsPageShown; }
+  void ShowBalloonNote(NoteAnchor anchor, const std::string& t, const std::string& text, int closeAfterMs) override {
+    notes.push_back({anchor, t, text, closeAfterMs});
+  }
+  RowChoiceAnswer ChooseRow(const RowChoice& c) override {
+    rowChoices.push_back(c);
+    if (rowAnswers.empty()) return {false, std::nullopt, c.sortColumn, c.ascending};
+    const RowChoiceAnswer a = rowAnswers.front();
+    rowAnswers.pop_front();
+    return a;
+  }
 
  private:
   Answer Next(const std::string& q) {

@@ -58,4 +58,54 @@ std::optional<size_t> ListSelection::RowIn(std::span<const ListRow> rows) {
   return std::nullopt;
 }
 
+std::optional<int> DocumentOrder::First() const {
+  return count_ > 0 ? std::optional<int>(0) : std::nullopt;
+}
+
+std::optional<int> DocumentOrder::Next(int position) const {
+  if (position < 0 || static_cast<size_t>(position) + 1 >= count_) return std::nullopt;
+  return position + 1;
+}
+
+std::optional<int> DocumentOrder::Previous(int position) const {
+  if (position <= 0 || static_cast<size_t>(position) >= count_) return std::nullopt;
+  return position - 1;
+}
+
+void ListOrder::Set(std::span<const ListRow> rows) {
+  positions_.clear();
+  positions_.reserve(rows.size());
+  int top = -1;
+  for (const auto& row : rows) {
+    positions_.push_back(row.position);
+    top = std::max(top, row.position);
+  }
+  rowOf_.assign(static_cast<size_t>(top + 1), -1);
+  for (size_t r = 0; r < positions_.size(); ++r)
+    if (positions_[r] >= 0) rowOf_[static_cast<size_t>(positions_[r])] = static_cast<int>(r);
+}
+
+std::optional<int> ListOrder::At(int row) const {
+  if (row < 0 || static_cast<size_t>(row) >= positions_.size()) return std::nullopt;
+  return positions_[static_cast<size_t>(row)];
+}
+
+std::optional<int> ListOrder::RowOf(int position) const {
+  if (position < 0 || static_cast<size_t>(position) >= rowOf_.size() || rowOf_[static_cast<size_t>(position)] < 0)
+    return std::nullopt;
+  return rowOf_[static_cast<size_t>(position)];
+}
+
+std::optional<int> ListOrder::First() const { return At(0); }
+
+std::optional<int> ListOrder::Next(int position) const {
+  const auto row = RowOf(position);
+  return row ? At(*row + 1) : std::nullopt;
+}
+
+std::optional<int> ListOrder::Previous(int position) const {
+  const auto row = RowOf(position);
+  return row ? At(*row - 1) : std::nullopt;
+}
+
 }  // namespace formet

@@ -78,4 +78,48 @@ class ListSelection {
   std::optional<int32_t> id_;
 };
 
+// The order a payee page shows its payees in, as positions in the document's
+// list: the W-2 and 1099-MISC pages step through the payees in it.
+class PayeeOrder {
+ public:
+  virtual ~PayeeOrder() = default;
+  virtual std::optional<int> First() const = 0;
+  // The payee after (before) the one at `position`; none at the end or for
+  // a position the order does not hold.
+  virtual std::optional<int> Next(int position) const = 0;
+  virtual std::optional<int> Previous(int position) const = 0;
+};
+
+// The document's own order of a list of `count` payees.
+class DocumentOrder : public PayeeOrder {
+ public:
+  explicit DocumentOrder(size_t count) : count_(count) {}
+  std::optional<int> First() const override;
+  std::optional<int> Next(int position) const override;
+  std::optional<int> Previous(int position) const override;
+
+ private:
+  size_t count_;
+};
+
+// The order of a list's rows as shown. Each step is a lookup: the row of
+// every position is noted once when the order is set.
+class ListOrder : public PayeeOrder {
+ public:
+  ListOrder() = default;
+  explicit ListOrder(std::span<const ListRow> rows) { Set(rows); }
+  void Set(std::span<const ListRow> rows);
+  std::optional<int> First() const override;
+  std::optional<int> Next(int position) const override;
+  std::optional<int> Previous(int position) const override;
+  size_t Size() const { return positions_.size(); }
+
+ private:
+  std::optional<int> At(int row) const;
+  std::optional<int> RowOf(int position) const;
+
+  std::vector<int> positions_;  // row -> position
+  std::vector<int> rowOf_;      // position -> row, -1 for none
+};
+
 }  // namespace formet

@@ -2,13 +2,40 @@
 // What the data store and the rules must ask or tell the user. The desktop
 // program answers with dialogs and message boxes; tests and the command line
 // answer with scripts. All texts are Windows-1252.
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace formet {
 
 enum class Answer { Yes, No, Cancel };
+
+// A list to choose one row from (the "Select Employee" and "Select
+// Contractor" dialogs): its columns, its rows, and the order it is shown in.
+struct RowChoice {
+  std::string caption;
+  std::vector<std::pair<std::string, int>> columns;  // heading and width
+  std::vector<std::vector<std::string>> rows;        // column texts, listed in this order first
+  // The rows are first sorted by this column, when set; a click on a heading
+  // sorts by it (ascending, a second click on the same heading reverses).
+  std::optional<int> sortColumn;
+  bool ascending = true;
+  std::optional<size_t> current;  // the row selected to begin with
+};
+// What the user chose: the row (an index into `rows`), none when OK was
+// pressed with no row selected or the dialog was cancelled, and the sort
+// order the list was left in.
+struct RowChoiceAnswer {
+  bool accepted = false;
+  std::optional<size_t> row;
+  std::optional<int> sortColumn;
+  bool ascending = true;
+};
+
+// Where a note of a form page points.
+enum class NoteAnchor { NextButton, PreviousButton, HelpIcon };
 
 struct NewCompanyEntry {
   std::string employerName;
@@ -44,6 +71,19 @@ class UiServices {
   virtual void ShowCompanyPage() {}
   virtual void BeginWaitCursor() {}
   virtual void EndWaitCursor() {}
+
+  // The form pages' part.
+  virtual void ShowEmployeesPage() {}
+  virtual void ShowContractorsPage() {}
+  // A balloon note at the centre of a control of the page shown, with a
+  // title; it closes by itself after `closeAfterMs` when that is positive,
+  // else when the mouse moves.
+  virtual void ShowBalloonNote(NoteAnchor /*anchor*/, const std::string& /*title*/, const std::string& /*text*/,
+                        int /*closeAfterMs*/) {}
+  // A dialog that lists rows to choose one from.
+  virtual RowChoiceAnswer ChooseRow(const RowChoice& choice) {
+    return {false, std::nullopt, choice.sortColumn, choice.ascending};
+  }
 };
 
 }  // namespace formet

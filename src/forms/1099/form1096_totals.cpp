@@ -1,6 +1,9 @@
 #include "forms/1099/form1096_totals.h"
 
+#include "forms/1099/form1099_list.h"
 #include "forms/money.h"
+#include "store/global_doc.h"
+#include "store/ui_services.h"
 
 namespace formet {
 
@@ -37,6 +40,19 @@ Form1096Page Build1096Page(const CompanyRecord& c, const Form1096Totals& t) {
   p.box5 = FormatCents(t.totalReported);
   p.finalReturn = c.Form1096CheckIsThisYourFinalReturn != 0;
   return p;
+}
+
+Form1096Page Refresh1096Page(CGlobalDoc& doc, UiServices& ui) {
+  ui.BeginWaitCursor();
+  Form1096Page page = Build1096Page(doc.GetCompany(), doc.GetForms1099());
+  ui.EndWaitCursor();
+  return page;
+}
+
+void On1096PageShown(CGlobalDoc& doc, UiServices& ui) {
+  if (!doc.HasNoContractors()) return;
+  ui.ShowMessage(kNoContractorsMessage);
+  ui.ShowContractorsPage();
 }
 
 }  // namespace formet

@@ -10,6 +10,9 @@
 
 namespace formet {
 
+class CGlobalDoc;
+class UiServices;
+
 struct Form1096Totals {
   int32_t formCount = 0;          // box 3
   int64_t federalTaxWithheld = 0; // box 4, in cents
@@ -38,5 +41,12 @@ Form1096Page Build1096Page(const CompanyRecord& company, const Form1096Totals& t
 inline Form1096Page Build1096Page(const CompanyRecord& company, const std::vector<Form1099Record>& forms) {
   return Build1096Page(company, Compute1096Totals(forms));
 }
+
+// The 1096 page's refresh (LoadSummary): every field recomputed from the
+// document, under a wait cursor.
+Form1096Page Refresh1096Page(CGlobalDoc& doc, UiServices& ui);
+// The 1096 page was shown: a company without contractors is told so, and the
+// main window is asked for the contractors page.
+void On1096PageShown(CGlobalDoc& doc, UiServices& ui);
 
 }  // namespace formet

@@ -10,6 +10,9 @@ namespace formet {
 class CGlobalDoc;
 struct Form1099Record;
 
+// What the 1099-MISC and 1096 pages say when the company has no contractors.
+inline constexpr const char* kNoContractorsMessage = "There are no contractors in this company";
+
 // The 1099-MISC page's part of a contractor list change. The 1099-MISC list
 // and the journal have been changed when these are called.
 class Form1099ListObserver {

@@ -9,6 +9,9 @@ namespace formet {
 class CGlobalDoc;
 struct W2Record;
 
+// What the W-2 and W-3 pages say when the company has no employees.
+inline constexpr const char* kNoEmployeesMessage = "There are no employees in this company";
+
 enum class EmployeeListOp : int32_t { Added = 0, Deleted = 1 };
 
 // The W-2 page's part of an employee list change. The W-2 list and the

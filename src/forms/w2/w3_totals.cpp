@@ -2,6 +2,9 @@
 
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/w2_list.h"
+#include "store/global_doc.h"
+#include "store/ui_services.h"
 
 namespace formet {
 
@@ -66,6 +69,19 @@ W3Page BuildW3Page(const CompanyRecord& c, const W3Totals& t) {
   p.email = c.FormW3Email;
   p.fax = c.FormW3Fax;
   return p;
+}
+
+W3Page RefreshW3Page(CGlobalDoc& doc, UiServices& ui) {
+  ui.BeginWaitCursor();
+  W3Page page = BuildW3Page(doc.GetCompany(), doc.GetW2Forms());
+  ui.EndWaitCursor();
+  return page;
+}
+
+void OnW3PageShown(CGlobalDoc& doc, UiServices& ui) {
+  if (!doc.HasNoEmployees()) return;
+  ui.ShowMessage(kNoEmployeesMessage);
+  ui.ShowEmployeesPage();
 }
 
 }  // namespace formet

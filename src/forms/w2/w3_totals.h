@@ -11,6 +11,9 @@
 
 namespace formet {
 
+class CGlobalDoc;
+class UiServices;
+
 // Kind of Payer (box b), as FormW3RadioKindOfPayer holds it.
 inline constexpr int kKindOfPayerCount = 7;
 // "941", "CT-1", "Mil.", "Hshld. emp.", "943", "Med. govt. emp.", "944" for
@@ -56,5 +59,12 @@ W3Page BuildW3Page(const CompanyRecord& company, const W3Totals& totals);
 inline W3Page BuildW3Page(const CompanyRecord& company, const std::vector<W2Record>& forms) {
   return BuildW3Page(company, ComputeW3Totals(forms));
 }
+
+// The W-3 page's refresh: every field recomputed from the document, under a
+// wait cursor.
+W3Page RefreshW3Page(CGlobalDoc& doc, UiServices& ui);
+// The W-3 page was shown: a company without employees is told so, and the
+// main window is asked for the employees page.
+void OnW3PageShown(CGlobalDoc& doc, UiServices& ui);
 
 }  // namespace formet

@@ -1,0 +1,220 @@
+#pragma once
+// What the W-2 page and the 1099-MISC page share. Each shows the form of one
+// payee at a time, stepping through the payees in the display order of the
+// employees (contractors) page. Its entry fields are an editing buffer: Save
+// builds the payee's form record from them and writes it to the company file
+// at once. The pages are thin views: they show Values() and the read-only
+// parts, hand every edit and every field the user leaves to these rules, and
+// run their buttons through them. The command line drives the same rules.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "records/field_table.h"
+#include "records/payee_list.h"
+#include "store/global_doc.h"
+#include "store/ui_services.h"
+
+namespace formet {
+
+
+// "City, ST ZIP" for an address block on a form page, leaving out what is empty.
+std::string CityStateZipLine(const std::string& city, const std::string& state, const std::string& zip);
+
+// The texts that differ between the two pages.
+struct FormPageTexts {
+  std::string noPayees;        // shown when the page is shown to a company without payees
+  std::string selectPrompt;    // the save prompts
+  std::string nextPrompt;
+  std::string previousPrompt;
+  std::string hidePrompt;
+  std::string firstNote;       // the notes at the ends of the list
+  std::string lastNote;
+  std::string selectCaption;   // the select dialog
+  std::string noFormNotice;    // the current payee has no form record
+  std::string noFormToSave;    // Save with no form record
+  std::string noPayeeToSave;   // Save with no payees
+};
+
+enum class SaveOutcome {
+  Saved,      // the form record changed and was journaled (saveCode tells whether it reached the file)
+  Unchanged,  // the page equals the stored record: nothing written
+  Declined,   // the user answered No
+  NoForm,     // there is no form to save: nothing written, the user was told why
+  Refused,    // a field holds what the form cannot take: nothing written, the user was told why
+};
+
+struct SaveResult {
+  SaveOutcome outcome = SaveOutcome::Unchanged;
+  int saveCode = 0;  // the engine's code when the save asked for at once failed
+  bool operator==(const SaveResult&) const = default;
+};
+
+// Finds a payee's form in the document's form list by the payee's id in
+// constant time: the owner of every form is noted once, and noted again when
+// the list no longer agrees with the notes. The first form of an owner wins.
+class FormLookup {
+ public:
+  template <class Form>
+  int Find(const std::vector<Form>& forms, int32_t Form::*owner, int32_t ownerId) {
+    auto look = [&]() -> int {
+      const auto it = index_.find(ownerId);
+      if (it == index_.end() || it->second >= forms.size() || forms[it->second].*owner != ownerId) return -1;
+      return static_cast<int>(it->second);
+    };
+    if (forms.size() != size_) Note(forms, owner);
+    int found = look();
+    if (found < 0 && !fresh_) {
+      Note(forms, owner);
+      found = look();
+    }
+    fresh_ = false;
+    return found;
+  }
+
+ private:
+  template <class Form>
+  void Note(const std::vector<Form>& forms, int32_t Form::*owner) {
+    index_.clear();
+    index_.reserve(forms.size());
+    for (size_t i = 0; i < forms.size(); ++i) index_.emplace(forms[i].*owner, i);
+    size_ = forms.size();
+    fresh_ = true;
+  }
+
+  std::unordered_map<int32_t, size_t> index_;
+  size_t size_ = static_cast<size_t>(-1);
+  bool fresh_ = false;
+};
+
+class FormPageRules {
+ public:
+  virtual ~FormPageRules() = default;
+
+  // ---- what the page shows ------------------------------------------------------
+  // The entry fields, in the order of the page's field table.
+  const PageValues& Values() const { return values_; }
+  const FieldValue& Value(size_t field) const { return values_.at(field); }
+  // Edits not saved yet.
+  bool Modified() const { return modified_; }
+  // The current payee: its position in the document's list, -1 for none.
+  int CurrentPayee() const { return payee_; }
+  // The current payee's form: its position in the document's form list, -1
+  // when there is none (no payees, or a payee without its form record).
+  int CurrentForm() const { return form_; }
+  bool HasForm() const { return form_ >= 0; }
+  // What the page says about a payee without a form record; empty otherwise.
+  std::string FormNotice() const;
+  // True until the page was first shown: the first payee of the list's order
+  // is taken when the page loads, and hiding the page asks nothing.
+  bool FirstShowing() const { return firstShowing_; }
+  const FormPageTexts& Texts() const { return texts_; }
+
+  // The order Select, Next and Previous follow (the payee page's display
+  // order); the document's order when none is set.
+  void SetOrder(const PayeeOrder* order) { order_ = order; }
+  // Called after the rules changed what the page shows.
+  void SetChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
+
+  // ---- editing ------------------------------------------------------------------
+  // The user changed a field (a text, or a check box's state as choice 0/1).
+  void Edit(size_t field, const FieldValue& value);
+  void EditText(size_t field, const std::string& text) { Edit(field, FieldValue{text, -1}); }
+  // The user left a field: its checks run (and may change other fields).
+  void LeaveField(size_t field);
+
+  // ---- commands -----------------------------------------------------------------
+  // Loads the page from the document (the refresh of every page).
+  void Load();
+  // "Save": asks first; then as SaveNow.
+  SaveResult Save();
+  // Save without the question: builds the record from the page and, when it
+  // differs from the stored one, replaces it, refreshes every page and writes
+  // it to the company file at once.
+  SaveResult SaveNow();
+  // "Reset": asks, then loads the stored record again.
+  bool Reset();
+  // "Clear": asks, then empties every entry field. Nothing is saved.
+  bool Clear();
+  // "Select", "Next", "Previous".
+  void Select();
+  void Next();
+  void Previous();
+  // Makes the payee at `position` current and loads it (the command line's
+  // way to choose a payee); false for a position outside the list.
+  bool GoTo(int position);
+  // The page is shown by the main window.
+  void Activate();
+  // The page is about to be hidden (or the window closed, or another company
+  // opened): offers to save the edits. False when the user wanted them saved
+  // and they could not be (the page should stay).
+  bool Hide();
+  // The document's records were replaced by another company's.
+  void OnDocumentReset();
+
+ protected:
+  FormPageRules(CGlobalDoc& doc, UiServices& ui, FormPageTexts texts, size_t fieldCount);
+
+  // ---- what each page supplies ---------------------------------------------------
+  virtual size_t PayeeCount() const = 0;
+  // The form of the payee at `position` (see FormLookup), -1 for none.
+  virtual int FindForm(int position) = 0;
+  // Fills the read-only parts for the payee at `position` (-1: empties them).
+  virtual void FillParties(int position) = 0;
+  // The entry fields showing the stored form at `form`, and all empty.
+  virtual PageValues FormValues(int form) const = 0;
+  virtual PageValues EmptyValues() const = 0;
+  // The checks of a field the user left.
+  virtual void OnLeave(size_t field) = 0;
+  // Why the page cannot be saved as it is, if it cannot.
+  virtual std::optional<std::string> SaveProblem() const { return std::nullopt; }
+  // Builds the record from the page and stores it through Commit when it
+  // differs from the stored one at `form`.
+  virtual SaveResult Store(int form) = 0;
+  // Asks the main window for the employees (contractors) page.
+  virtual void ShowPayeePage() = 0;
+  // Anything shown when the page is shown (after the payee check).
+  virtual void OnActivated() {}
+  // Rows and columns of the select dialog, one row per payee in document order.
+  virtual RowChoice SelectChoice() const = 0;
+  // Keeps what the select dialog's user left (the 1099 page keeps its order).
+  virtual void KeepChoiceOrder(const RowChoiceAnswer& /*answer*/) {}
+
+  // ---- for the pages ------------------------------------------------------------
+  // Sets a field as a rule does (a change sets the modified flag, as an edit).
+  void Set(size_t field, const std::string& text);
+  // The stored record at `form` was replaced: refreshes every page, marks the
+  // document modified and journals the update, written at once.
+  SaveResult Commit(ChangeKind kind, int form, int32_t uniqueId);
+  void Changed();
+  // After a form was added or deleted by the payee pages (the list links).
+  void AfterFormAdded(bool reload);
+  void AfterFormDeleted();
+
+  CGlobalDoc& doc_;
+  UiServices& ui_;
+
+ private:
+  // Asks `question` when there are payees and unsaved edits; Yes saves. False
+  // when the user wanted them saved and they could not be.
+  bool SavePrompt(const std::string& question);
+  std::optional<int> ValidPosition(std::optional<int> position) const;
+  const PayeeOrder& Order() const;
+  void Step(bool forward);
+
+  FormPageTexts texts_;
+  PageValues values_;
+  int payee_ = -1;
+  int form_ = -1;
+  bool modified_ = false;
+  bool firstShowing_ = true;
+  const PayeeOrder* order_ = nullptr;
+  mutable DocumentOrder documentOrder_{0};
+  std::function<void()> changed_;
+};
+
+}  // namespace formet
