@@ -34,6 +34,9 @@
 #include "modal_answers.h"
 #include "url_catcher.h"
 #include "store/data_folder.h"
+#include "store/company_database.h"
+#include "records/contractors.h"
+#include "records/employees.h"
 #include "store/settings_store.h"
 #include "test_support.h"
 
@@ -60,13 +63,24 @@ class ScriptedPrompt : public PasswordPrompt {
   bool answer_;
 };
 
-void MakeCompany(const fs::path& folder, const std::string& name) {
+// `payees`: with an employee and a contractor (each with its form).
+void MakeCompany(const fs::path& folder, const std::string& name, bool payees = false) {
   test::ScriptedUi ui;
   MemorySettingsStore settings;
   CGlobalDoc doc(ui, settings, folder);
   doc.BeginSession();
   ui.newCompany = NewCompanyEntry{name, ""};
   ASSERT_TRUE(doc.NewCompany());
+  if (!payees) return;
+  EmployeeRecord e;
+  e.SocialSecurityNumber = "412-55-1001";
+  e.FirstName = "Maria";
+  e.LastName = "Gonzalez";
+  ASSERT_TRUE(AddEmployee(doc, ui, e, true, false, true).Saved());
+  ContractorRecord c;
+  c.IdentificationNumber = "36-7788123";
+  c.NameLine1 = "Northside Design LLC";
+  ASSERT_TRUE(AddContractor(doc, ui, c, true, false, true).Saved());
 }
 
 class DesktopTest : public ::testing::Test {
@@ -136,6 +150,7 @@ TEST_F(DesktopTest, NoUsableCompanyEndsStartUpWithoutAWindow) {
 }
 
 TEST_F(DesktopTest, CompanyInfoShowsWelcomeFirstThenCompany) {
+  MakeCompany(dir.path(), "Sample Company", true);
   ScriptedPrompt prompt(true);
   auto app = StartAndPassSplash(prompt);
   auto* frame = app->Frame();
@@ -156,6 +171,68 @@ TEST_F(DesktopTest, CompanyInfoShowsWelcomeFirstThenCompany) {
   PageRequests fresh;
   EXPECT_EQ(fresh.PageFor(0), Page::Welcome);
   EXPECT_EQ(fresh.PageFor(0), Page::Company);
+}
+
+// Typed W-2 amounts are not lost when the user leaves the page or the
+// program: the page offers to save them first.
+TEST_F(DesktopTest, EditsOnAFormPageAreOfferedForSavingBeforeLeaving) {
+  MakeCompany(dir.path(), "Sample Company", true);
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  frame->ShowNavigationItem(3);
+  ASSERT_EQ(frame->CurrentPage(), Page::W2);
+  auto* wages = frame->PageWidget(Page::W2)->findChild<CMaskedEdit*>("Wages");
+  ASSERT_NE(wages, nullptr);
+  frame->activateWindow();
+  wages->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return wages->hasFocus(); }));
+  wages->selectAll();
+  QTest::keyClicks(wages, "1234.5");
+  {
+    test::ModalAnswers answers;
+    answers.ThenButton(QMessageBox::Yes);
+    frame->ShowNavigationItem(4);
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_EQ(answers.texts[0], "Would you like to save the changes you have done to this employee before "
+                                "navigating away from this form?");
+  }
+  EXPECT_EQ(frame->CurrentPage(), Page::W3);
+  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages, "1234.50");  // left, then saved
+  EXPECT_EQ(frame->PageWidget(Page::W3)->findChild<QLineEdit*>("Box1")->text(), "1234.50");
+
+  frame->ShowNavigationItem(3);
+  QTest::keyClicks(wages, "9");
+  {
+    test::ModalAnswers answers;
+    answers.ThenButton(QMessageBox::No);
+    EXPECT_TRUE(frame->close());
+    ASSERT_EQ(answers.texts.size(), 1u);
+  }
+  CompanyDatabase file;
+  ASSERT_EQ(file.Open(dir / "Sample Company.qdt"), 0);
+  std::vector<W2Record> stored;
+  ASSERT_EQ(file.ReadW2Forms(stored), 0);
+  EXPECT_EQ(stored[0].Wages, "1234.50");
+}
+
+// The form pages of a company without payees say so and show the page where
+// the payees are added.
+TEST_F(DesktopTest, FormPagesSendAnEmptyCompanyToItsPayees) {
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  const std::pair<int, Page> items[] = {{3, Page::Employees}, {4, Page::Employees}, {5, Page::Contractors},
+                                        {6, Page::Contractors}};
+  for (auto [item, page] : items) {
+    test::ModalAnswers answers;
+    answers.ThenButton(QMessageBox::Ok);
+    frame->ShowNavigationItem(item);
+    EXPECT_EQ(frame->CurrentPage(), page) << item;
+    ASSERT_EQ(answers.texts.size(), 1u) << item;
+    EXPECT_EQ(answers.texts[0], page == Page::Employees ? "There are no employees in this company"
+                                                        : "There are no contractors in this company");
+  }
 }
 
 TEST_F(DesktopTest, SaveAndDeleteEnabling) {

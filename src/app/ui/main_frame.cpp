@@ -41,6 +41,7 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui
     doc_.AddView(page);
     connect(page, &CPage::editsChanged, this, &CMainFrame::UpdateCommands);
   }
+  ConnectPages(pages_);
   stack_->setCurrentWidget(pages_[0]);
   splitter_->setStretchFactor(0, 0);
   splitter_->setStretchFactor(1, 1);
@@ -70,8 +71,13 @@ void CMainFrame::ShowNavigationItem(int item) {
   ShowPage(requests_.PageFor(item));
 }
 
+bool CMainFrame::LeaveCurrentPage() { return pages_[static_cast<size_t>(current_)]->OnHidden(); }
+
 void CMainFrame::ShowPage(Page page) {
   if (page == Page::W4) return;  // created, never shown
+  // The page shown offers to save its edits first (also when it is shown
+  // again, as its refresh would replace them); it may stay.
+  if (!LeaveCurrentPage()) return;
   current_ = page;
   auto* widget = pages_[static_cast<size_t>(page)];
   stack_->setCurrentWidget(widget);
@@ -99,9 +105,12 @@ QAction* CMainFrame::Action(int commandId) const {
 void CMainFrame::BuildMenus() {
   using namespace command;
   auto* company = menuBar()->addMenu(tr("&Company"));
-  AddCommand(company, tr("&New..."), kNewCompany, QKeySequence(Qt::CTRL | Qt::Key_N), [this] { doc_.NewCompany(); });
-  AddCommand(company, tr("&Open ..."), kOpenCompany, QKeySequence(Qt::CTRL | Qt::Key_O),
-             [this] { doc_.OpenCompany(); });
+  AddCommand(company, tr("&New..."), kNewCompany, QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
+    if (LeaveCurrentPage()) doc_.NewCompany();
+  });
+  AddCommand(company, tr("&Open ..."), kOpenCompany, QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
+    if (LeaveCurrentPage()) doc_.OpenCompany();
+  });
   AddCommand(company, tr("&Save "), kSaveCompany, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { OnSave(); });
   AddCommand(company, tr("&Delete "), kDeleteCompany, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { OnDelete(); });
   company->addSeparator();
@@ -204,7 +213,8 @@ std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (!doc_.SaveModified()) {
+  // Edits on a form page are offered for saving before the company closes.
+  if (!LeaveCurrentPage() || !doc_.SaveModified()) {
     event->ignore();
     return;
   }

@@ -37,6 +37,9 @@ class CMainFrame : public QMainWindow, public DocumentView {
   // A navigation item (0..6) was requested.
   void ShowNavigationItem(int item);
   void ShowPage(Page page);
+  // Asks the page shown whether it may be left (a form page offers to save
+  // its edits); false keeps it.
+  bool LeaveCurrentPage();
   Page CurrentPage() const { return current_; }
   CPage* PageWidget(Page page) const { return pages_[static_cast<size_t>(page)]; }
   CGfxOutBarCtrl* NavigationBar() const { return bar_; }

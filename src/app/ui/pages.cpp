@@ -7,6 +7,10 @@
 
 #include "app/ui/art/program_art.h"
 #include "app/ui/help.h"
+#include "forms/1099/ui/form1096_view.h"
+#include "forms/1099/ui/form1099_view.h"
+#include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w3_view.h"
 #include "records/ui/company_page.h"
 #include "records/ui/contractor_page.h"
 #include "records/ui/employee_page.h"
@@ -110,19 +114,31 @@ CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, pa
 }
 
 CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent) {
-  const QString soon;  // pages whose content comes with their subsystem show their title
   switch (page) {
     case Page::Welcome: return new CWelcomeScreen(doc, parent);
     case Page::Company: return new CCompanyView(doc, ui, parent);
     case Page::Employees: return new CEmployeeView(doc, ui, parent);
     case Page::Contractors: return new CContractorView(doc, ui, parent);
-    case Page::W2: return new CTitledPage(doc, QObject::tr("W2 Forms"), soon, parent);
-    case Page::W3: return new CTitledPage(doc, QObject::tr("W3 Form"), soon, parent);
-    case Page::Form1099: return new CTitledPage(doc, QObject::tr("1099 Forms"), soon, parent);
-    case Page::Form1096: return new CTitledPage(doc, QObject::tr("1096 Form"), soon, parent);
+    case Page::W2: return new CW2View(doc, ui, parent);
+    case Page::W3: return new CW3View(doc, ui, parent);
+    case Page::Form1099: return new C1099View(doc, ui, parent);
+    case Page::Form1096: return new C1096View(doc, ui, parent);
     case Page::W4: return new CTitledPage(doc, QObject::tr("W4 Form"), {}, parent);
   }
   return nullptr;
+}
+
+void ConnectPages(const std::array<CPage*, 9>& pages) {
+  auto* employees = static_cast<CEmployeeView*>(pages[static_cast<size_t>(Page::Employees)]);
+  auto* contractors = static_cast<CContractorView*>(pages[static_cast<size_t>(Page::Contractors)]);
+  auto* w2 = static_cast<CW2View*>(pages[static_cast<size_t>(Page::W2)]);
+  auto* form1099 = static_cast<C1099View*>(pages[static_cast<size_t>(Page::Form1099)]);
+  // Adding or deleting a payee adds or deletes its form through the form's page.
+  employees->SetW2Page(&w2->Rules());
+  contractors->SetFormPage(&form1099->Rules());
+  // Next and Previous follow the order the payee pages show.
+  w2->Rules().SetOrder(employees->DisplayOrder());
+  form1099->Rules().SetOrder(contractors->DisplayOrder());
 }
 
 }  // namespace formet

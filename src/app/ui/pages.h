@@ -2,13 +2,13 @@
 // The pages of the main window's page area.
 #include <QScrollArea>
 #include <QWidget>
+#include <array>
 
 #include "app/frame_rules.h"
 #include "store/global_doc.h"
+#include "store/ui_services.h"
 
 namespace formet {
-
-class UiServices;
 
 // A page: shown one at a time in the page area; it takes the document's
 // records on every refresh.
@@ -19,6 +19,11 @@ class CPage : public QWidget, public DocumentView {
   // Called after the page was shown by the navigation bar (the form pages
   // refresh their data from the document then).
   virtual void OnShown() {}
+  // Called before the page is hidden (another page shown, the window closed,
+  // another company opened); false keeps the page.
+  virtual bool OnHidden() { return true; }
+  // The control a note of the page points at, if the page has it.
+  virtual QWidget* NoteAnchorWidget(NoteAnchor) const { return nullptr; }
   void OnDocumentRefresh() override {}
 
  signals:
@@ -76,5 +81,8 @@ class CArtView : public QWidget {
 
 // Creates the page of each Page value.
 CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent);
+// Links the pages that work together (the payee pages and the form pages),
+// once all of them exist; `pages` in the order of Page.
+void ConnectPages(const std::array<CPage*, 9>& pages);
 
 }  // namespace formet

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/ui/balloon_note.h"
 #include "app/ui/main_frame.h"
+#include "app/ui/pages.h"
+#include "forms/ui/select_row_dialog.h"
 #include "app/ui/qt_text.h"
 #include "records/ui/company_dialogs.h"
 
@@ -84,6 +87,27 @@ void QtUiServices::SetMainWindowTitle(const std::string& title) {
 
 void QtUiServices::ShowCompanyPage() {
   if (frame_) frame_->ShowPage(Page::Company);
+}
+
+void QtUiServices::ShowEmployeesPage() {
+  if (frame_) frame_->ShowPage(Page::Employees);
+}
+
+void QtUiServices::ShowContractorsPage() {
+  if (frame_) frame_->ShowPage(Page::Contractors);
+}
+
+void QtUiServices::ShowBalloonNote(NoteAnchor anchor, const std::string& title, const std::string& text, int closeAfterMs) {
+  if (!frame_ || !frame_->isVisible()) return;
+  const CPage* page = frame_->PageWidget(frame_->CurrentPage());
+  QWidget* at = page ? page->NoteAnchorWidget(anchor) : nullptr;
+  if (at && at->isVisible()) CBalloonNote::Show(at, ToQt(title), ToQt(text), closeAfterMs);
+}
+
+RowChoiceAnswer QtUiServices::ChooseRow(const RowChoice& choice) {
+  CSelectRowDlg dialog(choice, Parent());
+  dialog.exec();
+  return dialog.Answer();
 }
 
 void QtUiServices::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -31,6 +31,10 @@ class QtUiServices : public UiServices {
   void ShowCompanyPage() override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
+  void ShowEmployeesPage() override;
+  void ShowContractorsPage() override;
+  void ShowBalloonNote(NoteAnchor anchor, const std::string& title, const std::string& text, int closeAfterMs) override;
+  RowChoiceAnswer ChooseRow(const RowChoice& choice) override;
 
  private:
   QWidget* Parent() const;

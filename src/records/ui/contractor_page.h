@@ -19,8 +19,9 @@ class CContractorDlg : public CPayeeDlg {
 class CContractorView : public CPayeePage {
   Q_OBJECT
  public:
-  // `formPage` is told when a contractor's 1099-MISC is added or deleted (none yet).
+  // `formPage` is told when a contractor's 1099-MISC is added or deleted.
   CContractorView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, Form1099ListObserver* formPage = nullptr);
+  void SetFormPage(Form1099ListObserver* formPage) { formPage_ = formPage; }
 
  protected:
   std::vector<ListRow> MakeRows() override;

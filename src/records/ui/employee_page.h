@@ -18,8 +18,9 @@ class CEmployeeDlg : public CPayeeDlg {
 class CEmployeeView : public CPayeePage {
   Q_OBJECT
  public:
-  // `w2Page` is told when an employee's W-2 is added or deleted (none yet).
+  // `w2Page` is told when an employee's W-2 is added or deleted.
   CEmployeeView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, W2ListObserver* w2Page = nullptr);
+  void SetW2Page(W2ListObserver* w2Page) { w2Page_ = w2Page; }
 
  protected:
   std::vector<ListRow> MakeRows() override;

@@ -28,6 +28,17 @@ TextCompare LocaleTextCompare() {
   return [collator](const std::string& a, const std::string& b) { return collator.compare(ToQt(a), ToQt(b)); };
 }
 
+void SetUpRowList(QTreeWidget* list) {
+  list->setRootIsDecorated(false);
+  list->setUniformRowHeights(true);
+  list->setAlternatingRowColors(true);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setAllColumnsShowFocus(true);
+  list->setStyleSheet(QStringLiteral("QTreeView::item { padding: 3px 2px; }"));
+  list->setSortingEnabled(false);  // the order is the ListSorter's
+}
+
 CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, std::span<const ListColumn> columns,
                        QWidget* parent)
     : CPage(doc, parent), ui_(ui), sorter_(LocaleTextCompare()) {
@@ -49,14 +60,7 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   layout->addLayout(buttons);
 
   list_ = new QTreeWidget(this);
-  list_->setRootIsDecorated(false);
-  list_->setUniformRowHeights(true);
-  list_->setAlternatingRowColors(true);
-  list_->setSelectionMode(QAbstractItemView::SingleSelection);
-  list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  list_->setAllColumnsShowFocus(true);
-  list_->setStyleSheet(QStringLiteral("QTreeView::item { padding: 3px 2px; }"));
-  list_->setSortingEnabled(false);  // the order is the page's (ListSorter)
+  SetUpRowList(list_);
   list_->setColumnCount(static_cast<int>(columns.size()));
   QStringList headings;
   for (const auto& column : columns) headings << tr(column.caption);
@@ -140,6 +144,7 @@ void CPayeePage::OnSelectionChanged() {
 
 void CPayeePage::Fill() {
   filling_ = true;
+  order_.Set(rows_);
   list_->clear();
   QList<QTreeWidgetItem*> items;
   for (size_t r = 0; r < rows_.size(); ++r) {

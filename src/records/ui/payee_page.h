@@ -23,6 +23,10 @@ namespace formet {
 
 class UiServices;
 
+// A list of payees: whole rows, one selected at a time, ordered by a
+// ListSorter rather than by the view.
+void SetUpRowList(QTreeWidget* list);
+
 // The list order of the platform's locale (the user's language, or US
 // English when none is set), case-sensitive.
 TextCompare LocaleTextCompare();
@@ -46,6 +50,8 @@ class CPayeePage : public CPage {
   std::optional<int32_t> SelectedId() const { return selection_.Id(); }
   // The rows in the order shown.
   const std::vector<ListRow>& Rows() const { return rows_; }
+  // The order shown, for the form pages' Next and Previous.
+  const PayeeOrder* DisplayOrder() const { return &order_; }
 
  protected:
   struct Captions {
@@ -83,6 +89,7 @@ class CPayeePage : public CPage {
   QPushButton* modify_;
   QPushButton* delete_;
   std::vector<ListRow> rows_;
+  ListOrder order_;
   ListSorter sorter_;
   ListSelection selection_;
   bool filling_ = false;

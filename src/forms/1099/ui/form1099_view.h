@@ -1,0 +1,45 @@
+#pragma once
+// The 1099 page: the Form 1099-MISC of one contractor at a time, on a white
+// page laid out like the paper form (the payer's and recipient's blocks on
+// the left, the money boxes on the right, the state lines at the bottom).
+// Its rules are Form1099PageRules; it also answers the contractor page's
+// list links through them.
+#include "forms/1099/form1099_page_rules.h"
+#include "forms/ui/form_page.h"
+
+class QCheckBox;
+
+namespace formet {
+
+class CShownBlock;
+class CShownField;
+
+class C1099View : public CFormPage {
+  Q_OBJECT
+ public:
+  C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent);
+
+  Form1099PageRules& Rules() override { return rules_; }
+  // "Select" of the "1099 Form Type" group.
+  CColorButton* FormTypeButton() const { return formType_; }
+
+ public slots:
+  // "Print": the 1099-MISC print options, then the chosen forms.
+  void OnPrint() override;
+
+ protected:
+  void ShowParties() override;
+  QString PayeeName() const override;
+
+ private:
+  QWidget* BuildSheet();
+
+  Form1099PageRules rules_;
+  CColorButton* formType_;
+  CShownBlock* payer_;
+  CShownField *payerId_, *recipientId_, *street_, *street2_, *city_, *account_;
+  CShownBlock* recipientName_;
+  QCheckBox* secondTin_;
+};
+
+}  // namespace formet

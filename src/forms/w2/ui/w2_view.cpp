@@ -1,0 +1,248 @@
+#include "forms/w2/ui/w2_view.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QToolButton>
+
+#include "app/ui/qt_text.h"
+#include "forms/ui/form_sheet.h"
+
+namespace formet {
+namespace {
+
+using R = W2Record;
+
+// Characters an amount field shows without scrolling.
+constexpr int kAmountWidth = 12;
+
+QLabel* SmallCaption(const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QStringLiteral("BoxCaption"));
+  return label;
+}
+
+}  // namespace
+
+CW2View::CW2View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
+    : CFormPage(doc, ui, {tr("W2 Forms"), tr("Employee"), tr("Form W-2")}, parent), rules_(doc, ui) {
+  BindFields(W2Fields());
+  help_ = new QToolButton(this);
+  help_->setObjectName(QStringLiteral("QuickHelp"));
+  help_->setIcon(style()->standardIcon(QStyle::SP_MessageBoxQuestion));
+  help_->setIconSize(QSize(28, 28));
+  help_->setAutoRaise(true);
+  help_->setToolTip(tr("Quick help"));
+  HeaderRow()->insertWidget(HeaderRow()->count() - 1, help_, 0, Qt::AlignBottom);
+  connect(help_, &QToolButton::clicked, this, [this] { rules_.QuickHelp(); });
+
+  auto* footer = new QLabel(this);
+  footer->setObjectName(QStringLiteral("FormTitle"));
+  footer->setTextFormat(Qt::RichText);
+  footer->setText(tr("Form <b style='font-size:large'>W-2</b>&nbsp; <b>Wage and Tax Statement</b>"
+                     "&nbsp;&nbsp;&nbsp; <b style='font-size:large'>2007</b>"
+                     "&nbsp;&nbsp;&nbsp; Department of the Treasury&mdash;Internal Revenue Service"));
+  Finish(BuildSheet(), footer);
+}
+
+QWidget* CW2View::BuildSheet() {
+  auto* sheet = new CFormSheet(this);
+  auto field = [this](std::string R::*member) { return Field(W2FieldIndex(member)); };
+  auto amount = [&](std::string R::*member) {
+    QWidget* f = field(member);
+    StretchField(f, kAmountWidth);
+    return f;
+  };
+
+  // The top strip: the form's number and box a.
+  CFormBox* a = NumberStrip(sheet, QStringLiteral("22222"), QStringLiteral("a"), tr("Employee's social security number"), 1);
+  ssn_ = new CShownField(QStringLiteral("BoxA"), 11, a);
+  a->Add(ssn_);
+  sheet->Place(TitleCell(tr("For Official Use Only &#9654;<br>OMB No. 1545-0008"), sheet), 0, 1, 1, 2);
+
+  // The left column: employer, control number, employee.
+  CFormBox* b = sheet->AddBox(QStringLiteral("b"), tr("Employer identification number"), 1, 0);
+  ein_ = new CShownField(QStringLiteral("BoxB"), 10, b);
+  b->Add(ein_);
+  CFormBox* c = sheet->AddBox(QStringLiteral("c"), tr("Employer's name, address, and ZIP code"), 2, 0, 3);
+  employer_ = new CShownBlock(QStringLiteral("BoxC"), 30, 4, c);
+  c->Add(employer_, 1);
+  CFormBox* d = sheet->AddBox(QStringLiteral("d"), tr("Control number"), 5, 0);
+  control_ = new CShownField(QStringLiteral("BoxD"), 20, d);
+  d->Add(control_);
+
+  auto* e = new QWidget(sheet);
+  auto* eRow = new QHBoxLayout(e);
+  eRow->setContentsMargins(0, 0, 0, 0);
+  eRow->setSpacing(0);
+  CFormBox* eFirst = new CFormBox(QStringLiteral("e"), tr("Employee's first name and initial"), e);
+  first_ = new CShownField(QStringLiteral("BoxEFirst"), 14, eFirst);
+  eFirst->Add(first_);
+  CFormBox* eLast = new CFormBox({}, tr("Last name"), e);
+  last_ = new CShownField(QStringLiteral("BoxELast"), 12, eLast);
+  eLast->Add(last_);
+  CFormBox* eSuffix = new CFormBox({}, tr("Suff."), e);
+  suffix_ = new CShownField(QStringLiteral("BoxESuffix"), 3, eSuffix);
+  eSuffix->Add(suffix_);
+  eRow->addWidget(eFirst, 3);
+  eRow->addWidget(eLast, 3);
+  eRow->addWidget(eSuffix, 0);
+  sheet->Place(e, 6, 0);
+
+  CFormBox* f = sheet->AddBox(QStringLiteral("f"), tr("Employee's address and ZIP code"), 7, 0, 3);
+  address_ = new CShownBlock(QStringLiteral("BoxF"), 30, 3, f);
+  f->Add(address_, 1);
+
+  // The right block: boxes 1-11 in pairs, 12a-12d beside 11, 13 and 14.
+  const std::pair<std::string R::*, std::string R::*> pairs[] = {
+      {&R::Wages, &R::FederalIncomeTaxWithdrawal},       {&R::SocialSecurityWages, &R::SocialSecurityTaxWithheld},
+      {&R::MedicareWages, &R::MedicareTaxWithheld},      {&R::SocialSecurityTips, &R::AllocatedTips},
+      {&R::AdvancEICPayment, &R::DependentCareBenefits},
+  };
+  const auto& fields = W2Fields();
+  auto caption = [&](std::string R::*member) {
+    const QString label = QString::fromLatin1(fields[W2FieldIndex(member)].label);
+    return std::pair{label.section(' ', 0, 0), label.section(' ', 1)};
+  };
+  int row = 1;
+  for (const auto& [left, right] : pairs) {
+    for (int col = 0; col < 2; ++col) {
+      auto member = col == 0 ? left : right;
+      const auto [number, text] = caption(member);
+      sheet->AddBox(number, text, row, 1 + col)->Add(amount(member));
+    }
+    ++row;
+  }
+  {
+    const auto [number, text] = caption(&R::NonQualifiedPlans);
+    sheet->AddBox(number, text, 6, 1)->Add(amount(&R::NonQualifiedPlans));
+  }
+  const std::array<std::array<std::string R::*, 3>, 4> box12 = {{
+      {&R::Field12aCode, &R::Field12aYear, &R::Field12aAmount},
+      {&R::Field12bCode, &R::Field12bYear, &R::Field12bAmount},
+      {&R::Field12cCode, &R::Field12cYear, &R::Field12cAmount},
+      {&R::Field12dCode, &R::Field12dYear, &R::Field12dAmount},
+  }};
+  const char* letters[] = {"12a", "12b", "12c", "12d"};
+  for (int i = 0; i < 4; ++i) {
+    CFormBox* box = sheet->AddBox(QString::fromLatin1(letters[i]), i == 0 ? tr("See instructions for box 12") : QString(),
+                                  6 + i, 2);
+    auto* parts = new QGridLayout;
+    parts->setHorizontalSpacing(3);
+    parts->setVerticalSpacing(0);
+    QWidget* code = field(box12[i][0]);
+    QWidget* year = field(box12[i][1]);
+    QWidget* value = field(box12[i][2]);
+    code->setFixedWidth(FieldWidth(code, 3));
+    year->setFixedWidth(FieldWidth(year, 3));
+    StretchField(value, kAmountWidth - 2);
+    parts->addWidget(SmallCaption(tr("Code"), box), 0, 0);
+    parts->addWidget(SmallCaption(tr("Year"), box), 0, 1);
+    parts->addWidget(code, 1, 0);
+    parts->addWidget(year, 1, 1);
+    parts->addWidget(value, 1, 2);
+    box->Content()->addLayout(parts);
+  }
+
+  CFormBox* b13 = sheet->AddBox(QStringLiteral("13"), {}, 7, 1);
+  auto* checks = new QGridLayout;
+  checks->setHorizontalSpacing(10);
+  checks->setVerticalSpacing(1);
+  int col = 0;
+  for (auto member : {&R::StatutoryEmployee, &R::RetirementPlan, &R::ThirdPartySickpay}) {
+    const size_t i = W2FieldIndex(member);
+    auto* check = static_cast<QCheckBox*>(Field(i));
+    auto* label = SmallCaption(QString::fromLatin1(fields[i].label), b13);
+    label->setBuddy(check);
+    check->setText({});
+    check->setAccessibleName(QString::fromLatin1(fields[i].label).replace('\n', ' '));
+    checks->addWidget(label, 0, col, Qt::AlignLeft | Qt::AlignBottom);
+    checks->addWidget(check, 1, col, Qt::AlignLeft);
+    ++col;
+  }
+  b13->Content()->addLayout(checks);
+
+  CFormBox* b14 = sheet->AddBox(QStringLiteral("14"), tr("Other"), 8, 1, 2);
+  for (auto member : {&R::Other1, &R::Other2, &R::Other3}) {
+    QWidget* line = field(member);
+    StretchField(line, 14);
+    b14->Add(line);
+  }
+  b14->Content()->addStretch(1);
+
+  // The state and local lines across the bottom, two lines each.
+  auto* band = new QWidget(sheet);
+  auto* bandGrid = new QGridLayout(band);
+  bandGrid->setContentsMargins(0, 0, 0, 0);
+  bandGrid->setSpacing(0);
+  CFormBox* b15 = new CFormBox(QStringLiteral("15"), tr("State   Employer's state ID number"), band);
+  auto* stateLines = new QGridLayout;
+  stateLines->setHorizontalSpacing(3);
+  stateLines->setVerticalSpacing(3);
+  int line = 0;
+  for (auto [state, id] : {std::pair{&R::State1, &R::StateID1}, std::pair{&R::State2, &R::StateID2}}) {
+    QWidget* s = field(state);
+    s->setFixedWidth(FieldWidth(s, 3));
+    QWidget* i = field(id);
+    StretchField(i, 12);
+    stateLines->addWidget(s, line, 0);
+    stateLines->addWidget(i, line, 1);
+    ++line;
+  }
+  b15->Content()->addLayout(stateLines);
+  bandGrid->addWidget(b15, 0, 0);
+  const std::array<std::pair<std::string R::*, std::string R::*>, 5> lines = {{
+      {&R::StateWages1, &R::StateWages2},
+      {&R::StateIncomTax1, &R::StateIncomTax2},
+      {&R::LocalWages1, &R::LocalWages2},
+      {&R::LocalIncomeTax1, &R::LocalIncomeTax2},
+      {&R::LocalityName1, &R::LocalityName2},
+  }};
+  const QString captions[] = {tr("State wages, tips, etc."), tr("State income tax"), tr("Local wages, tips, etc."),
+                              tr("Local income tax"), tr("Locality name")};
+  for (int i = 0; i < 5; ++i) {
+    CFormBox* box = new CFormBox(QString::number(16 + i), captions[i], band);
+    for (auto member : {lines[i].first, lines[i].second}) {
+      QWidget* w = field(member);
+      if (i == 4) StretchField(w, 7);
+      else StretchField(w, kAmountWidth - 1);
+      box->Add(w);
+    }
+    bandGrid->addWidget(box, 0, 1 + i);
+    bandGrid->setColumnStretch(1 + i, i == 4 ? 0 : 1);
+  }
+  sheet->Place(band, 10, 0, 1, 3);
+  sheet->Grid()->setColumnStretch(0, 5);
+  sheet->Grid()->setColumnStretch(1, 3);
+  sheet->Grid()->setColumnStretch(2, 3);
+  return sheet;
+}
+
+QWidget* CW2View::NoteAnchorWidget(NoteAnchor anchor) const {
+  if (anchor == NoteAnchor::HelpIcon) return help_;
+  return CFormPage::NoteAnchorWidget(anchor);
+}
+
+void CW2View::ShowParties() {
+  const W2Parties& p = rules_.Parties();
+  ssn_->Show(p.employeeSsn);
+  ein_->Show(p.ein);
+  employer_->Show({p.employerName, p.employerAddress1, p.employerAddress2, p.employerCityLine});
+  control_->Show(p.controlNumber);
+  first_->Show(p.firstNameAndInitial);
+  last_->Show(p.lastName);
+  suffix_->Show(p.suffix);
+  address_->Show({p.address1, p.address2, p.cityLine});
+}
+
+QString CW2View::PayeeName() const {
+  const W2Parties& p = rules_.Parties();
+  if (rules_.CurrentPayee() < 0) return tr("No employee");
+  std::string name = p.firstNameAndInitial + " " + p.lastName;
+  if (!p.suffix.empty()) name += " " + p.suffix;
+  return tr("Employee: %1").arg(ToQt(name));
+}
+
+}  // namespace formet

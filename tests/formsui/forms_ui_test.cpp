@@ -1,0 +1,286 @@
+// The four form pages as the user works them: typing into the fields and
+// leaving them, the buttons, the read-only parts, and the totals pages
+// following a saved form.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "app/ui/color_button.h"
+#include "app/ui/masked_edit.h"
+#include "appui/qt_app.h"
+#include "forms/1099/ui/form1096_view.h"
+#include "forms/1099/ui/form1099_view.h"
+#include "forms/ui/form_sheet.h"
+#include "forms/ui/select_row_dialog.h"
+#include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w3_view.h"
+#include "records/contractors.h"
+#include "records/employees.h"
+#include "records/records_fixture.h"
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+QT_END_NAMESPACE
+
+namespace formet {
+namespace {
+
+template <class W>
+W* Child(QWidget* parent, const char* name) {
+  auto* w = parent->findChild<W*>(QString::fromLatin1(name));
+  EXPECT_NE(w, nullptr) << name;
+  return w;
+}
+CMaskedEdit* Edit(QWidget* parent, const char* column) { return Child<CMaskedEdit>(parent, column); }
+QString Shown(QWidget* parent, const char* name) { return Child<QLineEdit>(parent, name)->text(); }
+
+// Replaces a field's text as the user does, then moves on with Tab.
+void TypeAndLeave(CMaskedEdit* edit, const QString& text) {
+  edit->setFocus(Qt::MouseFocusReason);
+  edit->selectAll();
+  QTest::keyClick(edit, Qt::Key_Delete);
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+class FormPagesTest : public test::CompanyTest {
+ protected:
+  void SetUp() override {
+    test::QtApp();
+    CompanyTest::SetUp();
+    auto& c = doc->GetCompany();
+    c.EmployerIdentificationNumber = "36-4125798";
+    c.City = "Springfield";
+    c.State = "IL";
+    c.Zip = "62701";
+  }
+  void TearDown() override {
+    for (auto* v : views) doc->RemoveView(v);
+  }
+  // A page as the main window shows it, filled from the document.
+  template <class Page>
+  std::unique_ptr<Page> Show() {
+    auto page = std::make_unique<Page>(*doc, ui, nullptr);
+    doc->AddView(page.get());
+    views.push_back(page.get());
+    page->resize(1000, 700);
+    page->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+    doc->RefreshAllViews();
+    page->activateWindow();
+    return page;
+  }
+  void AddEmployees(std::initializer_list<std::array<const char*, 3>> people, W2ListObserver* page = nullptr) {
+    for (const auto& [ssn, first, last] : people) {
+      EmployeeRecord e;
+      e.SocialSecurityNumber = ssn;
+      e.FirstName = first;
+      e.LastName = last;
+      ASSERT_TRUE(AddEmployee(*doc, ui, e, true, false, true, nullptr, page).Saved());
+    }
+  }
+  void AddContractors(std::initializer_list<std::pair<const char*, const char*>> people,
+                      Form1099ListObserver* page = nullptr) {
+    for (const auto& [tin, name] : people) {
+      ContractorRecord r;
+      r.IdentificationNumber = tin;
+      r.NameLine1 = name;
+      ASSERT_TRUE(AddContractor(*doc, ui, r, true, false, true, nullptr, page).Saved());
+    }
+  }
+  std::vector<DocumentView*> views;
+};
+
+TEST_F(FormPagesTest, W2PageShowsTheEmployeeReadOnlyAndChecksFieldsAsTheyAreLeft) {
+  AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}, {"412-55-1002", "James", "Lee"}});
+  auto page = Show<CW2View>();
+  page->OnShown();
+  EXPECT_EQ(Shown(page.get(), "BoxA"), "412-55-1001");
+  EXPECT_EQ(Shown(page.get(), "BoxB"), "36-4125798");
+  EXPECT_TRUE(Child<QLineEdit>(page.get(), "BoxA")->isReadOnly());
+  EXPECT_EQ(Child<QLabel>(page.get(), "BoxC")->text(), "Acme\nSpringfield, IL 62701");
+  EXPECT_EQ(page->Subtitle()->text(), "Employee: Maria Gonzalez");
+  EXPECT_EQ(Edit(page.get(), "Wages")->text(), "0.00");
+  EXPECT_EQ(Edit(page.get(), "State1")->text(), "IL");
+  ASSERT_EQ(ui.notes.size(), 1u);  // the help note, at the help icon
+  EXPECT_EQ(ui.notes[0].anchor, NoteAnchor::HelpIcon);
+  EXPECT_EQ(page->NoteAnchorWidget(NoteAnchor::HelpIcon), static_cast<QWidget*>(page->HelpButton()));
+
+  TypeAndLeave(Edit(page.get(), "SocialSecurityWages"), "97500.10");
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"'Social security wages' field shouldn't exceed $97500.00"});
+  EXPECT_EQ(Edit(page.get(), "SocialSecurityWages")->text(), "97500.00");
+  EXPECT_EQ(Edit(page.get(), "SocialSecurityTaxWithheld")->text(), "6045.00");
+  TypeAndLeave(Edit(page.get(), "MedicareWages"), "50000");
+  EXPECT_EQ(Edit(page.get(), "MedicareWages")->text(), "50000.00");
+  EXPECT_EQ(Edit(page.get(), "MedicareTaxWithheld")->text(), "725.00");
+  TypeAndLeave(Edit(page.get(), "Field12aCode"), "aa");
+  EXPECT_EQ(Edit(page.get(), "Field12aCode")->text(), "AA");
+  QTest::mouseClick(Child<QCheckBox>(page.get(), "RetirementPlan"), Qt::LeftButton);
+  EXPECT_TRUE(page->Rules().Modified());
+
+  // Save, reached while a typed field still has the focus: its checks run first.
+  Edit(page.get(), "Wages")->setFocus();
+  Edit(page.get(), "Wages")->selectAll();
+  QTest::keyClicks(Edit(page.get(), "Wages"), "12.345");
+  ui.answers = {Answer::Yes};
+  page->SaveButton()->click();
+  const W2Record stored = StoredW2Forms()[0];
+  EXPECT_EQ(stored.Wages, "12.34");
+  EXPECT_EQ(stored.SocialSecurityWages, "97500.00");
+  EXPECT_EQ(stored.Field12aCode, "0");
+  EXPECT_EQ(stored.RetirementPlan, 1);
+  EXPECT_FALSE(page->Rules().Modified());
+}
+
+TEST_F(FormPagesTest, W2PageNavigatesAndSaysWhenAnEmployeeHasNoW2) {
+  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  doc->GetW2Forms().pop_back();  // Bob's W-2 is missing
+  auto page = Show<CW2View>();
+  page->OnShown();
+  EXPECT_FALSE(page->Notice()->isVisibleTo(page.get()));
+  EXPECT_TRUE(Edit(page.get(), "Wages")->isEnabled());
+  page->NextButton()->click();
+  EXPECT_EQ(page->Subtitle()->text(), "Employee: Bob Adams");
+  EXPECT_TRUE(page->Notice()->isVisibleTo(page.get()));
+  EXPECT_TRUE(page->Notice()->text().contains("has no W-2 form"));
+  EXPECT_FALSE(Edit(page.get(), "Wages")->isEnabled());
+  EXPECT_EQ(Edit(page.get(), "Wages")->text(), "");
+  page->NextButton()->click();
+  EXPECT_EQ(ui.notes.back().text, "This is the last employee in the list!");
+  EXPECT_EQ(page->NoteAnchorWidget(ui.notes.back().anchor), static_cast<QWidget*>(page->NextButton()));
+  page->PreviousButton()->click();
+  EXPECT_EQ(page->Subtitle()->text(), "Employee: Ann Young");
+  EXPECT_TRUE(Edit(page.get(), "Wages")->isEnabled());
+}
+
+TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
+  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  doc->GetW2Forms()[1].Wages = "250.50";
+  doc->GetW2Forms()[1].Field12bCode = "C";  // not deferred compensation
+  doc->GetW2Forms()[1].Field12bAmount = "500";
+  doc->GetCompany().FormW3RadioKindOfPayer = 6;
+  auto w3 = Show<CW3View>();
+  auto w2 = Show<CW2View>();
+  w2->OnShown();
+  EXPECT_EQ(Shown(w3.get(), "Box1"), "250.50");
+  EXPECT_EQ(Shown(w3.get(), "BoxC"), "2");
+  EXPECT_TRUE(Child<QCheckBox>(w3.get(), "KindOfPayer6")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(w3.get(), "KindOfPayer0")->isChecked());
+  EXPECT_FALSE(Child<QCheckBox>(w3.get(), "KindOfPayer0")->isEnabled());  // read-only
+
+  TypeAndLeave(Edit(w2.get(), "Wages"), "1000");
+  TypeAndLeave(Edit(w2.get(), "Field12aCode"), "d");
+  TypeAndLeave(Edit(w2.get(), "Field12aAmount"), "500");
+  ui.answers = {Answer::Yes};
+  w2->SaveButton()->click();
+  EXPECT_EQ(Shown(w3.get(), "Box1"), "1250.50");
+  EXPECT_EQ(Shown(w3.get(), "Box12"), "500.00");
+  EXPECT_EQ(Shown(w3.get(), "Box16"), "0.00");
+}
+
+TEST_F(FormPagesTest, W3AndW2PagesOfACompanyWithoutEmployees) {
+  auto w3 = Show<CW3View>();
+  w3->OnShown();
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"There are no employees in this company"});
+  EXPECT_EQ(ui.employeesPageShown, 1);
+  EXPECT_EQ(Shown(w3.get(), "Box1"), "0.00");
+  EXPECT_EQ(Shown(w3.get(), "BoxC"), "0");
+  auto w2 = Show<CW2View>();
+  w2->OnShown();
+  EXPECT_EQ(ui.employeesPageShown, 2);
+  EXPECT_EQ(w2->Subtitle()->text(), "No employee");
+}
+
+TEST_F(FormPagesTest, The1099PageAndThe1096Totals) {
+  AddContractors({{"36-7788123", "Northside Design LLC"}, {"345-67-8901", "Daniel Reyes"}});
+  doc->GetForms1099()[1].Rents = "50.50";
+  doc->GetCompany().Form1096FilerName = "";
+  doc->GetCompany().EmployerName = "Acme Supply";
+  auto f1096 = Show<C1096View>();
+  auto page = Show<C1099View>();
+  page->OnShown();
+  EXPECT_EQ(page->Subtitle()->text(), "Contractor: Northside Design LLC");
+  EXPECT_EQ(Shown(page.get(), "RecipientId"), "36-7788123");
+  EXPECT_EQ(Shown(page.get(), "PayerId"), "36-4125798");
+  EXPECT_EQ(Shown(f1096.get(), "FilerName"), "Acme Supply");
+  EXPECT_EQ(Shown(f1096.get(), "Box3"), "2");
+  EXPECT_EQ(Shown(f1096.get(), "Box5"), "50.50");
+
+  TypeAndLeave(Edit(page.get(), "Rents"), "12.3");
+  EXPECT_EQ(Edit(page.get(), "Rents")->text(), "12.30");
+  TypeAndLeave(Edit(page.get(), "FederalIncomeTaxWithheld"), "1.239");
+  EXPECT_EQ(Edit(page.get(), "FederalIncomeTaxWithheld")->text(), "1.23");
+  TypeAndLeave(Edit(page.get(), "PayerStateID1"), "IL:12");  // the colon is refused
+  EXPECT_EQ(Edit(page.get(), "PayerStateID1")->text(), "IL12");
+  QTest::mouseClick(Child<QCheckBox>(page.get(), "PayerMadeDirectSales"), Qt::LeftButton);
+  ui.answers = {Answer::Yes};
+  page->SaveButton()->click();
+  EXPECT_EQ(StoredForms1099()[0].Rents, "12.30");
+  EXPECT_EQ(StoredForms1099()[0].PayerMadeDirectSales, 1);
+  EXPECT_EQ(Shown(f1096.get(), "Box4"), "1.23");
+  EXPECT_EQ(Shown(f1096.get(), "Box5"), "62.80");
+
+  page->FormTypeButton()->click();
+  EXPECT_TRUE(ui.messages.back().rfind("Only 1099 Misc Forms are supported at this point.", 0) == 0);
+}
+
+TEST_F(FormPagesTest, SelectDialogSortsAndTakesTheChosenRow) {
+  RowChoice choice;
+  choice.caption = "Select Employee";
+  choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}};
+  choice.rows = {{"Ann", "", "young"}, {"Bob", "Q", "Adams"}, {"Cy", "", "Mills"}};
+  choice.sortColumn = 2;
+  choice.current = 0;
+  CSelectRowDlg dialog(choice);
+  QTreeWidget* list = dialog.List();
+  auto column = [&](int c) {
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(c);
+    return texts;
+  };
+  EXPECT_EQ(dialog.windowTitle(), "Select Employee");
+  EXPECT_EQ(column(2), (QStringList{"Adams", "Mills", "young"}));
+  EXPECT_EQ(list->currentItem()->text(0), "Ann");  // the current employee
+  dialog.ClickColumn(2);
+  EXPECT_EQ(column(2), (QStringList{"young", "Mills", "Adams"}));
+  dialog.ClickColumn(0);
+  EXPECT_EQ(column(0), (QStringList{"Ann", "Bob", "Cy"}));
+  list->setCurrentItem(list->topLevelItem(2));
+  dialog.accept();
+  const RowChoiceAnswer answer = dialog.Answer();
+  EXPECT_TRUE(answer.accepted);
+  EXPECT_EQ(answer.row, 2u);
+  EXPECT_EQ(answer.sortColumn, 0);
+  EXPECT_TRUE(answer.ascending);
+}
+
+// The pages fit the smallest main window by scrolling, and grow with the font.
+TEST_F(FormPagesTest, SheetsScrollInASmallWindowAndFollowTheFont) {
+  AddEmployees({{"1", "Ann", "Young"}});
+  auto page = Show<CW2View>();
+  page->resize(520, 340);
+  QCoreApplication::processEvents();
+  QScrollArea* scroll = page->ScrollArea();
+  EXPECT_GT(scroll->widget()->minimumSizeHint().height(), scroll->viewport()->height());
+  EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+  const int width = Edit(page.get(), "Wages")->minimumWidth();
+  const QFont normal = QApplication::font();
+  QFont big = normal;
+  big.setPointSizeF(normal.pointSizeF() * 1.5);
+  QApplication::setFont(big);
+  {
+    CW2View bigger(*doc, ui, nullptr);
+    EXPECT_GE(Edit(&bigger, "Wages")->minimumWidth(), width * 13 / 10);
+  }
+  QApplication::setFont(normal);
+}
+
+}  // namespace
+}  // namespace formet
