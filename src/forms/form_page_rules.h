@@ -117,6 +117,8 @@ class FormPageRules {
   // The order Select, Next and Previous follow (the payee page's display
   // order); the document's order when none is set.
   void SetOrder(const PayeeOrder* order) { order_ = order; }
+  // The payees' positions in that order (what "all payees" prints in).
+  std::vector<int> DisplayOrder() const { return Order().Positions(); }
   // Called after the rules changed what the page shows.
   void SetChangedCallback(std::function<void()> changed) { changed_ = std::move(changed); }
 

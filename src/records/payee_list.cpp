@@ -72,6 +72,12 @@ std::optional<int> DocumentOrder::Previous(int position) const {
   return position - 1;
 }
 
+std::vector<int> DocumentOrder::Positions() const {
+  std::vector<int> all(count_);
+  for (size_t i = 0; i < count_; ++i) all[i] = static_cast<int>(i);
+  return all;
+}
+
 void ListOrder::Set(std::span<const ListRow> rows) {
   positions_.clear();
   positions_.reserve(rows.size());

@@ -88,6 +88,8 @@ class PayeeOrder {
   // a position the order does not hold.
   virtual std::optional<int> Next(int position) const = 0;
   virtual std::optional<int> Previous(int position) const = 0;
+  // Every position, in the order.
+  virtual std::vector<int> Positions() const = 0;
 };
 
 // The document's own order of a list of `count` payees.
@@ -97,6 +99,7 @@ class DocumentOrder : public PayeeOrder {
   std::optional<int> First() const override;
   std::optional<int> Next(int position) const override;
   std::optional<int> Previous(int position) const override;
+  std::vector<int> Positions() const override;
 
  private:
   size_t count_;
@@ -112,6 +115,7 @@ class ListOrder : public PayeeOrder {
   std::optional<int> First() const override;
   std::optional<int> Next(int position) const override;
   std::optional<int> Previous(int position) const override;
+  std::vector<int> Positions() const override { return positions_; }
   size_t Size() const { return positions_.size(); }
 
  private:
