@@ -7,6 +7,7 @@
 #include "cli/efiling_commands.h"
 #include "cli/import_command.h"
 #include "cli/import_data_commands.h"
+#include "cli/form_commands.h"
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
 #include "cli/print_command.h"
@@ -108,6 +109,34 @@ constexpr const char* kUsage =
     "                file; --combined-federal-state adds each recipient's state\n"
     "                code and the state totals (K records) for the Combined\n"
     "                Federal/State Filing program.\n"
+    "  set-w2 NAME --ssn SSN --box BOX=VALUE [--box BOX=VALUE]...\n"
+    "                Fill in boxes of the W-2 of the employee with the social\n"
+    "                security number SSN and save it, as the W2 Forms page\n"
+    "                does when the boxes are typed, each left in box order, and\n"
+    "                Save is pressed: amounts are written with two decimals\n"
+    "                (12.345 gives 12.34), box 3 is held to $97,500.00 and box\n"
+    "                4 follows it, box 6 follows box 5, and what the page would\n"
+    "                say is printed on standard error. Nothing is written when\n"
+    "                the W-2 does not change. BOX is 1 to 11; 12a to 12d as\n"
+    "                CODE:AMOUNT or CODE:AMOUNT:YEAR (codes of the 2007 form:\n"
+    "                A-H, J-N, P-T, V, W, Y, Z, AA, BB); 13 as the check boxes\n"
+    "                to check, such as 13=retirement or\n"
+    "                13=statutory,sick-pay (13= clears them); 14, 14.2 and\n"
+    "                14.3 for the lines of box 14; 15 as STATE:STATE-ID and\n"
+    "                16 to 20 for line 1 of the state and local boxes, 15.2\n"
+    "                to 20.2 for line 2.\n"
+    "  set-1099 NAME --tin TIN --box BOX=VALUE [--box BOX=VALUE]...\n"
+    "                Likewise for the 1099-MISC of the contractor with the\n"
+    "                identification number TIN, as the 1099 Forms page does:\n"
+    "                BOX is 1 to 8, 10, 13, 14, 15a, 15b; 9=yes or 9=no; 16, 17\n"
+    "                and 18 for line 1 of the state boxes, 16.2 to 18.2 for\n"
+    "                line 2.\n"
+    "  w3 NAME       Print every field of the company's W3 Form page, totals\n"
+    "                of all W-2s included, as one JSON object keyed by the\n"
+    "                form's boxes (\"a\", \"b\" the Kind of Payer, \"c\",\n"
+    "                \"1\" ... \"19\") and the contact fields.\n"
+    "  1096 NAME     Likewise for the 1096 Form page: the filer's fields and\n"
+    "                boxes \"1\" to \"5\" computed from all 1099-MISCs.\n"
     "  print w2|w3|1099|1096 NAME --out FILE.pdf [OPTIONS]\n"
     "                Print a form of the company NAME to a PDF file on US Letter\n"
     "                paper, as the form's Print button does with the choices of\n"
@@ -276,6 +305,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsImportDataCommand(command)) return RunImportDataCommand(doc, ui, rest, out, err);
   if (IsEfilingCommand(command)) return RunEfilingCommand(doc, ui, command, rest, out, err);
   if (IsPrintCommand(command)) return RunPrintCommand(doc, ui, rest, out, err);
+  if (IsFormCommand(command)) return RunFormCommand(doc, ui, command, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << PrintableUtf8(command) << "\n\n" << kUsage;
   return 2;
 }

@@ -6,7 +6,6 @@
 #include "store/text_codec.h"
 
 namespace formet {
-namespace {
 
 void AppendJsonString(std::string& out, const std::string& win1252) {
   out += '"';
@@ -29,6 +28,8 @@ void AppendJsonString(std::string& out, const std::string& win1252) {
   }
   out += '"';
 }
+
+namespace {
 
 template <class R>
 void AppendRecord(std::string& out, const R& record, const char* indent) {

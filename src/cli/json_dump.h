@@ -4,6 +4,9 @@
 namespace formet {
 class CGlobalDoc;
 
+// Appends a text of the company files (Windows-1252) as a JSON string in UTF-8.
+void AppendJsonString(std::string& out, const std::string& win1252);
+
 // The loaded company as one JSON object: "version" and the nine record sets,
 // fields keyed by column name, texts in UTF-8, ids and flags as numbers.
 std::string CompanyJson(CGlobalDoc& doc, const std::string& version);

@@ -1,6 +1,7 @@
 #include "records/field_table.h"
 
 #include <array>
+#include <cstdlib>
 
 #include "app/maskedit/masked_edit_rules.h"
 
@@ -70,7 +71,8 @@ std::optional<std::string> FieldInputProblem(const EditRule& rule, std::string_v
     case FieldKind::Amount: {
       const std::string valid =
           maskedit::NumericRule(rule.wholeDigits, rule.decimals).GetValidText(std::string(text));
-      if (valid != text) return "is not an amount of at most " + std::to_string(rule.wholeDigits) +
+      // A negative digit count means the same count without a sign.
+      if (valid != text) return "is not an amount of at most " + std::to_string(std::abs(rule.wholeDigits)) +
                                 " whole digits and " + std::to_string(rule.decimals) + " decimals";
       return std::nullopt;
     }
