@@ -171,7 +171,10 @@ TEST_F(W2PageTest, Box12CodesAreHeldAsOneCharacterAndWrittenAsTheirCode) {
   EXPECT_EQ(FileText("Field12bCode", id), "BB");
   EXPECT_EQ(FileText("Field12cCode", id), "D");
 
-  // Read back from the file into another document, then shown again.
+  // Read back from the file into another document (once this one has let
+  // the company go), then shown again.
+  page.reset();
+  doc.reset();
   test::ScriptedUi otherUi;
   CGlobalDoc reopened(otherUi, settings, dir.path());
   reopened.BeginSession();
