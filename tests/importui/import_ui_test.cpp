@@ -22,6 +22,10 @@
 #include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "desktop/url_catcher.h"
+#include "forms/1099/ui/form1096_view.h"
+#include "forms/1099/ui/form1099_view.h"
+#include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w3_view.h"
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
@@ -227,6 +231,75 @@ TEST_F(ImportDialogTest, TheMainWindowsImportCommandsOpenTheDialog) {
     action->trigger();
   }
   EXPECT_EQ(answers.texts, (std::vector<QString>{"Import W2 Forms", "Import 1099 Forms"}));
+}
+
+// Spreadsheet files imported from the menu: the form pages show the first
+// payee's form, and the W-3 and 1096 pages their totals.
+TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
+  AcceptingPrompt prompt;
+  doc.reset();  // the program below is the one that holds Acme open
+  settings.WriteText(std::string(kSettingsRoot) + "\\Last Active Company", "Value", "Acme");
+  FormetApp app(settings, dir.path(), &prompt);
+  ASSERT_TRUE(app.Start());
+  auto* w2Page = static_cast<CW2View*>(app.Frame()->PageWidget(Page::W2));
+  auto* formPage = static_cast<C1099View*>(app.Frame()->PageWidget(Page::Form1099));
+  ASSERT_TRUE(w2Page->Rules().FirstShowing());
+
+  // Import Data > the command, a file whose headers name the fields: Yes to
+  // assigning them, Import, OK to the summary.
+  auto importFile = [&](int command, const std::string& bytes, int delimiter) {
+    const QString path = Write(bytes);
+    test::ModalAnswers answers;
+    answers.Then([&](QWidget* w) {
+      auto* d = qobject_cast<CImportDialog*>(w);
+      ASSERT_NE(d, nullptr);
+      d->DelimiterList()->setCurrentIndex(delimiter);
+      d->OpenFile(path);
+    });
+    answers.ThenButton(QMessageBox::Yes);
+    answers.Then([](QWidget* w) { qobject_cast<CImportDialog*>(w)->ImportButton()->click(); });
+    answers.ThenButton(QMessageBox::Ok);
+    app.Frame()->Action(command)->trigger();
+    EXPECT_EQ(answers.Pending(), 0u);
+    return answers.texts;
+  };
+  const auto w2Texts = importFile(command::kImportW2,
+      "\xEF\xBB\xBF" "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,"
+      "Employee Address 1.,\"Box 1 (Wages, Tips and Other Compensation)\",Box 12a Code,Box 12a Amount\r\n"
+      "123-45-6789,Jos\xC3\xA9,N\xC3\xBA\xC3\xB1" "ez,\"12 Elm St, Apt \"\"B\"\"\",52000.50,D,1500\r\n"
+      "234-56-7890,Ann,O'Brien,1 Main,+1.5E+03,aa,250\r\n", 0);
+  EXPECT_EQ(w2Texts.back(), "Added 2 employees with their W-2s.");
+  const auto formTexts = importFile(command::kImport1099,
+      "Recipient's Identification number;Recipient's Name (Line One);Box 1 (Rents);"
+      "Box 7 (Nonemployee compensation)\n"
+      "12-3456789;\"Caf\xC3\xA9 \"\"Ol\xC3\xA9\"\"; Inc.\";1250.5;3000\n", 1);
+  EXPECT_EQ(formTexts.back(), "Added 1 contractor with its 1099-MISC.");
+
+  // The form pages left their empty state for the first payee's form.
+  EXPECT_FALSE(w2Page->Rules().FirstShowing());
+  EXPECT_EQ(w2Page->Rules().CurrentPayee(), 0);
+  EXPECT_TRUE(w2Page->Rules().HasForm());
+  EXPECT_EQ(formPage->Rules().CurrentPayee(), 0);
+  EXPECT_TRUE(formPage->Rules().HasForm());
+  const auto employees = StoredEmployees();
+  ASSERT_EQ(employees.size(), 2u);
+  EXPECT_EQ(employees[0].LastName, "N\xFA\xF1" "ez");
+  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt \"B\"");
+  EXPECT_EQ(employees[1].LastName, "O'Brien");
+  const auto contractors = StoredContractors();
+  ASSERT_EQ(contractors.size(), 1u);
+  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 \"Ol\xE9\"; Inc.");
+
+  // The transmittals: every W-2 and 1099-MISC of the files in their totals.
+  auto* w3 = static_cast<CW3View*>(app.Frame()->PageWidget(Page::W3));
+  auto* f1096 = static_cast<C1096View*>(app.Frame()->PageWidget(Page::Form1096));
+  app.Frame()->ShowPage(Page::W3);
+  EXPECT_EQ(w3->Shown().totalForms, "2");
+  EXPECT_EQ(w3->Shown().box[1], "53500.50");
+  EXPECT_EQ(w3->Shown().box12, "1750.00");  // D and AA are deferred compensation
+  app.Frame()->ShowPage(Page::Form1096);
+  EXPECT_EQ(f1096->Shown().box3, "1");
+  EXPECT_EQ(f1096->Shown().box5, "4250.50");
 }
 
 }  // namespace

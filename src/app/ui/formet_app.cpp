@@ -5,6 +5,8 @@
 #include "app/ui/main_frame.h"
 #include "app/ui/password_dialogs.h"
 #include "app/ui/splash_wnd.h"
+#include "forms/1099/ui/form1099_view.h"
+#include "forms/w2/ui/w2_view.h"
 #include "import/ui/import_dialog.h"
 #include "store/ui/prior_year_import_window.h"
 
@@ -29,10 +31,15 @@ bool FormetApp::Start() {
   // Tools > Import Clients From Tax Year 2006; the controller lives as long as the frame.
   auto* priorYear = new PriorYearImportController(settings_, doc_->DataFolder(), frame_.get());
   frame_->SetImportHandler(command::kImportClients, [priorYear] { priorYear->Start(); });
-  // Import Data > W2 Forms and 1099-Misc Forms.
+  // Import Data > W2 Forms and 1099-Misc Forms. The form pages hear of each
+  // form added, as when a payee is added on its page.
   for (const auto& [id, kind] : {std::pair(command::kImportW2, ImportKind::W2),
                                  std::pair(command::kImport1099, ImportKind::Form1099)})
-    frame_->SetImportHandler(id, [this, kind] { RunImportDialog(kind, *doc_, ui_, settings_, frame_.get()); });
+    frame_->SetImportHandler(id, [this, kind] {
+      auto* w2Page = static_cast<CW2View*>(frame_->PageWidget(Page::W2));
+      auto* formPage = static_cast<C1099View*>(frame_->PageWidget(Page::Form1099));
+      RunImportDialog(kind, *doc_, ui_, settings_, frame_.get(), &w2Page->Rules(), &formPage->Rules());
+    });
   ui_.SetFrame(frame_.get());
   if (!doc_->OnNewDocument()) {
     frame_.reset();
