@@ -3,6 +3,8 @@
 // following a saved form.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -158,6 +160,29 @@ TEST_F(FormPagesTest, W2PageNavigatesAndSaysWhenAnEmployeeHasNoW2) {
   page->PreviousButton()->click();
   EXPECT_EQ(page->Subtitle()->text(), "Employee: Ann Young");
   EXPECT_TRUE(Edit(page.get(), "Wages")->isEnabled());
+}
+
+// The page buttons answer Alt and their underlined letter; no two letters
+// are the same, and none is one of the menu bar's.
+TEST_F(FormPagesTest, ButtonsAnswerTheirAltLetters) {
+  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  auto page = Show<CW2View>();
+  page->OnShown();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  QTest::keyClick(page.get(), Qt::Key_N, Qt::AltModifier);  // the button clicks itself a moment later
+  QTRY_COMPARE(page->Subtitle()->text(), QString("Employee: Bob Adams"));
+  QTest::keyClick(page.get(), Qt::Key_V, Qt::AltModifier);
+  QTRY_COMPARE(page->Subtitle()->text(), QString("Employee: Ann Young"));
+  std::set<QChar> taken{'c', 't', 'i', 'h', 'o'};  // Company, Tools, Import Data, Help, Order
+  int lettered = 0;
+  for (auto* button : page->findChildren<QPushButton*>()) {
+    const QString text = button->text();
+    const auto amp = text.indexOf('&');
+    if (amp < 0 || amp + 1 >= text.size()) continue;
+    ++lettered;
+    EXPECT_TRUE(taken.insert(text[amp + 1].toLower()).second) << text.toStdString();
+  }
+  EXPECT_EQ(lettered, 7);
 }
 
 TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {

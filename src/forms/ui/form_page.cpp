@@ -52,18 +52,20 @@ CFormPage::CFormPage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, 
   subtitle_->setStyleSheet(QStringLiteral("color: #4a5866;"));
   layout->addWidget(subtitle_);
 
+  // Each button has an Alt letter of its own, clear of the menu bar's
+  // (Company, Tools, Import Data, Help, Order).
   auto button = [this](const QString& text, const char* name) {
     auto* b = new CColorButton(text, this);
     b->setObjectName(QString::fromLatin1(name));
     return b;
   };
-  select_ = button(tr("Select"), "Select");
-  next_ = button(tr("Next"), "Next");
-  previous_ = button(tr("Previous"), "Previous");
-  save_ = button(tr("Save"), "Save");
-  reset_ = button(tr("Reset"), "Reset");
-  clear_ = button(tr("Clear"), "Clear");
-  print_ = button(tr("Print"), "Print");
+  select_ = button(tr("Se&lect"), "Select");
+  next_ = button(tr("&Next"), "Next");
+  previous_ = button(tr("Pre&vious"), "Previous");
+  save_ = button(tr("&Save"), "Save");
+  reset_ = button(tr("&Reset"), "Reset");
+  clear_ = button(tr("Cl&ear"), "Clear");
+  print_ = button(tr("&Print"), "Print");
   headerRow_ = new QHBoxLayout;
   headerRow_->setSpacing(10);
   headerRow_->addWidget(ButtonGroup(captions.payeeGroup, {select_, next_, previous_}, this));

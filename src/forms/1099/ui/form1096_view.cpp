@@ -10,7 +10,7 @@
 namespace formet {
 
 C1096View::C1096View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
-    : CTransmittalPage(doc, ui, tr("1096 Form"), tr("Print"),
+    : CTransmittalPage(doc, ui, tr("1096 Form"), tr("&Print"),
                        tr("The data of this form are generated automatically from all the 1099 forms filled in on "
                           "the 1099 Forms page; the filer's details come from the 1096 Information of Company "
                           "Info."),

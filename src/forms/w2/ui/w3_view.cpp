@@ -12,7 +12,7 @@
 namespace formet {
 
 CW3View::CW3View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
-    : CTransmittalPage(doc, ui, tr("W3 Form"), tr("Print W3"),
+    : CTransmittalPage(doc, ui, tr("W3 Form"), tr("&Print W3"),
                        tr("The totals of this form are computed from the W-2 forms of all employees each time it "
                           "is shown; the employer's details and the boxes for third-party sick pay come from the "
                           "W3 Information of Company Info."),
