@@ -188,10 +188,12 @@ std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream
   return text;
 }
 
-bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err) {
+bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err,
+                 CompanyUse use) {
   const auto name = FromCommandLine(utf8Name, err);
   if (!name) return false;
   doc.BeginSession();
+  doc.AcceptReadOnly(use == CompanyUse::ReadOnly);
   if (!doc.CompanyFileExists(*name)) {
     err << "formet-cli: there is no company \"" << utf8Name << "\" in " << PrintableUtf8(doc.DataFolder().string())
         << "\n";
@@ -204,6 +206,11 @@ bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name
   }
   ui.messages.clear();
   return true;
+}
+
+std::string CommandSaveFailure(const CGlobalDoc& doc, int code) {
+  if (doc.ReadOnlyReason()) return *doc.ReadOnlyReason();
+  return SaveFailureMessage(code, &doc.Journal(), SaveRetry::Never);
 }
 
 namespace {
@@ -240,6 +247,7 @@ int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostre
     return 1;
   }
   doc.SetCompany(name);
+  doc.AcceptReadOnly(true);  // a dump only reads
   if (!doc.OnNewDocument()) {
     ui.Flush(err);
     return 1;

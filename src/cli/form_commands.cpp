@@ -397,7 +397,7 @@ int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comm
     err << "formet-cli: " << command << " takes the name of a company\n";
     return 2;
   }
-  if (!LoadCompany(doc, ui, args[0], err)) return 1;
+  if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
   JsonObject json;
   if (command == kW3) {
     const W3Page p = BuildW3Page(doc.GetCompany(), doc.GetW2Forms());

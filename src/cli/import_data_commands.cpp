@@ -221,7 +221,7 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
     return 1;
   }
   ui.Flush(err);
-  (outcome.saveCode == 0 ? out : err) << ForTerminal(outcome.Summary(*flavour)) << "\n";
+  (outcome.saveCode == 0 ? out : err) << ForTerminal(outcome.Summary(*flavour, SaveRetry::Never)) << "\n";
   return outcome.saveCode == 0 ? 0 : 1;
 }
 

@@ -329,7 +329,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
     return 1;
   }
-  if (!LoadCompany(doc, ui, parsed->parsed.company, err)) return 1;
+  if (!LoadCompany(doc, ui, parsed->parsed.company, err, CompanyUse::ReadOnly)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
   std::unique_ptr<FormPrintJob> job;

@@ -86,7 +86,7 @@ std::string UnmappedRequiredMessage(const ImportFlavour& flavour, const std::vec
   return text;
 }
 
-std::string ImportOutcome::Summary(const ImportFlavour& flavour) const {
+std::string ImportOutcome::Summary(const ImportFlavour& flavour, SaveRetry retry) const {
   if (!ran) return refusal;
   std::string text = "Added " + flavour.PayeesAdded(added) + ".";
   if (!dropped.empty()) {
@@ -98,8 +98,10 @@ std::string ImportOutcome::Summary(const ImportFlavour& flavour) const {
       text += "\n... and " + GroupedCount(dropped.size() - kMaxListedRows) + " more.";
   }
   if (saveCode != 0)
-    text += "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n" +
-            SaveFailureMessage(saveCode);
+    text += (retry == SaveRetry::WithNextSave
+                 ? "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n"
+                 : "\n\nThe loaded rows could not be saved; none of them reached the company file.\n") +
+            SaveFailureMessage(saveCode, nullptr, retry);
   return text;
 }
 

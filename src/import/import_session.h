@@ -11,6 +11,7 @@
 
 #include "import/delimited_file.h"
 #include "import/import_flavour.h"
+#include "store/global_doc.h"  // SaveRetry
 
 namespace formet {
 
@@ -38,7 +39,9 @@ struct ImportOutcome {
 
   // What the user is told: how many payees were added, each dropped row with
   // its reason (the first kMaxListedRows of them), a failed save. Windows-1252.
-  std::string Summary(const ImportFlavour& flavour) const;
+  // `retry`: whether rows that could not be saved wait in the open company
+  // (the desktop) or are gone with the program (formet-cli).
+  std::string Summary(const ImportFlavour& flavour, SaveRetry retry = SaveRetry::WithNextSave) const;
   static constexpr size_t kMaxListedRows = 1000;
 };
 

@@ -148,8 +148,8 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   struct Case {
     std::string company, message;
   } cases[] = {
-      {"Plain", "Formet failed to upgrade Database.\n\nEngine Error Code: 26"},
-      {"Broken", "Formet failed to read Database Part2.\n\nEngine Error Code: 1"},
+      {"Plain", "Formet failed to upgrade Database.\n\nEngine Error Code: 26\n\nThe file is not a company file of Formet, or it is damaged."},
+      {"Broken", "Formet failed to read Database Part2.\n\nEngine Error Code: 1\n\nThe company file does not hold what Formet expects (a table or column is missing)."},
   };
   for (const auto& c : cases) {
     ui.messages.clear();
@@ -167,7 +167,9 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   ASSERT_TRUE(doc.OnNewDocument());
   doc.SetCompany("Missing");
   EXPECT_FALSE(doc.OnNewDocument());
-  EXPECT_EQ(ui2.messages, std::vector<std::string>{"Formet failed to open file."});
+  EXPECT_EQ(ui2.messages, std::vector<std::string>{"Formet failed to open file.\n\nThe company file " +
+                                                   (dir / "Missing.qdt").string() +
+                                                   " is not there (it may have been moved, renamed or deleted)."});
 }
 
 TEST_F(DocTest, SaveWritesTheJournalInOneTransaction) {

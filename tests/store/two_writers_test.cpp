@@ -216,10 +216,13 @@ TEST_F(TwoWritersTest, AFailedSaveNamesWhatIsStillPending) {
   const auto failed =
       test::RunCli(dir.path(), {"add-employee", "Acme", "--ssn", "123-45-6789", "--first", "A", "--last", "B"});
   EXPECT_EQ(failed.code, 1);
-  EXPECT_NE(failed.err.find("Formet failed to save the changes.\n\nEngine Error Code: 19\n\nNot saved yet: 1 new "
-                            "employee, 1 new W-2."),
+  // The command ends: it says what was not saved, and promises no later save.
+  EXPECT_NE(failed.err.find("Formet failed to save the changes.\n\nEngine Error Code: 19\n\nThe company file "
+                            "refused the change: it would break one of the file's rules (such as a record stored "
+                            "twice).\n\nNot saved: 1 new employee, 1 new W-2. The company file is as it was."),
             std::string::npos)
       << failed.err;
+  EXPECT_EQ(failed.err.find("tries again"), std::string::npos) << failed.err;
   EXPECT_TRUE(StoredEmployees().empty());
 
   const std::vector<PendingChange> journal = {{ChangeKind::Employee, ChangeOp::Insert, 0, 1},
