@@ -8,6 +8,7 @@
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/w2/efw2_submitter.h"
 #include "store/global_doc.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet::cli {
@@ -30,6 +31,11 @@ std::optional<std::filesystem::path> OutputPath(const std::string& command, cons
   const std::string& given = parsed.values.at(kOut.name);
   if (given.empty() || !FromCommandLine(given, err)) {
     if (given.empty()) err << "formet-cli: --out needs the name of a file\n";
+    return std::nullopt;
+  }
+  // Refused before anything is written, the submitter's fields included.
+  if (const auto problem = OutputTargetProblem(given)) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
     return std::nullopt;
   }
   return std::filesystem::path(given);

@@ -20,6 +20,7 @@
 #include "forms/w2/w3_print.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet::cli {
@@ -94,6 +95,10 @@ std::optional<PrintRequest> Parse(const std::vector<std::string>& args, std::ost
     }
   if (!request.Has("out") || request.Value("out").empty()) {
     err << "formet-cli: print needs --out FILE.pdf\n";
+    return std::nullopt;
+  }
+  if (const auto problem = OutputTargetProblem(request.Value("out"))) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
     return std::nullopt;
   }
   return request;
@@ -387,7 +392,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   QString problem;
   if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures,
                      QString::fromLatin1(parsed->form->title), &problem)) {
-    err << "formet-cli: " << path << " could not be written: " << problem.toStdString() << "\n";
+    err << "formet-cli: " << problem.toStdString() << "\n";
     return 1;
   }
   const int pages = job->PageCount();

@@ -68,6 +68,10 @@ bool HasCompanyExtension(const std::string& fileName) {
 constexpr const char* kSuffixesBesideCompanyFile[] = {
     "-journal", ".lock", ".del", "__FORMET__NEW-journal", "__FORMET__CONVERTED-journal", "__FORMET__VERSION2",
     "__FORMET__TEMP"};
+// What else follows the extension in the name of a file beside a company
+// file: the engine's other journals, and the beginning of every work file's
+// suffix.
+constexpr const char* kOtherSuffixesBesideCompanyFile[] = {"-wal", "-shm", "__FORMET__"};
 
 // Opens a company file for reading as a test, without ever waiting on a
 // named pipe or device: only a regular file will do. Returns 0 or the
@@ -179,6 +183,25 @@ bool FitsAsCompanyFileName(const std::string& name, const fs::path& folder) {
   for (const char* suffix : kSuffixesBesideCompanyFile) longest = std::max(longest, std::strlen(suffix));
   const size_t bytes = Win1252ToUtf8(name).size() + std::strlen(kCompanyFileExtension) + longest;
   return bytes <= static_cast<size_t>(limit > 0 ? limit : 255);
+}
+
+bool IsCompanyOwnedFileName(const std::string& fileName) {
+  const auto lowered = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  const std::string lower = lowered(fileName);
+  const std::string ext = lowered(kCompanyFileExtension);
+  for (size_t at = lower.find(ext); at != std::string::npos; at = lower.find(ext, at + 1)) {
+    if (at == 0) continue;  // ".qdt" alone names no company
+    const std::string rest = lower.substr(at + ext.size());
+    if (rest.empty()) return true;
+    for (const char* suffix : kSuffixesBesideCompanyFile)
+      if (rest == lowered(suffix)) return true;
+    for (const char* start : kOtherSuffixesBesideCompanyFile)
+      if (rest.starts_with(lowered(start))) return true;
+  }
+  return false;
 }
 
 void CompactJournal(std::vector<PendingChange>& journal) {

@@ -63,6 +63,12 @@ std::string OpenElsewhereMessage(const std::string& companyName);
 // have names the file system can hold.
 bool FitsAsCompanyFileName(const std::string& name, const std::filesystem::path& folder);
 
+// True when a file of this name (UTF-8, without its folder) is, in a data
+// folder, a company's file or one the program or the engine makes beside it:
+// NAME.qdt, its journal, its lock, a deleted company's file, the work files
+// of New and of a conversion (".qdt" and what follows it in any letter case).
+bool IsCompanyOwnedFileName(const std::string& fileName);
+
 // Removes every change that a later or earlier delete of the same record
 // makes pointless, and the delete itself when the record was inserted in the
 // same journal. Near-linear in the journal's length.

@@ -48,6 +48,13 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   if (dialog.exec() != QDialog::Accepted) return false;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    if (const auto problem = PrintJobToFile(job, printer, title)) {
+      QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), *problem);
+      return false;
+    }
+    return true;
+  }
   PictureCache pictures(FormPictureFolder());
   if (!PrintJobOnDevice(job, printer, pictures)) {
     QMessageBox::warning(parent, QStringLiteral("Formet (2007)"),
@@ -57,6 +64,16 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
     return false;
   }
   return true;
+}
+
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title) {
+  if (printer.outputFileName().isEmpty()) return QObject::tr("No file was named, so nothing was printed.");
+  PictureCache pictures(FormPictureFolder());
+  QString problem;
+  if (!WriteJobToPdfFile(job, printer.outputFileName(), printer.pageLayout(), printer.resolution(), pictures, title,
+                         &problem))
+    return problem;
+  return std::nullopt;
 }
 
 void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title) {

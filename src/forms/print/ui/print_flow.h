@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "forms/print/print_layout.h"
@@ -33,6 +34,13 @@ void PreparePrinter(QPrinter& printer);
 // (Qt's dialog also prints to a PDF file, whose margins its properties can
 // change), then the job on the chosen printer. True when it was printed.
 bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title);
+
+// A print to a file (the print dialog's PDF printer): the job is written to
+// the printer's output file with its page layout and resolution as every
+// output file is (never onto a company's file; a work file checked and then
+// renamed into place, so that an old file stays whole until the new one is
+// complete). Returns the problem for the user, or nullopt.
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title);
 
 // The job in a print preview window. Printing is started from the form's
 // options dialog, so the preview has no print button of its own.

@@ -5,10 +5,12 @@
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 
 #include <cmath>
 
+#include "store/file_words.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet {
@@ -18,6 +20,23 @@ QString Unicode(std::string_view win1252) { return QString::fromStdString(Win125
 
 QColor ColorOf(Rgb rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                                         static_cast<int>(rgb & 0xFF)); }
+
+// The PDF writer's device over an output file: every write goes straight to
+// the work file, and the first failure is kept for the commit to report.
+class OutputFileDevice : public QIODevice {
+ public:
+  explicit OutputFileDevice(OutputFile& file) : file_(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+  bool isSequential() const override { return true; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    return file_.Write(data, static_cast<size_t>(size)) ? size : -1;
+  }
+
+ private:
+  OutputFile& file_;
+};
 
 // The em of a font in tenths of a millimetre.
 double EmOf(const FontSpec& f) { return f.tenthsOfPoint / 10.0 * kUnitsPerInch / 72.0; }
@@ -145,34 +164,49 @@ bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, Pictur
   return painter.end();
 }
 
-bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
-                   const QString& pictureFolder, const QString& title, QString* error) {
-  // The file is replaced only once the whole document is written.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = file.errorString();
+bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
+                       PictureCache& pictures, const QString& title, QString* error) {
+  const auto fail = [&](const std::string& problem) {
+    if (error) *error = QString::fromStdString(Win1252ToUtf8(problem));
     return false;
-  }
+  };
+  // Written into a work file of its own, checked, and only then given the
+  // name: a file already there stays whole until the new one is complete.
+  OutputFile file;
+  if (const auto problem = file.Open(std::filesystem::path(QFile::encodeName(path).toStdString())))
+    return fail(*problem);
   {
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
+    OutputFileDevice device(file);
+    QPdfWriter writer(&device);
+    writer.setResolution(resolution);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Formet (2007)"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(margins.leftMm, margins.topMm, margins.leftMm, margins.topMm),
-                                     QPageLayout::Millimeter));
-    PictureCache pictures(pictureFolder);
-    if (!PrintJobOnDevice(job, writer, pictures)) {
-      if (error) *error = QStringLiteral("the PDF could not be drawn");
-      file.cancelWriting();
-      return false;
+    writer.setPageLayout(layout);
+    if (!PrintJobOnDevice(job, writer, pictures) && !file.Failed()) {
+      file.Abandon();
+      return fail("Formet could not write the file " + ShownPath(file.Target()) +
+                  ": the PDF could not be drawn. Nothing was written.");
     }
   }
-  if (!file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
+  const auto problem = file.Commit([&](std::string_view written) -> std::optional<std::string> {
+    // A complete PDF ends with its end-of-file mark.
+    const std::string_view tail = written.substr(written.size() > 32 ? written.size() - 32 : 0);
+    if (tail.find("%%EOF") != std::string_view::npos) return std::nullopt;
+    return "Formet could not write the file " + ShownPath(file.Target()) +
+           ": the PDF read back is incomplete. Nothing was written.";
+  });
+  if (problem) return fail(*problem);
   return true;
+}
+
+bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
+                   const QString& pictureFolder, const QString& title, QString* error) {
+  PictureCache pictures(pictureFolder);
+  return WriteJobToPdfFile(job, path,
+                           QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                       QMarginsF(margins.leftMm, margins.topMm, margins.leftMm, margins.topMm),
+                                       QPageLayout::Millimeter),
+                           1200, pictures, title, error);
 }
 
 }  // namespace formet

@@ -3,6 +3,7 @@
 // (QPrinter, QPdfWriter, the print preview's printer). Needs Qt GUI only, so
 // the command line writes the same PDF files as the desktop.
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
 #include <QString>
 
@@ -87,6 +88,15 @@ struct PdfMargins {
   double leftMm = 6.35, topMm = 6.35;
   bool operator==(const PdfMargins&) const = default;
 };
+
+// Writes the job to a PDF file with the page layout and resolution of a
+// printer, as every output file is written (OutputFile): never onto a
+// company's file, into a work file that is checked and only then takes the
+// name, so that a file already there is replaced only by the complete new
+// one. False, with `error` set to the message for the user, when the file
+// could not be written.
+bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
+                       PictureCache& pictures, const QString& title, QString* error = nullptr);
 
 // Writes the job to a PDF file on US Letter paper. The texts stay text. False,
 // with `error` set, when the file could not be written.
