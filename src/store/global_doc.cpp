@@ -258,8 +258,31 @@ void CGlobalDoc::SetCompany(const std::string& name) {
 
 void CGlobalDoc::BeginSession() {
   if (!firstLoad_) return;
-  LoadPrintSettings(settings_, printSettings_);
+  const auto replaced = LoadPrintSettings(settings_, printSettings_);
   firstLoad_ = false;
+  if (replaced.empty()) return;
+  // Told once, when they are read: the values are not stored again until the
+  // options are next written.
+  std::string text = "Some print options stored in " +
+                     (settings_.Location().empty() ? std::string("your settings") : settings_.Location()) +
+                     " are outside what the print options accept, so Formet uses their defaults instead:\n";
+  for (const auto& value : replaced) text += "\n" + value;
+  text += "\n\nCheck the print options before you print.";
+  ui_.ShowMessage(text);
+}
+
+bool CGlobalDoc::StorePrintSettings() {
+  // A copy: the blocks in memory keep the signs a print dialog gave them.
+  PrintSettingsSet copy = printSettings_;
+  if (SavePrintSettings(settings_, copy)) return true;
+  if (!printSettingsUnwritableTold_) {
+    printSettingsUnwritableTold_ = true;
+    ui_.ShowError("Formet could not store the print options in " +
+                  (settings_.Location().empty() ? std::string("your settings") : settings_.Location()) +
+                  ": the settings file cannot be written.\n\nThe options you chose are used until Formet is "
+                  "closed; the next time it starts, the options stored before are used.");
+  }
+  return false;
 }
 
 void CGlobalDoc::AddView(DocumentView* view) {

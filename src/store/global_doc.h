@@ -182,8 +182,13 @@ class CGlobalDoc {
   void SetCompany(const std::string& name);
   // For callers that name the company themselves instead of starting with the
   // last active one: reads the print settings as the first load does and
-  // ends the start-up state.
+  // ends the start-up state. Stored print options that the dialogs could not
+  // have given are replaced by their defaults, and the user is told once.
   void BeginSession();
+  // After the print options were changed: writes them to the settings store
+  // at once. When they cannot be written the user is told (once while the
+  // program runs) and false is returned; the options are used all the same.
+  bool StorePrintSettings();
 
   // Internal operations, public for the pages and for tests.
   // Company names of the data folder, sorted, each once; false when there is
@@ -247,6 +252,7 @@ class CGlobalDoc {
   bool modified_ = false;
   bool loaded_ = false;
   bool acceptReadOnly_ = false;
+  bool printSettingsUnwritableTold_ = false;
   std::optional<std::string> readOnly_;  // why the loaded company cannot be written
   std::string failureContext_;  // put before a load's failure message: which company failed
   CompanyDatabase db_;

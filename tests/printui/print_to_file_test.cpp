@@ -1,7 +1,8 @@
 // Printing to a file from the desktop: the PDF is written into a work file,
 // checked and only then put in place, so that a full disk or a limit on the
 // size of files leaves the old file whole and says so; a company's file is
-// never the target.
+// never the target. And the print options: changed ones are stored at once,
+// and a settings file that cannot be written says so.
 #include <gtest/gtest.h>
 
 #include <QPrinter>
@@ -92,6 +93,58 @@ TEST(PrintToFile, ACompanysFileIsNeverTheTarget) {
     EXPECT_TRUE(problem->contains("that is the name of a company's file")) << problem->toStdString();
     EXPECT_EQ(test::ReadBytes(dir / name), company);
   }
+}
+
+// A settings store whose every write fails, as a settings file that cannot
+// be written.
+class UnwritableSettings : public MemorySettingsStore {
+ public:
+  bool WriteNumber(const std::string&, const std::string&, uint32_t) override { return false; }
+  std::string Location() const override { return "/home/ann/.config/Quorvane/Formet (2007).ini"; }
+};
+
+TEST(PrintToFile, ChangedOptionsAreStoredAtOnceAndAnUnwritableSettingsFileSaysSo) {
+  test::QtApp();
+  test::TempDir dir;
+  test::ScriptedUi ui;
+  UnwritableSettings settings;
+  CGlobalDoc doc(ui, settings, dir.path());
+  const test::PrintPayroll payroll(1);
+  doc.GetCompany() = payroll.company;
+  doc.GetEmployees() = payroll.employees;
+  doc.GetW2Forms() = payroll.forms;
+  const auto printW3 = [&](const char* offset) {
+    test::ModalAnswers answers;
+    answers.Then([offset](QWidget* w) {
+      auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      dialog->HorizontalOffset()->SetText(offset);
+      dialog->accept();
+    });
+    return PrintW3Form(nullptr, doc, [](QWidget*, const FormPrintJob&, const QString&) { return true; });
+  };
+  EXPECT_TRUE(printW3("0.50"));
+  const std::string told =
+      "Formet could not store the print options in /home/ann/.config/Quorvane/Formet (2007).ini: the settings file "
+      "cannot be written.\n\nThe options you chose are used until Formet is closed; the next time it starts, the "
+      "options stored before are used.";
+  EXPECT_EQ(ui.messages, std::vector<std::string>{told});
+  EXPECT_DOUBLE_EQ(doc.GetPrintSettings(PrintForm::W3).horizontalOffset, 0.50);  // used all the same
+  // Told once while the program runs.
+  EXPECT_TRUE(printW3("0.75"));
+  EXPECT_EQ(ui.messages.size(), 1u);
+
+  // A store that can be written takes the changed options at once.
+  test::ScriptedUi quiet;
+  MemorySettingsStore store;
+  CGlobalDoc other(quiet, store, dir.path());
+  other.GetPrintSettings(PrintForm::W3).horizontalOffset = -0.25;
+  other.GetPrintSettings(PrintForm::W3).horizontalDirection = 0;
+  EXPECT_TRUE(other.StorePrintSettings());
+  EXPECT_EQ(store.ReadNumber(std::string(kSettingsRoot) + "\\Form W3 Print Options", "W3 Horizontal Offset Value"),
+            25u);
+  EXPECT_DOUBLE_EQ(other.GetPrintSettings(PrintForm::W3).horizontalOffset, -0.25);  // the sign stays in memory
+  EXPECT_TRUE(quiet.messages.empty());
 }
 
 }  // namespace

@@ -130,6 +130,22 @@ TEST_F(DocTest, StartUpOpensLastActiveCompanyOrSample) {
   ASSERT_EQ(ui.messages.size(), 1u);
 }
 
+TEST_F(DocTest, StoredPrintOptionsOutOfRangeAreReplacedAndToldOnce) {
+  settings.WriteNumber(std::string(kSettingsRoot) + "\\Form W2 Print Options", "W2 Horizontal Offset Value",
+                       4294967295u);
+  auto doc = Start();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0],
+            "Some print options stored in your settings are outside what the print options accept, so Formet uses "
+            "their defaults instead:\n\nW2 Horizontal Offset Value 42949672.95 inches (now 0.00 inches)\n\nCheck "
+            "the print options before you print.");
+  EXPECT_EQ(doc->GetPrintSettings(PrintForm::W2).horizontalOffset, 0);
+  doc->BeginSession();
+  ui.choice = "Acme";
+  ASSERT_TRUE(doc->OpenCompany());
+  EXPECT_EQ(ui.messages.size(), 1u);  // told once
+}
+
 TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   // A standard engine file under a company name.
   {

@@ -102,6 +102,15 @@ std::unique_ptr<FormPrintJob> Previewable(std::unique_ptr<FormPrintJob> job, boo
   return job;
 }
 
+// The options dialog, and the options it changed stored at once (the user
+// is told when the settings cannot be written). False when it was cancelled.
+bool OptionsConfirmed(QDialog& dialog, CGlobalDoc& doc, const FormPrintSettings& settings) {
+  const FormPrintSettings before = settings;
+  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!(settings == before)) doc.StorePrintSettings();
+  return true;
+}
+
 }  // namespace
 
 bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
@@ -118,7 +127,7 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
         return Previewable(std::move(job), hasForms);
       },
       parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareW2Print(data(), settings, ui);
   return job && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
@@ -131,7 +140,7 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   CW3PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   return sink(parent, *job(settings), PrintJobTitle(PrintForm::W3));
 }
 
@@ -149,7 +158,7 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
         return Previewable(std::move(job), hasForms);
       },
       parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareForm1099Print(data(), settings, ui);
   return job && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
@@ -162,7 +171,7 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   C1096PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   return sink(parent, *job(settings), PrintJobTitle(PrintForm::Form1096));
 }
 
