@@ -171,6 +171,11 @@ constexpr const char* kUsage =
     "a character that code page lacks, a control character (tab, line break,\n"
     "escape) and text that is not valid UTF-8 are refused. A company that another\n"
     "Formet program (the desktop or another formet-cli) has open is refused too.\n"
+    "A company that can be read but not written, or whose lock cannot be taken,\n"
+    "is refused by the commands that change it; dump, w3, 1096, print, efw2 and\n"
+    "efile-1099 still read it. --out never names a company file or a file kept\n"
+    "beside one (its journal, lock or .del file); the file is written complete\n"
+    "before it takes its name.\n"
     "On failure the program's message is printed on standard error and the exit\n"
     "code is not zero.\n";
 
