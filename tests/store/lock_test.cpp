@@ -24,26 +24,14 @@ namespace formet {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileState;
 using test::ReadBytes;
+using test::StateOf;
 using test::ScriptedUi;
 using test::TempDir;
 
 constexpr const char* kCompany = "Sample Company";
 constexpr uid_t kNobody = 65534;
-
-// The file's bytes and modification time: unchanged means not written.
-struct FileState {
-  std::string bytes;
-  struct timespec modified {};
-  bool operator==(const FileState& o) const {
-    return bytes == o.bytes && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-  }
-};
-FileState StateOf(const fs::path& file) {
-  struct stat st {};
-  ::stat(file.c_str(), &st);
-  return {ReadBytes(file), st.st_mtim};
-}
 
 // Opens made by the lock fail as they would for another user: opening
 // `path` for writing (or also for reading, with `unreadable`) is refused.

@@ -20,24 +20,13 @@ namespace formet {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileState;
 using test::ReadBytes;
+using test::StateOf;
 using test::ScriptedUi;
 using test::TempDir;
 
 const std::string kBusy = "\" is open in another Formet program.";
-
-struct FileState {
-  std::string bytes;
-  struct timespec modified {};
-  bool operator==(const FileState& o) const {
-    return bytes == o.bytes && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-  }
-};
-FileState StateOf(const fs::path& file) {
-  struct stat st {};
-  ::stat(file.c_str(), &st);
-  return {ReadBytes(file), st.st_mtim};
-}
 
 class TwoWritersTest : public ::testing::Test {
  protected:
