@@ -98,6 +98,15 @@ TEST_F(W2PageTest, LoadShowsTheEmployeeAndANormalisedCopyOfTheW2) {
   EXPECT_EQ(Text(&R::State2), "");
   EXPECT_FALSE(page->Modified());
   EXPECT_EQ(doc->GetW2Forms()[0], stored);  // only the page's copy is normalised
+
+  // Without an ID of its own, line 1 shows the company's only for the company's state.
+  w.StateID1.clear();
+  page->Load();
+  EXPECT_EQ(Text(&R::StateID1), "4125-7980");
+  w.State1 = "CA";
+  page->Load();
+  EXPECT_EQ(Text(&R::State1), "CA");
+  EXPECT_EQ(Text(&R::StateID1), "");
 }
 
 TEST_F(W2PageTest, LeavingAmountFieldsAppliesTheSocialSecurityAndMedicareRules) {

@@ -106,6 +106,19 @@ TEST(W2Print, ItemsOfOneRedInkForm) {
   EXPECT_EQ(lines[0].pen, (PenSpec{5, kBlack}));
 }
 
+// The company's state ID is its own state's: a line 1 of another state
+// without an ID of its own prints no ID rather than the company's.
+TEST(W2Print, AnotherStatesLineNeverTakesTheCompanysStateId) {
+  PrintPayroll payroll(1);
+  payroll.forms[0].State1 = "CT";
+  auto page = Print(payroll, RedInkAll())[0];
+  EXPECT_NE(page.FindText("CT"), nullptr);
+  EXPECT_EQ(page.FindText("MA-77"), nullptr);
+  payroll.forms[0].State1 = "MA";  // the company's state, typed: the company's ID
+  page = Print(payroll, RedInkAll())[0];
+  EXPECT_EQ(At(page.FindText("MA-77")), (PrintPoint{212, 979}));
+}
+
 TEST(W2Print, BlankCopiesDrawPicturesCaptionsAndDataLower) {
   PrintPayroll payroll(2);
   payroll.forms[0].StatutoryEmployee = 1;

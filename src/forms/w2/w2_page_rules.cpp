@@ -7,6 +7,7 @@
 
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/box15_lines.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -189,10 +190,11 @@ PageValues W2PageRules::FormValues(int form) const {
   for (size_t i = 0; i < kFields.size(); ++i)
     if (IsW2Amount(i)) shown.*kFields[i].text = NormalizeMoney(shown.*kFields[i].text);
   for (auto code : kCodes) shown.*code = ShowBox12Code(shown.*code);
-  // Box 15 line 1 shows the company's state and state ID unless the W-2 has its own.
+  // Box 15 line 1 shows the company's state unless the W-2 has its own, and
+  // the company's state ID only for the company's state.
   const CompanyRecord& c = doc_.GetCompany();
-  if (shown.State1.empty()) shown.State1 = c.State;
-  if (shown.StateID1.empty()) shown.StateID1 = c.StateID;
+  shown.StateID1 = Box15StateId(c, shown, 1);
+  shown.State1 = Box15State(c, shown, 1);
   return LoadValues(W2Fields(), shown, -1);
 }
 

@@ -5,6 +5,7 @@
 
 #include "forms/print/print_options.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/box15_lines.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -181,8 +182,8 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   c.DrawText(e[48].x + dx, e[48].y + dy - 56, w.Other2);
   c.DrawText(e[48].x + dx, e[48].y + dy - 112, w.Other1);
 
-  text(49, w.State1.empty() ? company.State : w.State1);
-  text(51, w.StateID1.empty() ? company.StateID : w.StateID1);
+  text(49, Box15State(company, w, 1));
+  text(51, Box15StateId(company, w, 1));
   text(50, w.State2);
   text(52, w.StateID2);
   amount(53, w.StateWages1);
