@@ -248,7 +248,11 @@ std::optional<std::vector<std::pair<size_t, FieldValue>>> TypedFields(const Form
       continue;
     }
     const BoxKey& box = *std::find_if(table.boxes.begin(), table.boxes.end(), [&](const BoxKey& b) { return b.key == key; });
-    const auto parts = box.fields.size() == 1 ? std::vector<std::string>{value} : Split(value, ':');
+    // A box of several parts given nothing ("12a=") is cleared as a whole:
+    // its code, amount and year alike.
+    const auto parts = box.fields.size() == 1 ? std::vector<std::string>{value}
+                       : value.empty()        ? std::vector<std::string>(box.fields.size())
+                                              : Split(value, ':');
     if (parts.size() > box.fields.size()) {
       err << "formet-cli: --" << option << " takes at most " << box.fields.size() << " parts separated by \":\"\n";
       return std::nullopt;

@@ -168,6 +168,7 @@ TEST_F(W2PageTest, Box12CodesAreHeldAsOneCharacterAndWrittenAsTheirCode) {
   Type(&R::Field12bCode, "bb");
   Type(&R::Field12cCode, "d");
   EXPECT_EQ(Text(&R::Field12cCode), "D");  // upper-cased as it is left
+  for (auto amount : {&R::Field12aAmount, &R::Field12bAmount, &R::Field12cAmount}) Type(amount, "100");
   ui.answers = {Answer::Yes};
   ASSERT_EQ(page->Save().outcome, SaveOutcome::Saved);
 
@@ -210,6 +211,53 @@ TEST_F(W2PageTest, CodesThatAreNotOnThe2007FormAreRefused) {
   Type(&R::Field12dCode, "");
   ui.answers = {Answer::Yes};
   EXPECT_EQ(page->Save().outcome, SaveOutcome::Saved);
+}
+
+// A line of box 12 is a code with its amount: Save refuses one without the
+// other, before any question, and names the line.
+TEST_F(W2PageTest, Box12NeedsTheCodeAndTheAmountTogether) {
+  AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
+  page->Load();
+  struct Case {
+    const char* code;
+    const char* amount;
+    std::optional<std::string> message;
+  } cases[] = {
+      {"", "500", "Box 12b has an amount but no code: please enter the code the amount is for, or clear the "
+                  "amount."},
+      {"D", "", "Box 12b has the code D but no amount: please enter the amount, or clear the code."},
+      {"aa", "0", "Box 12b has the code AA but no amount: please enter the amount, or clear the code."},
+      {"", "-25.5", "Box 12b has an amount but no code: please enter the code the amount is for, or clear the "
+                    "amount."},
+      {"D", "500", std::nullopt},
+      {"", "", std::nullopt},
+  };
+  const W2Record before = doc->GetW2Forms()[0];
+  for (const auto& c : cases) {
+    page->Load();
+    ui.messages.clear();
+    ui.questions.clear();
+    Type(&R::Field12bCode, c.code);
+    Type(&R::Field12bAmount, c.amount);
+    ui.answers = {Answer::No};  // a question asked is declined: nothing is written either way
+    const SaveResult result = page->Save();
+    if (c.message) {
+      EXPECT_EQ(result.outcome, SaveOutcome::Refused) << c.code << " " << c.amount;
+      EXPECT_EQ(ui.messages, std::vector<std::string>{*c.message});
+      EXPECT_TRUE(ui.questions.empty());
+    } else {
+      EXPECT_NE(result.outcome, SaveOutcome::Refused) << c.code << " " << c.amount;
+      EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+    }
+    EXPECT_EQ(doc->GetW2Forms()[0], before);
+  }
+  // An amount stored without its code (an older file) is said when saved.
+  doc->GetW2Forms()[0].Field12dAmount = "75.00";
+  page->Load();
+  ui.messages.clear();
+  EXPECT_EQ(page->SaveNow().outcome, SaveOutcome::Refused);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Box 12d has an amount but no code: please enter the code the amount "
+                                                  "is for, or clear the amount."});
 }
 
 TEST_F(W2PageTest, SaveReplacesTheRecordAndWritesItAtOnce) {
