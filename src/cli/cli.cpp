@@ -11,6 +11,7 @@
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
 #include "cli/print_command.h"
+#include "records/identifying_numbers.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
@@ -38,7 +39,9 @@ constexpr const char* kUsage =
     "                Add an employee, with a blank W-2, to the company NAME, as\n"
     "                the Employee dialog does: the social security number must\n"
     "                be new to the company (###-##-####; the dashes may be left\n"
-    "                out), the first and last name are needed, the state is a\n"
+    "                out) and one that is issued (none has area 000, 666 or\n"
+    "                900-999, group 00 or serial 0000), the first and last name\n"
+    "                are needed (spaces alone are no name), the state is a\n"
     "                two-letter entry of the State list and the zip code\n"
     "                #####-####. A text longer than its field is refused, as\n"
     "                the dialog refuses to take more than it keeps.\n"
@@ -47,11 +50,14 @@ constexpr const char* kUsage =
     "               [--account NUMBER] [--second-tin]\n"
     "                Add a contractor, with a blank 1099-MISC, to the company\n"
     "                NAME, as the Contractor dialog does: the identification\n"
-    "                number (typed with its dashes) must be new to the company\n"
-    "                and the first name line is needed; --second-tin checks\n"
+    "                number (typed with its dashes; spaces around it are left\n"
+    "                out) must be new to the company and the first name line\n"
+    "                is needed; --second-tin checks\n"
     "                \"2nd TIN not.\".\n"
     "                Both commands save at once and refuse the characters\n"
-    "                % ' * \" + ? > < : \\ in texts, as the dialogs do.\n"
+    "                % ' * \" + ? > < : \\ in texts, as the dialogs do; names\n"
+    "                (--first, --middle, --last, --name1, --name2) take the\n"
+    "                apostrophe, as in O'Brien.\n"
     "  import-prior-year [--from FOLDER]\n"
     "                Bring every company of Formet (2006) into the data folder,\n"
     "                as Tools > Import Clients From Tax Year 2006 does: the files\n"
@@ -213,7 +219,7 @@ namespace {
 constexpr std::string_view kRefusedInCompanyName = "%*\"+?><:\\/|";
 
 int New(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostream& out, std::ostream& err) {
-  if (name.empty()) {
+  if (IsBlank(name)) {
     err << "Please enter a name for the new company\n";
     return 1;
   }

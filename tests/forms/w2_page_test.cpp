@@ -339,7 +339,7 @@ TEST_F(W2PageTest, ResetAndClear) {
 }
 
 TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}, {"3", "Cy", "Mills"}}, false);
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}, {"100-10-0003", "Cy", "Mills"}}, false);
   // The employee page sorted by last name: Adams, Mills, Young.
   std::vector<ListRow> rows = EmployeeListRows(doc->GetEmployees());
   ListSorter sorter;
@@ -391,7 +391,7 @@ TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
 }
 
 TEST_F(W2PageTest, SelectEmployeeDialog) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}, {"3", "Cy", "Mills"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}, {"100-10-0003", "Cy", "Mills"}});
   page->Activate();
   ui.rowAnswers = {{true, 2, 2, true}};
   page->Select();
@@ -438,7 +438,7 @@ TEST_F(W2PageTest, ActivationAndHidingWithoutEmployees) {
 }
 
 TEST_F(W2PageTest, HidingThePageOffersToSaveOnceItWasShown) {
-  AddEmployees({{"1", "Ann", "Young"}}, false);
+  AddEmployees({{"100-10-0001", "Ann", "Young"}}, false);
   page->Load();
   page->EditText(Box(&R::Wages), "5");
   EXPECT_TRUE(page->Hide());  // not shown yet: nothing asked
@@ -456,7 +456,7 @@ TEST_F(W2PageTest, HidingThePageOffersToSaveOnceItWasShown) {
 // An employee without a W-2 record (a damaged or foreign file): the page shows
 // no amounts under that employee's name and saves nothing for them.
 TEST_F(W2PageTest, AnEmployeeWithoutAW2ShowsAnEmptyFormAndSavesNothing) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   doc->GetW2Forms()[0].Wages = "999";
   doc->GetW2Forms().pop_back();  // Bob's W-2 is missing
   page->Activate();
@@ -480,12 +480,12 @@ TEST_F(W2PageTest, AnEmployeeWithoutAW2ShowsAnEmptyFormAndSavesNothing) {
 }
 
 TEST_F(W2PageTest, TheEmployeeListLinks) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   page->Activate();
   page->Next();
   ASSERT_EQ(page->CurrentPayee(), 1);
   // A new employee: the first employee of the document's list becomes current.
-  AddEmployees({{"3", "Cy", "Mills"}});
+  AddEmployees({{"100-10-0003", "Cy", "Mills"}});
   EXPECT_EQ(page->CurrentPayee(), 0);
   EXPECT_EQ(doc->GetW2Forms().size(), 3u);
   EXPECT_EQ(doc->GetW2Forms()[2].EmployeeUniqueID, 3);
