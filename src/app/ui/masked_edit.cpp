@@ -168,7 +168,8 @@ void CMaskedEdit::PlaceNote() {
     at.setY(std::max(0, mapTo(top, QPoint(0, 0)).y() - note_->height() - 2));
   at.setX(std::clamp(at.x(), 0, std::max(0, top->width() - note_->width())));
   note_->move(at);
-  note_->show();
+  // A field scrolled out of sight has its note back when it is in sight again.
+  note_->setVisible(!visibleRegion().isEmpty());
   note_->raise();
 }
 
