@@ -482,12 +482,15 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
     }
     if (line.stateId.empty()) {
       // The company's state ID is its own state's; another state's line needs its own.
-      report.Error(where, lineName + " (" + line.state + ") has no employer's state ID number" +
-                              (line.state == company.State || company.State.empty()
-                                   ? ": enter the " + line.state + " ID number in box 15 of this W-2 or as the "
-                                         "company's Employer state ID"
-                                   : "; the company's state ID is for " + company.State + ": enter the " +
-                                         line.state + " ID number in box 15 of this W-2"));
+      const std::string what = lineName + " (" + line.state + ") has no employer's state ID number";
+      if (line.state == company.State)
+        report.Error(where, what + ": enter the " + line.state +
+                                " ID number in box 15 of this W-2 or as the company's Employer state ID");
+      else if (company.State.empty())
+        report.Error(where, what + ": enter the " + line.state + " ID number in box 15 of this W-2");
+      else
+        report.Error(where, what + "; the company's state ID is for " + company.State + ": enter the " +
+                                line.state + " ID number in box 15 of this W-2");
       continue;
     }
     const FileText stateId = CheckText(report, where, "Employer's state ID number (" + lineName + ")",
