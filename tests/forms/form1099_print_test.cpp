@@ -169,7 +169,7 @@ TEST(Form1099Print, CopyCaptions) {
   EXPECT_NE(two.FindText("recipient\x92s"), nullptr);
   const auto rule = two.OfKind(CanvasOp::Kind::Line);
   ASSERT_FALSE(rule.empty());
-  EXPECT_EQ(Corners(rule[0]), (std::vector<int>{1665, 895, 1944, 895}));
+  EXPECT_EQ(Corners(rule[0]), (std::vector<int>{1685, 895, 1944, 895}));
   EXPECT_EQ(rule[0].pen.width, 4);
 }
 

@@ -306,6 +306,10 @@ TEST(FormArtwork, W2FourUpCutLinesLieAtTheMiddleOfTheSheet) {
   for (const auto& r : art.rules)
     if (r.dashed && r.Horizontal() && std::abs(r.y1 - middleY) <= 3) horizontal = true;
   EXPECT_TRUE(horizontal) << "the cut line at y 139.7 mm";
+  // The captions of Copies B, C, 2 and 2, in the form's words.
+  EXPECT_EQ(CountText(art, "Copy B—To Be Filed With Employee’s FEDERAL Tax Return."), 1);
+  EXPECT_EQ(CountText(art, "Copy C—For EMPLOYEE’S RECORDS (See Notice to Employee on the back of Copy B.)"), 1);
+  EXPECT_EQ(CountText(art, "Copy 2—To Be Filed With Employee’s State, City, or Local Income Tax Return."), 2);
   // Every text of the sheet lies in one quarter.
   for (const auto& cell : art.textCells) {
     EXPECT_FALSE(cell.left < middleX && cell.right > middleX) << test::Show(cell) << " crosses the upright cut";

@@ -123,6 +123,9 @@ constexpr const char* kCopyBNotice[15] = {
     "determines that it",    "has not been",        "reported."};
 constexpr int kCopyBNoticeRight = 1927, kCopyBNoticeTop = 620, kCopyBNoticeStep = 30;
 constexpr PrintPoint kKeepForRecordsAt{840, 1250};
+// Copy 2's rule under its caption starts inside the caption column (its
+// rule lies at 1680).
+constexpr int kCopy2RuleLeft = 1685;
 constexpr int kCopyB = 1, kCopy2 = 2, kCopyC = 3;
 
 void PaintWhite(Canvas& c, int left, int top, int right, int bottom) {
@@ -151,7 +154,7 @@ void DrawCaption(Canvas& c, int copy, int pitch) {
       c.DrawText(kKeepForRecordsAt.x, kKeepForRecordsAt.y + dy, "(keep for your records)");
     } else if (copy == kCopy2) {
       c.SetPen({4, kBlack});
-      c.DrawLine(1665, 895 + dy, 1944, 895 + dy);
+      c.DrawLine(kCopy2RuleLeft, 895 + dy, 1944, 895 + dy);
       c.SetPen(kBlackPen);
     }
   }

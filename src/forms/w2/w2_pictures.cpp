@@ -368,7 +368,7 @@ FormPicture W2FourUpPicture() {
   const FourUpCopy copies[4] = {
       {"Copy B\u2014To Be Filed With Employee\u2019s FEDERAL Tax Return.",
        {"This information is being furnished to the Internal Revenue Service."}},
-      {"Copy C\u2014For EMPLOYEE\u2019S RECORDS (See Notice to Employee on back of Copy B.)",
+      {"Copy C\u2014For EMPLOYEE\u2019S RECORDS (See Notice to Employee on the back of Copy B.)",
        {"This information is being furnished to the Internal Revenue Service. If you are required to file a tax",
         "return, a negligence penalty or other sanction may be imposed on you if this income is taxable and you fail "
         "to report it."}},
