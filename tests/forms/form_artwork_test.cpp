@@ -292,6 +292,33 @@ TEST(FormArtwork, EachW2CopyCarriesWhatThe2007CopyHas) {
   }
 }
 
+// The laser substitute prints its data in 12-point Courier New, the size the
+// SSA asks for, where a value fits its box at that size (on the baseline of
+// the layout's 10-point text); elsewhere in 10 points.
+TEST(FormArtwork, W2CopyAPrintsItsDataIn12PointCourierWhereItFits) {
+  test::PrintPayroll payroll(2);
+  payroll.employees[1].FirstName = "Maximiliano-Jose";  // with the initial, too wide for box e at 12 points
+  FormPrintSettings s;
+  s.paperType = 0;
+  s.blankCopyType = kW2CopyASubstitute;
+  s.printTarget = 1;
+  const auto page = RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s),
+                              RecordingCanvas::kLetterPdf, AllPictureNames())[0];
+  std::set<std::string> small;
+  for (const auto& op : page.Texts()) {
+    if (op.font.face != "Courier New" || op.text.find_first_not_of(' ') == std::string::npos) continue;
+    if (op.font.tenthsOfPoint == 100) small.insert(op.text);
+    else if (op.font.tenthsOfPoint != 120) ADD_FAILURE() << op.text << " in " << op.font.tenthsOfPoint;
+  }
+  // Everything else is in 12 points (box 12a's code with its year runs past
+  // the code column at any size).
+  EXPECT_EQ(small, (std::set<std::string>{"Maximiliano-Jose Q", "AA 07"}));
+  // Box 1: the 10-point place (1082 + 73 - 63 + 41, 123 + 50 - 63 + 47 + 34)
+  // less the rise of the 12-point cell on the same baseline.
+  EXPECT_EQ(test::At(page.FindText("1000.00")), (PrintPoint{1133, 191 - 6}));
+  EXPECT_EQ(test::At(page.FindText("Maximiliano-Jose Q")), (PrintPoint{52 + 73 - 63 + 41, 542 + 50 - 63 + 47 + 34 + 1395}));
+}
+
 TEST(FormArtwork, W2FourUpCutLinesLieAtTheMiddleOfTheSheet) {
   const auto page = PrintW2Copy(kW2FourUp)[0];
   const Art art = ArtOf(page);

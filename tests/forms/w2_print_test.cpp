@@ -183,11 +183,13 @@ TEST(W2Print, CopyASubstituteAllowsForThePrinterMargins) {
   // 102.235 and 102 less the margins of 63.5, truncated.
   EXPECT_EQ((std::vector<int>{picture[0].x, picture[0].y, picture[0].x2, picture[0].y2}),
             (std::vector<int>{38, 38, 38 + 1955, 38 + 2692}));
-  // SSN: (460, 36) + (73, 50) - (63, 63) + (41, 47), 5 up, 34 lower.
-  EXPECT_EQ(At(page.FindText("123-45-6781")), (PrintPoint{511, 99}));
+  // SSN: (460, 36) + (73, 50) - (63, 63) + (41, 47), 5 up, 34 lower; in 12
+  // points its cell starts 4 higher, just under the box's label.
+  EXPECT_EQ(At(page.FindText("123-45-6781")), (PrintPoint{511, 99 - 4}));
   EXPECT_EQ(page.FindText("123-45-6782")->y - page.FindText("123-45-6781")->y, 1395);
-  // Box 1 is not moved up; boxes 5 and 6 are.
-  EXPECT_EQ(At(page.FindText("1000.00")), (PrintPoint{1082 + 73 - 63 + 41, 123 + 50 - 63 + 47 + 34}));
+  // Box 1 is not moved up; boxes 5 and 6 are. (Printed in 12 points, box
+  // 1's cell starts 6 higher, on the same baseline.)
+  EXPECT_EQ(At(page.FindText("1000.00")), (PrintPoint{1082 + 73 - 63 + 41, 123 + 50 - 63 + 47 + 34 - 6}));
   EXPECT_TRUE(TextsNamed(page, "Copy B\x97" "To Be Filed With Employee's FEDERAL Tax Return.").empty());
 
   // A picture edge never goes negative on a printer with wide margins.

@@ -1,11 +1,13 @@
 #include "forms/w2/w2_print.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "forms/print/print_options.h"
 #include "forms/print/form_picture.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/w2_copy_a.h"
 #include "forms/w2/w2_pictures.h"
 #include "store/ui_services.h"
 
@@ -366,14 +368,14 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
   const int spacing = W2FormSpacing(kind_, settings_);
   const FontSpec dataFont = CourierNew(kind_ == W2PrintKind::RedInk ? 12 : kind_ == W2PrintKind::FourUp ? 9 : 10);
 
+  const PrintPoint copyAAt{PictureEdge(102.235, geometry.unprintableLeft), PictureEdge(102, geometry.unprintableTop)};
   switch (kind_) {
     case W2PrintKind::Instructions:
       DrawCopyPictureTwice(c, W2InstructionsPicture(settings_.blankCopyType));
       return;
     case W2PrintKind::RedInk: break;
     case W2PrintKind::CopyA:
-      c.DrawPicture(kW2CopyAPicture, PictureEdge(102.235, geometry.unprintableLeft),
-                    PictureEdge(102, geometry.unprintableTop), 1955, 2692);
+      c.DrawPicture(kW2CopyAPicture, copyAAt.x, copyAAt.y, 1955, 2692);
       break;
     case W2PrintKind::FourUp:
       c.DrawPicture(kW2FourUpPicture, 0, 0, geometry.printableWidth, geometry.printableHeight);
@@ -396,8 +398,13 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
     return;
   }
   const int drop = kind_ == W2PrintKind::RedInk ? 0 : kW2BlankPaperDrop;
+  // The substitute's data in 12 points wherever they fit.
+  std::optional<CopyAFontCanvas> copyA;
+  if (kind_ == W2PrintKind::CopyA) copyA.emplace(c, copyAAt);
+  Canvas& target = copyA ? static_cast<Canvas&>(*copyA) : c;
+  target.SetFont(dataFont);
   for (size_t k = 0; k < forms.size(); ++k) {
-    DrawW2Data(c, entries, 0, static_cast<int>(k) * spacing + drop, false, *data_.company, *forms[k].employee,
+    DrawW2Data(target, entries, 0, static_cast<int>(k) * spacing + drop, false, *data_.company, *forms[k].employee,
                *forms[k].form);
   }
 }
