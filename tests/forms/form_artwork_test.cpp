@@ -224,7 +224,12 @@ TEST(FormArtwork, W2GridFollowsThe2007Form) {
 }
 
 std::vector<RecordingCanvas> PrintW2Copy(int blankCopyType) {
-  const test::PrintPayroll payroll(2);
+  test::PrintPayroll payroll(2);
+  payroll.forms[0].StateWages1 = "1600.00";
+  payroll.forms[0].StateIncomTax1 = "170.00";
+  payroll.forms[0].LocalWages1 = "1800.00";
+  payroll.forms[0].LocalIncomeTax1 = "190.00";
+  payroll.forms[0].LocalityName1 = "TOWN";
   FormPrintSettings s;
   s.paperType = 0;
   s.blankCopyType = blankCopyType;
@@ -247,6 +252,29 @@ std::string W2Caption(const RecordingCanvas& page) {
     caption += (caption.empty() ? "" : " ") + text;
   }
   return caption;
+}
+
+// The data of the bottom band's boxes 16 to 20 start at least 1.2 mm right
+// of the dividers that stand where the 2007 form has them.
+TEST(FormArtwork, W2BandDataClearTheDividers) {
+  for (int copy : {3, kW2CopyASubstitute}) {
+    const auto page = PrintW2Copy(copy)[0];
+    const auto& picture = Picture(copy == 3 ? "Help1.svg" : "Updater.dll");
+    const auto placed = page.OfKind(CanvasOp::Kind::Picture)[0];
+    struct Item {
+      const char* text;
+      const char* box;
+    };
+    test::PrintPayroll payroll(2);
+    for (const Item& item : {Item{"1600.00", "16-1"}, Item{"170.00", "17-1"}, Item{"1800.00", "18-1"},
+                             Item{"190.00", "19-1"}, Item{"TOWN", "20-1"}}) {
+      const CanvasOp* op = page.FindText(item.text);
+      ASSERT_NE(op, nullptr) << item.text;
+      const PictureBox* box = picture.FindBox(item.box);
+      ASSERT_NE(box, nullptr);
+      EXPECT_GE(op->x - placed.x - box->left, 12) << "copy " << copy << ": " << item.text;
+    }
+  }
 }
 
 TEST(FormArtwork, EachW2CopyCarriesWhatThe2007CopyHas) {

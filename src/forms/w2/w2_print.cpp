@@ -284,6 +284,9 @@ W2LayoutTable W2AdjustedLayout(W2PrintKind kind, const FormPrintSettings& s, con
       // them: each cross is moved into the middle of its box.
       for (int k = 0; k < 3; ++k)
         for (int i = 36 + 4 * k; i < 40 + 4 * k; ++i) t[i] = {t[i].x + kW2BlankCheckShift[k].x, t[i].y + kW2BlankCheckShift[k].y};
+      // So do the bottom band's dividers: boxes 16 to 18 keep their data
+      // clear of them.
+      for (int i = 53; i <= 58; ++i) t[i].x += kW2BlankBandShift[(i - 53) / 2];
       for (auto& p : t) p = {p.x + 73, p.y + 50};
       if (kind == W2PrintKind::CopyA) {
         const int left = TruncatedMargin(page.unprintableLeft), top = TruncatedMargin(page.unprintableTop);
