@@ -137,6 +137,8 @@ constexpr const char* kUsage =
     "                \"1\" ... \"19\") and the contact fields.\n"
     "  1096 NAME     Likewise for the 1096 Form page: the filer's fields and\n"
     "                boxes \"1\" to \"5\" computed from all 1099-MISCs.\n"
+    "                A total too large to be held shows \"too large\"; the\n"
+    "                reason goes to standard error and the exit code is 1.\n"
     "  print w2|w3|1099|1096 NAME --out FILE.pdf [OPTIONS]\n"
     "                Print a form of the company NAME to a PDF file on US Letter\n"
     "                paper, as the form's Print button does with the choices of\n"
