@@ -176,7 +176,7 @@ Figures Run(const fs::path& dir, int rows) {
   const auto outcome = session.Import();
   f.load = Since(start);
   if (outcome.added != size_t(rows) || outcome.saveCode != 0) {
-    std::fprintf(stderr, "import failed: %s\n", outcome.Summary(flavour).c_str());
+    std::fprintf(stderr, "import failed: %s\n", session.Summary(outcome).c_str());
     std::exit(1);
   }
   f.floor = InsertFloor(dir / ("Floor" + std::to_string(rows) + ".qdt"), doc.GetEmployees(), doc.GetW2Forms());
