@@ -54,6 +54,28 @@ TEST(SplitLine, StopsAfterTheValuesAsked) {
   EXPECT_EQ(values[0], "x");
 }
 
+TEST(SplitLine, TellsOfAQuoteLeftOpenAndSplitsToTheEnd) {
+  struct Case {
+    std::string line;
+    bool open;
+    size_t openedIn, values;
+  };
+  const Case cases[] = {
+      {"a,\"b,c", true, 1, 2},    {"a,\"b\",c", false, 0, 3}, {"\"", true, 0, 1},
+      {"a,b\"c,d", true, 1, 2},   {"\"x\"\"", true, 0, 1},    {"a,b,c,d,e", false, 0, 5},
+  };
+  Values values;
+  for (const auto& c : cases) {
+    SplitEnd end;
+    // However few values are asked for, the whole line is split.
+    EXPECT_EQ(SplitLine(c.line, ',', '"', values, 2, &end), c.values) << c.line;
+    EXPECT_EQ(end.quoteOpen, c.open) << c.line;
+    if (c.open) {
+      EXPECT_EQ(end.openedIn, c.openedIn) << c.line;
+    }
+  }
+}
+
 TEST(SeparatorBoxes, NameTheirCharacters) {
   EXPECT_EQ(DelimiterFromBox("0x09"), '\t');
   EXPECT_EQ(DelimiterFromBox(";"), ';');
