@@ -405,8 +405,10 @@ int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comm
   }
   if (!LoadCompany(doc, ui, args[0], err)) return 1;
   JsonObject json;
+  std::string problem;  // totals that cannot be held, as the page tells
   if (command == kW3) {
     const W3Page p = BuildW3Page(doc.GetCompany(), doc.GetW2Forms());
+    problem = p.problem;
     json.Text("a", p.controlNumber);
     if (const char* kind = KindOfPayerLabel(p.kindOfPayer)) json.Text("b", kind);
     else json.Null("b");
@@ -439,6 +441,7 @@ int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comm
         .Text("fax number", p.fax);
   } else {
     const Form1096Page p = Build1096Page(doc.GetCompany(), doc.GetForms1099());
+    problem = p.problem;
     json.Text("filer's name", p.filerName)
         .Text("street address", p.street)
         .Text("city", p.city)
@@ -457,7 +460,9 @@ int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comm
   }
   out << json.Str() << "\n";
   ui.Flush(err);
-  return 0;
+  if (problem.empty()) return 0;
+  err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
+  return 1;
 }
 
 }  // namespace

@@ -387,12 +387,24 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
                                  settings, printUi);
       break;
     }
-    case PrintForm::W3:
-      job = std::make_unique<W3PrintJob>(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()), settings);
+    case PrintForm::W3: {
+      W3Page page = BuildW3Page(doc.GetCompany(), doc.GetW2Forms());
+      if (const auto refusal = W3PrintRefusal(page)) {
+        err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
+        return 1;
+      }
+      job = std::make_unique<W3PrintJob>(std::move(page), settings);
       break;
-    case PrintForm::Form1096:
-      job = std::make_unique<Form1096PrintJob>(Build1096Page(doc.GetCompany(), doc.GetForms1099()), settings);
+    }
+    case PrintForm::Form1096: {
+      Form1096Page page = Build1096Page(doc.GetCompany(), doc.GetForms1099());
+      if (const auto refusal = Form1096PrintRefusal(page)) {
+        err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
+        return 1;
+      }
+      job = std::make_unique<Form1096PrintJob>(std::move(page), settings);
       break;
+    }
   }
   if (!job) {
     for (const auto& m : printUi.messages) err << "formet-cli: " << Win1252ToUtf8(m) << "\n";

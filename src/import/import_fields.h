@@ -18,7 +18,7 @@ enum class ColumnCheck {
   Length,          // at most `limit` (`message` with %d)
   LabelledLength,  // at most `limit`, named by the label `message`
   State,           // an entry of the state table, at most 2 characters
-  Number,          // an import number, or empty
+  Number,          // an amount (ReadImportAmount), or empty
   Box12Code,       // a 2007 box 12 code, or empty; longer than 1 named by `message`
   ZeroOrOne,       // "0", "1" or empty (`message` otherwise)
 };
@@ -64,7 +64,7 @@ void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, E
     case ColumnCheck::Length: CheckLength(column, limit, f.message, report); break;
     case ColumnCheck::LabelledLength: CheckLabelledLength(column, f.message, limit, report); break;
     case ColumnCheck::State: CheckStates(column, report); break;
-    case ColumnCheck::Number: CheckNumbers(column, report); break;
+    case ColumnCheck::Number: CheckAmounts(column, report); break;
     case ColumnCheck::ZeroOrOne: CheckZeroOrOne(column, f.message, report); break;
     case ColumnCheck::Box12Code: {
       // The two-letter codes AA and BB are codes; any other text longer than
@@ -102,6 +102,13 @@ void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::ve
       case Place::FormFlag: form.*f.formFlag = LeadingNumber(value); break;
     }
   }
+}
+
+// What the preview shows of a value: an amount as it will be stored, any
+// other value as it is.
+template <class Payee, class Form>
+std::string ShownStoredText(const ImportField<Payee, Form>& f, std::string_view value) {
+  return f.place == Place::FormAmount ? ImportedAmount(value) : std::string(value);
 }
 
 // A catalogue made from a field table.

@@ -120,9 +120,8 @@ W2ImportFlavour::W2ImportFlavour(CGlobalDoc& doc, UiServices& ui, W2ListObserver
   required_ = {kSocialSecurityNumber, kFirstName, kLastName};
 }
 
-std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
-  if (!catalogue_.Contains(field)) return {};
-  ErrorReport report;
+void W2ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorReport& report) {
+  if (!catalogue_.Contains(field)) return;
   if (field == kSocialSecurityNumber) {
     const PayeeBatch company = PayeeBatch::ForEmployees(doc_);
     CheckIdentifyingNumbers(
@@ -144,7 +143,11 @@ std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) 
   } else {
     CheckField(kFields[static_cast<size_t>(field)], column, report);
   }
-  return report.Text();
+}
+
+std::string W2ImportFlavour::StoredText(int field, std::string_view value) const {
+  return catalogue_.Contains(field) ? ShownStoredText(kFields[static_cast<size_t>(field)], value)
+                                    : std::string(value);
 }
 
 bool W2ImportFlavour::BeginLoad(size_t rows) {

@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -18,6 +19,7 @@
 #include "app/ui/masked_edit.h"
 #include "appui/qt_app.h"
 #include "appui/screen_click.h"
+#include "desktop/modal_answers.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
 #include "forms/ui/form_sheet.h"
@@ -269,6 +271,43 @@ TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
   EXPECT_EQ(Shown(w3.get(), "Box1"), "1250.50");
   EXPECT_EQ(Shown(w3.get(), "Box12"), "500.00");
   EXPECT_EQ(Shown(w3.get(), "Box16"), "0.00");
+}
+
+// Amounts an earlier import stored (92233720368547757.00 for a 20-digit value):
+// the W-3 and 1096 pages say their totals cannot be held, the boxes read
+// "too large" where -2.16 was shown, and Print refuses with the reason.
+TEST_F(FormPagesTest, TheTransmittalsSayWhenATotalCannotBeHeld) {
+  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  for (auto& w : doc->GetW2Forms()) w.Wages = "92233720368547757.00";
+  doc->GetW2Forms()[0].FederalIncomeTaxWithdrawal = "12.50";
+  auto w3 = Show<CW3View>();
+  w3->OnShown();
+  EXPECT_EQ(Shown(w3.get(), "Box1"), "too large");
+  EXPECT_EQ(Shown(w3.get(), "Box2"), "12.50");
+  EXPECT_TRUE(w3->ProblemLine()->isVisibleTo(w3.get()));
+  EXPECT_TRUE(w3->ProblemLine()->text().startsWith("The total of box 1 of the W-3 is too large to be held"));
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Ok);
+  w3->PrintButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);  // the refusal, and no print options after it
+  EXPECT_TRUE(answers.texts[0].startsWith("The W-3 was not printed.\n\nThe total of box 1")) << answers.texts[0].toStdString();
+
+  // Corrected on its W-2, the total is shown again.
+  doc->GetW2Forms()[1].Wages = "1";
+  w3->OnDocumentRefresh();
+  EXPECT_EQ(Shown(w3.get(), "Box1"), "92233720368547758.00");
+  EXPECT_FALSE(w3->ProblemLine()->isVisibleTo(w3.get()));
+
+  AddContractors({{"36-7788123", "Northside Design LLC"}, {"345-67-8901", "Daniel Reyes"}});
+  for (auto& f : doc->GetForms1099()) f.NonemployeeCompensation = "92233720368547757.00";
+  auto f1096 = Show<C1096View>();
+  f1096->OnShown();
+  EXPECT_EQ(Shown(f1096.get(), "Box5"), "too large");
+  EXPECT_TRUE(f1096->ProblemLine()->text().startsWith("The total of box 5 of the 1096 is too large to be held"));
+  answers.ThenButton(QMessageBox::Ok);
+  f1096->PrintButton()->click();
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_TRUE(answers.texts[1].startsWith("The 1096 was not printed."));
 }
 
 TEST_F(FormPagesTest, W3AndW2PagesOfACompanyWithoutEmployees) {

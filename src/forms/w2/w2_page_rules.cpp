@@ -19,7 +19,7 @@ using K = FieldKind;
 
 // Amounts: at most 9 whole digits and 4 decimal places, with the minus sign.
 constexpr F Amount(const char* label, const char* column, std::string R::*m) {
-  return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = 9, .decimals = 4,
+  return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = kAmountWholeDigits, .decimals = 4,
           .capacity = 20};
 }
 // Box 12 years: the record keeps two digits, so no more can be typed.

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QToolBar>
 
+#include "app/ui/qt_text.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/ui/print_options_dlg.h"
@@ -134,6 +135,11 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
 }
 
 bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  // A total that cannot be held is never printed as a number.
+  if (const auto refusal = W3PrintRefusal(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()))) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
+    return false;
+  }
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::W3);
   auto job = [&](const FormPrintSettings& s) {
     return std::make_unique<W3PrintJob>(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()), s);
@@ -167,6 +173,10 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
 }
 
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  if (const auto refusal = Form1096PrintRefusal(Build1096Page(doc.GetCompany(), doc.GetForms1099()))) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
+    return false;
+  }
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1096);
   auto job = [&](const FormPrintSettings& s) {
     return std::make_unique<Form1096PrintJob>(Build1096Page(doc.GetCompany(), doc.GetForms1099()), s);
