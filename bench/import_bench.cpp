@@ -5,6 +5,15 @@
 // per table in one transaction).
 //   build/bin/import_bench [rows...]       default 1000 10000 100000
 //   build/bin/import_bench --write FILE N  only write a file of N rows
+//
+// Memory: the peak resident size of an import, each step in a process of its
+// own started afresh (no Qt), against the size of the file: a file of the 13
+// columns a payroll export has (about 120 bytes a row) read, checked
+// column by column, and loaded with its one save; the same company opened
+// afterwards, which holds the same records; and a file whose every row holds
+// values the rule for entered text or the amount check refuses, checked as
+// the dialog does, and with the good rows loaded alone.
+//   build/bin/import_bench --memory [ROWS...]   default 437500 875000 1750000
 #include <QApplication>
 #include <QTableView>
 #include <QTimer>
@@ -14,11 +23,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <span>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "bench_support.h"
+#include "memory_probe.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
 #include "store/company_database.h"
@@ -55,8 +66,9 @@ Time Since(const Timer& t) {
 // One row of every W-2 field, as a spreadsheet saves it: a few values
 // quoted for their commas or quotes, accents in UTF-8.
 std::string Row(int i) {
+  // A different number per row, each one the SSA issues (no group 00, no serial 0000).
   char ssn[16];
-  std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 1000000, (i / 10000) % 100, i % 10000);
+  std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 989901, 1 + i / 9999 % 99, 1 + i % 9999);
   const std::string n = std::to_string(i);
   const char* codes[] = {"D", "E", "aa", "BB", "W", ""};
   std::string r = std::string(ssn) + ",Jos\xC3\xA9" + n.substr(0, 4) + ",Q,O'Brien" + n +
@@ -176,16 +188,166 @@ Figures Run(const fs::path& dir, int rows) {
   const auto outcome = session.Import();
   f.load = Since(start);
   if (outcome.added != size_t(rows) || outcome.saveCode != 0) {
-    std::fprintf(stderr, "import failed: %s\n", outcome.Summary(flavour).c_str());
+    std::fprintf(stderr, "import failed: %s\n", session.Summary(outcome).c_str());
     std::exit(1);
   }
   f.floor = InsertFloor(dir / ("Floor" + std::to_string(rows) + ".qdt"), doc.GetEmployees(), doc.GetW2Forms());
   return f;
 }
 
+// ---- memory --------------------------------------------------------------------------
+
+// A row as a payroll export writes it: 13 columns, about 120 bytes.
+std::string PayrollRow(long i) {
+  char row[256];
+  std::snprintf(row, sizeof row,
+                "%03ld-%02ld-%04ld,Firstname%ld,Lastname,%ld Some Street,Springfield,IL,62701-1234,52000.00,"
+                "6100.50,52000.00,3224.00,52000.00,754.00\r\n",
+                100 + i / 1000000, (i / 10000) % 100, i % 10000, i % 1000, i % 10000);
+  return row;
+}
+constexpr const char* kPayrollHeader =
+    "SSN,First,Last,Address,City,State,Zip,Wages,Federal,SS wages,SS tax,Medicare wages,Medicare tax\r\n";
+// Their fields, column by column.
+constexpr int kPayrollFields[] = {0, 1, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+
+// A row every value of which is refused: characters the code page lacks, a
+// control character, an amount in parentheses, a state in lower case.
+std::string RefusedRow(long i) {
+  char row[256];
+  std::snprintf(row, sizeof row,
+                "%03ld-%02ld-%04ld,\xC5\x81ukasz%ld,\xC5\xBB\xC3\xB3\xC5\x82\xC4\x87,\"a\tb\",\xC5\x81\xC3\xB3"
+                "d\xC5\xBA,il,(%ld.00)\r\n",
+                100 + i / 1000000, (i / 10000) % 100, i % 10000, i % 100, i % 1000);
+  return row;
+}
+constexpr const char* kRefusedHeader = "SSN,First,Last,Address,City,State,Wages\r\n";
+constexpr int kRefusedFields[] = {0, 1, 3, 4, 6, 7, 9};
+
+std::uintmax_t WriteRows(const fs::path& path, const char* header, std::string (*row)(long), long rows) {
+  std::ofstream out(path, std::ios::binary);
+  out << header;
+  for (long i = 1; i <= rows; ++i) out << row(i);
+  out.close();
+  return fs::file_size(path);
+}
+
+// In a process of its own: a step of an import, then the resident size it
+// started with and its peak (KB), on standard output.
+int MemoryChild(const std::string& step, const fs::path& file, const fs::path& dir) {
+  SilentUi ui;
+  ui.name = "Memory " + step;  // each step its own company; "load" opens the one "import" wrote
+  MemorySettingsStore settings;
+  CGlobalDoc doc(ui, settings, dir);
+  doc.BeginSession();
+  const bool refused = step.rfind("refused", 0) == 0;
+  if (step == "load") {
+    doc.SetCompany("Memory import");
+    ResetPeak();
+    const long before = StatusKb("VmRSS");
+    if (!doc.OnNewDocument() || doc.GetEmployees().empty()) return 1;
+    std::printf("%ld %ld %zu\n", before, StatusKb("VmHWM"), doc.GetEmployees().size());
+    return 0;
+  }
+  if (!doc.NewCompany()) return 1;
+  W2ImportFlavour flavour(doc, ui);
+  ImportSession session(flavour);
+  session.SetPath(file);
+  session.SetSkipBadRows(step == "refused-skip");
+  ResetPeak();
+  const long before = StatusKb("VmRSS");
+  const auto read = session.Read();
+  if (!read || !read->HasTable()) return 1;
+  size_t column = 0;
+  size_t reportBytes = 0;
+  for (int field : refused ? std::span<const int>(kRefusedFields) : std::span<const int>(kPayrollFields)) {
+    const auto a = session.Assign(column++, field);
+    reportBytes += a.report.size();
+    if (!refused && a.outcome != ImportSession::Assignment::Outcome::Assigned) return 1;
+  }
+  size_t count = session.Table().DataRowCount();
+  if (step == "import" || step == "refused-skip") {
+    const auto outcome = session.Import();
+    if (step == "import" && (outcome.added != count || outcome.saveCode != 0)) return 1;
+    // The list of the rows left out, as formet-cli writes it.
+    size_t lines = 0;
+    session.ForEachLeftOut(outcome, [&](const LeftOutRow& left) {
+      lines += session.LeftOutLine(left).empty() ? 0 : 1;
+      return true;
+    });
+    if (step == "refused-skip") count = lines;
+  }
+  std::printf("%ld %ld %zu\n", before, StatusKb("VmHWM"), count);
+  return 0;
+}
+
+struct Peak {
+  long before = 0, peak = 0;
+  size_t count = 0;
+  double Mb() const { return static_cast<double>(peak - before) / 1024.0; }
+};
+
+Peak RunChild(const char* self, const std::string& step, const fs::path& file, const fs::path& dir) {
+  const std::string command = std::string("'") + self + "' --memory-child " + step + " '" + file.string() + "' '" +
+                              dir.string() + "'";
+  Peak p;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    if (std::fscanf(pipe, "%ld %ld %zu", &p.before, &p.peak, &p.count) != 3) p = {};
+    if (pclose(pipe) != 0) p = {};
+  }
+  if (p.peak == 0) {
+    std::fprintf(stderr, "the step %s failed\n", step.c_str());
+    std::exit(1);
+  }
+  return p;
+}
+
+int Memory(const char* self, const fs::path& dir, std::vector<long> sizes) {
+  if (sizes.empty()) sizes = {437500, 875000, 1750000};
+  std::printf("peak resident size above the process's start, MB; ratios to the file's size\n");
+  std::printf("%9s %8s | %9s %6s | %9s %6s | %9s %9s %6s\n", "rows", "file MB", "read+chk", "ratio", "import",
+              "ratio", "company", "import-co", "ratio");
+  for (long rows : sizes) {
+    const fs::path file = dir / "payroll.csv";
+    const double mb = static_cast<double>(WriteRows(file, kPayrollHeader, PayrollRow, rows)) / (1 << 20);
+    const Peak check = RunChild(self, "check", file, dir);
+    const Peak import = RunChild(self, "import", file, dir);
+    const Peak company = RunChild(self, "load", file, dir);
+    fs::remove(file);
+    for (const char* step : {"check", "import"}) fs::remove(dir / ("Memory " + std::string(step) + ".qdt"));
+    std::printf("%9ld %8.1f | %9.1f %6.2f | %9.1f %6.2f | %9.1f %9.1f %6.2f\n", rows, mb, check.Mb(),
+                check.Mb() / mb, import.Mb(), import.Mb() / mb, company.Mb(), import.Mb() - company.Mb(),
+                (import.Mb() - company.Mb()) / mb);
+  }
+  // Refused values: a file of about 60 MB.
+  const fs::path file = dir / "refused.csv";
+  const long rows = 60l * (1 << 20) / static_cast<long>(RefusedRow(500000).size());
+  const double mb = static_cast<double>(WriteRows(file, kRefusedHeader, RefusedRow, rows)) / (1 << 20);
+  const Peak checked = RunChild(self, "refused", file, dir);
+  const Peak skipped = RunChild(self, "refused-skip", file, dir);
+  fs::remove(file);
+  std::printf("\nrefused values: %ld rows, %.1f MB\n", rows, mb);
+  std::printf("  every column checked, each refused:            %8.1f MB, ratio %.2f\n", checked.Mb(),
+              checked.Mb() / mb);
+  std::printf("  good rows only: checked, imported, %zu lines listed: %8.1f MB, ratio %.2f\n", skipped.count,
+              skipped.Mb(), skipped.Mb() / mb);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 5 && std::string(argv[1]) == "--memory-child") return MemoryChild(argv[2], argv[3], argv[4]);
+  if (argc >= 2 && std::string(argv[1]) == "--memory") {
+    const fs::path dir = fs::temp_directory_path() / "formet-import-memory";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::vector<long> sizes;
+    for (int i = 2; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
+    const int code = Memory(argv[0], dir, sizes);
+    fs::remove_all(dir);
+    return code;
+  }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const fs::path dir = fs::temp_directory_path() / "formet-import-bench";

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "forms/print/recording_canvas.h"
+#include "memory_probe.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
 #include "store/records.h"
@@ -37,6 +38,8 @@
 namespace {
 
 using namespace formet;
+using formet::bench::ResetPeak;
+using formet::bench::StatusKb;
 namespace fs = std::filesystem;
 
 struct Payroll {
@@ -170,27 +173,6 @@ void DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, c
   painter.end();
   cpu = timer.Cpu();
   wall = timer.Wall();
-}
-
-// A line of /proc/self/status in KB ("VmRSS", "VmHWM").
-long StatusKb(const char* field) {
-  FILE* f = std::fopen("/proc/self/status", "r");
-  if (!f) return 0;
-  char line[256];
-  long kb = 0;
-  const size_t n = std::strlen(field);
-  while (std::fgets(line, sizeof line, f))
-    if (std::strncmp(line, field, n) == 0 && line[n] == ':') kb = std::atol(line + n + 1);
-  std::fclose(f);
-  return kb;
-}
-
-// Starts the peak resident size afresh from the present one.
-void ResetPeak() {
-  if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-    std::fputs("5", f);
-    std::fclose(f);
-  }
 }
 
 // One measurement in this (child) process; prints "cpu-seconds wall-seconds

@@ -30,6 +30,7 @@ struct Options {
   std::vector<std::string> maps;
   bool autoMap = false;
   bool listFields = false;
+  bool skipBadRows = false;
 };
 
 std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream& err) {
@@ -43,12 +44,12 @@ std::optional<Options> Parse(const std::vector<std::string>& args, std::ostream&
     }
     const size_t eq = word.find('=');
     const std::string name = word.substr(2, eq == std::string::npos ? std::string::npos : eq - 2);
-    if (name == "auto-map" || name == "fields") {
+    if (name == "auto-map" || name == "fields" || name == "skip-bad-rows") {
       if (eq != std::string::npos) {
         err << "formet-cli: --" << name << " takes no value\n";
         return std::nullopt;
       }
-      (name == "auto-map" ? o.autoMap : o.listFields) = true;
+      (name == "auto-map" ? o.autoMap : name == "fields" ? o.listFields : o.skipBadRows) = true;
       continue;
     }
     if (name != "delimiter" && name != "qualifier" && name != "map") {
@@ -184,6 +185,7 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
 
   auto maps = ResolveMaps(session, o, err);
   if (!maps) return 2;
+  session.SetSkipBadRows(o.skipBadRows);
   if (o.autoMap) {
     for (const auto& match : session.MatchingHeaders()) {
       const bool given = std::any_of(maps->begin(), maps->end(), [&](const ColumnField& m) {
@@ -204,8 +206,9 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
           << ForTerminal(assigned.report) << "\n\n";
     }
   }
+  constexpr const char* kSkipHint = "formet-cli: --skip-bad-rows loads the rows whose values pass and lists the others\n";
   if (refused) {
-    err << "formet-cli: nothing was imported.\n";
+    err << "formet-cli: nothing was imported.\n" << kSkipHint;
     return 1;
   }
   if (const auto missing = session.UnmappedRequiredFields(); !missing.empty()) {
@@ -216,13 +219,38 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
     return 1;
   }
   const ImportOutcome outcome = session.Import();
-  if (!outcome.ran) {
-    err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+  if (!o.skipBadRows) {
+    if (!outcome.ran) {
+      // The bad rows were listed when the file was read.
+      if (!session.Table().RowProblems().empty()) err << "formet-cli: nothing was imported.\n" << kSkipHint;
+      else err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+      return 1;
+    }
+    ui.Flush(err);
+    (outcome.saveCode == 0 ? out : err) << ForTerminal(session.Summary(outcome, SaveRetry::Never)) << "\n";
+    return outcome.saveCode == 0 ? 0 : 1;
+  }
+  // Loading the good rows: what was added on standard output, every row
+  // left out on standard error.
+  ui.Flush(err);
+  if (outcome.ran) out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
+  else err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+  const size_t leftOut = outcome.leftOut + outcome.dropped.size();
+  if (leftOut > 0) {
+    err << (leftOut == 1 ? std::string("1 row was not loaded:") : GroupedCount(leftOut) + " rows were not loaded:")
+        << "\n";
+    session.ForEachLeftOut(outcome, [&](const LeftOutRow& left) {
+      err << ForTerminal(session.LeftOutLine(left)) << "\n";
+      return true;
+    });
+  }
+  if (outcome.ran && outcome.saveCode != 0) {
+    err << ForTerminal("The loaded rows could not be saved; none of them reached the company file.\n" +
+                       SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
+        << "\n";
     return 1;
   }
-  ui.Flush(err);
-  (outcome.saveCode == 0 ? out : err) << ForTerminal(outcome.Summary(*flavour, SaveRetry::Never)) << "\n";
-  return outcome.saveCode == 0 ? 0 : 1;
+  return outcome.ran && outcome.added > 0 ? 0 : 1;
 }
 
 }  // namespace

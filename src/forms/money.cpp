@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "records/field_table.h"
+
 namespace formet {
 namespace {
 
@@ -15,6 +17,7 @@ struct MoneyParts {
   bool negative = false;
   int64_t whole = 0;     // saturated at kMaxWholeDollars
   int64_t hundredths = 0;
+  bool saturated = false;
 };
 
 MoneyParts Split(std::string_view text) {
@@ -27,7 +30,10 @@ MoneyParts Split(std::string_view text) {
   for (; i < text.size() && IsDigit(text[i]); ++i) {
     if (p.whole <= kMaxWholeDollars) p.whole = p.whole * 10 + (text[i] - '0');
   }
-  if (p.whole > kMaxWholeDollars) p.whole = kMaxWholeDollars;
+  if (p.whole > kMaxWholeDollars) {
+    p.whole = kMaxWholeDollars;
+    p.saturated = true;
+  }
   const size_t point = text.find('.');
   if (point == std::string_view::npos) return p;
   // The whole part is only what precedes the point; "12x.5" reads 12 and .5.
@@ -55,6 +61,36 @@ int64_t ParseMoneyCents(std::string_view text) {
   const MoneyParts p = Split(text);
   const int64_t size = p.whole * 100 + p.hundredths;
   return p.negative ? -size : size;
+}
+
+std::optional<int64_t> ParseMoneyCentsExact(std::string_view text) {
+  const MoneyParts p = Split(text);
+  if (p.saturated) return std::nullopt;
+  const int64_t size = p.whole * 100 + p.hundredths;
+  return p.negative ? -size : size;
+}
+
+void CentsTotal::Add(std::string_view moneyText) {
+  if (const auto cents = ParseMoneyCentsExact(moneyText)) Add(*cents);
+  else held_ = false;
+}
+
+void CentsTotal::Add(int64_t cents) {
+  if (held_ && __builtin_add_overflow(cents_, cents, &cents_)) held_ = false;
+}
+
+std::string TotalsTooLargeMessage(const std::vector<int>& boxes, const char* form, const char* summed) {
+  if (boxes.empty()) return {};
+  std::string names;
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (i > 0) names += i + 1 == boxes.size() ? " and " : ", ";
+    names += std::to_string(boxes[i]);
+  }
+  const bool one = boxes.size() == 1;
+  return std::string(one ? "The total of box " : "The totals of boxes ") + names + " of the " + form +
+         (one ? " is" : " are") + " too large to be held: the " + summed +
+         " amounts add up to more than any form can show. One of them is far too large (a form's amount has at "
+         "most " + std::to_string(kAmountWholeDigits) + " whole digits); correct it on its form.";
 }
 
 std::string FormatCents(int64_t cents) {

@@ -1,9 +1,11 @@
 #include "import/column_checks.h"
 
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 #include "forms/money.h"
+#include "records/field_table.h"
 #include "records/states.h"
 
 namespace formet {
@@ -28,6 +30,7 @@ std::string LabelledLengthMessage(const char* label, size_t limit) {
 // ---- the report -----------------------------------------------------------------
 
 void ErrorReport::Add(size_t row, std::string_view message) {
+  if (sink_) sink_(row, message);
   if (Full()) {
     ++unlisted_;
     return;
@@ -76,9 +79,11 @@ bool IsImportNumber(std::string_view t) {
   return digits() && i == t.size();
 }
 
-std::string ImportedAmount(std::string_view t) {
-  // Without a plus sign or an exponent, ParseMoney reads the number as it is.
-  if (t.find_first_of("+eE") == std::string_view::npos || !IsImportNumber(t)) return NormalizeMoney(t);
+namespace {
+
+// An import number as a plain decimal text: the sign and the exponent
+// applied, the digits as they are (before any cut to two decimals).
+std::string PlainDecimal(std::string_view t) {
   size_t i = 0;
   bool negative = false;
   if (t[i] == '+' || t[i] == '-') negative = t[i++] == '-';
@@ -100,23 +105,105 @@ std::string ImportedAmount(std::string_view t) {
     point += down ? -exponent : exponent;
   }
   const size_t zeros = digits.find_first_not_of('0');
-  if (zeros == std::string::npos) return "0.00";
+  if (zeros == std::string::npos) return "0";
   digits.erase(0, zeros);
   point -= static_cast<long>(zeros);
   std::string text = negative ? "-" : "";
   if (point <= 0) {
     // Below one: only the first two decimals count.
-    if (point < -2) return "0.00";
+    if (point < -2) return "0";
     text += "0." + std::string(static_cast<size_t>(-point), '0') + digits;
   } else if (static_cast<size_t>(point) >= digits.size()) {
-    // A whole number; far beyond any amount it reads as large as ParseMoney
-    // reads a whole number.
+    // A whole number; far beyond any amount only its size counts.
     text += point > 40 ? std::string(41, '9') : digits + std::string(static_cast<size_t>(point) - digits.size(), '0');
   } else {
     text += digits.substr(0, static_cast<size_t>(point)) + "." + digits.substr(static_cast<size_t>(point));
   }
-  return NormalizeMoney(text);
+  return text;
 }
+
+// An amount as spreadsheets save it: an optional sign, an optional dollar
+// sign (the sign may follow it), whole digits either plain or grouped by
+// thousands with commas, then optionally a point and digits. As a plain
+// decimal text, or nullopt when the text is not written so.
+std::optional<std::string> FormattedDecimal(std::string_view t) {
+  size_t i = 0;
+  std::string out;
+  const auto sign = [&] {
+    if (out.empty() && i < t.size() && (t[i] == '-' || t[i] == '+')) {
+      if (t[i] == '-') out = "-";
+      else out = "+";
+      ++i;
+    }
+  };
+  sign();
+  if (i < t.size() && t[i] == '$') ++i;
+  sign();
+  if (out == "+") out.clear();
+  const size_t start = i;
+  size_t group = 0;  // digits since the last comma (or the start)
+  bool grouped = false;
+  for (; i < t.size() && (IsDigit(t[i]) || t[i] == ','); ++i) {
+    if (t[i] == ',') {
+      // A comma follows one to three digits, and then only after three.
+      if (group == 0 || group > 3 || (grouped && group != 3)) return std::nullopt;
+      grouped = true;
+      group = 0;
+      continue;
+    }
+    out += t[i];
+    ++group;
+  }
+  if (i == start || group == 0 || (grouped && group != 3)) return std::nullopt;
+  if (i < t.size() && t[i] == '.') {
+    out += '.';
+    const size_t decimals = ++i;
+    while (i < t.size() && IsDigit(t[i])) out += t[i++];
+    if (i == decimals) return std::nullopt;
+  }
+  if (i != t.size()) return std::nullopt;
+  return out;
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\xA0'; }
+
+}  // namespace
+
+ImportAmount ReadImportAmount(std::string_view text) {
+  std::string_view t = text;
+  while (!t.empty() && IsSpace(t.front())) t.remove_prefix(1);
+  while (!t.empty() && IsSpace(t.back())) t.remove_suffix(1);
+  ImportAmount result;
+  if (t.empty()) {
+    result.amount = "0.00";
+    return result;
+  }
+  std::optional<std::string> plain;
+  if (IsImportNumber(t)) plain = PlainDecimal(t);
+  else if (t.size() < kLongestAmountText) plain = FormattedDecimal(t);
+  if (!plain) {
+    result.amount = NormalizeMoney(t);
+    if (t.size() >= 2 && t.front() == '(' && t.back() == ')' && FormattedDecimal(t.substr(1, t.size() - 2)))
+      result.problem = FormatMessage(
+          "Negative amounts in parentheses are not read: \"%s\". Write a negative amount with a minus sign "
+          "(-500.00), if the form is to carry one.",
+          text);
+    else
+      result.problem =
+          FormatMessage("Field has to be a number: \"%s\" can\x92t be interpreted as a numeric value", text);
+    return result;
+  }
+  result.amount = NormalizeMoney(*plain);
+  if (!AmountFitsForms(*plain) || text.size() >= kLongestAmountText)
+    result.problem = FormatMessage(
+        ("Amount too large: \"%s\" has more than " + std::to_string(kAmountWholeDigits) +
+         " whole digits, more than any box of the form holds.")
+            .c_str(),
+        text);
+  return result;
+}
+
+std::string ImportedAmount(std::string_view text) { return ReadImportAmount(text).amount; }
 
 int LeadingNumber(std::string_view text) {
   long value = 0;
@@ -125,6 +212,28 @@ int LeadingNumber(std::string_view text) {
     value = std::min<long>(value * 10 + (c - '0'), std::numeric_limits<int>::max());
   }
   return static_cast<int>(value);
+}
+
+// ---- the values of a column ---------------------------------------------------------
+
+ImportColumn ColumnOfTable(const ImportTable& table, size_t column) {
+  ImportColumn values;
+  const size_t rows = table.DataRowCount();
+  values.values.reserve(rows);
+  std::unordered_map<std::string, std::string_view> reasons;
+  for (size_t r = 1; r <= rows; ++r) {
+    values.values.push_back(table.Cell(r, column).substr(0, kCheckedCellLength));
+    if (!table.IsRefused(r, column)) continue;
+    // Few reasons, many values: each reason is held once.
+    std::string reason = table.RefusedReason(r, column);
+    auto it = reasons.find(reason);
+    if (it == reasons.end()) {
+      values.reasons.push_back(reason);
+      it = reasons.emplace(std::move(reason), values.reasons.back()).first;
+    }
+    values.refused.push_back({r - 1, it->second});
+  }
+  return values;
 }
 
 // ---- the shared checks --------------------------------------------------------------
@@ -143,11 +252,11 @@ void CheckLabelledLength(const ImportColumn& column, const char* label, size_t l
   });
 }
 
-void CheckNumbers(const ImportColumn& column, ErrorReport& report) {
+void CheckAmounts(const ImportColumn& column, ErrorReport& report) {
   ForEachValue(column, report, [&](size_t row, std::string_view value) {
-    if (!value.empty() && !IsImportNumber(value))
-      report.Add(row,
-                 FormatMessage("Field has to be a number: \"%s\" can\x92t be interpreted as a numeric value", value));
+    if (value.empty()) return;
+    const ImportAmount amount = ReadImportAmount(value);
+    if (!amount.problem.empty()) report.Add(row, amount.problem);
   });
 }
 
@@ -180,8 +289,9 @@ EqualValues::EqualValues(const ImportColumn& column) {
       ++refused;
       continue;
     }
-    if (column.values[i].empty()) continue;
-    const auto [it, added] = groups.try_emplace(column.values[i], counts.size());
+    const std::string_view number = WithoutSurroundingBlanks(column.values[i]);
+    if (number.empty()) continue;
+    const auto [it, added] = groups.try_emplace(number, counts.size());
     if (added) counts.push_back(0);
     groupOf_[i] = it->second;
     ++counts[it->second];

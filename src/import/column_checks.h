@@ -4,11 +4,15 @@
 // imports.
 #include <algorithm>
 #include <cstddef>
+#include <deque>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "import/delimited_file.h"
+#include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 
 namespace formet {
@@ -17,12 +21,26 @@ namespace formet {
 // values the rule for entered text refused, which the checks report first.
 struct ImportColumn {
   struct Refused {
-    size_t index;        // into values
-    std::string reason;  // for the user
+    size_t index;             // into values
+    std::string_view reason;  // for the user: one of `reasons`, or a text that outlives the column
   };
   std::vector<std::string_view> values;
   std::vector<Refused> refused;  // by index
+  // The reasons the refused values name, each once (they do not move while
+  // the column lives, moved or not; it is never copied).
+  std::deque<std::string> reasons;
+
+  ImportColumn() = default;
+  ImportColumn(ImportColumn&&) = default;
+  ImportColumn& operator=(ImportColumn&&) = default;
+  ImportColumn(const ImportColumn&) = delete;
+  ImportColumn& operator=(const ImportColumn&) = delete;
 };
+
+// The values of a table's column as the checks see them: those of rows 1 to
+// n, each cut to kCheckedCellLength characters, and the values refused on
+// reading with their reasons.
+ImportColumn ColumnOfTable(const ImportTable& table, size_t column);
 
 // The report of one column's check. Each error names its row (rows are
 // numbered from 1); errors of one row form a numbered block:
@@ -33,6 +51,12 @@ struct ImportColumn {
 class ErrorReport {
  public:
   static constexpr size_t kMaxListedErrors = 1000;
+  // Told of the errors of every row, listed in the text or not: each error
+  // while the list has room, at least the first of a row after.
+  using Sink = std::function<void(size_t row, std::string_view message)>;
+
+  ErrorReport() = default;
+  explicit ErrorReport(Sink sink) : sink_(std::move(sink)) {}
 
   void Add(size_t row, std::string_view message);
   // `count` further errors of `row` that need not be spelled out once the
@@ -41,6 +65,7 @@ class ErrorReport {
   void AddMany(size_t row, size_t count, Listed&& listed) {
     for (size_t i = 0; i < count; ++i) {
       if (Full()) {
+        if (sink_) sink_(row, listed(i));
         unlisted_ += count - i;
         return;
       }
@@ -53,6 +78,7 @@ class ErrorReport {
   std::string Text() const;
 
  private:
+  Sink sink_;
   std::string text_;
   size_t block_ = 1;
   size_t lastRow_ = 0;  // rows count from 1; 0 = no error yet
@@ -70,10 +96,29 @@ std::string FormatMessage(const char* format, std::string_view text);
 // sign; no exponent right after the whole digits, no leading or trailing point.
 bool IsImportNumber(std::string_view text);
 
-// The amount an import number stands for, as a MoneyText with two decimals:
-// the sign and exponent are applied and the decimals beyond two are cut as
-// ParseMoney cuts them ("+5" 5.00, "1.5E+03" 1500.00, "-1.239" -1.23). An
-// empty text gives "0.00". Any other text goes to NormalizeMoney as it is.
+// An amount text this long or longer is refused as too large: no amount is
+// written so, and a cell longer than the part a check sees must never be read
+// as the shorter amount it was cut to.
+inline constexpr size_t kLongestAmountText = 100;
+
+// An amount of an import file as it will be stored, or why it cannot be.
+struct ImportAmount {
+  std::string amount;   // a MoneyText with two decimals
+  std::string problem;  // the error for the report; empty when the amount is accepted
+};
+
+// Reads an amount of an import file: an import number (IsImportNumber), or
+// an amount as spreadsheets save it, with a currency sign and thousands
+// separators ("$31,250.00", "-$1,250", "31,250"). Spaces around it do not
+// count; an empty text is 0.00. The sign and exponent are applied and the
+// decimals beyond two cut as ParseMoney cuts them ("+5" 5.00, "1.5E+03"
+// 1500.00, "-1.239" -1.23). Refused: what is no amount, a negative amount in
+// parentheses, and an amount of more than kAmountWholeDigits whole digits,
+// which no form holds. `amount` is the text NormalizeMoney makes of it even
+// then.
+ImportAmount ReadImportAmount(std::string_view text);
+
+// The amount an accepted import amount is stored as (ReadImportAmount's).
 std::string ImportedAmount(std::string_view text);
 
 // The value of a check-box text: its leading digits (empty gives 0).
@@ -98,16 +143,18 @@ void ForEachValue(const ImportColumn& column, ErrorReport& report, Check&& check
 // The shared checks, each over a whole column.
 void CheckLength(const ImportColumn& column, size_t limit, const char* message, ErrorReport& report);
 void CheckLabelledLength(const ImportColumn& column, const char* label, size_t limit, ErrorReport& report);
-void CheckNumbers(const ImportColumn& column, ErrorReport& report);
+// Amounts: each value must be read by ReadImportAmount without a problem.
+void CheckAmounts(const ImportColumn& column, ErrorReport& report);
 void CheckStates(const ImportColumn& column, ErrorReport& report);
 void CheckZeroOrOne(const ImportColumn& column, const char* message, ErrorReport& report);
 
 // An identifying number per row (a social security or identification
-// number): for each non-empty value, every other row with an equal value is
-// reported with `duplicate` (naming that row), and a value some payee of the
-// company has already (`company`) with `existing` (naming the value). `lengthCheck`
-// runs first on each value. Equal values are found through a hash, so a
-// column costs the same per row however long it is.
+// number), blanks around it aside: for each non-empty value, every other row
+// with an equal value is reported with `duplicate` (naming that row), and a
+// value some payee of the company has already (`company`) with `existing`
+// (naming the value). `lengthCheck` runs first on each value (without its
+// blanks). Equal values are found through a hash, so a column costs the same
+// per row however long it is.
 template <class LengthCheck>
 void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& company,
                              const char* duplicate, const char* existing, ErrorReport& report,
@@ -115,7 +162,8 @@ void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& compa
 
 // ---- implementation of the template ------------------------------------------------
 
-// Rows (from 1) of each non-empty, accepted value, in row order.
+// Rows (from 1) of each non-empty, accepted value (blanks around it aside),
+// in row order.
 class EqualValues {
  public:
   explicit EqualValues(const ImportColumn& column);
@@ -134,7 +182,8 @@ void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& compa
                              const char* duplicate, const char* existing, ErrorReport& report,
                              LengthCheck&& lengthCheck) {
   const EqualValues equal(column);
-  ForEachValue(column, report, [&](size_t row, std::string_view value) {
+  ForEachValue(column, report, [&](size_t row, std::string_view given) {
+    const std::string_view value = WithoutSurroundingBlanks(given);
     lengthCheck(row, value);
     const auto rows = equal.RowsOf(row);
     if (rows.size() > 1) {

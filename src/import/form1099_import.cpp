@@ -85,9 +85,8 @@ Form1099ImportFlavour::Form1099ImportFlavour(CGlobalDoc& doc, UiServices& ui, Fo
   required_ = {kIdentificationNumber, kNameLine1};
 }
 
-std::string Form1099ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
-  if (!catalogue_.Contains(field)) return {};
-  ErrorReport report;
+void Form1099ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorReport& report) {
+  if (!catalogue_.Contains(field)) return;
   if (field == kIdentificationNumber) {
     // No lower limit and no emptiness check: a row without a number passes
     // here and is dropped by the contractor check when it is loaded.
@@ -104,7 +103,11 @@ std::string Form1099ImportFlavour::CheckColumn(int field, const ImportColumn& co
   } else {
     CheckField(kFields[static_cast<size_t>(field)], column, report);
   }
-  return report.Text();
+}
+
+std::string Form1099ImportFlavour::StoredText(int field, std::string_view value) const {
+  return catalogue_.Contains(field) ? ShownStoredText(kFields[static_cast<size_t>(field)], value)
+                                    : std::string(value);
 }
 
 bool Form1099ImportFlavour::BeginLoad(size_t rows) {

@@ -25,7 +25,8 @@ class Form1099ImportFlavour : public ImportFlavour {
     return count == 1 ? "1 contractor with its 1099-MISC"
                       : GroupedCount(count) + " contractors with their 1099-MISCs";
   }
-  std::string CheckColumn(int field, const ImportColumn& column) override;
+  void CheckValues(int field, const ImportColumn& column, ErrorReport& report) override;
+  std::string StoredText(int field, std::string_view value) const override;
   bool BeginLoad(size_t rows) override;
   // Adds the contractor (silently, not saved at once) with its 1099-MISC; a
   // row the contractor checks refuse is dropped with the check's message.

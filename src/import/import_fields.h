@@ -18,7 +18,7 @@ enum class ColumnCheck {
   Length,          // at most `limit` (`message` with %d)
   LabelledLength,  // at most `limit`, named by the label `message`
   State,           // an entry of the state table, at most 2 characters
-  Number,          // an import number, or empty
+  Number,          // an amount (ReadImportAmount), or empty
   Box12Code,       // a 2007 box 12 code, or empty; longer than 1 named by `message`
   ZeroOrOne,       // "0", "1" or empty (`message` otherwise)
 };
@@ -56,7 +56,7 @@ void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, E
     case ColumnCheck::Required: {
       const std::string tooLong = FormatMessage(f.message, f.limit);
       ForEachValue(column, report, [&](size_t row, std::string_view value) {
-        if (value.empty()) report.Add(row, f.empty);
+        if (IsBlank(value)) report.Add(row, f.empty);  // spaces alone are no name
         if (value.size() > limit) report.Add(row, tooLong);
       });
       break;
@@ -64,7 +64,7 @@ void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, E
     case ColumnCheck::Length: CheckLength(column, limit, f.message, report); break;
     case ColumnCheck::LabelledLength: CheckLabelledLength(column, f.message, limit, report); break;
     case ColumnCheck::State: CheckStates(column, report); break;
-    case ColumnCheck::Number: CheckNumbers(column, report); break;
+    case ColumnCheck::Number: CheckAmounts(column, report); break;
     case ColumnCheck::ZeroOrOne: CheckZeroOrOne(column, f.message, report); break;
     case ColumnCheck::Box12Code: {
       // The two-letter codes AA and BB are codes; any other text longer than
@@ -89,8 +89,10 @@ void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::ve
                  Payee& payee, Form& form) {
   for (size_t i = 0; i < fields.size() && i < values.size(); ++i) {
     const auto& f = fields[i];
-    const std::string& value = values[i];
-    const auto cut = [&] { return value.substr(0, static_cast<size_t>(f.kept)); };
+    // An identifying number is taken without the blanks around it.
+    const std::string_view value =
+        f.check == ColumnCheck::Identifying ? WithoutSurroundingBlanks(values[i]) : std::string_view(values[i]);
+    const auto cut = [&] { return std::string(value.substr(0, static_cast<size_t>(f.kept))); };
     switch (f.place) {
       case Place::PayeeText: payee.*f.payeeText = cut(); break;
       case Place::PayeeFlag: payee.*f.payeeFlag = LeadingNumber(value); break;
@@ -100,6 +102,13 @@ void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::ve
       case Place::FormFlag: form.*f.formFlag = LeadingNumber(value); break;
     }
   }
+}
+
+// What the preview shows of a value: an amount as it will be stored, any
+// other value as it is.
+template <class Payee, class Form>
+std::string ShownStoredText(const ImportField<Payee, Form>& f, std::string_view value) {
+  return f.place == Place::FormAmount ? ImportedAmount(value) : std::string(value);
 }
 
 // A catalogue made from a field table.

@@ -72,7 +72,13 @@ class ImportFlavour {
 
   // The error report of a column for a field; empty when the column is
   // acceptable, and for a field number outside the catalogue.
-  virtual std::string CheckColumn(int field, const ImportColumn& column) = 0;
+  std::string CheckColumn(int field, const ImportColumn& column);
+  // The same checks, each error added to `report` (whose sink hears of every
+  // row with an error).
+  virtual void CheckValues(int field, const ImportColumn& column, ErrorReport& report) = 0;
+  // What a value of a field is stored as, for the preview: an amount as it
+  // will be stored ("$31,250.00" 31250.00), any other value as it is.
+  virtual std::string StoredText(int field, std::string_view value) const = 0;
 
   // Called before the first of `rows` rows of an import.
   // The loading refreshes every page from the records: a page's edits not

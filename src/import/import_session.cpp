@@ -54,6 +54,12 @@ bool FieldCatalogue::AddGroup(std::string name, int first, int count) {
   return true;
 }
 
+std::string ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
+  ErrorReport report;
+  CheckValues(field, column, report);
+  return report.Text();
+}
+
 int ImportFlavour::SaveAndRefresh(CGlobalDoc& doc, UiServices& ui) {
   ui.BeginWaitCursor();
   const int code = doc.SaveChanges();
@@ -63,9 +69,13 @@ int ImportFlavour::SaveAndRefresh(CGlobalDoc& doc, UiServices& ui) {
 }
 
 std::string GroupedCount(size_t count) {
-  std::string digits = std::to_string(count);
-  for (size_t at = digits.size(); at > 3; at -= 3) digits.insert(at - 3, ",");
-  return digits;
+  const std::string digits = std::to_string(count);
+  std::string grouped;
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) grouped += ',';
+    grouped += digits[i];
+  }
+  return grouped;
 }
 
 // ---- messages -------------------------------------------------------------------------
@@ -86,25 +96,6 @@ std::string UnmappedRequiredMessage(const ImportFlavour& flavour, const std::vec
   return text;
 }
 
-std::string ImportOutcome::Summary(const ImportFlavour& flavour, SaveRetry retry) const {
-  if (!ran) return refusal;
-  std::string text = "Added " + flavour.PayeesAdded(added) + ".";
-  if (!dropped.empty()) {
-    text += dropped.size() == 1 ? "\n\n1 row was not loaded:"
-                                : "\n\n" + GroupedCount(dropped.size()) + " rows were not loaded:";
-    for (size_t i = 0; i < dropped.size() && i < kMaxListedRows; ++i)
-      text += "\nRow " + std::to_string(dropped[i].row) + ": " + dropped[i].reason;
-    if (dropped.size() > kMaxListedRows)
-      text += "\n... and " + GroupedCount(dropped.size() - kMaxListedRows) + " more.";
-  }
-  if (saveCode != 0)
-    text += (retry == SaveRetry::WithNextSave
-                 ? "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n"
-                 : "\n\nThe loaded rows could not be saved; none of them reached the company file.\n") +
-            SaveFailureMessage(saveCode, nullptr, retry);
-  return text;
-}
-
 // ---- reading ----------------------------------------------------------------------
 
 std::optional<ReadResult> ImportSession::Read() {
@@ -116,11 +107,13 @@ std::optional<ReadResult> ImportSession::Read() {
   }
   mapping_.assign(Catalogue().Size(), -1);
   headers_.clear();
+  ForgetBadCells();
   canImport_ = false;
   ReadResult result =
       ReadDelimitedFile(path_, DelimiterFromBox(delimiterBox_), QualifierFromBox(qualifierBox_), table_);
   if (result.HasTable()) {
     headers_.assign(table_.ColumnCount(), kUnused);
+    badCells_.resize(table_.ColumnCount());
     canImport_ = true;
   }
   return result;
@@ -140,14 +133,37 @@ int ImportSession::FieldOfColumn(size_t column) const {
 
 // ---- assigning ------------------------------------------------------------------------
 
-ImportColumn ImportSession::ColumnValues(size_t column) const {
-  ImportColumn values;
-  const size_t rows = table_.DataRowCount();
-  values.values.reserve(rows);
-  for (size_t r = 1; r <= rows; ++r) values.values.push_back(table_.Cell(r, column).substr(0, kCheckedCellLength));
-  for (const auto& refused : table_.Refused())
-    if (refused.row >= 1 && refused.column == column) values.refused.push_back({refused.row - 1, refused.reason});
-  return values;
+ImportColumn ImportSession::ColumnValues(size_t column) const { return ColumnOfTable(table_, column); }
+
+// The messages of bad values hold the value, most of them: it is kept once in
+// the table, and each message once with a mark in its place.
+constexpr char kValueMark = '\x01';
+
+uint32_t ImportSession::MessageId(std::string_view message, std::string_view value) {
+  std::string key(message);
+  if (!value.empty()) {
+    const size_t at = key.find(value);
+    if (at != std::string::npos) key.replace(at, value.size(), 1, kValueMark);
+  }
+  const auto [it, added] = messageIds_.try_emplace(key, static_cast<uint32_t>(messages_.size()));
+  if (added) messages_.push_back(std::move(key));
+  return it->second;
+}
+
+std::string ImportSession::Message(uint32_t id, std::string_view value) const {
+  std::string text = messages_[id];
+  const size_t at = text.find(kValueMark);
+  if (at != std::string::npos) text.replace(at, 1, value);
+  return text;
+}
+
+void ImportSession::ForgetBadCells() {
+  for (auto& cells : badCells_) {
+    cells.clear();
+    cells.shrink_to_fit();
+  }
+  messages_.clear();
+  messageIds_.clear();
 }
 
 ImportSession::Assignment ImportSession::Assign(size_t column, int field) {
@@ -159,8 +175,18 @@ ImportSession::Assignment ImportSession::Assign(size_t column, int field) {
     result.message = AlreadyUsedMessage(name);
     return result;
   }
-  result.report = flavour_.CheckColumn(field, ColumnValues(column));
-  if (!result.report.empty()) {
+  const ImportColumn values = ColumnValues(column);
+  std::vector<BadCell> bad;
+  ErrorReport::Sink sink;
+  if (skipBadRows_) {
+    sink = [&](size_t row, std::string_view message) {
+      bad.push_back({static_cast<uint32_t>(row), MessageId(message, values.values[row - 1])});
+    };
+  }
+  ErrorReport report(std::move(sink));
+  flavour_.CheckValues(field, values, report);
+  result.report = report.Text();
+  if (!result.report.empty() && !skipBadRows_) {
     result.outcome = Assignment::Outcome::Refused;
     return result;
   }
@@ -168,13 +194,68 @@ ImportSession::Assignment ImportSession::Assign(size_t column, int field) {
   for (int& c : mapping_)
     if (c == static_cast<int>(column)) c = -1;
   mapping_[static_cast<size_t>(field)] = static_cast<int>(column);
+  std::stable_sort(bad.begin(), bad.end(), [](const BadCell& a, const BadCell& b) { return a.row < b.row; });
+  bad.shrink_to_fit();
+  badCells_[column] = std::move(bad);
+  result.badRows = BadRowsOfColumn(column);
   result.outcome = Assignment::Outcome::Assigned;
   return result;
+}
+
+std::vector<size_t> ImportSession::SetSkipBadRows(bool skip) {
+  std::vector<size_t> unassigned;
+  skipBadRows_ = skip;
+  if (skip) return unassigned;
+  for (size_t c = 0; c < badCells_.size(); ++c) {
+    if (badCells_[c].empty()) continue;
+    SetUnused(c);
+    unassigned.push_back(c);
+  }
+  return unassigned;
+}
+
+size_t ImportSession::BadRowsOfColumn(size_t column) const {
+  if (column >= badCells_.size()) return 0;
+  size_t rows = 0;
+  uint32_t last = 0;
+  for (const BadCell& cell : badCells_[column]) {
+    if (cell.row != last) ++rows;
+    last = cell.row;
+  }
+  return rows;
+}
+
+CellMark ImportSession::MarkOf(size_t row, size_t column) const {
+  CellMark mark;
+  if (table_.IsRefused(row, column)) {
+    mark.kind = CellMark::Kind::Refused;
+    mark.reason = table_.RefusedReason(row, column);
+    return mark;
+  }
+  if (const RowProblem* problem = row > 0 ? table_.RowProblemAt(row) : nullptr) {
+    mark.kind = CellMark::Kind::BadRow;
+    mark.reason = table_.RowProblemMessage(*problem);
+    return mark;
+  }
+  if (column < badCells_.size() && !badCells_[column].empty()) {
+    const auto& cells = badCells_[column];
+    auto it = std::lower_bound(cells.begin(), cells.end(), row,
+                               [](const BadCell& c, size_t r) { return c.row < r; });
+    const std::string_view value = table_.Cell(row, column).substr(0, kCheckedCellLength);
+    for (; it != cells.end() && it->row == row; ++it) {
+      mark.kind = CellMark::Kind::Bad;
+      if (!mark.reason.empty()) mark.reason += "\n";
+      mark.reason += Message(it->message, value);
+    }
+  }
+  return mark;
 }
 
 void ImportSession::SetUnused(size_t column) {
   if (column >= headers_.size()) return;
   headers_[column] = kUnused;
+  badCells_[column].clear();
+  badCells_[column].shrink_to_fit();
   for (int& c : mapping_)
     if (c == static_cast<int>(column)) c = -1;
 }
@@ -205,6 +286,20 @@ void ImportSession::RowValuesInto(size_t row, std::vector<std::string>& values) 
   }
 }
 
+std::vector<bool> ImportSession::BadRows() const {
+  std::vector<bool> bad(table_.DataRowCount() + 1, false);
+  for (const RowProblem& p : table_.RowProblems()) bad[p.row] = true;
+  for (const auto& cells : badCells_)
+    for (const BadCell& cell : cells) bad[cell.row] = true;
+  return bad;
+}
+
+size_t ImportSession::RowsToLeaveOut() const {
+  if (table_.RowCount() == 0) return 0;
+  const std::vector<bool> bad = BadRows();
+  return static_cast<size_t>(std::count(bad.begin(), bad.end(), true));
+}
+
 ImportOutcome ImportSession::Import(ImportProgress* progress) {
   ImportOutcome outcome;
   if (!canImport_) {
@@ -220,18 +315,127 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
     outcome.refusal = "The file holds no rows below its header line: there is nothing to import.";
     return outcome;
   }
-  if (!flavour_.BeginLoad(rows)) return outcome;  // cancelled: nothing to say
+  const auto& problems = table_.RowProblems();
+  if (!problems.empty() && !skipBadRows_) {
+    outcome.refusal = "Nothing was imported: " +
+                      (problems.size() == 1 ? std::string("a row") : GroupedCount(problems.size()) + " rows") +
+                      " of the file cannot be read as its header line lays out the columns.";
+    for (size_t i = 0; i < problems.size() && i < kMaxRowsNamed; ++i)
+      outcome.refusal += "\nRow " + std::to_string(problems[i].row) + ": " + table_.RowProblemMessage(problems[i]);
+    if (problems.size() > kMaxRowsNamed)
+      outcome.refusal += "\n... and " + GroupedCount(problems.size() - kMaxRowsNamed) + " more.";
+    outcome.refusal += "\nMend them in the file, or choose to load the good rows only.";
+    return outcome;
+  }
+  const std::vector<bool> bad = BadRows();
+  size_t lastGood = 0;
+  for (size_t r = 1; r <= rows; ++r)
+    if (!bad[r]) lastGood = r;
+  outcome.leftOut = static_cast<size_t>(std::count(bad.begin() + 1, bad.end(), true));
+  if (lastGood == 0) {
+    outcome.refusal = "Nothing was imported: every row of the file holds a value that cannot be used.";
+    return outcome;
+  }
+  if (!flavour_.BeginLoad(rows - outcome.leftOut)) {
+    outcome.leftOut = 0;
+    return outcome;  // cancelled: nothing to say
+  }
   outcome.ran = true;
   std::vector<std::string> values;
   for (size_t r = 1; r <= rows; ++r) {
-    RowValuesInto(r, values);
-    const RowLoad load = flavour_.LoadRow(values, r == rows);
-    if (load.added) ++outcome.added;
-    else outcome.dropped.push_back({r, load.reason});
-    if (r == rows) outcome.saveCode = load.saveCode;
+    if (!bad[r]) {
+      RowValuesInto(r, values);
+      // The save is asked for on the last row loaded, so that all are written in one save.
+      const RowLoad load = flavour_.LoadRow(values, r == lastGood);
+      if (load.added) ++outcome.added;
+      else outcome.dropped.push_back({r, load.reason});
+      if (r == lastGood) outcome.saveCode = load.saveCode;
+    }
     if (progress && (r % 512 == 0 || r == rows)) progress->RowsLoaded(r, rows);
   }
   return outcome;
+}
+
+void ImportSession::ForEachLeftOut(const ImportOutcome& outcome,
+                                   const std::function<bool(const LeftOutRow&)>& each) const {
+  // The sources, each in row order: the bad rows, the bad values of each
+  // column, the rows the payee checks refused.
+  const auto& problems = table_.RowProblems();
+  size_t nextProblem = 0, nextDropped = 0;
+  std::vector<size_t> next(badCells_.size(), 0);
+  const bool withBad = outcome.leftOut > 0;
+  for (;;) {
+    size_t row = static_cast<size_t>(-1);
+    if (withBad && nextProblem < problems.size()) row = std::min<size_t>(row, problems[nextProblem].row);
+    if (withBad)
+      for (size_t c = 0; c < badCells_.size(); ++c)
+        if (next[c] < badCells_[c].size()) row = std::min<size_t>(row, badCells_[c][next[c]].row);
+    if (nextDropped < outcome.dropped.size()) row = std::min(row, outcome.dropped[nextDropped].row);
+    if (row == static_cast<size_t>(-1)) return;
+
+    LeftOutRow left;
+    left.row = row;
+    if (withBad && nextProblem < problems.size() && problems[nextProblem].row == row) {
+      const RowProblem& p = problems[nextProblem++];
+      left.column = p.column;
+      left.value = table_.RowProblemValue(p);
+      left.reason = table_.RowProblemMessage(p);
+      if (!each(left)) return;
+    }
+    for (size_t c = 0; withBad && c < badCells_.size(); ++c) {
+      const std::string_view value = table_.Cell(row, c).substr(0, kCheckedCellLength);
+      for (; next[c] < badCells_[c].size() && badCells_[c][next[c]].row == row; ++next[c]) {
+        left.column = c;
+        left.value = table_.IsRefused(row, c) ? table_.Printable(row, c).substr(0, kCheckedCellLength)
+                                              : std::string(value);
+        left.reason = Message(badCells_[c][next[c]].message, value);
+        if (!each(left)) return;
+      }
+    }
+    for (; nextDropped < outcome.dropped.size() && outcome.dropped[nextDropped].row == row; ++nextDropped) {
+      left.column = LeftOutRow::kNoColumn;
+      left.value.clear();
+      left.reason = outcome.dropped[nextDropped].reason;
+      if (!each(left)) return;
+    }
+  }
+}
+
+std::string ImportSession::LeftOutLine(const LeftOutRow& left) const {
+  std::string line = "Row " + std::to_string(left.row);
+  if (left.column != LeftOutRow::kNoColumn) {
+    line += ", column " + std::to_string(left.column + 1);
+    if (left.column < table_.ColumnCount()) line += " (\"" + table_.Printable(0, left.column) + "\")";
+    line += ", \"" + left.value + "\"";
+  }
+  return line + ": " + left.reason;
+}
+
+std::string ImportSession::Summary(const ImportOutcome& outcome, SaveRetry retry) const {
+  std::string text;
+  if (outcome.ran) text = "Added " + flavour_.PayeesAdded(outcome.added) + ".";
+  else text = outcome.refusal;
+  const size_t rows = outcome.leftOut + outcome.dropped.size();
+  if (rows > 0) {
+    text += rows == 1 ? "\n\n1 row was not loaded:" : "\n\n" + GroupedCount(rows) + " rows were not loaded:";
+    size_t lines = 0, more = 0;
+    ForEachLeftOut(outcome, [&](const LeftOutRow& left) {
+      if (lines < ImportOutcome::kMaxListedRows) {
+        text += "\n" + LeftOutLine(left);
+        ++lines;
+      } else {
+        ++more;
+      }
+      return true;
+    });
+    if (more > 0) text += "\n... and " + GroupedCount(more) + " more.";
+  }
+  if (outcome.ran && outcome.saveCode != 0)
+    text += (retry == SaveRetry::WithNextSave
+                 ? "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n"
+                 : "\n\nThe loaded rows could not be saved; none of them reached the company file.\n") +
+            SaveFailureMessage(outcome.saveCode, nullptr, retry);
+  return text;
 }
 
 // ---- header matching and the remembered assignment --------------------------------

@@ -5,8 +5,10 @@
 // assigned), and the loading of the rows.
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "import/delimited_file.h"
@@ -34,15 +36,38 @@ struct ImportOutcome {
   bool ran = false;
   std::string refusal;  // why nothing was loaded, when it did not run; empty when the user cancelled
   size_t added = 0;
+  // Rows the payee checks refused.
   std::vector<DroppedRow> dropped;
+  // Rows left out for their values when the good rows are loaded without the
+  // bad (ImportSession::ForEachLeftOut lists them).
+  size_t leftOut = 0;
   int saveCode = 0;  // the final save's engine code, 0 when it succeeded
 
-  // What the user is told: how many payees were added, each dropped row with
-  // its reason (the first kMaxListedRows of them), a failed save. Windows-1252.
-  // `retry`: whether rows that could not be saved wait in the open company
-  // (the desktop) or are gone with the program (formet-cli).
-  std::string Summary(const ImportFlavour& flavour, SaveRetry retry = SaveRetry::WithNextSave) const;
+  // The lines of rows left out a summary lists (ImportSession::Summary).
   static constexpr size_t kMaxListedRows = 1000;
+};
+
+// A row not loaded, and why: a value that cannot be used (with its column
+// and value), a row that cannot be read as the header lays out the columns,
+// or a payee check.
+struct LeftOutRow {
+  size_t row = 0;                      // data rows count from 1
+  static constexpr size_t kNoColumn = static_cast<size_t>(-1);
+  size_t column = kNoColumn;           // of the file, from 0
+  std::string value;                   // Windows-1252, as far as it can show it
+  std::string reason;
+};
+
+// What the preview marks on a cell.
+struct CellMark {
+  enum class Kind {
+    None,
+    Refused,  // the rule for entered text refuses the value
+    BadRow,   // the row cannot be read as the header lays out the columns
+    Bad,      // the check of the column's field refuses the value (the row is left out)
+  };
+  Kind kind = Kind::None;
+  std::string reason;  // Windows-1252
 };
 
 // A column and the field assigned to it.
@@ -59,6 +84,7 @@ class ImportSession {
   explicit ImportSession(ImportFlavour& flavour) : flavour_(flavour) {}
 
   ImportFlavour& Flavour() { return flavour_; }
+  const ImportFlavour& Flavour() const { return flavour_; }
   const FieldCatalogue& Catalogue() const { return flavour_.Catalogue(); }
 
   // Step one: the texts of the read-only boxes beside the separator lists.
@@ -83,16 +109,33 @@ class ImportSession {
   // The field a column is assigned to, or -1.
   int FieldOfColumn(size_t column) const;
 
+  // Loading the good rows: every row whose values pass is loaded, the others
+  // are left out and listed. A column with values its field refuses is then
+  // assigned, its bad values marked; without it, such a column is refused,
+  // and a file with bad rows is not loaded at all. Turning it off makes the
+  // columns with bad values "Unused" again: they are returned.
+  std::vector<size_t> SetSkipBadRows(bool skip);
+  bool SkipBadRows() const { return skipBadRows_; }
+
   // Assigns a field to a column after checking the column's values.
   struct Assignment {
     enum class Outcome { Assigned, AlreadyUsed, Refused, NoSuchColumn };
     Outcome outcome = Outcome::NoSuchColumn;
     std::string message;  // AlreadyUsed: the text for the user
-    std::string report;   // Refused: the check's error report
+    std::string report;   // Refused, or Assigned with bad values: the check's error report
+    size_t badRows = 0;   // Assigned while loading the good rows: the rows with values the field refuses
   };
   Assignment Assign(size_t column, int field);
   // "Unused": the column loses its field.
   void SetUnused(size_t column);
+  // The rows (from 1) of an assigned column whose values its field refuses,
+  // while loading the good rows.
+  size_t BadRowsOfColumn(size_t column) const;
+  // What the preview marks on a cell (rows from 0, the header; columns of the file).
+  CellMark MarkOf(size_t row, size_t column) const;
+  // The data rows that will not be loaded for their values: the bad rows, and
+  // while loading the good rows those with values their fields refuse.
+  size_t RowsToLeaveOut() const;
   // The values of a column's data rows as the check sees them (each cut to
   // kCheckedCellLength characters), with the values refused on reading.
   ImportColumn ColumnValues(size_t column) const;
@@ -107,7 +150,20 @@ class ImportSession {
   // Loads every data row in table order, one LoadRow each, asking for the
   // save on the last only, so that all rows are written in one save.
   // Refused while a required field has no column, or without data rows.
+  // While loading the good rows, the bad ones are left out.
   ImportOutcome Import(ImportProgress* progress = nullptr);
+  // Every row the import left out (payee checks, and while loading the good
+  // rows the bad ones), in row order; a row with several bad values once per
+  // value. `each` returns false to stop.
+  void ForEachLeftOut(const ImportOutcome& outcome, const std::function<bool(const LeftOutRow&)>& each) const;
+  // A left-out row for the user: "Row 3, column 4 ("Wages"), "1,250.00": why".
+  std::string LeftOutLine(const LeftOutRow& row) const;
+  // What the user is told of an import: how many payees were added, the
+  // rows left out with their reasons (the first kMaxListedRows lines), a
+  // failed save; or why nothing was loaded. Windows-1252. `retry`: whether
+  // rows that could not be saved wait in the open company (the desktop) or
+  // are gone with the program (formet-cli).
+  std::string Summary(const ImportOutcome& outcome, SaveRetry retry = SaveRetry::WithNextSave) const;
 
   // Columns whose header names a field, ignoring case, spaces and
   // punctuation ("EMPLOYEE FIRST NAME" names "Employee First Name."); each
@@ -125,7 +181,25 @@ class ImportSession {
   std::string HeaderSignature() const;
   std::string SettingsKey() const;
 
+  // A value of an assigned column its field refuses, while loading the good
+  // rows: its row and the check's message (an entry of messages_).
+  struct BadCell {
+    uint32_t row;
+    uint32_t message;
+  };
+  uint32_t MessageId(std::string_view message, std::string_view value);
+  std::string Message(uint32_t id, std::string_view value) const;
+  void ForgetBadCells();
+  // The data rows (from 1) not to load while loading the good rows.
+  std::vector<bool> BadRows() const;
+
   ImportFlavour& flavour_;
+  bool skipBadRows_ = false;
+  std::vector<std::vector<BadCell>> badCells_;  // per file column, in row order
+  // The messages of bad values, each once, with the value in its place
+  // replaced by kValueMark.
+  std::vector<std::string> messages_;
+  std::unordered_map<std::string, uint32_t> messageIds_;
   std::string delimiterBox_ = ",";
   std::string qualifierBox_ = "\"";
   std::filesystem::path path_;

@@ -3,7 +3,11 @@
 namespace formet {
 
 size_t SplitLine(std::string_view line, char delimiter, char qualifier, std::vector<std::string>& values,
-                 size_t maxValues) {
+                 size_t maxValues, SplitEnd* end) {
+  if (end) {
+    *end = SplitEnd{};
+    maxValues = static_cast<size_t>(-1);
+  }
   if (line.empty() || maxValues == 0) return 0;
   size_t count = 0;
   const auto open = [&]() -> std::string& {
@@ -24,6 +28,7 @@ size_t SplitLine(std::string_view line, char delimiter, char qualifier, std::vec
         ++i;
       } else {
         quoted = !quoted;
+        if (quoted && end) end->openedIn = count;
       }
     } else if (c == delimiter && !quoted) {
       if (++count == maxValues) return count;
@@ -38,6 +43,7 @@ size_t SplitLine(std::string_view line, char delimiter, char qualifier, std::vec
       i = j - 1;
     }
   }
+  if (end) end->quoteOpen = quoted;
   return ++count;
 }
 

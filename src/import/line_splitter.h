@@ -24,8 +24,16 @@ namespace formet {
 // The values are written to the first entries of `values` (their storage is
 // reused from line to line) and their number is returned. Splitting stops
 // once `maxValues` values are complete.
+//
+// `end`, when given, is told whether a quoted stretch is still open at the
+// end of the line (the line was cut inside a quoted value) and in which value
+// it opened; splitting then goes to the end of the line whatever `maxValues`.
+struct SplitEnd {
+  bool quoteOpen = false;
+  size_t openedIn = 0;  // the value (from 0) in which the open stretch began
+};
 size_t SplitLine(std::string_view line, char delimiter, char qualifier, std::vector<std::string>& values,
-                 size_t maxValues = static_cast<size_t>(-1));
+                 size_t maxValues = static_cast<size_t>(-1), SplitEnd* end = nullptr);
 
 // The same, as a list of its own.
 std::vector<std::string> SplitLine(std::string_view line, char delimiter, char qualifier);

@@ -4,6 +4,7 @@
 
 #include "import/import_fields.h"
 #include "records/employees.h"
+#include "records/identifying_numbers.h"
 #include "store/global_doc.h"
 
 namespace formet {
@@ -119,9 +120,8 @@ W2ImportFlavour::W2ImportFlavour(CGlobalDoc& doc, UiServices& ui, W2ListObserver
   required_ = {kSocialSecurityNumber, kFirstName, kLastName};
 }
 
-std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
-  if (!catalogue_.Contains(field)) return {};
-  ErrorReport report;
+void W2ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorReport& report) {
+  if (!catalogue_.Contains(field)) return;
   if (field == kSocialSecurityNumber) {
     const PayeeBatch company = PayeeBatch::ForEmployees(doc_);
     CheckIdentifyingNumbers(
@@ -130,18 +130,24 @@ std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) 
         "Duplicated social security number. The company already includes an employee with the social "
         "security # : %s.",
         report, [&](size_t row, std::string_view value) {
-          // Only the length: the pattern of digits and dashes is not examined.
           if (value.size() < 11)
             report.Add(row, "Value length is too short. Social security number should be 11 characters long "
                             "and formatted xxx-xx-xxxx.");
           if (value.size() > 11)
             report.Add(row, "Value length is too long. Social security number should be 11 characters long "
                             "and formatted xxx-xx-xxxx.");
+          // Of the right length, it must be nine digits as xxx-xx-xxxx, and a number that is issued.
+          if (value.size() == 11)
+            if (const auto problem = EmployeeSsnProblem(value)) report.Add(row, *problem);
         });
   } else {
     CheckField(kFields[static_cast<size_t>(field)], column, report);
   }
-  return report.Text();
+}
+
+std::string W2ImportFlavour::StoredText(int field, std::string_view value) const {
+  return catalogue_.Contains(field) ? ShownStoredText(kFields[static_cast<size_t>(field)], value)
+                                    : std::string(value);
 }
 
 bool W2ImportFlavour::BeginLoad(size_t rows) {

@@ -26,7 +26,8 @@ class W2ImportFlavour : public ImportFlavour {
   std::string PayeesAdded(size_t count) const override {
     return count == 1 ? "1 employee with its W-2" : GroupedCount(count) + " employees with their W-2s";
   }
-  std::string CheckColumn(int field, const ImportColumn& column) override;
+  void CheckValues(int field, const ImportColumn& column, ErrorReport& report) override;
+  std::string StoredText(int field, std::string_view value) const override;
   bool BeginLoad(size_t rows) override;
   // Adds the employee (silently, not saved at once) with its W-2; a row the
   // employee checks refuse is dropped with the check's message.

@@ -45,6 +45,18 @@ std::optional<int> FindChoiceByWord(std::span<const ChoiceEntry> choices, std::s
   return std::nullopt;
 }
 
+bool AmountFitsForms(std::string_view amount) {
+  size_t i = 0;
+  if (i < amount.size() && (amount[i] == '-' || amount[i] == '+')) ++i;
+  while (i < amount.size() && amount[i] == '0') ++i;
+  size_t whole = 0;
+  while (i < amount.size() && maskedit::IsDigit(amount[i])) {
+    ++i;
+    ++whole;
+  }
+  return whole <= static_cast<size_t>(kAmountWholeDigits);
+}
+
 std::string CutToCapacity(std::string_view text, int capacity) {
   if (capacity > 0 && text.size() > static_cast<size_t>(capacity)) text = text.substr(0, static_cast<size_t>(capacity));
   return std::string(text);

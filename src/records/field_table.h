@@ -19,8 +19,24 @@ namespace formet {
 inline constexpr std::string_view kStandardExclusion = "%'*\"+?><:\\";
 // The exclusion of the employer name: the apostrophe is allowed, the slash is not.
 inline constexpr std::string_view kNameExclusion = "%*\"+?><:\\/";
+// The exclusion of a person's or payee's name (an employee's names, a
+// contractor's name lines, the contact and filer names): the standard
+// exclusion without the apostrophe, so that O'Brien is written as typed.
+inline constexpr std::string_view kPersonNameExclusion = "%*\"+?><:\\";
 // The exclusion of the New Company dialog's fields, which name a file.
 inline constexpr std::string_view kFileNameExclusion = "%*\"+?><:\\/|";
+
+// Every amount of the forms and of the company's W-3 boxes: at most 9 whole
+// digits, with the minus sign, kept with 2 decimals (999999999.99 at the
+// most). The pages take no more digits as they are typed, and the command
+// line and the import are held to the same.
+inline constexpr int kAmountWholeDigits = 9;
+inline constexpr int kAmountDecimalsKept = 2;
+
+// True when an amount text (an optional sign, digits, optionally a point and
+// digits) has at most kAmountWholeDigits whole digits, leading zeros aside:
+// an amount the forms can hold once it is cut to kAmountDecimalsKept decimals.
+bool AmountFitsForms(std::string_view amount);
 
 enum class FieldKind {
   Text,         // free text: maxLength, refused

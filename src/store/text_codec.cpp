@@ -104,6 +104,11 @@ std::optional<std::string> Utf8ToWin1252(std::string_view s, std::string* bad) {
   return out;
 }
 
+size_t Utf8SequenceLength(std::string_view s, size_t i) {
+  char32_t cp = 0;
+  return i < s.size() ? DecodeUtf8(s, i, cp) : 0;
+}
+
 bool IsValidUtf8(std::string_view s) {
   char32_t cp = 0;
   for (size_t i = 0; i < s.size();) {

@@ -2,6 +2,7 @@
 // Texts of records, company files and settings are 8-bit Windows-1252 strings.
 // These two conversions are the only way between them and Unicode (UTF-8),
 // used at the boundaries: widgets, the command line, JSON output, file names.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,10 @@ std::string Win1252ToUtf8(std::string_view text);
 // and code points beyond U+10FFFF included) or holds a character with no
 // Windows-1252 form; `bad`, when given, receives the first such character.
 std::optional<std::string> Utf8ToWin1252(std::string_view utf8, std::string* bad = nullptr);
+
+// The length of the UTF-8 sequence that begins at `i` (1 for an ASCII
+// byte), or 0 when the bytes there are no UTF-8 by the rules above.
+size_t Utf8SequenceLength(std::string_view bytes, size_t i);
 
 // True when the bytes are valid UTF-8 by the rules above.
 bool IsValidUtf8(std::string_view bytes);

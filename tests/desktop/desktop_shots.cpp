@@ -9,6 +9,7 @@
 // a dialog gets a line in kDialogs. Not a test: the pictures are for a look.
 #include <QApplication>
 #include <QDir>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -97,8 +98,10 @@ std::unique_ptr<QWidget> ImportDialog(std::shared_ptr<ImportFlavour> flavour, Se
   QTimer yes;
   QObject::connect(&yes, &QTimer::timeout, [] {
     for (QWidget* w : QApplication::topLevelWidgets())
-      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
+      if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
         if (auto* button = box->button(QMessageBox::Yes)) button->click();
+        else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();  // a notice of the reading
+      }
   });
   yes.start(50);
   dialog->OpenFile(QString::fromLatin1(FORMET_SOURCE_DIR "/tests/data/import/") + QString::fromLatin1(file));
@@ -155,6 +158,20 @@ const std::vector<DialogShot> kDialogs = {
      [](CGlobalDoc& doc, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
        static MemorySettingsStore settings;
        return ImportDialog(std::make_shared<W2ImportFlavour>(doc, ui), settings, "w2-excel-utf8.csv", parent);
+     }},
+    {"import-w2-good-rows",
+     [](CGlobalDoc& doc, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       // Loading the good rows only: the bad values and the row that cannot
+       // be read are marked, the amounts shown as they will be stored.
+       static MemorySettingsStore settings;
+       auto dialog = ImportDialog(std::make_shared<W2ImportFlavour>(doc, ui), settings, "w2-good-and-bad-rows.csv",
+                                  parent);
+       auto* d = static_cast<CImportDialog*>(dialog.get());
+       d->GoodRowsOnly()->setChecked(true);
+       // Number, first name, last name, box 1 (the table's columns from 1).
+       for (const auto& [column, field] : {std::pair{1, 0}, std::pair{2, 1}, std::pair{3, 3}, std::pair{4, 9}})
+         d->ChooseField(column, field);
+       return dialog;
      }},
     {"import-1099-dialog",
      [](CGlobalDoc& doc, UiServices& ui, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {

@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/form_pictures.h"
 #include "forms/print/print_options.h"
 #include "forms/print/recording_canvas.h"
+#include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "picture_pieces.h"
@@ -36,6 +38,11 @@ const FormPicture* PictureNamed(const std::string& name) {
   return nullptr;
 }
 
+// The picture a copy's additions are drawn over.
+std::string PictureOfAdditions(const FormPicture& additions) {
+  return additions.width == 1980 && additions.height == 1340 ? "Help1.svg" : "Help3.svg";
+}
+
 std::set<std::string> AllPictureNames() {
   std::set<std::string> names;
   for (const auto& p : AllFormPictures()) names.insert(p.file);
@@ -45,15 +52,19 @@ std::set<std::string> AllPictureNames() {
 // ---- the check of one printed page -------------------------------------------------
 
 // `boxOf`: the box each data text goes in. Texts printed in the data font
-// must all be listed (blank ones aside).
-std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf) {
+// must all be listed (blank ones aside). `additions`: what the copy's print
+// draws over each of its pictures (rules and check boxes; its texts are
+// texts of the print).
+std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf,
+                                   const FormPicture* additions = nullptr) {
   std::vector<std::string> problems;
   struct Placed {
     const FormPicture* picture;
     Area area;
   };
-  std::vector<Placed> placed;
+  std::vector<Placed> placed, placedAdditions;
   std::vector<Piece> artwork;  // in page units
+  std::vector<Piece> additionPieces;  // drawn after the white areas
   for (const auto& op : page.OfKind(CanvasOp::Kind::Picture)) {
     const FormPicture* p = PictureNamed(op.text);
     if (!p) {
@@ -68,6 +79,16 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
       piece.area = piece.area.Moved(op.x, op.y);
       piece.what += " of " + op.text;
       artwork.push_back(piece);
+    }
+    if (additions && p->file == PictureOfAdditions(*additions)) {
+      placedAdditions.push_back({additions, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
+      FormPicture rulesOnly = *additions;
+      rulesOnly.texts.clear();
+      for (auto piece : PiecesOf(rulesOnly)) {
+        piece.area = piece.area.Moved(op.x, op.y);
+        piece.what += " the print adds to " + op.text;
+        additionPieces.push_back(piece);
+      }
     }
   }
 
@@ -87,6 +108,7 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
     }
     if (!erased) visible.push_back(piece);
   }
+  visible.insert(visible.end(), additionPieces.begin(), additionPieces.end());
 
   auto clearOfArtwork = [&](const Area& cell, const std::string& what) {
     for (const auto& piece : visible)
@@ -140,7 +162,9 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
     const Area stroke{1.0 * std::min(op.x, op.x2), 1.0 * std::min(op.y, op.y2), 1.0 * std::max(op.x, op.x2),
                       1.0 * std::max(op.y, op.y2)};
     bool inBox = false;
-    for (const auto& pl : placed)
+    std::vector<Placed> withAdditions = placed;
+    withAdditions.insert(withAdditions.end(), placedAdditions.begin(), placedAdditions.end());
+    for (const auto& pl : withAdditions)
       for (const auto& box : pl.picture->boxes) {
         if (!box.checkBox) continue;
         const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
@@ -154,11 +178,11 @@ std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<s
 }
 
 void ExpectPagesClean(const std::vector<RecordingCanvas>& pages, const std::map<std::string, std::string>& boxOf,
-                      const std::string& variant) {
+                      const std::string& variant, const FormPicture* additions = nullptr) {
   ASSERT_FALSE(pages.empty()) << variant;
   for (size_t i = 0; i < pages.size(); ++i) {
     EXPECT_FALSE(pages[i].OfKind(CanvasOp::Kind::Picture).empty()) << variant << ": page " << i + 1;
-    for (const auto& problem : CheckPage(pages[i], boxOf))
+    for (const auto& problem : CheckPage(pages[i], boxOf, additions))
       ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
   }
 }
@@ -281,7 +305,10 @@ std::vector<RecordingCanvas> PrintW2(const Payroll& p, int blankCopyType, int pa
 
 TEST(FormPictures, W2CopiesAndCopyAHoldEveryItemInItsBox) {
   const Payroll q = WidePayroll();
-  for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(q, copy), q.boxOf, "W-2 copy " + std::to_string(copy));
+  for (int copy = 1; copy <= 5; ++copy) {
+    const FormPicture additions = W2CopyAdditions(copy);
+    ExpectPagesClean(PrintW2(q, copy), q.boxOf, "W-2 copy " + std::to_string(copy), &additions);
+  }
   ExpectPagesClean(PrintW2(q, kW2CopyASubstitute), q.boxOf, "W-2 Copy A");
 }
 
@@ -440,13 +467,14 @@ TEST(FormPictures, Form1099CopiesHoldEveryItemInItsBox) {
   for (int copy = 0; copy <= 3; ++copy) {
     const auto pages = Print1099(p, copy);
     ASSERT_EQ(pages.size(), 2u);
-    ExpectPagesClean(pages, p.boxOf, "1099-MISC copy " + std::to_string(copy));
+    const FormPicture additions = Form1099CopyAdditions(copy);
+    ExpectPagesClean(pages, p.boxOf, "1099-MISC copy " + std::to_string(copy), &additions);
   }
   // Copy C marks "2nd TIN not." and box 9 in their check boxes: 2 forms a
   // page, two marks each, and the VOID mark on the second page.
   const auto copyC = Print1099(p, 3);
-  EXPECT_EQ(copyC[0].OfKind(CanvasOp::Kind::Line).size(), 8u);
-  EXPECT_EQ(copyC[1].OfKind(CanvasOp::Kind::Line).size(), 6u);
+  EXPECT_EQ(copyC[0].Marks().size(), 8u);
+  EXPECT_EQ(copyC[1].Marks().size(), 6u);
 }
 
 TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <limits>
 
 #include "forms/1099/form1096_totals.h"
 #include "forms/money.h"
@@ -85,6 +86,79 @@ TEST(Form1096Totals, BoxesThreeFourAndFive) {
   EXPECT_EQ(page.box3, "2");
   EXPECT_EQ(page.box4, "10.00");
   EXPECT_EQ(page.box5, "156.50");
+}
+
+// Totals never wrap: two W-2s of 92233720368547757.00 (what a 20-digit amount
+// was once stored as) made box 1 read -2.16. A box whose sum cannot be held
+// shows "too large", says why, and the W-3 is not printed.
+TEST(W3Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
+  std::vector<W2Record> forms(2);
+  forms[0].Wages = forms[1].Wages = "92233720368547757.00";
+  forms[0].StateWages1 = "99999999999999999999";  // beyond what cents in 64 bits hold
+  forms[0].Field12aCode = "D";
+  forms[0].Field12aAmount = "92233720368547757";
+  forms[1].Field12bCode = "E";
+  forms[1].Field12bAmount = "92233720368547757";
+  forms[0].SocialSecurityWages = "999999999.99";  // the largest amount a form takes
+  forms[1].SocialSecurityWages = "999999999.99";
+  const W3Totals totals = ComputeW3Totals(forms);
+  EXPECT_EQ(totals.tooLarge, (std::vector<int>{1, 12, 16}));
+  EXPECT_EQ(totals.box[1], 0);
+  EXPECT_EQ(totals.box[3], 199999999998);
+  const W3Page page = BuildW3Page(CompanyRecord{}, totals);
+  EXPECT_EQ(page.box[1], "too large");
+  EXPECT_EQ(page.box12, "too large");
+  EXPECT_EQ(page.box16, "too large");
+  EXPECT_EQ(page.box[3], "1999999999.98");
+  EXPECT_EQ(page.box17, "0.00");
+  EXPECT_EQ(page.problem,
+            "The totals of boxes 1, 12 and 16 of the W-3 are too large to be held: the W-2 amounts add up to more "
+            "than any form can show. One of them is far too large (a form's amount has at most 9 whole digits); "
+            "correct it on its form.");
+  ASSERT_TRUE(W3PrintRefusal(page));
+  EXPECT_TRUE(W3PrintRefusal(page)->starts_with("The W-3 was not printed.\n\nThe totals of boxes 1, 12 and 16"));
+  EXPECT_FALSE(W3PrintRefusal(BuildW3Page(CompanyRecord{}, std::vector<W2Record>(1))));
+
+  // One amount that the cents cannot hold is enough.
+  std::vector<W2Record> one(1);
+  one[0].LocalIncomeTax2 = "-99999999999999999999.00";
+  EXPECT_EQ(ComputeW3Totals(one).tooLarge, std::vector<int>{19});
+  EXPECT_EQ(BuildW3Page(CompanyRecord{}, one).problem.substr(0, 41), "The total of box 19 of the W-3 is too lar");
+}
+
+TEST(Form1096Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
+  // A 1099 import made box 5 read 98.84.
+  std::vector<Form1099Record> forms(2);
+  forms[0].Rents = forms[1].NonemployeeCompensation = "92233720368547757.00";
+  forms[0].FederalIncomeTaxWithheld = "12.50";
+  Form1096Page page = Build1096Page(CompanyRecord{}, forms);
+  EXPECT_EQ(page.box4, "12.50");
+  EXPECT_EQ(page.box5, "too large");
+  EXPECT_EQ(page.problem.substr(0, 70), "The total of box 5 of the 1096 is too large to be held: the 1099-MISC ");
+  ASSERT_TRUE(Form1096PrintRefusal(page));
+  EXPECT_TRUE(Form1096PrintRefusal(page)->starts_with("The 1096 was not printed.\n\n"));
+  forms[1].NonemployeeCompensation = "1";
+  page = Build1096Page(CompanyRecord{}, forms);
+  EXPECT_EQ(page.box5, "92233720368547758.00");  // large, but held exactly
+  EXPECT_EQ(page.problem, "");
+  EXPECT_FALSE(Form1096PrintRefusal(page));
+}
+
+TEST(CentsTotal, KnowsWhenItCanNoLongerBeHeld) {
+  CentsTotal t;
+  t.Add("12.34");
+  t.Add(std::numeric_limits<int64_t>::max() - 1234);
+  EXPECT_TRUE(t.Held());
+  EXPECT_EQ(t.Cents(), std::numeric_limits<int64_t>::max());
+  t.Add("0.01");
+  EXPECT_FALSE(t.Held());
+  EXPECT_EQ(t.Cents(), 0);
+  t.Add("-5");  // once lost, it stays lost
+  EXPECT_FALSE(t.Held());
+  EXPECT_EQ(ParseMoneyCentsExact("92233720368547757.99"), 9223372036854775799);
+  EXPECT_EQ(ParseMoneyCentsExact("92233720368547758"), std::nullopt);
+  EXPECT_EQ(ParseMoneyCentsExact("-99999999999999999999"), std::nullopt);
+  EXPECT_EQ(ParseMoneyCentsExact(""), 0);
 }
 
 TEST(Form1096Totals, FilerNameFallsBackToEmployerName) {

@@ -80,14 +80,15 @@ TEST_F(CliImportTest, EveryRefusedColumnIsReportedAndNothingLoaded) {
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, "");
   for (const char* expected : {
-           "The data in column 4 (\"Lohn\") can't be used as \"Box 1 (Wages, Tips and Other Compensation)\" data.\n"
-           "The following errors were detected:\n\n(1)  Row #: 3\n\nError #1: Field has to be a number: \"1,250.00\" "
-           "can\xE2\x80\x99t be interpreted as a numeric value\n",
-           "Error #1: \"pa\" is not a valid state abbreviation.",
+           "The data in column 5 (\"Staat\") can't be used as \"Employee State Abbreviation.\" data.\n"
+           "The following errors were detected:\n\n(1)  Row #: 3\n\nError #1: \"pa\" is not a valid state "
+           "abbreviation.\n",
            "Error #1: Field too long: \"Box 12a Code\" can't be more than 1 characters long.",
            "Error #1: The field \"Retirement Plan\" can only be set to 0 or 1.",
            "formet-cli: nothing was imported.\n"})
     EXPECT_NE(r.err.find(expected), std::string::npos) << expected << "\n---\n" << r.err;
+  // "1,250.00" is an amount as spreadsheets write it: its column passes.
+  EXPECT_EQ(r.err.find("\"Lohn\""), std::string::npos) << r.err;
   EXPECT_TRUE(Read(&CompanyDatabase::ReadEmployees).empty());
 }
 
@@ -127,6 +128,170 @@ TEST_F(CliImportTest, A1099FileWithARowWithoutNumber) {
   EXPECT_EQ(totals.formCount, 2);
   EXPECT_EQ(totals.totalReported, 1945075);
   EXPECT_EQ(forms[1].PayerMadeDirectSales, 1);
+}
+
+// The import points end to end, as a user runs them on the files of
+// tests/data/import: each says what is wrong, and nothing is stored wrong.
+const std::vector<std::string> kMaps = {"--map", "SSN=Employee Social Security Number (SSN).", "--map",
+                                        "First=Employee First Name.", "--map", "Last=Employee Last Name.", "--map",
+                                        "Wages=Box 1 (Wages, Tips and Other Compensation)"};
+
+std::vector<std::string> ImportArgs(const std::string& flavour, const std::string& file,
+                                    std::vector<std::string> more = {}) {
+  std::vector<std::string> args = {"import", flavour, "Acme", file};
+  args.insert(args.end(), more.begin(), more.end());
+  return args;
+}
+
+TEST_F(CliImportTest, BadRowsAreNeverLoadedAndTheGoodRowsCanBe) {
+  // A quote left open at the end of the file: "Al,2000" was stored as a first
+  // name, with wages 0.00 and "Added 2 employees".
+  auto r = Cli(ImportArgs("w2", Data("w2-open-quote.csv"), kMaps));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("Row 2: A quote (\") opened in column 3 is never closed"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("formet-cli: nothing was imported.\nformet-cli: --skip-bad-rows loads"), std::string::npos);
+  EXPECT_TRUE(Read(&CompanyDatabase::ReadEmployees).empty());
+
+  // An unquoted thousands separator (row 4) and a negative in parentheses
+  // (row 3): the Wages column is refused, the file not loaded.
+  r = Cli(ImportArgs("w2", Data("w2-good-and-bad-rows.csv"), kMaps));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("Row 4: The row holds 6 values where the header line has 5 columns"), std::string::npos);
+  EXPECT_NE(r.err.find("The data in column 4 (\"Wages\") can't be used as \"Box 1 (Wages, Tips and Other "
+                       "Compensation)\" data.\nThe following errors were detected:\n\n(1)  Row #: 3\n\nError #1: "
+                       "Negative amounts in parentheses are not read: \"(500.00)\"."),
+            std::string::npos)
+      << r.err;
+  EXPECT_TRUE(Read(&CompanyDatabase::ReadEmployees).empty());
+
+  // --skip-bad-rows: the good rows are loaded, every other row is listed on
+  // standard error with its column, value and reason, and the exit code is 0.
+  auto args = kMaps;
+  args.push_back("--skip-bad-rows");
+  r = Cli(ImportArgs("w2", Data("w2-good-and-bad-rows.csv"), args));
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Added 2 employees with their W-2s.\n");
+  EXPECT_NE(r.err.find("2 rows were not loaded:\n"
+                       "Row 3, column 4 (\"Wages\"), \"(500.00)\": Negative amounts in parentheses are not read: "
+                       "\"(500.00)\". Write a negative amount with a minus sign (-500.00), if the form is to carry "
+                       "one.\n"
+                       "Row 4, column 6, \"ok\": The row holds 6 values where the header line has 5 columns: a "
+                       "separator inside a value that is not in quotes (such as the comma of 1,234.50) splits the "
+                       "value, and the values after it are not in their columns.\n"),
+            std::string::npos)
+      << r.err;
+  const auto employees = Read(&CompanyDatabase::ReadEmployees);
+  ASSERT_EQ(employees.size(), 2u);
+  EXPECT_EQ(employees[1].FirstName, "Bob");
+  const auto forms = Read(&CompanyDatabase::ReadW2Forms);
+  // "$31,250.00" and "31,250.00", as spreadsheets save them.
+  EXPECT_EQ(forms[0].Wages, "31250.00");
+  EXPECT_EQ(forms[1].Wages, "31250.00");
+
+  // The same file again: the good rows' numbers are the company's now, so no
+  // row is left to load, and the exit code is 1.
+  r = Cli(ImportArgs("w2", Data("w2-good-and-bad-rows.csv"), args));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_TRUE(r.err.starts_with("formet-cli: 1 row cannot be read"));
+  EXPECT_NE(r.err.find("formet-cli: Nothing was imported: every row of the file holds a value that cannot be used.\n"
+                       "4 rows were not loaded:\nRow 1, column 1 (\"SSN\"), \"111-22-3333\": Duplicated social "
+                       "security number."),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(Read(&CompanyDatabase::ReadEmployees).size(), 2u);
+}
+
+TEST_F(CliImportTest, AmountsKeepTheFormsLimits) {
+  auto r = Cli(ImportArgs("w2", Data("w2-huge-amounts.csv"), kMaps));
+  EXPECT_EQ(r.code, 1);
+  for (const char* expected :
+       {"(1)  Row #: 1\n\nError #1: Amount too large: \"99999999999999999999\" has more than 9 whole digits, more "
+        "than any box of the form holds.",
+        "(3)  Row #: 3\n\nError #1: Amount too large: \"1.0e39\""})
+    EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+  EXPECT_TRUE(Read(&CompanyDatabase::ReadEmployees).empty());
+
+  auto args = kMaps;
+  args.push_back("--skip-bad-rows");
+  r = Cli(ImportArgs("w2", Data("w2-huge-amounts.csv"), args));
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Added 1 employee with its W-2.\n");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadW2Forms)[0].Wages, "999999999.99");
+  r = Cli({"w3", "Acme"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("\"1\": \"999999999.99\""), std::string::npos) << r.out;
+
+  r = Cli(ImportArgs("1099", Data("1099-huge-amounts.csv"),
+                     {"--map", "TIN=Recipient's Identification number", "--map", "Name=Recipient's Name (Line One)",
+                      "--map", "Rents=Box 1 (Rents)", "--map", "4=Box 7 (Nonemployee compensation)"}));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("The data in column 3 (\"Rents\") can't be used as \"Box 1 (Rents)\" data."),
+            std::string::npos);
+  EXPECT_NE(r.err.find("The data in column 4 (\"Nonemployee compensation\") can't be used"), std::string::npos);
+  EXPECT_TRUE(Read(&CompanyDatabase::ReadContractors).empty());
+}
+
+// Company files that hold such amounts already (an earlier import stored
+// 99999999999999999999 as 92233720368547757.00): the W-3 page says its total
+// cannot be held, and the W-3 is not printed.
+TEST_F(CliImportTest, TotalsOfStoredAmountsTooLargeAreNeverShownNorPrinted) {
+  ASSERT_EQ(Cli(ImportArgs("w2", Data("w2-good-and-bad-rows.csv"), [] {
+              auto args = kMaps;
+              args.push_back("--skip-bad-rows");
+              return args;
+            }())).code,
+            0);
+  {
+    CompanyDatabase db;
+    ASSERT_EQ(db.Open(dir / "Acme.qdt"), 0);
+    std::vector<W2Record> forms;
+    ASSERT_EQ(db.ReadW2Forms(forms), 0);
+    for (auto& w : forms) {
+      w.Wages = "92233720368547757.00";
+      ASSERT_EQ(db.UpdateW2(w), 0);
+    }
+  }
+  auto r = Cli({"w3", "Acme"});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.out.find("\"1\": \"too large\""), std::string::npos) << r.out;
+  EXPECT_NE(r.err.find("formet-cli: The total of box 1 of the W-3 is too large to be held"), std::string::npos);
+  r = Cli({"print", "w3", "Acme", "--out", (dir / "w3.pdf").string()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("formet-cli: The W-3 was not printed.\n\nThe total of box 1"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "w3.pdf"));
+}
+
+// A UTF-8 file with a few Windows-1252 bytes: "José" was stored "JosÃ©". Lines
+// ending in a lone CR were one line.
+TEST_F(CliImportTest, EncodingAndLineEnds) {
+  auto r = Cli(ImportArgs("w2", Data("w2-utf8-bad-bytes.csv"), kMaps));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("formet-cli: The file is read as UTF-8 text, which it is but for a few bytes: rows 2 and 4 "
+                       "hold bytes that are not UTF-8."),
+            std::string::npos)
+      << r.err;
+  EXPECT_TRUE(Read(&CompanyDatabase::ReadEmployees).empty());
+  auto args = kMaps;
+  args.push_back("--skip-bad-rows");
+  r = Cli(ImportArgs("w2", Data("w2-utf8-bad-bytes.csv"), args));
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("Row 2, column 2 (\"First\"), \"Ren?\": The value holds bytes that are not UTF-8 text"),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("Row 4, column 3 (\"Last\"), \"D?rr\""), std::string::npos) << r.err;
+  auto employees = Read(&CompanyDatabase::ReadEmployees);
+  ASSERT_EQ(employees.size(), 2u);
+  EXPECT_EQ(employees[0].FirstName, "Jos\xE9");
+  EXPECT_EQ(employees[1].FirstName, "Zo\xEB");
+
+  r = Cli(ImportArgs("w2", Data("w2-cr-lines.csv"), kMaps));
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Added 2 employees with their W-2s.\n");
+  employees = Read(&CompanyDatabase::ReadEmployees);
+  ASSERT_EQ(employees.size(), 4u);
+  EXPECT_EQ(employees[3].LastName, "Kim");
 }
 
 TEST_F(CliImportTest, RequiredFieldsAndWrongArguments) {

@@ -2,6 +2,8 @@
 // messages, column assignment, and rows loaded into the company file.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "forms/1099/form1099_list.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/w2_list.h"
@@ -105,14 +107,37 @@ TEST_F(ImportTest, W2SocialSecurityNumbers) {
   EXPECT_EQ(w2.CheckColumn(0, Column({"123456789", "234567890"})), Report({{1, tooShort}, {2, tooShort}}));
   EXPECT_EQ(w2.CheckColumn(0, Column({"123-45-67890"})), Report({{1, tooLong}}));
   EXPECT_EQ(
-      w2.CheckColumn(0, Column({"100-00-0001", "100-00-0002", "999-99-9999", "100-00-0004", "100-00-0005",
-                                "100-00-0006", "999-99-9999", "111-22-3333"})),
+      w2.CheckColumn(0, Column({"100-10-0001", "100-10-0002", "599-99-9999", "100-10-0004", "100-10-0005",
+                                "100-10-0006", "599-99-9999", "111-22-3333"})),
       Report({{3, "Duplicated social security number. This row and row # 7 have the same social security number."},
               {7, "Duplicated social security number. This row and row # 3 have the same social security number."},
               {8, "Duplicated social security number. The company already includes an employee with the social "
                   "security # : 111-22-3333."}}));
   // An empty value is too short, but never a duplicate.
   EXPECT_EQ(w2.CheckColumn(0, Column({"", ""})), Report({{1, tooShort}, {2, tooShort}}));
+  // Numbers that are never issued, and eleven characters that are no number,
+  // with the rule the dialog gives.
+  const auto never = [](const char* ssn) {
+    return "\"" + std::string(ssn) +
+           "\" is not a social security number: none is issued with area 000, 666 or 900-999 (the first three "
+           "digits), group 00 (the middle two) or serial 0000 (the last four).";
+  };
+  EXPECT_EQ(w2.CheckColumn(0, Column({"000-12-4410", "666-12-4410", "912-12-4410", "123-00-4410", "123-45-0000",
+                                      "123 45 6789", "123-45-6789"})),
+            Report({{1, never("000-12-4410")},
+                    {2, never("666-12-4410")},
+                    {3, never("912-12-4410")},
+                    {4, never("123-00-4410")},
+                    {5, never("123-45-0000")},
+                    {6, "The social security number \"123 45 6789\" must have nine digits, written ###-##-####."}}));
+  // Spaces around a number, as spreadsheets leave them, are not part of it.
+  EXPECT_EQ(w2.CheckColumn(0, Column({" 123-45-6789", "123-45-6789 ", "111-22-3333  "})),
+            Report({{1, "Duplicated social security number. This row and row # 2 have the same social security "
+                        "number."},
+                    {2, "Duplicated social security number. This row and row # 1 have the same social security "
+                        "number."},
+                    {3, "Duplicated social security number. The company already includes an employee with the "
+                        "social security # : 111-22-3333."}}));
 }
 
 TEST_F(ImportTest, W2FieldChecks) {
@@ -122,16 +147,16 @@ TEST_F(ImportTest, W2FieldChecks) {
     ImportColumn column;
     std::string report;
   };
-  const std::string notNumber = "Field has to be a number: \"1,000.00\" can\x92t be interpreted as a numeric value";
+  const std::string notNumber = "Field has to be a number: \"1,00.00\" can\x92t be interpreted as a numeric value";
   const Case cases[] = {
       {1, Column({"Ann", "", std::string(21, 'x').c_str()}),
        Report({{2, "First name can\x92t be empty."},
                {3, "Field too long: first name can't be more than 20 characters long."}})},
       {2, Column({"Q", "QRS"}), Report({{2, "Field too long: middle name can't be more than 2 characters long."}})},
-      {3, Column({"O'Brien", ""}), Report({{2, "Last name can't be empty."}})},
+      {3, Column({"O'Brien", "", "   "}), Report({{2, "Last name can't be empty."}, {3, "Last name can't be empty."}})},
       {6, Column({std::string(21, 'c').c_str()}),
        Report({{1, "Field too long: \"City Name\" can't be more than 20 characters long."}})},
-      {9, Column({"1500", "1,000.00", "", "+5", "1.5E+03"}), Report({{2, notNumber}})},
+      {9, Column({"1500", "1,00.00", "", "+5", "1.5E+03", "$1,000.00"}), Report({{2, notNumber}})},
       // States: upper-case entries of the state table, or empty.
       {7, Column({"IL", "", "il", "ILL"}),
        Report({{3, "\"il\" is not a valid state abbreviation."},
@@ -222,7 +247,7 @@ TEST_F(ImportTest, W2RowsLoadAsEmployeesWithTheirW2sInOneSave) {
   EXPECT_EQ(outcome.added, 3u);
   EXPECT_TRUE(outcome.dropped.empty());
   EXPECT_EQ(outcome.saveCode, 0);
-  EXPECT_EQ(outcome.Summary(w2), "Added 3 employees with their W-2s.");
+  EXPECT_EQ(session.Summary(outcome), "Added 3 employees with their W-2s.");
   EXPECT_EQ(view.refreshed, refreshesBefore + 1);
   EXPECT_EQ(page.reloads, std::vector<bool>(3, false));
   EXPECT_TRUE(doc->Journal().empty());
@@ -260,10 +285,120 @@ TEST_F(ImportTest, RowsThePayeeChecksRefuseAreDroppedAndReported) {
   EXPECT_EQ(outcome.added, 1u);
   ASSERT_EQ(outcome.dropped.size(), 1u);
   EXPECT_EQ(outcome.dropped[0].row, 2u);
-  EXPECT_EQ(outcome.Summary(w2),
+  EXPECT_EQ(session.Summary(outcome),
             "Added 1 employee with its W-2.\n\n1 row was not loaded:\n"
             "Row 2: Social Security Number already assigned to an existing employee");
   EXPECT_EQ(StoredEmployees().size(), 2u);
+}
+
+// A file with rows that cannot be read as its header lays out the columns is
+// not loaded at all, unless the good rows are loaded without them.
+TEST_F(ImportTest, BadRowsStopTheImportUnlessTheGoodRowsAreLoaded) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session, "SSN,First,Last,Wages\n123-45-6789,Ann,Lee,10\n234-56-7890,Bob,Kim,1,234.50\n"
+                    "345-67-8901,Cy,\"Ng,7\n");
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {3, 9}});
+  auto outcome = session.Import();
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_TRUE(outcome.refusal.starts_with("Nothing was imported: 2 rows of the file cannot be read as its header "
+                                          "line lays out the columns.\nRow 2: The row holds 5 values"))
+      << outcome.refusal;
+  EXPECT_TRUE(outcome.refusal.ends_with("\nMend them in the file, or choose to load the good rows only."));
+  EXPECT_TRUE(StoredEmployees().empty());
+
+  EXPECT_TRUE(session.SetSkipBadRows(true).empty());
+  EXPECT_EQ(session.RowsToLeaveOut(), 2u);
+  outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.added, 1u);
+  EXPECT_EQ(outcome.leftOut, 2u);
+  // The last row was left out: the rows before it are saved all the same.
+  const auto stored = StoredEmployees();
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].FirstName, "Ann");
+  EXPECT_EQ(session.Summary(outcome),
+            "Added 1 employee with its W-2.\n\n2 rows were not loaded:\n"
+            "Row 2, column 5, \"234.50\": The row holds 5 values where the header line has 4 columns: a separator "
+            "inside a value that is not in quotes (such as the comma of 1,234.50) splits the value, and the values "
+            "after it are not in their columns.\n"
+            "Row 3, column 3 (\"Last\"), \"Ng,7\": A quote (\") opened in column 3 is never closed: the rest of "
+            "the line was read as one value, separators and all.");
+}
+
+// Loading the good rows: a column with values its field refuses is assigned,
+// those values marked; every row whose values pass is loaded (the payee
+// checks still apply), and each row left out is listed with its column,
+// value and reason.
+TEST_F(ImportTest, LoadingTheGoodRowsLeavesOutTheBadOnesAndListsThem) {
+  ASSERT_TRUE(AddEmployee(*doc, ui, Employee("111-22-3333", "A", "B"), true, true, true).Done());
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session,
+           "SSN,First,Last,Wages,State\n"
+           "123-45-6789,Ann,Lee,\"$31,250.00\",IL\n"
+           "111-22-3333,Bob,Kim,5,NY\n"        // the company has this number
+           "345-67-8901,,Ng,99999999999,ca\n"  // three bad values
+           "456-78-9012,Dee,Fox,(5),\n"
+           "567-89-0123,Eve,Orr,1.5e3,\n");
+  // Without the choice the columns are refused, as before.
+  EXPECT_EQ(session.Assign(3, 9).outcome, ImportSession::Assignment::Outcome::Refused);
+  session.SetSkipBadRows(true);
+  auto a = session.Assign(3, 9);
+  ASSERT_EQ(a.outcome, ImportSession::Assignment::Outcome::Assigned);
+  EXPECT_EQ(a.badRows, 2u);
+  EXPECT_NE(a.report.find("Amount too large"), std::string::npos);  // the report is there to show
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {4, 7}});
+  EXPECT_EQ(session.BadRowsOfColumn(0), 1u);
+  EXPECT_EQ(session.RowsToLeaveOut(), 3u);
+
+  // The preview's marks.
+  EXPECT_EQ(session.MarkOf(4, 3).kind, CellMark::Kind::Bad);
+  EXPECT_TRUE(session.MarkOf(4, 3).reason.starts_with("Negative amounts in parentheses are not read: \"(5)\"."));
+  EXPECT_EQ(session.MarkOf(3, 4).reason, "\"ca\" is not a valid state abbreviation.");
+  EXPECT_EQ(session.MarkOf(1, 3).kind, CellMark::Kind::None);
+  EXPECT_EQ(w2.StoredText(9, "$31,250.00"), "31250.00");
+  EXPECT_EQ(w2.StoredText(1, "$31,250.00"), "$31,250.00");
+
+  const auto outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.added, 2u);
+  EXPECT_EQ(outcome.leftOut, 3u);
+  std::vector<LeftOutRow> left;
+  session.ForEachLeftOut(outcome, [&](const LeftOutRow& row) {
+    left.push_back(row);
+    return true;
+  });
+  const std::vector<std::tuple<size_t, size_t, std::string, std::string>> expected = {
+      {2, 0, "111-22-3333",
+       "Duplicated social security number. The company already includes an employee with the social security # : "
+       "111-22-3333."},
+      {3, 1, "", "First name can\x92t be empty."},
+      {3, 3, "99999999999",
+       "Amount too large: \"99999999999\" has more than 9 whole digits, more than any box of the form holds."},
+      {3, 4, "ca", "\"ca\" is not a valid state abbreviation."},
+      {4, 3, "(5)",
+       "Negative amounts in parentheses are not read: \"(5)\". Write a negative amount with a minus sign (-500.00), "
+       "if the form is to carry one."},
+  };
+  ASSERT_EQ(left.size(), expected.size());
+  for (size_t i = 0; i < left.size(); ++i) {
+    EXPECT_EQ(left[i].row, std::get<0>(expected[i])) << i;
+    EXPECT_EQ(left[i].column, std::get<1>(expected[i])) << i;
+    EXPECT_EQ(left[i].value, std::get<2>(expected[i])) << i;
+    EXPECT_EQ(left[i].reason, std::get<3>(expected[i])) << i;
+  }
+  EXPECT_EQ(session.LeftOutLine(left[3]),
+            "Row 3, column 5 (\"State\"), \"ca\": \"ca\" is not a valid state abbreviation.");
+  const auto forms = StoredW2Forms();
+  ASSERT_EQ(forms.size(), 3u);
+  EXPECT_EQ(forms[1].Wages, "31250.00");
+  EXPECT_EQ(forms[2].Wages, "1500.00");
+
+  // Turning the choice off makes the columns with bad values "Unused" again.
+  EXPECT_EQ(session.SetSkipBadRows(false), (std::vector<size_t>{0, 1, 3, 4}));
+  EXPECT_EQ(session.ColumnHeader(3), "Unused");
+  EXPECT_EQ(session.ColumnHeader(2), "Employee Last Name.");
 }
 
 // A page showing edits not yet applied (as the company setup before its
@@ -310,7 +445,7 @@ TEST_F(ImportTest, AFailedSaveLeavesTheFileUntouchedAndSaysSo) {
   AssignAll(session, {{0, 0}, {1, 1}, {2, 3}});
   const auto outcome = session.Import();
   EXPECT_NE(outcome.saveCode, 0);
-  EXPECT_NE(outcome.Summary(w2).find("could not be saved"), std::string::npos);
+  EXPECT_NE(session.Summary(outcome).find("could not be saved"), std::string::npos);
   // All rows go in one transaction: none of them reached the file.
   EXPECT_TRUE(StoredEmployees().empty());
   EXPECT_EQ(doc->GetEmployees().size(), 2u);
@@ -352,14 +487,22 @@ TEST_F(ImportTest, Form1099Checks) {
             Report({{3, "Duplicated Identification Number. The company already includes a contractor identification "
                         "number : 12-3456789."},
                     {4, "Value length is too long. Identification Number can't be more than 11 characters long."}}));
+  // Spaces around a number are not part of it.
+  EXPECT_EQ(f.CheckColumn(0, Column({" 12-3456789 ", "98-7654321", "98-7654321  "})),
+            Report({{1, "Duplicated Identification Number. The company already includes a contractor identification "
+                        "number : 12-3456789."},
+                    {2, "Duplicated Identification Number. This row and row # 3 have the same social security number."},
+                    {3, "Duplicated Identification Number. This row and row # 2 have the same social security "
+                        "number."}}));
   EXPECT_EQ(f.CheckColumn(0, Column({"1", "1"})),
             Report({{1, "Duplicated Identification Number. This row and row # 2 have the same social security number."},
                     {2, "Duplicated Identification Number. This row and row # 1 have the same social security "
                         "number."}}));
   const std::string n38(38, 'n'), n39(39, 'n');
-  EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), ""})),
+  EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), "", " "})),
             Report({{2, "Field too long: name (line one) can't be more than 38 characters long."},
-                    {3, "Recipient's name (line one) can't be empty."}}));
+                    {3, "Recipient's name (line one) can't be empty."},
+                    {4, "Recipient's name (line one) can't be empty."}}));
   EXPECT_EQ(f.CheckColumn(2, Column({n39.c_str()})),
             Report({{1, "Field too long: name (line two) can't be more than 38 characters long."}}));
   EXPECT_EQ(f.CheckColumn(17, Column({"1", "x"})),
@@ -386,7 +529,7 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
            ";");
   AssignAll(session, {{0, 0}, {1, 1}, {2, 2}, {3, 9}, {4, 17}, {5, 29}, {6, 24}});
   const auto outcome = session.Import();
-  EXPECT_EQ(outcome.Summary(f),
+  EXPECT_EQ(session.Summary(outcome),
             "Added 1 contractor with its 1099-MISC.\n\n1 row was not loaded:\n"
             "Row 2: Pease fill in the 'Contractor's identification number' Field");
   EXPECT_EQ(page.reloads, std::vector<bool>{false});  // the dropped row adds no form
@@ -402,6 +545,29 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(forms[0].NonemployeeCompensation, "0.00");
   EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
   EXPECT_EQ(forms[0].PayerStateID1, "NJ-1'2");  // stored as it is, apostrophe included
+}
+
+// A number with spaces around it, as a spreadsheet cell may hold it, is
+// stored as the number, and is the company's number when it is.
+TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {
+  F1099 f(*doc, ui);
+  ImportSession session(f);
+  ReadFile(session, "TIN,Name\n\"12-3456789  \",O'Malley Roofing\n");
+  AssignAll(session, {{0, 0}, {1, 1}});
+  EXPECT_EQ(session.Import().added, 1u);
+  ASSERT_EQ(StoredContractors().size(), 1u);
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "12-3456789");
+  EXPECT_EQ(StoredContractors()[0].NameLine1, "O'Malley Roofing");
+  EXPECT_TRUE(FindContractorById(*doc, "12-3456789"));
+
+  W2 w2(*doc, ui);
+  ImportSession employees(w2);
+  ReadFile(employees, "SSN,First,Last\n 123-45-6789,Ann,O'Neil\n");
+  AssignAll(employees, {{0, 0}, {1, 1}, {2, 3}});
+  EXPECT_EQ(employees.Import().added, 1u);
+  ASSERT_EQ(StoredEmployees().size(), 1u);
+  EXPECT_EQ(StoredEmployees()[0].SocialSecurityNumber, "123-45-6789");
+  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Neil");
 }
 
 }  // namespace

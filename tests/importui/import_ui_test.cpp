@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -105,7 +106,7 @@ TEST_F(ImportDialogTest, StepsListsAndPreview) {
 TEST_F(ImportDialogTest, FieldMenuAssignsChecksAndRefuses) {
   W2ImportFlavour w2(*doc, ui);
   CImportDialog d(w2, settings);
-  d.OpenFile(Write("SSN,First,Last,Wages\n123-45-6789,Ann,Lee,\"1,000.00\"\n"));
+  d.OpenFile(Write("SSN,First,Last,Wages\n123-45-6789,Ann,Lee,\"1,00.00\"\n"));
 
   std::unique_ptr<QMenu> menu(d.FieldMenu(1));
   const auto actions = menu->actions();
@@ -134,7 +135,7 @@ TEST_F(ImportDialogTest, FieldMenuAssignsChecksAndRefuses) {
   ASSERT_EQ(answers.texts.size(), 2u);
   EXPECT_EQ(answers.texts[0], "Employee Social Security Number (SSN). is already used, please pick a different field.");
   EXPECT_EQ(answers.texts[1], "Error");  // the refused column's dialog
-  EXPECT_EQ(report, QString::fromUtf8("(1)  Row #: 1\n\nError #1: Field has to be a number: \"1,000.00\" "
+  EXPECT_EQ(report, QString::fromUtf8("(1)  Row #: 1\n\nError #1: Field has to be a number: \"1,00.00\" "
                                       "can\xE2\x80\x99t be interpreted as a numeric value"));
   EXPECT_EQ(Header(d, 2), "Unused");
   EXPECT_EQ(Header(d, 4), "Unused");
@@ -176,6 +177,88 @@ TEST_F(ImportDialogTest, ImportLoadsTheRowsReportsAndCloses) {
                        "345-67-8901,Cy,Lee,30\n"));
   ASSERT_EQ(answers.texts.size(), 3u);
   EXPECT_TRUE(answers.texts[2].startsWith("This file has the same header line as the file you imported last time."));
+}
+
+// "Load the good rows only": a column with values its field cannot use is
+// assigned, those values marked; Import loads every other row and lists the
+// rows left out. Without it, the column is refused as before.
+TEST_F(ImportDialogTest, LoadingTheGoodRowsOnlyMarksTheBadValuesAndListsTheRowsLeftOut) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Ok);  // the reading's notice of the bad row
+  d.OpenFile(QString::fromStdString(test::TestData("import/w2-good-and-bad-rows.csv").string()));
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_TRUE(answers.texts[0].startsWith("1 row cannot be read as the header line lays out the columns:\nRow 4: "))
+      << answers.texts[0].toStdString();
+  auto* model = d.Preview()->model();
+  // The row that cannot be read is marked, from its label on.
+  EXPECT_EQ(model->data(model->index(4, 0), Qt::BackgroundRole).value<QColor>(), QColor(255, 222, 222));
+  EXPECT_TRUE(Cell(d, 4, 0, Qt::ToolTipRole).startsWith("The row holds 6 values where the header line has 5"));
+  EXPECT_TRUE(d.StatusLine()->text().contains("1 row cannot be read as the header lays out the columns"));
+
+  ASSERT_FALSE(d.GoodRowsOnly()->isChecked());
+  d.GoodRowsOnly()->setChecked(true);
+  Choose(d, 1, "Employee Information/Employee Social Security Number (SSN).");
+  Choose(d, 2, "Employee Information/Employee First Name.");
+  Choose(d, 3, "Employee Information/Employee Last Name.");
+  Choose(d, 4, "Federal/Box 1 (Wages, Tips and Other Compensation)");
+  EXPECT_EQ(answers.texts.size(), 1u);  // no column was refused
+  EXPECT_EQ(Header(d, 4), "Box 1 (Wages, Tips and Other Compensation)");
+  // An amount column shows what will be stored; the file's text is in the tip.
+  EXPECT_EQ(Cell(d, 1, 4), "31250.00");
+  EXPECT_EQ(Cell(d, 1, 4, Qt::ToolTipRole), "In the file: $31,250.00");
+  // The value the field cannot use is shown as it is, marked, with the reason.
+  EXPECT_EQ(Cell(d, 3, 4), "(500.00)");
+  EXPECT_EQ(model->data(model->index(3, 4), Qt::BackgroundRole).value<QColor>(), QColor(255, 222, 222));
+  EXPECT_EQ(model->data(model->index(3, 4), Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+  EXPECT_TRUE(Cell(d, 3, 4, Qt::ToolTipRole).startsWith("Negative amounts in parentheses are not read"));
+  EXPECT_EQ(model->data(model->index(2, 4), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+  EXPECT_TRUE(d.StatusLine()->text().contains("2 rows will be left out")) << d.StatusLine()->text().toStdString();
+
+  // Import: the good rows are loaded, the others listed with row, column,
+  // value and reason.
+  QString top, list;
+  answers.Then([&](QWidget* w) {
+    auto* report = qobject_cast<CReportDialog*>(w);
+    ASSERT_NE(report, nullptr);
+    list = report->ReportText();
+    top = report->findChildren<QLabel*>().last()->text();
+    report->reject();
+  });
+  d.ImportButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_EQ(top, "Added 2 employees with their W-2s.");
+  EXPECT_TRUE(list.startsWith("2 rows were not loaded:\nRow 3, column 4 (\"Wages\"), \"(500.00)\": Negative amounts "
+                              "in parentheses are not read"))
+      << list.toStdString();
+  EXPECT_TRUE(list.contains("\nRow 4, column 6, \"ok\": The row holds 6 values")) << list.toStdString();
+  const auto forms = StoredW2Forms();
+  ASSERT_EQ(forms.size(), 2u);
+  EXPECT_EQ(forms[0].Wages, "31250.00");
+  EXPECT_EQ(forms[1].Wages, "31250.00");
+  EXPECT_EQ(d.result(), QDialog::Accepted);
+}
+
+TEST_F(ImportDialogTest, WithoutTheGoodRowsOnlyABadColumnIsRefusedAndTurningItOffUnassigns) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  d.OpenFile(Write("SSN,First,Last,Wages\n123-45-6789,Ann,Lee,(5)\n"));
+  d.GoodRowsOnly()->setChecked(true);
+  Choose(d, 4, "Federal/Box 1 (Wages, Tips and Other Compensation)");
+  EXPECT_EQ(Header(d, 4), "Box 1 (Wages, Tips and Other Compensation)");
+  answers.ThenButton(QMessageBox::Ok);
+  d.GoodRowsOnly()->setChecked(false);
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "These columns hold values their fields cannot use, so they are \"Unused\" again: "
+                              "column 4 (\"Wages\").\n\nAssign them again to see the errors.");
+  EXPECT_EQ(Header(d, 4), "Unused");
+  answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+  Choose(d, 4, "Federal/Box 1 (Wages, Tips and Other Compensation)");
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(answers.texts[1], "Error");
+  EXPECT_EQ(Header(d, 4), "Unused");
 }
 
 TEST_F(ImportDialogTest, ImportNamesTheRequiredFieldsAndHelpOpensTheFlavoursPage) {

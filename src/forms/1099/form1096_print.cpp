@@ -70,7 +70,7 @@ void Form1096PrintJob::DrawPage(Canvas& c, int page) const {
   const FontSpec dataFont = CourierNew(layout == Form1096Layout::RedInk ? 12 : 10);
   if (layout == Form1096Layout::Copy) {
     c.DrawPicture(kForm1096CopyPicture, 35, 25, 1935 - 35, 2635 - 25);
-    DrawCopyStamp(c, 1200, 1240);
+    DrawCopyStamp(c, kForm1096CopyStampAt.x, kForm1096CopyStampAt.y);
   }
   c.SetFont(dataFont);
 

@@ -1,5 +1,7 @@
 #include "forms/1099/form1096_totals.h"
 
+#include <algorithm>
+
 #include "forms/1099/form1099_list.h"
 #include "forms/money.h"
 #include "store/global_doc.h"
@@ -10,15 +12,20 @@ namespace formet {
 Form1096Totals Compute1096Totals(const std::vector<Form1099Record>& forms) {
   Form1096Totals t;
   t.formCount = static_cast<int32_t>(forms.size());
+  CentsTotal withheld, reported;
   for (const Form1099Record& f : forms) {
-    t.federalTaxWithheld += ParseMoneyCents(f.FederalIncomeTaxWithheld);
+    withheld.Add(f.FederalIncomeTaxWithheld);
     for (const std::string* box :
          {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments,
           &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
           &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney}) {
-      t.totalReported += ParseMoneyCents(*box);
+      reported.Add(*box);
     }
   }
+  t.federalTaxWithheld = withheld.Cents();
+  t.totalReported = reported.Cents();
+  if (!withheld.Held()) t.tooLarge.push_back(4);
+  if (!reported.Held()) t.tooLarge.push_back(5);
   return t;
 }
 
@@ -36,10 +43,20 @@ Form1096Page Build1096Page(const CompanyRecord& c, const Form1096Totals& t) {
   p.box1 = c.EmployerIdentificationNumber;
   p.box2 = c.SocialSecurityNumber;
   p.box3 = std::to_string(t.formCount);
-  p.box4 = FormatCents(t.federalTaxWithheld);
-  p.box5 = FormatCents(t.totalReported);
+  const auto shown = [&t](int number, int64_t cents) {
+    return std::find(t.tooLarge.begin(), t.tooLarge.end(), number) != t.tooLarge.end() ? kTotalTooLargeText
+                                                                                        : FormatCents(cents);
+  };
+  p.box4 = shown(4, t.federalTaxWithheld);
+  p.box5 = shown(5, t.totalReported);
+  p.problem = TotalsTooLargeMessage(t.tooLarge, "1096", "1099-MISC");
   p.finalReturn = c.Form1096CheckIsThisYourFinalReturn != 0;
   return p;
+}
+
+std::optional<std::string> Form1096PrintRefusal(const Form1096Page& page) {
+  if (page.problem.empty()) return std::nullopt;
+  return "The 1096 was not printed.\n\n" + page.problem;
 }
 
 Form1096Page Refresh1096Page(CGlobalDoc& doc, UiServices& ui) {

@@ -3,6 +3,7 @@
 // of it is stored; the page, the print, the command line and the information
 // return file all take its texts from here.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ struct Form1096Totals {
   // Box 5, in cents: boxes 1, 2, 3, 5, 6, 7, 8, 10, 13 and 14 of every form
   // (not box 4, not 15a/15b, not the state boxes).
   int64_t totalReported = 0;
+  // The boxes (4, 5) whose sum cannot be held (see CentsTotal); their cents
+  // above are 0.
+  std::vector<int> tooLarge;
   bool operator==(const Form1096Totals&) const = default;
 };
 
@@ -35,7 +39,13 @@ struct Form1096Page {
   std::string box3;               // "%d"
   std::string box4, box5;         // "%.2lf"
   bool finalReturn = false;
+  // Empty, or why box 4 or 5 cannot be shown: it shows kTotalTooLargeText,
+  // and the 1096 is not printed.
+  std::string problem;
 };
+
+// Why the 1096 cannot be printed; nullopt when it can.
+std::optional<std::string> Form1096PrintRefusal(const Form1096Page& page);
 
 Form1096Page Build1096Page(const CompanyRecord& company, const Form1096Totals& totals);
 inline Form1096Page Build1096Page(const CompanyRecord& company, const std::vector<Form1099Record>& forms) {

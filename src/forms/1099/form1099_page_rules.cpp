@@ -15,7 +15,7 @@ using F = FieldSpec<R>;
 using K = FieldKind;
 
 constexpr F Amount(const char* label, const char* column, std::string R::*m) {
-  return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = 9, .decimals = 4,
+  return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = kAmountWholeDigits, .decimals = 4,
           .capacity = 20};
 }
 constexpr F Text(const char* label, const char* column, std::string R::*m, int width) {

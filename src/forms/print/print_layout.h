@@ -61,9 +61,11 @@ void DrawTextBefore(Canvas& canvas, PrintPoint at, std::string_view text, int ri
 inline constexpr int kGapBeforeNextText = 20;  // 2 mm
 
 // The word "COPY" outlined in 50-point Times New Roman with the current pen,
-// its left edge at boxLeft + (800 - w) / 2 and its top edge at
-// boxTop - (600 - h) / 2 (w and h the text's cell, integer divisions).
-void DrawCopyStamp(Canvas& canvas, int boxLeft, int boxTop);
+// its cell centred on (centreX, centreY): its left edge at centreX - w / 2
+// and its top edge at centreY - h / 2 (w and h the text's cell, integer
+// divisions). Each form puts it on a part of its picture that holds nothing,
+// so it hides no rule or text of the form.
+void DrawCopyStamp(Canvas& canvas, int centreX, int centreY);
 
 // A telephone or fax number held as "(###) ###-####": the area code (the
 // three characters after the parenthesis) and the number (the text from the

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/ui/color_button.h"
+#include "app/ui/qt_text.h"
 #include "forms/ui/form_sheet.h"
 #include "records/ui/field_controls.h"
 
@@ -31,12 +32,23 @@ CTransmittalPage::CTransmittalPage(CGlobalDoc& doc, UiServices& ui, const QStrin
   text->setStyleSheet(QStringLiteral("color: #4a5866;"));
   row->addWidget(text, 1);
   layout->addLayout(row);
+  problem_ = new QLabel(this);
+  problem_->setObjectName(QStringLiteral("TotalsProblem"));
+  problem_->setWordWrap(true);
+  problem_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+  problem_->hide();
+  layout->addWidget(problem_);
   connect(print_, &QPushButton::clicked, this, [this] { OnPrint(); });
 }
 
 void CTransmittalPage::Finish(QWidget* sheet, QWidget* afterSheet) {
   scroll_ = SheetScrollArea(sheet, afterSheet, this);
   static_cast<QVBoxLayout*>(layout())->addWidget(scroll_, 1);
+}
+
+void CTransmittalPage::ShowProblem(const std::string& win1252) {
+  problem_->setText(ToQt(win1252));
+  problem_->setVisible(!win1252.empty());
 }
 
 CShownField* TotalField(const QString& name, QWidget* parent) {

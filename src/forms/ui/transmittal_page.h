@@ -5,6 +5,8 @@
 // document on every refresh.
 #include <QString>
 
+#include <string>
+
 #include "app/ui/pages.h"
 
 class QLabel;
@@ -18,6 +20,7 @@ class CTransmittalPage : public CPage {
   Q_OBJECT
  public:
   CColorButton* PrintButton() const { return print_; }
+  QLabel* ProblemLine() const { return problem_; }
   QScrollArea* ScrollArea() const { return scroll_; }
 
  public slots:
@@ -29,11 +32,15 @@ class CTransmittalPage : public CPage {
                    const QString& note, QWidget* parent);
   // Puts the sheet (and what follows it) below the header; call once.
   void Finish(QWidget* sheet, QWidget* afterSheet = nullptr);
+  // Shows above the sheet why some totals cannot be shown (hidden when the
+  // text is empty).
+  void ShowProblem(const std::string& win1252);
 
   UiServices& ui_;
 
  private:
   CColorButton* print_;
+  QLabel* problem_;
   QScrollArea* scroll_ = nullptr;
 };
 

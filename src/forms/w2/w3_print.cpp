@@ -150,7 +150,8 @@ void W3PrintJob::DrawPage(Canvas& c, int page) const {
                   PictureEdge(84.375, geometry.unprintableTop), 1981, 2667);
   } else if (layout == W3Layout::Copy) {
     c.DrawPicture(kW3CopyPicture, 70, 100, 1965, 2630);
-    DrawCopyStamp(c, 1300, 210);
+    // In the empty "For Official Use Only" cell of the contact block.
+    DrawCopyStamp(c, kW3CopyStampAt.x, kW3CopyStampAt.y);
   }
   c.SetFont(dataFont);
 

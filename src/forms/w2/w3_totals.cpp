@@ -1,5 +1,7 @@
 #include "forms/w2/w3_totals.h"
 
+#include <algorithm>
+
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/w2_list.h"
@@ -17,25 +19,41 @@ const char* KindOfPayerLabel(int32_t kind) {
 W3Totals ComputeW3Totals(const std::vector<W2Record>& forms) {
   W3Totals t;
   t.formCount = static_cast<int32_t>(forms.size());
+  std::array<CentsTotal, 12> box;
+  CentsTotal deferred, stateWages, stateTax, localWages, localTax;
   for (const W2Record& w : forms) {
     const std::string* boxes[] = {&w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
                                   &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
                                   &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
                                   &w.DependentCareBenefits, &w.NonQualifiedPlans};
-    for (int i = 0; i < 11; ++i) t.box[i + 1] += ParseMoneyCents(*boxes[i]);
+    for (size_t i = 0; i < 11; ++i) box[i + 1].Add(*boxes[i]);
     const std::pair<const std::string*, const std::string*> box12[] = {
         {&w.Field12aCode, &w.Field12aAmount},
         {&w.Field12bCode, &w.Field12bAmount},
         {&w.Field12cCode, &w.Field12cAmount},
         {&w.Field12dCode, &w.Field12dAmount}};
     for (const auto& [code, amount] : box12) {
-      if (IsDeferredCompensationCode(*code)) t.deferredCompensation += ParseMoneyCents(*amount);
+      if (IsDeferredCompensationCode(*code)) deferred.Add(*amount);
     }
-    t.stateWages += ParseMoneyCents(w.StateWages1) + ParseMoneyCents(w.StateWages2);
-    t.stateIncomeTax += ParseMoneyCents(w.StateIncomTax1) + ParseMoneyCents(w.StateIncomTax2);
-    t.localWages += ParseMoneyCents(w.LocalWages1) + ParseMoneyCents(w.LocalWages2);
-    t.localIncomeTax += ParseMoneyCents(w.LocalIncomeTax1) + ParseMoneyCents(w.LocalIncomeTax2);
+    stateWages.Add(w.StateWages1);
+    stateWages.Add(w.StateWages2);
+    stateTax.Add(w.StateIncomTax1);
+    stateTax.Add(w.StateIncomTax2);
+    localWages.Add(w.LocalWages1);
+    localWages.Add(w.LocalWages2);
+    localTax.Add(w.LocalIncomeTax1);
+    localTax.Add(w.LocalIncomeTax2);
   }
+  const auto take = [&t](int number, const CentsTotal& sum, int64_t& cents) {
+    cents = sum.Cents();
+    if (!sum.Held()) t.tooLarge.push_back(number);
+  };
+  for (int i = 1; i <= 11; ++i) take(i, box[static_cast<size_t>(i)], t.box[static_cast<size_t>(i)]);
+  take(12, deferred, t.deferredCompensation);
+  take(16, stateWages, t.stateWages);
+  take(17, stateTax, t.stateIncomeTax);
+  take(18, localWages, t.localWages);
+  take(19, localTax, t.localIncomeTax);
   return t;
 }
 
@@ -54,21 +72,31 @@ W3Page BuildW3Page(const CompanyRecord& c, const W3Totals& t) {
   p.state = c.State;
   p.zip = c.Zip;
   p.otherEin = c.FormW3OtherEIN;
-  for (int i = 1; i <= 11; ++i) p.box[i] = FormatCents(t.box[i]);
-  p.box12 = FormatCents(t.deferredCompensation);
+  const auto shown = [&t](int number, int64_t cents) {
+    return std::find(t.tooLarge.begin(), t.tooLarge.end(), number) != t.tooLarge.end() ? kTotalTooLargeText
+                                                                                        : FormatCents(cents);
+  };
+  for (int i = 1; i <= 11; ++i) p.box[static_cast<size_t>(i)] = shown(i, t.box[static_cast<size_t>(i)]);
+  p.box12 = shown(12, t.deferredCompensation);
   p.box13 = c.FormW3ThirdPartySickPay;
   p.box14 = c.FormW3IncomeTaxWithHeld;
   p.box15State = c.State;
   p.box15StateId = c.StateID;
-  p.box16 = FormatCents(t.stateWages);
-  p.box17 = FormatCents(t.stateIncomeTax);
-  p.box18 = FormatCents(t.localWages);
-  p.box19 = FormatCents(t.localIncomeTax);
+  p.box16 = shown(16, t.stateWages);
+  p.box17 = shown(17, t.stateIncomeTax);
+  p.box18 = shown(18, t.localWages);
+  p.box19 = shown(19, t.localIncomeTax);
+  p.problem = TotalsTooLargeMessage(t.tooLarge, "W-3", "W-2");
   p.contactName = c.FormW3ContactName;
   p.telephone = c.FormW3Telephone;
   p.email = c.FormW3Email;
   p.fax = c.FormW3Fax;
   return p;
+}
+
+std::optional<std::string> W3PrintRefusal(const W3Page& page) {
+  if (page.problem.empty()) return std::nullopt;
+  return "The W-3 was not printed.\n\n" + page.problem;
 }
 
 W3Page RefreshW3Page(CGlobalDoc& doc, UiServices& ui) {

@@ -4,6 +4,7 @@
 // its texts from here, so they always agree.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct W3Totals {
   int64_t stateIncomeTax = 0;            // box 17
   int64_t localWages = 0;                // box 18
   int64_t localIncomeTax = 0;            // box 19
+  // The boxes (W-3 numbers 1-12, 16-19, in order) whose sum cannot be held:
+  // an amount too large to be read or a sum beyond 64 bits. Their cents
+  // above are 0 and mean nothing.
+  std::vector<int> tooLarge;
   bool operator==(const W3Totals&) const = default;
 };
 
@@ -53,7 +58,13 @@ struct W3Page {
   std::string box15State, box15StateId;  // the company's state and state ID
   std::string box16, box17, box18, box19;
   std::string contactName, telephone, email, fax;
+  // Empty, or why some totals cannot be shown: their boxes show
+  // kTotalTooLargeText, and the W-3 is not printed.
+  std::string problem;
 };
+
+// Why the W-3 cannot be printed; nullopt when it can.
+std::optional<std::string> W3PrintRefusal(const W3Page& page);
 
 W3Page BuildW3Page(const CompanyRecord& company, const W3Totals& totals);
 inline W3Page BuildW3Page(const CompanyRecord& company, const std::vector<W2Record>& forms) {

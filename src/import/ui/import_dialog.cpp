@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
 #include <QFontMetrics>
 #include <QComboBox>
@@ -35,6 +36,8 @@ namespace formet {
 namespace {
 
 const QColor kHeaderRowColour(215, 215, 255);
+// Values whose rows are left out, and the rows that cannot be read.
+const QColor kBadCellColour(255, 222, 222);
 
 // Reports use CR LF between lines; the box wants LF.
 QString BoxText(const std::string& win1252) {
@@ -90,26 +93,50 @@ int ImportTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ImportTableModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const auto row = static_cast<size_t>(index.row());
-  if (role == Qt::BackgroundRole) return row == 0 ? kHeaderRowColour : QColor(Qt::white);
+  if (role == Qt::BackgroundRole && row == 0) return kHeaderRowColour;
   if (index.column() == 0) {
-    if (role == Qt::DisplayRole) return row == 0 ? tr("Header") : QString::number(row);
-    return {};
+    // The label of a row that will not be loaded is marked too.
+    const RowProblem* problem = row > 0 ? session_.Table().RowProblemAt(row) : nullptr;
+    switch (role) {
+      case Qt::DisplayRole: return row == 0 ? tr("Header") : QString::number(row);
+      case Qt::BackgroundRole: return problem ? kBadCellColour : QColor(Qt::white);
+      case Qt::ForegroundRole: return problem ? QVariant(QColor(Qt::red)) : QVariant();
+      case Qt::ToolTipRole: return problem ? ToQt(session_.Table().RowProblemMessage(*problem)) : QVariant();
+      default: return {};
+    }
   }
   const auto column = static_cast<size_t>(index.column() - 1);
-  const RefusedCell* refused = session_.Table().Refused().empty() ? nullptr : session_.Table().RefusedAt(row, column);
+  const CellMark mark = session_.MarkOf(row, column);
   switch (role) {
     case Qt::DisplayRole: {
-      QString text = refused ? QString::fromUtf8(refused->original) : ToQt(std::string(
-          session_.Table().Cell(row, column).substr(0, kShownCharacters)));
+      QString text;
+      if (mark.kind == CellMark::Kind::Refused) {
+        text = QString::fromUtf8(session_.Table().Original(row, column));
+      } else {
+        std::string_view cell = session_.Table().Cell(row, column);
+        // An amount column shows what will be stored.
+        const int field = row > 0 && mark.kind == CellMark::Kind::None ? session_.FieldOfColumn(column) : -1;
+        text = field >= 0 ? ToQt(session_.Flavour().StoredText(field, cell.substr(0, kCheckedCellLength)))
+                          : ToQt(std::string(cell.substr(0, kShownCharacters)));
+      }
       if (text.size() > kShownCharacters) text = text.left(kShownCharacters) + QChar(0x2026);
       return text;
     }
     case Qt::ForegroundRole:
-      if (refused) return QColor(Qt::red);
+      if (mark.kind != CellMark::Kind::None) return QColor(Qt::red);
       return {};
-    case Qt::ToolTipRole:
-      if (refused) return ToQt(refused->reason);
-      return {};
+    case Qt::BackgroundRole:
+      return mark.kind == CellMark::Kind::Bad || mark.kind == CellMark::Kind::BadRow ? kBadCellColour
+                                                                                     : QColor(Qt::white);
+    case Qt::ToolTipRole: {
+      if (mark.kind != CellMark::Kind::None) return ToQt(mark.reason);
+      const int field = row > 0 ? session_.FieldOfColumn(column) : -1;
+      if (field < 0) return {};
+      const std::string_view cell = session_.Table().Cell(row, column);
+      const std::string stored = session_.Flavour().StoredText(field, cell.substr(0, kCheckedCellLength));
+      if (stored == cell) return {};
+      return tr("In the file: %1").arg(ToQt(std::string(cell.substr(0, kShownCharacters))));
+    }
     default: return {};
   }
 }
@@ -140,7 +167,9 @@ void ImportTableModel::Reset() {
 }
 
 void ImportTableModel::HeadersChanged() {
-  if (columnCount() > 0) emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (columnCount() == 0) return;
+  emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 // ---- reports ----------------------------------------------------------------------------
@@ -266,11 +295,17 @@ CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QW
   three->addWidget(table_, 1);
   three->addWidget(status_);
 
+  goodRowsOnly_ = new QCheckBox(tr("&Load the good rows only: leave out the rows whose values cannot be used, "
+                                   "and list them"),
+                                this);
+  goodRowsOnly_->setToolTip(tr("Without it, a column with a value its field cannot use is refused, and a file with "
+                               "rows that cannot be read is not imported."));
   import_ = new QPushButton(tr("Import"), this);
   import_->setEnabled(false);
   auto* close = new QPushButton(tr("Close"), this);
   help_ = new QPushButton(tr("Help"), this);
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(goodRowsOnly_);
   buttons->addStretch(1);
   buttons->addWidget(import_);
   buttons->addWidget(close);
@@ -305,6 +340,7 @@ CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QW
     ShowFieldMenu(cell.column(), table_->viewport()->mapToGlobal(at));
   });
   connect(import_, &QPushButton::clicked, this, &CImportDialog::Import);
+  connect(goodRowsOnly_, &QCheckBox::toggled, this, &CImportDialog::SetGoodRowsOnly);
   connect(close, &QPushButton::clicked, this, &QDialog::reject);
   connect(help_, &QPushButton::clicked, this,
           [this] { OpenHelpPage(ToQt(session_.Flavour().HelpFile()), this); });
@@ -455,6 +491,21 @@ void CImportDialog::ChooseField(int column, int field) {
   UpdateStatus();
 }
 
+void CImportDialog::SetGoodRowsOnly(bool on) {
+  const auto unassigned = session_.SetSkipBadRows(on);
+  model_->HeadersChanged();
+  UpdateStatus();
+  if (unassigned.empty()) return;
+  QStringList columns;
+  for (size_t c : unassigned)
+    columns << tr("column %1 (\"%2\")").arg(c + 1).arg(ToQt(session_.Table().Printable(0, c)));
+  QMessageBox::information(
+      this, windowTitle(),
+      tr("These columns hold values their fields cannot use, so they are \"Unused\" again: %1.\n\nAssign them "
+         "again to see the errors.")
+          .arg(columns.join(QStringLiteral(", "))));
+}
+
 void CImportDialog::Import() {
   if (!session_.CanImport()) return;
   if (const auto missing = session_.UnmappedRequiredFields(); !missing.empty()) {
@@ -466,14 +517,20 @@ void CImportDialog::Import() {
     ProgressWindow progress(this, session_.Table().DataRowCount());
     outcome = session_.Import(&progress);
   }
+  const QString summary = BoxText(session_.Summary(outcome));
   if (!outcome.ran) {
-    if (!outcome.refusal.empty()) QMessageBox::warning(this, windowTitle(), ToQt(outcome.refusal));
+    if (outcome.leftOut > 0) {
+      // Every row was bad: the list tells why.
+      const qsizetype split = summary.indexOf(QStringLiteral("\n\n"));
+      CReportDialog(windowTitle(), summary.left(split), summary.mid(split + 2), true, this).exec();
+    } else if (!outcome.refusal.empty()) {
+      QMessageBox::warning(this, windowTitle(), ToQt(outcome.refusal));
+    }
     return;
   }
   session_.RememberAssignment(settings_);
-  const QString summary = BoxText(outcome.Summary(session_.Flavour()));
   const bool failed = outcome.saveCode != 0;
-  if (outcome.dropped.empty() && !failed) {
+  if (outcome.dropped.empty() && outcome.leftOut == 0 && !failed) {
     QMessageBox::information(this, windowTitle(), summary);
   } else {
     const qsizetype split = summary.indexOf(QStringLiteral("\n\n"));
@@ -490,8 +547,16 @@ void CImportDialog::UpdateStatus() {
     return;
   }
   QString text = tr("%L1 rows of data and %L2 columns read.").arg(table.DataRowCount()).arg(table.ColumnCount());
-  if (!table.Refused().empty())
-    text += " " + tr("%L1 values hold characters that cannot be stored (shown in red).").arg(table.Refused().size());
+  if (table.RefusedCount() > 0)
+    text += " " + tr("%L1 values hold characters that cannot be stored (shown in red).").arg(table.RefusedCount());
+  const size_t leftOut = session_.RowsToLeaveOut();
+  const auto rows = [](size_t n) { return n == 1 ? tr("1 row") : tr("%L1 rows").arg(n); };
+  if (session_.SkipBadRows() && leftOut > 0)
+    text += " " + tr("%1 will be left out for values that cannot be used (marked in red).").arg(rows(leftOut));
+  else if (!table.RowProblems().empty())
+    text += " " + tr("%1 cannot be read as the header lays out the columns (marked in red): to import the others, "
+                     "choose to load the good rows only.")
+                      .arg(rows(table.RowProblems().size()));
   const auto missing = session_.UnmappedRequiredFields();
   if (missing.empty()) {
     text += " " + tr("Every required field has a column: click \"Import\" to load the rows.");

@@ -8,6 +8,7 @@
 
 #include "import/import_session.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -37,7 +38,7 @@ class ImportTableModel : public QAbstractTableModel {
 
   // After the file was read again.
   void Reset();
-  // After a column's field changed.
+  // After a column's field changed: the headers, and the marks and amounts of the cells.
   void HeadersChanged();
 
  private:
@@ -90,6 +91,9 @@ class CImportDialog : public QDialog {
   QLineEdit* FileBox() const { return file_; }
   QTableView* Preview() const { return table_; }
   QPushButton* ImportButton() const { return import_; }
+  // "Load the good rows only": rows with values that cannot be used are left
+  // out and listed, instead of stopping the import.
+  QCheckBox* GoodRowsOnly() const { return goodRowsOnly_; }
   QPushButton* HelpButton() const { return help_; }
   QLabel* StatusLine() const { return status_; }
 
@@ -107,6 +111,7 @@ class CImportDialog : public QDialog {
   void OfferAssignments();
   void AssignMany(const std::vector<ColumnField>& pairs);
   void Import();
+  void SetGoodRowsOnly(bool on);
   void UpdateStatus();
   void ShowMessage(const QString& text, bool errorIcon);
 
@@ -122,6 +127,7 @@ class CImportDialog : public QDialog {
   QLabel* status_;
   QPushButton* import_;
   QPushButton* help_;
+  QCheckBox* goodRowsOnly_;
   QString folder_;  // where "Browse..." starts
   int labelWidth_ = 50;
 };

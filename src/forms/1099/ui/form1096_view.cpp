@@ -128,6 +128,7 @@ void C1096View::Show() {
   box4_->Show(p.box4);
   box5_->Show(p.box5);
   finalReturn_->setChecked(p.finalReturn);
+  ShowProblem(p.problem);
 }
 
 }  // namespace formet

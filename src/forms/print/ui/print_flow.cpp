@@ -1,16 +1,21 @@
 #include "forms/print/ui/print_flow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolBar>
 
+#include "app/ui/qt_text.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/print/ui/qt_canvas.h"
+#include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "store/global_doc.h"
@@ -76,7 +81,8 @@ std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& p
   return std::nullopt;
 }
 
-void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title) {
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
+                      std::optional<PrintForm> outline) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title);
   PreparePrinter(printer);
@@ -89,8 +95,29 @@ void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& t
     for (QAction* action : preview.findChildren<QAction*>())
       if (action->text() == text) action->setVisible(false);
   }
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&](QPrinter* device) { PrintJobOnDevice(job, *device, pictures); });
+  // The red-ink data against the form they are meant for.
+  std::optional<OutlinedPrintJob> outlined;
+  QCheckBox* showOutline = nullptr;
+  if (outline) {
+    outlined.emplace(job, *outline, false);
+    if (auto* toolbar = preview.findChild<QToolBar*>()) {
+      showOutline = new QCheckBox(QObject::tr("Show form outline"), toolbar);
+      showOutline->setObjectName(kShowOutlineName);
+      showOutline->setToolTip(QObject::tr("Draws the 2007 form in light grey behind the data, where the boxes of "
+                                          "the pre-printed form are. The outline is never printed."));
+      showOutline->setChecked(true);
+      toolbar->addSeparator();
+      toolbar->addWidget(showOutline);
+      auto* widget = preview.findChild<QPrintPreviewWidget*>();
+      QObject::connect(showOutline, &QCheckBox::toggled, &preview, [widget] {
+        if (widget) widget->updatePreview();
+      });
+    }
+  }
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* device) {
+    const bool withOutline = outlined && showOutline && showOutline->isChecked();
+    PrintJobOnDevice(withOutline ? static_cast<const FormPrintJob&>(*outlined) : job, *device, pictures);
+  });
   preview.resize(900, 1000);
   preview.exec();
 }
@@ -127,12 +154,18 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareW2Print(data(), settings, ui);
   return job && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
 
 bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  // A total that cannot be held is never printed as a number.
+  if (const auto refusal = W3PrintRefusal(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()))) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
+    return false;
+  }
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::W3);
   auto job = [&](const FormPrintSettings& s) {
     return std::make_unique<W3PrintJob>(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()), s);
@@ -140,6 +173,7 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   CW3PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
+  dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   return sink(parent, *job(settings), PrintJobTitle(PrintForm::W3));
 }
@@ -158,12 +192,17 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareForm1099Print(data(), settings, ui);
   return job && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
 
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+  if (const auto refusal = Form1096PrintRefusal(Build1096Page(doc.GetCompany(), doc.GetForms1099()))) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
+    return false;
+  }
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1096);
   auto job = [&](const FormPrintSettings& s) {
     return std::make_unique<Form1096PrintJob>(Build1096Page(doc.GetCompany(), doc.GetForms1099()), s);
@@ -171,6 +210,7 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   C1096PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
+  dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   return sink(parent, *job(settings), PrintJobTitle(PrintForm::Form1096));
 }

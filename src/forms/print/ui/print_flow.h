@@ -43,8 +43,13 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
 std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title);
 
 // The job in a print preview window. Printing is started from the form's
-// options dialog, so the preview has no print button of its own.
-void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title);
+// options dialog, so the preview has no print button of its own. For a
+// red-ink print, `outline` names the form: the preview then has a "Show form
+// outline" check box (checked when it opens) that draws the 2007 form in
+// light grey behind the data; the outline is never printed.
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
+                      std::optional<PrintForm> outline = std::nullopt);
+inline constexpr const char* kShowOutlineName = "showFormOutline";  // the check box's object name
 
 // What is done with a prepared job: PrintWithDialog on the desktop; tests
 // record it.

@@ -94,10 +94,12 @@ void QtCanvas::SetFont(const FontSpec& font) {
   ascent_ = QFontMetricsF(font_, painter_.device()).ascent();
 }
 
+void QtCanvas::SetTextColor(Rgb color) { textColor_ = ColorOf(color); }
+
 void QtCanvas::DrawText(int x, int y, std::string_view text) {
   if (text.empty()) return;
   painter_.setFont(font_);
-  painter_.setPen(QPen(Qt::black));  // text is black whatever the pen
+  painter_.setPen(QPen(textColor_));  // the text colour, whatever the pen
   painter_.drawText(Device(x, y) + QPointF(0, ascent_), Unicode(text));
 }
 

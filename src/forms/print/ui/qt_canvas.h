@@ -43,6 +43,7 @@ class QtCanvas : public Canvas {
 
   void SetPen(const PenSpec& pen) override;
   void SetFont(const FontSpec& font) override;
+  void SetTextColor(Rgb color) override;
   void DrawText(int x, int y, std::string_view text) override;
   void DrawOutlinedText(int x, int y, std::string_view text) override;
   void DrawLine(int x1, int y1, int x2, int y2) override;
@@ -65,6 +66,7 @@ class QtCanvas : public Canvas {
   double scale_;  // device pixels per drawing unit
   PictureCache& pictures_;
   QPen pen_;
+  QColor textColor_{Qt::black};
   FontSpec spec_;
   QFont font_;
   double ascent_ = -1;  // of font_ on the device, in device pixels

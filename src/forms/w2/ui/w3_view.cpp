@@ -147,6 +147,7 @@ void CW3View::Show() {
   telephone_->Show(p.telephone);
   email_->Show(p.email);
   fax_->Show(p.fax);
+  ShowProblem(p.problem);
 }
 
 }  // namespace formet
