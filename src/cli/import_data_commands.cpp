@@ -233,8 +233,10 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
   // Loading the good rows: what was added on standard output, every row
   // left out on standard error.
   ui.Flush(err);
-  if (outcome.ran) out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
-  else err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+  if (outcome.ran && outcome.saveCode == 0)
+    out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
+  else if (!outcome.ran)
+    err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
   const size_t leftOut = outcome.leftOut + outcome.dropped.size();
   if (leftOut > 0) {
     err << (leftOut == 1 ? std::string("1 row was not loaded:") : GroupedCount(leftOut) + " rows were not loaded:")
@@ -245,8 +247,8 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
     });
   }
   if (outcome.ran && outcome.saveCode != 0) {
-    err << ForTerminal("The loaded rows could not be saved; none of them reached the company file.\n" +
-                       SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
+    err << ForTerminal("Nothing was added: the " + flavour->PayeesAdded(outcome.added) +
+                       " read could not be saved.\n\n" + SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
         << "\n";
     return 1;
   }

@@ -115,9 +115,25 @@ TEST_F(EfileOutputTest, AFullDiskOrALimitOnFileSizesGivesAMessageNotAKill) {
                          "files).\n\nNot saved: 1 new employee, 1 new W-2. The company file is as it was."),
             std::string::npos)
       << add.err;
+  // So can a large import, with or without its bad rows.
+  std::string rows = "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.\n";
+  for (int i = 1000; i < 1300; ++i) rows += "501-22-" + std::to_string(i) + ",F,L\n";
+  test::WriteBytes(logs / "rows.csv", rows);
+  for (const bool skipBadRows : {false, true}) {
+    std::vector<std::string> args = {"import", "w2", "Other", (logs / "rows.csv").string(), "--auto-map"};
+    if (skipBadRows) args.push_back("--skip-bad-rows");
+    const auto import = test::RunCliProgram(data.path(), args, {.fileSizeBytes = 4096, .ignoreFileSizeSignal = false});
+    EXPECT_EQ(import.code, 1) << "killed? " << import.out << import.err;
+    EXPECT_EQ(import.out, "");
+    EXPECT_EQ(import.err.rfind("Nothing was added: the 300 employees with their W-2s read could not be saved.\n\n"
+                               "Formet failed to save the changes.\n\nEngine Error Code: ",
+                               0),
+              0u)
+        << import.err;
+  }
   const auto dump = test::RunCliProgram(data.path(), {"dump", "Other"});
   EXPECT_EQ(dump.code, 0);
-  EXPECT_EQ(dump.out.find("501-22-3344"), std::string::npos);
+  EXPECT_EQ(dump.out.find("501-22-"), std::string::npos);
 }
 
 TEST_F(EfileOutputTest, AnOutputAimedAtACompanyFileIsRefusedAndNothingIsWritten) {
