@@ -24,7 +24,8 @@ int g_systemErrorOf[256] = {};
 
 // Records the system's error behind a failure of the connection.
 int Noted(sqlite3* db, int rc) {
-  if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE && db) g_systemErrorOf[rc & 0xFF] = sqlite3_system_errno(db);
+  if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE && db)
+    g_systemErrorOf[rc & 0xFF] = sqlite3_system_errno(db);
   return rc;
 }
 

@@ -106,9 +106,9 @@ TEST_F(EfileOutputTest, AFullDiskOrALimitOnFileSizesGivesAMessageNotAKill) {
 
   // The company file itself cannot grow: the save says why, in words, and
   // what was not saved.
-  const auto add = test::RunCliProgram(data.path(),
-                                       {"add-employee", "Other", "--ssn", "501-22-3344", "--first", "Una", "--last", "Row"},
-                                       {.fileSizeBytes = 4096, .ignoreFileSizeSignal = false});
+  const std::vector<std::string> addUna = {"add-employee", "Other", "--ssn", "501-22-3344", "--first", "Una",
+                                           "--last", "Row"};
+  const auto add = test::RunCliProgram(data.path(), addUna, {.fileSizeBytes = 4096, .ignoreFileSizeSignal = false});
   EXPECT_EQ(add.code, 1) << "killed? " << add.out << add.err;
   EXPECT_NE(add.err.find("Formet failed to save the changes.\n\nEngine Error Code: "), std::string::npos) << add.err;
   EXPECT_NE(add.err.find("would grow larger than this program is allowed to write (a limit on the size of "

@@ -221,7 +221,8 @@ TEST_F(IdentityTest, ACompanyThatFailsToLoadDoesNotKeepTheProgramFromStarting) {
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet could not open \"Broken\", the company you used last.\n\n"
                                                     "Formet failed to read Database Part2.\n\nEngine Error Code: 1"
-                                                    "\n\nThe company file does not hold what Formet expects (a table or column is missing)."});
+                                                    "\n\nThe company file does not hold what Formet expects (a "
+                                                    "table or column is missing)."});
     EXPECT_EQ(doc.CompanyName(), "Sample Company");
     doc.OnCloseDocument();
   }

@@ -164,8 +164,12 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   struct Case {
     std::string company, message;
   } cases[] = {
-      {"Plain", "Formet failed to upgrade Database.\n\nEngine Error Code: 26\n\nThe file is not a company file of Formet, or it is damaged."},
-      {"Broken", "Formet failed to read Database Part2.\n\nEngine Error Code: 1\n\nThe company file does not hold what Formet expects (a table or column is missing)."},
+      {"Plain",
+       "Formet failed to upgrade Database.\n\nEngine Error Code: 26\n\nThe file is not a company file of Formet, or "
+       "it is damaged."},
+      {"Broken",
+       "Formet failed to read Database Part2.\n\nEngine Error Code: 1\n\nThe company file does not hold what "
+       "Formet expects (a table or column is missing)."},
   };
   for (const auto& c : cases) {
     ui.messages.clear();

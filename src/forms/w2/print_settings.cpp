@@ -87,7 +87,9 @@ bool SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
   for (int i = 0; i < 4; ++i) {
     const auto& f = kForms[i];
     const std::string key = Key(f);
-    const auto write = [&](const char* what, uint32_t value) { written = store.WriteNumber(key, Name(f, what), value) && written; };
+    const auto write = [&](const char* what, uint32_t value) {
+      written = store.WriteNumber(key, Name(f, what), value) && written;
+    };
     auto& s = settings[i];
     s.horizontalOffset = std::fabs(s.horizontalOffset);
     s.verticalOffset = std::fabs(s.verticalOffset);
