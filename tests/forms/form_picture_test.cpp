@@ -290,10 +290,50 @@ TEST(FormPictures, W2FourUpHoldsEveryItemInItsBox) {
   for (const char* text : {"Maximiliano-Jose R", "Vandenberghe-Smithe", "III", "4500 Old Mill Run Rd Apt 1204",
                            "Building C"})
     p.boxOf.erase(text);
-  p.boxOf["Maximiliano-Jose R Vandenberghe-Smithe"] = "ef";
+  p.boxOf["Maximiliano-Jose R Vandenberghe-Smithe III"] = "ef";
   for (const char* text : {"4500 Old Mill Run Rd Apt 1204", "Building C", "Sherwood, AR 72120-5555"})
     p.boxOf[text] = "ef";
   ExpectPagesClean(PrintW2(p, kW2FourUp), p.boxOf, "W-2 4-Up");
+}
+
+// The longest state ID and the largest box 12 amounts, with codes and years,
+// on the 4-Up sheet and the copies: each inside its box, the state ID clear
+// of box 16's amount, the amounts inside the form's right border, the year
+// inside the code cell.
+TEST(FormPictures, W2LongStateIdsAndBox12AmountsWithYearsStayInTheirBoxes) {
+  Payroll p = WidePayroll();
+  for (const char* text : {"Maximiliano-Jose R", "Vandenberghe-Smithe", "III", "4500 Old Mill Run Rd Apt 1204",
+                           "Building C", "Sherwood, AR 72120-5555", "AR-12345-678", "D 05", "AA ", "E 06", "W ",
+                           "15500.01", "15500.02", "15500.03", "99999.99"})
+    p.boxOf.erase(text);
+  for (auto& w : p.forms) {
+    w.StateID1 = "UT-12345-6789";  // 13
+    w.StateWages1 = "250000.00";
+    w.Field12aCode = "AA", w.Field12aYear = "07", w.Field12aAmount = "999999999.91";
+    w.Field12bCode = "D", w.Field12bYear = "06", w.Field12bAmount = "999999999.92";
+    w.Field12cCode = "DD", w.Field12cYear = "05", w.Field12cAmount = "999999999.93";
+    w.Field12dCode = "BB", w.Field12dYear = "04", w.Field12dAmount = "999999999.94";
+  }
+  p.boxOf["UT-12345-6789"] = "15-id-1";
+  p.boxOf["250000.00"] = "16-1";
+  const char* codes[4] = {"AA 07", "D 06", "DD 05", "BB 04"};
+  const char* keys[4] = {"12a", "12b", "12c", "12d"};
+  for (int i = 0; i < 4; ++i) {
+    p.boxOf[codes[i]] = std::string(keys[i]) + "-code";
+    p.boxOf["999999999.9" + std::to_string(i + 1)] = keys[i];
+  }
+  Payroll fourUp = p;
+  fourUp.boxOf["Maximiliano-Jose R Vandenberghe-Smithe III"] = "ef";
+  for (const char* text : {"4500 Old Mill Run Rd Apt 1204", "Building C", "Sherwood, AR 72120-5555"})
+    fourUp.boxOf[text] = "ef";
+  ExpectPagesClean(PrintW2(fourUp, kW2FourUp), fourUp.boxOf, "W-2 4-Up");
+  const EmployeeRecord& e = p.employees.front();
+  p.boxOf["Maximiliano-Jose R"] = "e-first";
+  p.boxOf[e.LastName] = "e-last";
+  p.boxOf[e.Suffix] = "e-suffix";
+  for (const auto& line : {e.Address1, e.Address2, std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
+  for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(p, copy), p.boxOf, "W-2 copy " + std::to_string(copy));
+  ExpectPagesClean(PrintW2(p, kW2CopyASubstitute), p.boxOf, "W-2 Copy A");
 }
 
 TEST(FormPictures, W2InstructionPagesArePicturesOnly) {
@@ -456,6 +496,24 @@ TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {
     ExpectPagesClean(pages, {}, "1099-MISC instructions " + std::to_string(copy));
     EXPECT_TRUE(pages[0].Texts().empty());
   }
+}
+
+// The filer's name as long as the setup field takes it: inside its box,
+// clear of "For Official Use Only".
+TEST(FormPictures, Form1096CopyHoldsAFilerNameOfFiftyNineCharacters) {
+  const Contractors p = WideContractors();
+  CompanyRecord c = p.company;
+  c.Form1096FilerName = "Northwest Regional Building Supplies and Lumber Company Inc";
+  ASSERT_EQ(c.Form1096FilerName.size(), 59u);
+  const Form1096Page page = Build1096Page(c, p.forms);
+  FormPrintSettings s;
+  s.paperType = 0;
+  const auto pages = RecordJob(Form1096PrintJob(page, s), RecordingCanvas::kLetterPdf, AllPictureNames());
+  std::map<std::string, std::string> boxOf = {{page.filerName, "filer-name"}, {page.street, "street"},
+                                              {page.city + ", " + page.state + " " + page.zip, "city"},
+                                              {"501", "telephone"}, {" 555-0123", "telephone"}, {page.box1, "1"},
+                                              {page.box3, "3"}, {page.box4, "4"}, {page.box5, "5"}};
+  for (const auto& problem : CheckPage(pages[0], boxOf)) ADD_FAILURE() << "1096: " << problem;
 }
 
 TEST(FormPictures, Form1096CopyHoldsEveryItemInItsBox) {

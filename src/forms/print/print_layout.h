@@ -52,14 +52,6 @@ void DrawCross(Canvas& canvas, PrintPoint a, PrintPoint b, PrintPoint c, PrintPo
 // A money box: the text as stored, unless it is exactly "0.00".
 void DrawAmount(Canvas& canvas, PrintPoint at, const std::string& amount);
 
-// A text that must end before `rightEdge`, where the next text of its line
-// begins (an e-mail address before the fax number): drawn in `font`, the
-// current font, when it fits, else in the largest smaller size of the same
-// face that fits (half-point steps, not below 6 points), centred on the line
-// it would have filled. The current font is `font` again afterwards.
-void DrawTextBefore(Canvas& canvas, PrintPoint at, std::string_view text, int rightEdge, const FontSpec& font);
-inline constexpr int kGapBeforeNextText = 20;  // 2 mm
-
 // The word "COPY" outlined in 50-point Times New Roman with the current pen,
 // its left edge at boxLeft + (800 - w) / 2 and its top edge at
 // boxTop - (600 - h) / 2 (w and h the text's cell, integer divisions).
