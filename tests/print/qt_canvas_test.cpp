@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 
 #include "../forms/print_fixture.h"
+#include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
@@ -52,6 +53,69 @@ TEST(QtCanvas, TextExtentsMatchTheFormsFaces) {
   EXPECT_NEAR(copy.height, 195, 1);
   canvas.SetFont({"Arial", 100, true});
   EXPECT_NEAR(canvas.TextExtent("Copy B").width, 124, 1);  // 3.5 em of Arial Bold at 10 points
+}
+
+// What the fitting measures is what the canvas draws: the data face at every
+// size the fitting tries, over every character a record can hold, and the
+// captions' face over the characters of its tables. A text is drawn at the
+// exact size of its font, not at the nearest whole number of device pixels.
+TEST(QtCanvas, TheFittingMeasuresTextsAsTheCanvasDrawsThem) {
+  TempDir dir;
+  QPdfWriter writer(QString::fromStdString((dir / "x.pdf").string()));
+  writer.setResolution(1200);
+  QPainter painter(&writer);
+  PictureCache pictures(QString::fromStdString(dir.path().string()));
+  QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
+  std::string win1252;  // every printable character of the code page
+  for (int c = 0x20; c <= 0xFF; ++c)
+    if (c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) win1252 += static_cast<char>(c);
+  std::string ascii;
+  for (int c = 0x20; c < 0x7F; ++c) ascii += static_cast<char>(c);
+  struct Case {
+    const char* face;
+    bool bold;
+    const std::string* text;
+  };
+  for (const Case& k : {Case{"Courier New", false, &win1252}, Case{"Arial", false, &ascii}, Case{"Arial", true, &ascii}}) {
+    for (int size = kSmallestFittedSize; size <= 120; size += kFittedSizeStep) {
+      const FontSpec font{k.face, size, k.bold};
+      canvas.SetFont(font);
+      // The whole text, and a 59-character one, the longest a field holds.
+      for (const std::string& text : {*k.text, k.text->substr(0, 59)}) {
+        const TextSize drawn = canvas.TextExtent(text);
+        const TextSize measured = MeasureText(font, text);
+        EXPECT_NEAR(drawn.width, measured.width, 1) << k.face << " " << size << ": " << text.size() << " characters";
+        EXPECT_NEAR(drawn.height, measured.height, 1) << k.face << " " << size;
+      }
+    }
+  }
+}
+
+// In the file, as pdftotext reads it back: 59 characters of 6.5-point
+// Courier New are 59 x 0.6 x 6.5 points wide (a size rounded to whole pixels
+// at 1200 dots per inch made them 0.2% narrower; at 7 points, wider).
+TEST(QtCanvas, TextsInThePdfHaveTheExactSizeOfTheirFont) {
+  TempDir dir;
+  const auto pdf = dir / "sizes.pdf";
+  {
+    QPdfWriter writer(QString::fromStdString(pdf.string()));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    PictureCache pictures(QString::fromStdString(dir.path().string()));
+    QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
+    int y = 100;
+    for (int size : {65, 70, 100, 115}) {
+      canvas.SetFont({"Courier New", size, false});
+      canvas.DrawText(100, y, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
+      y += 100;
+    }
+  }
+  const auto words = PdfWords(pdf);
+  for (int size : {65, 70, 100, 115}) {
+    const auto* word = FindWord(words, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
+    ASSERT_NE(word, nullptr) << size;
+    EXPECT_NEAR(word->xMax - word->xMin, 59 * 0.6 * size / 10.0 * 25.4 / 72, 0.05) << size;
+  }
 }
 
 std::unique_ptr<W2PrintJob> RedInkJob(const test::PrintPayroll& p) {
@@ -131,6 +195,59 @@ TEST(QtCanvas, APictureIsEmbeddedOnceAndAMissingOneIsLeftOut) {
   test::WriteBytes(dir / kW2CopyPicture, "not a picture");
   ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
   EXPECT_EQ(CountImages(pdf), 0);
+}
+
+// The form pictures are black on white: a PDF holds them as one-bit images,
+// once per file, not as 24-bit colour (a colour picture stays in colour).
+TEST(QtCanvas, BlackAndWhitePicturesAreOneBitImagesInThePdf) {
+  TempDir dir;
+  const test::PrintPayroll payroll(4);
+  FormPrintSettings copyB;
+  copyB.paperType = 0;
+  copyB.blankCopyType = 3;
+  copyB.printTarget = 1;
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, copyB);
+  const QString folder = QString::fromStdString(dir.path().string());
+  const auto pdf = dir / "copyB.pdf";
+  auto imageDictionaries = [&] {
+    std::vector<std::string> found;
+    const std::string bytes = test::ReadBytes(pdf);
+    for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1)) {
+      const size_t begin = bytes.rfind("<<", at), end = bytes.find(">>", at);
+      found.push_back(bytes.substr(begin, end - begin));
+    }
+    return found;
+  };
+
+  QImage art(600, 400, QImage::Format_Indexed8);
+  art.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // as the build writes the pictures
+  art.fill(0);
+  for (int x = 0; x < 600; ++x) art.setPixel(x, 200, 1);
+  ASSERT_TRUE(art.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
+  ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
+  auto images = imageDictionaries();
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_NE(images[0].find("/BitsPerComponent 1"), std::string::npos) << images[0];
+  EXPECT_NE(images[0].find("/DeviceGray"), std::string::npos) << images[0];
+  // Read back, the picture is black where it was drawn black.
+  const test::ToolResult r = test::RunTool("pdftoppm -r 50 -gray -f 1 -l 1 " + test::Quoted(pdf) + " " +
+                                           test::Quoted(dir / "page"));
+  ASSERT_EQ(r.code, 0);
+  QImage page(QString::fromStdString((dir / "page-1.pgm").string()));
+  ASSERT_FALSE(page.isNull());
+  int dark = 0;
+  for (int y = 0; y < page.height(); ++y)
+    for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
+  EXPECT_GT(dark, 0);
+  EXPECT_LT(dark, page.width() * page.height() / 20);  // a rule, not an inverted sheet
+
+  QImage colour(600, 400, QImage::Format_RGB32);
+  colour.fill(qRgb(200, 30, 30));
+  ASSERT_TRUE(colour.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
+  ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
+  images = imageDictionaries();
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_NE(images[0].find("/BitsPerComponent 8"), std::string::npos) << images[0];
 }
 
 TEST(QtCanvas, AFileThatCannotBeWrittenIsReported) {
