@@ -89,8 +89,8 @@ TEST(BoxFit, ACutIsReportedOnceAndSaysWhatIsPrinted) {
   report.Add({cut.form, cut.box, "888888888.88", "8888"});
   ASSERT_EQ(report.Size(), 2u);
   EXPECT_EQ(DescribeCut(report.Cuts()[0]),
-            "Form W-2 of Ann Lee (123-45-6789), box 16 State wages, tips, etc., line 1: \"999999999.99\" is printed "
-            "as \"9999\"");
+            "Form W-2 of Ann Lee (123-45-6789), box 16 State wages, tips, etc., line 1: \"999999999.99\" does not fit "
+            "even at 6 points and is printed as \"9999\"");
 }
 
 TEST(BoxFit, BoxesOfADrawingKeepClearOfTheirRulesAndLabels) {

@@ -20,19 +20,25 @@ using test::Quoted;
 // a form, written through the company document.
 class PrintCli : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { SaveCompany("Acme", 3, [](W2Record&) {}); }
+
+  // A company with n employees and n contractors, each with a form (the W-2s
+  // changed by `change`), written through the company document.
+  template <class Change>
+  void SaveCompany(const std::string& name, int n, Change change) {
     test::ScriptedUi ui;
     MemorySettingsStore settings;
     CGlobalDoc doc(ui, settings, dir.path());
     doc.BeginSession();
-    ui.newCompany = NewCompanyEntry{"Acme", ""};
+    ui.newCompany = NewCompanyEntry{name, ""};
     ASSERT_TRUE(doc.NewCompany());
     doc.GetCompany() = test::PrintCompany();
-    doc.GetCompany().EmployerName = "Acme";
+    doc.GetCompany().EmployerName = name;
     doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
-    const test::PrintPayroll payroll(3);
-    const test::PrintContractors people(3);
-    for (size_t i = 0; i < 3; ++i) {
+    test::PrintPayroll payroll(n);
+    const test::PrintContractors people(n);
+    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+      change(payroll.forms[i]);
       doc.GetEmployees().push_back(payroll.employees[i]);
       doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(i),
                             payroll.employees[i].EmployeeUniqueID}, false);
@@ -46,7 +52,7 @@ class PrintCli : public ::testing::Test {
       doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(i),
                             people.forms[i].Form1099UniqueID}, false);
     }
-    doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
+    if (n == 3) doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
     doc.SetModified(true);
     ASSERT_EQ(doc.SaveChanges(), 0);
   }
@@ -145,6 +151,43 @@ TEST_F(PrintCli, TransmittalsPrintTheirTotals) {
   // Filer name at (170, 390) - 63 - 2.
   EXPECT_NEAR(FindWord(words, "Acme")->xMin, 17.0 + 6.35, 0.2);
   EXPECT_NEAR(FindWord(words, "Acme")->yMin, 32.5 + 6.35, 0.4);
+}
+
+// A company with one employee: --all prints that employee's W-2.
+TEST_F(PrintCli, AllTheW2sOfACompanyWithOneEmployee) {
+  SaveCompany("Solo", 1, [](W2Record&) {});
+  const auto r = Print("w2 Solo --all --out " + Out("solo.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 1 page of Form W-2 to " + (dir / "solo.pdf").string() + "\n");
+  EXPECT_EQ(err, "");
+  EXPECT_NE(FindWord(PdfWords(dir / "solo.pdf"), "1000.00"), nullptr);
+}
+
+// A value too wide for its box even at 6 points: a warning naming the form,
+// the box and what is printed, or with --stop-if-cut a failure and no file.
+TEST_F(PrintCli, ValuesThatWouldBeCutAreWarningsOrAFailure) {
+  SaveCompany("Wide", 2, [](W2Record& w) { w.Field12aAmount = "-999999999.99"; });
+  auto r = Print("w2 Wide --all --copy 4-up --out " + Out("wide.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  const std::string cut1 = "Form W-2 of Ann Q Lee1 Jr (123-45-6781), box 12a amount: \"-999999999.99\" does not fit even "
+                           "at 6 points and is printed as \"-999999999.9\"";
+  const std::string cut2 = "Form W-2 of Ann Q Lee2 Jr (123-45-6782), box 12a amount: \"-999999999.99\" does not fit even "
+                           "at 6 points and is printed as \"-999999999.9\"";
+  EXPECT_NE(err.find("formet-cli: warning: " + cut1 + "\n"), std::string::npos) << err;
+  EXPECT_NE(err.find("formet-cli: warning: " + cut2 + "\n"), std::string::npos) << err;
+  EXPECT_NE(FindWord(PdfWords(dir / "wide.pdf"), "-999999999.9"), nullptr);
+
+  fs::remove(dir / "wide.pdf");
+  r = Print("w2 Wide --all --copy 4-up --stop-if-cut --out " + Out("wide.pdf"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(err.find("formet-cli: " + cut1 + "\n"), std::string::npos) << err;
+  EXPECT_NE(err.find("formet-cli: nothing was printed (--stop-if-cut)\n"), std::string::npos) << err;
+  EXPECT_EQ(err.find("warning: Form W-2"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "wide.pdf"));
+  // Where box 12 is wide enough, nothing is said.
+  r = Print("w2 Wide --all --copy B --stop-if-cut --out " + Out("wide.pdf"));
+  EXPECT_EQ(r.code, 0) << err;
+  EXPECT_EQ(err, "");
 }
 
 TEST_F(PrintCli, WrongArgumentsAreRefused) {

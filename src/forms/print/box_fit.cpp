@@ -48,7 +48,8 @@ void CutReport::Add(CutText cut) {
 }
 
 std::string DescribeCut(const CutText& cut) {
-  return cut.form + ", box " + cut.box + ": \"" + cut.value + "\" is printed as \"" + cut.printed + "\"";
+  return cut.form + ", box " + cut.box + ": \"" + cut.value + "\" does not fit even at 6 points and is printed as \"" +
+         cut.printed + "\"";
 }
 
 const PrintBox* FormBoxes::Find(std::string_view id) const {

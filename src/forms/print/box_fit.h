@@ -74,8 +74,8 @@ class CutReport {
   std::vector<CutText> cuts_;
 };
 
-// A cut as one line: `form`, box `box`: "value" is printed as "printed".
-// Windows-1252.
+// A cut as one line: `form`, box `box`: "value" does not fit even at 6
+// points and is printed as "printed". Windows-1252.
 std::string DescribeCut(const CutText& cut);
 
 // The boxes of one form on a page, by the names its drawing gives them ("a",

@@ -223,6 +223,21 @@ bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, Pictur
   return painter.end();
 }
 
+namespace {
+
+QPageLayout PdfPageLayout(const PdfMargins& m) {
+  return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                     QMarginsF(m.leftMm, m.topMm, m.leftMm, m.topMm), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+PageGeometry PdfGeometry(const PdfMargins& margins) {
+  const QRectF paint = PdfPageLayout(margins).paintRect(QPageLayout::Millimeter);
+  return {static_cast<int>(paint.width() * 10), static_cast<int>(paint.height() * 10), paint.left() * 10,
+          paint.top() * 10};
+}
+
 bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
                    const QString& pictureFolder, const QString& title, QString* error) {
   // The file is replaced only once the whole document is written.
@@ -236,9 +251,7 @@ bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargin
     writer.setResolution(1200);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Formet (2007)"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(margins.leftMm, margins.topMm, margins.leftMm, margins.topMm),
-                                     QPageLayout::Millimeter));
+    writer.setPageLayout(PdfPageLayout(margins));
     PictureCache pictures(pictureFolder);
     if (!PrintJobOnDevice(job, writer, pictures)) {
       if (error) *error = QStringLiteral("the PDF could not be drawn");

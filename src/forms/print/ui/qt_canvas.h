@@ -119,6 +119,9 @@ struct PdfMargins {
   bool operator==(const PdfMargins&) const = default;
 };
 
+// The printable area of a PDF file written with these margins.
+PageGeometry PdfGeometry(const PdfMargins& margins);
+
 // Writes the job to a PDF file on US Letter paper. The texts stay text. False,
 // with `error` set, when the file could not be written.
 bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
