@@ -38,6 +38,10 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
 // options dialog, so the preview has no print button of its own.
 void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title);
 
+// The values the job would cut on the default printer's page; when there are
+// any, the list of them with "Print anyway" and "Cancel". True to print.
+bool ConfirmCuts(QWidget* parent, const FormPrintJob& job);
+
 // What is done with a prepared job: PrintWithDialog on the desktop; tests
 // record it.
 using PrintSink = std::function<bool(QWidget* parent, const FormPrintJob& job, const QString& title)>;
