@@ -18,150 +18,17 @@
 #include "forms/print/recording_canvas.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
+#include "page_check.h"
 #include "picture_pieces.h"
 
 namespace formet {
 namespace {
 
-using test::Area;
-using test::Piece;
-using test::PiecesOf;
-using test::Show;
+using test::AllPictureNames;
+using test::CheckPage;
+using test::ExpectPagesClean;
+using test::PictureNamed;
 
-
-const FormPicture* PictureNamed(const std::string& name) {
-  static const auto kAll = AllFormPictures();
-  for (const auto& p : kAll)
-    if (p.file == name) return &p;
-  return nullptr;
-}
-
-std::set<std::string> AllPictureNames() {
-  std::set<std::string> names;
-  for (const auto& p : AllFormPictures()) names.insert(p.file);
-  return names;
-}
-
-// ---- the check of one printed page -------------------------------------------------
-
-// `boxOf`: the box each data text goes in. Texts printed in the data font
-// must all be listed (blank ones aside).
-std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf) {
-  std::vector<std::string> problems;
-  struct Placed {
-    const FormPicture* picture;
-    Area area;
-  };
-  std::vector<Placed> placed;
-  std::vector<Piece> artwork;  // in page units
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Picture)) {
-    const FormPicture* p = PictureNamed(op.text);
-    if (!p) {
-      problems.push_back("no description of the picture " + op.text);
-      continue;
-    }
-    if (op.x2 - op.x != p->width || op.y2 - op.y != p->height)
-      problems.push_back(op.text + " is described " + std::to_string(p->width) + " x " + std::to_string(p->height) +
-                         " but placed " + std::to_string(op.x2 - op.x) + " x " + std::to_string(op.y2 - op.y));
-    placed.push_back({p, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
-    for (auto piece : PiecesOf(*p)) {
-      piece.area = piece.area.Moved(op.x, op.y);
-      piece.what += " of " + op.text;
-      artwork.push_back(piece);
-    }
-  }
-
-  // The white areas the print paints.
-  std::vector<Area> white;
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Rect))
-    if (op.fill == kWhite) white.push_back(Area{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}.Grown(op.pen.width / 2.0));
-  // A piece the print blanks lies 2 units inside the white area, so that the
-  // picture's pixels (0.85 units at 300 dots per inch) and their smoothing
-  // leave no sliver of it.
-  std::vector<Piece> visible;
-  for (const auto& piece : artwork) {
-    bool erased = false;
-    for (const auto& w : white) {
-      if (piece.area.Within(w.Grown(-2))) erased = true;
-      else if (piece.area.Meets(w)) problems.push_back("a white area " + Show(w) + " cuts " + piece.what);
-    }
-    if (!erased) visible.push_back(piece);
-  }
-
-  auto clearOfArtwork = [&](const Area& cell, const std::string& what) {
-    for (const auto& piece : visible)
-      if (cell.Grown(1).Meets(piece.area))
-        problems.push_back(what + " at " + Show(cell) + " touches " + piece.what + " at " + Show(piece.area));
-  };
-
-  for (const auto& op : page.Texts()) {
-    if (op.text.find_first_not_of(' ') == std::string::npos) continue;
-    const Area cell{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2};
-    const std::string what = "\"" + op.text + "\"";
-    clearOfArtwork(cell, what);
-    if (op.font.face != kCourierNew) continue;  // a caption of the print, not data
-    const auto expected = boxOf.find(op.text);
-    if (expected == boxOf.end()) {
-      problems.push_back("the data " + what + " is not in the test's table");
-      continue;
-    }
-    const Placed* on = nullptr;
-    for (const auto& pl : placed)
-      if (cell.left >= pl.area.left && cell.left < pl.area.right && cell.top >= pl.area.top && cell.top < pl.area.bottom)
-        on = &pl;
-    if (!on) {
-      problems.push_back(what + " is printed outside every picture");
-      continue;
-    }
-    const Area local = cell.Moved(-on->area.left, -on->area.top);
-    bool found = false;
-    std::string near;
-    for (const auto& box : on->picture->boxes) {
-      if (box.id != expected->second) continue;
-      const Area inside{box.left + 2.0, box.top + 2.0, box.right - 2.0, box.bottom - 2.0};
-      if (!local.Within(inside)) {
-        near = " (box " + box.id + " is " + Show({1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}) + ")";
-        continue;
-      }
-      found = true;
-      const bool labelled = box.labelBottom > box.labelTop;
-      if (labelled && !(local.top >= box.labelBottom || local.bottom <= box.labelTop))
-        problems.push_back(what + " at " + Show(local) + " touches the label of box " + box.id);
-    }
-    if (!found)
-      problems.push_back(what + " at " + Show(local) + " is not inside box " + expected->second + " of " +
-                         on->picture->file + near);
-  }
-
-  // Marks: the diagonal strokes of the crosses, their ends within the inner
-  // edges of a check box (a cross may fill its box from corner to corner).
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Line)) {
-    if (op.x == op.x2 || op.y == op.y2) continue;  // a rule of a caption
-    const Area stroke{1.0 * std::min(op.x, op.x2), 1.0 * std::min(op.y, op.y2), 1.0 * std::max(op.x, op.x2),
-                      1.0 * std::max(op.y, op.y2)};
-    bool inBox = false;
-    for (const auto& pl : placed)
-      for (const auto& box : pl.picture->boxes) {
-        if (!box.checkBox) continue;
-        const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
-                                .Moved(pl.area.left, pl.area.top)
-                                .Grown(-box.weight / 20.0 - 0.5);
-        if (stroke.Within(inside)) inBox = true;
-      }
-    if (!inBox) problems.push_back("a mark at " + Show(stroke) + " is not inside a check box");
-  }
-  return problems;
-}
-
-void ExpectPagesClean(const std::vector<RecordingCanvas>& pages, const std::map<std::string, std::string>& boxOf,
-                      const std::string& variant) {
-  ASSERT_FALSE(pages.empty()) << variant;
-  for (size_t i = 0; i < pages.size(); ++i) {
-    EXPECT_FALSE(pages[i].OfKind(CanvasOp::Kind::Picture).empty()) << variant << ": page " << i + 1;
-    for (const auto& problem : CheckPage(pages[i], boxOf))
-      ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
-  }
-}
 
 // ---- W-2 and W-3 -------------------------------------------------------------------------
 // Values as wide as the boxes are meant to hold; every amount is different so
