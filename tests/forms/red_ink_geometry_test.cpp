@@ -282,6 +282,8 @@ TEST(RedInkGeometry, W3DataFallsIntoTheBoxesOfTheForm) {
   c.FormW3OtherEIN = "98-7654321";
   c.FormW3IncomeTaxWithHeld = "14.00";
   c.FormW3ThirdPartySickPay = "13.00";
+  c.FormW3RadioKindOfPayer = 6;  // 944
+  c.FormW3CheckThirdPartySickPay = 1;
   std::vector<W2Record> forms(1);
   W2Record& w = forms[0];
   const std::pair<std::string*, const char*> amounts[] = {
@@ -317,6 +319,21 @@ TEST(RedInkGeometry, W3DataFallsIntoTheBoxesOfTheForm) {
     EXPECT_LE(op.x2, right) << text;
     EXPECT_GE(op.y, labelOnTop ? labelBottom : top) << text << " (box " << id << ")";
     EXPECT_LE(op.y2, labelOnTop ? bottom : labelTop) << text << " (box " << id << ")";
+  }
+  // The marks of the kind of payer (944) and of third-party sick pay, in the
+  // drawing's check boxes.
+  const auto lines = printed.OfKind(CanvasOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  const char* boxes[2] = {"b-944", "b-sick-pay"};
+  for (int k = 0; k < 2; ++k) {
+    const PictureBox* box = laser.FindBox(boxes[k]);
+    ASSERT_NE(box, nullptr);
+    for (const CanvasOp& stroke : {lines[2 * k], lines[2 * k + 1]}) {
+      EXPECT_GT(std::min(stroke.x, stroke.x2), box->left + 29) << boxes[k];
+      EXPECT_LT(std::max(stroke.x, stroke.x2), box->right + 29) << boxes[k];
+      EXPECT_GT(std::min(stroke.y, stroke.y2), box->top + 20) << boxes[k];
+      EXPECT_LT(std::max(stroke.y, stroke.y2), box->bottom + 20) << boxes[k];
+    }
   }
 }
 

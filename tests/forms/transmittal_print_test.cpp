@@ -72,11 +72,15 @@ TEST(W3Print, RedInkFormMovesByItsOffsets) {
 TEST(W3Print, ItemsMarksAndSkippedAmounts) {
   constexpr int dx = kW3RedInkShift.x, dy = kW3RedInkShift.y;
   const auto page = PrintW3(Paper(1));
-  // Kind of Payer 6 marks "944"; the third-party sick pay box is marked too.
+  // Kind of Payer 6 marks "944"; the third-party sick pay box is marked too,
+  // each where the laser substitute marks it on a page with the reference
+  // margins.
   const auto lines = page.OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{787 - dx, 274 - dy, 811 - dx, 298 - dy}));
-  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{787 - dx, 370 - dy, 811 - dx, 394 - dy}));
+  const W3LayoutTable laser = W3AdjustedLayout(W3Layout::LaserSubstitute, Paper(2), {0, 0, 63.5, 63.5});
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{laser[65].x, laser[65].y, laser[66].x, laser[66].y}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{751, 195, 775, 219}));  // 784 - 63 + 30.48, 274 - 63 - 15.24, truncated
+  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{laser[25].x, laser[25].y, laser[26].x, laser[26].y}));
   // Telephone: the area code and the number apart, on one line; the table
   // puts them 12 units below the contact person, which would end below the
   // box: they are held at its foot.

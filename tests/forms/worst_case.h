@@ -95,8 +95,8 @@ inline WorstCase MakeWorstCase(int kindOfPayer = 6) {
     for (int i = 0; i < 23; ++i) *amounts[i] = LargestAmount(i + 1);
     w.Field12aCode = "AA", w.Field12aYear = "07";
     w.Field12bCode = "BB", w.Field12bYear = "06";
-    w.Field12cCode = "DD", w.Field12cYear = "05";
-    w.Field12dCode = "EE", w.Field12dYear = "04";
+    w.Field12cCode = "AA", w.Field12cYear = "05";  // the two-letter codes of 2007, with make-up years
+    w.Field12dCode = "BB", w.Field12dYear = "04";
     w.StatutoryEmployee = w.RetirementPlan = w.ThirdPartySickpay = 1;
     w.Other1 = "UNION DUES 480";  // 14
     w.Other2 = "SDI 1234567.89";
@@ -149,7 +149,7 @@ inline WorstCase MakeWorstCase(int kindOfPayer = 6) {
   const char* ids[23] = {"1",   "2",   "3",    "4",    "5",    "6",    "7",    "8",    "9",    "10",   "11",  "12a",
                          "12b", "12c", "12d",  "16-1", "16-2", "17-1", "17-2", "18-1", "18-2", "19-1", "19-2"};
   for (int i = 0; i < 23; ++i) b[LargestAmount(i + 1)] = ids[i];
-  b["AA 07"] = "12a-code", b["BB 06"] = "12b-code", b["DD 05"] = "12c-code", b["EE 04"] = "12d-code";
+  b["AA 07"] = "12a-code", b["BB 06"] = "12b-code", b["AA 05"] = "12c-code", b["BB 04"] = "12d-code";
   for (const std::string* other : {&w.Other1, &w.Other2, &w.Other3}) b[*other] = "14";
   b[w.State1] = "15-state-1", b[w.StateID1] = "15-id-1", b[w.State2] = "15-state-2", b[w.StateID2] = "15-id-2";
   b[w.LocalityName1] = "20-1", b[w.LocalityName2] = "20-2";

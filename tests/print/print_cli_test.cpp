@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "../forms/print_fixture.h"
+#include "../forms/worst_case.h"
 #include "pdf_support.h"
 #include "store/global_doc.h"
 
@@ -53,6 +54,31 @@ class PrintCli : public ::testing::Test {
                             people.forms[i].Form1099UniqueID}, false);
     }
     if (n == 3) doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
+    doc.SetModified(true);
+    ASSERT_EQ(doc.SaveChanges(), 0);
+  }
+
+  // The worst-case company under the name "Worst".
+  void SaveWorstCase() {
+    test::ScriptedUi ui;
+    MemorySettingsStore settings;
+    CGlobalDoc doc(ui, settings, dir.path());
+    doc.BeginSession();
+    ui.newCompany = NewCompanyEntry{"Worst", ""};
+    ASSERT_TRUE(doc.NewCompany());
+    const test::WorstCase k = test::MakeWorstCase();
+    doc.GetCompany() = k.company;
+    doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
+    doc.GetEmployees() = k.employees;
+    doc.GetW2Forms() = k.w2s;
+    doc.GetContractors() = k.contractors;
+    doc.GetForms1099() = k.forms1099;
+    for (int32_t i = 0; i < 2; ++i) {
+      doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, i, k.employees[i].EmployeeUniqueID}, false);
+      doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, i, k.w2s[i].W2UniqueID}, false);
+      doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, i, k.contractors[i].ContractorUniqueID}, false);
+      doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, i, k.forms1099[i].Form1099UniqueID}, false);
+    }
     doc.SetModified(true);
     ASSERT_EQ(doc.SaveChanges(), 0);
   }
@@ -188,6 +214,32 @@ TEST_F(PrintCli, ValuesThatWouldBeCutAreWarningsOrAFailure) {
   r = Print("w2 Wide --all --copy B --stop-if-cut --out " + Out("wide.pdf"));
   EXPECT_EQ(r.code, 0) << err;
   EXPECT_EQ(err, "");
+}
+
+// Every variant of the four forms for the worst-case company: nothing cut,
+// a valid PDF whose texts are the records' (accents included). With
+// FORMET_KEEP_PRINTS set to a folder, the files are kept there for a look.
+TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
+  SaveWorstCase();
+  std::vector<std::pair<std::string, std::string>> variants = {
+      {"w2-red-ink", "w2 Worst --all"}, {"w2-4up", "w2 Worst --all --copy 4-up"},
+      {"w2-copy-a", "w2 Worst --all --paper laser"}, {"w3-red-ink", "w3 Worst"},
+      {"w3-copy", "w3 Worst --paper copy"}, {"w3-laser", "w3 Worst --paper laser"},
+      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"}};
+  for (int copy = 1; copy <= 9; ++copy) variants.push_back({"w2-copy-" + std::to_string(copy), "w2 Worst --all --copy " + std::to_string(copy)});
+  for (int copy = 0; copy <= 5; ++copy)
+    variants.push_back({"1099-copy-" + std::to_string(copy), "1099 Worst --all --copy " + std::to_string(copy)});
+  ASSERT_EQ(variants.size(), 24u);
+  const char* keep = std::getenv("FORMET_KEEP_PRINTS");
+  for (const auto& [name, arguments] : variants) {
+    const fs::path pdf = keep ? fs::path(keep) / (name + ".pdf") : dir / (name + ".pdf");
+    const auto r = Print(arguments + " --stop-if-cut --out " + test::Quoted(pdf));
+    EXPECT_EQ(r.code, 0) << name << ": " << err;
+    EXPECT_EQ(err.find("does not fit"), std::string::npos) << name << ": " << err;
+    EXPECT_EQ(test::RunTool("qpdf --check " + test::Quoted(pdf) + " >/dev/null 2>&1").code, 0) << name;
+  }
+  const fs::path w2 = keep ? fs::path(keep) / "w2-red-ink.pdf" : dir / "w2-red-ink.pdf";
+  EXPECT_NE(FindWord(PdfWords(w2), "Vandenberghe-M\xC3\xBCllers"), nullptr);
 }
 
 TEST_F(PrintCli, WrongArgumentsAreRefused) {

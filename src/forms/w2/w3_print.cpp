@@ -187,6 +187,12 @@ W3LayoutTable W3AdjustedLayout(W3Layout layout, const FormPrintSettings& s, cons
     case W3Layout::RedInk: {
       const int dx = InchesToUnits(s.horizontalOffset), dy = InchesToUnits(s.verticalOffset);
       for (auto& p : t) p = {p.x - kW3RedInkShift.x + dx, p.y - kW3RedInkShift.y + dy};
+      // The marks of box b where our laser W-3 has its check boxes, on a
+      // page with the reference margins (the table put them 1.5-1.9 mm to
+      // the right of them).
+      const W3LayoutTable laser =
+          W3AdjustedLayout(W3Layout::LaserSubstitute, s, {0, 0, kRedInkReferenceMargin, kRedInkReferenceMargin});
+      for (int i = 1; i <= 68; i = i == 28 ? 65 : i + 1) t[i] = {laser[i].x + dx, laser[i].y + dy};
       break;
     }
     case W3Layout::LaserSubstitute: {

@@ -22,7 +22,9 @@ const W3LayoutTable& W3BaseLayout(W3Layout layout);
 
 // The table of a paper type with its adjustments:
 // - red-ink: kW3RedInkShift subtracted, then the user's offsets (inches
-//   times 254, truncated) added;
+//   times 254, truncated) added; the marks of box b (entries 1-28, 65-68)
+//   are those of the laser substitute on a page with the reference margins,
+//   moved by the offsets;
 // - laser substitute: the unprintable margins (truncated) subtracted, then
 //   30.48 added to every x and 15.24 subtracted from every y (each truncated
 //   toward zero), then entry 40 moved right by 20, entries 41 and 42 down by
