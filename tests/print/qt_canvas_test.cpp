@@ -219,33 +219,43 @@ TEST(QtCanvas, BlackAndWhitePicturesAreOneBitImagesInThePdf) {
     return found;
   };
 
-  QImage art(600, 400, QImage::Format_Indexed8);
-  art.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});  // as the build writes the pictures
-  art.fill(0);
-  for (int x = 0; x < 600; ++x) art.setPixel(x, 200, 1);
-  ASSERT_TRUE(art.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
-  ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
-  auto images = imageDictionaries();
-  ASSERT_EQ(images.size(), 1u);
-  EXPECT_NE(images[0].find("/BitsPerComponent 1"), std::string::npos) << images[0];
-  EXPECT_NE(images[0].find("/DeviceGray"), std::string::npos) << images[0];
-  // Read back, the picture is black where it was drawn black.
-  const test::ToolResult r = test::RunTool("pdftoppm -r 50 -gray -f 1 -l 1 " + test::Quoted(pdf) + " " +
-                                           test::Quoted(dir / "page"));
-  ASSERT_EQ(r.code, 0);
-  QImage page(QString::fromStdString((dir / "page-1.pgm").string()));
-  ASSERT_FALSE(page.isNull());
-  int dark = 0;
-  for (int y = 0; y < page.height(); ++y)
-    for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
-  EXPECT_GT(dark, 0);
-  EXPECT_LT(dark, page.width() * page.height() / 20);  // a rule, not an inverted sheet
+  // A picture with a colour table of white and black (as the build writes
+  // them, four bits a pixel), and a one-bit bitmap.
+  QImage indexed(600, 400, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  indexed.fill(0);
+  for (int x = 0; x < 600; ++x) indexed.setPixel(x, 200, 1);
+  QImage oneBit(600, 400, QImage::Format_Mono);
+  oneBit.fill(1);
+  QPainter rule(&oneBit);
+  rule.setPen(QPen(Qt::black, 3));
+  rule.drawLine(0, 200, 599, 200);
+  rule.end();
+  for (const QImage& art : {indexed, oneBit}) {
+    ASSERT_TRUE(art.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
+    ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
+    const auto images = imageDictionaries();
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_NE(images[0].find("/BitsPerComponent 1"), std::string::npos) << images[0];
+    EXPECT_NE(images[0].find("/DeviceGray"), std::string::npos) << images[0];
+    // Read back, the picture is black where it was drawn black.
+    const test::ToolResult r = test::RunTool("pdftoppm -r 50 -gray -f 1 -l 1 " + test::Quoted(pdf) + " " +
+                                             test::Quoted(dir / "page"));
+    ASSERT_EQ(r.code, 0);
+    QImage page(QString::fromStdString((dir / "page-1.pgm").string()));
+    ASSERT_FALSE(page.isNull());
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 0);
+    EXPECT_LT(dark, page.width() * page.height() / 20);  // a rule, not an inverted sheet
+  }
 
   QImage colour(600, 400, QImage::Format_RGB32);
   colour.fill(qRgb(200, 30, 30));
   ASSERT_TRUE(colour.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
   ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
-  images = imageDictionaries();
+  const auto images = imageDictionaries();
   ASSERT_EQ(images.size(), 1u);
   EXPECT_NE(images[0].find("/BitsPerComponent 8"), std::string::npos) << images[0];
 }

@@ -49,7 +49,13 @@ const QPixmap* PictureCache::OneBit(const std::string& name) {
     };
     if (image && twoColours(*image)) {
       // Black first: the PDF writer keeps such a pixmap as a one-bit image.
-      const QImage mono = image->convertToFormat(QImage::Format_Mono, blackOnWhite);
+      // (A one-bit picture converts to its own format unchanged, white first
+      // as bitmap files have it: its pixels are then turned over.)
+      QImage mono = image->convertToFormat(QImage::Format_Mono, blackOnWhite);
+      if ((mono.color(0) | 0xFF000000u) != blackOnWhite[0]) {
+        mono.invertPixels();
+        mono.setColorTable(blackOnWhite);
+      }
       pixmap = QPixmap::fromImage(mono, Qt::NoFormatConversion);
     }
     found = oneBit_.emplace(name, std::move(pixmap)).first;
