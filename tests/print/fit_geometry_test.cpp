@@ -6,9 +6,6 @@
 // is reported cut and its first characters lie there.
 #include <gtest/gtest.h>
 
-#include <QPainter>
-#include <QPdfWriter>
-
 #include <functional>
 #include <memory>
 
@@ -20,7 +17,7 @@
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
-#include "pdf_support.h"
+#include "pdf_canvas.h"
 
 namespace formet {
 namespace {
@@ -31,24 +28,14 @@ using test::WorstCase;
 // Measures texts as the Qt canvas draws them into a PDF file.
 class QtMeasure {
  public:
-  QtMeasure()
-      : writer_(QString::fromStdString((dir_ / "measure.pdf").string())),
-        painter_((writer_.setResolution(1200), &writer_)),
-        pictures_(QString::fromStdString(dir_.path().string())),
-        canvas_(painter_, GeometryOfDevice(writer_), 1200, pictures_) {}
-
   Area operator()(const CanvasOp& op) {
-    canvas_.SetFont(op.font);
-    const TextSize size = canvas_.TextExtent(op.text);
+    pdf_.Canvas().SetFont(op.font);
+    const TextSize size = pdf_.Canvas().TextExtent(op.text);
     return {1.0 * op.x, 1.0 * op.y, 1.0 * op.x + size.width, 1.0 * op.y + size.height};
   }
 
  private:
-  test::TempDir dir_;
-  QPdfWriter writer_;
-  QPainter painter_;
-  PictureCache pictures_;
-  QtCanvas canvas_;
+  test::PdfCanvas pdf_;
 };
 
 struct Variant {

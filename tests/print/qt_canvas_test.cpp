@@ -11,6 +11,7 @@
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
+#include "pdf_canvas.h"
 #include "pdf_support.h"
 
 namespace formet {
@@ -39,12 +40,8 @@ TEST(QtCanvas, FacesResolveToMetricCompatibleFonts) {
 // metrics of the faces give them (Courier New: 0.6 em wide, cell 1.133 em;
 // "COPY" in Times New Roman: 2.6675 em wide, cell 1.107 em).
 TEST(QtCanvas, TextExtentsMatchTheFormsFaces) {
-  TempDir dir;
-  QPdfWriter writer(QString::fromStdString((dir / "x.pdf").string()));
-  writer.setResolution(1200);
-  QPainter painter(&writer);
-  PictureCache pictures(QString::fromStdString(dir.path().string()));
-  QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
+  test::PdfCanvas pdf;
+  QtCanvas& canvas = pdf.Canvas();
   canvas.SetFont({"Courier New", 120, false});
   EXPECT_EQ(canvas.TextExtent("0123456789"), (TextSize{254, 48}));
   canvas.SetFont({"Times New Roman", 500, false});
@@ -60,12 +57,8 @@ TEST(QtCanvas, TextExtentsMatchTheFormsFaces) {
 // captions' face over the characters of its tables. A text is drawn at the
 // exact size of its font, not at the nearest whole number of device pixels.
 TEST(QtCanvas, TheFittingMeasuresTextsAsTheCanvasDrawsThem) {
-  TempDir dir;
-  QPdfWriter writer(QString::fromStdString((dir / "x.pdf").string()));
-  writer.setResolution(1200);
-  QPainter painter(&writer);
-  PictureCache pictures(QString::fromStdString(dir.path().string()));
-  QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
+  test::PdfCanvas pdf;
+  QtCanvas& canvas = pdf.Canvas();
   std::string win1252;  // every printable character of the code page
   for (int c = 0x20; c <= 0xFF; ++c)
     if (c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) win1252 += static_cast<char>(c);
@@ -95,21 +88,14 @@ TEST(QtCanvas, TheFittingMeasuresTextsAsTheCanvasDrawsThem) {
 // Courier New are 59 x 0.6 x 6.5 points wide (a size rounded to whole pixels
 // at 1200 dots per inch made them 0.2% narrower; at 7 points, wider).
 TEST(QtCanvas, TextsInThePdfHaveTheExactSizeOfTheirFont) {
-  TempDir dir;
-  const auto pdf = dir / "sizes.pdf";
-  {
-    QPdfWriter writer(QString::fromStdString(pdf.string()));
-    writer.setResolution(1200);
-    QPainter painter(&writer);
-    PictureCache pictures(QString::fromStdString(dir.path().string()));
-    QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
-    int y = 100;
-    for (int size : {65, 70, 100, 115}) {
-      canvas.SetFont({"Courier New", size, false});
-      canvas.DrawText(100, y, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
-      y += 100;
-    }
+  test::PdfCanvas canvas("sizes.pdf");
+  int y = 100;
+  for (int size : {65, 70, 100, 115}) {
+    canvas.Canvas().SetFont({"Courier New", size, false});
+    canvas.Canvas().DrawText(100, y, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
+    y += 100;
   }
+  const auto pdf = canvas.Finish();
   const auto words = PdfWords(pdf);
   for (int size : {65, 70, 100, 115}) {
     const auto* word = FindWord(words, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
@@ -158,22 +144,30 @@ TEST(QtCanvas, PdfTextLandsAtItsPlaceAndStaysText) {
   EXPECT_NEAR(FindWord(moved, "1000.00")->yMin, 17.6 + 20, 0.4);
 }
 
-int CountImages(const std::filesystem::path& pdf) {
+// The dictionaries of the images a PDF file holds.
+std::vector<std::string> ImageDictionaries(const std::filesystem::path& pdf) {
+  std::vector<std::string> found;
   const std::string bytes = test::ReadBytes(pdf);
-  int n = 0;
-  for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1))
-    ++n;
-  return n;
+  for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1)) {
+    const size_t begin = bytes.rfind("<<", at), end = bytes.find(">>", at);
+    found.push_back(bytes.substr(begin, end - begin));
+  }
+  return found;
+}
+int CountImages(const std::filesystem::path& pdf) { return static_cast<int>(ImageDictionaries(pdf).size()); }
+
+FormPrintSettings AllCopyB() {
+  FormPrintSettings s;
+  s.paperType = 0;
+  s.blankCopyType = 3;
+  s.printTarget = 1;
+  return s;
 }
 
 TEST(QtCanvas, APictureIsEmbeddedOnceAndAMissingOneIsLeftOut) {
   TempDir dir;
   const test::PrintPayroll payroll(6);
-  FormPrintSettings copyB;
-  copyB.paperType = 0;
-  copyB.blankCopyType = 3;
-  copyB.printTarget = 1;
-  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, copyB);
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, AllCopyB());
   const QString folder = QString::fromStdString(dir.path().string());
   const auto pdf = dir / "copyB.pdf";
 
@@ -202,22 +196,10 @@ TEST(QtCanvas, APictureIsEmbeddedOnceAndAMissingOneIsLeftOut) {
 TEST(QtCanvas, BlackAndWhitePicturesAreOneBitImagesInThePdf) {
   TempDir dir;
   const test::PrintPayroll payroll(4);
-  FormPrintSettings copyB;
-  copyB.paperType = 0;
-  copyB.blankCopyType = 3;
-  copyB.printTarget = 1;
-  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, copyB);
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, AllCopyB());
   const QString folder = QString::fromStdString(dir.path().string());
   const auto pdf = dir / "copyB.pdf";
-  auto imageDictionaries = [&] {
-    std::vector<std::string> found;
-    const std::string bytes = test::ReadBytes(pdf);
-    for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1)) {
-      const size_t begin = bytes.rfind("<<", at), end = bytes.find(">>", at);
-      found.push_back(bytes.substr(begin, end - begin));
-    }
-    return found;
-  };
+  auto imageDictionaries = [&] { return ImageDictionaries(pdf); };
 
   // A picture with a colour table of white and black (as the build writes
   // them, four bits a pixel), and a one-bit bitmap.

@@ -75,9 +75,7 @@ std::string_view BoxCaption(std::string_view id) {
       {"4", "4 Federal income tax withheld"},
       {"5", "5 Total amount reported with this Form 1096"},
   };
-  for (const auto& [box, caption] : kCaptions)
-    if (box == id) return caption;
-  return id;
+  return NameOfBox(kCaptions, id);
 }
 
 constexpr int kCopyPicture[4] = {35, 25, 1935, 2635};

@@ -135,9 +135,7 @@ std::string_view BoxCaption(std::string_view id) {
       {"18-1", "18 State income, line 1"},
       {"18-2", "18 State income, line 2"},
   };
-  for (const auto& [box, caption] : kCaptions)
-    if (box == id) return caption;
-  return id;
+  return NameOfBox(kCaptions, id);
 }
 
 // The form pictures: stretched twice, one per form of the sheet.

@@ -135,6 +135,12 @@ FormBoxes BoxesOfGrid(const std::vector<GridBox>& grid) {
   return out;
 }
 
+std::string_view NameOfBox(BoxNames names, std::string_view id) {
+  for (const auto& [box, name] : names)
+    if (box == id) return name;
+  return id;
+}
+
 FormWriter::FormWriter(Canvas& canvas, const FormBoxes& boxes, const FontSpec& font, std::string form,
                        Captions captions)
     : canvas_(canvas), boxes_(boxes), font_(font), form_(std::move(form)), captions_(captions) {}

@@ -10,6 +10,7 @@
 // The fitting measures with the metric tables of the faces (TextWidth), as
 // the Qt canvas draws them, whatever the device: what is cut depends on the
 // data and the layout only, and can be listed before anything is printed.
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -121,6 +122,11 @@ struct GridBox {
 inline constexpr double kRedInkReferenceMargin = 63.5;
 // The boxes of a measured grid in drawing units of that page.
 FormBoxes BoxesOfGrid(const std::vector<GridBox>& grid);
+
+// The name of a box in a form's table of (id, name) pairs, as a cut report
+// gives it; the id itself where the table lacks it.
+using BoxNames = std::span<const std::pair<std::string_view, std::string_view>>;
+std::string_view NameOfBox(BoxNames names, std::string_view id);
 
 // Draws the data of one form, each text fitted in its box, and notes what is
 // cut in the canvas's report.

@@ -181,9 +181,7 @@ std::string_view W2BoxCaption(std::string_view id) {
       {"20-1", "20 Locality name, line 1"},
       {"20-2", "20 Locality name, line 2"},
   };
-  for (const auto& [box, caption] : kCaptions)
-    if (box == id) return caption;
-  return id;
+  return NameOfBox(kCaptions, id);
 }
 
 // The boxes of the drawings, in their own units, one set a form of a sheet.

@@ -141,9 +141,7 @@ std::string_view W3BoxCaption(std::string_view id) {
       {"18", "18 Local wages, tips, etc."},
       {"19", "19 Local income tax"},
   };
-  for (const auto& [box, caption] : kCaptions)
-    if (box == id) return caption;
-  return id;
+  return NameOfBox(kCaptions, id);
 }
 
 // Where the pictures go: the copy at a fixed place, the laser substitute a
