@@ -55,8 +55,9 @@ Time Since(const Timer& t) {
 // One row of every W-2 field, as a spreadsheet saves it: a few values
 // quoted for their commas or quotes, accents in UTF-8.
 std::string Row(int i) {
+  // A different number per row, each one the SSA issues (no group 00, no serial 0000).
   char ssn[16];
-  std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 1000000, (i / 10000) % 100, i % 10000);
+  std::snprintf(ssn, sizeof ssn, "%03d-%02d-%04d", 100 + i / 989901, 1 + i / 9999 % 99, 1 + i % 9999);
   const std::string n = std::to_string(i);
   const char* codes[] = {"D", "E", "aa", "BB", "W", ""};
   std::string r = std::string(ssn) + ",Jos\xC3\xA9" + n.substr(0, 4) + ",Q,O'Brien" + n +

@@ -14,6 +14,7 @@
 #include "forms/w2/w2_page_rules.h"
 #include "forms/w2/w3_totals.h"
 #include "records/contractors.h"
+#include "records/identifying_numbers.h"
 #include "store/global_doc.h"
 #include "store/text_codec.h"
 
@@ -248,7 +249,11 @@ std::optional<std::vector<std::pair<size_t, FieldValue>>> TypedFields(const Form
       continue;
     }
     const BoxKey& box = *std::find_if(table.boxes.begin(), table.boxes.end(), [&](const BoxKey& b) { return b.key == key; });
-    const auto parts = box.fields.size() == 1 ? std::vector<std::string>{value} : Split(value, ':');
+    // A box of several parts given nothing ("12a=") is cleared as a whole:
+    // its code, amount and year alike.
+    const auto parts = box.fields.size() == 1 ? std::vector<std::string>{value}
+                       : value.empty()        ? std::vector<std::string>(box.fields.size())
+                                              : Split(value, ':');
     if (parts.size() > box.fields.size()) {
       err << "formet-cli: --" << option << " takes at most " << box.fields.size() << " parts separated by \":\"\n";
       return std::nullopt;
@@ -280,15 +285,16 @@ std::optional<std::vector<std::pair<size_t, FieldValue>>> TypedFields(const Form
 }
 
 // The position of the payee whose number is `given` as stored, or as the
-// mask `mask` writes it.
+// mask `mask` writes it (blanks around either aside).
 template <class Payee>
 std::optional<int> FindPayee(const std::vector<Payee>& payees, std::string Payee::*number, const std::string& given,
                              std::string_view mask) {
-  std::vector<std::string> forms = {given};
-  if (!mask.empty()) forms.push_back(FieldInputText(EditRule{FieldKind::Mask, 0, {}, mask}, given));
+  const std::string typed(WithoutSurroundingBlanks(given));
+  std::vector<std::string> forms = {typed};
+  if (!mask.empty()) forms.push_back(FieldInputText(EditRule{FieldKind::Mask, 0, {}, mask}, typed));
   for (const auto& form : forms)
     for (size_t i = 0; i < payees.size(); ++i)
-      if (payees[i].*number == form) return static_cast<int>(i);
+      if (SameIdentifyingNumber(payees[i].*number, form)) return static_cast<int>(i);
   return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "cli/field_options.h"
 #include "records/contractors.h"
 #include "records/employees.h"
+#include "records/identifying_numbers.h"
 #include "store/global_doc.h"
 #include "store/text_codec.h"
 
@@ -85,8 +86,11 @@ int AddContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<s
       {"account", ContractorFieldIndex(&R::AccountNumber)},
       {"second-tin", ContractorFieldIndex(&R::SecondTIN)},
   };
-  const auto parsed = ParseArguments<R>(kAddContractor, fields, options, args, err);
+  auto parsed = ParseArguments<R>(kAddContractor, fields, options, args, err);
   if (!parsed) return 2;
+  // Spaces around the number are not part of it, nor of what the field takes.
+  if (auto tin = parsed->values.find("tin"); tin != parsed->values.end())
+    tin->second = std::string(WithoutSurroundingBlanks(tin->second));
   PageValues values = EmptyContractorDialog();
   if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
   if (!LoadCompany(doc, ui, parsed->company, err)) return 1;

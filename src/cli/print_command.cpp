@@ -15,8 +15,10 @@
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/box_fit.h"
+#include "forms/alignment_page.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
+#include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "store/data_folder.h"
@@ -56,7 +58,13 @@ const PrintOption kOptions[] = {
     {{"tin", true}, {PrintForm::Form1099}},
     {{"stop-if-empty", false}, {PrintForm::Form1099}},
     {{"stop-if-cut", false}, kAll},
+    {{"alignment-page", false}, kAll},
+    {{"show-outline", false}, kAll},
 };
+
+// What prints sample data rather than the company's forms cannot also choose
+// whose forms to print.
+constexpr const char* kNotWithAlignmentPage[] = {"all", "ssn", "tin", "stop-if-empty", "copy"};
 
 struct PrintRequest {
   const FormName* form = nullptr;
@@ -179,7 +187,14 @@ std::optional<PdfMargins> ParseMargins(const std::string& text) {
 // on `err`.
 bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   const PrintForm form = p.form->form;
-  if (form == PrintForm::W2 || form == PrintForm::Form1099) {
+  const bool alignment = p.Has("alignment-page");
+  if (alignment) {
+    for (const char* name : kNotWithAlignmentPage)
+      if (p.Has(name)) {
+        err << "formet-cli: --alignment-page prints one form of sample data; leave out --" << name << "\n";
+        return false;
+      }
+  } else if (form == PrintForm::W2 || form == PrintForm::Form1099) {
     const char* one = form == PrintForm::W2 ? "ssn" : "tin";
     if (p.Has("all") == p.Has(one)) {
       err << "formet-cli: print " << p.form->word << " needs either --all or --" << one << "\n";
@@ -201,6 +216,12 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
         << p.form->word << "\n";
     return false;
   }
+  for (const char* redInkOnly : {"alignment-page", "show-outline"})
+    if (p.Has(redInkOnly) && paper != "red-ink") {
+      err << "formet-cli: --" << redInkOnly << " is for the pre-printed red-ink form; leave out --paper or give "
+          << "--paper red-ink\n";
+      return false;
+    }
   if (p.Has("copy")) {
     if (paper != "copy") {
       err << "formet-cli: --copy goes with --paper copy\n";
@@ -335,7 +356,9 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
   std::unique_ptr<FormPrintJob> job;
-  switch (form) {
+  const bool alignment = parsed->Has("alignment-page");
+  if (alignment) job = MakeAlignmentPage(form, settings);
+  else switch (form) {
     case PrintForm::W2: {
       int current = -1;
       if (parsed->Has("ssn")) {
@@ -393,19 +416,25 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     return 1;
   }
 
+  // The outline behind the data, and the mark that the PDF is not for filing.
+  std::unique_ptr<FormPrintJob> outlined;
+  if (parsed->Has("show-outline")) outlined = std::make_unique<OutlinedPrintJob>(*job, form, true);
+  const FormPrintJob& written = outlined ? *outlined : *job;
+
   const auto gui = GuiForPrinting();
   const std::string& path = parsed->Value("out");
   const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->Value("pictures"))
                                                    : QString::fromStdString(ProgramFolder().string());
   QString problem;
-  if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures,
+  if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures,
                      QString::fromLatin1(parsed->form->title), &problem)) {
     err << "formet-cli: " << path << " could not be written: " << problem.toStdString() << "\n";
     return 1;
   }
-  const int pages = job->PageCount();
-  out << "Wrote " << pages << (pages == 1 ? " page" : " pages") << " of " << parsed->form->title << " to " << path
-      << "\n";
+  const int pages = written.PageCount();
+  out << "Wrote " << (alignment ? "the alignment page" : std::to_string(pages) + (pages == 1 ? " page" : " pages"))
+      << " of " << parsed->form->title << (parsed->Has("show-outline") ? " with the form's outline" : "") << " to "
+      << path << "\n";
   return 0;
 }
 

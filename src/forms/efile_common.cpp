@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "forms/money.h"
+#include "records/identifying_numbers.h"
 #include "records/states.h"
 #include "store/company_database.h"
 #include "store/global_doc.h"
@@ -112,11 +113,8 @@ IdCheck CheckSsn(std::string_view text, bool allowItin) {
     check.problem = Quoted(text) + " must have 9 digits (###-##-####)";
     return check;
   }
-  const int area = std::stoi(digits.substr(0, 3));
-  const bool badArea = area == 0 || area == 666 || (area >= 900 && !allowItin);
-  if (badArea || digits.compare(3, 2, "00") == 0 || digits.compare(5, 4, "0000") == 0) {
-    check.problem = Quoted(text) + std::string(" is not a valid number: none is issued with ") +
-                    (allowItin ? "area 000 or 666" : "area 000, 666 or 900-999") + ", group 00 or serial 0000";
+  if (!IsIssuableSsn(digits, allowItin)) {
+    check.problem = Quoted(text) + " is not a valid number: " + NeverIssuedSsnRule(allowItin);
     return check;
   }
   check.digits = digits;

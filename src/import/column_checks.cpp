@@ -180,8 +180,9 @@ EqualValues::EqualValues(const ImportColumn& column) {
       ++refused;
       continue;
     }
-    if (column.values[i].empty()) continue;
-    const auto [it, added] = groups.try_emplace(column.values[i], counts.size());
+    const std::string_view number = WithoutSurroundingBlanks(column.values[i]);
+    if (number.empty()) continue;
+    const auto [it, added] = groups.try_emplace(number, counts.size());
     if (added) counts.push_back(0);
     groupOf_[i] = it->second;
     ++counts[it->second];

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 
 namespace formet {
@@ -103,11 +104,12 @@ void CheckStates(const ImportColumn& column, ErrorReport& report);
 void CheckZeroOrOne(const ImportColumn& column, const char* message, ErrorReport& report);
 
 // An identifying number per row (a social security or identification
-// number): for each non-empty value, every other row with an equal value is
-// reported with `duplicate` (naming that row), and a value some payee of the
-// company has already (`company`) with `existing` (naming the value). `lengthCheck`
-// runs first on each value. Equal values are found through a hash, so a
-// column costs the same per row however long it is.
+// number), blanks around it aside: for each non-empty value, every other row
+// with an equal value is reported with `duplicate` (naming that row), and a
+// value some payee of the company has already (`company`) with `existing`
+// (naming the value). `lengthCheck` runs first on each value (without its
+// blanks). Equal values are found through a hash, so a column costs the same
+// per row however long it is.
 template <class LengthCheck>
 void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& company,
                              const char* duplicate, const char* existing, ErrorReport& report,
@@ -115,7 +117,8 @@ void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& compa
 
 // ---- implementation of the template ------------------------------------------------
 
-// Rows (from 1) of each non-empty, accepted value, in row order.
+// Rows (from 1) of each non-empty, accepted value (blanks around it aside),
+// in row order.
 class EqualValues {
  public:
   explicit EqualValues(const ImportColumn& column);
@@ -134,7 +137,8 @@ void CheckIdentifyingNumbers(const ImportColumn& column, const PayeeBatch& compa
                              const char* duplicate, const char* existing, ErrorReport& report,
                              LengthCheck&& lengthCheck) {
   const EqualValues equal(column);
-  ForEachValue(column, report, [&](size_t row, std::string_view value) {
+  ForEachValue(column, report, [&](size_t row, std::string_view given) {
+    const std::string_view value = WithoutSurroundingBlanks(given);
     lengthCheck(row, value);
     const auto rows = equal.RowsOf(row);
     if (rows.size() > 1) {

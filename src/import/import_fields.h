@@ -56,7 +56,7 @@ void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, E
     case ColumnCheck::Required: {
       const std::string tooLong = FormatMessage(f.message, f.limit);
       ForEachValue(column, report, [&](size_t row, std::string_view value) {
-        if (value.empty()) report.Add(row, f.empty);
+        if (IsBlank(value)) report.Add(row, f.empty);  // spaces alone are no name
         if (value.size() > limit) report.Add(row, tooLong);
       });
       break;
@@ -89,8 +89,10 @@ void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::ve
                  Payee& payee, Form& form) {
   for (size_t i = 0; i < fields.size() && i < values.size(); ++i) {
     const auto& f = fields[i];
-    const std::string& value = values[i];
-    const auto cut = [&] { return value.substr(0, static_cast<size_t>(f.kept)); };
+    // An identifying number is taken without the blanks around it.
+    const std::string_view value =
+        f.check == ColumnCheck::Identifying ? WithoutSurroundingBlanks(values[i]) : std::string_view(values[i]);
+    const auto cut = [&] { return std::string(value.substr(0, static_cast<size_t>(f.kept))); };
     switch (f.place) {
       case Place::PayeeText: payee.*f.payeeText = cut(); break;
       case Place::PayeeFlag: payee.*f.payeeFlag = LeadingNumber(value); break;

@@ -4,6 +4,7 @@
 
 #include "import/import_fields.h"
 #include "records/employees.h"
+#include "records/identifying_numbers.h"
 #include "store/global_doc.h"
 
 namespace formet {
@@ -130,13 +131,15 @@ std::string W2ImportFlavour::CheckColumn(int field, const ImportColumn& column) 
         "Duplicated social security number. The company already includes an employee with the social "
         "security # : %s.",
         report, [&](size_t row, std::string_view value) {
-          // Only the length: the pattern of digits and dashes is not examined.
           if (value.size() < 11)
             report.Add(row, "Value length is too short. Social security number should be 11 characters long "
                             "and formatted xxx-xx-xxxx.");
           if (value.size() > 11)
             report.Add(row, "Value length is too long. Social security number should be 11 characters long "
                             "and formatted xxx-xx-xxxx.");
+          // Of the right length, it must be nine digits as xxx-xx-xxxx, and a number that is issued.
+          if (value.size() == 11)
+            if (const auto problem = EmployeeSsnProblem(value)) report.Add(row, *problem);
         });
   } else {
     CheckField(kFields[static_cast<size_t>(field)], column, report);

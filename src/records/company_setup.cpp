@@ -3,6 +3,7 @@
 #include <array>
 #include <cassert>
 
+#include "records/identifying_numbers.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 
@@ -54,16 +55,17 @@ const std::array<F, 26> kFields = {
     F{.tab = kW3Tab, .label = "Income tax withheld by  payer of \nthird-party sick pay",
       .column = "FormW3IncomeTaxWithHeld", .kind = K::Amount, .text = &R::FormW3IncomeTaxWithHeld, .wholeDigits = 9,
       .decimals = 2, .capacity = 20},
-    Text(kW3Tab, "Contact person", COL(FormW3ContactName), 30, 20),
+    Text(kW3Tab, "Contact person", COL(FormW3ContactName), 30, 20, kPersonNameExclusion),
     Text(kW3Tab, "E-mail address", COL(FormW3Email), 40, 40),
     Mask(kW3Tab, "Telephone number", COL(FormW3Telephone), kPhoneMask, 16),
     Mask(kW3Tab, "Fax number", COL(FormW3Fax), kPhoneMask, 16),
     // 1096 Information
-    Text(k1096Tab, "Name of person to contact", COL(Form1096ContactName), 30, 20),
+    Text(k1096Tab, "Name of person to contact", COL(Form1096ContactName), 30, 20, kPersonNameExclusion),
     Mask(k1096Tab, "Telephone number", COL(Form1096Telephone), kPhoneMask, 16),
     Text(k1096Tab, "E-mail address", COL(Form1096Email), 40, 40),
     Mask(k1096Tab, "Fax number", COL(Form1096Fax), kPhoneMask, 16),
-    Text(k1096Tab, "Filer's Name (if different from company name)", COL(Form1096FilerName), 59, 59),
+    Text(k1096Tab, "Filer's Name (if different from company name)", COL(Form1096FilerName), 59, 59,
+         kPersonNameExclusion),
     Check(k1096Tab, "Is this your final return", COL(Form1096CheckIsThisYourFinalReturn)),
 };
 
@@ -118,7 +120,8 @@ namespace {
 
 bool RefuseEmptyEmployerName(UiServices& ui, const PageValues& values) {
   const size_t name = CompanyFieldIndex(&R::EmployerName);
-  if (name < values.size() && !values[name].text.empty()) return false;
+  // A name of nothing but spaces is no name.
+  if (name < values.size() && !IsBlank(values[name].text)) return false;
   ui.ShowError(kEmptyEmployerName);
   return true;
 }
@@ -184,7 +187,7 @@ std::optional<std::string> NewCompanyDialogRules::OnEmployerNameChanged(const st
 }
 
 bool NewCompanyDialogRules::OnOk(UiServices& ui, const std::string& employerName) const {
-  if (!employerName.empty()) return true;
+  if (!IsBlank(employerName)) return true;
   ui.ShowMessage("Please enter a name for the new company");
   return false;
 }

@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "forms/1099/form1099_list.h"
+#include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
@@ -17,17 +18,19 @@ using F = FieldSpec<R>;
 
 constexpr size_t kNameLineLength = 40;  // a composed name line
 
-constexpr F Text(const char* label, const char* column, std::string R::*m, int kept) {
+constexpr F Text(const char* label, const char* column, std::string R::*m, int kept,
+               std::string_view refused = kStandardExclusion) {
   return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
-          .refused = kStandardExclusion, .capacity = kept};
+          .refused = refused, .capacity = kept};
 }
 
 #define COL(c) #c, &R::c
 
 const std::array<F, 10> kFields = {
     Text("Contractor's identification number", COL(IdentificationNumber), 11),
-    Text("Contractor Name (Line One)", COL(NameLine1), 39),
-    Text("Contractor Name (Line Two)", COL(NameLine2), 39),
+    // The name lines take the apostrophe (O'Malley Roofing), as the payee has it.
+    Text("Contractor Name (Line One)", COL(NameLine1), 39, kPersonNameExclusion),
+    Text("Contractor Name (Line Two)", COL(NameLine2), 39, kPersonNameExclusion),
     Text("Address1", COL(Address1), 30),
     Text("Address2", COL(Address2), 30),
     Text("City", COL(City), 20),
@@ -102,6 +105,8 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
   ContractorRecord record;
   record.ContractorUniqueID = uniqueId;
   StoreValues(ContractorFields(), values, record);
+  // "12-3456789 " is the number 12-3456789.
+  record.IdentificationNumber = std::string(WithoutSurroundingBlanks(record.IdentificationNumber));
   return record;
 }
 
@@ -126,14 +131,15 @@ std::string ContractorDisplayName(const ContractorRecord& record) {
 std::optional<FieldProblem> NewContractorFieldProblem(const std::vector<ContractorRecord>& contractors,
                                                       const ContractorRecord& record, const PayeeBatch* batch) {
   const size_t id = ContractorFieldIndex(&R::IdentificationNumber);
-  if (record.IdentificationNumber.empty())
+  if (IsBlank(record.IdentificationNumber))
     return FieldProblem{"Pease fill in the 'Contractor's identification number' Field", id};
   const bool taken = batch ? batch->Has(record.IdentificationNumber)
                            : std::any_of(contractors.begin(), contractors.end(), [&](const ContractorRecord& c) {
-                               return c.IdentificationNumber == record.IdentificationNumber;
+                               return SameIdentifyingNumber(c.IdentificationNumber, record.IdentificationNumber);
                              });
   if (taken) return FieldProblem{"Identification Number already assigned to an existing contractor", id};
-  if (record.NameLine1.empty())
+  // A name of nothing but spaces is no name.
+  if (IsBlank(record.NameLine1))
     return FieldProblem{"Pease fill in the 'Contractor's Name (Line One)' Field", ContractorFieldIndex(&R::NameLine1)};
   return std::nullopt;
 }
@@ -153,7 +159,7 @@ bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord&
 
 bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber) {
   for (const auto& c : doc.GetContractors())
-    if (c.IdentificationNumber == identificationNumber) return true;
+    if (SameIdentifyingNumber(c.IdentificationNumber, identificationNumber)) return true;
   return false;
 }
 
@@ -163,6 +169,7 @@ ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorReco
   if (!CheckNewContractor(doc, ui, record, silent, batch)) return {Outcome::Refused};
   auto& list = doc.GetContractors();
   ContractorRecord added = record;
+  added.IdentificationNumber = std::string(WithoutSurroundingBlanks(record.IdentificationNumber));
   added.ContractorUniqueID =
       batch ? batch->NextPayeeId() : NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
   list.push_back(added);

@@ -61,7 +61,8 @@ PageValues EmptyContractorDialog();
 // empty first entry.
 PageValues LoadContractorDialog(const ContractorRecord& record);
 // A fresh record from the fields, each cut to what the record keeps, with the
-// given unique id. Fields the dialog does not show are empty.
+// given unique id; the identification number without blanks around it.
+// Fields the dialog does not show are empty.
 ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId = 0);
 // "Modify Contractor", OK: the dialog's fields read as ReadContractorDialog
 // does, with the unique id of `stored`; a field left as it was `loaded`
@@ -75,9 +76,9 @@ std::string ContractorDisplayName(const ContractorRecord& record);
 // ---- rules offered to other parts --------------------------------------------------
 
 // The message of the first check a new contractor fails, in order: no
-// identification number, a number some contractor has already (compared as
-// stored), no name line one. Nullopt when it passes. With a batch, the
-// numbers are looked up in it instead of the list.
+// identification number, a number some contractor has already (blanks around
+// it aside), no name line one (spaces only are none). Nullopt when it passes.
+// With a batch, the numbers are looked up in it instead of the list.
 std::optional<std::string> NewContractorProblem(const std::vector<ContractorRecord>& contractors,
                                                 const ContractorRecord& record, const PayeeBatch* batch = nullptr);
 // The same, with the dialog field to correct (the dialog stays open on it).
@@ -86,7 +87,8 @@ std::optional<FieldProblem> NewContractorFieldProblem(const std::vector<Contract
                                                       const PayeeBatch* batch = nullptr);
 bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord& record, bool silent,
                         const PayeeBatch* batch = nullptr);
-// True when a contractor of the open company has exactly this number.
+// True when a contractor of the open company has this number (blanks around
+// it aside).
 bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber);
 
 // Adds a contractor after CheckNewContractor: the next ContractorUniqueID,

@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "forms/w2/w2_list.h"
+#include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
@@ -15,9 +16,14 @@ namespace {
 using R = EmployeeRecord;
 using F = FieldSpec<R>;
 
-constexpr F Text(const char* label, const char* column, std::string R::*m, int kept) {
+constexpr F Text(const char* label, const char* column, std::string R::*m, int kept,
+               std::string_view refused = kStandardExclusion) {
   return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
-          .refused = kStandardExclusion, .capacity = kept};
+          .refused = refused, .capacity = kept};
+}
+// The employee's names take the apostrophe (O'Brien), as the SSA has them.
+constexpr F Name(const char* label, const char* column, std::string R::*m, int kept) {
+  return Text(label, column, m, kept, kPersonNameExclusion);
 }
 constexpr F Mask(const char* label, const char* column, std::string R::*m, std::string_view mask, int kept) {
   return {.label = label, .column = column, .kind = FieldKind::Mask, .text = m, .mask = mask, .capacity = kept};
@@ -27,9 +33,9 @@ constexpr F Mask(const char* label, const char* column, std::string R::*m, std::
 
 const std::array<F, 10> kFields = {
     Mask("Employee's social security number", COL(SocialSecurityNumber), "###-##-####", 11),
-    Text("Employee's first name and initial", COL(FirstName), 20),
-    Text("Employee's first name and initial", COL(MiddleName), 2),
-    Text("Last name", COL(LastName), 20),
+    Name("Employee's first name and initial", COL(FirstName), 20),
+    Name("Employee's first name and initial", COL(MiddleName), 2),
+    Name("Last name", COL(LastName), 20),
     Text("Suffix", COL(Suffix), 3),
     Text("Address1", COL(Address1), 30),
     Text("Address2", COL(Address2), 30),
@@ -93,15 +99,28 @@ std::optional<FieldProblem> NewEmployeeFieldProblem(const std::vector<EmployeeRe
   const size_t ssn = EmployeeFieldIndex(&R::SocialSecurityNumber);
   if (record.SocialSecurityNumber.empty())
     return FieldProblem{"Please fill in the 'Employee's social security number' Field", ssn};
+  if (auto problem = EmployeeSsnProblem(record.SocialSecurityNumber)) return FieldProblem{std::move(*problem), ssn};
   const bool taken = batch ? batch->Has(record.SocialSecurityNumber)
                            : std::any_of(employees.begin(), employees.end(), [&](const EmployeeRecord& e) {
-                               return e.SocialSecurityNumber == record.SocialSecurityNumber;
+                               return SameIdentifyingNumber(e.SocialSecurityNumber, record.SocialSecurityNumber);
                              });
   if (taken) return FieldProblem{"Social Security Number already assigned to an existing employee", ssn};
-  if (record.FirstName.empty())
+  // A name of nothing but spaces is no name.
+  if (IsBlank(record.FirstName))
     return FieldProblem{"Please fill in the 'Employee's Name(first)' Field", EmployeeFieldIndex(&R::FirstName)};
-  if (record.LastName.empty())
+  if (IsBlank(record.LastName))
     return FieldProblem{"Please fill in the 'Employee's Name(last)' Field", EmployeeFieldIndex(&R::LastName)};
+  return std::nullopt;
+}
+
+std::optional<FieldProblem> ModifiedEmployeeFieldProblem(const EmployeeRecord& stored, const EmployeeRecord& edited) {
+  // A number the file held already stays, whatever it is; a new one must be a
+  // social security number.
+  if (edited.SocialSecurityNumber == stored.SocialSecurityNumber) return std::nullopt;
+  const size_t ssn = EmployeeFieldIndex(&R::SocialSecurityNumber);
+  if (edited.SocialSecurityNumber.empty())
+    return FieldProblem{"Please fill in the 'Employee's social security number' Field", ssn};
+  if (auto problem = EmployeeSsnProblem(edited.SocialSecurityNumber)) return FieldProblem{std::move(*problem), ssn};
   return std::nullopt;
 }
 
@@ -120,7 +139,7 @@ bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& rec
 
 bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber) {
   for (const auto& e : doc.GetEmployees())
-    if (e.SocialSecurityNumber == socialSecurityNumber) return true;
+    if (SameIdentifyingNumber(e.SocialSecurityNumber, socialSecurityNumber)) return true;
   return false;
 }
 
@@ -163,6 +182,7 @@ ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord&
   auto& stored = list[static_cast<size_t>(position)];
   const int32_t id = stored.EmployeeUniqueID;
   if (SameEmployeeFields(stored, edited)) return {Outcome::Unchanged, 0, id};
+  if (ModifiedEmployeeFieldProblem(stored, edited)) return {Outcome::Refused, 0, id};
   // The dialog's fields in a new record that keeps only the unique id.
   EmployeeRecord replacement;
   replacement.EmployeeUniqueID = id;

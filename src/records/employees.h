@@ -50,18 +50,24 @@ std::string EmployeeDisplayName(const EmployeeRecord& record);
 // ---- rules offered to other parts -----------------------------------------------
 
 // The message of the first check a new employee fails, in order: no social
-// security number, a number some employee has already (compared as stored),
-// no first name, no last name. Nullopt when it passes. With a batch, the
-// numbers are looked up in it instead of the list.
+// security number, a number that is not one (EmployeeSsnProblem), a number
+// some employee has already (blanks around it aside), no first name, no last
+// name (a name of spaces only is none). Nullopt when it passes. With a batch,
+// the numbers are looked up in it instead of the list.
 std::optional<std::string> NewEmployeeProblem(const std::vector<EmployeeRecord>& employees,
                                               const EmployeeRecord& record, const PayeeBatch* batch = nullptr);
 // The same, with the dialog field to correct (the dialog stays open on it).
 std::optional<FieldProblem> NewEmployeeFieldProblem(const std::vector<EmployeeRecord>& employees,
                                                     const EmployeeRecord& record, const PayeeBatch* batch = nullptr);
+// "Modify Employee": a social security number changed in the dialog must be
+// one (as for a new employee); a number left as stored is kept, whatever it
+// is. Nullopt when the change may be made.
+std::optional<FieldProblem> ModifiedEmployeeFieldProblem(const EmployeeRecord& stored, const EmployeeRecord& edited);
 // The checks above; unless `silent`, a failure is shown in a message box.
 bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool silent,
                       const PayeeBatch* batch = nullptr);
-// True when an employee of the open company has exactly this number.
+// True when an employee of the open company has this number (blanks around
+// it aside).
 bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber);
 
 // Adds an employee after CheckNewEmployee: the next EmployeeUniqueID, appended
@@ -87,8 +93,10 @@ bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b);
 ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& values, W2ListObserver* w2Page = nullptr);
 // "Modify Employee", OK: the employee at `position` takes the ten dialog fields
 // of `edited` (and nothing else: the new record keeps only its unique id).
-// When all ten are equal nothing happens; otherwise the record is replaced,
-// every page refreshed and the update written at once. No check is made.
+// When all ten are equal nothing happens; a changed social security number
+// that ModifiedEmployeeFieldProblem refuses is refused (the dialog says why
+// first); otherwise the record is replaced, every page refreshed and the
+// update written at once.
 ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited);
 // "Delete Employee": asks first, naming the employee, with No as the default
 // answer (the question is asked even with no row selected); on Yes with a

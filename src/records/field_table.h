@@ -19,6 +19,10 @@ namespace formet {
 inline constexpr std::string_view kStandardExclusion = "%'*\"+?><:\\";
 // The exclusion of the employer name: the apostrophe is allowed, the slash is not.
 inline constexpr std::string_view kNameExclusion = "%*\"+?><:\\/";
+// The exclusion of a person's or payee's name (an employee's names, a
+// contractor's name lines, the contact and filer names): the standard
+// exclusion without the apostrophe, so that O'Brien is written as typed.
+inline constexpr std::string_view kPersonNameExclusion = "%*\"+?><:\\";
 // The exclusion of the New Company dialog's fields, which name a file.
 inline constexpr std::string_view kFileNameExclusion = "%*\"+?><:\\/|";
 

@@ -22,8 +22,8 @@ class PayeeBatch {
   // 1099-MISC ids.
   static PayeeBatch ForContractors(CGlobalDoc& doc);
 
-  // True when a payee has exactly this number (compared as stored).
-  bool Has(std::string_view number) const { return numbers_.find(number) != numbers_.end(); }
+  // True when a payee has this number (blanks around it aside).
+  bool Has(std::string_view number) const;
   int32_t NextPayeeId() const { return nextPayee_; }
   int32_t NextFormId() const { return nextForm_; }
   // A payee with this number and its form took the next ids.

@@ -12,7 +12,6 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QSignalSpy>
-#include <QToolTip>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +19,7 @@
 #include "app/ui/qt_settings_store.h"
 #include "app/ui/window_fit.h"
 #include "appui/qt_app.h"
+#include "appui/screen_click.h"
 #include "records/ui/company_dialogs.h"
 #include "test_support.h"
 
@@ -170,20 +170,116 @@ TEST(MaskedEditWidget, NoWayAroundTheRules) {
   }
 }
 
-// What a field refuses or cuts is said at the field, not just beeped.
+// An amount field of any page or dialog (here an offset of the print
+// options: 2 whole digits, 2 decimals, no sign) takes its whole text as the
+// selection when it gains the focus, by a click as by Tab or from the
+// program; a click into it once it has the focus, and any click into a text
+// field, put the caret where they land.
+TEST(MaskedEditWidget, AnAmountTakesItsWholeTextWhenItGainsTheFocus) {
+  test::QtApp();
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* offset = new CMaskedEdit(&window);
+  auto* name = new CMaskedEdit(&window);
+  layout->addWidget(offset);
+  layout->addWidget(name);
+  offset->SetNumberRule(-2, 2);
+  offset->SetText("0.25");
+  name->SetTextRule(30, "");
+  name->SetText("Acme");
+  window.resize(300, 120);
+  window.show();
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+
+  test::ClickAt(offset, QPoint(2, offset->height() / 2));  // before the 0
+  ASSERT_EQ(QApplication::focusWidget(), offset);
+  EXPECT_EQ(offset->selectedText(), "0.25");
+  QTest::keyClicks(offset, "1.5");
+  EXPECT_EQ(offset->Text(), "1.5");
+  test::ClickAt(offset, QPoint(2, offset->height() / 2));  // it has the focus: the caret moves
+  EXPECT_FALSE(offset->hasSelectedText());
+  EXPECT_EQ(offset->cursorPosition(), 0);
+
+  test::ClickAt(name, QPoint(name->width() - 4, name->height() / 2));  // a text field: the caret
+  ASSERT_EQ(QApplication::focusWidget(), name);
+  EXPECT_FALSE(name->hasSelectedText());
+  QTest::keyClicks(name, " Co");
+  EXPECT_EQ(name->Text(), "Acme Co");
+
+  // Pressed, dragged and released on the amount: still the whole amount.
+  const QPoint from = offset->mapTo(&window, QPoint(2, offset->height() / 2));
+  QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, from);
+  QTest::mouseMove(window.windowHandle(), from + QPoint(6, 0));
+  QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, from + QPoint(6, 0));
+  EXPECT_EQ(offset->selectedText(), "1.5");
+  name->setFocus(Qt::TabFocusReason);
+  offset->setFocus(Qt::OtherFocusReason);  // from the program, as a dialog opening on it
+  EXPECT_EQ(offset->selectedText(), "1.5");
+}
+
+// Whether the field's frame is drawn in the refusal's red.
+bool FrameMarked(QWidget& field) {
+  const QColor c = field.grab().toImage().pixelColor(1, field.height() / 2);
+  return c.red() > 150 && c.green() < 110 && c.blue() < 110;
+}
+
+// What a field refuses or cuts is said at the field, not just beeped: a note
+// under it and a marked frame, both there while the user types on in the
+// field and after the focus moved on, until a key is pressed elsewhere.
 TEST(MaskedEditWidget, RefusalsAreShownAtTheField) {
   test::QtApp();
-  CMaskedEdit name;
+  QWidget window;
+  auto* layout = new QVBoxLayout(&window);
+  auto* field = new CMaskedEdit(&window);
+  auto* other = new QLineEdit(&window);
+  layout->addWidget(field);
+  layout->addWidget(other);
+  layout->addStretch(1);
+  window.resize(400, 200);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  CMaskedEdit& name = *field;
   name.SetTextRule(20, "%'*\"+?><:\\");
-  name.show();
   QSignalSpy notes(&name, &CMaskedEdit::noteShown);
+  EXPECT_FALSE(FrameMarked(name));
   QTest::keyClicks(&name, "O'Brien");
   EXPECT_EQ(name.Text(), "OBrien");
   ASSERT_EQ(notes.count(), 1);
   EXPECT_TRUE(name.LastNote().contains("does not take the character '"));
-  EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), name.LastNote());
+  ASSERT_TRUE(name.NoteShown());
+  const auto* note = qobject_cast<const QLabel*>(name.NoteLabel());
+  ASSERT_NE(note, nullptr);
+  EXPECT_TRUE(note->isVisible());
+  EXPECT_EQ(note->text(), name.LastNote());
+  EXPECT_TRUE(FrameMarked(name));
+  // At the field: just under it, within the window, over whatever lies there.
+  EXPECT_EQ(note->window(), &window);
+  EXPECT_EQ(note->geometry().top(), name.geometry().bottom() + 3);
+  EXPECT_TRUE(window.rect().contains(note->geometry()));
+  EXPECT_TRUE(note->testAttribute(Qt::WA_TransparentForMouseEvents));
+  EXPECT_EQ(note->focusPolicy(), Qt::NoFocus);
+  // It stays while the focus moves and time passes; the next key ends it.
+  other->setFocus();
+  QTest::qWait(50);
+  EXPECT_TRUE(name.NoteShown());
+  EXPECT_TRUE(note->isVisible());
+  QTest::keyClick(other, Qt::Key_Shift);  // a modifier alone is not the next key
+  EXPECT_TRUE(name.NoteShown());
+  QTest::keyClick(other, Qt::Key_J);
+  EXPECT_FALSE(name.NoteShown());
+  EXPECT_FALSE(note->isVisible());
+  EXPECT_FALSE(FrameMarked(name));
+  // Shown again by the next refusal; the program writing the text back
+  // (as a page does when a field is left) does not take it away, hiding does.
+  QTest::keyClicks(&name, ":");
+  EXPECT_TRUE(name.NoteShown());
   name.SetText("");
+  EXPECT_TRUE(name.NoteShown());
+  name.hide();
+  EXPECT_FALSE(name.NoteShown());
+  EXPECT_FALSE(note->isVisible());
+  name.show();
   QTest::keyClicks(&name, "Christopher Montgomery-Whitley");
   EXPECT_EQ(name.Text(), "Christopher Montgome");
   EXPECT_TRUE(name.LastNote().contains("at most 20 characters"));

@@ -111,10 +111,12 @@ TEST(Efw2File, HouseholdEmployerWithStateRecordsGolden) {
                 // Rosa: line 1 takes the employer's state and state ID, line 2 its own
                 {4, 1, "RS17     456789012ROSA                          DELGADO"},
                 {4, 203, "0000000000000000000000"},
+                {4, 225, "00"},  // weeks worked, a number: zero-filled
                 {4, 248, "4455-6677           "},
                 {4, 274, "170000162000000000048600"},
                 {4, 309, "0000000000000000000000"},
                 {5, 1, "RS55     456789012"},
+                {5, 225, "00"},
                 {5, 248, "036-000123"},
                 {5, 274, "550000020000000000009000"},
                 // Ned: no social security wages; his state line without tax
@@ -144,6 +146,46 @@ TEST(Efw2File, ThirdPartySickPayGolden) {
                 {3, 486, "0 01"},
                 {4, 325, "000000000125000"},
                 {4, 25, "000000000125000"}});
+}
+
+// A state line without a state ID of its own takes the company's only for
+// the company's state; any other state's line without its ID is an error
+// naming the employee and the state, and no file is written.
+TEST(Efw2File, AStateLineTakesTheCompanysStateIdOnlyForTheCompanysState) {
+  const char* const rosa = "W-2 of Rosa Delgado (456-78-9012)";
+  {
+    WageCompany c = test::HouseholdCompany();
+    c.forms[0].State1 = "CA";  // an IL company, no CA ID on the W-2
+    const auto r = Make(c, true);
+    EXPECT_TRUE(r.report.Has(Severity::Error, rosa,
+                             "Box 15 line 1 (CA) has no employer's state ID number; the company's state ID is for IL"))
+        << r.report.Text();
+    EXPECT_TRUE(r.bytes.empty());
+  }
+  {
+    WageCompany c = test::HouseholdCompany();
+    c.forms[0].StateID2.clear();  // WI, without its ID
+    const auto r = Make(c, true);
+    EXPECT_TRUE(r.report.Has(Severity::Error, rosa, "Box 15 line 2 (WI) has no employer's state ID number"))
+        << r.report.Text();
+    EXPECT_EQ(r.report.ErrorCount(), 1u);
+  }
+  {
+    WageCompany c = test::HouseholdCompany();
+    c.forms[0].State2 = "IL";  // the company's state on line 2: the company's ID
+    c.forms[0].StateID2.clear();
+    const auto r = Make(c, true);
+    ASSERT_FALSE(r.report.HasErrors()) << r.report.Text();
+    ExpectFields(r.bytes, kStride, {{5, 1, "RS17"}, {5, 248, "4455-6677           "}});
+  }
+  {
+    WageCompany c = test::HouseholdCompany();
+    c.company.StateID.clear();  // the company's own state, but no ID to give
+    const auto r = Make(c, true);
+    EXPECT_TRUE(r.report.Has(Severity::Error, rosa, "Box 15 line 1 (IL) has no employer's state ID number"))
+        << r.report.Text();
+    EXPECT_TRUE(r.report.Has(Severity::Error, "W-2 of Ned Park (567-89-0123)", "(IL) has no employer's state ID"));
+  }
 }
 
 TEST(Efw2File, OptionalRecordOnlyWhenNeeded) {

@@ -119,6 +119,39 @@ TEST_F(CliFormTest, Set1099AndThe1096) {
     EXPECT_NE(r.out.find(field), std::string::npos) << field << " in\n" << r.out;
 }
 
+// A box 12 line is a code with its amount: one without the other is refused
+// with the page's message, and "12a=" clears the line as a whole.
+TEST_F(CliFormTest, Box12CodesAndAmountsGoTogether) {
+  auto r = Cli(dir.path(), {"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "12a=D:500:06"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string saved = test::ReadBytes(dir / "Acme.qdt");
+  struct Case {
+    std::vector<std::string> boxes;
+    std::string err;
+  } refused[] = {
+      {{"--box", "12b=E"}, "Box 12b has the code E but no amount: please enter the amount, or clear the code.\n"},
+      {{"--box", "12b=:250"},
+       "Box 12b has an amount but no code: please enter the code the amount is for, or clear the amount.\n"},
+      {{"--box", "12a=:500"},
+       "Box 12a has an amount but no code: please enter the code the amount is for, or clear the amount.\n"},
+      {{"--box", "12a=D:0"}, "Box 12a has the code D but no amount: please enter the amount, or clear the code.\n"},
+  };
+  for (const auto& c : refused) {
+    std::vector<std::string> args = {"set-w2", "Acme", "--ssn", "111-11-1111"};
+    args.insert(args.end(), c.boxes.begin(), c.boxes.end());
+    r = Cli(dir.path(), args);
+    EXPECT_EQ(r.code, 1) << c.boxes[1];
+    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(test::ReadBytes(dir / "Acme.qdt"), saved) << c.boxes[1];
+  }
+  r = Cli(dir.path(), {"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "12a="});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const W2Record w = W2s()[0];
+  EXPECT_EQ(w.Field12aCode, "");
+  EXPECT_EQ(w.Field12aAmount, "0.00");
+  EXPECT_EQ(w.Field12aYear, "");
+}
+
 TEST_F(CliFormTest, RefusedCommandsWriteNothing) {
   const std::string before = test::ReadBytes(dir / "Acme.qdt");
   struct Case {

@@ -12,10 +12,12 @@
 #include <vector>
 
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/form_pictures.h"
 #include "forms/print/print_options.h"
 #include "forms/print/recording_canvas.h"
+#include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "page_check.h"
@@ -148,7 +150,10 @@ std::vector<RecordingCanvas> PrintW2(const Payroll& p, int blankCopyType, int pa
 
 TEST(FormPictures, W2CopiesAndCopyAHoldEveryItemInItsBox) {
   const Payroll q = WidePayroll();
-  for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(q, copy), q.boxOf, "W-2 copy " + std::to_string(copy));
+  for (int copy = 1; copy <= 5; ++copy) {
+    const FormPicture additions = W2CopyAdditions(copy);
+    ExpectPagesClean(PrintW2(q, copy), q.boxOf, "W-2 copy " + std::to_string(copy), &additions);
+  }
   ExpectPagesClean(PrintW2(q, kW2CopyASubstitute), q.boxOf, "W-2 Copy A");
 }
 
@@ -347,13 +352,14 @@ TEST(FormPictures, Form1099CopiesHoldEveryItemInItsBox) {
   for (int copy = 0; copy <= 3; ++copy) {
     const auto pages = Print1099(p, copy);
     ASSERT_EQ(pages.size(), 2u);
-    ExpectPagesClean(pages, p.boxOf, "1099-MISC copy " + std::to_string(copy));
+    const FormPicture additions = Form1099CopyAdditions(copy);
+    ExpectPagesClean(pages, p.boxOf, "1099-MISC copy " + std::to_string(copy), &additions);
   }
   // Copy C marks "2nd TIN not." and box 9 in their check boxes: 2 forms a
   // page, two marks each, and the VOID mark on the second page.
   const auto copyC = Print1099(p, 3);
-  EXPECT_EQ(copyC[0].OfKind(CanvasOp::Kind::Line).size(), 8u);
-  EXPECT_EQ(copyC[1].OfKind(CanvasOp::Kind::Line).size(), 6u);
+  EXPECT_EQ(copyC[0].Marks().size(), 8u);
+  EXPECT_EQ(copyC[1].Marks().size(), 6u);
 }
 
 TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {

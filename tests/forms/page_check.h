@@ -29,6 +29,11 @@ inline const FormPicture* PictureNamed(const std::string& name) {
   return nullptr;
 }
 
+// The picture a copy's additions are drawn over.
+inline std::string PictureOfAdditions(const FormPicture& additions) {
+  return additions.width == 1980 && additions.height == 1340 ? "Help1.svg" : "Help3.svg";
+}
+
 inline std::set<std::string> AllPictureNames() {
   std::set<std::string> names;
   for (const auto& p : AllFormPictures()) names.insert(p.file);
@@ -64,17 +69,20 @@ inline void CheckCutsAreDrawn(const RecordingCanvas& page, std::vector<std::stri
 }
 
 // `boxOf`: the box each data text goes in. Texts printed in the data font
-// must all be listed (blank ones aside), or be reported cut.
+// must all be listed (blank ones aside), or be reported cut. `additions`:
+// what the copy's print draws over each of its pictures (rules and check
+// boxes; its texts are texts of the print).
 inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf,
-                                          const CellOf& cellOf = RecordedCell) {
+                                          const FormPicture* additions = nullptr, const CellOf& cellOf = RecordedCell) {
   std::vector<std::string> problems;
   CheckCutsAreDrawn(page, problems);
   struct Placed {
     const FormPicture* picture;
     Area area;
   };
-  std::vector<Placed> placed;
+  std::vector<Placed> placed, placedAdditions;
   std::vector<Piece> artwork;  // in page units
+  std::vector<Piece> additionPieces;  // drawn after the white areas
   for (const auto& op : page.OfKind(CanvasOp::Kind::Picture)) {
     const FormPicture* p = PictureNamed(op.text);
     if (!p) {
@@ -89,6 +97,16 @@ inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std
       piece.area = piece.area.Moved(op.x, op.y);
       piece.what += " of " + op.text;
       artwork.push_back(piece);
+    }
+    if (additions && p->file == PictureOfAdditions(*additions)) {
+      placedAdditions.push_back({additions, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
+      FormPicture rulesOnly = *additions;
+      rulesOnly.texts.clear();
+      for (auto piece : PiecesOf(rulesOnly)) {
+        piece.area = piece.area.Moved(op.x, op.y);
+        piece.what += " the print adds to " + op.text;
+        additionPieces.push_back(piece);
+      }
     }
   }
 
@@ -108,6 +126,7 @@ inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std
     }
     if (!erased) visible.push_back(piece);
   }
+  visible.insert(visible.end(), additionPieces.begin(), additionPieces.end());
 
   auto clearOfArtwork = [&](const Area& cell, const std::string& what) {
     for (const auto& piece : visible)
@@ -161,7 +180,9 @@ inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std
     const Area stroke{1.0 * std::min(op.x, op.x2), 1.0 * std::min(op.y, op.y2), 1.0 * std::max(op.x, op.x2),
                       1.0 * std::max(op.y, op.y2)};
     bool inBox = false;
-    for (const auto& pl : placed)
+    std::vector<Placed> withAdditions = placed;
+    withAdditions.insert(withAdditions.end(), placedAdditions.begin(), placedAdditions.end());
+    for (const auto& pl : withAdditions)
       for (const auto& box : pl.picture->boxes) {
         if (!box.checkBox) continue;
         const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
@@ -175,11 +196,12 @@ inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std
 }
 
 inline void ExpectPagesClean(const std::vector<RecordingCanvas>& pages, const std::map<std::string, std::string>& boxOf,
-                             const std::string& variant, const CellOf& cellOf = RecordedCell) {
+                             const std::string& variant, const FormPicture* additions = nullptr,
+                             const CellOf& cellOf = RecordedCell) {
   ASSERT_FALSE(pages.empty()) << variant;
   for (size_t i = 0; i < pages.size(); ++i) {
     EXPECT_FALSE(pages[i].OfKind(CanvasOp::Kind::Picture).empty()) << variant << ": page " << i + 1;
-    for (const auto& problem : CheckPage(pages[i], boxOf, cellOf))
+    for (const auto& problem : CheckPage(pages[i], boxOf, additions, cellOf))
       ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
   }
 }

@@ -37,16 +37,15 @@ RecordingCanvas PrintW3(const FormPrintSettings& s, const std::set<std::string>&
 
 std::vector<int> Corners(const CanvasOp& op) { return {op.x, op.y, op.x2, op.y2}; }
 
-// The outlined "COPY": centred in a box 800 wide at `left`, its top at
-// `top` - (600 - h) / 2.
-void ExpectCopyStamp(const RecordingCanvas& page, int left, int top) {
+// The outlined "COPY": its cell centred on (centreX, centreY).
+void ExpectCopyStamp(const RecordingCanvas& page, int centreX, int centreY) {
   const auto stamps = page.OfKind(CanvasOp::Kind::OutlinedText);
   ASSERT_EQ(stamps.size(), 1u);
   const CanvasOp& s = stamps[0];
   EXPECT_EQ(s.text, "COPY");
   EXPECT_EQ(s.font, (FontSpec{"Times New Roman", 500, false}));
-  EXPECT_EQ(s.x, left + (800 - (s.x2 - s.x)) / 2);
-  EXPECT_EQ(s.y, top - (600 - (s.y2 - s.y)) / 2);
+  EXPECT_EQ(s.x, centreX - (s.x2 - s.x) / 2);
+  EXPECT_EQ(s.y, centreY - (s.y2 - s.y) / 2);
   EXPECT_EQ(s.pen, (PenSpec{5, kBlack}));
 }
 
@@ -103,7 +102,7 @@ TEST(W3Print, CopyCarriesThePictureAndTheOutlinedCopy) {
   ASSERT_EQ(picture.size(), 1u);
   EXPECT_EQ(picture[0].text, "Help2.svg");
   EXPECT_EQ(Corners(picture[0]), (std::vector<int>{70, 100, 70 + 1965, 100 + 2630}));
-  ExpectCopyStamp(page, 1300, 210);
+  ExpectCopyStamp(page, 1750, 1260);  // in the contact block's For Official Use Only cell
   // No adjustment of the copy's entries; the data is in 10-point Courier New.
   EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{388, 185}));
   EXPECT_EQ(page.FindText("CTRL9")->font.tenthsOfPoint, 100);
@@ -181,7 +180,7 @@ TEST(Form1096Print, CopyPointsPictureAndStamp) {
   ASSERT_EQ(picture.size(), 1u);
   EXPECT_EQ(Corners(picture[0]), (std::vector<int>{35, 25, 1935, 2635}));
   EXPECT_EQ(picture[0].text, "Help4.svg");
-  ExpectCopyStamp(page, 1200, 1240);
+  ExpectCopyStamp(page, 1652, 1146);  // in the empty cells after 5498-SA
 }
 
 TEST(Form1096Print, LongFilerNamesPrintSmaller) {

@@ -98,6 +98,15 @@ TEST_F(W2PageTest, LoadShowsTheEmployeeAndANormalisedCopyOfTheW2) {
   EXPECT_EQ(Text(&R::State2), "");
   EXPECT_FALSE(page->Modified());
   EXPECT_EQ(doc->GetW2Forms()[0], stored);  // only the page's copy is normalised
+
+  // Without an ID of its own, line 1 shows the company's only for the company's state.
+  w.StateID1.clear();
+  page->Load();
+  EXPECT_EQ(Text(&R::StateID1), "4125-7980");
+  w.State1 = "CA";
+  page->Load();
+  EXPECT_EQ(Text(&R::State1), "CA");
+  EXPECT_EQ(Text(&R::StateID1), "");
 }
 
 TEST_F(W2PageTest, LeavingAmountFieldsAppliesTheSocialSecurityAndMedicareRules) {
@@ -159,6 +168,7 @@ TEST_F(W2PageTest, Box12CodesAreHeldAsOneCharacterAndWrittenAsTheirCode) {
   Type(&R::Field12bCode, "bb");
   Type(&R::Field12cCode, "d");
   EXPECT_EQ(Text(&R::Field12cCode), "D");  // upper-cased as it is left
+  for (auto amount : {&R::Field12aAmount, &R::Field12bAmount, &R::Field12cAmount}) Type(amount, "100");
   ui.answers = {Answer::Yes};
   ASSERT_EQ(page->Save().outcome, SaveOutcome::Saved);
 
@@ -201,6 +211,53 @@ TEST_F(W2PageTest, CodesThatAreNotOnThe2007FormAreRefused) {
   Type(&R::Field12dCode, "");
   ui.answers = {Answer::Yes};
   EXPECT_EQ(page->Save().outcome, SaveOutcome::Saved);
+}
+
+// A line of box 12 is a code with its amount: Save refuses one without the
+// other, before any question, and names the line.
+TEST_F(W2PageTest, Box12NeedsTheCodeAndTheAmountTogether) {
+  AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
+  page->Load();
+  struct Case {
+    const char* code;
+    const char* amount;
+    std::optional<std::string> message;
+  } cases[] = {
+      {"", "500", "Box 12b has an amount but no code: please enter the code the amount is for, or clear the "
+                  "amount."},
+      {"D", "", "Box 12b has the code D but no amount: please enter the amount, or clear the code."},
+      {"aa", "0", "Box 12b has the code AA but no amount: please enter the amount, or clear the code."},
+      {"", "-25.5", "Box 12b has an amount but no code: please enter the code the amount is for, or clear the "
+                    "amount."},
+      {"D", "500", std::nullopt},
+      {"", "", std::nullopt},
+  };
+  const W2Record before = doc->GetW2Forms()[0];
+  for (const auto& c : cases) {
+    page->Load();
+    ui.messages.clear();
+    ui.questions.clear();
+    Type(&R::Field12bCode, c.code);
+    Type(&R::Field12bAmount, c.amount);
+    ui.answers = {Answer::No};  // a question asked is declined: nothing is written either way
+    const SaveResult result = page->Save();
+    if (c.message) {
+      EXPECT_EQ(result.outcome, SaveOutcome::Refused) << c.code << " " << c.amount;
+      EXPECT_EQ(ui.messages, std::vector<std::string>{*c.message});
+      EXPECT_TRUE(ui.questions.empty());
+    } else {
+      EXPECT_NE(result.outcome, SaveOutcome::Refused) << c.code << " " << c.amount;
+      EXPECT_TRUE(ui.messages.empty()) << ui.messages[0];
+    }
+    EXPECT_EQ(doc->GetW2Forms()[0], before);
+  }
+  // An amount stored without its code (an older file) is said when saved.
+  doc->GetW2Forms()[0].Field12dAmount = "75.00";
+  page->Load();
+  ui.messages.clear();
+  EXPECT_EQ(page->SaveNow().outcome, SaveOutcome::Refused);
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Box 12d has an amount but no code: please enter the code the amount "
+                                                  "is for, or clear the amount."});
 }
 
 TEST_F(W2PageTest, SaveReplacesTheRecordAndWritesItAtOnce) {
@@ -282,7 +339,7 @@ TEST_F(W2PageTest, ResetAndClear) {
 }
 
 TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}, {"3", "Cy", "Mills"}}, false);
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}, {"100-10-0003", "Cy", "Mills"}}, false);
   // The employee page sorted by last name: Adams, Mills, Young.
   std::vector<ListRow> rows = EmployeeListRows(doc->GetEmployees());
   ListSorter sorter;
@@ -334,7 +391,7 @@ TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
 }
 
 TEST_F(W2PageTest, SelectEmployeeDialog) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}, {"3", "Cy", "Mills"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}, {"100-10-0003", "Cy", "Mills"}});
   page->Activate();
   ui.rowAnswers = {{true, 2, 2, true}};
   page->Select();
@@ -381,7 +438,7 @@ TEST_F(W2PageTest, ActivationAndHidingWithoutEmployees) {
 }
 
 TEST_F(W2PageTest, HidingThePageOffersToSaveOnceItWasShown) {
-  AddEmployees({{"1", "Ann", "Young"}}, false);
+  AddEmployees({{"100-10-0001", "Ann", "Young"}}, false);
   page->Load();
   page->EditText(Box(&R::Wages), "5");
   EXPECT_TRUE(page->Hide());  // not shown yet: nothing asked
@@ -399,7 +456,7 @@ TEST_F(W2PageTest, HidingThePageOffersToSaveOnceItWasShown) {
 // An employee without a W-2 record (a damaged or foreign file): the page shows
 // no amounts under that employee's name and saves nothing for them.
 TEST_F(W2PageTest, AnEmployeeWithoutAW2ShowsAnEmptyFormAndSavesNothing) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   doc->GetW2Forms()[0].Wages = "999";
   doc->GetW2Forms().pop_back();  // Bob's W-2 is missing
   page->Activate();
@@ -423,12 +480,12 @@ TEST_F(W2PageTest, AnEmployeeWithoutAW2ShowsAnEmptyFormAndSavesNothing) {
 }
 
 TEST_F(W2PageTest, TheEmployeeListLinks) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   page->Activate();
   page->Next();
   ASSERT_EQ(page->CurrentPayee(), 1);
   // A new employee: the first employee of the document's list becomes current.
-  AddEmployees({{"3", "Cy", "Mills"}});
+  AddEmployees({{"100-10-0003", "Cy", "Mills"}});
   EXPECT_EQ(page->CurrentPayee(), 0);
   EXPECT_EQ(doc->GetW2Forms().size(), 3u);
   EXPECT_EQ(doc->GetW2Forms()[2].EmployeeUniqueID, 3);

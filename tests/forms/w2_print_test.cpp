@@ -111,6 +111,19 @@ TEST(W2Print, ItemsOfOneRedInkForm) {
   EXPECT_EQ(lines[0].pen, (PenSpec{5, kBlack}));
 }
 
+// The company's state ID is its own state's: a line 1 of another state
+// without an ID of its own prints no ID rather than the company's.
+TEST(W2Print, AnotherStatesLineNeverTakesTheCompanysStateId) {
+  PrintPayroll payroll(1);
+  payroll.forms[0].State1 = "CT";
+  auto page = Print(payroll, RedInkAll())[0];
+  EXPECT_NE(page.FindText("CT"), nullptr);
+  EXPECT_EQ(page.FindText("MA-77"), nullptr);
+  payroll.forms[0].State1 = "MA";  // the company's state, typed: the company's ID
+  page = Print(payroll, RedInkAll())[0];
+  EXPECT_EQ(At(page.FindText("MA-77")), (PrintPoint{212, 979}));
+}
+
 TEST(W2Print, BlankCopiesDrawPicturesCaptionsAndDataLower) {
   PrintPayroll payroll(2);
   payroll.forms[0].StatutoryEmployee = 1;
@@ -123,14 +136,15 @@ TEST(W2Print, BlankCopiesDrawPicturesCaptionsAndDataLower) {
   EXPECT_EQ(At(page.FindText("1000.00")), (PrintPoint{1155, 207}));
   EXPECT_EQ(At(page.FindText("2000.00")), (PrintPoint{1155, 207 + 1364}));
   EXPECT_EQ(page.FindText("1000.00")->font.tenthsOfPoint, 100);
-  // The statutory cross: entries moved by (-7, +5) and (73, 50), then 34 + 63 lower.
-  const auto lines = page.OfKind(CanvasOp::Kind::Line);
+  // The statutory cross: entries moved by (-7, +5), into the drawn check box
+  // by (12, -5), and by (73, 50), then 34 + 63 lower.
+  const auto lines = page.Marks();
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ((std::vector<int>{lines[0].x, lines[0].y, lines[0].x2, lines[0].y2}),
-            (std::vector<int>{1183, 728, 1202, 752}));
+            (std::vector<int>{1183 + 12, 728 - 5, 1202 + 12, 752 - 5}));
   // Copy B's captions on both forms, in 7-point Arial bold; the second line
   // continues the first in the footer.
-  const auto line1 = TextsNamed(page, "Copy B-To Be Filed With Employee's FEDERAL Tax Return.");
+  const auto line1 = TextsNamed(page, "Copy B\x97" "To Be Filed With Employee's FEDERAL Tax Return.");
   ASSERT_EQ(line1.size(), 2u);
   EXPECT_EQ((PrintPoint{line1[1].x, line1[1].y}), (PrintPoint{85, 1234 + 1364}));
   EXPECT_EQ(line1[0].font, (FontSpec{"Arial", 70, true}));
@@ -187,12 +201,14 @@ TEST(W2Print, CopyASubstituteAllowsForThePrinterMargins) {
   // 102.235 and 102 less the margins of 63.5, truncated.
   EXPECT_EQ((std::vector<int>{picture[0].x, picture[0].y, picture[0].x2, picture[0].y2}),
             (std::vector<int>{38, 38, 38 + 1955, 38 + 2692}));
-  // SSN: (460, 36) + (73, 50) - (63, 63) + (41, 47), 5 up, 34 lower.
-  EXPECT_EQ(At(page.FindText("123-45-6781")), (PrintPoint{511, 99}));
+  // SSN: (460, 36) + (73, 50) - (63, 63) + (41, 47), 5 up, 34 lower; in 12
+  // points its cell starts 4 higher, just under the box's label.
+  EXPECT_EQ(At(page.FindText("123-45-6781")), (PrintPoint{511, 99 - 4}));
   EXPECT_EQ(page.FindText("123-45-6782")->y - page.FindText("123-45-6781")->y, 1395);
-  // Box 1 is not moved up; boxes 5 and 6 are.
-  EXPECT_EQ(At(page.FindText("1000.00")), (PrintPoint{1082 + 73 - 63 + 41, 123 + 50 - 63 + 47 + 34}));
-  EXPECT_TRUE(TextsNamed(page, "Copy B-To Be Filed With Employee's FEDERAL Tax Return.").empty());
+  // Box 1 is not moved up; boxes 5 and 6 are. (Printed in 12 points, box
+  // 1's cell starts 6 higher, on the same baseline.)
+  EXPECT_EQ(At(page.FindText("1000.00")), (PrintPoint{1082 + 73 - 63 + 41, 123 + 50 - 63 + 47 + 34 - 6}));
+  EXPECT_TRUE(TextsNamed(page, "Copy B\x97" "To Be Filed With Employee's FEDERAL Tax Return.").empty());
 
   // A picture edge never goes negative on a printer with wide margins.
   const auto wide = RecordJob(W2PrintJob(DataOf(payroll), s), {2000, 2600, 120.0, 110.0});

@@ -17,6 +17,7 @@
 #include "app/ui/color_button.h"
 #include "app/ui/masked_edit.h"
 #include "appui/qt_app.h"
+#include "appui/screen_click.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
 #include "forms/ui/form_sheet.h"
@@ -124,6 +125,7 @@ TEST_F(FormPagesTest, W2PageShowsTheEmployeeReadOnlyAndChecksFieldsAsTheyAreLeft
   EXPECT_EQ(Edit(page.get(), "MedicareTaxWithheld")->text(), "725.00");
   TypeAndLeave(Edit(page.get(), "Field12aCode"), "aa");
   EXPECT_EQ(Edit(page.get(), "Field12aCode")->text(), "AA");
+  TypeAndLeave(Edit(page.get(), "Field12aAmount"), "250");
   QTest::mouseClick(Child<QCheckBox>(page.get(), "RetirementPlan"), Qt::LeftButton);
   EXPECT_TRUE(page->Rules().Modified());
 
@@ -141,8 +143,67 @@ TEST_F(FormPagesTest, W2PageShowsTheEmployeeReadOnlyAndChecksFieldsAsTheyAreLeft
   EXPECT_FALSE(page->Rules().Modified());
 }
 
+// A click into an amount takes the whole amount, so that what is typed
+// replaces it: "0.00" clicked near its left edge and typed 500 is 500.00, not
+// 5000.00; clicked in its middle and typed 105000 is 105000.00, not 0.10. A
+// click into the amount that has the focus only moves the caret.
+TEST_F(FormPagesTest, AClickIntoAnAmountTakesTheWholeAmount) {
+  AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
+  auto page = Show<CW2View>();
+  page->OnShown();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  auto* box7 = Edit(page.get(), "SocialSecurityTips");
+  auto* box1 = Edit(page.get(), "Wages");
+  ASSERT_EQ(box7->text(), "0.00");
+  test::ClickAt(box7, QPoint(3, box7->height() / 2));
+  ASSERT_EQ(QApplication::focusWidget(), box7);
+  EXPECT_EQ(box7->selectedText(), "0.00");
+  QTest::keyClicks(box7, "500");
+  QTest::keyClick(box7, Qt::Key_Tab);
+  EXPECT_EQ(box7->text(), "500.00");
+
+  test::ClickAt(box1, box1->rect().center());
+  ASSERT_EQ(QApplication::focusWidget(), box1);
+  QTest::keyClicks(box1, "105000");
+  EXPECT_EQ(box1->text(), "105000");
+  EXPECT_FALSE(box1->NoteShown());
+  // Now it has the focus, a click puts the caret where it lands.
+  test::ClickAt(box1, QPoint(box1->width() - 4, box1->height() / 2));
+  EXPECT_FALSE(box1->hasSelectedText());
+  EXPECT_EQ(box1->cursorPosition(), 6);
+  QTest::keyClick(box1, Qt::Key_Tab);
+  EXPECT_EQ(box1->text(), "105000.00");
+  ui.answers = {Answer::Yes};
+  page->SaveButton()->click();
+  EXPECT_EQ(StoredW2Forms()[0].SocialSecurityTips, "500.00");
+  EXPECT_EQ(StoredW2Forms()[0].Wages, "105000.00");
+}
+
+// Digits an amount cannot take are said at the field, and the note is still
+// there after the field was left, until a key is pressed in another field.
+TEST_F(FormPagesTest, WhatAnAmountDropsIsShownAtItUntilTheNextKeyElsewhere) {
+  AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
+  auto page = Show<CW2View>();
+  page->OnShown();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  auto* box1 = Edit(page.get(), "Wages");
+  test::ClickAt(box1, box1->rect().center());
+  QTest::keyClicks(box1, "1234567890");  // ten whole digits: the tenth is dropped
+  EXPECT_EQ(box1->text(), "123456789");
+  ASSERT_TRUE(box1->NoteShown());
+  EXPECT_TRUE(box1->NoteLabel()->isVisible());
+  EXPECT_EQ(static_cast<const QLabel*>(box1->NoteLabel())->text(), box1->LastNote());
+  QTest::keyClick(box1, Qt::Key_Tab);
+  EXPECT_EQ(box1->text(), "123456789.00");
+  EXPECT_TRUE(box1->NoteShown());  // still to be read after leaving
+  QWidget* next = QApplication::focusWidget();
+  ASSERT_NE(next, box1);
+  QTest::keyClick(next, Qt::Key_5);
+  EXPECT_FALSE(box1->NoteShown());
+}
+
 TEST_F(FormPagesTest, W2PageNavigatesAndSaysWhenAnEmployeeHasNoW2) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   doc->GetW2Forms().pop_back();  // Bob's W-2 is missing
   auto page = Show<CW2View>();
   page->OnShown();
@@ -165,7 +226,7 @@ TEST_F(FormPagesTest, W2PageNavigatesAndSaysWhenAnEmployeeHasNoW2) {
 // The page buttons answer Alt and their underlined letter; no two letters
 // are the same, and none is one of the menu bar's.
 TEST_F(FormPagesTest, ButtonsAnswerTheirAltLetters) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   auto page = Show<CW2View>();
   page->OnShown();
   ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
@@ -186,7 +247,7 @@ TEST_F(FormPagesTest, ButtonsAnswerTheirAltLetters) {
 }
 
 TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   doc->GetW2Forms()[1].Wages = "250.50";
   doc->GetW2Forms()[1].Field12bCode = "C";  // not deferred compensation
   doc->GetW2Forms()[1].Field12bAmount = "500";
@@ -288,7 +349,7 @@ TEST_F(FormPagesTest, SelectDialogSortsAndTakesTheChosenRow) {
 
 // The pages fit the smallest main window by scrolling, and grow with the font.
 TEST_F(FormPagesTest, SheetsScrollInASmallWindowAndFollowTheFont) {
-  AddEmployees({{"1", "Ann", "Young"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}});
   auto page = Show<CW2View>();
   page->resize(520, 340);
   QCoreApplication::processEvents();

@@ -105,14 +105,37 @@ TEST_F(ImportTest, W2SocialSecurityNumbers) {
   EXPECT_EQ(w2.CheckColumn(0, Column({"123456789", "234567890"})), Report({{1, tooShort}, {2, tooShort}}));
   EXPECT_EQ(w2.CheckColumn(0, Column({"123-45-67890"})), Report({{1, tooLong}}));
   EXPECT_EQ(
-      w2.CheckColumn(0, Column({"100-00-0001", "100-00-0002", "999-99-9999", "100-00-0004", "100-00-0005",
-                                "100-00-0006", "999-99-9999", "111-22-3333"})),
+      w2.CheckColumn(0, Column({"100-10-0001", "100-10-0002", "599-99-9999", "100-10-0004", "100-10-0005",
+                                "100-10-0006", "599-99-9999", "111-22-3333"})),
       Report({{3, "Duplicated social security number. This row and row # 7 have the same social security number."},
               {7, "Duplicated social security number. This row and row # 3 have the same social security number."},
               {8, "Duplicated social security number. The company already includes an employee with the social "
                   "security # : 111-22-3333."}}));
   // An empty value is too short, but never a duplicate.
   EXPECT_EQ(w2.CheckColumn(0, Column({"", ""})), Report({{1, tooShort}, {2, tooShort}}));
+  // Numbers that are never issued, and eleven characters that are no number,
+  // with the rule the dialog gives.
+  const auto never = [](const char* ssn) {
+    return "\"" + std::string(ssn) +
+           "\" is not a social security number: none is issued with area 000, 666 or 900-999 (the first three "
+           "digits), group 00 (the middle two) or serial 0000 (the last four).";
+  };
+  EXPECT_EQ(w2.CheckColumn(0, Column({"000-12-4410", "666-12-4410", "912-12-4410", "123-00-4410", "123-45-0000",
+                                      "123 45 6789", "123-45-6789"})),
+            Report({{1, never("000-12-4410")},
+                    {2, never("666-12-4410")},
+                    {3, never("912-12-4410")},
+                    {4, never("123-00-4410")},
+                    {5, never("123-45-0000")},
+                    {6, "The social security number \"123 45 6789\" must have nine digits, written ###-##-####."}}));
+  // Spaces around a number, as spreadsheets leave them, are not part of it.
+  EXPECT_EQ(w2.CheckColumn(0, Column({" 123-45-6789", "123-45-6789 ", "111-22-3333  "})),
+            Report({{1, "Duplicated social security number. This row and row # 2 have the same social security "
+                        "number."},
+                    {2, "Duplicated social security number. This row and row # 1 have the same social security "
+                        "number."},
+                    {3, "Duplicated social security number. The company already includes an employee with the "
+                        "social security # : 111-22-3333."}}));
 }
 
 TEST_F(ImportTest, W2FieldChecks) {
@@ -128,7 +151,7 @@ TEST_F(ImportTest, W2FieldChecks) {
        Report({{2, "First name can\x92t be empty."},
                {3, "Field too long: first name can't be more than 20 characters long."}})},
       {2, Column({"Q", "QRS"}), Report({{2, "Field too long: middle name can't be more than 2 characters long."}})},
-      {3, Column({"O'Brien", ""}), Report({{2, "Last name can't be empty."}})},
+      {3, Column({"O'Brien", "", "   "}), Report({{2, "Last name can't be empty."}, {3, "Last name can't be empty."}})},
       {6, Column({std::string(21, 'c').c_str()}),
        Report({{1, "Field too long: \"City Name\" can't be more than 20 characters long."}})},
       {9, Column({"1500", "1,000.00", "", "+5", "1.5E+03"}), Report({{2, notNumber}})},
@@ -352,14 +375,22 @@ TEST_F(ImportTest, Form1099Checks) {
             Report({{3, "Duplicated Identification Number. The company already includes a contractor identification "
                         "number : 12-3456789."},
                     {4, "Value length is too long. Identification Number can't be more than 11 characters long."}}));
+  // Spaces around a number are not part of it.
+  EXPECT_EQ(f.CheckColumn(0, Column({" 12-3456789 ", "98-7654321", "98-7654321  "})),
+            Report({{1, "Duplicated Identification Number. The company already includes a contractor identification "
+                        "number : 12-3456789."},
+                    {2, "Duplicated Identification Number. This row and row # 3 have the same social security number."},
+                    {3, "Duplicated Identification Number. This row and row # 2 have the same social security "
+                        "number."}}));
   EXPECT_EQ(f.CheckColumn(0, Column({"1", "1"})),
             Report({{1, "Duplicated Identification Number. This row and row # 2 have the same social security number."},
                     {2, "Duplicated Identification Number. This row and row # 1 have the same social security "
                         "number."}}));
   const std::string n38(38, 'n'), n39(39, 'n');
-  EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), ""})),
+  EXPECT_EQ(f.CheckColumn(1, Column({n38.c_str(), n39.c_str(), "", " "})),
             Report({{2, "Field too long: name (line one) can't be more than 38 characters long."},
-                    {3, "Recipient's name (line one) can't be empty."}}));
+                    {3, "Recipient's name (line one) can't be empty."},
+                    {4, "Recipient's name (line one) can't be empty."}}));
   EXPECT_EQ(f.CheckColumn(2, Column({n39.c_str()})),
             Report({{1, "Field too long: name (line two) can't be more than 38 characters long."}}));
   EXPECT_EQ(f.CheckColumn(17, Column({"1", "x"})),
@@ -402,6 +433,29 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(forms[0].NonemployeeCompensation, "0.00");
   EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
   EXPECT_EQ(forms[0].PayerStateID1, "NJ-1'2");  // stored as it is, apostrophe included
+}
+
+// A number with spaces around it, as a spreadsheet cell may hold it, is
+// stored as the number, and is the company's number when it is.
+TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {
+  F1099 f(*doc, ui);
+  ImportSession session(f);
+  ReadFile(session, "TIN,Name\n\"12-3456789  \",O'Malley Roofing\n");
+  AssignAll(session, {{0, 0}, {1, 1}});
+  EXPECT_EQ(session.Import().added, 1u);
+  ASSERT_EQ(StoredContractors().size(), 1u);
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "12-3456789");
+  EXPECT_EQ(StoredContractors()[0].NameLine1, "O'Malley Roofing");
+  EXPECT_TRUE(FindContractorById(*doc, "12-3456789"));
+
+  W2 w2(*doc, ui);
+  ImportSession employees(w2);
+  ReadFile(employees, "SSN,First,Last\n 123-45-6789,Ann,O'Neil\n");
+  AssignAll(employees, {{0, 0}, {1, 1}, {2, 3}});
+  EXPECT_EQ(employees.Import().added, 1u);
+  ASSERT_EQ(StoredEmployees().size(), 1u);
+  EXPECT_EQ(StoredEmployees()[0].SocialSecurityNumber, "123-45-6789");
+  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Neil");
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include "../forms/page_check.h"
 #include "../forms/worst_case.h"
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
+#include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "pdf_canvas.h"
@@ -54,14 +56,16 @@ FormPrintSettings Settings(int paperType, int copy = 0) {
 class FitGeometry : public ::testing::Test {
  protected:
   // Checks every page of a job; the boxes of the red-ink form by form.
+  // `additions`: what a copy's print draws over its pictures.
   void Check(const std::string& variant, const FormPrintJob& job, const std::map<std::string, std::string>& boxOf,
-             bool redInk, const std::function<std::vector<FormBoxes>()>& redInkBoxes = {}) {
+             bool redInk, const std::function<std::vector<FormBoxes>()>& redInkBoxes = {},
+             const FormPicture* additions = nullptr) {
     const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, test::AllPictureNames());
     ASSERT_FALSE(pages.empty()) << variant;
     size_t texts = 0;
     for (size_t i = 0; i < pages.size(); ++i) {
       const auto problems = redInk ? test::CheckRedInkPage(pages[i], boxOf, redInkBoxes(), std::ref(measure))
-                                   : test::CheckPage(pages[i], boxOf, std::ref(measure));
+                                   : test::CheckPage(pages[i], boxOf, additions, std::ref(measure));
       for (const auto& problem : problems) ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
       texts += pages[i].Texts().size();
       cuts += pages[i].CutsOfPage().Size();
@@ -86,10 +90,12 @@ TEST_F(FitGeometry, W2EveryVariant) {
   for (const Variant& v : variants) {
     const W2PrintJob job(data, v.settings);
     const bool redInk = job.Kind() == W2PrintKind::RedInk;
+    const FormPicture additions = job.Kind() == W2PrintKind::Copy ? W2CopyAdditions(v.settings.blankCopyType)
+                                                                  : FormPicture{};
     Check("W-2 " + v.name, job, job.Kind() == W2PrintKind::FourUp ? k.fourUpBoxOf : k.w2BoxOf, redInk, [&] {
       return std::vector<FormBoxes>{job.BoxesOf(0, RecordingCanvas::kLetterPdf),
                                     job.BoxesOf(1, RecordingCanvas::kLetterPdf)};
-    });
+    }, job.Kind() == W2PrintKind::Copy ? &additions : nullptr);
   }
   EXPECT_EQ(cuts, 0u);  // the worst case fits every W-2, in smaller type where it must
 }
@@ -119,8 +125,10 @@ TEST_F(FitGeometry, Form1099EveryVariant) {
   variants.push_back({"red-ink moved", moved});
   for (const Variant& v : variants) {
     const Form1099PrintJob job(data, v.settings);
-    Check("1099-MISC " + v.name, job, k.form1099BoxOf, v.settings.paperType == 1,
-          [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; });
+    const bool redInk = v.settings.paperType == 1;
+    const FormPicture additions = redInk ? FormPicture{} : Form1099CopyAdditions(v.settings.blankCopyType);
+    Check("1099-MISC " + v.name, job, k.form1099BoxOf, redInk,
+          [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; }, redInk ? nullptr : &additions);
   }
   EXPECT_EQ(cuts, 0u);
 }

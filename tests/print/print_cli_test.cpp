@@ -242,6 +242,39 @@ TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
   EXPECT_NE(FindWord(PdfWords(w2), "Vandenberghe-M\xC3\xBCllers"), nullptr);
 }
 
+TEST_F(PrintCli, AlignmentPageAndTheOutline) {
+  // One form of sample data, moved by the offsets, with its instructions.
+  auto r = Print("w2 Acme --alignment-page --h-offset 0.10 --v-offset -0.05 --out " + Out("align.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote the alignment page of Form W-2 to " + (dir / "align.pdf").string() + "\n");
+  auto words = PdfWords(dir / "align.pdf");
+  EXPECT_EQ(FindWord(words, "1000.00"), nullptr);  // not the company's forms
+  ASSERT_NE(FindWord(words, "11111.11"), nullptr);
+  // Box 1 of the red-ink layout, 2.5 mm right and 1.2 mm up.
+  EXPECT_NEAR(FindWord(words, "11111.11")->xMin, 114.2 + 2.5 + 6.35, 0.2);
+  EXPECT_NEAR(FindWord(words, "11111.11")->yMin, 17.6 - 1.2 + 6.35, 0.4);
+  EXPECT_NE(FindWord(words, "Alignment"), nullptr);
+  EXPECT_EQ(FindWord(words, "Alignment", 2), nullptr);  // one page
+
+  // The company's forms with the 2007 form behind them, marked in the
+  // margin; the data where they print without it.
+  r = Print("w2 Acme --all --show-outline --out " + Out("outline.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 2 pages of Form W-2 with the form's outline to " + (dir / "outline.pdf").string() + "\n");
+  words = PdfWords(dir / "outline.pdf");
+  ASSERT_NE(FindWord(words, "FILING"), nullptr);
+  EXPECT_LT(FindWord(words, "FILING")->yMax, 6.35);  // in the top margin
+  EXPECT_NE(FindWord(words, "Wages,"), nullptr);     // box 1's label
+  ASSERT_NE(FindWord(words, "1000.00"), nullptr);
+  EXPECT_NEAR(FindWord(words, "1000.00")->xMin, 114.2 + 6.35, 0.2);
+  EXPECT_NE(FindWord(words, "FILING", 2), nullptr);  // on every page
+  // Without the option, neither.
+  r = Print("w2 Acme --all --out " + Out("plain.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(FindWord(PdfWords(dir / "plain.pdf"), "FILING"), nullptr);
+  EXPECT_EQ(FindWord(PdfWords(dir / "plain.pdf"), "Wages,"), nullptr);
+}
+
 TEST_F(PrintCli, WrongArgumentsAreRefused) {
   struct Case {
     const char* arguments;
@@ -262,6 +295,12 @@ TEST_F(PrintCli, WrongArgumentsAreRefused) {
            Case{"w2 Acme --ssn 999-99-9999 --out x.pdf", 1, "no employee of Acme has"},
            Case{"w4 Acme --all --out x.pdf", 2, "knows the forms w2, w3, 1099 and 1096"},
            Case{"w2 Nobody --all --out x.pdf", 1, "there is no company"},
+           Case{"w2 Acme --alignment-page --all --out x.pdf", 2, "one form of sample data; leave out --all"},
+           Case{"1099 Acme --alignment-page --tin 11-222331 --out x.pdf", 2, "leave out --tin"},
+           Case{"1099 Acme --alignment-page --paper copy --out x.pdf", 2,
+                "--alignment-page is for the pre-printed red-ink form"},
+           Case{"w3 Acme --show-outline --paper laser --out x.pdf", 2, "--show-outline is for the pre-printed red-ink form"},
+           Case{"1096 Nobody --alignment-page --out x.pdf", 1, "there is no company"},
        }) {
     const auto r = Print(c.arguments);
     EXPECT_EQ(r.code, c.code) << c.arguments;

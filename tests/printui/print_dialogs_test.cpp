@@ -1,6 +1,7 @@
 // The print options dialogs and the pages' print flows, answered by script.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QPrintPreviewDialog>
@@ -208,6 +209,123 @@ TEST(PrintFlow, PreviewShowsTheJobOfTheCurrentChoices) {
   EXPECT_EQ(previewTitle, "Print Preview: Form W-2");
   EXPECT_EQ(sink.pages, -1);
   EXPECT_EQ(d.doc.GetPrintSettings(PrintForm::W2).printTarget, 0);  // a preview stores nothing
+}
+
+// The red-ink preview shows the 2007 form behind the data: its check box is
+// checked when the preview opens, and the page is drawn again without the
+// form when it is cleared. A blank-paper preview has no such box.
+TEST(PrintFlow, RedInkPreviewShowsTheFormOutlineAtWill) {
+  test::QtApp();
+  PrintDoc d(2);
+  Sink sink;
+  bool found = false, checkedAtFirst = false;
+  int changedByOutline = 0, changedBack = 0;
+  ModalAnswers answers;
+  answers.Then([](QWidget* w) { qobject_cast<CPrintOptionsDlg*>(w)->PreviewButton()->click(); });
+  answers.Then([&](QWidget* w) {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+    ASSERT_NE(preview, nullptr);
+    auto* box = preview->findChild<QCheckBox*>(kShowOutlineName);
+    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+    found = box && widget;
+    if (found) {
+      EXPECT_EQ(box->text(), "Show form outline");
+      checkedAtFirst = box->isChecked();
+      widget->fitInView();
+      const QImage with = widget->grab().toImage();
+      box->setChecked(false);
+      QApplication::processEvents();
+      const QImage without = widget->grab().toImage();
+      box->setChecked(true);
+      QApplication::processEvents();
+      const QImage again = widget->grab().toImage();
+      auto differing = [](const QImage& a, const QImage& b) {
+        if (a.size() != b.size()) return -1;
+        int n = 0;
+        for (int y = 0; y < a.height(); ++y)
+          for (int x = 0; x < a.width(); ++x) n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+      };
+      changedByOutline = differing(with, without);
+      changedBack = differing(with, again);
+    }
+    preview->reject();
+  });
+  answers.Then([](QWidget* w) {
+    // Back in the options: a copy on blank paper has the form drawn already.
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->PaperButton(static_cast<int>(W2PaperChoice::Copy))->setChecked(true);
+    dialog->CopyList()->setCurrentIndex(3);
+    dialog->PreviewButton()->click();
+  });
+  bool blankHasBox = true;
+  answers.Then([&](QWidget* w) {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(w);
+    ASSERT_NE(preview, nullptr);
+    blankHasBox = preview->findChild<QCheckBox*>(kShowOutlineName) != nullptr;
+    preview->reject();
+  });
+  answers.Then([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  ASSERT_TRUE(found);
+  EXPECT_TRUE(checkedAtFirst);
+  EXPECT_GT(changedByOutline, 2000);  // the rules and labels of two forms
+  EXPECT_EQ(changedBack, 0);
+  EXPECT_FALSE(blankHasBox);
+  EXPECT_EQ(sink.pages, -1);  // the preview prints nothing
+}
+
+// Each red-ink options dialog prints an alignment page at the offsets typed
+// in it, and stays open; the page stores nothing. The button is off for
+// blank paper.
+TEST(PrintFlow, EveryRedInkDialogPrintsAnAlignmentPageAtItsOffsets) {
+  test::QtApp();
+  struct Case {
+    PrintForm form;
+    int copyPaper;  // a blank-paper choice of the dialog
+    const char* title;
+  };
+  for (const Case& c : {Case{PrintForm::W2, static_cast<int>(W2PaperChoice::Copy), "Form W-2"},
+                        Case{PrintForm::W3, 0, "Form W-3"}, Case{PrintForm::Form1099, 0, "Form 1099-MISC"},
+                        Case{PrintForm::Form1096, 0, "Form 1096"}}) {
+    PrintDoc d(2);
+    Sink sink;
+    bool enabledOnBlank = true, enabledOnRedInk = false;
+    ModalAnswers answers;
+    answers.Then([&](QWidget* w) {
+      auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->AlignmentPageButton()->text(), "Print &Alignment Page");
+      dialog->PaperButton(c.copyPaper)->setChecked(true);
+      enabledOnBlank = dialog->AlignmentPageButton()->isEnabled();
+      dialog->PaperButton(c.form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::RedInk) : 1)->setChecked(true);
+      enabledOnRedInk = dialog->AlignmentPageButton()->isEnabled();
+      dialog->HorizontalOffset()->SetText("0.25");
+      dialog->DirectionButton(true, 0)->setChecked(true);
+      dialog->VerticalOffset()->SetText("0.10");
+      dialog->AlignmentPageButton()->click();
+      EXPECT_TRUE(dialog->isVisible());  // still open, to change the offsets and print again
+      dialog->reject();
+    });
+    const FormPrintSettings before = d.doc.GetPrintSettings(c.form);
+    switch (c.form) {
+      case PrintForm::W2: PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()); break;
+      case PrintForm::W3: PrintW3Form(nullptr, d.doc, sink.Get()); break;
+      case PrintForm::Form1099: Print1099Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()); break;
+      case PrintForm::Form1096: Print1096Form(nullptr, d.doc, sink.Get()); break;
+    }
+    EXPECT_FALSE(enabledOnBlank) << c.title;
+    EXPECT_TRUE(enabledOnRedInk) << c.title;
+    EXPECT_EQ(sink.title, QString(c.title) + " alignment page");
+    EXPECT_EQ(sink.pages, 1) << c.title;
+    ASSERT_EQ(sink.recorded.size(), 1u) << c.title;
+    EXPECT_NE(sink.recorded[0].FindText(std::string("Alignment page for the pre-printed red-ink ") + c.title), nullptr);
+    EXPECT_NE(sink.recorded[0].FindText("Printed with the offsets 0.25 inch to the left and 0.10 inch down."), nullptr)
+        << c.title;
+    EXPECT_EQ(sink.recorded[0].FindText("Acme Supply"), nullptr);  // sample data, not the company's
+    EXPECT_EQ(d.doc.GetPrintSettings(c.form), before) << c.title;
+  }
 }
 
 TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {

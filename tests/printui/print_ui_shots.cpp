@@ -1,15 +1,18 @@
 // Renders the four print options dialogs and a print preview to PNG files
 // for a look: print_ui_shots <folder>.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
 
 #include <cstdio>
 
 #include "../forms/print_fixture.h"
 #include "forms/print/box_fit.h"
 #include "forms/print/ui/cut_list_dlg.h"
+#include "forms/alignment_page.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/print/ui/qt_canvas.h"
@@ -72,6 +75,28 @@ int main(int argc, char** argv) {
   preview.fitInView();
   QCoreApplication::processEvents();
   ok &= Save(preview, out, "print-preview-w2.png");
+  preview.hide();
+
+  // The preview dialog of the same print, as the options dialog opens it,
+  // with the 2007 form behind the data; and the W-2's alignment page.
+  auto grabPreview = [&](const char* name) {
+    QTimer::singleShot(300, [&, name] {
+      if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->resize(760, 900);
+        if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) widget->fitToWidth();
+        QCoreApplication::processEvents();
+        const QString path = out.filePath(QString::fromLatin1(name));
+        ok &= dialog->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+        dialog->reject();
+      }
+    });
+  };
+  grabPreview("print-preview-w2-outline.png");
+  ShowPrintPreview(nullptr, job, PrintJobTitle(PrintForm::W2), PrintForm::W2);
+  const auto alignment = MakeAlignmentPage(PrintForm::W2, FormPrintSettings{});
+  grabPreview("print-alignment-page-w2.png");
+  ShowPrintPreview(nullptr, *alignment, PrintJobTitle(PrintForm::W2) + " alignment page");
 
   // The list of values that would be cut, before a 4-Up print of two
   // employees whose box 12 amounts do not fit even in 6-point type.

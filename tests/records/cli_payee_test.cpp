@@ -50,7 +50,7 @@ TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
   EXPECT_EQ(r.out, "Added employee 1 (Bartholomew-Fitzgera QR Caf\xC3\xA9 III, 123-45-6789) with a blank W-2 to Acme.\n");
   EXPECT_EQ(r.err, "");
 
-  r = Cli(dir.path(), {"add-employee", "acme", "--ssn", "987-65-4321", "--first", "Jo", "--last", "Doe"});
+  r = Cli(dir.path(), {"add-employee", "acme", "--ssn", "587-65-4321", "--first", "Jo", "--last", "O'Brien"});
   ASSERT_EQ(r.code, 0) << r.err;  // company names match without regard to case
 
   const auto employees = Read(&CompanyDatabase::ReadEmployees);
@@ -67,6 +67,7 @@ TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
   EXPECT_EQ(e.State, "IL");
   EXPECT_EQ(e.Zip, "62701-0001");
   EXPECT_EQ(employees[1].EmployeeUniqueID, 2);
+  EXPECT_EQ(employees[1].LastName, "O'Brien");  // the name as the SSA has it
 
   const auto forms = Read(&CompanyDatabase::ReadW2Forms);
   ASSERT_EQ(forms.size(), 2u);
@@ -96,6 +97,13 @@ TEST_F(CliPayeeTest, AddContractorStoresWhatTheDialogWould) {
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_EQ(forms[0].ContractorUniqueID, 1);
   EXPECT_EQ(forms[0].Form1099UniqueID, 1);
+
+  // Spaces around the number are not part of it; a name line takes the apostrophe.
+  r = Cli(dir.path(), {"add-contractor", "Acme", "--tin", " 98-7654321 ", "--name1", "O'Malley Roofing"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Added contractor 2 (O'Malley Roofing, 98-7654321) with a blank 1099-MISC to Acme.\n");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].IdentificationNumber, "98-7654321");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].NameLine1, "O'Malley Roofing");
 }
 
 TEST_F(CliPayeeTest, RefusedInputChangesNothing) {
@@ -116,8 +124,23 @@ TEST_F(CliPayeeTest, RefusedInputChangesNothing) {
        "Please fill in the 'Employee's Name(first)' Field\n"},
       {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "A", "--last", ""}, 1,
        "Please fill in the 'Employee's Name(last)' Field\n"},
-      {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "A", "--last", "O'Neil"}, 1,
-       "formet-cli: --last cannot contain the character \"'\"\n"},
+      {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "A", "--last", "O\"Neil"}, 1,
+       "formet-cli: --last cannot contain the character \"\"\"\n"},
+      {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "A", "--last", "B", "--suffix", "J'r"}, 1,
+       "formet-cli: --suffix cannot contain the character \"'\"\n"},
+      {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "   ", "--last", "B"}, 1,
+       "Please fill in the 'Employee's Name(first)' Field\n"},
+      // Numbers that are never issued, and one not complete.
+      {{"add-employee", "Acme", "--ssn", "000-12-4410", "--first", "A", "--last", "B"}, 1,
+       "\"000-12-4410\" is not a social security number: none is issued with area 000, 666 or 900-999 (the "
+       "first three digits), group 00 (the middle two) or serial 0000 (the last four).\n"},
+      {{"add-employee", "Acme", "--ssn", "666124410", "--first", "A", "--last", "B"}, 1,
+       "\"666-12-4410\" is not a social security number"},
+      {{"add-employee", "Acme", "--ssn", "123-00-4410", "--first", "A", "--last", "B"}, 1, "none is issued"},
+      {{"add-employee", "Acme", "--ssn", "123-45-0000", "--first", "A", "--last", "B"}, 1, "none is issued"},
+      {{"add-employee", "Acme", "--ssn", "912-45-6789", "--first", "A", "--last", "B"}, 1, "none is issued"},
+      {{"add-employee", "Acme", "--ssn", "123-45", "--first", "A", "--last", "B"}, 1,
+       "The social security number \"123-45\" must have nine digits, written ###-##-####.\n"},
       // Nothing is cut unseen: a text longer than its field is refused.
       {{"add-employee", "Acme", "--ssn", "222-22-2222", "--first", "Bartholomew-Fitzgerald Jr", "--last", "B"}, 1,
        "formet-cli: --first is longer than 20 characters\n"},
@@ -136,6 +159,12 @@ TEST_F(CliPayeeTest, RefusedInputChangesNothing) {
       {{"add-employee", "Acme", "Beta", "--first", "A"}, 2, "one too many"},
       {{"add-contractor", "Acme", "--tin", "11-1111111", "--name1", "D"}, 1,
        "Identification Number already assigned to an existing contractor\n"},
+      {{"add-contractor", "Acme", "--tin", "11-1111111 ", "--name1", "D"}, 1,
+       "Identification Number already assigned to an existing contractor\n"},
+      {{"add-contractor", "Acme", "--tin", " 11-1111111  ", "--name1", "D"}, 1,
+       "Identification Number already assigned to an existing contractor\n"},
+      {{"add-contractor", "Acme", "--tin", "22-2222222", "--name1", "  "}, 1,
+       "Pease fill in the 'Contractor's Name (Line One)' Field\n"},
       {{"add-contractor", "Acme", "--name1", "D"}, 1,
        "Pease fill in the 'Contractor's identification number' Field\n"},
       {{"add-contractor", "Acme", "--tin", "22-2222222", "--name2", "D"}, 1,

@@ -39,12 +39,18 @@ TEST_F(CompanySetupTest, UpdateNeedsAnEmployerName) {
   EXPECT_EQ(doc->GetCompany().City, "");
   EXPECT_FALSE(doc->IsModified());
 
-  // A single space is a name.
-  Value(values, &R::EmployerName).text = " ";
+  // Spaces alone are no name either.
+  for (const char* blank : {" ", "   ", "\xA0 "}) {
+    ui.messages.clear();
+    Value(values, &R::EmployerName).text = blank;
+    EXPECT_EQ(UpdateCompany(*doc, ui, values).outcome, Outcome::Refused) << blank;
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_FALSE(doc->IsModified());
+  }
+  Value(values, &R::EmployerName).text = " Acme ";
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(UpdateCompany(*doc, ui, values).Saved());
-  EXPECT_EQ(StoredCompany().EmployerName, " ");
-  EXPECT_EQ(ui.title, "  - Formet (2007)");
+  EXPECT_EQ(StoredCompany().EmployerName, " Acme ");  // a name is kept as typed
 }
 
 TEST_F(CompanySetupTest, DeclinedUpdateChangesNothing) {
@@ -228,8 +234,10 @@ TEST(NewCompanyDialog, LegalNameFollowsUntilEdited) {
   test::ScriptedUi ui;
   EXPECT_FALSE(rules.OnOk(ui, ""));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter a name for the new company"});
+  EXPECT_FALSE(rules.OnOk(ui, "  "));  // spaces alone name no company
+  EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_TRUE(rules.OnOk(ui, "Acme"));
-  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 }  // namespace

@@ -81,6 +81,11 @@ TEST(CheckNewContractor, MessagesInOrder) {
       {Contractor("98-7654321", "", "Line two only"), "Pease fill in the 'Contractor's Name (Line One)' Field"},
       {Contractor("98-7654321", "Name"), std::nullopt},
       {Contractor("123456789", "Name"), std::nullopt},  // compared as stored
+      // Blanks around a number are not part of it; spaces alone are no name.
+      {Contractor("12-3456789 ", "Name"), "Identification Number already assigned to an existing contractor"},
+      {Contractor(" 12-3456789", "Name"), "Identification Number already assigned to an existing contractor"},
+      {Contractor("   ", "Name"), "Pease fill in the 'Contractor's identification number' Field"},
+      {Contractor("98-7654321", "   "), "Pease fill in the 'Contractor's Name (Line One)' Field"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(NewContractorProblem(existing, c.record), c.message) << c.record.IdentificationNumber;
@@ -128,6 +133,24 @@ TEST_F(ContractorsTest, TheDialogAddsTheContractorAndABlankFormAtOnce) {
   EXPECT_EQ(formPage.calls, std::vector<std::string>{"added, reload"});
   EXPECT_TRUE(doc->Journal().empty());
   EXPECT_EQ(view.refreshed, 1);
+}
+
+// "12-3456789 " typed in the dialog is the number 12-3456789: stored so, and
+// the same contractor as the one stored so.
+TEST_F(ContractorsTest, ANumberTypedWithSpacesIsTheNumber) {
+  PageValues values = EmptyContractorDialog();
+  values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = "12-3456789 ";
+  values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text = "O'Malley Roofing";
+  ASSERT_TRUE(NewContractor(*doc, ui, values, &formPage).Saved());
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "12-3456789");
+  EXPECT_EQ(StoredContractors()[0].NameLine1, "O'Malley Roofing");
+  EXPECT_TRUE(FindContractorById(*doc, " 12-3456789 "));
+  ui.messages.clear();
+  values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = " 12-3456789";
+  EXPECT_EQ(NewContractor(*doc, ui, values, &formPage).outcome, Outcome::Refused);
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"Identification Number already assigned to an existing contractor"});
+  EXPECT_EQ(StoredContractors().size(), 1u);
 }
 
 TEST_F(ContractorsTest, TheImportAddsWithoutSavingAndFormIdsFollowTheLargest) {

@@ -49,16 +49,38 @@ TEST(CheckNewEmployee, MessagesInOrder) {
       {Employee("", "Jo", "Doe"), "Please fill in the 'Employee's social security number' Field"},
       {Employee("123-45-6789", "", ""), "Social Security Number already assigned to an existing employee"},
       {Employee("123-45-6789", "Jo", "Doe"), "Social Security Number already assigned to an existing employee"},
-      {Employee("987-65-4321", "", ""), "Please fill in the 'Employee's Name(first)' Field"},
-      {Employee("987-65-4321", "Jo", ""), "Please fill in the 'Employee's Name(last)' Field"},
-      {Employee("987-65-4321", "Jo", "Doe"), std::nullopt},
-      // Compared as stored: the literals count.
-      {Employee("123456789", "Jo", "Doe"), std::nullopt},
-      {Employee("123-45-678", "Jo", "Doe"), std::nullopt},
-      {Employee(" ", "Jo", "Doe"), std::nullopt},
+      {Employee("587-65-4321", "", ""), "Please fill in the 'Employee's Name(first)' Field"},
+      {Employee("587-65-4321", "Jo", ""), "Please fill in the 'Employee's Name(last)' Field"},
+      {Employee("587-65-4321", "Jo", "Doe"), std::nullopt},
+      // A name of spaces only is none.
+      {Employee("587-65-4321", "  ", "Doe"), "Please fill in the 'Employee's Name(first)' Field"},
+      {Employee("587-65-4321", "Jo", " \xA0"), "Please fill in the 'Employee's Name(last)' Field"},
+      {Employee("587-65-4321", " Jo", "Doe "), std::nullopt},
+      // Nine digits written ###-##-####, and a number the SSA issues.
+      {Employee("123456789", "Jo", "Doe"),
+       "The social security number \"123456789\" must have nine digits, written ###-##-####."},
+      {Employee("123-45-678", "Jo", "Doe"),
+       "The social security number \"123-45-678\" must have nine digits, written ###-##-####."},
+      {Employee(" ", "Jo", "Doe"), "The social security number \" \" must have nine digits, written ###-##-####."},
+      {Employee("000-12-4410", "Jo", "Doe"),
+       "\"000-12-4410\" is not a social security number: none is issued with area 000, 666 or 900-999 (the "
+       "first three digits), group 00 (the middle two) or serial 0000 (the last four)."},
+      {Employee("000-12-4410", "", ""), "\"000-12-4410\" is not a social security number: none is issued with "
+                                        "area 000, 666 or 900-999 (the first three digits), group 00 (the middle "
+                                        "two) or serial 0000 (the last four)."},
   };
   for (const auto& c : cases)
     EXPECT_EQ(NewEmployeeProblem(existing, c.record), c.message) << c.record.SocialSecurityNumber;
+  // Every number that is never issued, and its neighbours that are.
+  for (const char* never : {"000-12-4410", "666-12-4410", "900-12-4410", "999-12-4410", "123-00-4410",
+                            "123-45-0000"}) {
+    const auto message = NewEmployeeProblem(existing, Employee(never, "Jo", "Doe"));
+    ASSERT_TRUE(message) << never;
+    EXPECT_NE(message->find("none is issued"), std::string::npos) << never;
+  }
+  for (const char* issued : {"001-12-4410", "665-12-4410", "667-12-4410", "899-12-4410", "123-01-4410",
+                             "123-45-0001"})
+    EXPECT_EQ(NewEmployeeProblem(existing, Employee(issued, "Jo", "Doe")), std::nullopt) << issued;
 }
 
 TEST_F(EmployeesTest, CheckShowsItsMessageUnlessSilent) {
@@ -94,7 +116,7 @@ TEST_F(EmployeesTest, NewIdIsTheLargestPlusOne) {
       doc->GetW2Forms().push_back(W2Record{});
       doc->GetW2Forms().back().W2UniqueID = id;
     }
-    const auto result = AddEmployee(*doc, ui, Employee("999-99-9999", "New", "Hire"), false, true, false);
+    const auto result = AddEmployee(*doc, ui, Employee("555-99-9999", "New", "Hire"), false, true, false);
     ASSERT_TRUE(result.Done());
     EXPECT_EQ(result.uniqueId, c.employeeId);
     EXPECT_EQ(doc->GetEmployees().back().EmployeeUniqueID, c.employeeId);
@@ -206,10 +228,11 @@ TEST_F(EmployeesTest, ModifyWritesOnlyWhenOneOfTheTenFieldsChanged) {
   for (std::string R::*member : {&R::SocialSecurityNumber, &R::FirstName, &R::MiddleName, &R::LastName, &R::Suffix,
                                  &R::Address1, &R::Address2, &R::City, &R::State, &R::Zip}) {
     R edited = doc->GetEmployees()[1];
-    edited.*member = "Jr";
+    const std::string value = member == &R::SocialSecurityNumber ? "444-44-4444" : "Jr";
+    edited.*member = value;
     EXPECT_FALSE(SameEmployeeFields(edited, doc->GetEmployees()[1]));
     ASSERT_TRUE(ModifyEmployee(*doc, 1, edited).Saved());
-    EXPECT_EQ(StoredEmployees()[1].*member, "Jr");
+    EXPECT_EQ(StoredEmployees()[1].*member, value);
     EXPECT_EQ(StoredEmployees()[1].EmployeeUniqueID, 2);
   }
   EXPECT_EQ(view.refreshed, refreshed + 10);
@@ -219,6 +242,37 @@ TEST_F(EmployeesTest, ModifyWritesOnlyWhenOneOfTheTenFieldsChanged) {
   EXPECT_EQ(ModifyEmployee(*doc, 1, edited).outcome, Outcome::Unchanged);
   // Out of the list: nothing.
   EXPECT_EQ(ModifyEmployee(*doc, 3, edited).outcome, Outcome::Declined);
+}
+
+// Modify takes a new social security number only if it is one; a number the
+// file held already, never issued or not, stays when other fields change.
+TEST_F(EmployeesTest, ModifyRefusesANewNumberThatIsNeverIssued) {
+  AddThree();
+  const EmployeeRecord before = doc->GetEmployees()[1];
+  const PageValues loaded = LoadEmployeeDialog(before);
+  PageValues values = loaded;
+  values[EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber)].text = "000-12-4410";
+  EmployeeRecord edited = ReadModifiedEmployee(before, loaded, values);
+  const auto problem = ModifiedEmployeeFieldProblem(before, edited);
+  ASSERT_TRUE(problem);
+  EXPECT_EQ(problem->field, EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber));
+  EXPECT_NE(problem->message.find("none is issued with area 000, 666 or 900-999"), std::string::npos);
+  EXPECT_EQ(ModifyEmployee(*doc, 1, edited).outcome, Outcome::Refused);
+  EXPECT_EQ(doc->GetEmployees()[1], before);
+  EXPECT_EQ(StoredEmployees()[1], before);
+  EXPECT_TRUE(doc->Journal().empty());
+  edited.SocialSecurityNumber = "";
+  EXPECT_EQ(ModifiedEmployeeFieldProblem(before, edited)->message,
+            "Please fill in the 'Employee's social security number' Field");
+
+  // An employee of an older file with a number that is never issued.
+  doc->GetEmployees()[1].SocialSecurityNumber = "900-12-4410";
+  edited = doc->GetEmployees()[1];
+  edited.City = "Peoria";
+  EXPECT_EQ(ModifiedEmployeeFieldProblem(doc->GetEmployees()[1], edited), std::nullopt);
+  ASSERT_TRUE(ModifyEmployee(*doc, 1, edited).Saved());
+  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber, "900-12-4410");
+  EXPECT_EQ(StoredEmployees()[1].City, "Peoria");
 }
 
 TEST_F(EmployeesTest, DeleteAsksFirstThenRemovesTheEmployeeAndItsW2) {

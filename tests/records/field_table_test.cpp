@@ -51,20 +51,30 @@ TEST(KindOfPayer, SevenEntriesInOrder) {
   EXPECT_EQ(std::vector<std::string_view>(kinds.begin(), kinds.end()), expected);
 }
 
-// Every edit field of the three company tabs and both payee dialogs: only the
-// employer name takes an apostrophe; the employer name refuses the slash that
-// the other text fields take.
-TEST(Fields, ApostropheOnlyInTheEmployerName) {
-  int checked = 0;
+// Every edit field of the three company tabs and both payee dialogs: the
+// names of people and payers take the apostrophe (O'Brien is O'Brien on the
+// W-2), every other field refuses it; the employer name refuses the slash
+// that the other text fields take. No name takes the other refused characters.
+TEST(Fields, ApostropheInNamesOnly) {
+  const std::set<std::string> names = {"company EmployerName",    "company FormW3ContactName",
+                                       "company Form1096ContactName", "company Form1096FilerName",
+                                       "employee FirstName",      "employee MiddleName",
+                                       "employee LastName",       "contractor NameLine1",
+                                       "contractor NameLine2"};
+  int checked = 0, named = 0;
   auto check = [&](const auto& table, const char* where) {
     for (const auto& f : table) {
       if (!f.IsEdit()) continue;
       ++checked;
-      const bool employerName = std::string(f.column) == "EmployerName" && std::string(where) == "company";
+      const std::string key = std::string(where) + " " + f.column;
+      const bool name = names.count(key) != 0;
+      named += name;
+      const bool employerName = key == "company EmployerName";
       const std::string typed = Type(f, "1'");
-      EXPECT_EQ(typed.find('\'') != std::string::npos, employerName) << where << " " << f.column;
+      EXPECT_EQ(typed.find('\'') != std::string::npos, name) << key;
       if (f.kind == FieldKind::Text) {
-        EXPECT_EQ(Type(f, "/") == "/", !employerName) << where << " " << f.column;
+        EXPECT_EQ(Type(f, "/") == "/", !employerName) << key;
+        EXPECT_EQ(Type(f, "%*\"+?><:\\"), "") << key;
       }
     }
   };
@@ -72,8 +82,10 @@ TEST(Fields, ApostropheOnlyInTheEmployerName) {
   check(EmployeeFields(), "employee");
   check(ContractorFields(), "contractor");
   EXPECT_EQ(checked, 22 + 9 + 8);
+  EXPECT_EQ(named, 9);
   EXPECT_EQ(Type(CompanyFields()[CompanyFieldIndex(&CompanyRecord::EmployerName)], "O'Brien & Sons"),
             "O'Brien & Sons");
+  EXPECT_EQ(Type(EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::LastName)], "O'Brien"), "O'Brien");
 }
 
 TEST(Fields, TheStandardAndNameExclusions) {
@@ -212,6 +224,7 @@ TEST(PayeeFields, TypedTextIsCutToWhatTheRecordKeeps) {
 TEST(FieldInput, ProblemsAndKeptText) {
   const auto& ssn = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber)];
   const auto& first = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::FirstName)];
+  const auto& suffix = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::Suffix)];
   const auto& zip = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::Zip)];
   const auto& amount = CompanyFields()[CompanyFieldIndex(&CompanyRecord::FormW3IncomeTaxWithHeld)];
   struct Case {
@@ -233,7 +246,9 @@ TEST(FieldInput, ProblemsAndKeptText) {
       {RuleOf(first), std::string(20, 'j'), true, std::string(20, 'j')},
       {RuleOf(first), std::string(21, 'j'), false, ""},
       {RuleOf(first), "Ann-Marie", true, "Ann-Marie"},
-      {RuleOf(first), "O'Neil", false, ""},
+      {RuleOf(first), "O'Neil", true, "O'Neil"},
+      {RuleOf(first), "O\"Neil", false, ""},
+      {RuleOf(suffix), "J'r", false, ""},
       {RuleOf(first), "50%", false, ""},
       {RuleOf(amount), "1234.50", true, "1234.50"},
       {RuleOf(amount), "-12.5", true, "-12.5"},
@@ -247,7 +262,7 @@ TEST(FieldInput, ProblemsAndKeptText) {
       EXPECT_EQ(FieldInputText(c.rule, c.input), c.kept) << c.input;
     }
   }
-  EXPECT_EQ(FieldInputProblem(RuleOf(first), "O'Neil"), "cannot contain the character \"'\"");
+  EXPECT_EQ(FieldInputProblem(RuleOf(suffix), "J'r"), "cannot contain the character \"'\"");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "app/ui/masked_edit.h"
 #include "app/ui/qt_ui_services.h"
 #include "appui/qt_app.h"
+#include "appui/screen_click.h"
 #include "desktop/modal_answers.h"
 #include "records/company_setup.h"
 #include "records/contractors.h"
@@ -175,6 +176,40 @@ TEST_F(PagesTest, UpdateWritesTheTypedFieldsCutToWhatTheRecordKeeps) {
   EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), "Christopher Montgome");
 }
 
+// The note of a refused character lies over the field under the one typed
+// in; a click there at once reaches that field, and what is typed next goes
+// into it. The contact's apostrophe is taken as typed.
+TEST_F(PagesTest, ARefusalNoteNeverTakesTheClickMeantForTheFieldUnderIt) {
+  auto page = Show<CCompanyView>();
+  page->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(page.get()));
+  auto* sheet = page->Sheet();
+  sheet->setCurrentIndex(1);  // W3 Information
+  auto* contact = Edit(sheet, "FormW3ContactName");
+  auto* email = Edit(sheet, "FormW3Email");
+  test::ClickAt(contact, QPoint(6, contact->height() / 2));
+  ASSERT_EQ(QApplication::focusWidget(), contact);
+  QTest::keyClicks(contact, "Jane O'Neil \"HR\"");  // the double quotes are refused
+  EXPECT_EQ(contact->Text(), "Jane O'Neil HR");
+  EXPECT_FALSE(contact->LastNote().isEmpty());
+
+  const QPoint inEmail(12, email->height() / 2);
+  test::ClickAt(email, inEmail);
+  EXPECT_EQ(QApplication::focusWidget(), email);
+  QTest::keyClicks(QApplication::focusWidget(), "jane@harbor.example");
+  EXPECT_EQ(email->Text(), "jane@harbor.example");
+  EXPECT_EQ(contact->Text(), "Jane O'Neil HR");
+  // The note lay where the click went, and the first key typed there ended it.
+  ASSERT_NE(contact->NoteLabel(), nullptr);
+  EXPECT_TRUE(contact->NoteLabel()->geometry().contains(email->mapTo(email->window(), inEmail)));
+  EXPECT_FALSE(contact->NoteShown());
+
+  ui.answers = {Answer::Yes};
+  page->UpdateButton()->click();
+  EXPECT_EQ(StoredCompany().FormW3ContactName, "Jane O'Neil HR");
+  EXPECT_EQ(StoredCompany().FormW3Email, "jane@harbor.example");
+}
+
 TEST_F(PagesTest, UpdateRefusesAnEmptyEmployerNameAndNoLeavesAllAsItWas) {
   auto page = Show<CCompanyView>();
   auto* name = Edit(page->Sheet(), "EmployerName");
@@ -319,18 +354,27 @@ TEST_F(PagesTest, FailedChecksKeepTheDialogOpenWithWhatWasTyped) {
     EXPECT_EQ(dialog->focusWidget(), Edit(dialog, "SocialSecurityNumber"));
     EXPECT_EQ(Edit(dialog, "City")->Text(), "Peoria");  // nothing typed is lost
 
-    Retype(Edit(dialog, "SocialSecurityNumber"), "987654321");
+    Retype(Edit(dialog, "SocialSecurityNumber"), "000124410");  // never issued
+    dialog->accept();
+    EXPECT_EQ(ui.messages.back(),
+              "\"000-12-4410\" is not a social security number: none is issued with area 000, 666 or 900-999 (the "
+              "first three digits), group 00 (the middle two) or serial 0000 (the last four).");
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->focusWidget(), Edit(dialog, "SocialSecurityNumber"));
+
+    Retype(Edit(dialog, "SocialSecurityNumber"), "587654321");
     dialog->accept();  // no last name yet
     EXPECT_EQ(ui.messages.back(), "Please fill in the 'Employee's Name(last)' Field");
     EXPECT_EQ(dialog->focusWidget(), Edit(dialog, "LastName"));
-    QTest::keyClicks(Edit(dialog, "LastName"), "Stone");
+    QTest::keyClicks(Edit(dialog, "LastName"), "O'Stone");
     dialog->accept();
   });
   page->NewButton()->click();
   EXPECT_EQ(answers.Pending(), 0u);
   const auto stored = StoredEmployees();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[1].SocialSecurityNumber, "987-65-4321");
+  EXPECT_EQ(stored[1].SocialSecurityNumber, "587-65-4321");
+  EXPECT_EQ(stored[1].LastName, "O'Stone");  // the apostrophe as typed
   EXPECT_EQ(stored[1].City, "Peoria");
   EXPECT_EQ(StoredW2Forms().size(), 2u);
   EXPECT_EQ(page->SelectedId(), stored[1].EmployeeUniqueID);  // the new employee is selected
@@ -487,6 +531,26 @@ TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
   EXPECT_EQ(stored[0].Suffix, "Jr.");
   EXPECT_EQ(stored[1].Suffix, "");
   EXPECT_EQ(view.refreshed, refreshes + 1);
+
+  // A number that is never issued keeps the dialog open on it; corrected, OK
+  // writes it, and the last name's apostrophe with it.
+  answers.Then([this](QWidget* w) {
+    auto* dialog = static_cast<QDialog*>(w);
+    Retype(Edit(w, "SocialSecurityNumber"), "666224410");
+    QTest::keyClicks(Edit(w, "LastName"), "'s");
+    dialog->accept();
+    EXPECT_TRUE(dialog->isVisible());
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("\"666-22-4410\" is not a social security number"), std::string::npos);
+    EXPECT_EQ(dialog->focusWidget(), Edit(w, "SocialSecurityNumber"));
+    Retype(Edit(w, "SocialSecurityNumber"), "333224410");
+    dialog->accept();
+  });
+  SelectRow(list, 1);
+  page->ModifyButton()->click();
+  EXPECT_EQ(answers.Pending(), 0u);
+  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber, "333-22-4410");
+  EXPECT_EQ(StoredEmployees()[1].LastName, "Baker's");
 }
 
 TEST_F(PagesTest, DeleteAsksThenRemovesTheEmployeeAndItsW2FromTheFile) {

@@ -170,7 +170,7 @@ TEST_F(TwoWritersTest, ParallelCommandsEitherSaveBothRecordsOrSayTheCompanyIsBus
   std::vector<pid_t> pids;
   TempDir outputs;
   for (int i = 0; i < kCommands; ++i) {
-    const std::string ssn = "100-00-" + std::to_string(1000 + i);
+    const std::string ssn = "100-10-" + std::to_string(1000 + i);
     pids.push_back(test::StartCli(dir.path(), {"add-employee", "Acme", "--ssn", ssn, "--first", "P", "--last", "Q"},
                                   outputs / ("out" + std::to_string(i)), outputs / ("err" + std::to_string(i))));
   }

@@ -247,6 +247,7 @@ public:
     // The text as shown.
     const std::string& Text() const { return m_state.text; }
     InputRule& Rule() { return *m_rule; }
+    const InputRule& Rule() const { return *m_rule; }
 
     // The text as records hold it (amounts with "." whatever the locale).
     std::string StoredText() const { return m_rule->ToStored(m_state.text); }

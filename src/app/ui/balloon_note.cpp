@@ -21,7 +21,10 @@ constexpr int kMoveSlack = 24;  // pixels the mouse may move before a note witho
 QPointer<CBalloonNote> CBalloonNote::current_;
 
 CBalloonNote::CBalloonNote(const QString& title, const QString& text)
-    : QFrame(nullptr, Qt::ToolTip | Qt::FramelessWindowHint) {
+    : QFrame(nullptr, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus |
+                          Qt::WindowTransparentForInput) {
+  // A note never takes the focus, a click or a key: a click on it reaches the
+  // window under it (and closes the note on its way).
   setAttribute(Qt::WA_DeleteOnClose);
   setAttribute(Qt::WA_TranslucentBackground);
   setAttribute(Qt::WA_ShowWithoutActivating);

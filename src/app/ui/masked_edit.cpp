@@ -6,10 +6,11 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMimeData>
-#include <QToolTip>
+#include <QPainter>
 #include <algorithm>
 
 #include "app/ui/qt_text.h"
@@ -19,7 +20,8 @@ namespace formet {
 
 namespace {
 
-constexpr int kNoteMilliseconds = 5000;
+// The colour of a refusal: the note's border and the field's marked frame.
+const QColor kRefusalColour(0xc0, 0x39, 0x2b);
 
 std::string Utf8(const QString& text) {
   const QByteArray bytes = text.toUtf8();
@@ -34,6 +36,11 @@ CMaskedEdit::CMaskedEdit(QWidget* parent) : QLineEdit(parent) {
   setAcceptDrops(true);
   model_.SetNumberLocale(UserNumberLocale());
   connect(this, &QLineEdit::textChanged, this, &CMaskedEdit::OnTextChanged);
+}
+
+CMaskedEdit::~CMaskedEdit() {
+  qApp->removeEventFilter(this);
+  delete note_.data();
 }
 
 maskedit::NumberLocale CMaskedEdit::UserNumberLocale() {
@@ -102,14 +109,123 @@ void CMaskedEdit::SetText(const std::string& win1252) {
   redo_.clear();
   edited_ = false;
   lastNote_.clear();
+  // A note shown stays: the page writing a value back (an amount with its
+  // two decimals) does not answer what the user was told.
   Push({}, false);
 }
 
+// ---- the note at the field ------------------------------------------------------
+
 void CMaskedEdit::ShowNote(const std::string& note) {
-  if (note.empty()) return;
-  lastNote_ = ToQt(note);
-  QToolTip::showText(mapToGlobal(QPoint(0, height())), lastNote_, this, QRect(), kNoteMilliseconds);
+  if (!note.empty()) ShowNote(ToQt(note));
+}
+
+void CMaskedEdit::ShowNote(const QString& note) {
+  lastNote_ = note;
+  if (!note_) {
+    note_ = new QLabel(window());
+    note_->setObjectName(QStringLiteral("FieldNote"));
+    note_->setTextFormat(Qt::PlainText);
+    note_->setWordWrap(true);
+    // It shows, and nothing else: clicks fall through to what lies under it.
+    note_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    note_->setFocusPolicy(Qt::NoFocus);
+    note_->setStyleSheet(QStringLiteral("QLabel#FieldNote { background: #fff7d6; color: #2b1d00; "
+                                        "border: 1px solid %1; border-radius: 3px; padding: 3px 6px; }")
+                             .arg(kRefusalColour.name()));
+  }
+  note_->setText(lastNote_);
+  if (!noteShown_) {
+    noteShown_ = true;
+    // The next key anywhere ends the note; moves of the window's parts move it.
+    qApp->installEventFilter(this);
+    update();
+  }
+  PlaceNote();
   emit noteShown(lastNote_);
+}
+
+const QWidget* CMaskedEdit::NoteLabel() const { return note_.data(); }
+
+void CMaskedEdit::PlaceNote() {
+  if (!note_ || !noteShown_) return;
+  QWidget* top = window();
+  if (note_->parentWidget() != top) note_->setParent(top);
+  // On one line where it fits in the window (and a readable line); wrapped
+  // below that. The frame and padding come from the style sheet.
+  note_->ensurePolished();
+  const QFontMetrics fm(note_->font());
+  const QMargins margins = note_->contentsMargins();
+  const int frame = margins.left() + margins.right() + 2 * note_->frameWidth() + 2 * note_->margin() + 16;
+  const int room = std::max(top->width() - 8, fm.averageCharWidth() * 12);
+  const int wanted = fm.horizontalAdvance(lastNote_) + frame;
+  const int width = std::min({wanted, room, fm.averageCharWidth() * 80 + frame});
+  note_->setFixedWidth(width);
+  note_->setFixedHeight(note_->heightForWidth(width));
+  // Under the field, or over it where the window ends below.
+  QPoint at = top == this ? QPoint(0, 0) : mapTo(top, QPoint(0, height() + 2));
+  if (top != this && at.y() + note_->height() > top->height())
+    at.setY(std::max(0, mapTo(top, QPoint(0, 0)).y() - note_->height() - 2));
+  at.setX(std::clamp(at.x(), 0, std::max(0, top->width() - note_->width())));
+  note_->move(at);
+  // A field scrolled out of sight has its note back when it is in sight again.
+  note_->setVisible(!visibleRegion().isEmpty());
+  note_->raise();
+}
+
+void CMaskedEdit::HideNote() {
+  if (!noteShown_) return;
+  noteShown_ = false;
+  qApp->removeEventFilter(this);
+  if (note_) note_->hide();
+  update();
+}
+
+bool CMaskedEdit::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride: {
+      // The next key elsewhere ends the note (not Shift or Ctrl held down for
+      // the next one). Typing on in this field leaves it, so that it is still
+      // there when the user looks up, and so does Tab, which moves on (keys
+      // the field passes on reach its parents while it has the focus).
+      if (watched == this || QApplication::focusWidget() == this) break;
+      switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Shift:
+        case Qt::Key_Control:
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr:
+        case Qt::Key_Meta:
+        case Qt::Key_CapsLock: break;
+        default: HideNote(); break;
+      }
+      break;
+    }
+    case QEvent::Move:
+    case QEvent::Resize:
+      // The field or one of the widgets it lies in moved: the note follows.
+      if (watched->isWidgetType() && (watched == this || static_cast<QWidget*>(watched)->isAncestorOf(this)))
+        PlaceNote();
+      break;
+    default: break;
+  }
+  return QLineEdit::eventFilter(watched, event);
+}
+
+void CMaskedEdit::hideEvent(QHideEvent* event) {
+  HideNote();
+  QLineEdit::hideEvent(event);
+}
+
+void CMaskedEdit::paintEvent(QPaintEvent* event) {
+  QLineEdit::paintEvent(event);
+  if (!noteShown_) return;
+  // The field whose typing was refused is marked while its note shows.
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(kRefusalColour, 2));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
 }
 
 // ---- size ---------------------------------------------------------------------
@@ -297,6 +413,7 @@ void CMaskedEdit::OnTextChanged(const QString& text) {
 }
 
 void CMaskedEdit::keyPressEvent(QKeyEvent* event) {
+  selectOnPress_ = false;  // the user is in the field now
   if (!CanEdit()) {
     QLineEdit::keyPressEvent(event);
     return;
@@ -340,11 +457,61 @@ void CMaskedEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CMaskedEdit::inputMethodEvent(QInputMethodEvent* event) {
+  selectOnPress_ = false;
   if (!event->commitString().isEmpty() && CanEdit()) TypeText(event->commitString());
   event->accept();
 }
 
+// ---- focus and the mouse -------------------------------------------------------
+
+bool CMaskedEdit::IsAmount() const {
+  return dynamic_cast<const maskedit::NumericRule*>(&model_.Rule()) != nullptr;
+}
+
+void CMaskedEdit::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  const Qt::FocusReason reason = event->reason();
+  const bool returning =
+      returnKeepsSelection_ && (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
+  returnKeepsSelection_ = false;
+  if (!IsAmount() || returning) return;
+  // What is typed next replaces the amount: a caret put inside "0.00" would
+  // make 500 into 5000.00, or send the digits after the point.
+  selectAll();
+  // The first press into the field must not put the caret where it landed:
+  // the press that gave the focus, or, where the focus came without the user
+  // choosing the field (a window opening, the program), the first click into
+  // it. After a key, or once the field was entered by Tab, a click moves the caret.
+  selectOnPress_ = reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+                   reason != Qt::ShortcutFocusReason;
+}
+
+void CMaskedEdit::mousePressEvent(QMouseEvent* event) {
+  if (selectOnPress_ && event->button() == Qt::LeftButton) {
+    selectOnPress_ = false;
+    pressSelected_ = true;
+    selectAll();
+    event->accept();
+    return;
+  }
+  selectOnPress_ = false;
+  QLineEdit::mousePressEvent(event);
+}
+
+void CMaskedEdit::mouseMoveEvent(QMouseEvent* event) {
+  if (pressSelected_) {
+    event->accept();
+    return;
+  }
+  QLineEdit::mouseMoveEvent(event);
+}
+
 void CMaskedEdit::mouseReleaseEvent(QMouseEvent* event) {
+  if (pressSelected_ && event->button() == Qt::LeftButton) {
+    pressSelected_ = false;
+    event->accept();
+    return;
+  }
   if (event->button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
     // The X11 selection comes in as a paste at the pointer.
     if (CanEdit()) {
@@ -380,12 +547,16 @@ void CMaskedEdit::dropEvent(QDropEvent* event) {
   event->setDropAction(Qt::CopyAction);
   event->accept();
   setFocus(Qt::MouseFocusReason);
+  selectOnPress_ = false;  // no press follows a drop
   setCursorPosition(cursorPositionAt(event->position().toPoint()));
   PasteText(event->mimeData()->text());
 }
 
 void CMaskedEdit::focusOutEvent(QFocusEvent* event) {
-  if (!lastNote_.isEmpty() && QToolTip::isVisible() && QToolTip::text() == lastNote_) QToolTip::hideText();
+  // The note stays: what was refused is still to be read after the focus moved on.
+  const Qt::FocusReason reason = event->reason();
+  returnKeepsSelection_ = reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+  selectOnPress_ = pressSelected_ = false;
   QLineEdit::focusOutEvent(event);
 }
 

@@ -11,12 +11,20 @@
 // whatever the user's locale; the field shows the locale's separators. A
 // value set with SetText() is shown as stored: nothing of it is filtered or
 // cut, only what the user types is.
+//
+// An amount field takes its whole text as the selection whenever it gains
+// the focus (by Tab, by a click, or from the program), so that what is typed
+// replaces the amount instead of going into it; a click into the amount the
+// user is in already only moves the caret.
 #include <QLineEdit>
+#include <QPointer>
 #include <QString>
 #include <string>
 #include <vector>
 
 #include "app/maskedit/masked_edit_rules.h"
+
+class QLabel;
 
 namespace formet {
 
@@ -24,6 +32,7 @@ class CMaskedEdit : public QLineEdit {
   Q_OBJECT
  public:
   explicit CMaskedEdit(QWidget* parent = nullptr);
+  ~CMaskedEdit() override;
 
   void SetTextRule(int maxLength, const std::string& refused);
   void SetMask(const std::string& mask);
@@ -45,6 +54,13 @@ class CMaskedEdit : public QLineEdit {
   // The last note shown at the field since the last SetText (why typed,
   // pasted or dropped text was refused or cut); empty when none.
   QString LastNote() const { return lastNote_; }
+  // The note is shown under the field, and the field's frame marked, from the
+  // refusal until a key is pressed in another control (typing on in this
+  // field, or Tab, leaves it) or the field is hidden. It lies over the window
+  // without ever taking the focus, a click or a key: a click on it reaches
+  // the control under it. NoteLabel() is null before the first note.
+  bool NoteShown() const { return noteShown_; }
+  const QWidget* NoteLabel() const;
 
   // Sizes the field from its font and its rule, and again whenever the font
   // changes: a mask or an amount is exactly as wide as its widest value; a
@@ -65,7 +81,13 @@ class CMaskedEdit : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -97,6 +119,10 @@ class CMaskedEdit : public QLineEdit {
   // and make the same change through the rules.
   void OnTextChanged(const QString& text);
   void ShowNote(const std::string& note);
+  void ShowNote(const QString& note);
+  void PlaceNote();
+  void HideNote();
+  bool IsAmount() const;
   void AfterSetting();
   bool CanEdit() const { return !isReadOnly(); }
 
@@ -108,6 +134,16 @@ class CMaskedEdit : public QLineEdit {
   int preferredWidth_ = 0;
   bool edited_ = false;
   QString lastNote_;
+  QPointer<QLabel> note_;  // a child of the field's window, made at the first note
+  bool noteShown_ = false;
+  // The mouse press that gives an amount field the focus (or the first one
+  // after the focus came without the user's choosing) selects the whole
+  // amount; that press and the drag that follows it do not move the caret.
+  bool selectOnPress_ = false;
+  bool pressSelected_ = false;
+  // The focus left with the window or for a menu: coming back, the field
+  // keeps its caret and selection.
+  bool returnKeepsSelection_ = false;
 };
 
 }  // namespace formet

@@ -131,7 +131,7 @@ void Form1096PrintJob::DrawPage(Canvas& c, int page) const {
   if (layout == Form1096Layout::Copy) {
     c.DrawPicture(kForm1096CopyPicture, kCopyPicture[0], kCopyPicture[1], kCopyPicture[2] - kCopyPicture[0],
                   kCopyPicture[3] - kCopyPicture[1]);
-    DrawCopyStamp(c, 1200, 1240);
+    DrawCopyStamp(c, kForm1096CopyStampAt.x, kForm1096CopyStampAt.y);
   }
   c.SetFont(dataFont);
 

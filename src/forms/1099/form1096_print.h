@@ -36,6 +36,10 @@ FormBoxes Form1096BoxesOf(Form1096Layout layout, const FormPrintSettings& settin
 // A filer name this long or longer prints in 10-point Courier New.
 inline constexpr size_t kForm1096LongFilerName = 40;
 inline constexpr const char* kForm1096CopyPicture = "Help4.svg";
+// The copy's outlined "COPY" is centred here: in the four empty cells at the
+// end of the second row of form types. (Placed by the older rule, 1240 -
+// (600 - h) / 2 from the top, it covered the 5498-SA box.)
+inline constexpr PrintPoint kForm1096CopyStampAt{1652, 1146};
 
 class Form1096PrintJob : public FormPrintJob {
  public:

@@ -24,16 +24,18 @@ void LabelledBox(PictureBuilder& b, const std::string& id, int left, int top, in
 
 // ---- Form 1099-MISC ------------------------------------------------------------------
 // In the units of the copy's picture, which the print stretches over
-// (20, 10)-(2000, 1380) and again 1370 lower: the 2007 form where it lies on
-// the page, the copy's captions (printed by the print) in its right column.
-// The data of the lower form print 5 units lower on their picture than the
-// upper form's (the forms lie 1375 apart, the pictures 1370), so every box
-// holds both; the two lines of the state row have no rule between them.
+// (20, 10)-(2000, 1380) and again as far lower as the data of the lower form
+// lie: the 2007 form where it lies on the page, the copy's captions (printed
+// by the print) in its right column.
 namespace misc {
-constexpr int kLeft = 84, kTinSplit = 517, kMoney = 962, kMoney2 = 1304, kCaption = 1640, kRight = 1939;
+constexpr int kLeft = 84, kTinSplit = 517, kMoney = 962, kMoney2 = 1304, kCaption = 1660, kRight = 1939;
 constexpr int kTop = 95, kRow2 = 222, kRow3 = 349, kRow5 = 455, kRow7 = 603, kRow9 = 770, kRow11 = 893,
               kRow13 = 974, kRow16 = 1111, kBottom = 1236;
-constexpr int kState17 = 1330, kState18 = 1690;
+// The state row's boxes 16 | 17 | 18 under the money columns, and the dashed
+// rule between its two lines.
+constexpr int kState17 = kMoney2, kState18 = kCaption, kStateLine = 1184;
+// The VOID and CORRECTED check boxes above the form.
+constexpr int kVoidRight = 558, kVoidBox = 566, kCorrectedRight = 763, kCorrectedBox = 771, kStripTop = 33;
 // The "2nd TIN not." cell; the print paints it out on Copies 1, B and 2.
 constexpr int kSecondTinLeft = 795;
 }  // namespace misc
@@ -46,19 +48,14 @@ FormPicture Form1099CopyPicture() {
   using namespace misc;
   PictureBuilder b("Help3.svg", "Form 1099-MISC, Copies 1, B, 2 and C", 1980, 1370);
 
-  // Above the form: VOID and CORRECTED.
-  b.TextRight(558, 42, "VOID", {"Arial", 65, true});
-  b.CheckBox("void", 566, 35, 36);
-  b.TextRight(763, 42, "CORRECTED", {"Arial", 65, true});
-  b.CheckBox("corrected", 771, 35, 36);
+  // Above the form, each copy has its own VOID and CORRECTED boxes (the
+  // copies' additions).
 
-  // Outline: the caption column on the right stays open between the title
-  // and the state row, as on the form.
+  // Outline.
   b.HRule(kTop, kLeft, kRight, kRuleBorder);
   b.HRule(kBottom, kLeft, kRight, kRuleBorder);
   b.VRule(kLeft, kTop, kBottom, kRuleBorder);
-  b.VRule(kRight, kTop, 330, kRuleBorder);
-  b.VRule(kRight, kRow16, kBottom, kRuleBorder);
+  b.VRule(kRight, kTop, kBottom, kRuleBorder);
 
   // Left half.
   b.VRule(kMoney, kTop, kBottom);
@@ -114,9 +111,10 @@ FormPicture Form1099CopyPicture() {
   for (int y : {160, 285, 395, 545, 710, 1055}) DollarSign(b, kMoney, y);
   for (int y : {395, 545, 710, 840, 1055}) DollarSign(b, kMoney2, y);
 
-  // The state row: two lines.
+  // The state row: two lines, split by a dashed rule.
   b.VRule(kState17, kRow16, kBottom);
   b.VRule(kState18, kRow16, kBottom);
+  b.HRule(kStateLine, kMoney, kRight, kRuleHair, true);
   const int labelY = kRow16 + 2;
   b.Label(kMoney + kLabelDx, labelY, "16", "State tax withheld", kLabelFont);
   b.Label(kState17 + kLabelDx, labelY, "17", "State/Payer\u2019s state no.", kLabelFont);
@@ -124,9 +122,8 @@ FormPicture Form1099CopyPicture() {
   const int columns[4] = {kMoney, kState17, kState18, kRight};
   const char* ids[3] = {"16", "17", "18"};
   for (int i = 0; i < 3; ++i) {
-    for (int line = 1; line <= 2; ++line)
-      b.Box(std::string(ids[i]) + "-" + std::to_string(line), columns[i], kRow16, columns[i + 1], kBottom, labelY,
-            LabelBottom(labelY));
+    b.Box(std::string(ids[i]) + "-1", columns[i], kRow16, columns[i + 1], kStateLine, labelY, LabelBottom(labelY));
+    b.Box(std::string(ids[i]) + "-2", columns[i], kStateLine, columns[i + 1], kBottom);
   }
   for (int y : {1140, 1188}) DollarSign(b, kMoney, y);
 
@@ -148,6 +145,46 @@ FormPicture Form1099CopyPicture() {
   int x = b.Text(kLeft, 1250, "Form", kLabelFont);
   b.Text(x + 8, 1242, "1099-MISC", {"Arial", 90, true});
   b.TextRight(kRight, 1248, "Department of the Treasury - Internal Revenue Service", kLabelFont);
+  return b.Take();
+}
+
+namespace {
+
+const FontSpec kStripFont{"Arial", 65, true};
+
+void VoidBox(PictureBuilder& b) {
+  using namespace misc;
+  b.TextRight(kVoidRight, kStripTop + 7, "VOID", kStripFont);
+  b.CheckBox("void", kVoidBox, kStripTop, 36);
+}
+
+void CorrectedBox(PictureBuilder& b, std::string_view text) {
+  using namespace misc;
+  b.TextRight(kCorrectedRight, kStripTop + 7, text, kStripFont);
+  b.CheckBox("corrected", kCorrectedBox, kStripTop, 36);
+}
+
+}  // namespace
+
+FormPicture Form1099CopyAdditions(int copy) {
+  PictureBuilder b("", "Form 1099-MISC, what copy " + std::to_string(copy) + " adds", 1980, 1370);
+  constexpr int kCopy1 = 0, kCopyB = 1, kCopyC = 3;
+  if (copy == kCopy1 || copy == kCopyC) VoidBox(b);
+  if (copy >= 0 && copy <= kCopyC) CorrectedBox(b, copy == kCopyB ? "CORRECTED (if checked)" : "CORRECTED");
+  return b.Take();
+}
+
+FormPicture Form1099CopyAAdditions() {
+  using namespace misc;
+  PictureBuilder b("", "Form 1099-MISC, what Copy A adds", 1980, 1370);
+  b.Text(313, kStripTop - 4, "9595", {"Arial", 120, true});
+  VoidBox(b);
+  CorrectedBox(b, "CORRECTED");
+  // The caption, where the copies print theirs.
+  const FontSpec caption{"Arial", 100, true};
+  b.TextLines(kCaption + 22, 347, 53, {"Copy A", "For", "Internal Revenue", "Service Center"}, caption);
+  b.TextLines(kCaption + 22, 570, 26, {"File with Form 1096."}, {"Arial", 65, false});
+  b.Text(620, 1250, "Cat. No. 14425J", {"Arial", 60, false});
   return b.Take();
 }
 

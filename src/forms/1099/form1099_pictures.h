@@ -5,9 +5,10 @@
 // "7.qff"), and the 1096 copy ("Help4.svg", which the print stamps "COPY").
 //
 // 1099-MISC boxes: "payer", "payer-tin", "recipient-tin", "recipient-name",
-// "street", "city", "account", the check boxes "void", "corrected",
-// "second-tin" and "9", "1" to "8", "10", "13", "14", "15a", "15b", and
-// "16-n", "17-n", "18-n" for the two state lines.
+// "street", "city", "account", the check boxes "second-tin" and "9", "1" to
+// "8", "10", "13", "14", "15a", "15b", and "16-n", "17-n", "18-n" for the two
+// state lines; the copies' additions hold the check boxes "void" and
+// "corrected".
 // 1096 boxes: "filer-name", "street", "city", "contact", "email",
 // "telephone", "fax", "1" to "5", and the check boxes "final-return" and
 // "type-1099-misc" (with the other types, "type-" and their names).
@@ -16,6 +17,13 @@
 namespace formet {
 
 FormPicture Form1099CopyPicture();
+// What each copy (0-3: Copies 1, B, 2 and C) adds to the picture they share,
+// in its units, drawn by the print over each form: the VOID box of Copies 1
+// and C, and the CORRECTED box ("CORRECTED (if checked)" on Copy B).
+FormPicture Form1099CopyAdditions(int copy);
+// The same for the red-ink Copy A, which the program does not print but
+// shows behind red-ink data: "9595", VOID, CORRECTED and Copy A's caption.
+FormPicture Form1099CopyAAdditions();
 // Copy types 4 and 5: the backs of Copies B and C.
 FormPicture Form1099InstructionPage(int copy);
 FormPicture Form1096CopyPicture();

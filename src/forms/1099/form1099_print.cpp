@@ -4,13 +4,16 @@
 
 #include "forms/1099/form1099_pictures.h"
 #include "forms/print/box_fit.h"
+#include "forms/print/form_picture.h"
 #include "records/contractors.h"
 #include "store/ui_services.h"
 
 namespace formet {
 namespace {
 
-// Each point as {copy, pre-printed}; they differ only for 16-19 and 41-44.
+// Each point as {copy, pre-printed}; they differ only for 16-19 and 41-44,
+// and for box 17, which on the drawn copy starts under the money column it
+// continues, as on the 2007 form.
 constexpr PrintPoint kForm1099Table[kForm1099LayoutPoints][2] = {
     /* 0 payer's name         */ {{160, 205}, {160, 205}},
     /* 1 payer's street 1     */ {{160, 251}, {160, 251}},
@@ -48,9 +51,9 @@ constexpr PrintPoint kForm1099Table[kForm1099LayoutPoints][2] = {
     /* 33 box 13              */ {{1070, 1135}, {1070, 1135}},
     /* 34 box 14              */ {{1430, 1135}, {1430, 1135}},
     /* 35 box 16, line 1      */ {{1050, 1220}, {1050, 1220}},
-    /* 36 box 17, line 1      */ {{1400, 1220}, {1400, 1220}},
+    /* 36 box 17, line 1      */ {{1362, 1220}, {1400, 1220}},
     /* 37 box 16, line 2      */ {{1050, 1268}, {1050, 1268}},
-    /* 38 box 17, line 2      */ {{1400, 1268}, {1400, 1268}},
+    /* 38 box 17, line 2      */ {{1362, 1268}, {1400, 1268}},
     /* 39 box 18, line 1      */ {{1755, 1220}, {1755, 1220}},
     /* 40 box 18, line 2      */ {{1755, 1268}, {1755, 1268}},
     /* 41 VOID mark           */ {{661, 1461}, {665, 1494}},
@@ -138,12 +141,13 @@ std::string_view BoxCaption(std::string_view id) {
   return NameOfBox(kCaptions, id);
 }
 
-// The form pictures: stretched twice, one per form of the sheet.
-constexpr int kPictureRects[2][4] = {{20, 10, 2000, 1380}, {20, 1380, 2000, 2750}};
+// The form pictures: stretched twice, one per form of the sheet, the lower
+// one as far below the upper as the data of the lower form.
+constexpr int kPictureRects[2][4] = {{20, 10, 2000, 1380}, {20, 1385, 2000, 2755}};
 
-// The "2nd TIN not." box is painted out on Copies 1, B and 2: two rectangles
-// fixed on the sheet, the second one pitch lower.
-constexpr int kSecondTinBlank[2][4] = {{790, 989, 940, 1107}, {790, 987, 940, 1102}};
+// The "2nd TIN not." box is painted out on Copies 1, B and 2: a rectangle
+// on each form of the sheet, the second one pitch lower.
+constexpr int kSecondTinBlank[4] = {790, 989, 940, 1107};
 
 struct CaptionLine {
   const char* text;
@@ -159,25 +163,27 @@ struct Caption {
 };
 
 const Caption& CaptionOf(int copy) {
+  // The white areas stay inside the caption column, between its rule on the
+  // left and the form's right border.
   static const Caption kCaptions[4] = {
       // Copy 1
-      {{{1670, 350, 2000, 590, false}, {1680, 610, 2000, 1100, true}},
+      {{{1690, 350, 1950, 590, false}, {1690, 610, 1950, 1100, true}},
        {{"Copy 1", {1830, 357}}, {"For State Tax", {1722, 410}}, {"Department", {1750, 463}}}},
       // Copy B
-      {{{1670, 350, 2000, 590, false}, {1680, 610, 2000, 1100, false}},
+      {{{1690, 350, 1950, 590, false}, {1690, 610, 1950, 1100, false}},
        {{"Copy B", {1823, 357}}, {"For Recipient", {1720, 410}}}},
       // Copy 2
-      {{{1670, 350, 2000, 1100, false}},
+      {{{1690, 350, 1950, 1100, false}},
        {{"Copy 2", {1830, 357}},
         {"To be filed", {1773, 410}},
         {"with", {1878, 463}},
         {"recipient\x92s", {1772, 516}},
         {"state income", {1732, 569}},
-        {"tax return, ", {1780, 622}},
+        {"tax return,", {1780, 622}},
         {"when", {1855, 675}},
         {"required.", {1800, 728}}}},
       // Copy C
-      {{{1680, 350, 2000, 590, false}}, {{"Copy C", {1820, 357}}, {"For Payer", {1783, 410}}}},
+      {{{1690, 350, 1950, 590, false}}, {{"Copy C", {1820, 357}}, {"For Payer", {1783, 410}}}},
   };
   return kCaptions[copy];
 }
@@ -191,6 +197,9 @@ constexpr const char* kCopyBNotice[15] = {
     "determines that it",    "has not been",        "reported."};
 constexpr int kCopyBNoticeRight = 1927, kCopyBNoticeTop = 620, kCopyBNoticeStep = 30;
 constexpr PrintPoint kKeepForRecordsAt{840, 1250};
+// Copy 2's rule under its caption starts inside the caption column (its
+// rule lies at 1680).
+constexpr int kCopy2RuleLeft = 1685;
 constexpr int kCopyB = 1, kCopy2 = 2, kCopyC = 3;
 
 void PaintWhite(Canvas& c, int left, int top, int right, int bottom) {
@@ -219,10 +228,20 @@ void DrawCaption(Canvas& c, int copy, int pitch) {
       c.DrawText(kKeepForRecordsAt.x, kKeepForRecordsAt.y + dy, "(keep for your records)");
     } else if (copy == kCopy2) {
       c.SetPen({4, kBlack});
-      c.DrawLine(1665, 895 + dy, 1944, 895 + dy);
+      c.DrawLine(kCopy2RuleLeft, 895 + dy, 1944, 895 + dy);
       c.SetPen(kBlackPen);
     }
   }
+}
+
+// What the copy adds to its picture: the VOID and CORRECTED boxes.
+void DrawCopyAdditions(Canvas& c, int copy) {
+  static const auto kAdditions = [] {
+    std::array<FormPicture, 4> all;
+    for (int k = 0; k < 4; ++k) all[static_cast<size_t>(k)] = Form1099CopyAdditions(k);
+    return all;
+  }();
+  for (const auto& r : kPictureRects) DrawPictureOnCanvas(c, kAdditions[static_cast<size_t>(copy)], r[0], r[1]);
 }
 
 std::string CityLine(const std::string& city, const std::string& state, const std::string& zip) {
@@ -256,6 +275,8 @@ Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrin
 }
 
 int Form1099SlotPitch(Form1099Layout layout) { return layout == Form1099Layout::RedInk ? 1402 : 1375; }
+
+bool Form1099CopyHasVoidBox(int copy) { return copy == 0 || copy == 3; }
 
 const char* Form1099Picture(int copy) {
   if (copy == 4) return "6.qff";
@@ -384,9 +405,9 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
   text(15, recipient.AccountNumber);
 
   if (layout == Form1099Layout::Copy && settings_.blankCopyType >= 0 && settings_.blankCopyType < kCopyC) {
-    PaintWhite(c, kSecondTinBlank[0][0], kSecondTinBlank[0][1], kSecondTinBlank[0][2], kSecondTinBlank[0][3]);
-    PaintWhite(c, kSecondTinBlank[1][0], pitch + kSecondTinBlank[1][1], kSecondTinBlank[1][2],
-               pitch + kSecondTinBlank[1][3]);
+    for (int k = 0; k < 2; ++k)
+      PaintWhite(c, kSecondTinBlank[0], k * pitch + kSecondTinBlank[1], kSecondTinBlank[2],
+                 k * pitch + kSecondTinBlank[3]);
   } else if (recipient.SecondTIN) {
     DrawCross(c, p[16], p[17], p[18], p[19], 0, dy);
   }
@@ -424,11 +445,14 @@ void Form1099PrintJob::DrawPage(Canvas& c, int page) const {
     for (const auto& r : kPictureRects) c.DrawPicture(Form1099Picture(copy), r[0], r[1], r[2] - r[0], r[3] - r[1]);
     if (copy >= kForm1099InstructionsB || copy < 0) return;
     DrawCaption(c, copy, Form1099SlotPitch(layout));
+    DrawCopyAdditions(c, copy);
   }
   c.SetFont(dataFont);
   const Form1099LayoutTable points = Form1099AdjustedLayout(layout, settings_);
   for (size_t slot = 0; slot < forms.size(); ++slot) DrawForm(c, points, static_cast<int>(slot), forms[slot], dataFont);
-  if (SingleFormPage(page)) DrawCross(c, points[41], points[42], points[43], points[44]);
+  // The lower form of a single-form page is marked VOID where it has the box.
+  if (SingleFormPage(page) && (layout == Form1099Layout::RedInk || Form1099CopyHasVoidBox(settings_.blankCopyType)))
+    DrawCross(c, points[41], points[42], points[43], points[44]);
 }
 
 std::unique_ptr<Form1099PrintJob> PrepareForm1099Print(Form1099PrintData data, const FormPrintSettings& s,

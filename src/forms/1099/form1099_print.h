@@ -53,6 +53,10 @@ inline constexpr int kForm1099Box9Drop = 38;
 // Courier New.
 inline constexpr size_t kForm1099LongNameLine = 32;
 
+// Copies 1 and C have a VOID box; B and 2 do not, so the lower form of a
+// single-form page is marked VOID on the red-ink form, Copy 1 and Copy C.
+bool Form1099CopyHasVoidBox(int copy);
+
 // The picture of each copy type (0-5).
 const char* Form1099Picture(int copy);
 inline constexpr int kForm1099InstructionsB = 4;

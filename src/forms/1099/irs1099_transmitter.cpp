@@ -33,7 +33,7 @@ const F kFields[] = {
       .text = &R::CompanyState, .capacity = 2},
     F{.tab = kTransmitterCompany, .label = "Zip code", .column = "CompanyZipCode", .kind = FieldKind::Mask,
       .text = &R::CompanyZipCode, .mask = "#####-####", .capacity = 10},
-    Text(kTransmitterCompany, "Contact name", COL(ContactName), 40),
+    Text(kTransmitterCompany, "Contact name", COL(ContactName), 40, kPersonNameExclusion),
     Text(kTransmitterCompany, "Telephone number\nand extension", COL(ContactPhoneNumberAndExtension), 20),
     Text(kTransmitterCompany, "E-mail address", COL(ContactEmailAddress), 35),
     F{.tab = kTransmitterFile, .label = "Original file", .column = "FileTypeOriginal", .kind = FieldKind::CheckBox,

@@ -143,11 +143,31 @@ std::string_view NameOfBox(BoxNames names, std::string_view id) {
 
 FormWriter::FormWriter(Canvas& canvas, const FormBoxes& boxes, const FontSpec& font, std::string form,
                        Captions captions)
-    : canvas_(canvas), boxes_(boxes), font_(font), form_(std::move(form)), captions_(captions) {}
+    : canvas_(canvas), boxes_(boxes), font_(font), dataFont_(font), form_(std::move(form)), captions_(captions) {}
 
 void FormWriter::SetFont(const FontSpec& font) {
   font_ = font;
   canvas_.SetFont(font);
+}
+
+void FormWriter::PreferLarger(const FontSpec& larger, int mostMoved) {
+  larger_ = larger;
+  mostMoved_ = mostMoved;
+}
+
+bool FormWriter::TextInLarger(PrintPoint at, std::string_view text, const PrintBox& box) {
+  if (mostMoved_ < 0 || !(font_ == dataFont_)) return false;
+  const TextSize large = MeasureText(larger_, text);
+  const int x = std::max(at.x, box.left);
+  if (x + large.width > box.right) return false;
+  // On the baseline of the data font's text, as near as the box allows.
+  const int wanted = at.y - static_cast<int>(std::lround(TextAscent(larger_) - TextAscent(font_)));
+  const int top = std::clamp(wanted, box.top, box.bottom - large.height);
+  if (box.bottom - large.height < box.top || std::abs(top - wanted) > mostMoved_) return false;
+  canvas_.SetFont(larger_);
+  canvas_.DrawText(x, top, text);
+  canvas_.SetFont(font_);
+  return true;
 }
 
 void FormWriter::Text(PrintPoint at, std::string_view text, std::string_view box) {
@@ -156,6 +176,7 @@ void FormWriter::Text(PrintPoint at, std::string_view text, std::string_view box
     canvas_.DrawText(at.x, at.y, text);
     return;
   }
+  if (TextInLarger(at, text, *inside)) return;
   const FittedText fitted = FitText(at, text, font_, *inside);
   const bool smaller = !(fitted.font == font_);
   if (smaller) canvas_.SetFont(fitted.font);
@@ -178,6 +199,7 @@ class CutListingCanvas : public Canvas {
   explicit CutListingCanvas(const PageGeometry& page) : page_(page) {}
   void SetPen(const PenSpec&) override {}
   void SetFont(const FontSpec& font) override { font_ = font; }
+  void SetTextColor(Rgb) override {}
   void DrawText(int, int, std::string_view) override {}
   void DrawOutlinedText(int, int, std::string_view) override {}
   void DrawLine(int, int, int, int) override {}

@@ -115,12 +115,8 @@ struct GridBox {
   double left, top, right, bottom;
   double ruleMm = 0.18;  // the weight of its rules (0.5 point)
 };
-// A red-ink layout puts its data into the boxes of the real form on a page
-// whose printable area begins this far from the paper's left and top edges
-// (a quarter inch, as the program's PDF files have it); the user's offsets
-// make up for any other printer.
-inline constexpr double kRedInkReferenceMargin = 63.5;
-// The boxes of a measured grid in drawing units of that page.
+// The boxes of a measured grid in drawing units of the page the red-ink
+// layouts are made for (kRedInkReferenceMargin).
 FormBoxes BoxesOfGrid(const std::vector<GridBox>& grid);
 
 // The name of a box in a form's table of (id, name) pairs, as a cut report
@@ -141,6 +137,13 @@ class FormWriter {
   void SetFont(const FontSpec& font);
   const FontSpec& Font() const { return font_; }
 
+  // A larger size the texts of the data font take where they fit their box
+  // at it: the cell on the baseline the data font's text would have, moved
+  // at most `mostMoved` units to keep inside the box. Elsewhere they are
+  // fitted from the data font. (The laser substitute for Copy A prints its
+  // data in 12 points, as the SSA asks, where that fits.)
+  void PreferLarger(const FontSpec& larger, int mostMoved);
+
   // A text that starts at `at` in the box `box`. An empty text is drawn as
   // it is; a box the form does not have leaves the text as it is.
   void Text(PrintPoint at, std::string_view text, std::string_view box);
@@ -148,11 +151,17 @@ class FormWriter {
   void Amount(PrintPoint at, const std::string& amount, std::string_view box);
 
  private:
+  // Draws `text` in the larger size when it fits there; false when not.
+  bool TextInLarger(PrintPoint at, std::string_view text, const PrintBox& box);
+
   Canvas& canvas_;
   const FormBoxes& boxes_;
   FontSpec font_;
+  FontSpec dataFont_;
   std::string form_;
   Captions captions_;
+  FontSpec larger_;
+  int mostMoved_ = -1;  // no larger size
 };
 
 // What would be cut if the job were printed on a page of this geometry,

@@ -45,8 +45,10 @@ class Canvas {
 
   virtual void SetPen(const PenSpec& pen) = 0;
   virtual void SetFont(const FontSpec& font) = 0;
-  // Text in the current font; (x, y) is the top-left corner of its cell.
-  // Texts are Windows-1252, as records hold them.
+  // The colour of texts, whatever the pen; black until it is set.
+  virtual void SetTextColor(Rgb color) = 0;
+  // Text in the current font and text colour; (x, y) is the top-left corner
+  // of its cell. Texts are Windows-1252, as records hold them.
   virtual void DrawText(int x, int y, std::string_view text) = 0;
   // The same text as an outline stroked with the current pen.
   virtual void DrawOutlinedText(int x, int y, std::string_view text) = 0;

@@ -1,7 +1,10 @@
 #include "forms/print/form_picture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
+
+#include "store/text_codec.h"
 
 namespace formet {
 namespace {
@@ -89,6 +92,47 @@ const PictureBox* FormPicture::FindBox(std::string_view id) const {
   for (const auto& b : boxes)
     if (b.id == id) return &b;
   return nullptr;
+}
+
+void DrawPictureOnCanvas(Canvas& c, const FormPicture& p, int dx, int dy, Rgb color) {
+  // Weights are in hundredths of a millimetre, the canvas's pens in tenths.
+  auto pen = [&](int weight) { c.SetPen({std::max(1, static_cast<int>(std::lround(weight / 10.0))), color}); };
+  for (const auto& l : p.lines) {
+    pen(l.weight);
+    if (!l.dashed) {
+      c.DrawLine(l.x1 + dx, l.y1 + dy, l.x2 + dx, l.y2 + dy);
+      continue;
+    }
+    const double length = std::hypot(l.x2 - l.x1, l.y2 - l.y1);
+    if (length <= 0) continue;
+    const double ux = (l.x2 - l.x1) / length, uy = (l.y2 - l.y1) / length;
+    for (double at = 0; at < length; at += kRuleDash + kRuleDashGap) {
+      const double end = std::min(length, at + kRuleDash);
+      c.DrawLine(static_cast<int>(std::lround(l.x1 + ux * at)) + dx, static_cast<int>(std::lround(l.y1 + uy * at)) + dy,
+                 static_cast<int>(std::lround(l.x1 + ux * end)) + dx,
+                 static_cast<int>(std::lround(l.y1 + uy * end)) + dy);
+    }
+  }
+  for (const auto& r : p.rects) {
+    pen(r.weight);
+    c.DrawLine(r.left + dx, r.top + dy, r.right + dx, r.top + dy);
+    c.DrawLine(r.right + dx, r.top + dy, r.right + dx, r.bottom + dy);
+    c.DrawLine(r.right + dx, r.bottom + dy, r.left + dx, r.bottom + dy);
+    c.DrawLine(r.left + dx, r.bottom + dy, r.left + dx, r.top + dy);
+  }
+  // An arrow filled with lines from its left edge to its point.
+  c.SetPen({1, color});
+  for (const auto& a : p.arrows) {
+    const int tipX = a.left + static_cast<int>(std::lround(a.height * 0.6)), tipY = a.top + a.height / 2;
+    for (int y = a.top; y <= a.top + a.height; ++y) c.DrawLine(a.left + dx, y + dy, tipX + dx, tipY + dy);
+  }
+  c.SetTextColor(color);
+  for (const auto& t : p.texts) {
+    c.SetFont(t.font);
+    c.DrawText(t.x + dx, t.y + dy, Utf8ToWin1252(t.text).value_or(t.text));
+  }
+  c.SetTextColor(kBlack);
+  c.SetPen({5, kBlack});
 }
 
 int PicturePixels(int units, int dotsPerInch) {

@@ -76,6 +76,15 @@ struct FormPicture {
   const PictureBox* FindBox(std::string_view id) const;
 };
 
+// Draws a description through a canvas in one colour, its top-left corner at
+// (dx, dy): rules (a dashed rule as its dashes), frames, arrows and texts, at
+// the size described. The print draws so what one copy adds to a picture its
+// copies share, and the outline of a form behind red-ink data. The pen is
+// black and the text colour black again afterwards.
+void DrawPictureOnCanvas(Canvas& canvas, const FormPicture& picture, int dx, int dy, Rgb color = kBlack);
+// The dashes of a dashed rule and the gaps between them.
+inline constexpr int kRuleDash = 12, kRuleDashGap = 8;
+
 // Pixels of a length in drawing units at a resolution, rounded.
 int PicturePixels(int units, int dotsPerInch);
 

@@ -29,11 +29,11 @@ void DrawAmount(Canvas& canvas, PrintPoint at, const std::string& amount) {
   if (!IsZeroMoneyText(amount)) canvas.DrawText(at.x, at.y, amount);
 }
 
-void DrawCopyStamp(Canvas& canvas, int boxLeft, int boxTop) {
+void DrawCopyStamp(Canvas& canvas, int centreX, int centreY) {
   static constexpr std::string_view kCopy = "COPY";
   canvas.SetFont({kTimesNewRoman, 500, false});
   const TextSize size = canvas.TextExtent(kCopy);
-  canvas.DrawOutlinedText(boxLeft + (800 - size.width) / 2, boxTop - (600 - size.height) / 2, kCopy);
+  canvas.DrawOutlinedText(centreX - size.width / 2, centreY - size.height / 2, kCopy);
 }
 
 std::string PhoneAreaCode(std::string_view phone) {

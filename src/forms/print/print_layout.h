@@ -29,6 +29,12 @@ PageGeometry GeometryOf(const Canvas& canvas);
 // -63 whatever the binary form of the double.
 int InchesToUnits(double inches);
 
+// The red-ink layouts put their data with zero offsets into the boxes of the
+// pre-printed forms when the printable area starts this far (a quarter inch)
+// from the paper's left and top edges, as on the program's PDF pages; the
+// user's offsets make up for any other printer.
+inline constexpr double kRedInkReferenceMargin = 63.5;
+
 // An unprintable margin as the layouts subtract it: truncated toward zero.
 inline int TruncatedMargin(double tenthsOfMillimetre) { return static_cast<int>(tenthsOfMillimetre); }
 
@@ -53,9 +59,11 @@ void DrawCross(Canvas& canvas, PrintPoint a, PrintPoint b, PrintPoint c, PrintPo
 void DrawAmount(Canvas& canvas, PrintPoint at, const std::string& amount);
 
 // The word "COPY" outlined in 50-point Times New Roman with the current pen,
-// its left edge at boxLeft + (800 - w) / 2 and its top edge at
-// boxTop - (600 - h) / 2 (w and h the text's cell, integer divisions).
-void DrawCopyStamp(Canvas& canvas, int boxLeft, int boxTop);
+// its cell centred on (centreX, centreY): its left edge at centreX - w / 2
+// and its top edge at centreY - h / 2 (w and h the text's cell, integer
+// divisions). Each form puts it on a part of its picture that holds nothing,
+// so it hides no rule or text of the form.
+void DrawCopyStamp(Canvas& canvas, int centreX, int centreY);
 
 // A telephone or fax number held as "(###) ###-####": the area code (the
 // three characters after the parenthesis) and the number (the text from the

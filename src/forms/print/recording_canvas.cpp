@@ -15,6 +15,7 @@ CanvasOp RecordingCanvas::Op(CanvasOp::Kind kind) const {
   op.kind = kind;
   op.font = font_;
   op.pen = pen_;
+  op.textColor = textColor_;
   return op;
 }
 
@@ -78,6 +79,13 @@ std::vector<CanvasOp> RecordingCanvas::OfKind(CanvasOp::Kind kind) const {
   std::vector<CanvasOp> out;
   for (const auto& op : ops_)
     if (op.kind == kind) out.push_back(op);
+  return out;
+}
+
+std::vector<CanvasOp> RecordingCanvas::Marks() const {
+  std::vector<CanvasOp> out;
+  for (const auto& op : ops_)
+    if (op.kind == CanvasOp::Kind::Line && op.x != op.x2 && op.y != op.y2) out.push_back(op);
   return out;
 }
 

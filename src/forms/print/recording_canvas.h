@@ -23,6 +23,7 @@ struct CanvasOp {
   FontSpec font;     // the font current at the call
   PenSpec pen;       // the pen current at the call
   Rgb fill = kBlack; // Rect
+  Rgb textColor = kBlack;  // Text: the text colour current at the call
   bool loaded = false;  // Picture: whether it was found
 };
 
@@ -36,6 +37,7 @@ class RecordingCanvas : public Canvas {
 
   void SetPen(const PenSpec& pen) override { pen_ = pen; }
   void SetFont(const FontSpec& font) override { font_ = font; }
+  void SetTextColor(Rgb color) override { textColor_ = color; }
   void DrawText(int x, int y, std::string_view text) override;
   void DrawOutlinedText(int x, int y, std::string_view text) override;
   void DrawLine(int x1, int y1, int x2, int y2) override;
@@ -60,6 +62,9 @@ class RecordingCanvas : public Canvas {
   // The first Text operation with exactly this text, or nullptr.
   const CanvasOp* FindText(std::string_view text) const;
   std::vector<CanvasOp> OfKind(CanvasOp::Kind kind) const;
+  // The Line operations neither level nor upright: the strokes of the marks
+  // of check boxes, not the rules of a drawn form.
+  std::vector<CanvasOp> Marks() const;
 
  private:
   CanvasOp Op(CanvasOp::Kind kind) const;
@@ -68,6 +73,7 @@ class RecordingCanvas : public Canvas {
   std::set<std::string> pictures_;
   PenSpec pen_;
   FontSpec font_;
+  Rgb textColor_ = kBlack;
   std::vector<CanvasOp> ops_;
   CutReport cuts_;
 };

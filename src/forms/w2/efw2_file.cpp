@@ -6,6 +6,7 @@
 #include "forms/efile_choices.h"
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/box15_lines.h"
 
 namespace formet::efile {
 namespace {
@@ -289,6 +290,7 @@ void WriteStateRecord(std::string& file, const EmployeeText& t, std::string_view
   rs.Put(146, 4, t.zip.ext4);
   rs.Money(203, 11, 0);
   rs.Money(214, 11, 0);
+  rs.Put(225, 2, "00");  // weeks worked: none reported, zero-filled as a number
   rs.Text(248, 20, stateId);
   rs.Put(274, 2, code);
   rs.Money(276, 11, amounts[0]);
@@ -449,13 +451,14 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
   if (!options.stateRecords) return;
   const struct {
     int line;
-    const std::string& state;
-    const std::string& stateId;
+    std::string state;
+    std::string stateId;
     const std::string* amounts[4];
   } lines[] = {
-      {1, w.State1.empty() ? company.State : w.State1, w.StateID1.empty() ? company.StateID : w.StateID1,
+      {1, Box15State(company, w, 1), Box15StateId(company, w, 1),
        {&w.StateWages1, &w.StateIncomTax1, &w.LocalWages1, &w.LocalIncomeTax1}},
-      {2, w.State2, w.StateID2, {&w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2}},
+      {2, Box15State(company, w, 2), Box15StateId(company, w, 2),
+       {&w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2}},
   };
   const char* labels[4] = {"Box 16 (state wages)", "Box 17 (state income tax)", "Box 18 (local wages)",
                            "Box 19 (local income tax)"};
@@ -475,6 +478,19 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
     const std::string_view code = StateNumericCode(line.state);
     if (code.empty()) {
       report.Error(where, lineName + ": \"" + line.state + "\" has no numeric state code for a state record");
+      continue;
+    }
+    if (line.stateId.empty()) {
+      // The company's state ID is its own state's; another state's line needs its own.
+      const std::string what = lineName + " (" + line.state + ") has no employer's state ID number";
+      if (line.state == company.State)
+        report.Error(where, what + ": enter the " + line.state +
+                                " ID number in box 15 of this W-2 or as the company's Employer state ID");
+      else if (company.State.empty())
+        report.Error(where, what + ": enter the " + line.state + " ID number in box 15 of this W-2");
+      else
+        report.Error(where, what + "; the company's state ID is for " + company.State + ": enter the " +
+                                line.state + " ID number in box 15 of this W-2");
       continue;
     }
     const FileText stateId = CheckText(report, where, "Employer's state ID number (" + lineName + ")",
@@ -637,6 +653,7 @@ Efw2FileCheck CheckEfw2File(std::string_view bytes) {
       ++counts.rs;
       after({"RW", "RO", "RS"});
       check.Number(n, rec, 3, 2);
+      check.Number(n, rec, 225, 2);  // weeks worked
       check.Number(n, rec, 274, 2);
       for (size_t pos : {203, 214, 276, 287, 309, 320}) check.Number(n, rec, pos, kDetailWidth);
       check.Blanks(n, rec, kRsBlanks);

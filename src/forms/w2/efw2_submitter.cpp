@@ -44,7 +44,7 @@ const F kFields[] = {
     F{.tab = kSubmitterIdentity, .label = "State", .column = "StateAbbreviation", .kind = FieldKind::StateList,
       .text = &R::StateAbbreviation, .capacity = 2},
     Mask(kSubmitterIdentity, "Zip code", COL(ZipCode), "#####-####"),
-    Text(kSubmitterContact, "Contact name", COL(ContactName), 27),
+    Text(kSubmitterContact, "Contact name", COL(ContactName), 27, kPersonNameExclusion),
     Mask(kSubmitterContact, "Telephone number", COL(ContactPhone), kPhoneMask),
     Text(kSubmitterContact, "Extension", COL(ContactPhoneExtension), 5),
     Text(kSubmitterContact, "E-mail address", COL(ContactEmail), 40),

@@ -7,6 +7,7 @@
 
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/box15_lines.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -91,6 +92,9 @@ const std::array<F, 43> kFields = {
 
 constexpr std::array<std::string R::*, 4> kCodes = {&R::Field12aCode, &R::Field12bCode, &R::Field12cCode,
                                                     &R::Field12dCode};
+constexpr std::array<std::string R::*, 4> kBox12Amounts = {&R::Field12aAmount, &R::Field12bAmount,
+                                                           &R::Field12cAmount, &R::Field12dAmount};
+constexpr std::array<const char*, 4> kBox12Lines = {"12a", "12b", "12c", "12d"};
 
 const FormPageTexts kTexts = {
     .noPayees = kNoEmployeesMessage,
@@ -189,10 +193,11 @@ PageValues W2PageRules::FormValues(int form) const {
   for (size_t i = 0; i < kFields.size(); ++i)
     if (IsW2Amount(i)) shown.*kFields[i].text = NormalizeMoney(shown.*kFields[i].text);
   for (auto code : kCodes) shown.*code = ShowBox12Code(shown.*code);
-  // Box 15 line 1 shows the company's state and state ID unless the W-2 has its own.
+  // Box 15 line 1 shows the company's state unless the W-2 has its own, and
+  // the company's state ID only for the company's state.
   const CompanyRecord& c = doc_.GetCompany();
-  if (shown.State1.empty()) shown.State1 = c.State;
-  if (shown.StateID1.empty()) shown.StateID1 = c.StateID;
+  shown.StateID1 = Box15StateId(c, shown, 1);
+  shown.State1 = Box15State(c, shown, 1);
   return LoadValues(W2Fields(), shown, -1);
 }
 
@@ -228,11 +233,29 @@ void W2PageRules::OnLeave(size_t field) {
   }
 }
 
+std::optional<std::string> Box12LineProblem(const char* line, std::string_view code, std::string_view amount) {
+  const bool hasAmount = ParseMoneyCents(amount) != 0;
+  if (code.empty() && hasAmount)
+    return std::string("Box ") + line + " has an amount but no code: please enter the code the amount is for, "
+                                        "or clear the amount.";
+  if (!code.empty() && !hasAmount)
+    return std::string("Box ") + line + " has the code " + std::string(code) +
+           " but no amount: please enter the amount, or clear the code.";
+  return std::nullopt;
+}
+
 std::optional<std::string> W2PageRules::SaveProblem() const {
   for (size_t i = 0; i < kFields.size(); ++i) {
     if (!IsBox12CodeField(i)) continue;
     const std::string& code = Value(i).text;
     if (!code.empty() && !IsBox12Code(code)) return InvalidBox12CodeMessage(code);
+  }
+  // Each line of box 12 is a code with its amount: one without the other
+  // would print an amount nobody can read, or a code of nothing.
+  for (size_t line = 0; line < kCodes.size(); ++line) {
+    if (auto problem = Box12LineProblem(kBox12Lines[line], Value(W2FieldIndex(kCodes[line])).text,
+                                        Value(W2FieldIndex(kBox12Amounts[line])).text))
+      return problem;
   }
   return std::nullopt;
 }

@@ -17,16 +17,18 @@ const FontSpec kTinyFont{"Arial", 45, false};
 namespace grid {
 constexpr int kLeft = 37, kRight = 1940;
 constexpr int kTop = 24, kRowB = 108, kRow3 = 193, kRow5 = 277, kRow7 = 362, kRowD = 446, kRowE = 531,
-              kRowF = 615, kRow12c = 702, kRow12d = 786, kRow12End = 869, kBand = 911, kBandLine = 1000,
+              kRowF = 615, kRow12c = 700, kRow12d = 784, kRow12End = 869, kBand = 911, kBandLine = 996,
               kBottom = 1081;
 constexpr int kBoxALeft = 442, kBoxARight = 899;
-constexpr int kCol1 = 1076, kCol2 = 1508, kCodeRight = 1632;
-constexpr int kFirstNameRight = 519, kSuffixLeft = 995;
+constexpr int kCol1 = 1076, kCol2 = 1508, kCodeRight = 1635;
+constexpr int kFirstNameRight = 519, kSuffixLeft = 1000;
 // The bottom band: 15 State | state ID | 16 | 17 | 18 | 19 | 20.
-constexpr int kBandX[8] = {kLeft, 138, 585, 890, 1172, 1478, 1760, kRight};
-// Box 13's check boxes, centred on the marks of the layout.
-constexpr int kCheckLeft[3] = {1125, 1252, 1382};
-constexpr int kCheckTop = 663, kCheckSize = 35;
+constexpr int kBandX[8] = {kLeft, 138, 595, 899, 1178, 1483, 1762, kRight};
+// Box 13's check boxes, 3.5 mm squares 12.7 mm apart.
+constexpr int kCheckLeft[3] = {1137, 1264, 1391};
+constexpr int kCheckTop = 658, kCheckSize = 35;
+// The Void check box of Copies A and D, left of box a.
+constexpr int kVoidTextX = 318, kVoidBoxX = 376, kVoidSize = 36;
 // The labels sit this far inside a box.
 constexpr int kLabelDx = 8, kLabelDy = 3;
 }  // namespace grid
@@ -68,8 +70,8 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     // The laser substitute: "22222" in 14-point Arial bold, the Void box.
     b.Text(kLeft + 30, kTop + 20, "22222", {"Arial", 140, true});
     b.VRule(265, kTop, kRowB);
-    b.Text(318, kTop + 30, "Void", kLabelFont);
-    b.CheckBox("void", 376, kTop + 21, 36);
+    b.Text(kVoidTextX, kTop + 30, "Void", kLabelFont);
+    b.CheckBox("void", kVoidBoxX, kTop + 21, kVoidSize);
     const int right = b.Text(kBoxARight + 18, kTop + 10, "For Official Use Only", kLabelFont);
     b.Arrow(right + 8, kTop + 14, 16);
     b.Text(kBoxARight + 18, kTop + 42, "OMB No. 1545-0008", kLabelFont);
@@ -82,9 +84,10 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Text(1205, kTop + 50, "Visit the IRS website at www.irs.gov/efile.", kLabelFont);
   }
 
-  // Left column.
+  // Left column. Only Copy A rules off row e from the address under it.
   b.VRule(kCol1, kRowB, kBand);
-  for (int y : {kRow3, kRowD, kRowE, kRowF}) b.HRule(y, kLeft, kCol1);
+  for (int y : {kRow3, kRowD, kRowE}) b.HRule(y, kLeft, kCol1);
+  if (copyA) b.HRule(kRowF, kLeft, kCol1);
   LabelledBox(b, "b", kLeft, kRowB, kCol1, kRow3, "b", "Employer identification number (EIN)");
   LabelledBox(b, "c", kLeft, kRow3, kCol1, kRowD, "c", "Employer\u2019s name, address, and ZIP code");
   LabelledBox(b, "d", kLeft, kRowD, kCol1, kRowE, "d", "Control number");
@@ -100,9 +103,10 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Box("f", kLeft, kRowF, kCol1, kBand, y, LabelBottom(y, kLabelFont));
   }
 
-  // Boxes 1-11 and 13-14.
+  // Boxes 1-11 and 13-14, and 2-10 and 12a-12b beside them: each row's rule
+  // runs across both columns.
   b.VRule(kCol2, kRowB, kBand);
-  for (int y : {kRow3, kRow5, kRow7, kRowD, kRowE, kRowF, kRow12c}) b.HRule(y, kCol1, kCol2);
+  for (int y : {kRow3, kRow5, kRow7, kRowD, kRowE, kRowF, kRow12c}) b.HRule(y, kCol1, kRight);
   struct Numbered {
     const char* key;
     const char* text;
@@ -140,7 +144,7 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
   // Box 12: four lines, each a code column and an amount.
   const int rows12[5] = {kRowE, kRowF, kRow12c, kRow12d, kRow12End};
   const char* keys12[4] = {"12a", "12b", "12c", "12d"};
-  for (int y : {kRowF, kRow12c, kRow12d, kRow12End}) b.HRule(y, kCol2, kRight);
+  for (int y : {kRow12d, kRow12End}) b.HRule(y, kCol2, kRight);
   for (int i = 0; i < 4; ++i) {
     const int top = rows12[i], bottom = rows12[i + 1];
     const int x = kCol2 + kLabelDx, y = top + kLabelDy;
@@ -190,6 +194,23 @@ FormPicture W2CopyPicture() {
   const int right = b.Text(1230, 1160, "Safe, accurate, FAST! Use", bold);
   b.Text(right + 14, 1152, "e-file", {"Arial", 120, true});
   b.Text(1230, 1188, "Visit the IRS website at www.irs.gov/efile.", kLabelFont);
+  return b.Take();
+}
+
+FormPicture W2CopyAdditions(int blankCopyType) {
+  using namespace grid;
+  PictureBuilder b("", "Form W-2, what copy " + std::to_string(blankCopyType) + " adds", 1980, 1340);
+  constexpr int kCopyB = 3, kCopyD = 5;
+  if (blankCopyType == kCopyB) {
+    // Boxes 1 and 2 in the heavy border of box a.
+    b.Frame(kCol1, kRowB, kCol2, kRow3, kRuleHeavy);
+    b.Frame(kCol2, kRowB, kRight, kRow3, kRuleHeavy);
+  } else if (blankCopyType == kCopyD) {
+    b.Text(kVoidTextX, kTop + 30, "Void", kLabelFont);
+    b.CheckBox("void", kVoidBoxX, kTop + 21, kVoidSize);
+    // In the footer's right part, which the print blanks on Copy D.
+    b.TextRight(kRight, 1150, "For Privacy Act and Paperwork Reduction Act Notice, see back of Copy D.", kLabelFont);
+  }
   return b.Take();
 }
 
@@ -347,7 +368,7 @@ FormPicture W2FourUpPicture() {
   const FourUpCopy copies[4] = {
       {"Copy B\u2014To Be Filed With Employee\u2019s FEDERAL Tax Return.",
        {"This information is being furnished to the Internal Revenue Service."}},
-      {"Copy C\u2014For EMPLOYEE\u2019S RECORDS (See Notice to Employee on back of Copy B.)",
+      {"Copy C\u2014For EMPLOYEE\u2019S RECORDS (See Notice to Employee on the back of Copy B.)",
        {"This information is being furnished to the Internal Revenue Service. If you are required to file a tax",
         "return, a negligence penalty or other sanction may be imposed on you if this income is taxable and you fail "
         "to report it."}},
@@ -358,9 +379,11 @@ FormPicture W2FourUpPicture() {
     b.Origin((q % 2) * kQuadrantWidth, (q / 2) * kQuadrantHeight);
     DrawFourUpForm(b, copies[q]);
   }
-  // Where the sheet is separated: between the quadrants.
+  // Where the sheet is separated: at its middle, where the perforations of
+  // 4-Up blank sheets are (the picture covers the printable area, which lies
+  // as far from each edge as from the opposite one).
   b.Origin(0, 0);
-  const int cutX = (kRight + kQuadrantWidth + kLeft) / 2, cutY = kQuadrantHeight - 2;
+  const int cutX = 2032 / 2, cutY = 2667 / 2;
   b.Line(cutX, 0, cutX, 2667, kRuleHair, true);
   b.Line(0, cutY, 2032, cutY, kRuleHair, true);
   return b.Take();

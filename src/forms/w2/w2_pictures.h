@@ -10,6 +10,11 @@
 namespace formet {
 
 FormPicture W2CopyPicture();
+// What one of Copies 1, 2, B, C and D (blank copy types 1-5) adds to the
+// picture they share, in that picture's units, drawn by the print over each
+// form: Copy B's heavy borders of boxes 1 and 2, Copy D's Void box and its
+// line on the Privacy Act notice. Nothing for the other copies.
+FormPicture W2CopyAdditions(int blankCopyType);
 FormPicture W2CopyAPicture();
 FormPicture W2FourUpPicture();
 // Blank copy types 6-9: the backs of Copies B, C, 2 and D.

@@ -1,11 +1,14 @@
 #include "forms/w2/w2_print.h"
 
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
+#include "forms/print/form_picture.h"
 #include "forms/w2/box12_codes.h"
+#include "forms/w2/box15_lines.h"
 #include "forms/w2/w2_pictures.h"
 #include "store/ui_services.h"
 
@@ -212,14 +215,15 @@ struct CopyCaption {
   const char* line1;
   const char* line2;
 };
-// Blank copy types 1-5: Copies 1, 2, B, C, D.
+// Blank copy types 1-5: Copies 1, 2, B, C, D, in the form's words and with
+// its dash (Windows-1252 0x97).
 constexpr CopyCaption kCaptions[5] = {
-    {"Copy 1-For State, City, or Local Tax Department", " "},
-    {"Copy 2-To Be Filed With Employee's State, City, or Local ", "Income Tax Return."},
-    {"Copy B-To Be Filed With Employee's FEDERAL Tax Return.",
+    {"Copy 1\x97" "For State, City, or Local Tax Department", " "},
+    {"Copy 2\x97" "To Be Filed With Employee's State, City, or Local ", "Income Tax Return."},
+    {"Copy B\x97" "To Be Filed With Employee's FEDERAL Tax Return.",
      "This information is being furnished to the Internal Revenue Service."},
-    {"Copy C-For EMPLOYEE'S RECORDS. (See Notice to ", "Employee on back of Copy B.)"},
-    {"Copy D-For Employer.", " "},
+    {"Copy C\x97" "For EMPLOYEE'S RECORDS (See Notice to ", "Employee on the back of Copy B.)"},
+    {"Copy D\x97" "For Employer.", " "},
 };
 constexpr PrintPoint kCaptionLine1At{85, 1234};
 // The second caption line continues the first in the form's footer, one line
@@ -249,6 +253,11 @@ std::string CityLine(const std::string& city, const std::string& state, const st
   return line + state + " " + zip;
 }
 
+// A 12-point line of the laser substitute is moved at most this far from the
+// baseline of the layout's 10-point text to fit its box (the lines of box c
+// lie 43 apart).
+constexpr int kCopyAMostMoved = 3;
+
 // "First Middle Last Suffix", the parts there are, one space apart.
 std::string FullName(const EmployeeRecord& e) {
   std::string name;
@@ -261,10 +270,14 @@ std::string FullName(const EmployeeRecord& e) {
 }
 
 // The data of one form, every item moved by (dx, dy), each in its box.
+// `copyA`: the laser substitute, whose data take 12 points wherever they
+// fit, on the baseline of the layout's 10-point text.
 void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, const CompanyRecord& company,
-                const EmployeeRecord& employee, const W2Record& w, const FormBoxes& boxes, const FontSpec& font) {
+                const EmployeeRecord& employee, const W2Record& w, const FormBoxes& boxes, const FontSpec& font,
+                bool copyA = false) {
   FormWriter out(c, boxes, font, "Form W-2 of " + FullName(employee) + " (" + employee.SocialSecurityNumber + ")",
                  W2BoxCaption);
+  if (copyA) out.PreferLarger(CourierNew(12), kCopyAMostMoved);
   auto at = [&](int i) { return PrintPoint{e[i].x + dx, e[i].y + dy}; };
   auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kW2EntryBox[i]); };
   auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kW2EntryBox[i]); };
@@ -322,8 +335,8 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   out.Text({e[48].x + dx, e[48].y + dy - 56}, w.Other2, "14");
   out.Text({e[48].x + dx, e[48].y + dy - 112}, w.Other1, "14");
 
-  text(49, w.State1.empty() ? company.State : w.State1);
-  text(51, w.StateID1.empty() ? company.StateID : w.StateID1);
+  text(49, Box15State(company, w, 1));
+  text(51, Box15StateId(company, w, 1));
   text(50, w.State2);
   text(52, w.StateID2);
   amount(53, w.StateWages1);
@@ -368,6 +381,18 @@ void DrawCopyPictureTwice(Canvas& c, const std::string& picture) {
   for (const auto& at : kCopyPictureAt) c.DrawPicture(picture, at.x, at.y, kCopyPictureWidth, kCopyPictureHeight);
 }
 
+// What the copy adds to the picture, on each form.
+void DrawCopyAdditions(Canvas& c, int blankCopyType) {
+  static const auto kAdditions = [] {
+    std::array<FormPicture, 6> all;
+    for (int copy = 1; copy <= 5; ++copy) all[static_cast<size_t>(copy)] = W2CopyAdditions(copy);
+    return all;
+  }();
+  if (blankCopyType < 1 || blankCopyType > 5) return;
+  for (const auto& at : kCopyPictureAt)
+    DrawPictureOnCanvas(c, kAdditions[static_cast<size_t>(blankCopyType)], at.x, at.y);
+}
+
 }  // namespace
 
 const W2LayoutTable& W2BaseLayout(W2Layout layout) {
@@ -404,6 +429,13 @@ W2LayoutTable W2AdjustedLayout(W2PrintKind kind, const FormPrintSettings& s, con
     case W2PrintKind::CopyA: {
       t = W2BaseLayout(W2Layout::BlankPaper);
       for (int i = 36; i <= 47; ++i) t[i] = {t[i].x - 7, t[i].y + 5};
+      // The drawn form's check boxes of box 13 stand where the 2007 form has
+      // them: each cross is moved into the middle of its box.
+      for (int k = 0; k < 3; ++k)
+        for (int i = 36 + 4 * k; i < 40 + 4 * k; ++i) t[i] = {t[i].x + kW2BlankCheckShift[k].x, t[i].y + kW2BlankCheckShift[k].y};
+      // So do the bottom band's dividers: boxes 16 to 18 keep their data
+      // clear of them.
+      for (int i = 53; i <= 58; ++i) t[i].x += kW2BlankBandShift[(i - 53) / 2];
       for (auto& p : t) p = {p.x + 73, p.y + 50};
       if (kind == W2PrintKind::CopyA) {
         const int left = TruncatedMargin(page.unprintableLeft), top = TruncatedMargin(page.unprintableTop);
@@ -524,14 +556,14 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
   const int spacing = W2FormSpacing(kind_, settings_);
   const FontSpec dataFont = CourierNew(kind_ == W2PrintKind::RedInk ? 12 : kind_ == W2PrintKind::FourUp ? 9 : 10);
 
+  const PrintPoint copyAAt{PictureEdge(102.235, geometry.unprintableLeft), PictureEdge(102, geometry.unprintableTop)};
   switch (kind_) {
     case W2PrintKind::Instructions:
       DrawCopyPictureTwice(c, W2InstructionsPicture(settings_.blankCopyType));
       return;
     case W2PrintKind::RedInk: break;
     case W2PrintKind::CopyA:
-      c.DrawPicture(kW2CopyAPicture, PictureEdge(102.235, geometry.unprintableLeft),
-                    PictureEdge(102, geometry.unprintableTop), 1955, 2692);
+      c.DrawPicture(kW2CopyAPicture, copyAAt.x, copyAAt.y, 1955, 2692);
       break;
     case W2PrintKind::FourUp:
       c.DrawPicture(kW2FourUpPicture, 0, 0, geometry.printableWidth, geometry.printableHeight);
@@ -539,6 +571,7 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
     case W2PrintKind::Copy:
       DrawCopyPictureTwice(c, kW2CopyPicture);
       DrawCopyCaptions(c, settings_.blankCopyType);
+      DrawCopyAdditions(c, settings_.blankCopyType);
       break;
   }
 
@@ -558,7 +591,7 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
   for (size_t k = 0; k < forms.size(); ++k) {
     const int form = static_cast<int>(k);
     DrawW2Data(c, entries, 0, form * spacing + drop, false, *data_.company, *forms[k].employee, *forms[k].form,
-               BoxesOf(form, geometry), dataFont);
+               BoxesOf(form, geometry), dataFont, kind_ == W2PrintKind::CopyA);
   }
 }
 

@@ -44,11 +44,20 @@ W2PrintKind W2PrintKindOf(const FormPrintSettings& settings);
 
 // The table of a kind of print with its adjustments, in their order:
 // - red-ink: the user's offsets (inches times 254, truncated), then (60, 53);
-// - blank paper: entries 36-47 moved by (-7, +5), then (73, 50) added;
+// - blank paper: entries 36-47 moved by (-7, +5), each cross of box 13 then
+//   by its kW2BlankCheckShift, entries 53-58 by kW2BlankBandShift, then
+//   (73, 50) added;
 // - Copy A: as blank paper, then the unprintable margins (truncated)
 //   subtracted, (41, 47) added, and entries 8, 21 and 22 moved up by 5;
 // - 4-Up: x times the printable width / 2160, y times the printable height /
 //   2790, truncated.
+// Moves the crosses of box 13 (statutory employee, retirement plan,
+// third-party sick pay) into the check boxes of the drawn form, which stand
+// where the 2007 form has them (12.7 mm apart, not 12.7 and 13.0).
+inline constexpr PrintPoint kW2BlankCheckShift[3] = {{12, -5}, {12, -5}, {9, -5}};
+// Moves the data of boxes 16, 17 and 18 (entries 53-58) right, 1.2 mm clear
+// of the drawn form's dividers at 68.7, 99.1 and 127.0 mm.
+inline constexpr int kW2BlankBandShift[3] = {8, 8, 5};
 W2LayoutTable W2AdjustedLayout(W2PrintKind kind, const FormPrintSettings& settings, const PageGeometry& page);
 
 // From one form's entries to the next form's on the same sheet: red-ink 1400

@@ -249,7 +249,8 @@ void W3PrintJob::DrawPage(Canvas& c, int page) const {
     c.DrawPicture(kW3LaserPicture, at.x, at.y, 1981, 2667);
   } else if (layout == W3Layout::Copy) {
     c.DrawPicture(kW3CopyPicture, kCopyPictureAt.x, kCopyPictureAt.y, 1965, 2630);
-    DrawCopyStamp(c, 1300, 210);
+    // In the empty "For Official Use Only" cell of the contact block.
+    DrawCopyStamp(c, kW3CopyStampAt.x, kW3CopyStampAt.y);
   }
   c.SetFont(dataFont);
 

@@ -49,6 +49,11 @@ int W3KindOfPayerCrossEntry(int kind);
 inline constexpr int kW3SickPayCrossEntry = 25;
 
 inline constexpr const char* kW3CopyPicture = "Help2.svg";
+// The copy's outlined "COPY" is centred here: in the "For Official Use Only"
+// cell of the contact block, which holds nothing else on a copy. (Placed
+// by the older rule, its top edge at 210 - (600 - h) / 2, it covered the
+// form's top rule and "DO NOT STAPLE".)
+inline constexpr PrintPoint kW3CopyStampAt{1750, 1260};
 inline constexpr const char* kW3LaserPicture = "Contactus.msg";
 
 class W3PrintJob : public FormPrintJob {

@@ -40,6 +40,10 @@ void CEmployeeView::OnModify(int position) {
   const EmployeeRecord stored = employees[static_cast<size_t>(position)];
   const PageValues loaded = LoadEmployeeDialog(stored);
   CEmployeeDlg dialog(EmployeeDialogCaption(&stored), loaded, this);
+  // A changed social security number that is none keeps the dialog open.
+  dialog.SetCheck(&ui_, [stored, loaded](const PageValues& values) {
+    return ModifiedEmployeeFieldProblem(stored, ReadModifiedEmployee(stored, loaded, values));
+  });
   if (dialog.exec() != QDialog::Accepted) return;
   Report(ModifyEmployee(doc_, position, ReadModifiedEmployee(stored, loaded, dialog.Values())));
 }

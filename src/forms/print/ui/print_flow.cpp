@@ -1,11 +1,14 @@
 #include "forms/print/ui/print_flow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QToolBar>
 
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
@@ -13,6 +16,7 @@
 #include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/print/ui/qt_canvas.h"
+#include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "store/global_doc.h"
@@ -61,7 +65,8 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
   return true;
 }
 
-void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title) {
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
+                      std::optional<PrintForm> outline) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(title);
   PreparePrinter(printer);
@@ -74,8 +79,29 @@ void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& t
     for (QAction* action : preview.findChildren<QAction*>())
       if (action->text() == text) action->setVisible(false);
   }
-  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                   [&](QPrinter* device) { PrintJobOnDevice(job, *device, pictures); });
+  // The red-ink data against the form they are meant for.
+  std::optional<OutlinedPrintJob> outlined;
+  QCheckBox* showOutline = nullptr;
+  if (outline) {
+    outlined.emplace(job, *outline, false);
+    if (auto* toolbar = preview.findChild<QToolBar*>()) {
+      showOutline = new QCheckBox(QObject::tr("Show form outline"), toolbar);
+      showOutline->setObjectName(kShowOutlineName);
+      showOutline->setToolTip(QObject::tr("Draws the 2007 form in light grey behind the data, where the boxes of "
+                                          "the pre-printed form are. The outline is never printed."));
+      showOutline->setChecked(true);
+      toolbar->addSeparator();
+      toolbar->addWidget(showOutline);
+      auto* widget = preview.findChild<QPrintPreviewWidget*>();
+      QObject::connect(showOutline, &QCheckBox::toggled, &preview, [widget] {
+        if (widget) widget->updatePreview();
+      });
+    }
+  }
+  QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&](QPrinter* device) {
+    const bool withOutline = outlined && showOutline && showOutline->isChecked();
+    PrintJobOnDevice(withOutline ? static_cast<const FormPrintJob&>(*outlined) : job, *device, pictures);
+  });
   preview.resize(900, 1000);
   preview.exec();
 }
@@ -112,6 +138,7 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  dialog.SetAlignmentSink(sink);
   if (dialog.exec() != QDialog::Accepted) return false;
   const auto job = PrepareW2Print(data(), settings, ui);
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
@@ -125,6 +152,7 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   CW3PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
+  dialog.SetAlignmentSink(sink);
   if (dialog.exec() != QDialog::Accepted) return false;
   const auto w3 = job(settings);
   return ConfirmCuts(parent, *w3) && sink(parent, *w3, PrintJobTitle(PrintForm::W3));
@@ -144,6 +172,7 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  dialog.SetAlignmentSink(sink);
   if (dialog.exec() != QDialog::Accepted) return false;
   const auto job = PrepareForm1099Print(data(), settings, ui);
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
@@ -157,6 +186,7 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   C1096PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
     return job(trial);
   }, parent);
+  dialog.SetAlignmentSink(sink);
   if (dialog.exec() != QDialog::Accepted) return false;
   const auto form1096 = job(settings);
   return ConfirmCuts(parent, *form1096) && sink(parent, *form1096, PrintJobTitle(PrintForm::Form1096));

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "forms/print/print_layout.h"
@@ -35,8 +36,13 @@ void PreparePrinter(QPrinter& printer);
 bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title);
 
 // The job in a print preview window. Printing is started from the form's
-// options dialog, so the preview has no print button of its own.
-void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title);
+// options dialog, so the preview has no print button of its own. For a
+// red-ink print, `outline` names the form: the preview then has a "Show form
+// outline" check box (checked when it opens) that draws the 2007 form in
+// light grey behind the data; the outline is never printed.
+void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
+                      std::optional<PrintForm> outline = std::nullopt);
+inline constexpr const char* kShowOutlineName = "showFormOutline";  // the check box's object name
 
 // The values the job would cut on the default printer's page; when there are
 // any, the list of them with "Print anyway" and "Cancel". True to print.

@@ -14,6 +14,7 @@
 
 #include "app/ui/masked_edit.h"
 #include "app/ui/qt_text.h"
+#include "forms/alignment_page.h"
 #include "forms/print/ui/print_flow.h"
 
 namespace formet {
@@ -165,13 +166,22 @@ void CPrintOptionsDlg::Build() {
     layout->addWidget(note);
   }
 
-  // "Preview..." apart on the left, OK and Cancel where the desktop puts them.
+  // "Preview..." and "Print Alignment Page" apart on the left, OK and Cancel
+  // where the desktop puts them.
   auto* buttonRow = new QHBoxLayout;
   auto* preview = new QPushButton(tr("Preview..."), this);
   preview->setAutoDefault(false);
   previewButton_ = preview;
   connect(previewButton_, &QAbstractButton::clicked, this, &CPrintOptionsDlg::Preview);
   buttonRow->addWidget(previewButton_);
+  auto* alignment = new QPushButton(tr("Print &Alignment Page"), this);
+  alignment->setAutoDefault(false);
+  alignment->setToolTip(tr("Prints one form of sample data with crosshairs on two corners of the form's boxes "
+                           "and rulers, at these offsets. Lay it on a pre-printed form against the light to see "
+                           "which offsets to enter."));
+  alignmentButton_ = alignment;
+  connect(alignmentButton_, &QAbstractButton::clicked, this, &CPrintOptionsDlg::PrintAlignmentPage);
+  buttonRow->addWidget(alignmentButton_);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   connect(buttons, &QDialogButtonBox::accepted, this, &CPrintOptionsDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CPrintOptionsDlg::reject);
@@ -226,6 +236,8 @@ void CPrintOptionsDlg::UpdateEnabling() {
                      static_cast<QWidget*>(verticalGroup_), static_cast<QWidget*>(space_)})
     if (w) w->setEnabled(offsets);
   if (copies_) copies_->setEnabled(CopyListEnabled(form_, e));
+  // The alignment page is for the pre-printed form, whose offsets it tries.
+  if (alignmentButton_) alignmentButton_->setEnabled(offsets);
 }
 
 bool CPrintOptionsDlg::Confirm(FormPrintSettings& settings) {
@@ -253,7 +265,15 @@ void CPrintOptionsDlg::Preview() {
     QMessageBox::information(this, kCaption, tr("There is nothing to print with these choices."));
     return;
   }
-  ShowPrintPreview(this, *job, PrintJobTitle(form_));
+  const bool redInk = trial.paperType == 1;
+  ShowPrintPreview(this, *job, PrintJobTitle(form_), redInk ? std::optional<PrintForm>(form_) : std::nullopt);
+}
+
+void CPrintOptionsDlg::PrintAlignmentPage() {
+  FormPrintSettings trial = settings_;
+  if (!Confirm(trial)) return;
+  const std::unique_ptr<FormPrintJob> page = MakeAlignmentPage(form_, trial);
+  alignmentSink_(this, *page, PrintJobTitle(form_) + tr(" alignment page"));
 }
 
 }  // namespace formet

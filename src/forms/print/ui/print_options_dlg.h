@@ -3,7 +3,10 @@
 // settings, enables its controls as the chosen type of paper requires, and on
 // OK checks and stores the choices in the settings (offsets signed). Its
 // "Preview..." button shows the job the current choices would print, before
-// anything is printed: users align pre-printed forms by eye.
+// anything is printed, with the 2007 form behind red-ink data; "Print
+// Alignment Page" (red-ink only) prints one form of sample data with
+// crosshairs and rulers at the current offsets, so the user can read off the
+// offsets against a pre-printed form. Neither stores anything.
 #include <QDialog>
 
 #include <functional>
@@ -11,6 +14,7 @@
 
 #include "forms/print/print_layout.h"
 #include "forms/print/print_options.h"
+#include "forms/print/ui/print_flow.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -40,6 +44,9 @@ class CPrintOptionsDlg : public QDialog {
   CMaskedEdit* VerticalSpace() const { return space_; }
   QComboBox* CopyList() const { return copies_; }
   QAbstractButton* PreviewButton() const { return previewButton_; }
+  QAbstractButton* AlignmentPageButton() const { return alignmentButton_; }
+  // Where the alignment page goes: the platform's print dialog unless told.
+  void SetAlignmentSink(PrintSink sink) { alignmentSink_ = std::move(sink); }
   // The type buttons in the order of the entry's paper value.
   QRadioButton* PaperButton(int paper) const;
   QRadioButton* TargetButton(int target) const;
@@ -54,6 +61,7 @@ class CPrintOptionsDlg : public QDialog {
   // refusal was shown.
   bool Confirm(FormPrintSettings& settings);
   void Preview();
+  void PrintAlignmentPage();
 
   PrintForm form_;
   FormPrintSettings& settings_;
@@ -73,6 +81,8 @@ class CPrintOptionsDlg : public QDialog {
   QRadioButton* up_ = nullptr;
   QRadioButton* down_ = nullptr;
   QAbstractButton* previewButton_ = nullptr;
+  QAbstractButton* alignmentButton_ = nullptr;
+  PrintSink alignmentSink_ = PrintWithDialog;
 };
 
 // "Set W2 Print Options".

@@ -140,10 +140,12 @@ bool QtCanvas::Glyphs(const QString& text, QGlyphRun& run, double& width) const 
   return true;
 }
 
+void QtCanvas::SetTextColor(Rgb color) { textColor_ = ColorOf(color); }
+
 void QtCanvas::DrawText(int x, int y, std::string_view text) {
   if (text.empty()) return;
   const QString unicode = Unicode(text);
-  painter_.setPen(QPen(Qt::black));  // text is black whatever the pen
+  painter_.setPen(QPen(textColor_));  // the text colour, whatever the pen
   QGlyphRun run;
   double width = 0;
   if (Glyphs(unicode, run, width)) {

@@ -66,6 +66,7 @@ class QtCanvas : public Canvas {
 
   void SetPen(const PenSpec& pen) override;
   void SetFont(const FontSpec& font) override;
+  void SetTextColor(Rgb color) override;
   void DrawText(int x, int y, std::string_view text) override;
   void DrawOutlinedText(int x, int y, std::string_view text) override;
   void DrawLine(int x1, int y1, int x2, int y2) override;
@@ -94,6 +95,7 @@ class QtCanvas : public Canvas {
   FontCache& fonts_;
   bool pdf_;  // painting into a PDF file (or a printer that makes one)
   QPen pen_;
+  QColor textColor_{Qt::black};
   FontSpec spec_;
   QFont font_;
   const QRawFont* raw_ = nullptr;  // font_ at its exact size on the device
