@@ -175,6 +175,8 @@ constexpr const char* kUsage =
     "                  beside the program; a missing picture is left out);\n"
     "                --stop-if-empty (1099): fail instead of warning when a\n"
     "                  form has an empty box;\n"
+    "                --stop-if-cut: fail instead of warning when a value does\n"
+    "                  not fit its box even at 6 points and would be cut;\n"
     "                --alignment-page (red-ink): instead of the company's\n"
     "                  forms, one form of sample data in every box with\n"
     "                  crosshairs on two corners of the form's boxes and rulers\n"

@@ -14,6 +14,7 @@
 #include "cli/field_options.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/print/box_fit.h"
 #include "forms/alignment_page.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
@@ -57,6 +58,7 @@ const PrintOption kOptions[] = {
     {{"v-space", true}, {PrintForm::W2}},
     {{"tin", true}, {PrintForm::Form1099}},
     {{"stop-if-empty", false}, {PrintForm::Form1099}},
+    {{"stop-if-cut", false}, kAll},
     {{"alignment-page", false}, kAll},
     {{"show-outline", false}, kAll},
 };
@@ -417,6 +419,17 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     else if (printUi.messages.empty())
       err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName()) << " has no "
           << (form == PrintForm::W2 ? "W-2" : "1099-MISC") << " forms; nothing was printed\n";
+    return 1;
+  }
+
+  // What the forms cannot hold even at 6 points: a warning each, or with
+  // --stop-if-cut a failure before anything is written.
+  const CutReport cuts = ListCuts(*job, PdfGeometry(margins));
+  const bool stopIfCut = parsed->Has("stop-if-cut");
+  for (const CutText& cut : cuts.Cuts())
+    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+  if (stopIfCut && !cuts.Empty()) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
     return 1;
   }
 

@@ -13,6 +13,8 @@
 #include "app/ui/qt_text.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/print/box_fit.h"
+#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/red_ink_outline.h"
@@ -122,6 +124,15 @@ void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& t
   preview.exec();
 }
 
+bool ConfirmCuts(QWidget* parent, const FormPrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer);
+  const CutReport cuts = ListCuts(job, GeometryOfDevice(printer));
+  if (cuts.Empty()) return true;
+  CCutListDlg dialog(cuts, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
 namespace {
 
 std::unique_ptr<FormPrintJob> Previewable(std::unique_ptr<FormPrintJob> job, bool hasForms) {
@@ -157,7 +168,7 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareW2Print(data(), settings, ui);
-  return job && sink(parent, *job, PrintJobTitle(PrintForm::W2));
+  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
 
 bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
@@ -175,7 +186,8 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   }, parent);
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
-  return sink(parent, *job(settings), PrintJobTitle(PrintForm::W3));
+  const auto w3 = job(settings);
+  return ConfirmCuts(parent, *w3) && sink(parent, *w3, PrintJobTitle(PrintForm::W3));
 }
 
 bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
@@ -195,7 +207,7 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareForm1099Print(data(), settings, ui);
-  return job && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
+  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
 
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
@@ -212,7 +224,8 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
   }, parent);
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
-  return sink(parent, *job(settings), PrintJobTitle(PrintForm::Form1096));
+  const auto form1096 = job(settings);
+  return ConfirmCuts(parent, *form1096) && sink(parent, *form1096, PrintJobTitle(PrintForm::Form1096));
 }
 
 }  // namespace formet

@@ -51,6 +51,10 @@ void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& t
                       std::optional<PrintForm> outline = std::nullopt);
 inline constexpr const char* kShowOutlineName = "showFormOutline";  // the check box's object name
 
+// The values the job would cut on the default printer's page; when there are
+// any, the list of them with "Print anyway" and "Cancel". True to print.
+bool ConfirmCuts(QWidget* parent, const FormPrintJob& job);
+
 // What is done with a prepared job: PrintWithDialog on the desktop; tests
 // record it.
 using PrintSink = std::function<bool(QWidget* parent, const FormPrintJob& job, const QString& title)>;
