@@ -11,7 +11,7 @@
 
 #include "forms/print/print_layout.h"
 #include "forms/red_ink_outline.h"
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 namespace formet {
 

@@ -9,7 +9,7 @@
 
 #include "forms/print/form_picture.h"
 #include "forms/print/print_layout.h"
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 namespace formet {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 #include "store/company_database.h"
 #include "store/company_lock.h"
 #include "store/records.h"

@@ -1,7 +1,7 @@
 // Print settings in the settings store, and the text conversions.
 #include <gtest/gtest.h>
 
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 #include "store/settings_store.h"
 #include "store/text_codec.h"
 

@@ -7,7 +7,7 @@
 #include "forms/1099/form1096_totals.h"
 #include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 namespace formet {
 

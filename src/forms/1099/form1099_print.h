@@ -10,7 +10,7 @@
 
 #include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 #include "store/records.h"
 
 namespace formet {

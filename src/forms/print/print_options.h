@@ -6,20 +6,16 @@
 #include <optional>
 #include <string>
 
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 namespace formet {
 
-// The W-2 copy list (blank copy types 0-9); 10 is the complete laser
-// substitute for Copy A, which is not in the list.
-inline constexpr int kW2CopyCount = 10;
-inline constexpr int kW2CopyASubstitute = 10;
-inline constexpr int kW2FourUp = 0;
+// The names of the W-2 copy list (blank copy types 0-9; kW2CopyCount and
+// the laser substitute for Copy A come with the print settings).
 const char* W2CopyName(int copy);  // nullptr outside 0-9
 
-// The 1099-MISC copy list (copy types 0-5); the apostrophe of "recipient's"
-// is the typographic one of Windows-1252 (0x92).
-inline constexpr int kForm1099CopyCount = 6;
+// The names of the 1099-MISC copy list (copy types 0-5); the apostrophe of
+// "recipient's" is the typographic one of Windows-1252 (0x92).
 const char* Form1099CopyName(int copy);  // nullptr outside 0-5
 
 // The "Type" choice of the W-2 dialog.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "forms/print/print_layout.h"
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 class QPrinter;
 class QWidget;

@@ -1,9 +1,9 @@
-#include "forms/w2/print_settings.h"
+#include "store/print_settings.h"
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 
-#include "forms/print/print_options.h"
 #include "store/settings_store.h"
 
 namespace formet {

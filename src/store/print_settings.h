@@ -23,6 +23,14 @@ struct FormPrintSettings {
 
 enum class PrintForm { W2 = 0, W3 = 1, Form1099 = 2, Form1096 = 3 };
 
+// The copies a block may name. W-2: the copy list holds blank copy types
+// 0-9 (0 the four-up page); 10 is the complete laser substitute for Copy A,
+// which is not in the list. 1099-MISC: copy types 0-5.
+inline constexpr int kW2CopyCount = 10;
+inline constexpr int kW2CopyASubstitute = 10;
+inline constexpr int kW2FourUp = 0;
+inline constexpr int kForm1099CopyCount = 6;
+
 using PrintSettingsSet = std::array<FormPrintSettings, 4>;  // indexed by PrintForm
 
 // Reads the four blocks, form by form (W-2, W-3, 1099-MISC, 1096); a missing
