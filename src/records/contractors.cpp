@@ -4,7 +4,7 @@
 #include <array>
 #include <cassert>
 
-#include "forms/1099/form1099_list.h"
+#include "records/form1099_list.h"
 #include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 #include "store/global_doc.h"

@@ -4,9 +4,9 @@
 #include <array>
 #include <cassert>
 
-#include "forms/w2/w2_list.h"
 #include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
+#include "records/w2_list.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 

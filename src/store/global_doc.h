@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "store/print_settings.h"
 #include "store/company_database.h"
 #include "store/company_lock.h"
+#include "store/print_settings.h"
 #include "store/records.h"
 
 namespace formet {

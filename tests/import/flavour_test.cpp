@@ -4,15 +4,15 @@
 
 #include <tuple>
 
-#include "forms/1099/form1099_list.h"
 #include "forms/w2/box12_codes.h"
-#include "forms/w2/w2_list.h"
 #include "import/form1099_import.h"
 #include "import/import_session.h"
 #include "import/w2_import.h"
 #include "records/contractors.h"
 #include "records/employees.h"
+#include "records/form1099_list.h"
 #include "records/records_fixture.h"
+#include "records/w2_list.h"
 
 namespace formet {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/1099/form1099_list.h"
+#include "records/form1099_list.h"
 #include "records_fixture.h"
 
 namespace formet {

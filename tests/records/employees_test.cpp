@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "forms/w2/w2_list.h"
+#include "records/w2_list.h"
 #include "records_fixture.h"
 
 namespace formet {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "forms/1099/form1099_list.h"
 #include "forms/money.h"
+#include "records/form1099_list.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 

@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "forms/1099/form1099_list.h"
 #include "forms/form_page_rules.h"
+#include "records/form1099_list.h"
 #include "store/records.h"
 
 namespace formet {

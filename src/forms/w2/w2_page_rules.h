@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "forms/form_page_rules.h"
-#include "forms/w2/w2_list.h"
+#include "records/w2_list.h"
 #include "store/records.h"
 
 namespace formet {

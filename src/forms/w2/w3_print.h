@@ -6,8 +6,8 @@
 
 #include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
-#include "store/print_settings.h"
 #include "forms/w2/w3_totals.h"
+#include "store/print_settings.h"
 
 namespace formet {
 

@@ -4,7 +4,7 @@
 
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
-#include "forms/w2/w2_list.h"
+#include "records/w2_list.h"
 #include "store/global_doc.h"
 #include "store/ui_services.h"
 

@@ -1,4 +1,4 @@
-#include "forms/w2/w2_list.h"
+#include "records/w2_list.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "forms/1099/form1099_list.h"
+#include "records/form1099_list.h"
 
 #include <algorithm>
 
