@@ -30,10 +30,10 @@
 #include <vector>
 
 #include "forms/print/box_fit.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "forms/print/recording_canvas.h"
-#include "memory_probe.h"
-#include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
+#include "memory_probe.h"
 #include "store/records.h"
 #include "store/text_codec.h"
 

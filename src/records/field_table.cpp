@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "app/maskedit/masked_edit_rules.h"
+#include "kit/masked_edit_rules.h"
 
 namespace formet {
 namespace {

@@ -6,11 +6,11 @@
 #include <QMessageBox>
 #include <QTest>
 
-#include "app/password.h"
-#include "app/ui/masked_edit.h"
-#include "app/ui/password_dialogs.h"
-#include "appui/qt_app.h"
+#include "kit/ui/masked_edit.h"
 #include "modal_answers.h"
+#include "qt_app.h"
+#include "shell/password.h"
+#include "shell/ui/password_dialogs.h"
 #include "store/settings_store.h"
 
 namespace formet {

@@ -16,12 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_settings_store.h"
-#include "app/ui/window_fit.h"
-#include "appui/qt_app.h"
-#include "appui/screen_click.h"
+#include "kit/ui/masked_edit.h"
+#include "kit/ui/window_fit.h"
+#include "qt_app.h"
 #include "records/ui/company_dialogs.h"
+#include "screen_click.h"
+#include "shell/ui/qt_settings_store.h"
 #include "test_support.h"
 
 namespace formet {

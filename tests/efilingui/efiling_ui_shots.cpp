@@ -6,11 +6,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/ui/qt_ui_services.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/w2/efw2_submitter.h"
 #include "forms/w2/ui/efw2_dialog.h"
+#include "shell/ui/qt_ui_services.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
 

@@ -14,24 +14,24 @@
 
 #include <filesystem>
 
-#include "app/frame_rules.h"
-#include "app/password.h"
-#include "app/ui/main_frame.h"
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_ui_services.h"
-#include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "desktop/url_catcher.h"
+#include "efiling/sample_copy.h"
 #include "forms/1099/irs1099_file.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/w2/efw2_file.h"
 #include "forms/w2/efw2_submitter.h"
 #include "forms/w2/ui/efw2_dialog.h"
+#include "kit/ui/masked_edit.h"
+#include "qt_app.h"
+#include "shell/frame_rules.h"
+#include "shell/password.h"
+#include "shell/ui/main_frame.h"
+#include "shell/ui/qt_ui_services.h"
 #include "store/company_database.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
-#include "efiling/sample_copy.h"
 #include "test_support.h"
 
 namespace formet {

@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "app/ui/qt_ui_services.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
 #include "forms/w2/ui/w2_view.h"
 #include "forms/w2/ui/w3_view.h"
+#include "shell/ui/qt_ui_services.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
 

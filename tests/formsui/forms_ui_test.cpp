@@ -15,10 +15,6 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "app/ui/color_button.h"
-#include "app/ui/masked_edit.h"
-#include "appui/qt_app.h"
-#include "appui/screen_click.h"
 #include "desktop/modal_answers.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
@@ -26,9 +22,13 @@
 #include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/w2_view.h"
 #include "forms/w2/ui/w3_view.h"
+#include "kit/ui/color_button.h"
+#include "kit/ui/masked_edit.h"
+#include "qt_app.h"
 #include "records/contractors.h"
 #include "records/employees.h"
 #include "records/records_fixture.h"
+#include "screen_click.h"
 
 QT_BEGIN_NAMESPACE
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }

@@ -15,12 +15,6 @@
 #include <QTableView>
 #include <QTest>
 
-#include "app/frame_rules.h"
-#include "app/password.h"
-#include "app/ui/formet_app.h"
-#include "app/ui/main_frame.h"
-#include "app/ui/password_dialogs.h"
-#include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "desktop/url_catcher.h"
 #include "forms/1099/ui/form1096_view.h"
@@ -30,7 +24,13 @@
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
+#include "qt_app.h"
 #include "records/records_fixture.h"
+#include "shell/frame_rules.h"
+#include "shell/password.h"
+#include "shell/ui/formet_app.h"
+#include "shell/ui/main_frame.h"
+#include "shell/ui/password_dialogs.h"
 
 namespace formet {
 namespace {

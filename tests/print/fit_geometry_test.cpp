@@ -15,7 +15,7 @@
 #include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/print_options.h"
-#include "forms/print/ui/qt_canvas.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"

@@ -14,8 +14,8 @@
 #include "../forms/picture_pieces.h"
 #include "forms/form_pictures.h"
 #include "forms/print/bitmap_file.h"
-#include "forms/print/ui/picture_painter.h"
-#include "forms/print/ui/qt_canvas.h"
+#include "forms/print/qt/picture_painter.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "pdf_support.h"
 
 namespace formet {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "forms/print/ui/qt_canvas.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "pdf_support.h"
 
 namespace formet::test {

@@ -9,7 +9,7 @@
 #include "../forms/print_fixture.h"
 #include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
-#include "forms/print/ui/qt_canvas.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "forms/w2/w2_print.h"
 #include "pdf_canvas.h"
 #include "pdf_support.h"

@@ -10,13 +10,13 @@
 #include <set>
 
 #include "../forms/print_fixture.h"
-#include "app/ui/masked_edit.h"
-#include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "file_size_limit.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/w2/w2_print.h"
+#include "kit/ui/masked_edit.h"
+#include "qt_app.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
 #include "test_support.h"

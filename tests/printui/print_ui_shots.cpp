@@ -10,12 +10,12 @@
 #include <cstdio>
 
 #include "../forms/print_fixture.h"
-#include "forms/print/box_fit.h"
-#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/alignment_page.h"
+#include "forms/print/box_fit.h"
+#include "forms/print/qt/qt_canvas.h"
+#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
-#include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
 
 namespace {

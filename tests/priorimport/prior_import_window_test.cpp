@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "prior_import_fixture.h"
+#include "qt_app.h"
 #include "store/ui/prior_year_import_window.h"
 
 namespace formet {

@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "app/maskedit/masked_edit_rules.h"
+#include "kit/masked_edit_rules.h"
 #include "records/company_setup.h"
 #include "records/contractors.h"
 #include "records/employees.h"

@@ -13,13 +13,9 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "app/password.h"
-#include "app/ui/main_frame.h"
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_ui_services.h"
-#include "appui/qt_app.h"
-#include "appui/screen_click.h"
 #include "desktop/modal_answers.h"
+#include "kit/ui/masked_edit.h"
+#include "qt_app.h"
 #include "records/company_setup.h"
 #include "records/contractors.h"
 #include "records/employees.h"
@@ -27,6 +23,10 @@
 #include "records/ui/company_page.h"
 #include "records/ui/contractor_page.h"
 #include "records/ui/employee_page.h"
+#include "screen_click.h"
+#include "shell/password.h"
+#include "shell/ui/main_frame.h"
+#include "shell/ui/qt_ui_services.h"
 
 QT_BEGIN_NAMESPACE
 // Failures show texts, not bytes.

@@ -19,8 +19,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/ui/help.h"
-#include "app/ui/qt_text.h"
+#include "kit/ui/help.h"
+#include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
 
 namespace formet {

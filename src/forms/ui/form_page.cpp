@@ -8,10 +8,10 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/ui/color_button.h"
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_text.h"
 #include "forms/ui/form_sheet.h"
+#include "kit/ui/color_button.h"
+#include "kit/ui/masked_edit.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 namespace {

@@ -10,8 +10,8 @@
 #include <span>
 #include <vector>
 
-#include "app/ui/pages.h"
 #include "forms/form_page_rules.h"
+#include "kit/ui/pages.h"
 #include "records/ui/field_controls.h"
 
 class QHBoxLayout;

@@ -7,7 +7,7 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 

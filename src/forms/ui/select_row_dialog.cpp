@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/ui/qt_text.h"
+#include "kit/ui/qt_text.h"
 #include "records/ui/payee_page.h"
 
 namespace formet {

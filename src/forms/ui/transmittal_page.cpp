@@ -5,9 +5,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/ui/color_button.h"
-#include "app/ui/qt_text.h"
 #include "forms/ui/form_sheet.h"
+#include "kit/ui/color_button.h"
+#include "kit/ui/qt_text.h"
 #include "records/ui/field_controls.h"
 
 namespace formet {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "app/ui/pages.h"
+#include "kit/ui/pages.h"
 
 class QLabel;
 class QScrollArea;

@@ -26,10 +26,10 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include "app/ui/help.h"
-#include "app/ui/qt_text.h"
 #include "import/form1099_import.h"
 #include "import/w2_import.h"
+#include "kit/ui/help.h"
+#include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
 
 namespace formet {

@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <QVBoxLayout>
 
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_text.h"
+#include "kit/ui/masked_edit.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 

@@ -9,7 +9,7 @@
 #include <cstring>
 #include <vector>
 
-#include "app/ui/pages.h"
+#include "kit/ui/pages.h"
 #include "records/company_setup.h"
 #include "store/ui_services.h"
 

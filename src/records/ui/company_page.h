@@ -4,7 +4,7 @@
 // an editing buffer; the rules of the three buttons are the core's.
 #include <QTabWidget>
 
-#include "app/ui/pages.h"
+#include "kit/ui/pages.h"
 #include "records/change_result.h"
 #include "records/field_table.h"
 #include "records/ui/field_controls.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/qt_text.h"
+#include "kit/ui/qt_text.h"
 #include "records/states.h"
 
 namespace formet {

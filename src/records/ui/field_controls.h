@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/ui/masked_edit.h"
+#include "kit/ui/masked_edit.h"
 #include "records/field_table.h"
 
 class QCheckBox;

@@ -15,7 +15,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/ui/qt_text.h"
+#include "kit/ui/qt_text.h"
 #include "store/ui_services.h"
 
 namespace formet {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/pages.h"
+#include "kit/ui/pages.h"
 #include "records/change_result.h"
 #include "records/field_table.h"
 #include "records/payee_list.h"

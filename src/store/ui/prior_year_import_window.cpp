@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/ui/qt_text.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 namespace {

@@ -4,8 +4,8 @@
 #include <QCheckBox>
 #include <QMessageBox>
 
-#include "app/ui/qt_text.h"
 #include "forms/1099/irs1099_transmitter.h"
+#include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
 
 namespace formet {

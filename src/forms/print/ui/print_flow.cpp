@@ -10,16 +10,16 @@
 #include <QPrinter>
 #include <QToolBar>
 
-#include "app/ui/qt_text.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/box_fit.h"
+#include "forms/print/qt/qt_canvas.h"
 #include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_options_dlg.h"
-#include "forms/print/ui/qt_canvas.h"
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
+#include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
 
 namespace formet {

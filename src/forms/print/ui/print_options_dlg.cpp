@@ -12,10 +12,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/ui/masked_edit.h"
-#include "app/ui/qt_text.h"
 #include "forms/alignment_page.h"
 #include "forms/print/ui/print_flow.h"
+#include "kit/ui/masked_edit.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 namespace {

@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QMessageBox>
 
-#include "app/ui/qt_text.h"
 #include "forms/w2/efw2_submitter.h"
+#include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
 
 namespace formet {

@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/ui/qt_text.h"
 #include "forms/ui/form_sheet.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 namespace {

@@ -5,9 +5,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
-#include "app/ui/qt_text.h"
-#include "forms/ui/form_sheet.h"
 #include "forms/form_page_rules.h"
+#include "forms/ui/form_sheet.h"
+#include "kit/ui/qt_text.h"
 
 namespace formet {
 
