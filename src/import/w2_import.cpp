@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "forms/w2/w2_page_rules.h"
 #include "import/import_fields.h"
 #include "records/employees.h"
 #include "records/identifying_numbers.h"
@@ -113,6 +114,7 @@ const std::array<Field, 48> kFields = {{
 W2ImportFlavour::W2ImportFlavour(CGlobalDoc& doc, UiServices& ui, W2ListObserver* w2Page)
     : doc_(doc), ui_(ui), w2Page_(w2Page) {
   AddFields<E, W>(catalogue_, kFields);
+  typed_ = TypedRules<E, W>(kFields, EmployeeFields(), W2Fields());
   // Added in this order, the menu lists them the other way round.
   catalogue_.AddGroup("State and Local", 34, 14);
   catalogue_.AddGroup("Federal", 9, 25);
@@ -141,7 +143,7 @@ void W2ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorRe
             if (const auto problem = EmployeeSsnProblem(value)) report.Add(row, *problem);
         });
   } else {
-    CheckField(kFields[static_cast<size_t>(field)], column, report);
+    CheckField(kFields[static_cast<size_t>(field)], typed_[static_cast<size_t>(field)], column, report);
   }
 }
 

@@ -2,8 +2,10 @@
 // The W-2 import: 48 fields of the employee and the W-2, the check of a
 // column for each, and the loading of a row as a new employee with its W-2.
 #include <optional>
+#include <vector>
 
 #include "import/import_flavour.h"
+#include "records/field_table.h"
 #include "records/payee_batch.h"
 
 namespace formet {
@@ -41,6 +43,8 @@ class W2ImportFlavour : public ImportFlavour {
   UiServices& ui_;
   W2ListObserver* w2Page_;
   std::optional<PayeeBatch> batch_;
+  // Per field: the input rule of the page or dialog field its text goes to.
+  std::vector<std::optional<EditRule>> typed_;
 };
 
 }  // namespace formet

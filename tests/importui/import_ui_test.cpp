@@ -349,13 +349,13 @@ TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
   const auto w2Texts = importFile(command::kImportW2,
       "\xEF\xBB\xBF" "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,"
       "Employee Address 1.,\"Box 1 (Wages, Tips and Other Compensation)\",Box 12a Code,Box 12a Amount\r\n"
-      "123-45-6789,Jos\xC3\xA9,N\xC3\xBA\xC3\xB1" "ez,\"12 Elm St, Apt \"\"B\"\"\",52000.50,D,1500\r\n"
+      "123-45-6789,Jos\xC3\xA9,N\xC3\xBA\xC3\xB1" "ez,\"12 Elm St, Apt B\",52000.50,D,1500\r\n"
       "234-56-7890,Ann,O'Brien,1 Main,+1.5E+03,aa,250\r\n", 0);
   EXPECT_EQ(w2Texts.back(), "Added 2 employees with their W-2s.");
   const auto formTexts = importFile(command::kImport1099,
       "Recipient's Identification number;Recipient's Name (Line One);Box 1 (Rents);"
       "Box 7 (Nonemployee compensation)\n"
-      "12-3456789;\"Caf\xC3\xA9 \"\"Ol\xC3\xA9\"\"; Inc.\";1250.5;3000\n", 1);
+      "12-3456789;\"Caf\xC3\xA9 Ol\xC3\xA9; O'Neil's\";1250.5;3000\n", 1);
   EXPECT_EQ(formTexts.back(), "Added 1 contractor with its 1099-MISC.");
 
   // The form pages left their empty state for the first payee's form.
@@ -367,11 +367,11 @@ TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 2u);
   EXPECT_EQ(employees[0].LastName, "N\xFA\xF1" "ez");
-  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt \"B\"");
+  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt B");
   EXPECT_EQ(employees[1].LastName, "O'Brien");
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 \"Ol\xE9\"; Inc.");
+  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 Ol\xE9; O'Neil's");
 
   // The transmittals: every W-2 and 1099-MISC of the files in their totals.
   auto* w3 = static_cast<CW3View*>(app.Frame()->PageWidget(Page::W3));
