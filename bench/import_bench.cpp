@@ -65,7 +65,7 @@ Time Since(const Timer& t) {
 
 // One row of every W-2 field, as a spreadsheet saves it: a few values
 // quoted for their commas, accents in UTF-8, and only values the pages
-// take (no refused characters).
+// take (no refused characters, each box 12 code with its amount).
 std::string Row(int i) {
   // A different number per row, each one the SSA issues (no group 00, no serial 0000).
   char ssn[16];
@@ -77,7 +77,10 @@ std::string Row(int i) {
   // Boxes 1 to 11.
   r += ",52000.00,6100.50,52000,3224,52000,754,0,0,0,1500,0";
   // Box 12a to 12d, code and amount.
-  for (int k = 0; k < 4; ++k) r += std::string(",") + codes[(i + k) % 6] + "," + (k == 0 ? "2500" : "+12.5");
+  for (int k = 0; k < 4; ++k) {
+    const char* code = codes[(i + k) % 6];
+    r += std::string(",") + code + "," + (*code == 0 ? "" : k == 0 ? "2500" : "+12.5");
+  }
   // Box 13 check boxes, box 14 lines.
   r += ",0,1,0,UNION 120,,";
   // State and local, two lines.

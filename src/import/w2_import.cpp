@@ -109,6 +109,9 @@ const std::array<Field, 48> kFields = {{
 
 #undef CHECK_BOX_MESSAGE
 
+// The code and the amount of each line of box 12, in the order of kBox12Lines.
+constexpr std::array<FieldPair, 4> kBox12Pairs = {{{20, 21}, {22, 23}, {24, 25}, {26, 27}}};
+
 }  // namespace
 
 W2ImportFlavour::W2ImportFlavour(CGlobalDoc& doc, UiServices& ui, W2ListObserver* w2Page)
@@ -150,6 +153,14 @@ void W2ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorRe
 std::string W2ImportFlavour::StoredText(int field, std::string_view value) const {
   return catalogue_.Contains(field) ? ShownStoredText(kFields[static_cast<size_t>(field)], value)
                                     : std::string(value);
+}
+
+std::span<const FieldPair> W2ImportFlavour::Pairs() const { return kBox12Pairs; }
+
+std::optional<std::string> W2ImportFlavour::PairProblem(size_t pair, std::string_view code,
+                                                        std::string_view amount) const {
+  if (pair >= kBox12Pairs.size()) return std::nullopt;
+  return Box12LineProblem(kBox12Lines[pair], code, ImportedAmount(amount));
 }
 
 bool W2ImportFlavour::BeginLoad(size_t rows) {

@@ -625,6 +625,73 @@ TEST_F(ImportTest, EveryTextKeepsTheRulesOfItsPageField) {
   }
 }
 
+// A line of box 12 is a code with its amount: a row with one and not the
+// other is a bad row of the file, refused with the W-2 page's message
+// however the columns were assigned, and left out when the good rows are
+// loaded alone. The import stored an amount with no code, which prints as
+// an amount nobody can read.
+TEST_F(ImportTest, Box12CodesAndAmountsGoTogether) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session,
+           "SSN,First,Last,Code,Amount,Code b,Amount b\n"
+           "123-45-6789,Ann,Lee,D,1500,,\n"
+           "234-56-7890,Bob,Kim,E,,,\n"           // a code without its amount
+           "345-67-8901,Cy,Ng,,250,,\n"           // an amount without its code
+           "456-78-9012,Dee,Fox,,0.00,aa,0\n"     // 0.00 is no amount: fine without a code, not with one
+           "567-89-0123,Eve,Orr,,,,\"$1,000\"\n"
+           "678-90-1234,Fay,Poe,,,,\n");
+  // The amounts first: no column is refused for the other's values.
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {4, 21}, {6, 23}});
+  EXPECT_EQ(session.RowsWithUnpairedValues(), 3u);  // rows 1, 3 and 5 hold amounts, no code has a column
+  AssignAll(session, {{3, 20}, {5, 22}});
+  EXPECT_EQ(session.RowsWithUnpairedValues(), 4u);
+  const std::string noAmount = " but no amount: please enter the amount, or clear the code.";
+  const std::string noCode =
+      " has an amount but no code: please enter the code the amount is for, or clear the amount.";
+  // Both cells of the line are marked.
+  EXPECT_EQ(session.MarkOf(2, 3).kind, CellMark::Kind::Bad);
+  EXPECT_EQ(session.MarkOf(2, 3).reason, "Box 12a has the code E" + noAmount);
+  EXPECT_EQ(session.MarkOf(2, 4).reason, "Box 12a has the code E" + noAmount);
+  EXPECT_EQ(session.MarkOf(2, 5).kind, CellMark::Kind::None);
+  EXPECT_EQ(session.MarkOf(1, 3).kind, CellMark::Kind::None);
+  EXPECT_EQ(session.MarkOf(4, 4).kind, CellMark::Kind::None);
+
+  auto outcome = session.Import();
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.refusal,
+            "Nothing was imported: 4 rows of the file hold values that do not go together.\n"
+            "Row 2, column 4 (\"Code\"), \"E\": Box 12a has the code E" + noAmount + "\n"
+            "Row 3, column 5 (\"Amount\"), \"250\": Box 12a" + noCode + "\n"
+            "Row 4, column 6 (\"Code b\"), \"aa\": Box 12b has the code aa" + noAmount + "\n"
+            "Row 5, column 7 (\"Amount b\"), \"$1,000\": Box 12b" + noCode + "\n"
+            "Mend them in the file, or choose to load the good rows only.");
+  EXPECT_TRUE(StoredEmployees().empty());
+
+  session.SetSkipBadRows(true);
+  EXPECT_EQ(session.RowsToLeaveOut(), 4u);
+  outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.added, 2u);
+  EXPECT_EQ(session.Summary(outcome),
+            "Added 2 employees with their W-2s.\n\n4 rows were not loaded:\n"
+            "Row 2, column 4 (\"Code\"), \"E\": Box 12a has the code E" + noAmount + "\n"
+            "Row 3, column 5 (\"Amount\"), \"250\": Box 12a" + noCode + "\n"
+            "Row 4, column 6 (\"Code b\"), \"aa\": Box 12b has the code aa" + noAmount + "\n"
+            "Row 5, column 7 (\"Amount b\"), \"$1,000\": Box 12b" + noCode);
+  const auto forms = StoredW2Forms();
+  ASSERT_EQ(forms.size(), 2u);
+  EXPECT_EQ(forms[0].Field12aCode, "D");
+  EXPECT_EQ(forms[0].Field12aAmount, "1500.00");
+  EXPECT_EQ(forms[1].Field12aCode, "");
+  EXPECT_EQ(forms[1].Field12aAmount, "0.00");
+
+  // A code whose amount has no column has no amount.
+  session.SetUnused(4);
+  EXPECT_EQ(session.MarkOf(1, 3).reason, "Box 12a has the code D" + noAmount);
+  EXPECT_EQ(session.MarkOf(3, 3).kind, CellMark::Kind::None);
+}
+
 // A number with spaces around it, as a spreadsheet cell may hold it, is
 // stored as the number, and is the company's number when it is.
 TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {

@@ -261,6 +261,39 @@ TEST_F(ImportDialogTest, WithoutTheGoodRowsOnlyABadColumnIsRefusedAndTurningItOf
   EXPECT_EQ(Header(d, 4), "Unused");
 }
 
+// A box 12 code without its amount: no column is refused, but both cells of
+// the row are marked, the status line tells of it, and Import loads nothing.
+TEST_F(ImportDialogTest, ABox12CodeWithoutItsAmountIsMarkedAndStopsTheImport) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  d.OpenFile(Write("SSN,First,Last,Code,Amount\n123-45-6789,Ann,Lee,D,\n234-56-7890,Bob,Kim,E,5\n"));
+  Choose(d, 1, "Employee Information/Employee Social Security Number (SSN).");
+  Choose(d, 2, "Employee Information/Employee First Name.");
+  Choose(d, 3, "Employee Information/Employee Last Name.");
+  Choose(d, 4, "Federal/Box 12a Code");
+  Choose(d, 5, "Federal/Box 12a Amount");
+  EXPECT_TRUE(answers.texts.empty());  // no column was refused
+  auto* model = d.Preview()->model();
+  const QColor bad(255, 222, 222);
+  EXPECT_EQ(model->data(model->index(1, 4), Qt::BackgroundRole).value<QColor>(), bad);
+  EXPECT_EQ(model->data(model->index(1, 5), Qt::BackgroundRole).value<QColor>(), bad);
+  EXPECT_EQ(model->data(model->index(2, 4), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+  EXPECT_EQ(Cell(d, 1, 4, Qt::ToolTipRole),
+            "Box 12a has the code D but no amount: please enter the amount, or clear the code.");
+  EXPECT_TRUE(d.StatusLine()->text().contains("1 row holds values that do not go together (marked in red)"))
+      << d.StatusLine()->text().toStdString();
+
+  answers.ThenButton(QMessageBox::Ok);
+  d.ImportButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Nothing was imported: a row of the file holds values that do not go together.\n"
+                              "Row 1, column 4 (\"Code\"), \"D\": Box 12a has the code D but no amount: please enter "
+                              "the amount, or clear the code.\nMend them in the file, or choose to load the good rows "
+                              "only.");
+  EXPECT_TRUE(StoredEmployees().empty());
+}
+
 TEST_F(ImportDialogTest, ImportNamesTheRequiredFieldsAndHelpOpensTheFlavoursPage) {
   Form1099ImportFlavour f(*doc, ui);
   CImportDialog d(f, settings);
