@@ -1,12 +1,13 @@
 // Printing W-2s to PDF: the layout engine on the Qt canvas against the floor
 // of the same texts, lines and pictures drawn straight onto a QPdfWriter.
 //
-//   print_bench                 # 1,000 and 10,000 forms, red-ink and Copy B
+//   print_bench                 # 100, 1,000 and 10,000 forms, red-ink and Copy B
 //   print_bench 2000 20000      # other counts
 //
 // Every run is a child process of its own, so its peak memory is its own.
 // Copy B draws a stand-in picture (a 300-dpi monochrome bitmap of the
-// artwork's size) written to a scratch folder.
+// artwork's size) written to a scratch folder; the floor draws it as the
+// canvas does into a PDF, as a one-bit pixmap made once.
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/print/box_fit.h"
 #include "forms/print/recording_canvas.h"
 #include "memory_probe.h"
 #include "forms/print/ui/qt_canvas.h"
@@ -128,7 +130,7 @@ void DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, c
   writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                                    QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
   const double scale = 1200.0 / kUnitsPerInch;
-  std::map<std::string, QImage> images;
+  PictureCache images(pictures);
   std::map<std::tuple<std::string, int, bool>, std::pair<QFont, double>> fonts;
   const Timer timer;
   QPainter painter(&writer);
@@ -159,11 +161,9 @@ void DrawFloor(const std::vector<RecordingCanvas>& pages, const QString& path, c
           painter.setBrush(Qt::NoBrush);
           break;
         case CanvasOp::Kind::Picture: {
-          auto found = images.find(op.text);
-          if (found == images.end()) found = images.emplace(op.text, QImage(pictures + "/" + QString::fromStdString(op.text), "BMP")).first;
-          if (!found->second.isNull())
-            painter.drawImage(QRectF(op.x * scale, op.y * scale, (op.x2 - op.x) * scale, (op.y2 - op.y) * scale),
-                              found->second);
+          if (const QPixmap* picture = images.OneBit(op.text))
+            painter.drawPixmap(QRectF(op.x * scale, op.y * scale, (op.x2 - op.x) * scale, (op.y2 - op.y) * scale),
+                               *picture, QRectF(picture->rect()));
           break;
         }
         case CanvasOp::Kind::OutlinedText: break;
@@ -190,18 +190,23 @@ int Measure(const std::string& variant, int n, bool floor, const fs::path& scrat
   ResetPeak();
   const long before = StatusKb("VmRSS");
   const QString pictures = QString::fromStdString(scratch.string());
-  double cpu = 0, wall = 0;
+  double cpu = 0, wall = 0, cuts = 0;
   if (floor) {
     const auto pages = RecordJob(job, RecordingCanvas::kLetterPdf, {kW2CopyPicture});
     DrawFloor(pages, QString::fromStdString(pdf.string()), pictures, cpu, wall);
   } else {
+    // The list of what would be cut, as formet-cli and the desktop make it
+    // before printing; then the printing.
+    const Timer listing;
+    if (!ListCuts(job, PdfGeometry(PdfMargins{})).Empty()) return 1;
+    cuts = listing.Cpu();
     const Timer timer;
     if (!WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, pictures, "Form W-2")) return 1;
     cpu = timer.Cpu();
     wall = timer.Wall();
   }
-  std::printf("%.6f %.6f %llu %ld %ld\n", cpu, wall, static_cast<unsigned long long>(fs::file_size(pdf)), before,
-              StatusKb("VmHWM"));
+  std::printf("%.6f %.6f %llu %ld %ld %.6f\n", cpu, wall, static_cast<unsigned long long>(fs::file_size(pdf)), before,
+              StatusKb("VmHWM"), cuts);
   fs::remove(pdf);
   return 0;
 }
@@ -213,6 +218,7 @@ struct Result {
   long peakKb = 0;       // the whole process
   long dataKb = 0;       // resident before printing: the records, Qt
   long printKb = 0;      // the rise of the peak while printing
+  double cuts = 0;       // processor time of the list of cut values
 };
 
 Result RunChild(const char* self, const std::string& variant, int n, bool floor, const fs::path& scratch) {
@@ -236,8 +242,8 @@ Result RunChild(const char* self, const std::string& variant, int n, bool floor,
   wait4(pid, &status, 0, &usage);
   Result result;
   long after = 0;
-  if (std::sscanf(buf, "%lf %lf %llu %ld %ld", &result.seconds, &result.wall, &result.bytes, &result.dataKb,
-                  &after) != 5) {
+  if (std::sscanf(buf, "%lf %lf %llu %ld %ld %lf", &result.seconds, &result.wall, &result.bytes, &result.dataKb,
+                  &after, &result.cuts) != 6) {
     std::fprintf(stderr, "child %s %d failed\n", variant.c_str(), n);
     std::exit(1);
   }
@@ -267,7 +273,7 @@ int main(int argc, char** argv) {
 
   std::vector<int> counts;
   for (int i = 1; i < argc; ++i) counts.push_back(std::atoi(argv[i]));
-  if (counts.empty()) counts = {1000, 10000};
+  if (counts.empty()) counts = {100, 1000, 10000};
   const fs::path scratch = fs::temp_directory_path() / ("formet-print-bench-" + std::to_string(getpid()));
   fs::create_directories(scratch);
   {
@@ -285,16 +291,16 @@ int main(int argc, char** argv) {
     waitpid(pid, &status, 0);
   }
 
-  std::printf("%-8s %7s %8s %8s %8s %6s %7s %7s %8s %8s %8s %9s\n", "variant", "forms", "cpu s", "ms/form",
-              "floor s", "ratio", "wall s", "MB", "KB/form", "peak MB", "data MB", "print MB");
+  std::printf("%-8s %7s %8s %8s %8s %6s %7s %7s %8s %8s %8s %9s %7s\n", "variant", "forms", "cpu s", "ms/form",
+              "floor s", "ratio", "wall s", "MB", "KB/form", "peak MB", "data MB", "print MB", "cuts s");
   for (const std::string variant : {"red-ink", "copy-b"}) {
     for (int n : counts) {
       const Result ours = RunChild(argv[0], variant, n, false, scratch);
       const Result floor = RunChild(argv[0], variant, n, true, scratch);
-      std::printf("%-8s %7d %8.3f %8.4f %8.3f %6.2f %7.2f %7.2f %8.3f %8.1f %8.1f %9.1f\n", variant.c_str(), n,
+      std::printf("%-8s %7d %8.3f %8.4f %8.3f %6.2f %7.2f %7.2f %8.3f %8.1f %8.1f %9.1f %7.3f\n", variant.c_str(), n,
                   ours.seconds, ours.seconds * 1000 / n, floor.seconds, ours.seconds / floor.seconds, ours.wall,
                   ours.bytes / 1e6, ours.bytes / 1024.0 / n, ours.peakKb / 1024.0, ours.dataKb / 1024.0,
-                  ours.printKb / 1024.0);
+                  ours.printKb / 1024.0, ours.cuts);
       std::fflush(stdout);
     }
   }

@@ -28,6 +28,9 @@ struct CliRun {
 struct CliLimits {
   int seconds = 20;
   long fileSizeBytes = 0;  // 0: no limit
+  // With a limit: the signal of a write beyond it is ignored for the program
+  // (false: the program is left to deal with it itself).
+  bool ignoreFileSizeSignal = true;
 };
 
 inline std::filesystem::path FormetCliProgram() { return std::filesystem::path(FORMET_BIN_DIR) / "formet-cli"; }
@@ -49,7 +52,8 @@ inline pid_t StartCli(const std::filesystem::path& dataDir, const std::vector<st
     ::dup2(out, 1);
     ::dup2(err, 2);
     if (limits.fileSizeBytes > 0) {
-      ::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead of ending the program
+      // A write beyond the limit fails instead of ending the program.
+      ::signal(SIGXFSZ, limits.ignoreFileSizeSignal ? SIG_IGN : SIG_DFL);
       const rlimit limit{static_cast<rlim_t>(limits.fileSizeBytes), static_cast<rlim_t>(limits.fileSizeBytes)};
       ::setrlimit(RLIMIT_FSIZE, &limit);
     }

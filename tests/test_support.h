@@ -1,6 +1,7 @@
 #pragma once
 // Shared helpers of the test suites: a scratch folder and a scripted user.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <deque>
 #include <filesystem>
@@ -41,6 +42,20 @@ inline std::string ReadBytes(const std::filesystem::path& p) {
 inline void WriteBytes(const std::filesystem::path& p, const std::string& bytes) {
   std::ofstream out(p, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file's bytes and modification time: unchanged means not written.
+struct FileState {
+  std::string bytes;
+  struct timespec modified {};
+  bool operator==(const FileState& o) const {
+    return bytes == o.bytes && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
+  }
+};
+inline FileState StateOf(const std::filesystem::path& file) {
+  struct stat st {};
+  ::stat(file.c_str(), &st);
+  return {ReadBytes(file), st.st_mtim};
 }
 
 inline std::filesystem::path TestData(const std::string& relative) {

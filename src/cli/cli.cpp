@@ -178,6 +178,8 @@ constexpr const char* kUsage =
     "                  beside the program; a missing picture is left out);\n"
     "                --stop-if-empty (1099): fail instead of warning when a\n"
     "                  form has an empty box;\n"
+    "                --stop-if-cut: fail instead of warning when a value does\n"
+    "                  not fit its box even at 6 points and would be cut;\n"
     "                --alignment-page (red-ink): instead of the company's\n"
     "                  forms, one form of sample data in every box with\n"
     "                  crosshairs on two corners of the form's boxes and rulers\n"
@@ -197,6 +199,11 @@ constexpr const char* kUsage =
     "a character that code page lacks, a control character (tab, line break,\n"
     "escape) and text that is not valid UTF-8 are refused. A company that another\n"
     "Formet program (the desktop or another formet-cli) has open is refused too.\n"
+    "A company that can be read but not written, or whose lock cannot be taken,\n"
+    "is refused by the commands that change it; dump, w3, 1096, print, efw2 and\n"
+    "efile-1099 still read it. --out never names a company file or a file kept\n"
+    "beside one (its journal, lock or .del file); the file is written complete\n"
+    "before it takes its name.\n"
     "On failure the program's message is printed on standard error and the exit\n"
     "code is not zero.\n";
 
@@ -214,10 +221,12 @@ std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream
   return text;
 }
 
-bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err) {
+bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err,
+                 CompanyUse use) {
   const auto name = FromCommandLine(utf8Name, err);
   if (!name) return false;
   doc.BeginSession();
+  doc.AcceptReadOnly(use == CompanyUse::ReadOnly);
   if (!doc.CompanyFileExists(*name)) {
     err << "formet-cli: there is no company \"" << utf8Name << "\" in " << PrintableUtf8(doc.DataFolder().string())
         << "\n";
@@ -230,6 +239,11 @@ bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name
   }
   ui.messages.clear();
   return true;
+}
+
+std::string CommandSaveFailure(const CGlobalDoc& doc, int code) {
+  if (doc.ReadOnlyReason()) return *doc.ReadOnlyReason();
+  return SaveFailureMessage(code, &doc.Journal(), SaveRetry::Never);
 }
 
 namespace {
@@ -266,6 +280,7 @@ int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostre
     return 1;
   }
   doc.SetCompany(name);
+  doc.AcceptReadOnly(true);  // a dump only reads
   if (!doc.OnNewDocument()) {
     ui.Flush(err);
     return 1;

@@ -33,8 +33,21 @@ class CommandLineUi : public UiServices {
 // nullopt, with the reason on `err`, when it has no such form.
 std::optional<std::string> FromCommandLine(const std::string& utf8, std::ostream& err);
 
+// How a command uses the company it loads.
+enum class CompanyUse {
+  Change,    // it may write the company: one that cannot be written is refused
+  ReadOnly,  // it only reads (or writes only when asked to change something):
+             // a company that cannot be written loads too
+};
+
 // Loads the company named on the command line (UTF-8) as the desktop
 // program does; false, with the reason on `err`, when it cannot.
-bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err);
+bool LoadCompany(CGlobalDoc& doc, CommandLineUi& ui, const std::string& utf8Name, std::ostream& err,
+                 CompanyUse use = CompanyUse::Change);
+
+// The message of a failed save at the end of a command: what was not saved
+// (the command ends; nothing is kept for a later save), or why the company
+// cannot be written at all.
+std::string CommandSaveFailure(const CGlobalDoc& doc, int code);
 
 }  // namespace formet::cli

@@ -8,6 +8,7 @@
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/w2/efw2_submitter.h"
 #include "store/global_doc.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet::cli {
@@ -32,7 +33,34 @@ std::optional<std::filesystem::path> OutputPath(const std::string& command, cons
     if (given.empty()) err << "formet-cli: --out needs the name of a file\n";
     return std::nullopt;
   }
+  // Refused before anything is written, the submitter's fields included.
+  if (const auto problem = OutputTargetProblem(given)) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+    return std::nullopt;
+  }
   return std::filesystem::path(given);
+}
+
+// The fields as the dialog's OK takes them: saved in the company at once,
+// or, in a company that cannot be written, used for this file only (the
+// user is told). False, with the message, when the save failed.
+template <class R>
+bool UseFields(CGlobalDoc& doc, R& stored, const R& record, ChangeResult (*save)(CGlobalDoc&, const R&),
+               const char* whose, std::ostream& err) {
+  if (doc.ReadOnlyReason()) {
+    if (!(stored == record)) {
+      stored = record;
+      err << "formet-cli: note: the " << whose << "'s fields are used for this file only; they are not saved in "
+          << "the company:\n" << Win1252ToUtf8(*doc.ReadOnlyReason()) << "\n";
+    }
+    return true;
+  }
+  const auto saved = save(doc, record);
+  if (saved.saveCode != 0) {
+    err << Win1252ToUtf8(CommandSaveFailure(doc, saved.saveCode)) << "\n";
+    return false;
+  }
+  return true;
 }
 
 // The end of both commands: the report on stderr; the file written unless
@@ -85,16 +113,15 @@ int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::strin
   const auto parsed = ParseArguments<R>(kEfw2, fields, options, args, err, own);
   if (!parsed) return 2;
   if (!parsed->Has(kCheckOnly.name) && !OutputPath(kEfw2, *parsed, err)) return 2;
-  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+  // A company that cannot be written is still checked and filed.
+  if (!LoadCompany(doc, ui, parsed->company, err, CompanyUse::ReadOnly)) return 1;
 
   // As the dialog's OK does: the fields over the stored submitter, saved at once.
   PageValues values = LoadSubmitterDialog(doc.GetSubmitter(), doc.GetCompany());
   if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
-  const auto saved = SaveSubmitter(doc, ReadSubmitterDialog(values, doc.GetSubmitter()));
-  if (saved.saveCode != 0) {
-    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode, &doc.Journal())) << "\n";
+  if (!UseFields(doc, doc.GetSubmitter(), ReadSubmitterDialog(values, doc.GetSubmitter()), SaveSubmitter,
+                 "submitter", err))
     return 1;
-  }
   efile::Efw2Options options2;
   options2.stateRecords = parsed->Has("state-records");
   const auto result = MakeEfw2File(doc, options2);
@@ -136,7 +163,8 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
     err << "formet-cli: a file is either --original or --replacement, not both\n";
     return 2;
   }
-  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+  // A company that cannot be written is still checked and filed.
+  if (!LoadCompany(doc, ui, parsed->company, err, CompanyUse::ReadOnly)) return 1;
 
   PageValues values = LoadTransmitterDialog(doc.GetTransmitter(), doc.GetCompany());
   if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
@@ -145,11 +173,9 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
   auto& replacement = values[TransmitterFieldIndex(&R::FileTypeReplacement)].choice;
   if (flag("original") == 1 || flag("replacement") == 0) original = 1, replacement = 0;
   if (flag("replacement") == 1 || flag("original") == 0) replacement = 1, original = 0;
-  const auto saved = SaveTransmitter(doc, ReadTransmitterDialog(values, doc.GetTransmitter()));
-  if (saved.saveCode != 0) {
-    err << Win1252ToUtf8(SaveFailureMessage(saved.saveCode, &doc.Journal())) << "\n";
+  if (!UseFields(doc, doc.GetTransmitter(), ReadTransmitterDialog(values, doc.GetTransmitter()), SaveTransmitter,
+                 "transmitter", err))
     return 1;
-  }
   efile::Irs1099Options options2;
   options2.combinedFederalState = parsed->Has("combined-federal-state");
   const auto result = Make1099File(doc, options2);

@@ -403,7 +403,7 @@ int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comm
     err << "formet-cli: " << command << " takes the name of a company\n";
     return 2;
   }
-  if (!LoadCompany(doc, ui, args[0], err)) return 1;
+  if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
   JsonObject json;
   std::string problem;  // totals that cannot be held, as the page tells
   if (command == kW3) {

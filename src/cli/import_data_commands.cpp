@@ -236,14 +236,16 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
       return 1;
     }
     ui.Flush(err);
-    (outcome.saveCode == 0 ? out : err) << ForTerminal(session.Summary(outcome)) << "\n";
+    (outcome.saveCode == 0 ? out : err) << ForTerminal(session.Summary(outcome, SaveRetry::Never)) << "\n";
     return outcome.saveCode == 0 ? 0 : 1;
   }
   // Loading the good rows: what was added on standard output, every row
   // left out on standard error.
   ui.Flush(err);
-  if (outcome.ran) out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
-  else err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+  if (outcome.ran && outcome.saveCode == 0)
+    out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
+  else if (!outcome.ran)
+    err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
   const size_t leftOut = outcome.leftOut + outcome.dropped.size();
   if (leftOut > 0) {
     err << (leftOut == 1 ? std::string("1 row was not loaded:") : GroupedCount(leftOut) + " rows were not loaded:")
@@ -254,7 +256,9 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
     });
   }
   if (outcome.ran && outcome.saveCode != 0) {
-    err << ForTerminal("The loaded rows could not be saved.\n" + SaveFailureMessage(outcome.saveCode)) << "\n";
+    err << ForTerminal("Nothing was added: the " + flavour->PayeesAdded(outcome.added) +
+                       " read could not be saved.\n\n" + SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
+        << "\n";
     return 1;
   }
   return outcome.ran && outcome.added > 0 ? 0 : 1;

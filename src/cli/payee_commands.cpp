@@ -25,7 +25,7 @@ int Finish(CGlobalDoc& doc, CommandLineUi& ui, const ChangeResult& result, const
     return 1;
   }
   if (result.saveCode != 0) {
-    ui.messages.push_back(SaveFailureMessage(result.saveCode, &doc.Journal()));
+    ui.messages.push_back(CommandSaveFailure(doc, result.saveCode));
     ui.Flush(err);
     return 1;
   }

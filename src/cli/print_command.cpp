@@ -14,6 +14,7 @@
 #include "cli/field_options.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/print/box_fit.h"
 #include "forms/alignment_page.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
@@ -22,6 +23,7 @@
 #include "forms/w2/w3_print.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet::cli {
@@ -56,6 +58,7 @@ const PrintOption kOptions[] = {
     {{"v-space", true}, {PrintForm::W2}},
     {{"tin", true}, {PrintForm::Form1099}},
     {{"stop-if-empty", false}, {PrintForm::Form1099}},
+    {{"stop-if-cut", false}, kAll},
     {{"alignment-page", false}, kAll},
     {{"show-outline", false}, kAll},
 };
@@ -102,6 +105,10 @@ std::optional<PrintRequest> Parse(const std::vector<std::string>& args, std::ost
     }
   if (!request.Has("out") || request.Value("out").empty()) {
     err << "formet-cli: print needs --out FILE.pdf\n";
+    return std::nullopt;
+  }
+  if (const auto problem = OutputTargetProblem(request.Value("out"))) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
     return std::nullopt;
   }
   return request;
@@ -350,7 +357,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
     return 1;
   }
-  if (!LoadCompany(doc, ui, parsed->parsed.company, err)) return 1;
+  if (!LoadCompany(doc, ui, parsed->parsed.company, err, CompanyUse::ReadOnly)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
   std::unique_ptr<FormPrintJob> job;
@@ -415,6 +422,17 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     return 1;
   }
 
+  // What the forms cannot hold even at 6 points: a warning each, or with
+  // --stop-if-cut a failure before anything is written.
+  const CutReport cuts = ListCuts(*job, PdfGeometry(margins));
+  const bool stopIfCut = parsed->Has("stop-if-cut");
+  for (const CutText& cut : cuts.Cuts())
+    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+  if (stopIfCut && !cuts.Empty()) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
+    return 1;
+  }
+
   // The outline behind the data, and the mark that the PDF is not for filing.
   std::unique_ptr<FormPrintJob> outlined;
   if (parsed->Has("show-outline")) outlined = std::make_unique<OutlinedPrintJob>(*job, form, true);
@@ -427,7 +445,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   QString problem;
   if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures,
                      QString::fromLatin1(parsed->form->title), &problem)) {
-    err << "formet-cli: " << path << " could not be written: " << problem.toStdString() << "\n";
+    err << "formet-cli: " << problem.toStdString() << "\n";
     return 1;
   }
   const int pages = written.PageCount();

@@ -1,16 +1,12 @@
 #include "forms/efile_common.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 #include "forms/money.h"
 #include "records/identifying_numbers.h"
 #include "records/states.h"
 #include "store/company_database.h"
 #include "store/global_doc.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet::efile {
@@ -265,43 +261,7 @@ ChangeOp FilingRowChange(CGlobalDoc& doc, const char* table) {
 }
 
 std::optional<std::string> WriteFilingFile(const std::filesystem::path& path, std::string_view bytes) {
-  namespace fs = std::filesystem;
-  const auto shown = [&] { return Utf8ToWin1252(path.string()).value_or(path.string()); };
-  const auto failure = [&](const char* step, int error) {
-    return "Formet could not write the file " + shown() + " (" + step + ": " + std::strerror(error) +
-           "). Nothing was written.";
-  };
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) return "Formet cannot write the file " + shown() + ": it is a folder.";
-  const fs::path work = fs::path(path.native() + ".part");
-  const int fd = ::open(work.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return failure("create", errno);
-  const char* data = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, data, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      const int error = errno;
-      ::close(fd);
-      fs::remove(work, ec);
-      return failure("write", error);
-    }
-    data += n;
-    left -= static_cast<size_t>(n);
-  }
-  const int synced = ::fsync(fd) == 0 ? 0 : errno;
-  const int closed = ::close(fd) == 0 ? 0 : errno;
-  if (synced != 0 || closed != 0) {
-    fs::remove(work, ec);
-    return failure("flush", synced != 0 ? synced : closed);
-  }
-  if (::rename(work.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    fs::remove(work, ec);
-    return failure("rename", error);
-  }
-  return std::nullopt;
+  return WriteOutputFile(path, bytes);
 }
 
 }  // namespace formet::efile

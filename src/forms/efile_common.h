@@ -126,9 +126,12 @@ ChangeOp FilingRowChange(CGlobalDoc& doc, const char* table);
 
 // ---- the finished file --------------------------------------------------------------
 
-// Writes the bytes to `path` so that an existing file there is replaced only
-// by the complete new one: written beside it under a work name, flushed,
-// then renamed into place. Returns the problem (for the user), or nullopt.
+// Writes the bytes to `path` as every output file is written
+// (WriteOutputFile): never onto a company's files, in a work file of its own
+// that is read back before it takes the name, so that an existing file is
+// replaced only by the complete new one and what the caller reports of the
+// bytes is what the file holds. Returns the problem (for the user), or
+// nullopt.
 std::optional<std::string> WriteFilingFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace formet::efile

@@ -13,11 +13,6 @@
 
 namespace formet {
 
-// The red-ink layouts put their data with zero offsets into the boxes of the
-// pre-printed forms when the printable area starts this far (a quarter inch)
-// from the paper's left and top edges, as on the program's PDF pages.
-inline constexpr double kRedInkReferenceMargin = 63.5;
-
 // A drawing on the sheet: the top-left corner of its picture in tenths of a
 // millimetre from the top-left corner of the paper.
 struct SheetPicture {

@@ -549,9 +549,12 @@ std::string ImportSession::LeftOutLine(const LeftOutRow& left) const {
   return line + ": " + left.reason;
 }
 
-std::string ImportSession::Summary(const ImportOutcome& outcome) const {
+std::string ImportSession::Summary(const ImportOutcome& outcome, SaveRetry retry) const {
+  // Rows that could not be saved by a program about to end were not added.
+  const bool lost = outcome.ran && outcome.saveCode != 0 && retry == SaveRetry::Never;
   std::string text;
-  if (outcome.ran) text = "Added " + flavour_.PayeesAdded(outcome.added) + ".";
+  if (lost) text = "Nothing was added: the " + flavour_.PayeesAdded(outcome.added) + " read could not be saved.";
+  else if (outcome.ran) text = "Added " + flavour_.PayeesAdded(outcome.added) + ".";
   else text = outcome.refusal;
   const size_t rows = outcome.leftOut + outcome.dropped.size();
   if (rows > 0) {
@@ -568,7 +571,9 @@ std::string ImportSession::Summary(const ImportOutcome& outcome) const {
     });
     if (more > 0) text += "\n... and " + GroupedCount(more) + " more.";
   }
-  if (outcome.ran && outcome.saveCode != 0)
+  if (lost)
+    text += "\n\n" + SaveFailureMessage(outcome.saveCode, nullptr, retry);
+  else if (outcome.ran && outcome.saveCode != 0)
     text += "\n\nThe loaded rows could not be saved; they stay in the open company until it is saved.\n" +
             SaveFailureMessage(outcome.saveCode);
   return text;

@@ -13,6 +13,7 @@
 
 #include "import/delimited_file.h"
 #include "import/import_flavour.h"
+#include "store/global_doc.h"  // SaveRetry
 
 namespace formet {
 
@@ -164,8 +165,10 @@ class ImportSession {
   std::string LeftOutLine(const LeftOutRow& row) const;
   // What the user is told of an import: how many payees were added, the
   // rows left out with their reasons (the first kMaxListedRows lines), a
-  // failed save; or why nothing was loaded. Windows-1252.
-  std::string Summary(const ImportOutcome& outcome) const;
+  // failed save; or why nothing was loaded. Windows-1252. `retry`: whether
+  // rows that could not be saved wait in the open company (the desktop) or
+  // are gone with the program (formet-cli).
+  std::string Summary(const ImportOutcome& outcome, SaveRetry retry = SaveRetry::WithNextSave) const;
 
   // Columns whose header names a field, ignoring case, spaces and
   // punctuation ("EMPLOYEE FIRST NAME" names "Employee First Name."); each

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <optional>
@@ -17,6 +18,16 @@ namespace formet {
 namespace {
 
 constexpr int kNoConnection = 1;
+
+// The system's error behind the last failure, by the engine's primary code.
+int g_systemErrorOf[256] = {};
+
+// Records the system's error behind a failure of the connection.
+int Noted(sqlite3* db, int rc) {
+  if (rc != SQLITE_OK && rc != SQLITE_ROW && rc != SQLITE_DONE && db)
+    g_systemErrorOf[rc & 0xFF] = sqlite3_system_errno(db);
+  return rc;
+}
 
 template <class R>
 size_t FieldIndex(std::string_view column) {
@@ -206,9 +217,11 @@ int CompanyDatabase::Open(const std::filesystem::path& path, OpenMode mode) {
   if (inTransaction_) return 0;
   Close();
   sqlite3* db = nullptr;
-  const int flags = SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0);
+  const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                    : SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0);
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, CompanyFileVfs());
   if (rc != SQLITE_OK) {
+    Noted(db, rc);
     sqlite3_close(db);
     return rc;
   }
@@ -227,8 +240,8 @@ void CompanyDatabase::Close() {
 
 int CompanyDatabase::Execute(const std::string& sql, const RowReader& reader) {
   if (!db_) return kNoConnection;
-  if (!reader) return sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
-  return sqlite3_exec(db_, sql.c_str(), ExecCallback, const_cast<RowReader*>(&reader), nullptr);
+  if (!reader) return Noted(db_, sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr));
+  return Noted(db_, sqlite3_exec(db_, sql.c_str(), ExecCallback, const_cast<RowReader*>(&reader), nullptr));
 }
 
 int CompanyDatabase::Run() { return Execute(statement_); }
@@ -305,7 +318,7 @@ int CompanyDatabase::RunWrite(std::string_view format, std::span<const SqlArg> a
       sqlite3_bind_int(entry.stmt, param, std::get<int32_t>(args[i]));
     }
   }
-  const int rc = sqlite3_step(entry.stmt);
+  const int rc = Noted(db_, sqlite3_step(entry.stmt));
   sqlite3_reset(entry.stmt);
   sqlite3_clear_bindings(entry.stmt);
   return rc == SQLITE_DONE || rc == SQLITE_ROW ? 0 : rc;
@@ -434,7 +447,7 @@ int CompanyDatabase::InsertValues(const TableDef& table, std::span<const std::op
       sqlite3_bind_text(stmt, param, text.empty() ? "" : text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
     }
   }
-  const int rc = sqlite3_step(stmt);
+  const int rc = Noted(db_, sqlite3_step(stmt));
   sqlite3_reset(stmt);
   sqlite3_clear_bindings(stmt);
   return rc == SQLITE_DONE ? 0 : rc;
@@ -750,6 +763,43 @@ int CompanyDatabase::UpdateSubmitter(const SubmitterRecord& r) {
       "ResubWFID ='%s',SubmitterName ='%s',LocationAddress ='%s',DeliveryAddress ='%s',City ='%s',"
       "StateAbbreviation ='%s',ZipCode ='%s',ContactName ='%s',ContactPhone ='%s',ContactPhoneExtension ='%s',"
       "ContactEmail ='%s',ContactFax ='%s',ProblemNotifcationCode ='%s',PreparerCode ='%s' ;", args);
+}
+
+int LastSystemErrorOf(int code) { return g_systemErrorOf[code & 0xFF]; }
+
+std::string EngineCodeInWords(int code, int systemError) {
+  switch (code & 0xFF) {
+    case SQLITE_FULL: return "The disk is full.";
+    case SQLITE_READONLY: return "The company file or its folder cannot be written.";
+    case SQLITE_IOERR:
+      if (systemError == EFBIG)
+        return "The company file would grow larger than this program is allowed to write (a limit on the size "
+               "of files).";
+      if (systemError == ENOSPC) return "The disk is full.";
+      if (systemError == EDQUOT) return "Your share of the disk (its quota) is used up.";
+      return "The disk reported an error while the company file was read or written (it may be failing, or a "
+             "network drive was lost).";
+    case SQLITE_CANTOPEN:
+      if (systemError == EACCES || systemError == EPERM || systemError == EROFS)
+        return "The company file or its folder cannot be written.";
+      return "The company file, or a file the engine makes beside it, cannot be opened.";
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+      return "Another program kept the company file busy for too long. Try again in a moment.";
+    case SQLITE_NOMEM: return "There is not enough memory.";
+    case SQLITE_CORRUPT: return "The company file is damaged.";
+    case SQLITE_NOTADB: return "The file is not a company file of Formet, or it is damaged.";
+    case SQLITE_CONSTRAINT:
+      return "The company file refused the change: it would break one of the file's rules (such as a record "
+             "stored twice).";
+    case SQLITE_PERM:
+    case SQLITE_AUTH: return "Access to the company file was refused.";
+    case SQLITE_TOOBIG: return "A text or a record is too large for the company file.";
+    case SQLITE_PROTOCOL:
+    case SQLITE_NOLFS: return "The disk of the company file does not support what the engine needs to use it.";
+    case SQLITE_ERROR: return "The company file does not hold what Formet expects (a table or column is missing).";
+    default: return {};
+  }
 }
 
 }  // namespace formet

@@ -27,7 +27,18 @@ inline constexpr int kBusyTimeoutMs = 5000;
 enum class OpenMode {
   Existing,  // the file must exist; nothing is created
   Create,    // an empty file is created when none exists (new companies, converted files)
+  ReadOnly,  // the file must exist and is only read (a company that cannot be written)
 };
+
+// The system's error (errno) behind the last failure with the engine's
+// `code`, when the engine had one (a full disk behind code 13, a limit on
+// the size of files behind code 10); 0 otherwise.
+int LastSystemErrorOf(int code);
+
+// What the engine's code means to a user, as a sentence (with its final
+// period); empty for a code a user does not meet. `systemError`, when known,
+// makes it precise.
+std::string EngineCodeInWords(int code, int systemError = 0);
 
 class CompanyDatabase {
  public:

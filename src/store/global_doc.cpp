@@ -14,6 +14,7 @@
 #include <sqlite3.h>
 
 #include "store/conversion.h"
+#include "store/file_words.h"
 #include "store/settings_store.h"
 #include "store/text_codec.h"
 #include "store/ui_services.h"
@@ -67,16 +68,27 @@ bool HasCompanyExtension(const std::string& fileName) {
 constexpr const char* kSuffixesBesideCompanyFile[] = {
     "-journal", ".lock", ".del", "__FORMET__NEW-journal", "__FORMET__CONVERTED-journal", "__FORMET__VERSION2",
     "__FORMET__TEMP"};
+// What else follows the extension in the name of a file beside a company
+// file: the engine's other journals, and the beginning of every work file's
+// suffix.
+constexpr const char* kOtherSuffixesBesideCompanyFile[] = {"-wal", "-shm", "__FORMET__"};
 
-// Opens a company file for reading and writing as a test, without ever
-// waiting on a named pipe or device: only a regular file will do.
-bool CanOpenCompanyFile(const fs::path& path) {
-  const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
+// Opens a company file for reading as a test, without ever waiting on a
+// named pipe or device: only a regular file will do. Returns 0 or the
+// system's error (EINVAL for what is no regular file).
+int OpenCompanyFileError(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno;
   struct stat st {};
   const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
   ::close(fd);
-  return regular;
+  return regular ? 0 : EINVAL;
+}
+
+// Whether the engine can write beside a company file: its journal is made in
+// the company's folder. Returns 0 or the system's error.
+int FolderWriteError(const fs::path& folder) {
+  return ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0 ? 0 : errno;
 }
 
 // A journal beside a company file that is no regular file (a named pipe, a
@@ -109,7 +121,10 @@ const char* PendingKindName(ChangeKind kind, bool plural) {
 }  // namespace
 
 std::string EngineErrorMessage(const std::string& text, int code) {
-  return text + "\n\nEngine Error Code: " + std::to_string(code);
+  std::string message = text + "\n\nEngine Error Code: " + std::to_string(code);
+  const std::string words = EngineCodeInWords(code, LastSystemErrorOf(code));
+  if (!words.empty()) message += "\n\n" + words;
+  return message;
 }
 
 std::string DescribePendingChanges(const std::vector<PendingChange>& journal) {
@@ -132,14 +147,28 @@ std::string DescribePendingChanges(const std::vector<PendingChange>& journal) {
   return text;
 }
 
-std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending) {
+std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending, SaveRetry retry) {
   std::string text = EngineErrorMessage("Formet failed to save the changes.", code);
   if (pending && !pending->empty()) {
-    text += "\n\nNot saved yet: " + DescribePendingChanges(*pending) +
-            ". Formet keeps these changes and tries again with the next save; if you close the company "
-            "without saving, they are lost.";
+    if (retry == SaveRetry::WithNextSave) {
+      text += "\n\nNot saved yet: " + DescribePendingChanges(*pending) +
+              ". Formet keeps these changes and tries again with the next save; if you close the company "
+              "without saving, they are lost.";
+    } else {
+      text += "\n\nNot saved: " + DescribePendingChanges(*pending) + ". The company file is as it was.";
+    }
   }
   return text;
+}
+
+std::string ReadOnlyCompanyMessage(const std::string& companyName, const fs::path& file, int error, bool folder) {
+  const std::string what = folder ? "its folder " + ShownPath(file.parent_path()) + ", where every change is "
+                                        "prepared before it is saved, cannot be written"
+                                  : "its file " + ShownPath(file) + " cannot be written";
+  return "Formet can read the company \"" + companyName + "\" but not change it: " + what + " (" +
+         FileErrorInWords(error) + ").\n\nFormet has not changed it. To work on it, make " +
+         (folder ? "the folder" : "the file") + " writable for you (or copy the company into a folder of your "
+         "own), then try again.";
 }
 
 std::string OpenElsewhereMessage(const std::string& companyName) {
@@ -154,6 +183,25 @@ bool FitsAsCompanyFileName(const std::string& name, const fs::path& folder) {
   for (const char* suffix : kSuffixesBesideCompanyFile) longest = std::max(longest, std::strlen(suffix));
   const size_t bytes = Win1252ToUtf8(name).size() + std::strlen(kCompanyFileExtension) + longest;
   return bytes <= static_cast<size_t>(limit > 0 ? limit : 255);
+}
+
+bool IsCompanyOwnedFileName(const std::string& fileName) {
+  const auto lowered = [](std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+  };
+  const std::string lower = lowered(fileName);
+  const std::string ext = lowered(kCompanyFileExtension);
+  for (size_t at = lower.find(ext); at != std::string::npos; at = lower.find(ext, at + 1)) {
+    if (at == 0) continue;  // ".qdt" alone names no company
+    const std::string rest = lower.substr(at + ext.size());
+    if (rest.empty()) return true;
+    for (const char* suffix : kSuffixesBesideCompanyFile)
+      if (rest == lowered(suffix)) return true;
+    for (const char* start : kOtherSuffixesBesideCompanyFile)
+      if (rest.starts_with(lowered(start))) return true;
+  }
+  return false;
 }
 
 void CompactJournal(std::vector<PendingChange>& journal) {
@@ -210,8 +258,31 @@ void CGlobalDoc::SetCompany(const std::string& name) {
 
 void CGlobalDoc::BeginSession() {
   if (!firstLoad_) return;
-  LoadPrintSettings(settings_, printSettings_);
+  const auto replaced = LoadPrintSettings(settings_, printSettings_);
   firstLoad_ = false;
+  if (replaced.empty()) return;
+  // Told once, when they are read: the values are not stored again until the
+  // options are next written.
+  std::string text = "Some print options stored in " +
+                     (settings_.Location().empty() ? std::string("your settings") : settings_.Location()) +
+                     " are outside what the print options accept, so Formet uses their defaults instead:\n";
+  for (const auto& value : replaced) text += "\n" + value;
+  text += "\n\nCheck the print options before you print.";
+  ui_.ShowMessage(text);
+}
+
+bool CGlobalDoc::StorePrintSettings() {
+  // A copy: the blocks in memory keep the signs a print dialog gave them.
+  PrintSettingsSet copy = printSettings_;
+  if (SavePrintSettings(settings_, copy)) return true;
+  if (!printSettingsUnwritableTold_) {
+    printSettingsUnwritableTold_ = true;
+    ui_.ShowError("Formet could not store the print options in " +
+                  (settings_.Location().empty() ? std::string("your settings") : settings_.Location()) +
+                  ": the settings file cannot be written.\n\nThe options you chose are used until Formet is "
+                  "closed; the next time it starts, the options stored before are used.");
+  }
+  return false;
 }
 
 void CGlobalDoc::AddView(DocumentView* view) {
@@ -271,7 +342,7 @@ void CGlobalDoc::RecoverInterruptedConversions() const {
       continue;
     }
     CompanyLock lock;
-    if (lock.Acquire(company) != CompanyLock::Outcome::Busy) RecoverInterruptedConversion(company);
+    if (lock.Acquire(company) == CompanyLock::Outcome::Held) RecoverInterruptedConversion(company);
   }
 }
 
@@ -390,24 +461,54 @@ bool CGlobalDoc::FirstLoad() {
 bool CGlobalDoc::Load(CompanyLock* taken) {
   db_.Close();
   loaded_ = false;
+  readOnly_.reset();
   // The lock of the company to load: kept when it is the one already held,
   // else taken now and held from here on only if the load succeeds.
   CompanyLock lock;
   const bool alreadyHeld = lock_.Holds() && lock_.CompanyFile() == path_;
   if (taken && taken->Holds()) {
     lock = std::move(*taken);
-  } else if (!alreadyHeld && lock.Acquire(path_) == CompanyLock::Outcome::Busy) {
-    return Fail(OpenElsewhereMessage(companyName_));
+  } else if (!alreadyHeld) {
+    switch (lock.Acquire(path_)) {
+      case CompanyLock::Outcome::Held: break;
+      case CompanyLock::Outcome::Busy: return Fail(OpenElsewhereMessage(companyName_));
+      case CompanyLock::Outcome::Unavailable:
+        // A program that cannot take the lock never writes the company.
+        readOnly_ = CannotLockMessage(companyName_, lock.Problem());
+        if (!acceptReadOnly_) return Fail(*readOnly_);
+        break;
+    }
   }
+  CompanyLock& held = alreadyHeld ? lock_ : lock;
 
-  RecoverInterruptedConversion(path_);
-  if (!CanOpenCompanyFile(path_)) return Fail("Formet failed to open file.");
+  if (held.Holds()) RecoverInterruptedConversion(path_);
+  if (const int error = OpenCompanyFileError(path_)) {
+    const std::string why = error == EINVAL ? std::string()
+                            : error == ENOENT
+                                ? " is not there (it may have been moved, renamed or deleted)."
+                                : " cannot be read: " + FileErrorInWords(error) + ".";
+    return Fail("Formet failed to open file." + (why.empty() ? "" : "\n\nThe company file " + ShownPath(path_) + why));
+  }
   if (JournalInTheWay(path_)) return Fail(NotACompanyFileMessage(fs::path(path_.native() + "-journal")));
+  if (held.Holds()) {
+    // The file as it is now, which the load may yet replace (a conversion).
+    if (held.HoldCompanyFile() == CompanyLock::Outcome::Busy) return Fail(OpenElsewhereMessage(companyName_));
+    if (!held.CompanyFileWritable()) {
+      readOnly_ = ReadOnlyCompanyMessage(companyName_, path_, held.CompanyFileWriteError());
+    } else if (const int error = FolderWriteError(path_.parent_path())) {
+      readOnly_ = ReadOnlyCompanyMessage(companyName_, path_, error, true);
+    }
+    if (readOnly_ && !acceptReadOnly_) return Fail(*readOnly_);
+  }
   if (IsOldFormatFile(path_)) {
+    // Converting writes the company: only the holder of its lock may.
+    if (readOnly_) return Fail("Formet failed to convert file format.\n\n" + *readOnly_);
     std::string error;
     if (!ConvertOldFormat(path_, error)) return Fail("Formet failed to convert file format.\n\n" + error);
+    if (held.HoldCompanyFile() == CompanyLock::Outcome::Busy) return Fail(OpenElsewhereMessage(companyName_));
   }
-  if (int rc = db_.Open(path_)) return FailEngine("Formet failed to open Database.", rc);
+  if (int rc = db_.Open(path_, readOnly_ ? OpenMode::ReadOnly : OpenMode::Existing))
+    return FailEngine("Formet failed to open Database.", rc);
   if (int rc = UpgradeSchema(db_)) return FailEngine("Formet failed to upgrade Database.", rc);
 
   if (int rc = db_.ReadCompany(company_)) return FailEngine("Formet failed to read Database Part1.", rc);
@@ -526,8 +627,10 @@ int CGlobalDoc::SaveChanges() {
   if (!modified_) return 0;
   CompactJournal(journal_);
   if (journal_.empty()) return 0;
-  // Records that did not load completely are never written over a file.
+  // Records that did not load completely are never written over a file, nor
+  // is a company whose lock this program does not hold.
   if (!loaded_) return SQLITE_CANTOPEN;
+  if (readOnly_ || !lock_.Holds() || lock_.CompanyFile() != path_) return SQLITE_READONLY;
   if (int rc = db_.Open(path_)) return rc;
   if (int rc = db_.BeginTransaction()) return rc;
   for (const auto& change : journal_) {
@@ -630,9 +733,10 @@ bool CGlobalDoc::NewCompany() {
   // and takes the company's name only then: a New stopped part-way leaves
   // no company behind.
   CompanyLock lock;
-  if (lock.Acquire(target) == CompanyLock::Outcome::Busy) {
-    ui_.ShowMessage(OpenElsewhereMessage(name));
-    return false;
+  switch (lock.Acquire(target)) {
+    case CompanyLock::Outcome::Held: break;
+    case CompanyLock::Outcome::Busy: ui_.ShowMessage(OpenElsewhereMessage(name)); return false;
+    case CompanyLock::Outcome::Unavailable: ui_.ShowError(CannotLockMessage(name, lock.Problem())); return false;
   }
   if (int rc = CreateDatabase(name)) {
     if (CompanyFileExists(name)) {
@@ -691,9 +795,10 @@ void CGlobalDoc::DeleteCompany() {
     return;
   }
   CompanyLock lock;
-  if (lock.Acquire(*file) == CompanyLock::Outcome::Busy) {
-    ui_.ShowMessage(OpenElsewhereMessage(*chosen));
-    return;
+  switch (lock.Acquire(*file)) {
+    case CompanyLock::Outcome::Held: break;
+    case CompanyLock::Outcome::Busy: ui_.ShowMessage(OpenElsewhereMessage(*chosen)); return;
+    case CompanyLock::Outcome::Unavailable: ui_.ShowError(CannotLockMessage(*chosen, lock.Problem())); return;
   }
   if (!ui_.AskYesNoDestructive("Are you sure you want to delete this company?\n\n" + *chosen)) return;
   std::error_code ec;
@@ -722,10 +827,10 @@ void CGlobalDoc::OnCloseDocument() {
     // company in any letter case. The new name's lock is held across the
     // rename, so no other program opens it half-way.
     const fs::path target = CompanyFilePath(companyName_);
-    if (target != path_ && IsUsableFileName(companyName_) && FitsAsCompanyFileName(companyName_, dataFolder_) &&
-        !NameTakenByAnother(companyName_, &path_)) {
+    if (target != path_ && !readOnly_ && lock_.Holds() && IsUsableFileName(companyName_) &&
+        FitsAsCompanyFileName(companyName_, dataFolder_) && !NameTakenByAnother(companyName_, &path_)) {
       CompanyLock targetLock;
-      if (targetLock.Acquire(target) != CompanyLock::Outcome::Busy && RenameNoReplace(path_, target)) path_ = target;
+      if (targetLock.Acquire(target) == CompanyLock::Outcome::Held && RenameNoReplace(path_, target)) path_ = target;
     }
     // The last active company is the file the company now has.
     for (const auto& file : CompanyFiles()) {

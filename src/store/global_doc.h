@@ -41,9 +41,18 @@ inline constexpr const char* kNewFileSuffix = "__FORMET__NEW";
 
 // A failure of the engine as the user sees it: "%s\n\nEngine Error Code: %d".
 std::string EngineErrorMessage(const std::string& text, int code);
+// Whether changes that could not be saved wait for the next save (the
+// desktop keeps them) or are gone with the program (formet-cli ends).
+enum class SaveRetry { WithNextSave, Never };
 // The text shown when changes could not be saved; with the journal, it names
-// what is still waiting to be saved.
-std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending = nullptr);
+// what is still waiting to be saved, or what was not saved.
+std::string SaveFailureMessage(int code, const std::vector<PendingChange>* pending = nullptr,
+                               SaveRetry retry = SaveRetry::WithNextSave);
+// The text shown when a company can be read but not written: its file (or,
+// with `folder`, the file's folder) cannot be written for the system's
+// `error`.
+std::string ReadOnlyCompanyMessage(const std::string& companyName, const std::filesystem::path& file, int error,
+                                   bool folder = false);
 // The changes a journal holds, in words: "1 new employee, 1 new W-2".
 std::string DescribePendingChanges(const std::vector<PendingChange>& journal);
 // The text shown when another program holds the company open.
@@ -53,6 +62,12 @@ std::string OpenElsewhereMessage(const std::string& companyName);
 // company file and every file made beside it (journal, lock, work files)
 // have names the file system can hold.
 bool FitsAsCompanyFileName(const std::string& name, const std::filesystem::path& folder);
+
+// True when a file of this name (UTF-8, without its folder) is, in a data
+// folder, a company's file or one the program or the engine makes beside it:
+// NAME.qdt, its journal, its lock, a deleted company's file, the work files
+// of New and of a conversion (".qdt" and what follows it in any letter case).
+bool IsCompanyOwnedFileName(const std::string& fileName);
 
 // Removes every change that a later or earlier delete of the same record
 // makes pointless, and the delete itself when the record was inserted in the
@@ -148,6 +163,13 @@ class CGlobalDoc {
   bool OnNewDocument();
   // True while the records are those of a company that loaded completely.
   bool IsLoaded() const { return loaded_; }
+  // A company that can be read but not written (its file or folder cannot be
+  // written, or its lock cannot be taken) is refused by the load, unless the
+  // caller only reads: then it loads, nothing of it is ever written, and
+  // ReadOnlyReason tells why.
+  void AcceptReadOnly(bool accept) { acceptReadOnly_ = accept; }
+  // Why the loaded company cannot be written; nullopt when it can.
+  const std::optional<std::string>& ReadOnlyReason() const { return readOnly_; }
   // Before the document closes: asks about unsaved changes. False = Cancel.
   bool SaveModified();
   // When the program ends: gives the file the company's current name (unless
@@ -160,8 +182,13 @@ class CGlobalDoc {
   void SetCompany(const std::string& name);
   // For callers that name the company themselves instead of starting with the
   // last active one: reads the print settings as the first load does and
-  // ends the start-up state.
+  // ends the start-up state. Stored print options that the dialogs could not
+  // have given are replaced by their defaults, and the user is told once.
   void BeginSession();
+  // After the print options were changed: writes them to the settings store
+  // at once. When they cannot be written the user is told (once while the
+  // program runs) and false is returned; the options are used all the same.
+  bool StorePrintSettings();
 
   // Internal operations, public for the pages and for tests.
   // Company names of the data folder, sorted, each once; false when there is
@@ -224,6 +251,9 @@ class CGlobalDoc {
   bool firstLoad_ = true;
   bool modified_ = false;
   bool loaded_ = false;
+  bool acceptReadOnly_ = false;
+  bool printSettingsUnwritableTold_ = false;
+  std::optional<std::string> readOnly_;  // why the loaded company cannot be written
   std::string failureContext_;  // put before a load's failure message: which company failed
   CompanyDatabase db_;
   CompanyLock lock_;  // of the loaded company

@@ -24,6 +24,10 @@ class SettingsStore {
   virtual bool WriteNumber(const std::string& key, const std::string& value, uint32_t number) = 0;
   virtual bool WriteText(const std::string& key, const std::string& value, const std::string& text) = 0;
 
+  // Where the settings are kept, for messages (Windows-1252); empty when
+  // there is nothing to name.
+  virtual std::string Location() const { return {}; }
+
   uint32_t ReadNumberOr(const std::string& key, const std::string& value, uint32_t fallback) {
     return ReadNumber(key, value).value_or(fallback);
   }

@@ -12,6 +12,7 @@
 #include <QLocale>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -310,6 +311,18 @@ TEST(QtSettings, NumbersAndTextsPersist) {
   EXPECT_EQ(store.ReadText(key, "Value"), "Caf\xE9 O'Brien");
   EXPECT_EQ(store.ReadNumber("SOFTWARE\\Quorvane\\Formet (2007)\\Form W2 Print Options", "W2 Paper Type"), 0u);
   EXPECT_FALSE(store.ReadNumber("SOFTWARE\\Quorvane\\Formet (2007)\\Form W2 Print Options", "W2 Print Target"));
+}
+
+TEST(QtSettings, ASettingsFileThatCannotBeWrittenSaysSo) {
+  test::QtApp();
+  QTemporaryDir dir;
+  // Its name is taken by a folder: nothing can be written there, not even by
+  // a user who may write anything.
+  const QString file = dir.filePath("settings.ini");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("settings.ini"));
+  QtSettingsStore store(file);
+  EXPECT_FALSE(store.WriteNumber("SOFTWARE\\Quorvane\\Formet (2007)\\Form W2 Print Options", "W2 Paper Type", 0));
+  EXPECT_EQ(store.Location(), file.toStdString());
 }
 
 TEST(CompanyDialogs, LegalNameFollowsUntilEdited) {

@@ -20,172 +20,17 @@
 #include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
+#include "page_check.h"
 #include "picture_pieces.h"
 
 namespace formet {
 namespace {
 
-using test::Area;
-using test::Piece;
-using test::PiecesOf;
-using test::Show;
+using test::AllPictureNames;
+using test::CheckPage;
+using test::ExpectPagesClean;
+using test::PictureNamed;
 
-
-const FormPicture* PictureNamed(const std::string& name) {
-  static const auto kAll = AllFormPictures();
-  for (const auto& p : kAll)
-    if (p.file == name) return &p;
-  return nullptr;
-}
-
-// The picture a copy's additions are drawn over.
-std::string PictureOfAdditions(const FormPicture& additions) {
-  return additions.width == 1980 && additions.height == 1340 ? "Help1.svg" : "Help3.svg";
-}
-
-std::set<std::string> AllPictureNames() {
-  std::set<std::string> names;
-  for (const auto& p : AllFormPictures()) names.insert(p.file);
-  return names;
-}
-
-// ---- the check of one printed page -------------------------------------------------
-
-// `boxOf`: the box each data text goes in. Texts printed in the data font
-// must all be listed (blank ones aside). `additions`: what the copy's print
-// draws over each of its pictures (rules and check boxes; its texts are
-// texts of the print).
-std::vector<std::string> CheckPage(const RecordingCanvas& page, const std::map<std::string, std::string>& boxOf,
-                                   const FormPicture* additions = nullptr) {
-  std::vector<std::string> problems;
-  struct Placed {
-    const FormPicture* picture;
-    Area area;
-  };
-  std::vector<Placed> placed, placedAdditions;
-  std::vector<Piece> artwork;  // in page units
-  std::vector<Piece> additionPieces;  // drawn after the white areas
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Picture)) {
-    const FormPicture* p = PictureNamed(op.text);
-    if (!p) {
-      problems.push_back("no description of the picture " + op.text);
-      continue;
-    }
-    if (op.x2 - op.x != p->width || op.y2 - op.y != p->height)
-      problems.push_back(op.text + " is described " + std::to_string(p->width) + " x " + std::to_string(p->height) +
-                         " but placed " + std::to_string(op.x2 - op.x) + " x " + std::to_string(op.y2 - op.y));
-    placed.push_back({p, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
-    for (auto piece : PiecesOf(*p)) {
-      piece.area = piece.area.Moved(op.x, op.y);
-      piece.what += " of " + op.text;
-      artwork.push_back(piece);
-    }
-    if (additions && p->file == PictureOfAdditions(*additions)) {
-      placedAdditions.push_back({additions, {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}});
-      FormPicture rulesOnly = *additions;
-      rulesOnly.texts.clear();
-      for (auto piece : PiecesOf(rulesOnly)) {
-        piece.area = piece.area.Moved(op.x, op.y);
-        piece.what += " the print adds to " + op.text;
-        additionPieces.push_back(piece);
-      }
-    }
-  }
-
-  // The white areas the print paints.
-  std::vector<Area> white;
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Rect))
-    if (op.fill == kWhite) white.push_back(Area{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}.Grown(op.pen.width / 2.0));
-  // A piece the print blanks lies 2 units inside the white area, so that the
-  // picture's pixels (0.85 units at 300 dots per inch) and their smoothing
-  // leave no sliver of it.
-  std::vector<Piece> visible;
-  for (const auto& piece : artwork) {
-    bool erased = false;
-    for (const auto& w : white) {
-      if (piece.area.Within(w.Grown(-2))) erased = true;
-      else if (piece.area.Meets(w)) problems.push_back("a white area " + Show(w) + " cuts " + piece.what);
-    }
-    if (!erased) visible.push_back(piece);
-  }
-  visible.insert(visible.end(), additionPieces.begin(), additionPieces.end());
-
-  auto clearOfArtwork = [&](const Area& cell, const std::string& what) {
-    for (const auto& piece : visible)
-      if (cell.Grown(1).Meets(piece.area))
-        problems.push_back(what + " at " + Show(cell) + " touches " + piece.what + " at " + Show(piece.area));
-  };
-
-  for (const auto& op : page.Texts()) {
-    if (op.text.find_first_not_of(' ') == std::string::npos) continue;
-    const Area cell{1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2};
-    const std::string what = "\"" + op.text + "\"";
-    clearOfArtwork(cell, what);
-    if (op.font.face != kCourierNew) continue;  // a caption of the print, not data
-    const auto expected = boxOf.find(op.text);
-    if (expected == boxOf.end()) {
-      problems.push_back("the data " + what + " is not in the test's table");
-      continue;
-    }
-    const Placed* on = nullptr;
-    for (const auto& pl : placed)
-      if (cell.left >= pl.area.left && cell.left < pl.area.right && cell.top >= pl.area.top && cell.top < pl.area.bottom)
-        on = &pl;
-    if (!on) {
-      problems.push_back(what + " is printed outside every picture");
-      continue;
-    }
-    const Area local = cell.Moved(-on->area.left, -on->area.top);
-    bool found = false;
-    std::string near;
-    for (const auto& box : on->picture->boxes) {
-      if (box.id != expected->second) continue;
-      const Area inside{box.left + 2.0, box.top + 2.0, box.right - 2.0, box.bottom - 2.0};
-      if (!local.Within(inside)) {
-        near = " (box " + box.id + " is " + Show({1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}) + ")";
-        continue;
-      }
-      found = true;
-      const bool labelled = box.labelBottom > box.labelTop;
-      if (labelled && !(local.top >= box.labelBottom || local.bottom <= box.labelTop))
-        problems.push_back(what + " at " + Show(local) + " touches the label of box " + box.id);
-    }
-    if (!found)
-      problems.push_back(what + " at " + Show(local) + " is not inside box " + expected->second + " of " +
-                         on->picture->file + near);
-  }
-
-  // Marks: the diagonal strokes of the crosses, their ends within the inner
-  // edges of a check box (a cross may fill its box from corner to corner).
-  for (const auto& op : page.OfKind(CanvasOp::Kind::Line)) {
-    if (op.x == op.x2 || op.y == op.y2) continue;  // a rule of a caption
-    const Area stroke{1.0 * std::min(op.x, op.x2), 1.0 * std::min(op.y, op.y2), 1.0 * std::max(op.x, op.x2),
-                      1.0 * std::max(op.y, op.y2)};
-    bool inBox = false;
-    std::vector<Placed> withAdditions = placed;
-    withAdditions.insert(withAdditions.end(), placedAdditions.begin(), placedAdditions.end());
-    for (const auto& pl : withAdditions)
-      for (const auto& box : pl.picture->boxes) {
-        if (!box.checkBox) continue;
-        const Area inside = Area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}
-                                .Moved(pl.area.left, pl.area.top)
-                                .Grown(-box.weight / 20.0 - 0.5);
-        if (stroke.Within(inside)) inBox = true;
-      }
-    if (!inBox) problems.push_back("a mark at " + Show(stroke) + " is not inside a check box");
-  }
-  return problems;
-}
-
-void ExpectPagesClean(const std::vector<RecordingCanvas>& pages, const std::map<std::string, std::string>& boxOf,
-                      const std::string& variant, const FormPicture* additions = nullptr) {
-  ASSERT_FALSE(pages.empty()) << variant;
-  for (size_t i = 0; i < pages.size(); ++i) {
-    EXPECT_FALSE(pages[i].OfKind(CanvasOp::Kind::Picture).empty()) << variant << ": page " << i + 1;
-    for (const auto& problem : CheckPage(pages[i], boxOf, additions))
-      ADD_FAILURE() << variant << ", page " << i + 1 << ": " << problem;
-  }
-}
 
 // ---- W-2 and W-3 -------------------------------------------------------------------------
 // Values as wide as the boxes are meant to hold; every amount is different so
@@ -317,10 +162,50 @@ TEST(FormPictures, W2FourUpHoldsEveryItemInItsBox) {
   for (const char* text : {"Maximiliano-Jose R", "Vandenberghe-Smithe", "III", "4500 Old Mill Run Rd Apt 1204",
                            "Building C"})
     p.boxOf.erase(text);
-  p.boxOf["Maximiliano-Jose R Vandenberghe-Smithe"] = "ef";
+  p.boxOf["Maximiliano-Jose R Vandenberghe-Smithe III"] = "ef";
   for (const char* text : {"4500 Old Mill Run Rd Apt 1204", "Building C", "Sherwood, AR 72120-5555"})
     p.boxOf[text] = "ef";
   ExpectPagesClean(PrintW2(p, kW2FourUp), p.boxOf, "W-2 4-Up");
+}
+
+// The longest state ID and the largest box 12 amounts, with codes and years,
+// on the 4-Up sheet and the copies: each inside its box, the state ID clear
+// of box 16's amount, the amounts inside the form's right border, the year
+// inside the code cell.
+TEST(FormPictures, W2LongStateIdsAndBox12AmountsWithYearsStayInTheirBoxes) {
+  Payroll p = WidePayroll();
+  for (const char* text : {"Maximiliano-Jose R", "Vandenberghe-Smithe", "III", "4500 Old Mill Run Rd Apt 1204",
+                           "Building C", "Sherwood, AR 72120-5555", "AR-12345-678", "D 05", "AA ", "E 06", "W ",
+                           "15500.01", "15500.02", "15500.03", "99999.99"})
+    p.boxOf.erase(text);
+  for (auto& w : p.forms) {
+    w.StateID1 = "UT-12345-6789";  // 13
+    w.StateWages1 = "250000.00";
+    w.Field12aCode = "AA", w.Field12aYear = "07", w.Field12aAmount = "999999999.91";
+    w.Field12bCode = "D", w.Field12bYear = "06", w.Field12bAmount = "999999999.92";
+    w.Field12cCode = "DD", w.Field12cYear = "05", w.Field12cAmount = "999999999.93";
+    w.Field12dCode = "BB", w.Field12dYear = "04", w.Field12dAmount = "999999999.94";
+  }
+  p.boxOf["UT-12345-6789"] = "15-id-1";
+  p.boxOf["250000.00"] = "16-1";
+  const char* codes[4] = {"AA 07", "D 06", "DD 05", "BB 04"};
+  const char* keys[4] = {"12a", "12b", "12c", "12d"};
+  for (int i = 0; i < 4; ++i) {
+    p.boxOf[codes[i]] = std::string(keys[i]) + "-code";
+    p.boxOf["999999999.9" + std::to_string(i + 1)] = keys[i];
+  }
+  Payroll fourUp = p;
+  fourUp.boxOf["Maximiliano-Jose R Vandenberghe-Smithe III"] = "ef";
+  for (const char* text : {"4500 Old Mill Run Rd Apt 1204", "Building C", "Sherwood, AR 72120-5555"})
+    fourUp.boxOf[text] = "ef";
+  ExpectPagesClean(PrintW2(fourUp, kW2FourUp), fourUp.boxOf, "W-2 4-Up");
+  const EmployeeRecord& e = p.employees.front();
+  p.boxOf["Maximiliano-Jose R"] = "e-first";
+  p.boxOf[e.LastName] = "e-last";
+  p.boxOf[e.Suffix] = "e-suffix";
+  for (const auto& line : {e.Address1, e.Address2, std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
+  for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(p, copy), p.boxOf, "W-2 copy " + std::to_string(copy));
+  ExpectPagesClean(PrintW2(p, kW2CopyASubstitute), p.boxOf, "W-2 Copy A");
 }
 
 TEST(FormPictures, W2InstructionPagesArePicturesOnly) {
@@ -484,6 +369,24 @@ TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {
     ExpectPagesClean(pages, {}, "1099-MISC instructions " + std::to_string(copy));
     EXPECT_TRUE(pages[0].Texts().empty());
   }
+}
+
+// The filer's name as long as the setup field takes it: inside its box,
+// clear of "For Official Use Only".
+TEST(FormPictures, Form1096CopyHoldsAFilerNameOfFiftyNineCharacters) {
+  const Contractors p = WideContractors();
+  CompanyRecord c = p.company;
+  c.Form1096FilerName = "Northwest Regional Building Supplies and Lumber Company Inc";
+  ASSERT_EQ(c.Form1096FilerName.size(), 59u);
+  const Form1096Page page = Build1096Page(c, p.forms);
+  FormPrintSettings s;
+  s.paperType = 0;
+  const auto pages = RecordJob(Form1096PrintJob(page, s), RecordingCanvas::kLetterPdf, AllPictureNames());
+  std::map<std::string, std::string> boxOf = {{page.filerName, "filer-name"}, {page.street, "street"},
+                                              {page.city + ", " + page.state + " " + page.zip, "city"},
+                                              {"501", "telephone"}, {" 555-0123", "telephone"}, {page.box1, "1"},
+                                              {page.box3, "3"}, {page.box4, "4"}, {page.box5, "5"}};
+  for (const auto& problem : CheckPage(pages[0], boxOf)) ADD_FAILURE() << "1096: " << problem;
 }
 
 TEST(FormPictures, Form1096CopyHoldsEveryItemInItsBox) {

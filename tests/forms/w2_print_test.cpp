@@ -88,9 +88,14 @@ TEST(W2Print, ItemsOfOneRedInkForm) {
   EXPECT_EQ(At(page.FindText("Ann Q")), (PrintPoint{112, 595}));
   EXPECT_EQ(At(page.FindText("Lee1")), (PrintPoint{609, 595}));
   EXPECT_EQ(At(page.FindText("Jr")), (PrintPoint{2 * 609 - 112 - 58, 595}));
-  // Box 12: the held "0" shows as AA, with its year; the amount beside it.
-  EXPECT_EQ(At(page.FindText("AA 07")), (PrintPoint{1574, 608}));
+  // Box 12: the held "0" shows as AA, with its year, in the code cell (8
+  // points hold it there, centred on its line); the amount beside it.
+  const CanvasOp* code = page.FindText("AA 07");
+  ASSERT_NE(code, nullptr);
+  EXPECT_EQ(code->font, (FontSpec{"Courier New", 80, false}));
+  EXPECT_EQ(At(code), (PrintPoint{1574, 608 + (48 - 32) / 2}));
   EXPECT_EQ(At(page.FindText("300.00")), (PrintPoint{1682, 608}));
+  EXPECT_LT(code->x2, 1682);
   // Box 14: Other1 on top, 56 units between the lines.
   EXPECT_EQ(At(page.FindText("bottom")), (PrintPoint{1142, 885}));
   EXPECT_EQ(At(page.FindText("middle")), (PrintPoint{1142, 829}));
@@ -231,8 +236,8 @@ TEST(W2Print, FourUpPrintsFourCopiesOfOneEmployeePerPageScaledToThePrintableArea
   EXPECT_EQ((PrintPoint{ssn[1].x, ssn[1].y}), (PrintPoint{83 + 971, 166}));
   EXPECT_EQ((PrintPoint{ssn[2].x, ssn[2].y}), (PrintPoint{83, 166 + 1311}));
   EXPECT_EQ(ssn[0].font, (FontSpec{"Courier New", 90, false}));
-  EXPECT_EQ(TextsNamed(pages[0], "Ann Q Lee1").size(), 4u);
-  EXPECT_EQ(pages[0].FindText("Jr"), nullptr);
+  // The whole name, its suffix too, on each copy.
+  EXPECT_EQ(TextsNamed(pages[0], "Ann Q Lee1 Jr").size(), 4u);
   const auto picture = pages[0].OfKind(CanvasOp::Kind::Picture);
   ASSERT_EQ(picture.size(), 1u);
   EXPECT_EQ((std::vector<int>{picture[0].x, picture[0].y, picture[0].x2, picture[0].y2}),
@@ -282,6 +287,23 @@ TEST(W2Print, PreparationSaysWhyNothingIsPrinted) {
   ui.messages.clear();
   EXPECT_FALSE(PrepareW2Print(DataOf(nobody, -1), RedInkAll(), ui));
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// "All Employees" of a company with one W-2 prints that W-2 whichever
+// employee is current, and when none is (as on the command line).
+TEST(W2Print, AllEmployeesOfACompanyWithOneW2PrintsIt) {
+  PrintPayroll payroll(2);
+  payroll.forms.erase(payroll.forms.begin());  // only the second employee has a W-2
+  for (int current : {-1, 0, 1}) {
+    test::ScriptedUi ui;
+    const auto job = PrepareW2Print(DataOf(payroll, current), RedInkAll(), ui);
+    ASSERT_TRUE(job) << current;
+    EXPECT_TRUE(ui.messages.empty()) << current;
+    const auto pages = RecordJob(*job);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(At(pages[0].FindText("2000.00")), (PrintPoint{1142, 176})) << current;
+    EXPECT_NE(pages[0].FindText("123-45-6782"), nullptr) << current;
+  }
 }
 
 }  // namespace

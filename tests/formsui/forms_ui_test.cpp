@@ -277,7 +277,7 @@ TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
 // the W-3 and 1096 pages say their totals cannot be held, the boxes read
 // "too large" where -2.16 was shown, and Print refuses with the reason.
 TEST_F(FormPagesTest, TheTransmittalsSayWhenATotalCannotBeHeld) {
-  AddEmployees({{"1", "Ann", "Young"}, {"2", "Bob", "Adams"}});
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
   for (auto& w : doc->GetW2Forms()) w.Wages = "92233720368547757.00";
   doc->GetW2Forms()[0].FederalIncomeTaxWithdrawal = "12.50";
   auto w3 = Show<CW3View>();

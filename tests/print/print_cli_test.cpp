@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "../forms/print_fixture.h"
+#include "../forms/worst_case.h"
 #include "pdf_support.h"
 #include "store/global_doc.h"
 
@@ -20,19 +21,25 @@ using test::Quoted;
 // a form, written through the company document.
 class PrintCli : public ::testing::Test {
  protected:
-  void SetUp() override {
+  void SetUp() override { SaveCompany("Acme", 3, [](W2Record&) {}); }
+
+  // A company with n employees and n contractors, each with a form (the W-2s
+  // changed by `change`), written through the company document.
+  template <class Change>
+  void SaveCompany(const std::string& name, int n, Change change) {
     test::ScriptedUi ui;
     MemorySettingsStore settings;
     CGlobalDoc doc(ui, settings, dir.path());
     doc.BeginSession();
-    ui.newCompany = NewCompanyEntry{"Acme", ""};
+    ui.newCompany = NewCompanyEntry{name, ""};
     ASSERT_TRUE(doc.NewCompany());
     doc.GetCompany() = test::PrintCompany();
-    doc.GetCompany().EmployerName = "Acme";
+    doc.GetCompany().EmployerName = name;
     doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
-    const test::PrintPayroll payroll(3);
-    const test::PrintContractors people(3);
-    for (size_t i = 0; i < 3; ++i) {
+    test::PrintPayroll payroll(n);
+    const test::PrintContractors people(n);
+    for (size_t i = 0; i < static_cast<size_t>(n); ++i) {
+      change(payroll.forms[i]);
       doc.GetEmployees().push_back(payroll.employees[i]);
       doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(i),
                             payroll.employees[i].EmployeeUniqueID}, false);
@@ -46,7 +53,32 @@ class PrintCli : public ::testing::Test {
       doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(i),
                             people.forms[i].Form1099UniqueID}, false);
     }
-    doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
+    if (n == 3) doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
+    doc.SetModified(true);
+    ASSERT_EQ(doc.SaveChanges(), 0);
+  }
+
+  // The worst-case company under the name "Worst".
+  void SaveWorstCase() {
+    test::ScriptedUi ui;
+    MemorySettingsStore settings;
+    CGlobalDoc doc(ui, settings, dir.path());
+    doc.BeginSession();
+    ui.newCompany = NewCompanyEntry{"Worst", ""};
+    ASSERT_TRUE(doc.NewCompany());
+    const test::WorstCase k = test::MakeWorstCase();
+    doc.GetCompany() = k.company;
+    doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
+    doc.GetEmployees() = k.employees;
+    doc.GetW2Forms() = k.w2s;
+    doc.GetContractors() = k.contractors;
+    doc.GetForms1099() = k.forms1099;
+    for (int32_t i = 0; i < 2; ++i) {
+      doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, i, k.employees[i].EmployeeUniqueID}, false);
+      doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, i, k.w2s[i].W2UniqueID}, false);
+      doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, i, k.contractors[i].ContractorUniqueID}, false);
+      doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, i, k.forms1099[i].Form1099UniqueID}, false);
+    }
     doc.SetModified(true);
     ASSERT_EQ(doc.SaveChanges(), 0);
   }
@@ -145,6 +177,69 @@ TEST_F(PrintCli, TransmittalsPrintTheirTotals) {
   // Filer name at (170, 390) - 63 - 2.
   EXPECT_NEAR(FindWord(words, "Acme")->xMin, 17.0 + 6.35, 0.2);
   EXPECT_NEAR(FindWord(words, "Acme")->yMin, 32.5 + 6.35, 0.4);
+}
+
+// A company with one employee: --all prints that employee's W-2.
+TEST_F(PrintCli, AllTheW2sOfACompanyWithOneEmployee) {
+  SaveCompany("Solo", 1, [](W2Record&) {});
+  const auto r = Print("w2 Solo --all --out " + Out("solo.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 1 page of Form W-2 to " + (dir / "solo.pdf").string() + "\n");
+  EXPECT_EQ(err, "");
+  EXPECT_NE(FindWord(PdfWords(dir / "solo.pdf"), "1000.00"), nullptr);
+}
+
+// A value too wide for its box even at 6 points: a warning naming the form,
+// the box and what is printed, or with --stop-if-cut a failure and no file.
+TEST_F(PrintCli, ValuesThatWouldBeCutAreWarningsOrAFailure) {
+  SaveCompany("Wide", 2, [](W2Record& w) { w.Field12aAmount = "-999999999.99"; });
+  auto r = Print("w2 Wide --all --copy 4-up --out " + Out("wide.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  const std::string cut1 = "Form W-2 of Ann Q Lee1 Jr (123-45-6781), box 12a amount: \"-999999999.99\" does not fit even "
+                           "at 6 points and is printed as \"-999999999.9\"";
+  const std::string cut2 = "Form W-2 of Ann Q Lee2 Jr (123-45-6782), box 12a amount: \"-999999999.99\" does not fit even "
+                           "at 6 points and is printed as \"-999999999.9\"";
+  EXPECT_NE(err.find("formet-cli: warning: " + cut1 + "\n"), std::string::npos) << err;
+  EXPECT_NE(err.find("formet-cli: warning: " + cut2 + "\n"), std::string::npos) << err;
+  EXPECT_NE(FindWord(PdfWords(dir / "wide.pdf"), "-999999999.9"), nullptr);
+
+  fs::remove(dir / "wide.pdf");
+  r = Print("w2 Wide --all --copy 4-up --stop-if-cut --out " + Out("wide.pdf"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(err.find("formet-cli: " + cut1 + "\n"), std::string::npos) << err;
+  EXPECT_NE(err.find("formet-cli: nothing was printed (--stop-if-cut)\n"), std::string::npos) << err;
+  EXPECT_EQ(err.find("warning: Form W-2"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "wide.pdf"));
+  // Where box 12 is wide enough, nothing is said.
+  r = Print("w2 Wide --all --copy B --stop-if-cut --out " + Out("wide.pdf"));
+  EXPECT_EQ(r.code, 0) << err;
+  EXPECT_EQ(err, "");
+}
+
+// Every variant of the four forms for the worst-case company: nothing cut,
+// a valid PDF whose texts are the records' (accents included). With
+// FORMET_KEEP_PRINTS set to a folder, the files are kept there for a look.
+TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
+  SaveWorstCase();
+  std::vector<std::pair<std::string, std::string>> variants = {
+      {"w2-red-ink", "w2 Worst --all"}, {"w2-4up", "w2 Worst --all --copy 4-up"},
+      {"w2-copy-a", "w2 Worst --all --paper laser"}, {"w3-red-ink", "w3 Worst"},
+      {"w3-copy", "w3 Worst --paper copy"}, {"w3-laser", "w3 Worst --paper laser"},
+      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"}};
+  for (int copy = 1; copy <= 9; ++copy) variants.push_back({"w2-copy-" + std::to_string(copy), "w2 Worst --all --copy " + std::to_string(copy)});
+  for (int copy = 0; copy <= 5; ++copy)
+    variants.push_back({"1099-copy-" + std::to_string(copy), "1099 Worst --all --copy " + std::to_string(copy)});
+  ASSERT_EQ(variants.size(), 24u);
+  const char* keep = std::getenv("FORMET_KEEP_PRINTS");
+  for (const auto& [name, arguments] : variants) {
+    const fs::path pdf = keep ? fs::path(keep) / (name + ".pdf") : dir / (name + ".pdf");
+    const auto r = Print(arguments + " --stop-if-cut --out " + test::Quoted(pdf));
+    EXPECT_EQ(r.code, 0) << name << ": " << err;
+    EXPECT_EQ(err.find("does not fit"), std::string::npos) << name << ": " << err;
+    EXPECT_EQ(test::RunTool("qpdf --check " + test::Quoted(pdf) + " >/dev/null 2>&1").code, 0) << name;
+  }
+  const fs::path w2 = keep ? fs::path(keep) / "w2-red-ink.pdf" : dir / "w2-red-ink.pdf";
+  EXPECT_NE(FindWord(PdfWords(w2), "Vandenberghe-M\xC3\xBCllers"), nullptr);
 }
 
 TEST_F(PrintCli, AlignmentPageAndTheOutline) {

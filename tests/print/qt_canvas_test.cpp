@@ -7,9 +7,11 @@
 #include <QPdfWriter>
 
 #include "../forms/print_fixture.h"
+#include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/w2/w2_print.h"
+#include "pdf_canvas.h"
 #include "pdf_support.h"
 
 namespace formet {
@@ -38,12 +40,8 @@ TEST(QtCanvas, FacesResolveToMetricCompatibleFonts) {
 // metrics of the faces give them (Courier New: 0.6 em wide, cell 1.133 em;
 // "COPY" in Times New Roman: 2.6675 em wide, cell 1.107 em).
 TEST(QtCanvas, TextExtentsMatchTheFormsFaces) {
-  TempDir dir;
-  QPdfWriter writer(QString::fromStdString((dir / "x.pdf").string()));
-  writer.setResolution(1200);
-  QPainter painter(&writer);
-  PictureCache pictures(QString::fromStdString(dir.path().string()));
-  QtCanvas canvas(painter, GeometryOfDevice(writer), 1200, pictures);
+  test::PdfCanvas pdf;
+  QtCanvas& canvas = pdf.Canvas();
   canvas.SetFont({"Courier New", 120, false});
   EXPECT_EQ(canvas.TextExtent("0123456789"), (TextSize{254, 48}));
   canvas.SetFont({"Times New Roman", 500, false});
@@ -52,6 +50,58 @@ TEST(QtCanvas, TextExtentsMatchTheFormsFaces) {
   EXPECT_NEAR(copy.height, 195, 1);
   canvas.SetFont({"Arial", 100, true});
   EXPECT_NEAR(canvas.TextExtent("Copy B").width, 124, 1);  // 3.5 em of Arial Bold at 10 points
+}
+
+// What the fitting measures is what the canvas draws: the data face at every
+// size the fitting tries, over every character a record can hold, and the
+// captions' face over the characters of its tables. A text is drawn at the
+// exact size of its font, not at the nearest whole number of device pixels.
+TEST(QtCanvas, TheFittingMeasuresTextsAsTheCanvasDrawsThem) {
+  test::PdfCanvas pdf;
+  QtCanvas& canvas = pdf.Canvas();
+  std::string win1252;  // every printable character of the code page
+  for (int c = 0x20; c <= 0xFF; ++c)
+    if (c != 0x7F && c != 0x81 && c != 0x8D && c != 0x8F && c != 0x90 && c != 0x9D) win1252 += static_cast<char>(c);
+  std::string ascii;
+  for (int c = 0x20; c < 0x7F; ++c) ascii += static_cast<char>(c);
+  struct Case {
+    const char* face;
+    bool bold;
+    const std::string* text;
+  };
+  for (const Case& k : {Case{"Courier New", false, &win1252}, Case{"Arial", false, &ascii}, Case{"Arial", true, &ascii}}) {
+    for (int size = kSmallestFittedSize; size <= 120; size += kFittedSizeStep) {
+      const FontSpec font{k.face, size, k.bold};
+      canvas.SetFont(font);
+      // The whole text, and a 59-character one, the longest a field holds.
+      for (const std::string& text : {*k.text, k.text->substr(0, 59)}) {
+        const TextSize drawn = canvas.TextExtent(text);
+        const TextSize measured = MeasureText(font, text);
+        EXPECT_NEAR(drawn.width, measured.width, 1) << k.face << " " << size << ": " << text.size() << " characters";
+        EXPECT_NEAR(drawn.height, measured.height, 1) << k.face << " " << size;
+      }
+    }
+  }
+}
+
+// In the file, as pdftotext reads it back: 59 characters of 6.5-point
+// Courier New are 59 x 0.6 x 6.5 points wide (a size rounded to whole pixels
+// at 1200 dots per inch made them 0.2% narrower; at 7 points, wider).
+TEST(QtCanvas, TextsInThePdfHaveTheExactSizeOfTheirFont) {
+  test::PdfCanvas canvas("sizes.pdf");
+  int y = 100;
+  for (int size : {65, 70, 100, 115}) {
+    canvas.Canvas().SetFont({"Courier New", size, false});
+    canvas.Canvas().DrawText(100, y, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
+    y += 100;
+  }
+  const auto pdf = canvas.Finish();
+  const auto words = PdfWords(pdf);
+  for (int size : {65, 70, 100, 115}) {
+    const auto* word = FindWord(words, std::string(58, 'W') + static_cast<char>('0' + size / 10 % 10));
+    ASSERT_NE(word, nullptr) << size;
+    EXPECT_NEAR(word->xMax - word->xMin, 59 * 0.6 * size / 10.0 * 25.4 / 72, 0.05) << size;
+  }
 }
 
 std::unique_ptr<W2PrintJob> RedInkJob(const test::PrintPayroll& p) {
@@ -94,22 +144,30 @@ TEST(QtCanvas, PdfTextLandsAtItsPlaceAndStaysText) {
   EXPECT_NEAR(FindWord(moved, "1000.00")->yMin, 17.6 + 20, 0.4);
 }
 
-int CountImages(const std::filesystem::path& pdf) {
+// The dictionaries of the images a PDF file holds.
+std::vector<std::string> ImageDictionaries(const std::filesystem::path& pdf) {
+  std::vector<std::string> found;
   const std::string bytes = test::ReadBytes(pdf);
-  int n = 0;
-  for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1))
-    ++n;
-  return n;
+  for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1)) {
+    const size_t begin = bytes.rfind("<<", at), end = bytes.find(">>", at);
+    found.push_back(bytes.substr(begin, end - begin));
+  }
+  return found;
+}
+int CountImages(const std::filesystem::path& pdf) { return static_cast<int>(ImageDictionaries(pdf).size()); }
+
+FormPrintSettings AllCopyB() {
+  FormPrintSettings s;
+  s.paperType = 0;
+  s.blankCopyType = 3;
+  s.printTarget = 1;
+  return s;
 }
 
 TEST(QtCanvas, APictureIsEmbeddedOnceAndAMissingOneIsLeftOut) {
   TempDir dir;
   const test::PrintPayroll payroll(6);
-  FormPrintSettings copyB;
-  copyB.paperType = 0;
-  copyB.blankCopyType = 3;
-  copyB.printTarget = 1;
-  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, copyB);
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, AllCopyB());
   const QString folder = QString::fromStdString(dir.path().string());
   const auto pdf = dir / "copyB.pdf";
 
@@ -131,6 +189,57 @@ TEST(QtCanvas, APictureIsEmbeddedOnceAndAMissingOneIsLeftOut) {
   test::WriteBytes(dir / kW2CopyPicture, "not a picture");
   ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
   EXPECT_EQ(CountImages(pdf), 0);
+}
+
+// The form pictures are black on white: a PDF holds them as one-bit images,
+// once per file, not as 24-bit colour (a colour picture stays in colour).
+TEST(QtCanvas, BlackAndWhitePicturesAreOneBitImagesInThePdf) {
+  TempDir dir;
+  const test::PrintPayroll payroll(4);
+  const W2PrintJob job({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, AllCopyB());
+  const QString folder = QString::fromStdString(dir.path().string());
+  const auto pdf = dir / "copyB.pdf";
+  auto imageDictionaries = [&] { return ImageDictionaries(pdf); };
+
+  // A picture with a colour table of white and black (as the build writes
+  // them, four bits a pixel), and a one-bit bitmap.
+  QImage indexed(600, 400, QImage::Format_Indexed8);
+  indexed.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+  indexed.fill(0);
+  for (int x = 0; x < 600; ++x) indexed.setPixel(x, 200, 1);
+  QImage oneBit(600, 400, QImage::Format_Mono);
+  oneBit.fill(1);
+  QPainter rule(&oneBit);
+  rule.setPen(QPen(Qt::black, 3));
+  rule.drawLine(0, 200, 599, 200);
+  rule.end();
+  for (const QImage& art : {indexed, oneBit}) {
+    ASSERT_TRUE(art.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
+    ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
+    const auto images = imageDictionaries();
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_NE(images[0].find("/BitsPerComponent 1"), std::string::npos) << images[0];
+    EXPECT_NE(images[0].find("/DeviceGray"), std::string::npos) << images[0];
+    // Read back, the picture is black where it was drawn black.
+    const test::ToolResult r = test::RunTool("pdftoppm -r 50 -gray -f 1 -l 1 " + test::Quoted(pdf) + " " +
+                                             test::Quoted(dir / "page"));
+    ASSERT_EQ(r.code, 0);
+    QImage page(QString::fromStdString((dir / "page-1.pgm").string()));
+    ASSERT_FALSE(page.isNull());
+    int dark = 0;
+    for (int y = 0; y < page.height(); ++y)
+      for (int x = 0; x < page.width(); ++x) dark += qGray(page.pixel(x, y)) < 128;
+    EXPECT_GT(dark, 0);
+    EXPECT_LT(dark, page.width() * page.height() / 20);  // a rule, not an inverted sheet
+  }
+
+  QImage colour(600, 400, QImage::Format_RGB32);
+  colour.fill(qRgb(200, 30, 30));
+  ASSERT_TRUE(colour.save(QString::fromStdString((dir / kW2CopyPicture).string()), "BMP"));
+  ASSERT_TRUE(WriteJobToPdf(job, QString::fromStdString(pdf.string()), PdfMargins{}, folder, "Form W-2"));
+  const auto images = imageDictionaries();
+  ASSERT_EQ(images.size(), 1u);
+  EXPECT_NE(images[0].find("/BitsPerComponent 8"), std::string::npos) << images[0];
 }
 
 TEST(QtCanvas, AFileThatCannotBeWrittenIsReported) {

@@ -6,13 +6,16 @@
 #include <QGroupBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 
 #include "../forms/print_fixture.h"
 #include "app/ui/masked_edit.h"
 #include "appui/qt_app.h"
 #include "desktop/modal_answers.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/w2/w2_print.h"
@@ -364,6 +367,66 @@ TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
   EXPECT_TRUE(Print1096Form(nullptr, d.doc, sink.Get()));
   EXPECT_EQ(sink.title, "Form 1096");
   EXPECT_NE(sink.recorded[0].FindText("3"), nullptr);
+}
+
+// Values too wide for their boxes even at 6 points: before the print dialog,
+// the list of them; "Print anyway" goes on, "Cancel" (the default) prints
+// nothing. A print with nothing to cut shows no list.
+TEST(PrintFlow, ValuesThatWouldBeCutAreListedBeforePrinting) {
+  test::QtApp();
+  PrintDoc d(2);
+  for (auto& w : d.doc.GetW2Forms()) w.Field12aAmount = "-999999999.99";
+  Sink sink;
+  ModalAnswers answers;
+  auto fourUp = [](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->PaperButton(static_cast<int>(W2PaperChoice::Copy))->setChecked(true);
+    dialog->CopyList()->setCurrentIndex(kW2FourUp);
+    dialog->accept();
+  };
+  std::vector<std::vector<QString>> rows;
+  bool cancelIsDefault = false;
+  auto answerCuts = [&](bool printAnyway) {
+    return [&, printAnyway](QWidget* w) {
+      auto* list = qobject_cast<CCutListDlg*>(w);
+      ASSERT_NE(list, nullptr);
+      rows.clear();
+      for (int r = 0; r < list->Table()->rowCount(); ++r) {
+        rows.emplace_back();
+        for (int c = 0; c < list->Table()->columnCount(); ++c) rows.back().push_back(list->Table()->item(r, c)->text());
+      }
+      cancelIsDefault = list->CancelButton()->isDefault();
+      (printAnyway ? list->PrintAnywayButton() : list->CancelButton())->click();
+    };
+  };
+
+  answers.Then(fourUp);
+  answers.Then(answerCuts(false));
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, -1);
+  EXPECT_EQ(answers.texts, (std::vector<QString>{"Set W2 Print Options", kCutListTitle}));
+  EXPECT_TRUE(cancelIsDefault);
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0], (std::vector<QString>{"Form W-2 of Ann Q Lee1 Jr (123-45-6781)", "12a amount", "-999999999.99",
+                                           "-999999999.9"}));
+
+  answers.Then(fourUp);
+  answers.Then(answerCuts(true));
+  EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, 2);
+  EXPECT_NE(sink.recorded[0].FindText("-999999999.9"), nullptr);
+
+  // Copy B's box 12 holds the amount: no list.
+  answers.texts.clear();
+  answers.Then([](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    dialog->CopyList()->setCurrentIndex(3);
+    dialog->accept();
+  });
+  EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(answers.texts, (std::vector<QString>{"Set W2 Print Options"}));
 }
 
 }  // namespace

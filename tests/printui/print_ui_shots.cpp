@@ -10,6 +10,8 @@
 #include <cstdio>
 
 #include "../forms/print_fixture.h"
+#include "forms/print/box_fit.h"
+#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/alignment_page.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
@@ -95,5 +97,22 @@ int main(int argc, char** argv) {
   const auto alignment = MakeAlignmentPage(PrintForm::W2, FormPrintSettings{});
   grabPreview("print-alignment-page-w2.png");
   ShowPrintPreview(nullptr, *alignment, PrintJobTitle(PrintForm::W2) + " alignment page");
+
+  // The list of values that would be cut, before a 4-Up print of two
+  // employees whose box 12 amounts do not fit even in 6-point type.
+  test::PrintPayroll wide(2);
+  for (auto& w : wide.forms) w.Field12aAmount = "-999999999.99";
+  wide.employees[1].FirstName = "Maximilian-Alexander";
+  wide.forms[1].StateID1 = "AR-123456789012";
+  FormPrintSettings fourUp = all;
+  fourUp.paperType = 0;
+  fourUp.blankCopyType = 0;
+  const W2PrintJob wideJob({&wide.company, &wide.employees, &wide.forms, wide.order, 0}, fourUp);
+  CutReport cuts = ListCuts(wideJob, RecordingCanvas::kLetterPdf);
+  cuts.Add({"Form 1096", "FILER'S name", std::string(59, 'W'), std::string(56, 'W')});  // as a longer list shows
+  CCutListDlg list(cuts, nullptr);
+  list.show();
+  QCoreApplication::processEvents();
+  ok &= Save(list, out, "print-cut-list.png");
   return ok ? 0 : 1;
 }

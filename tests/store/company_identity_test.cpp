@@ -204,7 +204,9 @@ TEST_F(IdentityTest, ACompanyThatFailsToLoadDoesNotKeepTheProgramFromStarting) {
     ASSERT_TRUE(doc.OnNewDocument());
     ui.choice = "Broken";
     EXPECT_FALSE(doc.OpenCompany());
-    EXPECT_EQ(ui.messages.back(), "Formet failed to read Database Part2.\n\nEngine Error Code: 1");
+    EXPECT_EQ(ui.messages.back(),
+              "Formet failed to read Database Part2.\n\nEngine Error Code: 1\n\nThe company file does not hold "
+              "what Formet expects (a table or column is missing).");
     EXPECT_TRUE(doc.IsLoaded());
     EXPECT_EQ(doc.CompanyName(), "Acme");
     doc.OnCloseDocument();
@@ -218,7 +220,9 @@ TEST_F(IdentityTest, ACompanyThatFailsToLoadDoesNotKeepTheProgramFromStarting) {
     CGlobalDoc doc(ui, settings, dir.path());
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet could not open \"Broken\", the company you used last.\n\n"
-                                                    "Formet failed to read Database Part2.\n\nEngine Error Code: 1"});
+                                                    "Formet failed to read Database Part2.\n\nEngine Error Code: 1"
+                                                    "\n\nThe company file does not hold what Formet expects (a "
+                                                    "table or column is missing)."});
     EXPECT_EQ(doc.CompanyName(), "Sample Company");
     doc.OnCloseDocument();
   }

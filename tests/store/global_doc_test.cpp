@@ -130,6 +130,22 @@ TEST_F(DocTest, StartUpOpensLastActiveCompanyOrSample) {
   ASSERT_EQ(ui.messages.size(), 1u);
 }
 
+TEST_F(DocTest, StoredPrintOptionsOutOfRangeAreReplacedAndToldOnce) {
+  settings.WriteNumber(std::string(kSettingsRoot) + "\\Form W2 Print Options", "W2 Horizontal Offset Value",
+                       4294967295u);
+  auto doc = Start();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0],
+            "Some print options stored in your settings are outside what the print options accept, so Formet uses "
+            "their defaults instead:\n\nW2 Horizontal Offset Value 42949672.95 inches (now 0.00 inches)\n\nCheck "
+            "the print options before you print.");
+  EXPECT_EQ(doc->GetPrintSettings(PrintForm::W2).horizontalOffset, 0);
+  doc->BeginSession();
+  ui.choice = "Acme";
+  ASSERT_TRUE(doc->OpenCompany());
+  EXPECT_EQ(ui.messages.size(), 1u);  // told once
+}
+
 TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   // A standard engine file under a company name.
   {
@@ -148,8 +164,12 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   struct Case {
     std::string company, message;
   } cases[] = {
-      {"Plain", "Formet failed to upgrade Database.\n\nEngine Error Code: 26"},
-      {"Broken", "Formet failed to read Database Part2.\n\nEngine Error Code: 1"},
+      {"Plain",
+       "Formet failed to upgrade Database.\n\nEngine Error Code: 26\n\nThe file is not a company file of Formet, or "
+       "it is damaged."},
+      {"Broken",
+       "Formet failed to read Database Part2.\n\nEngine Error Code: 1\n\nThe company file does not hold what "
+       "Formet expects (a table or column is missing)."},
   };
   for (const auto& c : cases) {
     ui.messages.clear();
@@ -167,7 +187,9 @@ TEST_F(DocTest, LoadFailuresShowTheirMessages) {
   ASSERT_TRUE(doc.OnNewDocument());
   doc.SetCompany("Missing");
   EXPECT_FALSE(doc.OnNewDocument());
-  EXPECT_EQ(ui2.messages, std::vector<std::string>{"Formet failed to open file."});
+  EXPECT_EQ(ui2.messages, std::vector<std::string>{"Formet failed to open file.\n\nThe company file " +
+                                                   (dir / "Missing.qdt").string() +
+                                                   " is not there (it may have been moved, renamed or deleted)."});
 }
 
 TEST_F(DocTest, SaveWritesTheJournalInOneTransaction) {

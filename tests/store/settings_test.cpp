@@ -68,6 +68,59 @@ TEST(PrintSettings, StoredAsHundredthsWithDirectionsApart) {
   EXPECT_EQ(HundredthsOf(0.257), 25u);  // more decimals are cut, not rounded
 }
 
+TEST(PrintSettings, StoredValuesTheDialogsCannotGiveAreReplacedByTheirDefaults) {
+  const std::string root = std::string(kSettingsRoot) + "\\";
+  struct Case {
+    const char* key;
+    const char* value;
+    uint32_t stored;
+    bool kept;
+  } cases[] = {
+      {"Form W2 Print Options", "W2 Horizontal Offset Value", 4294967295u, false},
+      {"Form W2 Print Options", "W2 Vertical Offset Value", 9999, true},  // 99.99 inches, the most the field takes
+      {"Form W3 Print Options", "W3 Vertical Offset Value", 10000, false},
+      {"Form W2 Print Options", "W2 Horizontal Offset Direction", 2, false},
+      {"Form 1099 Print Options", "1099 Vertical Offset Direction", 0, true},
+      {"Form W2 Print Options", "W2 Paper Type", 2, false},
+      {"Form W3 Print Options", "W3 Paper Type", 2, true},  // the laser substitute
+      {"Form 1096 Print Options", "1096 Paper Type", 3, false},
+      {"Form W2 Print Options", "W2 Blank Copy Type", 10, true},  // the Copy A substitute
+      {"Form W2 Print Options", "W2 Blank Copy Type", 11, false},
+      {"Form 1099 Print Options", "1099 Copy Type", 5, true},
+      {"Form 1099 Print Options", "1099 Copy Type", 6, false},
+      {"Form 1099 Print Options", "1099 Print Target", 2, false},
+      {"Form W2 Print Options", "W2 Vertical Space Between forms", 74, false},
+      {"Form W2 Print Options", "W2 Vertical Space Between forms", 75, true},
+      {"Form W2 Print Options", "W2 Vertical Space Between forms", 175, true},
+      {"Form W2 Print Options", "W2 Vertical Space Between forms", 176, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.value) + " " + std::to_string(c.stored));
+    MemorySettingsStore store;
+    store.WriteNumber(root + c.key, c.value, c.stored);
+    PrintSettingsSet read;
+    const auto replaced = LoadPrintSettings(store, read);
+    MemorySettingsStore none;
+    PrintSettingsSet defaults;
+    LoadPrintSettings(none, defaults);
+    EXPECT_EQ(replaced.empty(), c.kept);
+    EXPECT_EQ(read == defaults, !c.kept);
+  }
+  // The list says what was found and what is used instead.
+  MemorySettingsStore store;
+  store.WriteNumber(root + "Form W2 Print Options", "W2 Horizontal Offset Value", 4294967295u);
+  store.WriteNumber(root + "Form W2 Print Options", "W2 Vertical Space Between forms", 20);
+  store.WriteNumber(root + "Form W3 Print Options", "W3 Paper Type", 7);
+  PrintSettingsSet read;
+  EXPECT_EQ(LoadPrintSettings(store, read),
+            (std::vector<std::string>{"W2 Horizontal Offset Value 42949672.95 inches (now 0.00 inches)",
+                                      "W2 Vertical Space Between forms 0.20 inches (now 1.33 inches)",
+                                      "W3 Paper Type 7 (now 1)"}));
+  EXPECT_EQ(read[0].horizontalOffset, 0);
+  EXPECT_DOUBLE_EQ(read[0].verticalSpace, 1.33);
+  EXPECT_EQ(read[1].paperType, 1);
+}
+
 TEST(TextCodec, EveryByteRoundTrips) {
   std::string all;
   for (int b = 1; b < 256; ++b) all += static_cast<char>(b);

@@ -20,24 +20,13 @@ namespace formet {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FileState;
 using test::ReadBytes;
+using test::StateOf;
 using test::ScriptedUi;
 using test::TempDir;
 
 const std::string kBusy = "\" is open in another Formet program.";
-
-struct FileState {
-  std::string bytes;
-  struct timespec modified {};
-  bool operator==(const FileState& o) const {
-    return bytes == o.bytes && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec;
-  }
-};
-FileState StateOf(const fs::path& file) {
-  struct stat st {};
-  ::stat(file.c_str(), &st);
-  return {ReadBytes(file), st.st_mtim};
-}
 
 class TwoWritersTest : public ::testing::Test {
  protected:
@@ -216,10 +205,13 @@ TEST_F(TwoWritersTest, AFailedSaveNamesWhatIsStillPending) {
   const auto failed =
       test::RunCli(dir.path(), {"add-employee", "Acme", "--ssn", "123-45-6789", "--first", "A", "--last", "B"});
   EXPECT_EQ(failed.code, 1);
-  EXPECT_NE(failed.err.find("Formet failed to save the changes.\n\nEngine Error Code: 19\n\nNot saved yet: 1 new "
-                            "employee, 1 new W-2."),
+  // The command ends: it says what was not saved, and promises no later save.
+  EXPECT_NE(failed.err.find("Formet failed to save the changes.\n\nEngine Error Code: 19\n\nThe company file "
+                            "refused the change: it would break one of the file's rules (such as a record stored "
+                            "twice).\n\nNot saved: 1 new employee, 1 new W-2. The company file is as it was."),
             std::string::npos)
       << failed.err;
+  EXPECT_EQ(failed.err.find("tries again"), std::string::npos) << failed.err;
   EXPECT_TRUE(StoredEmployees().empty());
 
   const std::vector<PendingChange> journal = {{ChangeKind::Employee, ChangeOp::Insert, 0, 1},

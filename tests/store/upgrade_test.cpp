@@ -121,7 +121,9 @@ TEST_F(UpgradeTest, FailedUpgradeLeavesTheFileAsItWas) {
   doc->BeginSession();
   doc->SetCompany("Old");
   EXPECT_FALSE(doc->OnNewDocument());
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet failed to upgrade Database.\n\nEngine Error Code: 1"});
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"Formet failed to upgrade Database.\n\nEngine Error Code: 1\n\nThe "
+                                                  "company file does not hold what Formet expects (a table or "
+                                                  "column is missing)."});
   doc.reset();
   EXPECT_EQ(ReadBytes(dir / "Old.qdt"), before);
 }

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <signal.h>
+
 #include "app/ui/art/program_art.h"
 #include "app/ui/formet_app.h"
 #include "app/ui/main_frame.h"
@@ -12,6 +14,9 @@
 #include "store/data_folder.h"
 
 int main(int argc, char** argv) {
+  // A limit on the size of files makes a write fail, which the program
+  // reports, instead of ending it with the user's work.
+  ::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Formet (2007)");
   QApplication::setOrganizationName("Quorvane");

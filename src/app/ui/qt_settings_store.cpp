@@ -1,5 +1,7 @@
 #include "app/ui/qt_settings_store.h"
 
+#include <QDir>
+
 #include "app/ui/qt_text.h"
 
 namespace formet {
@@ -32,6 +34,8 @@ std::optional<std::string> QtSettingsStore::ReadText(const std::string& key, con
   if (!v.isValid()) return std::nullopt;
   return FromQt(v.toString());
 }
+
+std::string QtSettingsStore::Location() const { return FromQt(QDir::toNativeSeparators(FileName())); }
 
 bool QtSettingsStore::WriteNumber(const std::string& key, const std::string& value, uint32_t number) {
   settings_->setValue(SettingsKey(key, value), static_cast<uint>(number));

@@ -20,6 +20,7 @@ class QtSettingsStore : public SettingsStore {
   bool WriteText(const std::string& key, const std::string& value, const std::string& text) override;
   // The file the settings live in.
   QString FileName() const { return settings_->fileName(); }
+  std::string Location() const override;
 
  private:
   std::unique_ptr<QSettings> settings_;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "forms/1099/form1096_totals.h"
+#include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
 #include "forms/w2/print_settings.h"
 
@@ -27,6 +28,10 @@ enum class Form1096Layout { Copy = 0, RedInk = 1 };  // by paper type
 // form too. (Moved 226 units right, as the older layout had it, the
 // final-return mark fell outside the printable area.)
 Form1096LayoutTable Form1096AdjustedLayout(Form1096Layout layout, const FormPrintSettings& settings);
+
+// The boxes the texts go in: the measured form's on the pre-printed form,
+// moved with the data by the offsets; the drawing's on a copy.
+FormBoxes Form1096BoxesOf(Form1096Layout layout, const FormPrintSettings& settings);
 
 // A filer name this long or longer prints in 10-point Courier New.
 inline constexpr size_t kForm1096LongFilerName = 40;

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "forms/1099/form1099_pictures.h"
+#include "forms/print/box_fit.h"
 #include "forms/print/form_picture.h"
 #include "records/contractors.h"
 #include "store/ui_services.h"
@@ -66,6 +67,79 @@ constexpr PrintPoint kForm1099Table[kForm1099LayoutPoints][2] = {
     /* 49 box 15a             */ {{220, 1259}, {220, 1259}},
     /* 50 box 15b             */ {{640, 1259}, {640, 1259}},
 };
+
+// The box of each point's text, by the names of the form's drawing.
+constexpr const char* kPointBox[kForm1099LayoutPoints] = {
+    "payer", "payer", "payer", "payer", "", "", "payer", "payer-tin", "recipient-tin", "recipient-name",
+    "street", "street", "city", "", "", "account", "", "", "", "",
+    "1", "2", "3", "4", "5", "6", "7", "8", "", "", "", "", "10", "13", "14",
+    "16-1", "17-1", "16-2", "17-2", "18-1", "18-2", "", "", "", "", "", "", "", "", "15a", "15b"};
+
+// The boxes of the 2007 form (Copy A, as measured), for the pre-printed form.
+const std::vector<GridBox>& RedInkGrid() {
+  static const std::vector<GridBox> kGrid = {
+      {"payer", 16.8, 16.9, 103.2, 52.9, 0.35},
+      {"payer-tin", 16.8, 52.9, 60.1, 67.7, 0.35},
+      {"recipient-tin", 60.1, 52.9, 103.2, 67.7, 0.35},
+      {"recipient-name", 16.8, 67.7, 103.2, 84.7, 0.35},
+      {"street", 16.8, 84.7, 103.2, 97.4, 0.35},
+      {"city", 16.8, 97.4, 103.2, 105.8, 0.35},
+      {"account", 16.8, 105.8, 87.9, 118.5, 0.35},
+      {"15a", 16.8, 118.5, 60.1, 131.2, 0.35},
+      {"15b", 60.1, 118.5, 103.2, 131.2, 0.35},
+      {"1", 103.2, 16.9, 138.8, 29.6, 0.35},
+      {"2", 103.2, 29.6, 138.8, 42.3, 0.35},
+      {"3", 103.2, 42.3, 138.8, 52.9, 0.35},
+      {"4", 138.8, 42.3, 174.4, 52.9, 0.35},
+      {"5", 103.2, 52.9, 138.8, 67.7, 0.35},
+      {"6", 138.8, 52.9, 174.4, 67.7, 0.35},
+      {"7", 103.2, 67.7, 138.8, 84.7, 0.35},
+      {"8", 138.8, 67.7, 174.4, 84.7, 0.35},
+      {"10", 138.8, 84.7, 174.4, 97.4, 0.35},
+      {"13", 103.2, 105.8, 138.8, 118.5, 0.35},
+      {"14", 138.8, 105.8, 174.4, 118.5, 0.35},
+      // The state row: two lines split by a dashed rule at y 127.0.
+      {"16-1", 103.2, 118.5, 138.8, 127.0, 0.35},
+      {"16-2", 103.2, 127.0, 138.8, 131.2, 0.35},
+      {"17-1", 138.8, 118.5, 174.4, 127.0, 0.35},
+      {"17-2", 138.8, 127.0, 174.4, 131.2, 0.35},
+      {"18-1", 174.4, 118.5, 202.3, 127.0, 0.35},
+      {"18-2", 174.4, 127.0, 202.3, 131.2, 0.35},
+  };
+  return kGrid;
+}
+
+std::string_view BoxCaption(std::string_view id) {
+  static const std::pair<std::string_view, std::string_view> kCaptions[] = {
+      {"payer", "PAYER'S name, street address, city, state, ZIP code, and telephone no."},
+      {"payer-tin", "PAYER'S federal identification number"},
+      {"recipient-tin", "RECIPIENT'S identification number"},
+      {"recipient-name", "RECIPIENT'S name"},
+      {"street", "Street address (including apt. no.)"},
+      {"city", "City, state, and ZIP code"},
+      {"account", "Account number"},
+      {"1", "1 Rents"},
+      {"2", "2 Royalties"},
+      {"3", "3 Other income"},
+      {"4", "4 Federal income tax withheld"},
+      {"5", "5 Fishing boat proceeds"},
+      {"6", "6 Medical and health care payments"},
+      {"7", "7 Nonemployee compensation"},
+      {"8", "8 Substitute payments in lieu of dividends or interest"},
+      {"10", "10 Crop insurance proceeds"},
+      {"13", "13 Excess golden parachute payments"},
+      {"14", "14 Gross proceeds paid to an attorney"},
+      {"15a", "15a Section 409A deferrals"},
+      {"15b", "15b Section 409A income"},
+      {"16-1", "16 State tax withheld, line 1"},
+      {"16-2", "16 State tax withheld, line 2"},
+      {"17-1", "17 State/Payer's state no., line 1"},
+      {"17-2", "17 State/Payer's state no., line 2"},
+      {"18-1", "18 State income, line 1"},
+      {"18-2", "18 State income, line 2"},
+  };
+  return NameOfBox(kCaptions, id);
+}
 
 // The form pictures: stretched twice, one per form of the sheet, the lower
 // one as far below the upper as the data of the lower form.
@@ -279,16 +353,36 @@ std::vector<Form1099OnPage> Form1099PrintJob::FormsOfPage(int page) const {
   return out;
 }
 
+FormBoxes Form1099PrintJob::BoxesOf(int slot) const {
+  const Form1099Layout layout = settings_.paperType == 0 ? Form1099Layout::Copy : Form1099Layout::RedInk;
+  if (layout == Form1099Layout::RedInk) {
+    static const FormBoxes kRedInk = BoxesOfGrid(RedInkGrid());
+    return kRedInk.Moved(InchesToUnits(settings_.horizontalOffset),
+                         InchesToUnits(settings_.verticalOffset) + slot * Form1099SlotPitch(layout));
+  }
+  static const FormPicture kPicture = Form1099CopyPicture();
+  static const FormBoxes kCopy = BoxesOfPicture(kPicture).front();
+  const int* r = kPictureRects[slot];
+  return kCopy.Placed(r[0], r[1], static_cast<double>(r[2] - r[0]) / kPicture.width,
+                      static_cast<double>(r[3] - r[1]) / kPicture.height);
+}
+
 void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slot, const Form1099OnPage& on,
                                 const FontSpec& dataFont) const {
   const Form1099Layout layout = settings_.paperType == 0 ? Form1099Layout::Copy : Form1099Layout::RedInk;
   const int pitch = Form1099SlotPitch(layout);
   const int dy = slot * pitch;
-  auto text = [&](int i, const std::string& s) { c.DrawText(p[i].x, p[i].y + dy, s); };
-  auto amount = [&](int i, const std::string& s) { DrawAmount(c, {p[i].x, p[i].y + dy}, s); };
   const CompanyRecord& payer = *data_.company;
   const ContractorRecord& recipient = *on.contractor;
   const Form1099Record& f = *on.form;
+  const NameLines name = ContractorNameLines(recipient);
+
+  const FormBoxes boxes = BoxesOf(slot);
+  FormWriter out(c, boxes, dataFont, "Form 1099-MISC of " + name.line1 + " (" + recipient.IdentificationNumber + ")",
+                 BoxCaption);
+  auto at = [&](int i) { return PrintPoint{p[i].x, p[i].y + dy}; };
+  auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kPointBox[i]); };
+  auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kPointBox[i]); };
 
   text(0, payer.EmployerName);
   text(1, payer.Address1);
@@ -299,12 +393,11 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
                                                      : payer.EmployerIdentificationNumber);
   text(8, recipient.IdentificationNumber);
 
-  const NameLines name = ContractorNameLines(recipient);
   const bool longName = name.line1.size() > kForm1099LongNameLine || name.line2.size() > kForm1099LongNameLine;
-  if (longName) c.SetFont(CourierNew(10));
+  if (longName) out.SetFont(CourierNew(10));
   text(9, name.line1);
-  c.DrawText(p[9].x, p[9].y + dy + 60, name.line2);
-  if (longName) c.SetFont(dataFont);
+  out.Text({p[9].x, p[9].y + dy + 60}, name.line2, kPointBox[9]);
+  if (longName) out.SetFont(dataFont);
 
   text(10, recipient.Address1);
   text(11, recipient.Address2);

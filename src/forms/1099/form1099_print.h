@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
 #include "forms/w2/print_settings.h"
 #include "store/records.h"
@@ -93,6 +94,11 @@ class Form1099PrintJob : public FormPrintJob {
   // The page holds one form: its lower form gets the VOID mark.
   bool SingleFormPage(int page) const;
   void DrawPage(Canvas& canvas, int page) const override;
+
+  // The boxes the texts of a form of the sheet go in (slot 0 the upper): the
+  // 2007 form's on the pre-printed form, moved with the data by the offsets;
+  // the drawing's on blank paper, where the picture is stretched.
+  FormBoxes BoxesOf(int slot) const;
 
  private:
   const Form1099Record* FormOf(const ContractorRecord& contractor) const;

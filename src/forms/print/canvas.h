@@ -10,6 +10,8 @@
 
 namespace formet {
 
+class CutReport;
+
 inline constexpr int kUnitsPerInch = 254;  // tenths of a millimetre
 
 using Rgb = uint32_t;  // 0xRRGGBB
@@ -68,6 +70,10 @@ class Canvas {
   // in tenths of a millimetre (fractions kept; the forms truncate them).
   virtual double UnprintableLeft() const = 0;
   virtual double UnprintableTop() const = 0;
+
+  // Where the values a form cannot hold are noted while it is drawn
+  // (box_fit.h); nullptr when nobody asks.
+  virtual CutReport* Cuts() { return nullptr; }
 };
 
 }  // namespace formet

@@ -141,26 +141,31 @@ int PicturePixels(int units, int dotsPerInch) {
 
 double FontEm(const FontSpec& f) { return f.tenthsOfPoint / 10.0 * kUnitsPerInch / 72.0; }
 
-int TextWidth(const FontSpec& f, std::string_view utf8) {
+double TextEms(const FontSpec& f, std::string_view utf8) {
   const std::u32string codes = CodePoints(utf8);
+  if (IsCourier(f)) return 0.6 * static_cast<double>(codes.size());
+  const short* table = f.bold ? kArialBold : kArialRegular;
   double thousandths = 0;
-  if (IsCourier(f)) {
-    thousandths = 600.0 * static_cast<double>(codes.size());
-  } else {
-    const short* table = f.bold ? kArialBold : kArialRegular;
-    for (char32_t c : codes) {
-      if (c >= 32 && c < 127) {
-        thousandths += table[c - 32];
-        continue;
-      }
-      double w = 1000;  // unknown characters count as an em
-      for (const auto& e : kArialExtra)
-        if (e.code == c) w = f.bold ? e.bold : e.regular;
-      thousandths += w;
+  for (char32_t c : codes) {
+    if (c >= 32 && c < 127) {
+      thousandths += table[c - 32];
+      continue;
     }
+    double w = 1000;  // unknown characters count as an em
+    for (const auto& e : kArialExtra)
+      if (e.code == c) w = f.bold ? e.bold : e.regular;
+    thousandths += w;
   }
-  return static_cast<int>(std::ceil(thousandths / 1000.0 * FontEm(f)));
+  return thousandths / 1000.0;
 }
+
+int WidthOfEms(const FontSpec& f, double ems) {
+  // Rounded to a millionth of a unit first, so that a width of whole units
+  // computed through a double is not raised by one.
+  return static_cast<int>(std::ceil(std::round(ems * FontEm(f) * 1e6) / 1e6));
+}
+
+int TextWidth(const FontSpec& f, std::string_view utf8) { return WidthOfEms(f, TextEms(f, utf8)); }
 
 int TextCellHeight(const FontSpec& f) {
   const double cell = IsCourier(f) ? kCourierAscent + kCourierDescent : kArialAscent + kArialDescent;

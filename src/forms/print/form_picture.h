@@ -93,6 +93,10 @@ int PicturePixels(int units, int dotsPerInch);
 // character. In drawing units.
 double FontEm(const FontSpec& font);
 int TextWidth(const FontSpec& font, std::string_view utf8);
+// The advance of a text in ems of its face, and a width in ems in units of a
+// font (rounded up to a whole unit, as TextWidth).
+double TextEms(const FontSpec& font, std::string_view utf8);
+int WidthOfEms(const FontSpec& font, double ems);
 int TextCellHeight(const FontSpec& font);  // ascent + descent
 double TextAscent(const FontSpec& font);
 

@@ -29,25 +29,6 @@ void DrawAmount(Canvas& canvas, PrintPoint at, const std::string& amount) {
   if (!IsZeroMoneyText(amount)) canvas.DrawText(at.x, at.y, amount);
 }
 
-void DrawTextBefore(Canvas& canvas, PrintPoint at, std::string_view text, int rightEdge, const FontSpec& font) {
-  constexpr int kSmallest = 60, kStep = 5;  // tenths of a point
-  const TextSize full = canvas.TextExtent(text);
-  if (at.x + full.width <= rightEdge) {
-    canvas.DrawText(at.x, at.y, text);
-    return;
-  }
-  FontSpec fitted = font;
-  TextSize size = full;
-  while (fitted.tenthsOfPoint - kStep >= kSmallest && at.x + size.width > rightEdge) {
-    fitted.tenthsOfPoint -= kStep;
-    canvas.SetFont(fitted);
-    size = canvas.TextExtent(text);
-  }
-  // Centred on the line the text would have filled in its own size.
-  canvas.DrawText(at.x, at.y + (full.height - size.height) / 2, text);
-  canvas.SetFont(font);
-}
-
 void DrawCopyStamp(Canvas& canvas, int centreX, int centreY) {
   static constexpr std::string_view kCopy = "COPY";
   canvas.SetFont({kTimesNewRoman, 500, false});

@@ -29,6 +29,12 @@ PageGeometry GeometryOf(const Canvas& canvas);
 // -63 whatever the binary form of the double.
 int InchesToUnits(double inches);
 
+// The red-ink layouts put their data with zero offsets into the boxes of the
+// pre-printed forms when the printable area starts this far (a quarter inch)
+// from the paper's left and top edges, as on the program's PDF pages; the
+// user's offsets make up for any other printer.
+inline constexpr double kRedInkReferenceMargin = 63.5;
+
 // An unprintable margin as the layouts subtract it: truncated toward zero.
 inline int TruncatedMargin(double tenthsOfMillimetre) { return static_cast<int>(tenthsOfMillimetre); }
 
@@ -51,14 +57,6 @@ void DrawCross(Canvas& canvas, PrintPoint a, PrintPoint b, PrintPoint c, PrintPo
 
 // A money box: the text as stored, unless it is exactly "0.00".
 void DrawAmount(Canvas& canvas, PrintPoint at, const std::string& amount);
-
-// A text that must end before `rightEdge`, where the next text of its line
-// begins (an e-mail address before the fax number): drawn in `font`, the
-// current font, when it fits, else in the largest smaller size of the same
-// face that fits (half-point steps, not below 6 points), centred on the line
-// it would have filled. The current font is `font` again afterwards.
-void DrawTextBefore(Canvas& canvas, PrintPoint at, std::string_view text, int rightEdge, const FontSpec& font);
-inline constexpr int kGapBeforeNextText = 20;  // 2 mm
 
 // The word "COPY" outlined in 50-point Times New Roman with the current pen,
 // its cell centred on (centreX, centreY): its left edge at centreX - w / 2

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/print/box_fit.h"
 #include "forms/print/canvas.h"
 #include "forms/print/print_layout.h"
 
@@ -51,8 +52,11 @@ class RecordingCanvas : public Canvas {
   int PrintableHeight() const override { return geometry_.printableHeight; }
   double UnprintableLeft() const override { return geometry_.unprintableLeft; }
   double UnprintableTop() const override { return geometry_.unprintableTop; }
+  CutReport* Cuts() override { return &cuts_; }
 
   const std::vector<CanvasOp>& Ops() const { return ops_; }
+  // The values the page could not hold.
+  const CutReport& CutsOfPage() const { return cuts_; }
   // The Text operations only, in drawing order.
   std::vector<CanvasOp> Texts() const;
   // The first Text operation with exactly this text, or nullptr.
@@ -71,6 +75,7 @@ class RecordingCanvas : public Canvas {
   FontSpec font_;
   Rgb textColor_ = kBlack;
   std::vector<CanvasOp> ops_;
+  CutReport cuts_;
 };
 
 // Draws every page of a job onto recording canvases, one per page.

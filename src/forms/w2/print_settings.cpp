@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "forms/print/print_options.h"
 #include "store/settings_store.h"
 
 namespace formet {
@@ -13,14 +14,27 @@ struct StoredValues {
   const char* prefix;  // value names begin with the form's name
   bool hasTarget, hasCopyType, hasVerticalSpace;
   const char* copyTypeName;
+  uint32_t highestPaperType, highestCopyType;  // the largest values the dialog gives
 };
 
 constexpr StoredValues kForms[4] = {
-    {"Form W2 Print Options", "W2", true, true, true, "Blank Copy Type"},
-    {"Form W3 Print Options", "W3", false, false, false, nullptr},
-    {"Form 1099 Print Options", "1099", true, true, false, "Copy Type"},
-    {"Form 1096 Print Options", "1096", false, false, false, nullptr},
+    {"Form W2 Print Options", "W2", true, true, true, "Blank Copy Type", 1, kW2CopyASubstitute},
+    {"Form W3 Print Options", "W3", false, false, false, nullptr, 2, 0},
+    {"Form 1099 Print Options", "1099", true, true, false, "Copy Type", 1, kForm1099CopyCount - 1},
+    {"Form 1096 Print Options", "1096", false, false, false, nullptr, 1, 0},
 };
+
+// What the dialogs' fields take, in hundredths of an inch: two whole digits
+// and two decimals; the W-2's vertical space from 0.75 to 1.75 inches.
+constexpr uint32_t kMostOffset = 9999;
+constexpr uint32_t kLeastVerticalSpace = 75;
+constexpr uint32_t kMostVerticalSpace = 175;
+
+// Hundredths of an inch as the user reads them: "42949672.95 inches".
+std::string InchesText(uint32_t hundredths) {
+  const uint32_t cents = hundredths % 100;
+  return std::to_string(hundredths / 100) + "." + (cents < 10 ? "0" : "") + std::to_string(cents) + " inches";
+}
 
 std::string Key(const StoredValues& f) { return std::string(kSettingsRoot) + "\\" + f.key; }
 std::string Name(const StoredValues& f, const char* what) { return std::string(f.prefix) + " " + what; }
@@ -33,45 +47,62 @@ unsigned HundredthsOf(double inches) {
   return static_cast<unsigned>(std::trunc(std::fabs(inches) * 100.0 + 1e-7));
 }
 
-void LoadPrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
+std::vector<std::string> LoadPrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
+  std::vector<std::string> replaced;
   for (int i = 0; i < 4; ++i) {
     const auto& f = kForms[i];
     const std::string key = Key(f);
     const FormPrintSettings defaults;
+    // A stored value the options dialog could not have given is not used:
+    // its default is, and it is named in the list returned.
+    const auto read = [&](const char* what, uint32_t fallback, uint32_t lowest, uint32_t highest, bool inches) {
+      const std::string name = Name(f, what);
+      const auto stored = store.ReadNumber(key, name);
+      if (!stored) return fallback;
+      if (*stored >= lowest && *stored <= highest) return *stored;
+      const auto shown = [&](uint32_t v) { return inches ? InchesText(v) : std::to_string(v); };
+      replaced.push_back(name + " " + shown(*stored) + " (now " + shown(fallback) + ")");
+      return fallback;
+    };
+    const auto choice = [&](const char* what, int fallback, uint32_t highest) {
+      return static_cast<int>(read(what, static_cast<uint32_t>(fallback), 0, highest, false));
+    };
     auto& s = settings[i];
-    s.horizontalOffset = store.ReadNumberOr(key, Name(f, "Horizontal Offset Value"), 0) / 100.0;
-    s.horizontalDirection = static_cast<int>(
-        store.ReadNumberOr(key, Name(f, "Horizontal Offset Direction"), defaults.horizontalDirection));
-    s.verticalOffset = store.ReadNumberOr(key, Name(f, "Vertical Offset Value"), 0) / 100.0;
-    s.verticalDirection = static_cast<int>(
-        store.ReadNumberOr(key, Name(f, "Vertical Offset Direction"), defaults.verticalDirection));
-    s.paperType = static_cast<int>(store.ReadNumberOr(key, Name(f, "Paper Type"), defaults.paperType));
-    if (f.hasTarget)
-      s.printTarget = static_cast<int>(store.ReadNumberOr(key, Name(f, "Print Target"), defaults.printTarget));
-    if (f.hasCopyType)
-      s.blankCopyType = static_cast<int>(store.ReadNumberOr(key, Name(f, f.copyTypeName), defaults.blankCopyType));
+    s.horizontalOffset = read("Horizontal Offset Value", 0, 0, kMostOffset, true) / 100.0;
+    s.horizontalDirection = choice("Horizontal Offset Direction", defaults.horizontalDirection, 1);
+    s.verticalOffset = read("Vertical Offset Value", 0, 0, kMostOffset, true) / 100.0;
+    s.verticalDirection = choice("Vertical Offset Direction", defaults.verticalDirection, 1);
+    s.paperType = choice("Paper Type", defaults.paperType, f.highestPaperType);
+    if (f.hasTarget) s.printTarget = choice("Print Target", defaults.printTarget, 1);
+    if (f.hasCopyType) s.blankCopyType = choice(f.copyTypeName, defaults.blankCopyType, f.highestCopyType);
     if (f.hasVerticalSpace)
-      s.verticalSpace = store.ReadNumberOr(key, Name(f, "Vertical Space Between forms"), 133) / 100.0;
+      s.verticalSpace =
+          read("Vertical Space Between forms", 133, kLeastVerticalSpace, kMostVerticalSpace, true) / 100.0;
   }
+  return replaced;
 }
 
-void SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
+bool SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
+  bool written = true;
   for (int i = 0; i < 4; ++i) {
     const auto& f = kForms[i];
     const std::string key = Key(f);
+    const auto write = [&](const char* what, uint32_t value) {
+      written = store.WriteNumber(key, Name(f, what), value) && written;
+    };
     auto& s = settings[i];
     s.horizontalOffset = std::fabs(s.horizontalOffset);
     s.verticalOffset = std::fabs(s.verticalOffset);
-    store.WriteNumber(key, Name(f, "Horizontal Offset Value"), HundredthsOf(s.horizontalOffset));
-    if (f.hasVerticalSpace)
-      store.WriteNumber(key, Name(f, "Vertical Space Between forms"), HundredthsOf(s.verticalSpace));
-    store.WriteNumber(key, Name(f, "Horizontal Offset Direction"), static_cast<uint32_t>(s.horizontalDirection));
-    store.WriteNumber(key, Name(f, "Vertical Offset Value"), HundredthsOf(s.verticalOffset));
-    store.WriteNumber(key, Name(f, "Vertical Offset Direction"), static_cast<uint32_t>(s.verticalDirection));
-    if (f.hasTarget) store.WriteNumber(key, Name(f, "Print Target"), static_cast<uint32_t>(s.printTarget));
-    store.WriteNumber(key, Name(f, "Paper Type"), static_cast<uint32_t>(s.paperType));
-    if (f.hasCopyType) store.WriteNumber(key, Name(f, f.copyTypeName), static_cast<uint32_t>(s.blankCopyType));
+    write("Horizontal Offset Value", HundredthsOf(s.horizontalOffset));
+    if (f.hasVerticalSpace) write("Vertical Space Between forms", HundredthsOf(s.verticalSpace));
+    write("Horizontal Offset Direction", static_cast<uint32_t>(s.horizontalDirection));
+    write("Vertical Offset Value", HundredthsOf(s.verticalOffset));
+    write("Vertical Offset Direction", static_cast<uint32_t>(s.verticalDirection));
+    if (f.hasTarget) write("Print Target", static_cast<uint32_t>(s.printTarget));
+    write("Paper Type", static_cast<uint32_t>(s.paperType));
+    if (f.hasCopyType) write(f.copyTypeName, static_cast<uint32_t>(s.blankCopyType));
   }
+  return written;
 }
 
 }  // namespace formet

@@ -2,6 +2,8 @@
 // The print choices of the four forms. They belong to the user, not to a
 // company: the settings store keeps them, the open company carries them.
 #include <array>
+#include <string>
+#include <vector>
 
 namespace formet {
 
@@ -24,10 +26,16 @@ enum class PrintForm { W2 = 0, W3 = 1, Form1099 = 2, Form1096 = 3 };
 using PrintSettingsSet = std::array<FormPrintSettings, 4>;  // indexed by PrintForm
 
 // Reads the four blocks, form by form (W-2, W-3, 1099-MISC, 1096); a missing
-// value gives the start value.
-void LoadPrintSettings(SettingsStore& store, PrintSettingsSet& settings);
+// value gives the start value, and so does a stored value the options
+// dialogs could not have given (an offset beyond 99.99 inches, a direction,
+// paper or copy type they do not offer, a vertical space outside 0.75-1.75
+// inches). Returns those replaced values, each as its name, the value found
+// and the value used ("W2 Horizontal Offset Value 42949672.95 inches (now
+// 0.00 inches)").
+std::vector<std::string> LoadPrintSettings(SettingsStore& store, PrintSettingsSet& settings);
 // Makes both offsets of each block non-negative, then writes every value.
-void SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings);
+// False when a value could not be written (the others still are).
+bool SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings);
 
 // Inches as stored: hundredths of an inch of the size, without sign. A value
 // typed with two decimals is kept exactly (0.29 stays 29, not 28).

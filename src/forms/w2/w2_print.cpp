@@ -4,11 +4,11 @@
 #include <optional>
 #include <utility>
 
+#include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
 #include "forms/print/form_picture.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/box15_lines.h"
-#include "forms/w2/w2_copy_a.h"
 #include "forms/w2/w2_pictures.h"
 #include "store/ui_services.h"
 
@@ -83,6 +83,124 @@ constexpr PrintPoint kW2Table[kW2LayoutEntries][3] = {
     /* 62 box 20, line 2       */ {{1752, 1005}, {1752, 1002}, {755, 1240}},
 };
 
+// The box each entry's text goes in, by the names of the form's drawing
+// (the 4-Up sheet joins e and f into "ef"). Entries that hold no text (the
+// unused ones and the strokes of box 13's crosses) have none.
+constexpr const char* kW2EntryBox[kW2LayoutEntries] = {
+    "d", "b", "c", "c", "c", "c", "", "", "a", "e-first", "", "e-last", "f", "f", "f", "", "",
+    "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11",
+    "12a-code", "12a", "12b-code", "12b", "12c-code", "12c", "12d-code", "12d",
+    "", "", "", "", "", "", "", "", "", "", "", "",
+    "14", "15-state-1", "15-state-2", "15-id-1", "15-id-2", "16-1", "16-2", "17-1", "17-2", "18-1", "18-2",
+    "19-1", "19-2", "20-1", "20-2"};
+
+// The boxes of the 2007 form (Copy A, as measured), for the red-ink print.
+// Box f's label sits at the foot of the address area, from y 97.6.
+const std::vector<GridBox>& W2RedInkGrid() {
+  static const std::vector<GridBox> kGrid = [] {
+    std::vector<GridBox> g = {
+        {"a", 53.4, 13.1, 99.1, 21.5, 0.7},
+        {"b", 12.9, 21.5, 116.8, 30.0},
+        {"c", 12.9, 30.0, 116.8, 55.3},
+        {"d", 12.9, 55.3, 116.8, 63.8},
+        {"e-first", 12.9, 63.8, 61.1, 72.2},
+        {"e-last", 61.1, 63.8, 109.2, 72.2},
+        {"e-suffix", 109.2, 63.8, 116.8, 72.2},
+        {"f", 12.9, 72.2, 116.8, 97.6},
+        {"11", 116.8, 63.8, 160.0, 72.2},
+        {"14", 116.8, 80.7, 160.0, 101.8},
+    };
+    // Boxes 1-10, two columns of five rows.
+    const double rows[6] = {21.5, 30.0, 38.4, 46.9, 55.3, 63.8};
+    static const char* const kNumbers[10] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    for (int i = 0; i < 10; ++i) {
+      const double left = i % 2 == 0 ? 116.8 : 160.0;
+      g.push_back({kNumbers[i], left, rows[i / 2], left + 43.2, rows[i / 2 + 1]});
+    }
+    // Box 12: a code column and the amount, four lines.
+    static const char* const kCodes[4] = {"12a-code", "12b-code", "12c-code", "12d-code"};
+    static const char* const kAmounts[4] = {"12a", "12b", "12c", "12d"};
+    const double lines12[5] = {63.8, 72.2, 80.7, 89.1, 97.6};
+    for (int i = 0; i < 4; ++i) {
+      g.push_back({kCodes[i], 160.0, lines12[i], 172.7, lines12[i + 1]});
+      g.push_back({kAmounts[i], 172.7, lines12[i], 203.2, lines12[i + 1]});
+    }
+    // The bottom band, two lines split by a dashed rule.
+    static const char* const kBand[2][7] = {
+        {"15-state-1", "15-id-1", "16-1", "17-1", "18-1", "19-1", "20-1"},
+        {"15-state-2", "15-id-2", "16-2", "17-2", "18-2", "19-2", "20-2"}};
+    const double columns[8] = {12.9, 23.0, 68.7, 99.1, 127.0, 157.5, 185.4, 203.2};
+    const double lines[3] = {101.8, 110.3, 118.8};
+    for (int line = 0; line < 2; ++line)
+      for (int i = 0; i < 7; ++i) g.push_back({kBand[line][i], columns[i], lines[line], columns[i + 1], lines[line + 1]});
+    return g;
+  }();
+  return kGrid;
+}
+
+std::string_view W2BoxCaption(std::string_view id) {
+  static const std::pair<std::string_view, std::string_view> kCaptions[] = {
+      {"a", "a Employee's social security number"},
+      {"b", "b Employer identification number"},
+      {"c", "c Employer's name, address, and ZIP code"},
+      {"d", "d Control number"},
+      {"e-first", "e Employee's first name and initial"},
+      {"e-last", "e Last name"},
+      {"e-suffix", "e Suffix"},
+      {"f", "f Employee's address and ZIP code"},
+      {"ef", "e/f Employee's name, address, and ZIP code"},
+      {"1", "1 Wages, tips, other compensation"},
+      {"2", "2 Federal income tax withheld"},
+      {"3", "3 Social security wages"},
+      {"4", "4 Social security tax withheld"},
+      {"5", "5 Medicare wages and tips"},
+      {"6", "6 Medicare tax withheld"},
+      {"7", "7 Social security tips"},
+      {"8", "8 Allocated tips"},
+      {"9", "9 Advance EIC payment"},
+      {"10", "10 Dependent care benefits"},
+      {"11", "11 Nonqualified plans"},
+      {"12a-code", "12a code and year"},
+      {"12a", "12a amount"},
+      {"12b-code", "12b code and year"},
+      {"12b", "12b amount"},
+      {"12c-code", "12c code and year"},
+      {"12c", "12c amount"},
+      {"12d-code", "12d code and year"},
+      {"12d", "12d amount"},
+      {"14", "14 Other"},
+      {"15-state-1", "15 State, line 1"},
+      {"15-state-2", "15 State, line 2"},
+      {"15-id-1", "15 Employer's state ID number, line 1"},
+      {"15-id-2", "15 Employer's state ID number, line 2"},
+      {"16-1", "16 State wages, tips, etc., line 1"},
+      {"16-2", "16 State wages, tips, etc., line 2"},
+      {"17-1", "17 State income tax, line 1"},
+      {"17-2", "17 State income tax, line 2"},
+      {"18-1", "18 Local wages, tips, etc., line 1"},
+      {"18-2", "18 Local wages, tips, etc., line 2"},
+      {"19-1", "19 Local income tax, line 1"},
+      {"19-2", "19 Local income tax, line 2"},
+      {"20-1", "20 Locality name, line 1"},
+      {"20-2", "20 Locality name, line 2"},
+  };
+  return NameOfBox(kCaptions, id);
+}
+
+// The boxes of the drawings, in their own units, one set a form of a sheet.
+const std::vector<FormBoxes>& CopyBoxes() {
+  static const auto kBoxes = BoxesOfPicture(W2CopyPicture());
+  return kBoxes;
+}
+const std::vector<FormBoxes>& CopyABoxes() {
+  static const auto kBoxes = BoxesOfPicture(W2CopyAPicture());
+  return kBoxes;
+}
+const std::vector<FormBoxes>& FourUpBoxes() {
+  static const auto kBoxes = BoxesOfPicture(W2FourUpPicture());
+  return kBoxes;
+}
+
 // The 4-Up grid, and where its four copies of the form start in it.
 constexpr int kFourUpGridWidth = 2160;
 constexpr int kFourUpGridHeight = 2790;
@@ -135,12 +253,34 @@ std::string CityLine(const std::string& city, const std::string& state, const st
   return line + state + " " + zip;
 }
 
-// The data of one form, every item moved by (dx, dy).
+// A 12-point line of the laser substitute is moved at most this far from the
+// baseline of the layout's 10-point text to fit its box (the lines of box c
+// lie 43 apart).
+constexpr int kCopyAMostMoved = 3;
+
+// "First Middle Last Suffix", the parts there are, one space apart.
+std::string FullName(const EmployeeRecord& e) {
+  std::string name;
+  for (const std::string* part : {&e.FirstName, &e.MiddleName, &e.LastName, &e.Suffix}) {
+    if (part->empty()) continue;
+    if (!name.empty()) name += ' ';
+    name += *part;
+  }
+  return name;
+}
+
+// The data of one form, every item moved by (dx, dy), each in its box.
+// `copyA`: the laser substitute, whose data take 12 points wherever they
+// fit, on the baseline of the layout's 10-point text.
 void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, const CompanyRecord& company,
-                const EmployeeRecord& employee, const W2Record& w) {
+                const EmployeeRecord& employee, const W2Record& w, const FormBoxes& boxes, const FontSpec& font,
+                bool copyA = false) {
+  FormWriter out(c, boxes, font, "Form W-2 of " + FullName(employee) + " (" + employee.SocialSecurityNumber + ")",
+                 W2BoxCaption);
+  if (copyA) out.PreferLarger(CourierNew(12), kCopyAMostMoved);
   auto at = [&](int i) { return PrintPoint{e[i].x + dx, e[i].y + dy}; };
-  auto text = [&](int i, const std::string& s) { c.DrawText(e[i].x + dx, e[i].y + dy, s); };
-  auto amount = [&](int i, const std::string& s) { DrawAmount(c, at(i), s); };
+  auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kW2EntryBox[i]); };
+  auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kW2EntryBox[i]); };
 
   text(0, company.FormW3ControlNumber);
   text(1, company.EmployerIdentificationNumber);
@@ -150,22 +290,30 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   text(5, CityLine(company.City, company.State, company.Zip, false));
   text(8, employee.SocialSecurityNumber);
   if (fourUp) {
-    text(9, employee.FirstName + " " + employee.MiddleName + " " + employee.LastName);
+    // The whole name, suffix included, on the line of e and f.
+    out.Text(at(9), FullName(employee), "ef");
+    for (int i : {12, 13, 14}) {
+      const std::string& line =
+          i == 12 ? employee.Address1 : i == 13 ? employee.Address2 : CityLine(employee.City, employee.State,
+                                                                               employee.Zip, true);
+      out.Text(at(i), line, "ef");
+    }
   } else {
     text(9, employee.FirstName + " " + employee.MiddleName);
     text(11, employee.LastName);
-    c.DrawText(2 * e[11].x - e[9].x - 58 + dx, e[11].y + dy, employee.Suffix);
+    out.Text({2 * e[11].x - e[9].x - 58 + dx, e[11].y + dy}, employee.Suffix, "e-suffix");
+    text(12, employee.Address1);
+    text(13, employee.Address2);
+    text(14, CityLine(employee.City, employee.State, employee.Zip, true));
   }
-  text(12, employee.Address1);
-  text(13, employee.Address2);
-  text(14, CityLine(employee.City, employee.State, employee.Zip, true));
 
-  const std::string* boxes[11] = {&w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                                  &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                                  &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                                  &w.DependentCareBenefits, &w.NonQualifiedPlans};
-  for (int i = 0; i < 11; ++i) amount(17 + i, *boxes[i]);
+  const std::string* boxes11[11] = {&w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
+                                    &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
+                                    &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
+                                    &w.DependentCareBenefits, &w.NonQualifiedPlans};
+  for (int i = 0; i < 11; ++i) amount(17 + i, *boxes11[i]);
 
+  // Box 12: the code and its year in the code cell, the amount beside it.
   const std::string* box12[4][3] = {{&w.Field12aCode, &w.Field12aYear, &w.Field12aAmount},
                                     {&w.Field12bCode, &w.Field12bYear, &w.Field12bAmount},
                                     {&w.Field12cCode, &w.Field12cYear, &w.Field12cAmount},
@@ -183,9 +331,9 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   }
 
   // Box 14: Other3 on the entry, Other2 and Other1 on the lines above it.
-  c.DrawText(e[48].x + dx, e[48].y + dy, w.Other3);
-  c.DrawText(e[48].x + dx, e[48].y + dy - 56, w.Other2);
-  c.DrawText(e[48].x + dx, e[48].y + dy - 112, w.Other1);
+  out.Text({e[48].x + dx, e[48].y + dy}, w.Other3, "14");
+  out.Text({e[48].x + dx, e[48].y + dy - 56}, w.Other2, "14");
+  out.Text({e[48].x + dx, e[48].y + dy - 112}, w.Other1, "14");
 
   text(49, Box15State(company, w, 1));
   text(51, Box15StateId(company, w, 1));
@@ -341,10 +489,21 @@ std::vector<W2OnPage> W2PrintJob::FormsOfPage(int page) const {
   std::vector<W2OnPage> out;
   const auto& employees = *data_.employees;
   if (page < 1 || page > PageCount()) return out;
-  if (single_) {
+  if (settings_.printTarget == 0) {
     if (data_.currentEmployee < 0 || data_.currentEmployee >= static_cast<int>(employees.size())) return out;
     const EmployeeRecord& employee = employees[static_cast<size_t>(data_.currentEmployee)];
     if (const W2Record* form = FormOf(employee)) out.push_back({&employee, form});
+    return out;
+  }
+  if (single_) {
+    // All employees of a company with one W-2: that W-2, whoever the page
+    // shows (the command line has no current employee).
+    const int32_t id = data_.forms->front().EmployeeUniqueID;
+    for (const EmployeeRecord& employee : employees)
+      if (employee.EmployeeUniqueID == id) {
+        out.push_back({&employee, &data_.forms->front()});
+        break;
+      }
     return out;
   }
   const bool fourUp = kind_ == W2PrintKind::FourUp;
@@ -360,6 +519,31 @@ std::vector<W2OnPage> W2PrintJob::FormsOfPage(int page) const {
     out.push_back({&employee, form});
   }
   return out;
+}
+
+FormBoxes W2PrintJob::BoxesOf(int form, const PageGeometry& page) const {
+  switch (kind_) {
+    case W2PrintKind::RedInk: {
+      static const FormBoxes kRedInk = BoxesOfGrid(W2RedInkGrid());
+      return kRedInk.Moved(InchesToUnits(settings_.horizontalOffset),
+                           InchesToUnits(settings_.verticalOffset) + form * W2FormSpacing(kind_, settings_));
+    }
+    case W2PrintKind::Copy: return CopyBoxes()[0].Placed(kCopyPictureAt[form].x, kCopyPictureAt[form].y);
+    case W2PrintKind::CopyA:
+      return CopyABoxes()[static_cast<size_t>(form)].Placed(PictureEdge(102.235, page.unprintableLeft),
+                                                            PictureEdge(102, page.unprintableTop));
+    case W2PrintKind::FourUp: {
+      const FormPicture& sheet = [] () -> const FormPicture& {
+        static const FormPicture kSheet = W2FourUpPicture();
+        return kSheet;
+      }();
+      return FourUpBoxes()[static_cast<size_t>(form)].Placed(
+          0, 0, static_cast<double>(page.printableWidth) / sheet.width,
+          static_cast<double>(page.printableHeight) / sheet.height);
+    }
+    case W2PrintKind::Instructions: break;
+  }
+  return {};
 }
 
 void W2PrintJob::DrawPage(Canvas& c, int page) const {
@@ -394,29 +578,27 @@ void W2PrintJob::DrawPage(Canvas& c, int page) const {
   c.SetFont(dataFont);
   if (kind_ == W2PrintKind::FourUp) {
     const W2OnPage& form = forms.front();
-    for (const auto& q : kFourUpQuadrants) {
-      const int dx = static_cast<int>(static_cast<long long>(q.x) * geometry.printableWidth / kFourUpGridWidth);
-      const int dy = static_cast<int>(static_cast<long long>(q.y) * geometry.printableHeight / kFourUpGridHeight);
-      DrawW2Data(c, entries, dx, dy, true, *data_.company, *form.employee, *form.form);
+    for (int q = 0; q < 4; ++q) {
+      const PrintPoint quadrant = kFourUpQuadrants[q];
+      const int dx = static_cast<int>(static_cast<long long>(quadrant.x) * geometry.printableWidth / kFourUpGridWidth);
+      const int dy = static_cast<int>(static_cast<long long>(quadrant.y) * geometry.printableHeight / kFourUpGridHeight);
+      DrawW2Data(c, entries, dx, dy, true, *data_.company, *form.employee, *form.form, BoxesOf(q, geometry),
+                 dataFont);
     }
     return;
   }
   const int drop = kind_ == W2PrintKind::RedInk ? 0 : kW2BlankPaperDrop;
-  // The substitute's data in 12 points wherever they fit.
-  std::optional<CopyAFontCanvas> copyA;
-  if (kind_ == W2PrintKind::CopyA) copyA.emplace(c, copyAAt);
-  Canvas& target = copyA ? static_cast<Canvas&>(*copyA) : c;
-  target.SetFont(dataFont);
   for (size_t k = 0; k < forms.size(); ++k) {
-    DrawW2Data(target, entries, 0, static_cast<int>(k) * spacing + drop, false, *data_.company, *forms[k].employee,
-               *forms[k].form);
+    const int form = static_cast<int>(k);
+    DrawW2Data(c, entries, 0, form * spacing + drop, false, *data_.company, *forms[k].employee, *forms[k].form,
+               BoxesOf(form, geometry), dataFont, kind_ == W2PrintKind::CopyA);
   }
 }
 
 std::unique_ptr<W2PrintJob> PrepareW2Print(W2PrintData data, const FormPrintSettings& s, UiServices& ui) {
   if (s.printTarget == 1 && data.forms->empty()) return nullptr;
   auto job = std::make_unique<W2PrintJob>(std::move(data), s);
-  if (job->SingleForm() && job->FormsOfPage(1).empty()) {
+  if (s.printTarget == 0 && job->FormsOfPage(1).empty()) {
     const auto& d = job->Data();
     const bool noEmployee = d.currentEmployee < 0 || d.currentEmployee >= static_cast<int>(d.employees->size());
     ui.ShowMessage(noEmployee ? kNoEmployeeToPrint : kEmployeeWithoutW2);

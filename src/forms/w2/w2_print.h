@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/print/box_fit.h"
 #include "forms/print/print_layout.h"
 #include "forms/w2/print_settings.h"
 #include "store/records.h"
@@ -111,6 +112,12 @@ class W2PrintJob : public FormPrintJob {
   W2PrintKind Kind() const { return kind_; }
   const W2PrintData& Data() const { return data_; }
 
+  // The boxes each text of form `form` of a page goes in (0 the top form, or
+  // the quadrant of the 4-Up sheet): the 2007 form's on red-ink paper, moved
+  // with the data by the offsets and the vertical space; the drawing's on
+  // blank paper, where the picture is placed.
+  FormBoxes BoxesOf(int form, const PageGeometry& page) const;
+
  private:
   const W2Record* FormOf(const EmployeeRecord& employee) const;
 
@@ -125,8 +132,9 @@ class W2PrintJob : public FormPrintJob {
 // The print after the options dialog, as the W-2 page starts it: the page
 // count, then, for a 4-Up print, the Publication 1141 note. Returns nothing
 // when nothing is to be printed: no W-2 for "All Employees" (nothing is
-// said), or the current employee is missing or has no W-2 (the user is told
-// why).
+// said), or, for "Current Employee", the current employee is missing or has
+// no W-2 (the user is told why). "All Employees" of a company with one W-2
+// prints that W-2, whichever employee the page shows.
 std::unique_ptr<W2PrintJob> PrepareW2Print(W2PrintData data, const FormPrintSettings& settings, UiServices& ui);
 
 // The texts of that preparation (Windows-1252).

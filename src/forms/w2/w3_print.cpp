@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "forms/print/box_fit.h"
+#include "forms/w2/w3_pictures.h"
+
 namespace formet {
 namespace {
 
@@ -78,6 +81,76 @@ constexpr PrintPoint kW3Table[kW3LayoutEntries][3] = {
     /* 68                    */ {{787, 298}, {795, 298}, {784, 298}},
 };
 
+// The box of each entry's text, by the names of the W-3's drawing.
+std::string_view EntryBox(int entry) {
+  static const char* const kNumbered[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"};
+  if (entry >= 47 && entry <= 60) return kNumbered[entry - 47];
+  switch (entry) {
+    case 0: return "a";
+    case 29: return "c";
+    case 30: return "d";
+    case 31: return "e";
+    case 32: return "f";
+    case 33: case 34: case 35: return "g";
+    case 38: return "h";
+    case 39: return "15-state";
+    case 40: return "15-id";
+    case 41: return "contact";
+    case 42: return "email";
+    case 43: case 44: return "telephone";
+    case 45: case 46: return "fax";
+    case 61: return "16";
+    case 62: return "17";
+    case 63: return "18";
+    case 64: return "19";
+    default: return "";
+  }
+}
+
+std::string_view W3BoxCaption(std::string_view id) {
+  static const std::pair<std::string_view, std::string_view> kCaptions[] = {
+      {"a", "a Control number"},
+      {"c", "c Total number of Forms W-2"},
+      {"d", "d Establishment number"},
+      {"e", "e Employer identification number"},
+      {"f", "f Employer's name"},
+      {"g", "g Employer's address and ZIP code"},
+      {"h", "h Other EIN used this year"},
+      {"15-state", "15 State"},
+      {"15-id", "15 Employer's state ID number"},
+      {"contact", "Contact person"},
+      {"email", "E-mail address"},
+      {"telephone", "Telephone number"},
+      {"fax", "Fax number"},
+      {"1", "1 Wages, tips, other compensation"},
+      {"2", "2 Federal income tax withheld"},
+      {"3", "3 Social security wages"},
+      {"4", "4 Social security tax withheld"},
+      {"5", "5 Medicare wages and tips"},
+      {"6", "6 Medicare tax withheld"},
+      {"7", "7 Social security tips"},
+      {"8", "8 Allocated tips"},
+      {"9", "9 Advance EIC payments"},
+      {"10", "10 Dependent care benefits"},
+      {"11", "11 Nonqualified plans"},
+      {"12", "12 Deferred compensation"},
+      {"13", "13 For third-party sick pay use only"},
+      {"14", "14 Income tax withheld by payer of third-party sick pay"},
+      {"16", "16 State wages, tips, etc."},
+      {"17", "17 State income tax"},
+      {"18", "18 Local wages, tips, etc."},
+      {"19", "19 Local income tax"},
+  };
+  return NameOfBox(kCaptions, id);
+}
+
+// Where the pictures go: the copy at a fixed place, the laser substitute a
+// fixed distance from the paper's edges.
+constexpr PrintPoint kCopyPictureAt{70, 100};
+PrintPoint LaserPictureAt(const PageGeometry& page) {
+  return {PictureEdge(92.875, page.unprintableLeft), PictureEdge(84.375, page.unprintableTop)};
+}
+
 // The column of each layout in the table above.
 int Column(W3Layout layout) {
   switch (layout) {
@@ -111,7 +184,13 @@ W3LayoutTable W3AdjustedLayout(W3Layout layout, const FormPrintSettings& s, cons
   switch (layout) {
     case W3Layout::RedInk: {
       const int dx = InchesToUnits(s.horizontalOffset), dy = InchesToUnits(s.verticalOffset);
-      for (auto& p : t) p = {p.x - 18 + dx, p.y - 59 + dy};
+      for (auto& p : t) p = {p.x - kW3RedInkShift.x + dx, p.y - kW3RedInkShift.y + dy};
+      // The marks of box b where our laser W-3 has its check boxes, on a
+      // page with the reference margins (the table put them 1.5-1.9 mm to
+      // the right of them).
+      const W3LayoutTable laser =
+          W3AdjustedLayout(W3Layout::LaserSubstitute, s, {0, 0, kRedInkReferenceMargin, kRedInkReferenceMargin});
+      for (int i = 1; i <= 68; i = i == 28 ? 65 : i + 1) t[i] = {laser[i].x + dx, laser[i].y + dy};
       break;
     }
     case W3Layout::LaserSubstitute: {
@@ -131,6 +210,26 @@ W3LayoutTable W3AdjustedLayout(W3Layout layout, const FormPrintSettings& s, cons
   return t;
 }
 
+FormBoxes W3BoxesOf(W3Layout layout, const FormPrintSettings& s, const PageGeometry& page) {
+  static const FormBoxes kCopy = BoxesOfPicture(W3CopyPicture()).front();
+  static const FormBoxes kLaser = BoxesOfPicture(W3LaserPicture()).front();
+  switch (layout) {
+    case W3Layout::Copy: return kCopy.Placed(kCopyPictureAt.x, kCopyPictureAt.y);
+    case W3Layout::LaserSubstitute: {
+      const PrintPoint at = LaserPictureAt(page);
+      return kLaser.Placed(at.x, at.y);
+    }
+    case W3Layout::RedInk: {
+      // Our laser W-3 where it lies on a page with the reference margins,
+      // moved with the data by the offsets.
+      const PrintPoint at =
+          LaserPictureAt({0, 0, kRedInkReferenceMargin, kRedInkReferenceMargin});
+      return kLaser.Placed(at.x + InchesToUnits(s.horizontalOffset), at.y + InchesToUnits(s.verticalOffset));
+    }
+  }
+  return {};
+}
+
 int W3KindOfPayerCrossEntry(int kind) {
   static constexpr int kFirst[7] = {1, 5, 9, 13, 17, 21, 65};  // 941, CT-1, Mil., Hshld. emp., 943, Med. govt. emp., 944
   return kind >= 0 && kind < 7 ? kFirst[kind] : -1;
@@ -146,18 +245,20 @@ void W3PrintJob::DrawPage(Canvas& c, int page) const {
   c.SetPen(kBlackPen);
   const FontSpec dataFont = CourierNew(layout == W3Layout::RedInk ? 12 : 10);
   if (layout == W3Layout::LaserSubstitute) {
-    c.DrawPicture(kW3LaserPicture, PictureEdge(92.875, geometry.unprintableLeft),
-                  PictureEdge(84.375, geometry.unprintableTop), 1981, 2667);
+    const PrintPoint at = LaserPictureAt(geometry);
+    c.DrawPicture(kW3LaserPicture, at.x, at.y, 1981, 2667);
   } else if (layout == W3Layout::Copy) {
-    c.DrawPicture(kW3CopyPicture, 70, 100, 1965, 2630);
+    c.DrawPicture(kW3CopyPicture, kCopyPictureAt.x, kCopyPictureAt.y, 1965, 2630);
     // In the empty "For Official Use Only" cell of the contact block.
     DrawCopyStamp(c, kW3CopyStampAt.x, kW3CopyStampAt.y);
   }
   c.SetFont(dataFont);
 
   const W3LayoutTable e = W3AdjustedLayout(layout, settings_, geometry);
-  auto text = [&](int i, const std::string& s) { c.DrawText(e[i].x, e[i].y, s); };
-  auto amount = [&](int i, const std::string& s) { DrawAmount(c, e[i], s); };
+  const FormBoxes boxes = W3BoxesOf(layout, settings_, geometry);
+  FormWriter out(c, boxes, dataFont, "Form W-3", W3BoxCaption);
+  auto text = [&](int i, const std::string& s) { out.Text(e[i], s, EntryBox(i)); };
+  auto amount = [&](int i, const std::string& s) { out.Amount(e[i], s, EntryBox(i)); };
   auto cross = [&](int first) { DrawCross(c, e[first], e[first + 1], e[first + 2], e[first + 3]); };
   const W3Page& p = page_;
 
@@ -175,8 +276,7 @@ void W3PrintJob::DrawPage(Canvas& c, int page) const {
   text(39, p.box15State);
   text(40, p.box15StateId);
   text(41, p.contactName);
-  // A long e-mail address would run into the fax number: it is made smaller.
-  DrawTextBefore(c, e[42], p.email, e[45].x - kGapBeforeNextText, dataFont);
+  text(42, p.email);
   text(43, PhoneAreaCode(p.telephone));
   text(44, PhoneNumber(p.telephone));
   text(45, PhoneAreaCode(p.fax));

@@ -13,6 +13,8 @@
 #include "app/ui/qt_text.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/print/box_fit.h"
+#include "forms/print/ui/cut_list_dlg.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/print/ui/qt_canvas.h"
 #include "forms/red_ink_outline.h"
@@ -53,6 +55,13 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   if (dialog.exec() != QDialog::Accepted) return false;
+  if (printer.outputFormat() == QPrinter::PdfFormat) {
+    if (const auto problem = PrintJobToFile(job, printer, title)) {
+      QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), *problem);
+      return false;
+    }
+    return true;
+  }
   PictureCache pictures(FormPictureFolder());
   if (!PrintJobOnDevice(job, printer, pictures)) {
     QMessageBox::warning(parent, QStringLiteral("Formet (2007)"),
@@ -62,6 +71,16 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
     return false;
   }
   return true;
+}
+
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title) {
+  if (printer.outputFileName().isEmpty()) return QObject::tr("No file was named, so nothing was printed.");
+  PictureCache pictures(FormPictureFolder());
+  QString problem;
+  if (!WriteJobToPdfFile(job, printer.outputFileName(), printer.pageLayout(), printer.resolution(), pictures, title,
+                         &problem))
+    return problem;
+  return std::nullopt;
 }
 
 void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
@@ -105,11 +124,29 @@ void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& t
   preview.exec();
 }
 
+bool ConfirmCuts(QWidget* parent, const FormPrintJob& job) {
+  QPrinter printer(QPrinter::HighResolution);
+  PreparePrinter(printer);
+  const CutReport cuts = ListCuts(job, GeometryOfDevice(printer));
+  if (cuts.Empty()) return true;
+  CCutListDlg dialog(cuts, parent);
+  return dialog.exec() == QDialog::Accepted;
+}
+
 namespace {
 
 std::unique_ptr<FormPrintJob> Previewable(std::unique_ptr<FormPrintJob> job, bool hasForms) {
   if (!hasForms || job->PageCount() < 1) return nullptr;
   return job;
+}
+
+// The options dialog, and the options it changed stored at once (the user
+// is told when the settings cannot be written). False when it was cancelled.
+bool OptionsConfirmed(QDialog& dialog, CGlobalDoc& doc, const FormPrintSettings& settings) {
+  const FormPrintSettings before = settings;
+  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!(settings == before)) doc.StorePrintSettings();
+  return true;
 }
 
 }  // namespace
@@ -129,9 +166,9 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
       },
       parent);
   dialog.SetAlignmentSink(sink);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareW2Print(data(), settings, ui);
-  return job && sink(parent, *job, PrintJobTitle(PrintForm::W2));
+  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
 
 bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
@@ -148,8 +185,9 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
     return job(trial);
   }, parent);
   dialog.SetAlignmentSink(sink);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  return sink(parent, *job(settings), PrintJobTitle(PrintForm::W3));
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  const auto w3 = job(settings);
+  return ConfirmCuts(parent, *w3) && sink(parent, *w3, PrintJobTitle(PrintForm::W3));
 }
 
 bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
@@ -167,9 +205,9 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
       },
       parent);
   dialog.SetAlignmentSink(sink);
-  if (dialog.exec() != QDialog::Accepted) return false;
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto job = PrepareForm1099Print(data(), settings, ui);
-  return job && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
+  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
 
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
@@ -185,8 +223,9 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
     return job(trial);
   }, parent);
   dialog.SetAlignmentSink(sink);
-  if (dialog.exec() != QDialog::Accepted) return false;
-  return sink(parent, *job(settings), PrintJobTitle(PrintForm::Form1096));
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  const auto form1096 = job(settings);
+  return ConfirmCuts(parent, *form1096) && sink(parent, *form1096, PrintJobTitle(PrintForm::Form1096));
 }
 
 }  // namespace formet

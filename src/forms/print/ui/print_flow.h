@@ -35,6 +35,13 @@ void PreparePrinter(QPrinter& printer);
 // change), then the job on the chosen printer. True when it was printed.
 bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title);
 
+// A print to a file (the print dialog's PDF printer): the job is written to
+// the printer's output file with its page layout and resolution as every
+// output file is (never onto a company's file; a work file checked and then
+// renamed into place, so that an old file stays whole until the new one is
+// complete). Returns the problem for the user, or nullopt.
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title);
+
 // The job in a print preview window. Printing is started from the form's
 // options dialog, so the preview has no print button of its own. For a
 // red-ink print, `outline` names the form: the preview then has a "Show form
@@ -43,6 +50,10 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
 void ShowPrintPreview(QWidget* parent, const FormPrintJob& job, const QString& title,
                       std::optional<PrintForm> outline = std::nullopt);
 inline constexpr const char* kShowOutlineName = "showFormOutline";  // the check box's object name
+
+// The values the job would cut on the default printer's page; when there are
+// any, the list of them with "Print anyway" and "Cancel". True to print.
+bool ConfirmCuts(QWidget* parent, const FormPrintJob& job);
 
 // What is done with a prepared job: PrintWithDialog on the desktop; tests
 // record it.

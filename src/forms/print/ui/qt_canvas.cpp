@@ -2,13 +2,16 @@
 
 #include <QFontMetricsF>
 #include <QImageReader>
+#include <QPaintEngine>
 #include <QPagedPaintDevice>
 #include <QPainterPath>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QFile>
 
 #include <cmath>
 
+#include "store/file_words.h"
+#include "store/output_file.h"
 #include "store/text_codec.h"
 
 namespace formet {
@@ -18,6 +21,23 @@ QString Unicode(std::string_view win1252) { return QString::fromStdString(Win125
 
 QColor ColorOf(Rgb rgb) { return QColor(static_cast<int>((rgb >> 16) & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
                                         static_cast<int>(rgb & 0xFF)); }
+
+// The PDF writer's device over an output file: every write goes straight to
+// the work file, and the first failure is kept for the commit to report.
+class OutputFileDevice : public QIODevice {
+ public:
+  explicit OutputFileDevice(OutputFile& file) : file_(file) { open(QIODevice::WriteOnly | QIODevice::Unbuffered); }
+  bool isSequential() const override { return true; }
+
+ protected:
+  qint64 readData(char*, qint64) override { return -1; }
+  qint64 writeData(const char* data, qint64 size) override {
+    return file_.Write(data, static_cast<size_t>(size)) ? size : -1;
+  }
+
+ private:
+  OutputFile& file_;
+};
 
 // The em of a font in tenths of a millimetre.
 double EmOf(const FontSpec& f) { return f.tenthsOfPoint / 10.0 * kUnitsPerInch / 72.0; }
@@ -35,6 +55,44 @@ const QImage* PictureCache::Get(const std::string& name) {
   return found->second ? &*found->second : nullptr;
 }
 
+const QPixmap* PictureCache::OneBit(const std::string& name) {
+  auto found = oneBit_.find(name);
+  if (found == oneBit_.end()) {
+    std::optional<QPixmap> pixmap;
+    const QImage* image = Get(name);
+    const QList<QRgb> blackOnWhite{qRgb(0, 0, 0), qRgb(255, 255, 255)};
+    auto twoColours = [&](const QImage& i) {
+      if (i.colorCount() != 2) return false;
+      const QRgb a = i.color(0) | 0xFF000000u, b = i.color(1) | 0xFF000000u;
+      return (a == blackOnWhite[0] && b == blackOnWhite[1]) || (a == blackOnWhite[1] && b == blackOnWhite[0]);
+    };
+    if (image && twoColours(*image)) {
+      // Black first: the PDF writer keeps such a pixmap as a one-bit image.
+      // (A one-bit picture converts to its own format unchanged, white first
+      // as bitmap files have it: its pixels are then turned over.)
+      QImage mono = image->convertToFormat(QImage::Format_Mono, blackOnWhite);
+      if ((mono.color(0) | 0xFF000000u) != blackOnWhite[0]) {
+        mono.invertPixels();
+        mono.setColorTable(blackOnWhite);
+      }
+      pixmap = QPixmap::fromImage(mono, Qt::NoFormatConversion);
+    }
+    found = oneBit_.emplace(name, std::move(pixmap)).first;
+  }
+  return found->second ? &*found->second : nullptr;
+}
+
+const QRawFont& FontCache::Get(const FontSpec& font, double pixels) {
+  const auto key = std::make_tuple(font.face, font.tenthsOfPoint, font.bold, pixels);
+  auto found = fonts_.find(key);
+  if (found == fonts_.end()) {
+    QRawFont raw = QRawFont::fromFont(QtCanvas::FontFor(font));
+    raw.setPixelSize(pixels);
+    found = fonts_.emplace(key, std::move(raw)).first;
+  }
+  return found->second;
+}
+
 QFont QtCanvas::FontFor(const FontSpec& f) {
   QFont font(QString::fromStdString(f.face));
   font.setPointSizeF(f.tenthsOfPoint / 10.0);
@@ -47,8 +105,14 @@ QFont QtCanvas::FontFor(const FontSpec& f) {
 // The painter works in device pixels: drawing units are scaled here rather
 // than by a painter transform, so the fonts are sized in the device's pixels
 // (12 points is 200 pixels at 1200 dots per inch) and keep their exact width.
-QtCanvas::QtCanvas(QPainter& painter, const PageGeometry& geometry, double dotsPerInch, PictureCache& pictures)
-    : painter_(painter), geometry_(geometry), scale_(dotsPerInch / kUnitsPerInch), pictures_(pictures) {
+QtCanvas::QtCanvas(QPainter& painter, const PageGeometry& geometry, double dotsPerInch, PictureCache& pictures,
+                   FontCache* fonts)
+    : painter_(painter),
+      geometry_(geometry),
+      scale_(dotsPerInch / kUnitsPerInch),
+      pictures_(pictures),
+      fonts_(fonts ? *fonts : ownFonts_),
+      pdf_(painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
   painter_.save();
   painter_.setRenderHint(QPainter::SmoothPixmapTransform);
   painter_.setRenderHint(QPainter::Antialiasing);
@@ -72,16 +136,44 @@ void QtCanvas::SetFont(const FontSpec& font) {
   if (font == spec_ && ascent_ >= 0) return;
   spec_ = font;
   font_ = FontFor(font);
-  ascent_ = QFontMetricsF(font_, painter_.device()).ascent();
+  raw_ = &fonts_.Get(font, EmOf(font) * scale_);
+  ascent_ = raw_->ascent();
+}
+
+bool QtCanvas::Glyphs(const QString& text, QGlyphRun& run, double& width) const {
+  const QList<quint32> glyphs = raw_->glyphIndexesForString(text);
+  for (quint32 g : glyphs)
+    if (g == 0) return false;
+  const QList<QPointF> advances = raw_->advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics);
+  QList<QPointF> positions;
+  positions.reserve(advances.size());
+  double x = 0;
+  for (const QPointF& a : advances) {
+    positions.push_back({x, 0});
+    x += a.x();
+  }
+  run.setRawFont(*raw_);
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  width = x;
+  return true;
 }
 
 void QtCanvas::SetTextColor(Rgb color) { textColor_ = ColorOf(color); }
 
 void QtCanvas::DrawText(int x, int y, std::string_view text) {
   if (text.empty()) return;
-  painter_.setFont(font_);
+  const QString unicode = Unicode(text);
   painter_.setPen(QPen(textColor_));  // the text colour, whatever the pen
-  painter_.drawText(Device(x, y) + QPointF(0, ascent_), Unicode(text));
+  QGlyphRun run;
+  double width = 0;
+  if (Glyphs(unicode, run, width)) {
+    painter_.drawGlyphRun(Device(x, y) + QPointF(0, ascent_), run);
+  } else {
+    // A character the face lacks: the platform finds another face for it.
+    painter_.setFont(font_);
+    painter_.drawText(Device(x, y) + QPointF(0, QFontMetricsF(font_, painter_.device()).ascent()), unicode);
+  }
 }
 
 void QtCanvas::DrawOutlinedText(int x, int y, std::string_view text) {
@@ -112,16 +204,26 @@ void QtCanvas::FillRect(int left, int top, int right, int bottom, Rgb fill) {
 }
 
 bool QtCanvas::DrawPicture(const std::string& name, int left, int top, int width, int height) {
+  const QRectF target(Device(left, top), Device(left + width, top + height));
+  if (pdf_) {
+    if (const QPixmap* oneBit = pictures_.OneBit(name)) {
+      painter_.drawPixmap(target, *oneBit, QRectF(oneBit->rect()));
+      return true;
+    }
+  }
   const QImage* image = pictures_.Get(name);
   if (!image) return false;
-  painter_.drawImage(QRectF(Device(left, top), Device(left + width, top + height)), *image);
+  painter_.drawImage(target, *image);
   return true;
 }
 
 TextSize QtCanvas::TextExtent(std::string_view text) {
-  const QFontMetricsF metrics(font_, painter_.device());
-  return {static_cast<int>(std::lround(metrics.horizontalAdvance(Unicode(text)) / scale_)),
-          static_cast<int>(std::lround(metrics.height() / scale_))};
+  const QString unicode = Unicode(text);
+  QGlyphRun run;
+  double width = 0;
+  if (!Glyphs(unicode, run, width)) width = QFontMetricsF(font_, painter_.device()).horizontalAdvance(unicode);
+  return {static_cast<int>(std::lround(width / scale_)),
+          static_cast<int>(std::lround((raw_->ascent() + raw_->descent()) / scale_))};
 }
 
 PageGeometry GeometryOfDevice(const QPagedPaintDevice& device) {
@@ -139,42 +241,69 @@ bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, Pictur
   if (!painter.begin(&device)) return false;
   const PageGeometry geometry = GeometryOfDevice(device);
   const double dpi = device.logicalDpiX();
+  FontCache fonts;
   for (int page = from; page <= to; ++page) {
     if (page > from) device.newPage();
-    QtCanvas canvas(painter, geometry, dpi, pictures);
+    QtCanvas canvas(painter, geometry, dpi, pictures, &fonts);
     job.DrawPage(canvas, page);
   }
   return painter.end();
 }
 
-bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
-                   const QString& pictureFolder, const QString& title, QString* error) {
-  // The file is replaced only once the whole document is written.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
-    if (error) *error = file.errorString();
+namespace {
+
+QPageLayout PdfPageLayout(const PdfMargins& m) {
+  return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                     QMarginsF(m.leftMm, m.topMm, m.leftMm, m.topMm), QPageLayout::Millimeter);
+}
+
+}  // namespace
+
+PageGeometry PdfGeometry(const PdfMargins& margins) {
+  const QRectF paint = PdfPageLayout(margins).paintRect(QPageLayout::Millimeter);
+  return {static_cast<int>(paint.width() * 10), static_cast<int>(paint.height() * 10), paint.left() * 10,
+          paint.top() * 10};
+}
+
+bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
+                       PictureCache& pictures, const QString& title, QString* error) {
+  const auto fail = [&](const std::string& problem) {
+    if (error) *error = QString::fromStdString(Win1252ToUtf8(problem));
     return false;
-  }
+  };
+  // Written into a work file of its own, checked, and only then given the
+  // name: a file already there stays whole until the new one is complete.
+  OutputFile file;
+  if (const auto problem = file.Open(std::filesystem::path(QFile::encodeName(path).toStdString())))
+    return fail(*problem);
   {
-    QPdfWriter writer(&file);
-    writer.setResolution(1200);
+    OutputFileDevice device(file);
+    QPdfWriter writer(&device);
+    writer.setResolution(resolution);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Formet (2007)"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                     QMarginsF(margins.leftMm, margins.topMm, margins.leftMm, margins.topMm),
-                                     QPageLayout::Millimeter));
-    PictureCache pictures(pictureFolder);
-    if (!PrintJobOnDevice(job, writer, pictures)) {
-      if (error) *error = QStringLiteral("the PDF could not be drawn");
-      file.cancelWriting();
-      return false;
+    writer.setPageLayout(layout);
+    if (!PrintJobOnDevice(job, writer, pictures) && !file.Failed()) {
+      file.Abandon();
+      return fail("Formet could not write the file " + ShownPath(file.Target()) +
+                  ": the PDF could not be drawn. Nothing was written.");
     }
   }
-  if (!file.commit()) {
-    if (error) *error = file.errorString();
-    return false;
-  }
+  const auto problem = file.Commit([&](std::string_view written) -> std::optional<std::string> {
+    // A complete PDF ends with its end-of-file mark.
+    const std::string_view tail = written.substr(written.size() > 32 ? written.size() - 32 : 0);
+    if (tail.find("%%EOF") != std::string_view::npos) return std::nullopt;
+    return "Formet could not write the file " + ShownPath(file.Target()) +
+           ": the PDF read back is incomplete. Nothing was written.";
+  });
+  if (problem) return fail(*problem);
   return true;
+}
+
+bool WriteJobToPdf(const FormPrintJob& job, const QString& path, const PdfMargins& margins,
+                   const QString& pictureFolder, const QString& title, QString* error) {
+  PictureCache pictures(pictureFolder);
+  return WriteJobToPdfFile(job, path, PdfPageLayout(margins), 1200, pictures, title, error);
 }
 
 }  // namespace formet

@@ -2,8 +2,12 @@
 // The canvas on a printer or a PDF file: QPainter on any paged device
 // (QPrinter, QPdfWriter, the print preview's printer). Needs Qt GUI only, so
 // the command line writes the same PDF files as the desktop.
+#include <QGlyphRun>
 #include <QImage>
+#include <QPageLayout>
 #include <QPainter>
+#include <QPixmap>
+#include <QRawFont>
 #include <QString>
 
 #include <map>
@@ -26,18 +30,39 @@ class PictureCache {
   // nullptr when the picture is missing or unreadable (asked again, it is
   // not read again).
   const QImage* Get(const std::string& name);
+  // The picture as a one-bit pixmap, black on white, for a PDF file (which
+  // then holds it as a one-bit image rather than in 24-bit colour); nullptr
+  // when it is missing or has other colours than black and white.
+  const QPixmap* OneBit(const std::string& name);
   const QString& Folder() const { return folder_; }
 
  private:
   QString folder_;
   std::map<std::string, std::optional<QImage>> images_;
+  std::map<std::string, std::optional<QPixmap>> oneBit_;
+};
+
+// The faces of one print job at the sizes it draws them, each made once.
+// Texts are drawn at the exact size of their font, as the layouts measure
+// them: a font of the platform is sized in whole device pixels (10 points at
+// 1200 dots per inch are 166.67 pixels, drawn as 167), which made a text up
+// to 0.5% wider than its box was measured for.
+class FontCache {
+ public:
+  // The face of `font` with its em at `pixels` device pixels.
+  const QRawFont& Get(const FontSpec& font, double pixels);
+
+ private:
+  std::map<std::tuple<std::string, int, bool, double>, QRawFont> fonts_;
 };
 
 class QtCanvas : public Canvas {
  public:
   // `painter` is active on a device whose origin is the top-left corner of
-  // the printable area; `dotsPerInch` is the device's resolution.
-  QtCanvas(QPainter& painter, const PageGeometry& geometry, double dotsPerInch, PictureCache& pictures);
+  // the printable area; `dotsPerInch` is the device's resolution. `fonts`,
+  // when given, keeps the faces from page to page of a job.
+  QtCanvas(QPainter& painter, const PageGeometry& geometry, double dotsPerInch, PictureCache& pictures,
+           FontCache* fonts = nullptr);
   ~QtCanvas() override;
 
   void SetPen(const PenSpec& pen) override;
@@ -59,16 +84,23 @@ class QtCanvas : public Canvas {
 
  private:
   QPointF Device(double x, double y) const;  // drawing units to device pixels
+  // The glyphs of a text in the current face with their advances; false when
+  // the face lacks one of its characters.
+  bool Glyphs(const QString& text, QGlyphRun& run, double& width) const;
 
   QPainter& painter_;
   PageGeometry geometry_;
   double scale_;  // device pixels per drawing unit
   PictureCache& pictures_;
+  FontCache ownFonts_;
+  FontCache& fonts_;
+  bool pdf_;  // painting into a PDF file (or a printer that makes one)
   QPen pen_;
   QColor textColor_{Qt::black};
   FontSpec spec_;
   QFont font_;
-  double ascent_ = -1;  // of font_ on the device, in device pixels
+  const QRawFont* raw_ = nullptr;  // font_ at its exact size on the device
+  double ascent_ = -1;             // of raw_, in device pixels
 };
 
 // The printable area of a paged device (a printer or a PDF writer), from its
@@ -89,6 +121,18 @@ struct PdfMargins {
   double leftMm = 6.35, topMm = 6.35;
   bool operator==(const PdfMargins&) const = default;
 };
+
+// The printable area of a PDF file written with these margins.
+PageGeometry PdfGeometry(const PdfMargins& margins);
+
+// Writes the job to a PDF file with the page layout and resolution of a
+// printer, as every output file is written (OutputFile): never onto a
+// company's file, into a work file that is checked and only then takes the
+// name, so that a file already there is replaced only by the complete new
+// one. False, with `error` set to the message for the user, when the file
+// could not be written.
+bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
+                       PictureCache& pictures, const QString& title, QString* error = nullptr);
 
 // Writes the job to a PDF file on US Letter paper. The texts stay text. False,
 // with `error` set, when the file could not be written.
