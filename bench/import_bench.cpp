@@ -64,7 +64,8 @@ Time Since(const Timer& t) {
 }
 
 // One row of every W-2 field, as a spreadsheet saves it: a few values
-// quoted for their commas or quotes, accents in UTF-8.
+// quoted for their commas, accents in UTF-8, and only values the pages
+// take (no refused characters, each box 12 code with its amount).
 std::string Row(int i) {
   // A different number per row, each one the SSA issues (no group 00, no serial 0000).
   char ssn[16];
@@ -72,11 +73,14 @@ std::string Row(int i) {
   const std::string n = std::to_string(i);
   const char* codes[] = {"D", "E", "aa", "BB", "W", ""};
   std::string r = std::string(ssn) + ",Jos\xC3\xA9" + n.substr(0, 4) + ",Q,O'Brien" + n +
-                  ",\"" + n + " Main St, Apt 2\",\"Bldg \"\"B\"\"\",Springfield,IL,62701-1234";
+                  ",\"" + n + " Main St, Apt 2\",\"Bldg 2, Floor 3\",Springfield,IL,62701-1234";
   // Boxes 1 to 11.
   r += ",52000.00,6100.50,52000,3224,52000,754,0,0,0,1500,0";
   // Box 12a to 12d, code and amount.
-  for (int k = 0; k < 4; ++k) r += std::string(",") + codes[(i + k) % 6] + "," + (k == 0 ? "2500" : "+12.5");
+  for (int k = 0; k < 4; ++k) {
+    const char* code = codes[(i + k) % 6];
+    r += std::string(",") + code + "," + (*code == 0 ? "" : k == 0 ? "2500" : "+12.5");
+  }
   // Box 13 check boxes, box 14 lines.
   r += ",0,1,0,UNION 120,,";
   // State and local, two lines.

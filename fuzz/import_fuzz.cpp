@@ -113,16 +113,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(!table.RowProblemMessage(p).empty());
   }
 
-  // The checks over every column: numbers, states, identifying numbers.
+  // The checks over every column: numbers, states, identifying numbers, and
+  // texts under the rules of a name field and of a zip code's mask.
   PayeeBatch none;
+  const EditRule name{.kind = FieldKind::Text, .maxLength = 20, .refused = kPersonNameExclusion};
+  const EditRule zip{.kind = FieldKind::Mask, .mask = "#####-####"};
   for (size_t c = 0; c < table.ColumnCount() && c < 8; ++c) {
     const ImportColumn column = ColumnOfTable(table, c);
     ErrorReport report;
     CheckAmounts(column, report);
     CheckStates(column, report);
     CheckIdentifyingNumbers(column, none, "dup %d", "has %s", report, [](size_t, std::string_view) {});
+    CheckTexts(column, "empty", 20, "long", &name, report);
+    CheckTexts(column, nullptr, 11, "long", &zip, report);
     (void)report.Text();
     for (const auto value : column.values) {
+      // A text is refused exactly when it holds a character the field refuses.
+      Require(TypedValueProblem(name, value).has_value() ==
+              (value.find_first_of(kPersonNameExclusion) != std::string_view::npos));
+
       if (!IsImportNumber(value)) continue;
       const std::string amount = ImportedAmount(value);
       Require(NormalizeMoney(amount) == amount);

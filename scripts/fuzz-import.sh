@@ -66,7 +66,8 @@ DICT
         "$root/src/import/line_splitter.cpp" "$root/src/import/delimited_file.cpp" \
         "$root/src/import/column_checks.cpp" "$root/src/store/text_codec.cpp" \
         "$root/src/forms/money.cpp" "$root/src/records/states.cpp" "$root/src/records/payee_batch.cpp" \
-        "$root/src/records/field_table.cpp" "$root/src/kit/masked_edit_rules.cpp"
+        "$root/src/records/field_table.cpp" "$root/src/records/identifying_numbers.cpp" \
+        "$root/src/kit/masked_edit_rules.cpp"
     # A generous time limit: on a busy shared machine a sanitized run of an
     # ordinary input has stalled past 10 s (see docs/import-fuzzing.md).
     fuzz_run "$binary" "$work" "$work/import.dict" "$seconds" 30

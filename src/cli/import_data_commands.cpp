@@ -221,9 +221,18 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
   const ImportOutcome outcome = session.Import();
   if (!o.skipBadRows) {
     if (!outcome.ran) {
-      // The bad rows were listed when the file was read.
-      if (!session.Table().RowProblems().empty()) err << "formet-cli: nothing was imported.\n" << kSkipHint;
-      else err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+      std::string refusal = outcome.refusal;
+      const std::string dialogHint = std::string("\n") + kMendOrLoadGoodRows;
+      if (!session.Table().RowProblems().empty()) {
+        // The bad rows were listed when the file was read.
+        err << "formet-cli: nothing was imported.\n" << kSkipHint;
+      } else if (refusal.ends_with(dialogHint)) {
+        // Rows whose values do not go together, each listed.
+        refusal.resize(refusal.size() - dialogHint.size());
+        err << "formet-cli: " << ForTerminal(refusal) << "\n" << kSkipHint;
+      } else {
+        err << "formet-cli: " << ForTerminal(refusal) << "\n";
+      }
       return 1;
     }
     ui.Flush(err);

@@ -1,10 +1,13 @@
 #include "import/column_checks.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 #include <unordered_map>
 
 #include "forms/money.h"
+#include "kit/masked_edit_rules.h"
 #include "records/field_table.h"
 #include "records/states.h"
 
@@ -20,12 +23,30 @@ std::string Replace(const char* format, std::string_view placeholder, std::strin
   return out;
 }
 
-std::string LabelledLengthMessage(const char* label, size_t limit) {
-  return std::string("Field too long: \"") + label + "\" can't be more than " + std::to_string(limit) +
+}  // namespace
+
+std::string LabelledLengthMessage(std::string_view label, size_t limit) {
+  return "Field too long: \"" + std::string(label) + "\" can't be more than " + std::to_string(limit) +
          " characters long.";
 }
 
-}  // namespace
+std::optional<std::string> TypedValueProblem(const EditRule& typed, std::string_view value) {
+  std::string problem;
+  if (typed.kind == FieldKind::Text) {
+    std::string found;
+    for (char c : value)
+      if (typed.refused.find(c) != std::string_view::npos && found.find(c) == std::string::npos) found += c;
+    if (found.empty()) return std::nullopt;
+    problem = maskedit::RefusedCharacterNote(found, typed.refused);
+  } else if (typed.kind == FieldKind::Mask) {
+    const auto misfit = FieldInputProblem(typed, value);
+    if (!misfit) return std::nullopt;
+    problem = "It " + *misfit + ".";
+  } else {
+    return std::nullopt;
+  }
+  return "\"" + std::string(value) + "\" cannot be stored. " + problem;
+}
 
 // ---- the report -----------------------------------------------------------------
 
@@ -238,17 +259,20 @@ ImportColumn ColumnOfTable(const ImportTable& table, size_t column) {
 
 // ---- the shared checks --------------------------------------------------------------
 
-void CheckLength(const ImportColumn& column, size_t limit, const char* message, ErrorReport& report) {
-  const std::string text = FormatMessage(message, static_cast<int>(limit));
+void CheckTexts(const ImportColumn& column, const char* empty, size_t limit, const std::string& tooLong,
+                const EditRule* typed, ErrorReport& report) {
+  // A text field's refused characters looked up at once: most values hold none.
+  std::array<bool, 256> refused{};
+  const bool text = typed && typed->kind == FieldKind::Text;
+  if (text)
+    for (unsigned char ch : typed->refused) refused[ch] = true;
   ForEachValue(column, report, [&](size_t row, std::string_view value) {
-    if (value.size() > limit) report.Add(row, text);
-  });
-}
-
-void CheckLabelledLength(const ImportColumn& column, const char* label, size_t limit, ErrorReport& report) {
-  const std::string text = LabelledLengthMessage(label, limit);
-  ForEachValue(column, report, [&](size_t row, std::string_view value) {
-    if (value.size() > limit) report.Add(row, text);
+    if (empty && IsBlank(value)) report.Add(row, empty);  // spaces alone are no name
+    if (value.size() > limit) report.Add(row, tooLong);
+    if (!typed || value.empty()) return;
+    const auto isRefused = [&](char ch) { return refused[static_cast<unsigned char>(ch)]; };
+    if (text && std::none_of(value.begin(), value.end(), isRefused)) return;
+    if (const auto problem = TypedValueProblem(*typed, value)) report.Add(row, *problem);
   });
 }
 

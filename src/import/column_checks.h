@@ -6,12 +6,14 @@
 #include <cstddef>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "import/delimited_file.h"
+#include "records/field_table.h"
 #include "records/identifying_numbers.h"
 #include "records/payee_batch.h"
 
@@ -140,9 +142,23 @@ void ForEachValue(const ImportColumn& column, ErrorReport& report, Check&& check
   }
 }
 
+// "Field too long: \"Address 1\" can't be more than 30 characters long."
+std::string LabelledLengthMessage(std::string_view label, size_t limit);
+
+// Why a value of a file cannot go into the page or dialog field whose input
+// rule is `typed` as the field would take it from the keyboard: a character
+// the text field refuses ("\"Attn: Ren\xE9e\" cannot be stored. This field
+// does not take the character : (not allowed: ...).") or a pattern the mask
+// field has no place for. Its length is the check's own. Nullopt when the
+// field takes it.
+std::optional<std::string> TypedValueProblem(const EditRule& typed, std::string_view value);
+
 // The shared checks, each over a whole column.
-void CheckLength(const ImportColumn& column, size_t limit, const char* message, ErrorReport& report);
-void CheckLabelledLength(const ImportColumn& column, const char* label, size_t limit, ErrorReport& report);
+// Texts: `empty` (when given) for a value of blanks alone, `tooLong` for a
+// value of more than `limit` characters, and what the field whose input rule
+// the column follows (`typed`, when given) refuses.
+void CheckTexts(const ImportColumn& column, const char* empty, size_t limit, const std::string& tooLong,
+                const EditRule* typed, ErrorReport& report);
 // Amounts: each value must be read by ReadImportAmount without a problem.
 void CheckAmounts(const ImportColumn& column, ErrorReport& report);
 void CheckStates(const ImportColumn& column, ErrorReport& report);

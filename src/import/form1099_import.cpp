@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "forms/1099/form1099_page_rules.h"
 #include "import/import_fields.h"
 #include "records/contractors.h"
 #include "store/global_doc.h"
@@ -80,6 +81,7 @@ const std::array<Field, 30> kFields = {{
 Form1099ImportFlavour::Form1099ImportFlavour(CGlobalDoc& doc, UiServices& ui, Form1099ListObserver* formPage)
     : doc_(doc), ui_(ui), formPage_(formPage) {
   AddFields<C, F>(catalogue_, kFields);
+  typed_ = TypedRules<C, F>(kFields, ContractorFields(), Form1099Fields());
   catalogue_.AddGroup("Reported Amounts", 9, 21);
   catalogue_.AddGroup("Recipient Information", 0, 9);
   required_ = {kIdentificationNumber, kNameLine1};
@@ -99,9 +101,13 @@ void Form1099ImportFlavour::CheckValues(int field, const ImportColumn& column, E
           if (value.size() > 11)
             report.Add(row,
                        "Value length is too long. Identification Number can't be more than 11 characters long.");
+          // The characters the Contractor dialog's number refuses.
+          if (typed_[kIdentificationNumber])
+            if (const auto problem = TypedValueProblem(*typed_[kIdentificationNumber], value))
+              report.Add(row, *problem);
         });
   } else {
-    CheckField(kFields[static_cast<size_t>(field)], column, report);
+    CheckField(kFields[static_cast<size_t>(field)], typed_[static_cast<size_t>(field)], column, report);
   }
 }
 

@@ -3,8 +3,10 @@
 // check of a column for each, and the loading of a row as a new contractor
 // with its 1099-MISC.
 #include <optional>
+#include <vector>
 
 #include "import/import_flavour.h"
+#include "records/field_table.h"
 #include "records/payee_batch.h"
 
 namespace formet {
@@ -41,6 +43,8 @@ class Form1099ImportFlavour : public ImportFlavour {
   UiServices& ui_;
   Form1099ListObserver* formPage_;
   std::optional<PayeeBatch> batch_;
+  // Per field: the input rule of the page or dialog field its text goes to.
+  std::vector<std::optional<EditRule>> typed_;
 };
 
 }  // namespace formet

@@ -2,18 +2,24 @@
 // The field tables of the W-2 and 1099-MISC imports: per field its name, the
 // check its column passes and where a row's value goes in the payee's record
 // or in its form's. Written once as data for each flavour.
+#include <algorithm>
+#include <cassert>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "forms/w2/box12_codes.h"
 #include "import/column_checks.h"
 #include "import/import_flavour.h"
+#include "records/field_table.h"
 
 namespace formet {
 
 enum class ColumnCheck {
   Identifying,     // the flavour's own check of the payee's number
+  // The three text checks also refuse what the page field of the text refuses (TypedRule).
   Required,        // not empty (`empty`), at most `limit` (`message` with %d)
   Length,          // at most `limit` (`message` with %d)
   LabelledLength,  // at most `limit`, named by the label `message`
@@ -47,22 +53,67 @@ struct ImportField {
   int kept = 0;
 };
 
-// The checks shared by the flavours (all but Identifying).
+// The input rule of the page or dialog field that edits the member an
+// import field's text goes to: the Employee dialog's "Last name" for the
+// import's last name, the W-2 page's box 14 line for "Other Line 1". What
+// that field refuses (its characters, its mask, its length) the import
+// refuses too, so that every way in keeps the same rules. Nullopt for a
+// field whose value is no such text (amounts, codes, check boxes), and for
+// a list of the page (the states, which the import checks against the
+// same table).
 template <class Payee, class Form>
-void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, ErrorReport& report) {
-  const auto limit = static_cast<size_t>(f.limit);
+std::optional<EditRule> TypedRule(const ImportField<Payee, Form>& f, std::span<const FieldSpec<Payee>> payeeFields,
+                                  std::span<const FieldSpec<Form>> formFields) {
+  const auto rule = [](const auto& fields, std::optional<size_t> at) -> std::optional<EditRule> {
+    if (!at) return std::nullopt;
+    const auto& field = fields[*at];
+    if (field.kind != FieldKind::Text && field.kind != FieldKind::Mask) return std::nullopt;
+    return RuleOf(field);
+  };
+  switch (f.place) {
+    case Place::PayeeText: return rule(payeeFields, FieldIndex(payeeFields, f.payeeText));
+    case Place::FormText: return rule(formFields, FieldIndex(formFields, f.formText));
+    default: return std::nullopt;
+  }
+}
+
+// TypedRule of every field of a table, in order. Every text the import
+// checks (a name, an address, a number, a box 14 line...) has its page field.
+template <class Payee, class Form>
+std::vector<std::optional<EditRule>> TypedRules(std::span<const ImportField<Payee, Form>> fields,
+                                                std::span<const FieldSpec<Payee>> payeeFields,
+                                                std::span<const FieldSpec<Form>> formFields) {
+  std::vector<std::optional<EditRule>> rules;
+  for (const auto& f : fields) {
+    rules.push_back(TypedRule(f, payeeFields, formFields));
+    [[maybe_unused]] const bool text = f.check == ColumnCheck::Identifying || f.check == ColumnCheck::Required ||
+                                       f.check == ColumnCheck::Length || f.check == ColumnCheck::LabelledLength;
+    assert(rules.back() || !text);
+  }
+  return rules;
+}
+
+// The checks shared by the flavours (all but Identifying). `typed` is the
+// rule of the field's page field (TypedRule); a text longer than that field
+// takes is refused as well as one longer than the import's own limit.
+template <class Payee, class Form>
+void CheckField(const ImportField<Payee, Form>& f, const std::optional<EditRule>& typed, const ImportColumn& column,
+                ErrorReport& report) {
+  size_t limit = static_cast<size_t>(f.limit);
+  if (typed && typed->kind == FieldKind::Text && typed->maxLength > 0)
+    limit = std::min(limit, static_cast<size_t>(typed->maxLength));
+  const EditRule* rule = typed ? &*typed : nullptr;
   switch (f.check) {
     case ColumnCheck::Identifying: break;
-    case ColumnCheck::Required: {
-      const std::string tooLong = FormatMessage(f.message, f.limit);
-      ForEachValue(column, report, [&](size_t row, std::string_view value) {
-        if (IsBlank(value)) report.Add(row, f.empty);  // spaces alone are no name
-        if (value.size() > limit) report.Add(row, tooLong);
-      });
+    case ColumnCheck::Required:
+      CheckTexts(column, f.empty, limit, FormatMessage(f.message, static_cast<int>(limit)), rule, report);
       break;
-    }
-    case ColumnCheck::Length: CheckLength(column, limit, f.message, report); break;
-    case ColumnCheck::LabelledLength: CheckLabelledLength(column, f.message, limit, report); break;
+    case ColumnCheck::Length:
+      CheckTexts(column, nullptr, limit, FormatMessage(f.message, static_cast<int>(limit)), rule, report);
+      break;
+    case ColumnCheck::LabelledLength:
+      CheckTexts(column, nullptr, limit, LabelledLengthMessage(f.message, limit), rule, report);
+      break;
     case ColumnCheck::State: CheckStates(column, report); break;
     case ColumnCheck::Number: CheckAmounts(column, report); break;
     case ColumnCheck::ZeroOrOne: CheckZeroOrOne(column, f.message, report); break;
@@ -71,12 +122,8 @@ void CheckField(const ImportField<Payee, Form>& f, const ImportColumn& column, E
       // one character is too long, and one character must be a 2007 code.
       ForEachValue(column, report, [&](size_t row, std::string_view value) {
         if (value.empty() || IsBox12Code(value)) return;
-        if (value.size() > limit) {
-          report.Add(row, std::string("Field too long: \"") + f.message + "\" can't be more than " +
-                              std::to_string(f.limit) + " characters long.");
-        } else {
-          report.Add(row, InvalidBox12CodeMessage(value));
-        }
+        if (value.size() > limit) report.Add(row, LabelledLengthMessage(f.message, limit));
+        else report.Add(row, InvalidBox12CodeMessage(value));
       });
       break;
     }

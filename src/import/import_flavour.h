@@ -4,6 +4,8 @@
 // cannot do without, the check of a column for a field and the loading of
 // one row.
 #include <cstddef>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +47,13 @@ class FieldCatalogue {
   std::vector<FieldGroup> groups_;
 };
 
+// Two fields whose values in one row must go together: a box 12 code and
+// its amount.
+struct FieldPair {
+  int first = 0;
+  int second = 0;
+};
+
 // A count with its thousands grouped: "100,000".
 std::string GroupedCount(size_t count);
 
@@ -79,6 +88,16 @@ class ImportFlavour {
   // What a value of a field is stored as, for the preview: an amount as it
   // will be stored ("$31,250.00" 31250.00), any other value as it is.
   virtual std::string StoredText(int field, std::string_view value) const = 0;
+  // The fields whose values must go together in a row, each checked once
+  // every row's values of its fields are known (by ImportSession). None
+  // unless the flavour has such fields.
+  virtual std::span<const FieldPair> Pairs() const { return {}; }
+  // Why the values of a row for pair `pair` (Pairs()) do not go together;
+  // nullopt when they do. A field without a column gives an empty value.
+  virtual std::optional<std::string> PairProblem(size_t /*pair*/, std::string_view /*first*/,
+                                                 std::string_view /*second*/) const {
+    return std::nullopt;
+  }
 
   // Called before the first of `rows` rows of an import.
   // The loading refreshes every page from the records: a page's edits not

@@ -108,6 +108,8 @@ std::optional<ReadResult> ImportSession::Read() {
   mapping_.assign(Catalogue().Size(), -1);
   headers_.clear();
   ForgetBadCells();
+  pairRows_.assign(flavour_.Pairs().size(), {});
+  pairStale_.assign(flavour_.Pairs().size(), false);
   canImport_ = false;
   ReadResult result =
       ReadDelimitedFile(path_, DelimiterFromBox(delimiterBox_), QualifierFromBox(qualifierBox_), table_);
@@ -191,12 +193,15 @@ ImportSession::Assignment ImportSession::Assign(size_t column, int field) {
     return result;
   }
   headers_[column] = name;
+  const int before = FieldOfColumn(column);
   for (int& c : mapping_)
     if (c == static_cast<int>(column)) c = -1;
   mapping_[static_cast<size_t>(field)] = static_cast<int>(column);
   std::stable_sort(bad.begin(), bad.end(), [](const BadCell& a, const BadCell& b) { return a.row < b.row; });
   bad.shrink_to_fit();
   badCells_[column] = std::move(bad);
+  if (before >= 0) ColumnOfPairChanged(before);
+  ColumnOfPairChanged(field);
   result.badRows = BadRowsOfColumn(column);
   result.outcome = Assignment::Outcome::Assigned;
   return result;
@@ -248,6 +253,15 @@ CellMark ImportSession::MarkOf(size_t row, size_t column) const {
       mark.reason += Message(it->message, value);
     }
   }
+  // Both values of a pair that do not go together.
+  const int field = row > 0 ? FieldOfColumn(column) : -1;
+  const auto pairs = flavour_.Pairs();
+  for (size_t p = 0; field >= 0 && p < pairs.size() && p < pairRows_.size(); ++p) {
+    if ((pairs[p].first != field && pairs[p].second != field) || !PairFails(p, row)) continue;
+    mark.kind = CellMark::Kind::Bad;
+    if (!mark.reason.empty()) mark.reason += "\n";
+    mark.reason += ValuesOfPair(p, row).problem.value_or("");
+  }
   return mark;
 }
 
@@ -256,8 +270,103 @@ void ImportSession::SetUnused(size_t column) {
   headers_[column] = kUnused;
   badCells_[column].clear();
   badCells_[column].shrink_to_fit();
+  const int before = FieldOfColumn(column);
   for (int& c : mapping_)
     if (c == static_cast<int>(column)) c = -1;
+  if (before >= 0) ColumnOfPairChanged(before);
+}
+
+// ---- values that go together ------------------------------------------------------------
+
+bool ImportSession::IsBadCell(size_t column, size_t row) const {
+  if (column >= badCells_.size()) return false;
+  const auto& cells = badCells_[column];
+  const auto it = std::lower_bound(cells.begin(), cells.end(), row,
+                                   [](const BadCell& c, size_t r) { return c.row < r; });
+  return it != cells.end() && it->row == row;
+}
+
+ImportSession::PairValues ImportSession::ValuesOfPair(size_t pair, size_t row) const {
+  const FieldPair& fields = flavour_.Pairs()[pair];
+  const int first = ColumnOfField(fields.first), second = ColumnOfField(fields.second);
+  PairValues values;
+  if (first >= 0) values.first = table_.Cell(row, static_cast<size_t>(first)).substr(0, kCheckedCellLength);
+  if (second >= 0) values.second = table_.Cell(row, static_cast<size_t>(second)).substr(0, kCheckedCellLength);
+  // Rows whose values stand together are most rows: they need no check.
+  if (values.first.empty() && values.second.empty()) return values;
+  values.problem = flavour_.PairProblem(pair, values.first, values.second);
+  // The value the problem is about: the one given (a code without amount,
+  // an amount without code), the first when both are.
+  const bool firstNamed = !values.first.empty();
+  values.column = static_cast<size_t>(firstNamed ? first : second);
+  values.named = firstNamed ? values.first : values.second;
+  return values;
+}
+
+const std::vector<uint32_t>& ImportSession::PairRows(size_t pair) const {
+  auto& rows = pairRows_[pair];
+  if (!pairStale_[pair]) return rows;
+  pairStale_[pair] = false;
+  rows.clear();
+  const FieldPair& fields = flavour_.Pairs()[pair];
+  const int first = ColumnOfField(fields.first), second = ColumnOfField(fields.second);
+  if (first >= 0 || second >= 0) {
+    const auto refused = [&](int column, size_t row) {
+      return column >= 0 && (table_.IsRefused(row, static_cast<size_t>(column)) ||
+                             IsBadCell(static_cast<size_t>(column), row));
+    };
+    for (size_t r = 1; r <= table_.DataRowCount(); ++r) {
+      // A row left out already for a value of its own is not listed again.
+      if (table_.RowProblemAt(r) || refused(first, r) || refused(second, r)) continue;
+      if (ValuesOfPair(pair, r).problem) rows.push_back(static_cast<uint32_t>(r));
+    }
+  }
+  rows.shrink_to_fit();
+  return rows;
+}
+
+void ImportSession::ColumnOfPairChanged(int field) {
+  const auto pairs = flavour_.Pairs();
+  for (size_t p = 0; p < pairs.size() && p < pairRows_.size(); ++p)
+    if (pairs[p].first == field || pairs[p].second == field) pairStale_[p] = true;
+}
+
+bool ImportSession::PairFails(size_t pair, size_t row) const {
+  const auto& rows = PairRows(pair);
+  return std::binary_search(rows.begin(), rows.end(), static_cast<uint32_t>(row));
+}
+
+void ImportSession::ForEachPairProblem(const std::function<bool(const LeftOutRow&)>& each) const {
+  std::vector<const std::vector<uint32_t>*> pairs;
+  for (size_t p = 0; p < pairRows_.size(); ++p) pairs.push_back(&PairRows(p));
+  std::vector<size_t> next(pairs.size(), 0);
+  for (;;) {
+    size_t row = static_cast<size_t>(-1);
+    for (size_t p = 0; p < pairs.size(); ++p)
+      if (next[p] < pairs[p]->size()) row = std::min<size_t>(row, (*pairs[p])[next[p]]);
+    if (row == static_cast<size_t>(-1)) return;
+    for (size_t p = 0; p < pairs.size(); ++p) {
+      if (next[p] >= pairs[p]->size() || (*pairs[p])[next[p]] != row) continue;
+      ++next[p];
+      PairValues values = ValuesOfPair(p, row);
+      LeftOutRow left;
+      left.row = row;
+      left.column = values.column;
+      left.value = std::string(values.named);
+      left.reason = values.problem.value_or("");
+      if (!each(left)) return;
+    }
+  }
+}
+
+size_t ImportSession::RowsWithUnpairedValues() const {
+  size_t rows = 0, last = 0;
+  ForEachPairProblem([&](const LeftOutRow& left) {
+    if (left.row != last) ++rows;
+    last = left.row;
+    return true;
+  });
+  return rows;
 }
 
 // ---- importing ------------------------------------------------------------------------
@@ -291,6 +400,8 @@ std::vector<bool> ImportSession::BadRows() const {
   for (const RowProblem& p : table_.RowProblems()) bad[p.row] = true;
   for (const auto& cells : badCells_)
     for (const BadCell& cell : cells) bad[cell.row] = true;
+  for (size_t p = 0; p < pairRows_.size(); ++p)
+    for (uint32_t row : PairRows(p)) bad[row] = true;
   return bad;
 }
 
@@ -324,7 +435,23 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
       outcome.refusal += "\nRow " + std::to_string(problems[i].row) + ": " + table_.RowProblemMessage(problems[i]);
     if (problems.size() > kMaxRowsNamed)
       outcome.refusal += "\n... and " + GroupedCount(problems.size() - kMaxRowsNamed) + " more.";
-    outcome.refusal += "\nMend them in the file, or choose to load the good rows only.";
+    outcome.refusal += std::string("\n") + kMendOrLoadGoodRows;
+    return outcome;
+  }
+  if (const size_t unpaired = RowsWithUnpairedValues(); unpaired > 0 && !skipBadRows_) {
+    outcome.refusal = "Nothing was imported: " +
+                      (unpaired == 1 ? std::string("a row of the file holds values") : GroupedCount(unpaired) +
+                                                                                      " rows of the file hold values") +
+                      " that do not go together.";
+    size_t named = 0, more = 0;
+    ForEachPairProblem([&](const LeftOutRow& left) {
+      if (named < kMaxRowsNamed) outcome.refusal += "\n" + LeftOutLine(left);
+      else ++more;
+      ++named;
+      return true;
+    });
+    if (more > 0) outcome.refusal += "\n... and " + GroupedCount(more) + " more.";
+    outcome.refusal += std::string("\n") + kMendOrLoadGoodRows;
     return outcome;
   }
   const std::vector<bool> bad = BadRows();
@@ -364,12 +491,21 @@ void ImportSession::ForEachLeftOut(const ImportOutcome& outcome,
   size_t nextProblem = 0, nextDropped = 0;
   std::vector<size_t> next(badCells_.size(), 0);
   const bool withBad = outcome.leftOut > 0;
+  // The pairs' problems, in row order.
+  std::vector<LeftOutRow> unpaired;
+  if (withBad)
+    ForEachPairProblem([&](const LeftOutRow& left) {
+      unpaired.push_back(left);
+      return true;
+    });
+  size_t nextUnpaired = 0;
   for (;;) {
     size_t row = static_cast<size_t>(-1);
     if (withBad && nextProblem < problems.size()) row = std::min<size_t>(row, problems[nextProblem].row);
     if (withBad)
       for (size_t c = 0; c < badCells_.size(); ++c)
         if (next[c] < badCells_[c].size()) row = std::min<size_t>(row, badCells_[c][next[c]].row);
+    if (nextUnpaired < unpaired.size()) row = std::min(row, unpaired[nextUnpaired].row);
     if (nextDropped < outcome.dropped.size()) row = std::min(row, outcome.dropped[nextDropped].row);
     if (row == static_cast<size_t>(-1)) return;
 
@@ -392,6 +528,8 @@ void ImportSession::ForEachLeftOut(const ImportOutcome& outcome,
         if (!each(left)) return;
       }
     }
+    for (; nextUnpaired < unpaired.size() && unpaired[nextUnpaired].row == row; ++nextUnpaired)
+      if (!each(unpaired[nextUnpaired])) return;
     for (; nextDropped < outcome.dropped.size() && outcome.dropped[nextDropped].row == row; ++nextDropped) {
       left.column = LeftOutRow::kNoColumn;
       left.value.clear();

@@ -136,6 +136,11 @@ class ImportSession {
   // The data rows that will not be loaded for their values: the bad rows, and
   // while loading the good rows those with values their fields refuse.
   size_t RowsToLeaveOut() const;
+  // The data rows whose values of a pair of fields (ImportFlavour::Pairs) do
+  // not go together, as the columns are assigned now: a box 12 code without
+  // its amount. Rows with a value refused already are not counted. Like the
+  // bad rows, they stop the import unless the good rows are loaded alone.
+  size_t RowsWithUnpairedValues() const;
   // The values of a column's data rows as the check sees them (each cut to
   // kCheckedCellLength characters), with the values refused on reading.
   ImportColumn ColumnValues(size_t column) const;
@@ -192,6 +197,26 @@ class ImportSession {
   void ForgetBadCells();
   // The data rows (from 1) not to load while loading the good rows.
   std::vector<bool> BadRows() const;
+  // True when the check of `column`'s field refused the value of `row`.
+  bool IsBadCell(size_t column, size_t row) const;
+  // The rows whose values of pair `pair` do not go together, found again
+  // when a column of the pair changed since they were last asked for.
+  const std::vector<uint32_t>& PairRows(size_t pair) const;
+  // The column of `field` changed: the rows of its pairs are to be found again.
+  void ColumnOfPairChanged(int field);
+  // The values of a row for a pair, with the problem they make (nullopt when
+  // they go together) and the column of the value to name for it.
+  struct PairValues {
+    std::string_view first, second;
+    std::optional<std::string> problem;
+    size_t column = 0;         // of the file
+    std::string_view named;    // its value
+  };
+  PairValues ValuesOfPair(size_t pair, size_t row) const;
+  bool PairFails(size_t pair, size_t row) const;
+  // The problems of the pairs in row order (and pair order within a row),
+  // each as the left-out row it makes; `each` returns false to stop.
+  void ForEachPairProblem(const std::function<bool(const LeftOutRow&)>& each) const;
 
   ImportFlavour& flavour_;
   bool skipBadRows_ = false;
@@ -206,8 +231,16 @@ class ImportSession {
   ImportTable table_;
   std::vector<std::string> headers_;
   std::vector<int> mapping_;  // per field: its column or -1
+  // Per pair of the flavour: the rows (from 1, in order) whose values of it
+  // do not go together, unless stale (found when first asked for, so that
+  // assigning many columns at once checks each pair once).
+  mutable std::vector<std::vector<uint32_t>> pairRows_;
+  mutable std::vector<bool> pairStale_;
   bool canImport_ = false;
 };
+
+// The end of the refusal of a file with bad rows, for the Import dialog.
+inline constexpr const char* kMendOrLoadGoodRows = "Mend them in the file, or choose to load the good rows only.";
 
 // The text for a column assigned a field already: "%s is already used,
 // please pick a different field.".

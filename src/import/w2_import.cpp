@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "forms/w2/w2_page_rules.h"
 #include "import/import_fields.h"
 #include "records/employees.h"
 #include "records/identifying_numbers.h"
@@ -108,11 +109,15 @@ const std::array<Field, 48> kFields = {{
 
 #undef CHECK_BOX_MESSAGE
 
+// The code and the amount of each line of box 12, in the order of kBox12Lines.
+constexpr std::array<FieldPair, 4> kBox12Pairs = {{{20, 21}, {22, 23}, {24, 25}, {26, 27}}};
+
 }  // namespace
 
 W2ImportFlavour::W2ImportFlavour(CGlobalDoc& doc, UiServices& ui, W2ListObserver* w2Page)
     : doc_(doc), ui_(ui), w2Page_(w2Page) {
   AddFields<E, W>(catalogue_, kFields);
+  typed_ = TypedRules<E, W>(kFields, EmployeeFields(), W2Fields());
   // Added in this order, the menu lists them the other way round.
   catalogue_.AddGroup("State and Local", 34, 14);
   catalogue_.AddGroup("Federal", 9, 25);
@@ -141,13 +146,21 @@ void W2ImportFlavour::CheckValues(int field, const ImportColumn& column, ErrorRe
             if (const auto problem = EmployeeSsnProblem(value)) report.Add(row, *problem);
         });
   } else {
-    CheckField(kFields[static_cast<size_t>(field)], column, report);
+    CheckField(kFields[static_cast<size_t>(field)], typed_[static_cast<size_t>(field)], column, report);
   }
 }
 
 std::string W2ImportFlavour::StoredText(int field, std::string_view value) const {
   return catalogue_.Contains(field) ? ShownStoredText(kFields[static_cast<size_t>(field)], value)
                                     : std::string(value);
+}
+
+std::span<const FieldPair> W2ImportFlavour::Pairs() const { return kBox12Pairs; }
+
+std::optional<std::string> W2ImportFlavour::PairProblem(size_t pair, std::string_view code,
+                                                        std::string_view amount) const {
+  if (pair >= kBox12Pairs.size()) return std::nullopt;
+  return Box12LineProblem(kBox12Lines[pair], code, ImportedAmount(amount));
 }
 
 bool W2ImportFlavour::BeginLoad(size_t rows) {

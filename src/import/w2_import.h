@@ -2,8 +2,10 @@
 // The W-2 import: 48 fields of the employee and the W-2, the check of a
 // column for each, and the loading of a row as a new employee with its W-2.
 #include <optional>
+#include <vector>
 
 #include "import/import_flavour.h"
+#include "records/field_table.h"
 #include "records/payee_batch.h"
 
 namespace formet {
@@ -28,6 +30,11 @@ class W2ImportFlavour : public ImportFlavour {
   }
   void CheckValues(int field, const ImportColumn& column, ErrorReport& report) override;
   std::string StoredText(int field, std::string_view value) const override;
+  // Each line of box 12: its code and its amount.
+  std::span<const FieldPair> Pairs() const override;
+  // A code without an amount, or an amount without a code, refused with the
+  // W-2 page's message.
+  std::optional<std::string> PairProblem(size_t pair, std::string_view code, std::string_view amount) const override;
   bool BeginLoad(size_t rows) override;
   // Adds the employee (silently, not saved at once) with its W-2; a row the
   // employee checks refuse is dropped with the check's message.
@@ -41,6 +48,8 @@ class W2ImportFlavour : public ImportFlavour {
   UiServices& ui_;
   W2ListObserver* w2Page_;
   std::optional<PayeeBatch> batch_;
+  // Per field: the input rule of the page or dialog field its text goes to.
+  std::vector<std::optional<EditRule>> typed_;
 };
 
 }  // namespace formet

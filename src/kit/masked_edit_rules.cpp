@@ -29,11 +29,6 @@ std::string Digits(std::string_view text) {
     return digits;
 }
 
-std::string RefusedCharacterNote(std::string_view found, std::string_view refused) {
-    const std::string which = found.size() == 1 ? "the character " : "the characters ";
-    return "This field does not take " + which + Spaced(found) + " (not allowed: " + Spaced(refused) + ").";
-}
-
 std::string FullFieldNote(int maxLength) {
     return "This field holds at most " + std::to_string(maxLength) + " characters.";
 }
@@ -48,6 +43,11 @@ std::string EditState::SelectedText() const {
     const int a = std::clamp(std::min(selStart, selEnd), 0, len);
     const int b = std::clamp(std::max(selStart, selEnd), 0, len);
     return text.substr(static_cast<size_t>(a), static_cast<size_t>(b - a));
+}
+
+std::string RefusedCharacterNote(std::string_view found, std::string_view refused) {
+    const std::string which = found.size() == 1 ? "the character " : "the characters ";
+    return "This field does not take " + which + Spaced(found) + " (not allowed: " + Spaced(refused) + ").";
 }
 
 bool IsPrintable(char ch) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace formet::maskedit {
 
@@ -58,6 +59,9 @@ constexpr char kBackspace = '\b';
 // A character the edit would insert: not a control character.
 bool IsPrintable(char ch);
 bool IsDigit(char ch);
+// The note for characters a text field refuses: "This field does not take
+// the character : (not allowed: % * ...)." `found` holds each once.
+std::string RefusedCharacterNote(std::string_view found, std::string_view refused);
 
 // Normal handling of the edit, used by the rules and usable on its own.
 void ClampSelection(EditState& state);

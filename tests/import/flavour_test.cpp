@@ -148,13 +148,15 @@ TEST_F(ImportTest, W2FieldChecks) {
     std::string report;
   };
   const std::string notNumber = "Field has to be a number: \"1,00.00\" can\x92t be interpreted as a numeric value";
+  // The columns only view their values: the long ones live as long as the cases.
+  const std::string x21(21, 'x'), c21(21, 'c'), nines16(16, '9');
   const Case cases[] = {
-      {1, Column({"Ann", "", std::string(21, 'x').c_str()}),
+      {1, Column({"Ann", "", x21.c_str()}),
        Report({{2, "First name can\x92t be empty."},
                {3, "Field too long: first name can't be more than 20 characters long."}})},
       {2, Column({"Q", "QRS"}), Report({{2, "Field too long: middle name can't be more than 2 characters long."}})},
       {3, Column({"O'Brien", "", "   "}), Report({{2, "Last name can't be empty."}, {3, "Last name can't be empty."}})},
-      {6, Column({std::string(21, 'c').c_str()}),
+      {6, Column({c21.c_str()}),
        Report({{1, "Field too long: \"City Name\" can't be more than 20 characters long."}})},
       {9, Column({"1500", "1,00.00", "", "+5", "1.5E+03", "$1,000.00"}), Report({{2, notNumber}})},
       // States: upper-case entries of the state table, or empty.
@@ -170,7 +172,7 @@ TEST_F(ImportTest, W2FieldChecks) {
       {28, Column({"0", "1", "", "yes"}),
        Report({{4, "The field \"Statutory Employee\" can only be set to 0 or 1. A value of  0 means that the check box "
                    "is un-checked while 1 means checked."}})},
-      {42, Column({std::string(16, '9').c_str()}),
+      {42, Column({nines16.c_str()}),
        Report({{1, "Field too long: \"Employer\x92s state ID number\" can't be more than 15 characters long."}})},
       {47, Column({"ABCDEFG"}),
        Report({{1, "Field too long: \"Locality Name\" can't be more than 6 characters long."}})},
@@ -524,7 +526,7 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   ImportSession session(f);
   ReadFile(session,
            "TIN;Name;Line two;Rents;Direct sales;Second TIN;State no\n"
-           "12-3456789;\"Bolt \"\"Sparky\"\" Electric, LLC\";Attn: Ren\xC3\xA9" "e;1250.5;1;1;NJ-1'2\n"
+           "12-3456789;\"Bolt; O'Malley & Sons, LLC\";Attn Ren\xC3\xA9" "e;1250.5;1;1;NJ-1-2\n"
            ";Nobody;;10;0;0;\n",
            ";");
   AssignAll(session, {{0, 0}, {1, 1}, {2, 2}, {3, 9}, {4, 17}, {5, 29}, {6, 24}});
@@ -535,8 +537,8 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(page.reloads, std::vector<bool>{false});  // the dropped row adds no form
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Bolt \"Sparky\" Electric, LLC");
-  EXPECT_EQ(contractors[0].NameLine2, "Attn: Ren\xE9" "e");
+  EXPECT_EQ(contractors[0].NameLine1, "Bolt; O'Malley & Sons, LLC");  // one apostrophe, as in the file
+  EXPECT_EQ(contractors[0].NameLine2, "Attn Ren\xE9" "e");
   EXPECT_EQ(contractors[0].SecondTIN, 1);
   EXPECT_EQ(contractors[0].FirstName, "");
   const auto forms = StoredForms1099();
@@ -544,7 +546,150 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(forms[0].Rents, "1250.50");
   EXPECT_EQ(forms[0].NonemployeeCompensation, "0.00");
   EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
-  EXPECT_EQ(forms[0].PayerStateID1, "NJ-1'2");  // stored as it is, apostrophe included
+  EXPECT_EQ(forms[0].PayerStateID1, "NJ-1-2");
+}
+
+// Every text of a row passes the rules of the page or dialog field it goes
+// to: names take the apostrophe and no other refused character, the other
+// texts refuse the apostrophe too, a zip code fits the dialog's pattern, and
+// no text is longer than its field takes. The import stored
+// Bolt "Sparky" Electric and "Attn: Ren\xE9e", which no dialog takes.
+TEST_F(ImportTest, EveryTextKeepsTheRulesOfItsPageField) {
+  W2 w2(*doc, ui);
+  F1099 f(*doc, ui);
+  const auto refused = [](const std::string& value, const std::string& chars, bool name) {
+    return "\"" + value + "\" cannot be stored. This field does not take the character" +
+           (chars.size() > 1 ? "s " : " ") + chars + " (not allowed: " +
+           (name ? "% * \" + ? > < : \\" : "% ' * \" + ? > < : \\") + ").";
+  };
+  const auto misfit = [](const std::string& value, char c) {
+    return "\"" + value + "\" cannot be stored. It does not fit the pattern #####-#### (the character \"" +
+           std::string(1, c) + "\").";
+  };
+  struct Case {
+    ImportFlavour& flavour;
+    int field;
+    std::string value;
+    std::string error;  // empty: the value is taken
+  };
+  const Case cases[] = {
+      // The W-2 import: the Employee dialog's names and address, the W-2 page's texts.
+      {w2, 1, "Ann \"Red\"", refused("Ann \"Red\"", "\"", true)},
+      {w2, 1, "O'Neil", ""},
+      {w2, 2, "Q'", ""},
+      {w2, 2, "Q*", refused("Q*", "*", true)},
+      {w2, 3, "Kim: Jr", refused("Kim: Jr", ":", true)},
+      {w2, 3, "O'Malley", ""},
+      {w2, 4, "5 O'Hare Dr", refused("5 O'Hare Dr", "'", false)},
+      {w2, 5, "<Unit> 5", refused("<Unit> 5", "< >", false)},
+      {w2, 6, "St. Mary's", refused("St. Mary's", "'", false)},
+      {w2, 8, "1000A", misfit("1000A", 'A')},
+      {w2, 8, "10001-2345", ""},
+      {w2, 8, "100012345", ""},
+      {w2, 31, "50% off", refused("50% off", "%", false)},
+      {w2, 35, "IL+1", refused("IL+1", "+", false)},
+      {w2, 40, "N/Y", ""},
+      {w2, 47, "NY?", refused("NY?", "?", false)},
+      // The 1099-MISC import: the Contractor dialog's fields, the 1099 page's state numbers.
+      {f, 0, "12-345678?", refused("12-345678?", "?", false)},
+      {f, 1, "Bolt \"Sparky\" Electric", refused("Bolt \"Sparky\" Electric", "\"", true)},
+      {f, 1, "O'Malley Roofing & Sons", ""},
+      {f, 2, "Attn: Ren\xE9", refused("Attn: Ren\xE9", ":", true)},
+      {f, 3, "C\\O 50% Bldg", refused("C\\O 50% Bldg", "\\ %", false)},
+      {f, 7, "07102-12x4", misfit("07102-12x4", 'x')},
+      {f, 8, "A+100", refused("A+100", "+", false)},
+      {f, 27, "NJ'1", refused("NJ'1", "'", false)},
+  };
+  for (const auto& c : cases) {
+    ImportColumn column;
+    column.values.push_back(c.value);
+    EXPECT_EQ(c.flavour.CheckColumn(c.field, column), c.error.empty() ? "" : Report({{1, c.error}}))
+        << c.flavour.Catalogue().Name(c.field) << ": " << c.value;
+  }
+
+  // No text is longer than its field takes: one character more is refused
+  // with the limit, never cut to it.
+  const std::pair<ImportFlavour*, std::vector<std::pair<int, int>>> limits[] = {
+      {&w2, {{1, 20}, {2, 2}, {3, 20}, {4, 30}, {5, 30}, {6, 20}, {31, 14}, {32, 14}, {33, 14}, {35, 15}, {40, 6},
+             {42, 15}, {47, 6}}},
+      {&f, {{0, 11}, {1, 38}, {2, 38}, {3, 30}, {4, 30}, {5, 20}, {8, 12}, {24, 15}, {27, 15}}},
+  };
+  for (const auto& [flavour, fields] : limits) {
+    for (const auto& [field, limit] : fields) {
+      const std::string fits(static_cast<size_t>(limit), 'x'), longer(static_cast<size_t>(limit) + 1, 'x');
+      EXPECT_EQ(flavour->CheckColumn(field, Column({fits.c_str()})), "") << flavour->Catalogue().Name(field);
+      const std::string report = flavour->CheckColumn(field, Column({longer.c_str()}));
+      EXPECT_NE(report.find(" " + std::to_string(limit) + " characters long."), std::string::npos)
+          << flavour->Catalogue().Name(field) << report;
+    }
+  }
+}
+
+// A line of box 12 is a code with its amount: a row with one and not the
+// other is a bad row of the file, refused with the W-2 page's message
+// however the columns were assigned, and left out when the good rows are
+// loaded alone. The import stored an amount with no code, which prints as
+// an amount nobody can read.
+TEST_F(ImportTest, Box12CodesAndAmountsGoTogether) {
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session,
+           "SSN,First,Last,Code,Amount,Code b,Amount b\n"
+           "123-45-6789,Ann,Lee,D,1500,,\n"
+           "234-56-7890,Bob,Kim,E,,,\n"           // a code without its amount
+           "345-67-8901,Cy,Ng,,250,,\n"           // an amount without its code
+           "456-78-9012,Dee,Fox,,0.00,aa,0\n"     // 0.00 is no amount: fine without a code, not with one
+           "567-89-0123,Eve,Orr,,,,\"$1,000\"\n"
+           "678-90-1234,Fay,Poe,,,,\n");
+  // The amounts first: no column is refused for the other's values.
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {4, 21}, {6, 23}});
+  EXPECT_EQ(session.RowsWithUnpairedValues(), 3u);  // rows 1, 3 and 5 hold amounts, no code has a column
+  AssignAll(session, {{3, 20}, {5, 22}});
+  EXPECT_EQ(session.RowsWithUnpairedValues(), 4u);
+  const std::string noAmount = " but no amount: please enter the amount, or clear the code.";
+  const std::string noCode =
+      " has an amount but no code: please enter the code the amount is for, or clear the amount.";
+  // Both cells of the line are marked.
+  EXPECT_EQ(session.MarkOf(2, 3).kind, CellMark::Kind::Bad);
+  EXPECT_EQ(session.MarkOf(2, 3).reason, "Box 12a has the code E" + noAmount);
+  EXPECT_EQ(session.MarkOf(2, 4).reason, "Box 12a has the code E" + noAmount);
+  EXPECT_EQ(session.MarkOf(2, 5).kind, CellMark::Kind::None);
+  EXPECT_EQ(session.MarkOf(1, 3).kind, CellMark::Kind::None);
+  EXPECT_EQ(session.MarkOf(4, 4).kind, CellMark::Kind::None);
+
+  auto outcome = session.Import();
+  EXPECT_FALSE(outcome.ran);
+  EXPECT_EQ(outcome.refusal,
+            "Nothing was imported: 4 rows of the file hold values that do not go together.\n"
+            "Row 2, column 4 (\"Code\"), \"E\": Box 12a has the code E" + noAmount + "\n"
+            "Row 3, column 5 (\"Amount\"), \"250\": Box 12a" + noCode + "\n"
+            "Row 4, column 6 (\"Code b\"), \"aa\": Box 12b has the code aa" + noAmount + "\n"
+            "Row 5, column 7 (\"Amount b\"), \"$1,000\": Box 12b" + noCode + "\n"
+            "Mend them in the file, or choose to load the good rows only.");
+  EXPECT_TRUE(StoredEmployees().empty());
+
+  session.SetSkipBadRows(true);
+  EXPECT_EQ(session.RowsToLeaveOut(), 4u);
+  outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.added, 2u);
+  EXPECT_EQ(session.Summary(outcome),
+            "Added 2 employees with their W-2s.\n\n4 rows were not loaded:\n"
+            "Row 2, column 4 (\"Code\"), \"E\": Box 12a has the code E" + noAmount + "\n"
+            "Row 3, column 5 (\"Amount\"), \"250\": Box 12a" + noCode + "\n"
+            "Row 4, column 6 (\"Code b\"), \"aa\": Box 12b has the code aa" + noAmount + "\n"
+            "Row 5, column 7 (\"Amount b\"), \"$1,000\": Box 12b" + noCode);
+  const auto forms = StoredW2Forms();
+  ASSERT_EQ(forms.size(), 2u);
+  EXPECT_EQ(forms[0].Field12aCode, "D");
+  EXPECT_EQ(forms[0].Field12aAmount, "1500.00");
+  EXPECT_EQ(forms[1].Field12aCode, "");
+  EXPECT_EQ(forms[1].Field12aAmount, "0.00");
+
+  // A code whose amount has no column has no amount.
+  session.SetUnused(4);
+  EXPECT_EQ(session.MarkOf(1, 3).reason, "Box 12a has the code D" + noAmount);
+  EXPECT_EQ(session.MarkOf(3, 3).kind, CellMark::Kind::None);
 }
 
 // A number with spaces around it, as a spreadsheet cell may hold it, is

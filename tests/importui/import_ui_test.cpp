@@ -261,6 +261,39 @@ TEST_F(ImportDialogTest, WithoutTheGoodRowsOnlyABadColumnIsRefusedAndTurningItOf
   EXPECT_EQ(Header(d, 4), "Unused");
 }
 
+// A box 12 code without its amount: no column is refused, but both cells of
+// the row are marked, the status line tells of it, and Import loads nothing.
+TEST_F(ImportDialogTest, ABox12CodeWithoutItsAmountIsMarkedAndStopsTheImport) {
+  W2ImportFlavour w2(*doc, ui);
+  CImportDialog d(w2, settings);
+  test::ModalAnswers answers;
+  d.OpenFile(Write("SSN,First,Last,Code,Amount\n123-45-6789,Ann,Lee,D,\n234-56-7890,Bob,Kim,E,5\n"));
+  Choose(d, 1, "Employee Information/Employee Social Security Number (SSN).");
+  Choose(d, 2, "Employee Information/Employee First Name.");
+  Choose(d, 3, "Employee Information/Employee Last Name.");
+  Choose(d, 4, "Federal/Box 12a Code");
+  Choose(d, 5, "Federal/Box 12a Amount");
+  EXPECT_TRUE(answers.texts.empty());  // no column was refused
+  auto* model = d.Preview()->model();
+  const QColor bad(255, 222, 222);
+  EXPECT_EQ(model->data(model->index(1, 4), Qt::BackgroundRole).value<QColor>(), bad);
+  EXPECT_EQ(model->data(model->index(1, 5), Qt::BackgroundRole).value<QColor>(), bad);
+  EXPECT_EQ(model->data(model->index(2, 4), Qt::BackgroundRole).value<QColor>(), QColor(Qt::white));
+  EXPECT_EQ(Cell(d, 1, 4, Qt::ToolTipRole),
+            "Box 12a has the code D but no amount: please enter the amount, or clear the code.");
+  EXPECT_TRUE(d.StatusLine()->text().contains("1 row holds values that do not go together (marked in red)"))
+      << d.StatusLine()->text().toStdString();
+
+  answers.ThenButton(QMessageBox::Ok);
+  d.ImportButton()->click();
+  ASSERT_EQ(answers.texts.size(), 1u);
+  EXPECT_EQ(answers.texts[0], "Nothing was imported: a row of the file holds values that do not go together.\n"
+                              "Row 1, column 4 (\"Code\"), \"D\": Box 12a has the code D but no amount: please enter "
+                              "the amount, or clear the code.\nMend them in the file, or choose to load the good rows "
+                              "only.");
+  EXPECT_TRUE(StoredEmployees().empty());
+}
+
 TEST_F(ImportDialogTest, ImportNamesTheRequiredFieldsAndHelpOpensTheFlavoursPage) {
   Form1099ImportFlavour f(*doc, ui);
   CImportDialog d(f, settings);
@@ -349,13 +382,13 @@ TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
   const auto w2Texts = importFile(command::kImportW2,
       "\xEF\xBB\xBF" "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,"
       "Employee Address 1.,\"Box 1 (Wages, Tips and Other Compensation)\",Box 12a Code,Box 12a Amount\r\n"
-      "123-45-6789,Jos\xC3\xA9,N\xC3\xBA\xC3\xB1" "ez,\"12 Elm St, Apt \"\"B\"\"\",52000.50,D,1500\r\n"
+      "123-45-6789,Jos\xC3\xA9,N\xC3\xBA\xC3\xB1" "ez,\"12 Elm St, Apt B\",52000.50,D,1500\r\n"
       "234-56-7890,Ann,O'Brien,1 Main,+1.5E+03,aa,250\r\n", 0);
   EXPECT_EQ(w2Texts.back(), "Added 2 employees with their W-2s.");
   const auto formTexts = importFile(command::kImport1099,
       "Recipient's Identification number;Recipient's Name (Line One);Box 1 (Rents);"
       "Box 7 (Nonemployee compensation)\n"
-      "12-3456789;\"Caf\xC3\xA9 \"\"Ol\xC3\xA9\"\"; Inc.\";1250.5;3000\n", 1);
+      "12-3456789;\"Caf\xC3\xA9 Ol\xC3\xA9; O'Neil's\";1250.5;3000\n", 1);
   EXPECT_EQ(formTexts.back(), "Added 1 contractor with its 1099-MISC.");
 
   // The form pages left their empty state for the first payee's form.
@@ -367,11 +400,11 @@ TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 2u);
   EXPECT_EQ(employees[0].LastName, "N\xFA\xF1" "ez");
-  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt \"B\"");
+  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt B");
   EXPECT_EQ(employees[1].LastName, "O'Brien");
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 \"Ol\xE9\"; Inc.");
+  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 Ol\xE9; O'Neil's");
 
   // The transmittals: every W-2 and 1099-MISC of the files in their totals.
   auto* w3 = static_cast<CW3View*>(app.Frame()->PageWidget(Page::W3));

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "forms/money.h"
+
 namespace formet {
 namespace {
 
@@ -39,6 +41,17 @@ std::string ShowBox12Code(std::string_view held) {
   if (held == "0") return "AA";
   if (held == "1") return "BB";
   return std::string(held);
+}
+
+std::optional<std::string> Box12LineProblem(const char* line, std::string_view code, std::string_view amount) {
+  const bool hasAmount = ParseMoneyCents(amount) != 0;
+  if (code.empty() && hasAmount)
+    return std::string("Box ") + line + " has an amount but no code: please enter the code the amount is for, "
+                                        "or clear the amount.";
+  if (!code.empty() && !hasAmount)
+    return std::string("Box ") + line + " has the code " + std::string(code) +
+           " but no amount: please enter the amount, or clear the code.";
+  return std::nullopt;
 }
 
 bool IsDeferredCompensationCode(std::string_view held) {

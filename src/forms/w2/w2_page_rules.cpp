@@ -94,7 +94,6 @@ constexpr std::array<std::string R::*, 4> kCodes = {&R::Field12aCode, &R::Field1
                                                     &R::Field12dCode};
 constexpr std::array<std::string R::*, 4> kBox12Amounts = {&R::Field12aAmount, &R::Field12bAmount,
                                                            &R::Field12cAmount, &R::Field12dAmount};
-constexpr std::array<const char*, 4> kBox12Lines = {"12a", "12b", "12c", "12d"};
 
 const FormPageTexts kTexts = {
     .noPayees = kNoEmployeesMessage,
@@ -231,17 +230,6 @@ void W2PageRules::OnLeave(size_t field) {
   } else if (field == box5) {
     Set(box6, FormatCents(MedicareTax(ParseMoneyCents(Value(box5).text))));
   }
-}
-
-std::optional<std::string> Box12LineProblem(const char* line, std::string_view code, std::string_view amount) {
-  const bool hasAmount = ParseMoneyCents(amount) != 0;
-  if (code.empty() && hasAmount)
-    return std::string("Box ") + line + " has an amount but no code: please enter the code the amount is for, "
-                                        "or clear the amount.";
-  if (!code.empty() && !hasAmount)
-    return std::string("Box ") + line + " has the code " + std::string(code) +
-           " but no amount: please enter the amount, or clear the code.";
-  return std::nullopt;
 }
 
 std::optional<std::string> W2PageRules::SaveProblem() const {

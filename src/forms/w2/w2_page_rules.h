@@ -37,10 +37,6 @@ size_t W2FieldIndex(int32_t W2Record::*member);
 bool IsW2Amount(size_t field);
 // The four box 12 code fields.
 bool IsBox12CodeField(size_t field);
-// A line of box 12 ("12a") with an amount but no code, or with a code but no
-// amount (0.00 is none): the message Save shows; nullopt when the line is
-// whole or empty.
-std::optional<std::string> Box12LineProblem(const char* line, std::string_view code, std::string_view amount);
 
 // The read-only parts of the W-2.
 struct W2Parties {

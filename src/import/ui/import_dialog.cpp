@@ -557,6 +557,14 @@ void CImportDialog::UpdateStatus() {
     text += " " + tr("%1 cannot be read as the header lays out the columns (marked in red): to import the others, "
                      "choose to load the good rows only.")
                       .arg(rows(table.RowProblems().size()));
+  if (const size_t unpaired = session_.RowsWithUnpairedValues(); unpaired > 0 && !session_.SkipBadRows())
+    text += " " + (unpaired == 1 ? tr("1 row holds values that do not go together (marked in red), such as a box "
+                                      "12 code without its amount: to import the others, choose to load the good "
+                                      "rows only.")
+                                 : tr("%L1 rows hold values that do not go together (marked in red), such as a box "
+                                      "12 code without its amount: to import the others, choose to load the good "
+                                      "rows only.")
+                                       .arg(unpaired));
   const auto missing = session_.UnmappedRequiredFields();
   if (missing.empty()) {
     text += " " + tr("Every required field has a column: click \"Import\" to load the rows.");
