@@ -23,7 +23,7 @@
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
-#include "import/delimited_file.h"
+#include "import/table_file.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/output_file.h"
@@ -379,32 +379,13 @@ std::unique_ptr<QGuiApplication> GuiForPrinting() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// The password file: a delimited file with a header (comma, semicolon or
-// tab separated: the one that gives the header the most columns). A value
-// Formet cannot keep counts as empty. Nullopt after the reason went to `err`.
+// The password file (ReadTableFile) and its passwords. Nullopt after the
+// reason went to `err`.
 std::optional<PayeePasswords> ReadPasswordFile(const std::string& path, const std::string& column,
                                                std::ostream& err) {
-  ImportTable best;
-  for (const char delimiter : {',', ';', '\t'}) {
-    ImportTable table;
-    const ReadResult read = ReadDelimitedFile(path, delimiter, '"', table);
-    if (!read.HasTable()) {
-      err << "formet-cli: the password file " << path << " cannot be read: " << Win1252ToUtf8(read.message) << "\n";
-      return std::nullopt;
-    }
-    if (table.ColumnCount() > best.ColumnCount()) best = std::move(table);
-  }
-  std::vector<std::string> header;
-  std::vector<std::vector<std::string>> rows;
-  for (size_t r = 0; r < best.RowCount(); ++r) {
-    std::vector<std::string> row;
-    for (size_t c = 0; c < best.ColumnCount(); ++c)
-      row.emplace_back(best.IsRefused(r, c) ? std::string_view() : best.Cell(r, c));
-    if (r == 0) header = std::move(row);
-    else rows.push_back(std::move(row));
-  }
   std::string problem;
-  auto passwords = PayeePasswords::FromTable(header, rows, column, problem);
+  const auto table = ReadTableFile(path, problem);
+  auto passwords = table ? PayeePasswords::FromTable(table->header, table->rows, column, problem) : std::nullopt;
   if (!passwords) err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
   return passwords;
 }

@@ -219,7 +219,8 @@ std::string PayeeFileName(const std::string& company, PrintForm form, const std:
                           const std::string& number) {
   std::string companyPart = SafeFileNamePart(company);
   std::string namePart = SafeFileNamePart(payeeName);
-  const std::string formPart = form == PrintForm::W2 ? " - W-2 2007 - " : " - 1099-MISC 2007 - ";
+  const std::string formPart = std::string(companyPart.empty() ? "" : " - ") +
+                               (form == PrintForm::W2 ? "W-2 2007 - " : "1099-MISC 2007 - ");
   const std::string four = LastFourDigits(number);
   const std::string tail = (four.empty() ? "" : " - " + four) + ".pdf";
   const auto whole = [&] { return companyPart + formPart + namePart + tail; };

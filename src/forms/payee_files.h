@@ -95,6 +95,13 @@ class PayeePasswords {
   std::vector<std::pair<std::string, std::string>> entries_;  // digits, password; sorted by digits
 };
 
+// A table the user gives the passwords in, as read from its file: the header
+// and the rows below it (Windows-1252).
+struct TextTable {
+  std::vector<std::string> header;
+  std::vector<std::vector<std::string>> rows;
+};
+
 // ---- the files of a print ----------------------------------------------------------
 
 // What the files of a print are made from: the open company's records (they

@@ -120,6 +120,8 @@ TEST(PayeeFiles, FileNamesSayWhoseFileItIs) {
   for (const Case& c : cases) EXPECT_EQ(SafeFileNamePart(c.text), c.safe) << c.text;
   EXPECT_EQ(PayeeFileName("A/B Co", PrintForm::Form1099, "C:D", "12-3456789"), "A-B Co - 1099-MISC 2007 - C-D - 6789.pdf");
   EXPECT_EQ(LastFourDigits("12-3"), "123");
+  // A company without a name (none is open) leaves its part out.
+  EXPECT_EQ(PayeeFileName(" ", PrintForm::W2, "Lee, Ann", "123-45-6789"), "W-2 2007 - Lee, Ann - 6789.pdf");
 
   // Too long for a file name: the payee's name is cut first, then the
   // company's, and the number and the form stay.

@@ -456,7 +456,7 @@ TEST_F(PrintCli, WrongArgumentsOfPerRecipientFilesAreRefused) {
            Case{"w3 Acme" + to, 2, "--per-recipient does not apply to print w3"},
            Case{"w2 Acme --all --per-recipient " + Quoted(dir / "none"), 1, "which is not there"},
            Case{"w2 Acme --all --encrypt --passwords " + Quoted(dir / "none.csv") + to, 1,
-                "the password file"},
+                "none.csv cannot be read"},
        }) {
     const auto r = Print(c.arguments);
     EXPECT_EQ(r.code, c.code) << c.arguments;
