@@ -40,12 +40,11 @@ CPayeeFilesBox::CPayeeFilesBox(PrintForm form, QWidget* parent) : QGroupBox(Paye
   setChecked(false);
   setObjectName(QStringLiteral("payeeFiles"));
   auto* grid = new QGridLayout(this);
-  auto* what = new QLabel(w2 ? tr("Copies B, C and 2 with their instructions, for e-mail: one file for each "
-                                  "employee, named after the company, the employee and the SSN's last four digits.")
-                             : tr("Copy B with its instructions, for e-mail: one file for each recipient, named "
-                                  "after the company, the recipient and the TIN's last four digits."),
+  auto* what = new QLabel(w2 ? tr("Copies B, C and 2 with their instructions, for e-mail, named after\n"
+                                  "the company, the employee and the last four digits of the SSN.")
+                             : tr("Copy B with its instructions, for e-mail, named after the\n"
+                                  "company, the recipient and the last four digits of the TIN."),
                           this);
-  what->setWordWrap(true);
   grid->addWidget(what, 0, 0, 1, 4);
 
   grid->addWidget(new QLabel(tr("Folder:"), this), 1, 0);
