@@ -18,6 +18,7 @@
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "import/table_file.h"
+#include "print_doc.h"
 #include "qt_app.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
@@ -29,27 +30,11 @@ namespace fs = std::filesystem;
 using test::ModalAnswers;
 using test::Quoted;
 
-struct PayeeDoc {
-  test::TempDir dir;
-  test::ScriptedUi ui;
-  MemorySettingsStore settings;
-  CGlobalDoc doc{ui, settings, dir.path()};
+// The document, and a folder for the files.
+struct PayeeDoc : test::PrintDoc {
   fs::path folder = dir / "copies";
-  explicit PayeeDoc(int payees) {
-    const test::PrintPayroll payroll(payees);
-    const test::PrintContractors people(payees);
-    doc.GetCompany() = payroll.company;
-    doc.GetEmployees() = payroll.employees;
-    doc.GetW2Forms() = payroll.forms;
-    doc.GetContractors() = people.contractors;
-    doc.GetForms1099() = people.forms;
-    fs::create_directory(folder);
-  }
-  std::vector<int> Order() {
-    std::vector<int> order(doc.GetEmployees().size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-    return order;
-  }
+  explicit PayeeDoc(int payees) : PrintDoc(payees) { fs::create_directory(folder); }
+  std::vector<int> Order() { return PrintDoc::Order(doc.GetEmployees().size()); }
   std::vector<std::string> Files() const {
     std::vector<std::string> names;
     for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename().string());
