@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QTreeWidget>
 #include <QLocale>
 #include <QMimeData>
 #include <QSignalSpy>
