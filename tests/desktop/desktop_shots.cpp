@@ -107,6 +107,8 @@ std::unique_ptr<QWidget> ImportDialog(std::shared_ptr<ImportFlavour> flavour, Se
       if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
         if (auto* button = box->button(QMessageBox::Yes)) button->click();
         else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();  // a notice of the reading
+      } else if (auto* report = qobject_cast<QDialog*>(w); report && report->isVisible() && report->isModal()) {
+        report->accept();  // the report of columns their headers cannot fill
       }
   });
   yes.start(50);
