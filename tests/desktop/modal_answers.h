@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -42,6 +43,9 @@ class ModalAnswers {
   void Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
+    // A window whose step is still running (a click that opened a message box
+    // and goes on once it closed) is answered again only when the step is done.
+    if (std::find(running_.begin(), running_.end(), modal) != running_.end()) return;
     last_ = modal;
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       texts.push_back(box->text());
@@ -61,9 +65,11 @@ class ModalAnswers {
     QPointer<QWidget> target(modal);
     QTimer::singleShot(0, [this, step, target] {
       if (target) {
+        running_.push_back(target.data());
         if (step) step(target);
         else if (auto* dialog = qobject_cast<QDialog*>(target.data())) dialog->reject();
         else target->close();
+        running_.pop_back();
       }
       last_ = nullptr;
     });
@@ -72,6 +78,7 @@ class ModalAnswers {
   QTimer timer_;
   std::deque<Step> steps_;
   QWidget* last_ = nullptr;
+  std::vector<QWidget*> running_;  // the windows whose steps are on the stack
 };
 
 }  // namespace formet::test
