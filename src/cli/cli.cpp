@@ -28,6 +28,11 @@ constexpr const char* kUsage =
     "\n"
     "Commands:\n"
     "  list          Print the name of every company, one per line.\n"
+    "  list --details\n"
+    "                The same, each name followed by a tab and what Company >\n"
+    "                Open shows of it: the EIN, the numbers of W-2s and of\n"
+    "                1099-MISCs and when its file last changed, tab-separated\n"
+    "                (\"unreadable\" for a file that cannot be read now).\n"
     "  new NAME      Create the company NAME (as Company > New does). When it\n"
     "                exists already, says so and opens it.\n"
     "  dump NAME     Load the company NAME as the desktop program does (files of\n"
@@ -349,6 +354,19 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (command == "list" && rest.empty()) {
     doc.ListCompanies(true);
     for (const auto& name : doc.CompanyNames()) out << Win1252ToUtf8(name) << "\n";
+    return 0;
+  }
+  if (command == "list" && rest.size() == 1 && rest[0] == "--details") {
+    doc.ListCompanies(true);
+    for (const auto& company : doc.CompanyListings()) {
+      out << Win1252ToUtf8(company.name);
+      if (company.summary)
+        out << "\t" << Win1252ToUtf8(company.summary->ein) << "\t" << company.summary->w2Count << "\t"
+            << company.summary->form1099Count;
+      else
+        out << "\tunreadable\t\t";
+      out << "\t" << (company.changed ? ChangedTimeText(*company.changed) : std::string()) << "\n";
+    }
     return 0;
   }
   if ((command == "new" || command == "dump") && rest.size() == 1) {

@@ -136,16 +136,6 @@ Form1099Record Sample1099() {
 
 // ---- the page --------------------------------------------------------------------------
 
-const char* FormTitle(PrintForm form) {
-  switch (form) {
-    case PrintForm::W2: return "Form W-2";
-    case PrintForm::W3: return "Form W-3";
-    case PrintForm::Form1099: return "Form 1099-MISC";
-    case PrintForm::Form1096: return "Form 1096";
-  }
-  return "";
-}
-
 std::string Inches(double inches) {
   char text[32];
   std::snprintf(text, sizeof text, "%.2f", std::abs(inches));
@@ -243,7 +233,7 @@ class AlignmentPageJob : public FormPrintJob {
     constexpr int kLeft = 120, kTop = 1586, kStep = 48;
     int y = kTop;
     c.SetFont(Arial(12, true));
-    c.DrawText(kLeft, y, std::string("Alignment page for the pre-printed red-ink ") + FormTitle(form_));
+    c.DrawText(kLeft, y, std::string("Alignment page for the pre-printed red-ink ") + PrintFormTitle(form_));
     y += 70;
     c.SetFont(Arial(10));
     const std::string offsets = "Printed with the offsets " + Inches(settings_.horizontalOffset) + " inch " +

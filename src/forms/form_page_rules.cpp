@@ -185,16 +185,25 @@ bool FormPageRules::Clear() {
   return true;
 }
 
-bool FormPageRules::SavePrompt(const std::string& question) {
+bool FormPageRules::SavePrompt(const std::string& question, bool withCancel) {
   if (PayeeCount() == 0 || !modified_ || firstShowing_) return true;
-  if (!ui_.AskYesNo(question)) return true;
+  if (withCancel) {
+    switch (ui_.AskYesNoCancel(question)) {
+      case Answer::Cancel: return false;
+      case Answer::No: return true;
+      case Answer::Yes: break;
+    }
+  } else if (!ui_.AskYesNo(question)) {
+    return true;
+  }
   const SaveResult result = SaveNow();
   if (result.outcome == SaveOutcome::Refused) return false;
   modified_ = false;
   return true;
 }
 
-bool FormPageRules::Hide() { return SavePrompt(texts_.hidePrompt); }
+bool FormPageRules::Hide() { return SavePrompt(texts_.hidePrompt, false); }
+bool FormPageRules::Close() { return SavePrompt(texts_.hidePrompt, true); }
 
 // ---- navigation -------------------------------------------------------------------
 
@@ -203,10 +212,8 @@ void FormPageRules::Select() {
     ui_.ShowMessage(texts_.noPayees);
     return;
   }
-  if (!SavePrompt(texts_.selectPrompt)) return;
-  RowChoice choice = SelectChoice();
-  if (payee_ >= 0) choice.current = static_cast<size_t>(payee_);
-  const RowChoiceAnswer answer = ui_.ChooseRow(choice);
+  if (!SavePrompt(texts_.selectPrompt, false)) return;
+  const RowChoiceAnswer answer = ui_.ChooseRow(SelectList());
   KeepChoiceOrder(answer);
   if (answer.accepted && answer.row) {
     // The rows are the payees in document order; clamp to the list.
@@ -217,6 +224,12 @@ void FormPageRules::Select() {
   // The page shows what is stored, whatever the answer: the edits were saved
   // or the user declined to save them.
   Load();
+}
+
+RowChoice FormPageRules::SelectList() const {
+  RowChoice choice = SelectChoice();
+  if (payee_ >= 0) choice.current = static_cast<size_t>(payee_);
+  return choice;
 }
 
 void FormPageRules::Next() { Step(true); }
@@ -235,7 +248,7 @@ void FormPageRules::Step(bool forward) {
                  forward ? texts_.lastNote : texts_.firstNote, 0);
     return;
   }
-  if (!SavePrompt(forward ? texts_.nextPrompt : texts_.previousPrompt)) return;
+  if (!SavePrompt(forward ? texts_.nextPrompt : texts_.previousPrompt, false)) return;
   modified_ = false;
   firstShowing_ = false;
   if (*to != payee_) {

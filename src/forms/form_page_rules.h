@@ -144,6 +144,8 @@ class FormPageRules {
   bool Clear();
   // "Select", "Next", "Previous".
   void Select();
+  // The list "Select" offers: the payees with the current one selected.
+  RowChoice SelectList() const;
   void Next();
   void Previous();
   // Makes the payee at `position` current and loads it (the command line's
@@ -151,10 +153,14 @@ class FormPageRules {
   bool GoTo(int position);
   // The page is shown by the main window.
   void Activate();
-  // The page is about to be hidden (or the window closed, or another company
-  // opened): offers to save the edits. False when the user wanted them saved
-  // and they could not be (the page should stay).
+  // The page is about to be hidden for another page: offers to save the
+  // edits (Yes/No). False when the user wanted them saved and they could not
+  // be (the page should stay).
   bool Hide();
+  // The company is about to close (the window closed, another company opened
+  // or made): offers to save the edits with Yes, No and Cancel. False for
+  // Cancel, or when the edits could not be saved; the company stays open.
+  bool Close();
   // The document's records were replaced by another company's.
   void OnDocumentReset();
 
@@ -202,8 +208,9 @@ class FormPageRules {
 
  private:
   // Asks `question` when there are payees and unsaved edits; Yes saves. False
-  // when the user wanted them saved and they could not be.
-  bool SavePrompt(const std::string& question);
+  // when the user wanted them saved and they could not be, or, when
+  // `withCancel` offers Cancel, for Cancel.
+  bool SavePrompt(const std::string& question, bool withCancel);
   std::optional<int> ValidPosition(std::optional<int> position) const;
   const PayeeOrder& Order() const;
   void Step(bool forward);

@@ -758,10 +758,24 @@ bool CGlobalDoc::NewCompany() {
   return true;
 }
 
+std::vector<CompanyListing> CGlobalDoc::CompanyListings() const {
+  std::vector<CompanyListing> listings;
+  listings.reserve(companyNames_.size());
+  for (const auto& name : companyNames_) {
+    CompanyListing listing{name, std::nullopt, std::nullopt};
+    if (const auto file = FindCompanyFile(name)) {
+      listing.summary = ReadCompanySummary(*file);
+      listing.changed = FileChangedTime(*file);
+    }
+    listings.push_back(std::move(listing));
+  }
+  return listings;
+}
+
 bool CGlobalDoc::OpenCompany() {
   if (!AskToSave()) return false;
   if (!ListCompanies(true)) return false;
-  const auto chosen = ui_.ChooseCompany(companyNames_);
+  const auto chosen = ui_.ChooseCompanyToOpen(CompanyListings());
   if (!chosen || companyNames_.empty()) return false;
   ui_.BeginWaitCursor();
   SavePrintSettings(settings_, printSettings_);

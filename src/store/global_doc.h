@@ -12,6 +12,7 @@
 
 #include "store/company_database.h"
 #include "store/company_lock.h"
+#include "store/company_summary.h"
 #include "store/print_settings.h"
 #include "store/records.h"
 
@@ -190,11 +191,17 @@ class CGlobalDoc {
   // program runs) and false is returned; the options are used all the same.
   bool StorePrintSettings();
 
+  // The user's settings (print options, folders last used).
+  SettingsStore& Settings() { return settings_; }
+
   // Internal operations, public for the pages and for tests.
   // Company names of the data folder, sorted, each once; false when there is
   // none. Exactly the names FindCompanyFile finds a file for.
   bool ListCompanies(bool withoutExtension);
   const std::vector<std::string>& CompanyNames() const { return companyNames_; }
+  // The companies of CompanyNames() with what the Open dialog shows of each
+  // (read from their files, read-only, without their locks).
+  std::vector<CompanyListing> CompanyListings() const;
   bool CompanyFileExists(const std::string& name) const;
   // The file of a company. A company's identity is its file: a regular file
   // of the data folder named by the company name and ".qdt" (the extension

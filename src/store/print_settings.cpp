@@ -106,3 +106,32 @@ bool SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings) {
 }
 
 }  // namespace formet
+
+namespace formet {
+
+const char* PrintFormTitle(PrintForm form) {
+  switch (form) {
+    case PrintForm::W2: return "Form W-2";
+    case PrintForm::W3: return "Form W-3";
+    case PrintForm::Form1099: return "Form 1099-MISC";
+    case PrintForm::Form1096: return "Form 1096";
+  }
+  return "";
+}
+
+std::string ProposedPdfFileName(const std::string& company, PrintForm form) {
+  const std::string title = PrintFormTitle(form);
+  const bool usable = !company.empty() && company.find('/') == std::string::npos &&
+                      company.find('\0') == std::string::npos && company.front() != '.';
+  return (usable ? company + " - " + title : title) + ".pdf";
+}
+
+std::string ReadLastPdfFolder(SettingsStore& store, PrintForm form) {
+  return store.ReadTextOr(Key(kForms[static_cast<int>(form)]), "Last PDF Folder", "");
+}
+
+bool WriteLastPdfFolder(SettingsStore& store, PrintForm form, const std::string& folder) {
+  return store.WriteText(Key(kForms[static_cast<int>(form)]), "Last PDF Folder", folder);
+}
+
+}  // namespace formet

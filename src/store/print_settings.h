@@ -45,6 +45,18 @@ std::vector<std::string> LoadPrintSettings(SettingsStore& store, PrintSettingsSe
 // False when a value could not be written (the others still are).
 bool SavePrintSettings(SettingsStore& store, PrintSettingsSet& settings);
 
+// The form's name in its print job and files: "Form W-2", "Form W-3",
+// "Form 1099-MISC", "Form 1096".
+const char* PrintFormTitle(PrintForm form);
+// The PDF file a print of the form proposes, named for whose it is:
+// "Acme Supply - Form W-2.pdf"; the form's name alone when the company's
+// name cannot begin a file name (Windows-1252 texts).
+std::string ProposedPdfFileName(const std::string& company, PrintForm form);
+// The folder a PDF of the form was last written to, by the user of this
+// machine for any company (empty when none was), and its keeping.
+std::string ReadLastPdfFolder(SettingsStore& store, PrintForm form);
+bool WriteLastPdfFolder(SettingsStore& store, PrintForm form, const std::string& folder);
+
 // Inches as stored: hundredths of an inch of the size, without sign. A value
 // typed with two decimals is kept exactly (0.29 stays 29, not 28).
 unsigned HundredthsOf(double inches);

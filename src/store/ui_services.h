@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "store/company_summary.h"
+
 namespace formet {
 
 enum class Answer { Yes, No, Cancel };
@@ -23,6 +25,10 @@ struct RowChoice {
   std::optional<int> sortColumn;
   bool ascending = true;
   std::optional<size_t> current;  // the row selected to begin with
+  // The search box finds rows by the names in these columns and by the
+  // digits of the SSN or TIN in `searchNumber`.
+  std::vector<size_t> searchNames;
+  std::optional<size_t> searchNumber;
 };
 // What the user chose: the row (an index into `rows`), none when OK was
 // pressed with no row selected or the dialog was cancelled, and the sort
@@ -59,6 +65,14 @@ class UiServices {
   virtual std::optional<NewCompanyEntry> AskNewCompany() = 0;
   // The "Select a Company " dialog over the given names; nullopt when cancelled.
   virtual std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) = 0;
+  // The same dialog for Company > Open, each company shown with its summary
+  // (EIN, forms, last change); by default the names alone.
+  virtual std::optional<std::string> ChooseCompanyToOpen(const std::vector<CompanyListing>& companies) {
+    std::vector<std::string> names;
+    names.reserve(companies.size());
+    for (const auto& company : companies) names.push_back(company.name);
+    return ChooseCompany(names);
+  }
   // The same dialog, saying that the company chosen will be deleted.
   virtual std::optional<std::string> ChooseCompanyToDelete(const std::vector<std::string>& names) {
     return ChooseCompany(names);

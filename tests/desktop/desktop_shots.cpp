@@ -9,6 +9,7 @@
 // a dialog gets a line in kDialogs. Not a test: the pictures are for a look.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -25,13 +26,18 @@
 #include <memory>
 #include <vector>
 
+#include "forms/1099/ui/form1099_view.h"
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_options_dlg.h"
+#include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/efw2_dialog.h"
+#include "forms/w2/ui/w2_view.h"
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
+#include "kit/ui/help.h"
+#include "kit/ui/help_window.h"
 #include "kit/ui/pages.h"
 #include "kit/ui/window_fit.h"
 #include "records/contractors.h"
@@ -105,6 +111,8 @@ std::unique_ptr<QWidget> ImportDialog(std::shared_ptr<ImportFlavour> flavour, Se
       if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
         if (auto* button = box->button(QMessageBox::Yes)) button->click();
         else if (auto* ok = box->button(QMessageBox::Ok)) ok->click();  // a notice of the reading
+      } else if (auto* report = qobject_cast<QDialog*>(w); report && report->isVisible() && report->isModal()) {
+        report->accept();  // the report of columns their headers cannot fill
       }
   });
   yes.start(50);
@@ -156,7 +164,24 @@ const std::vector<DialogShot> kDialogs = {
     {"select-company",
      [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
        doc.ListCompanies(true);
-       return std::make_unique<CSelectCompanyDlg>(doc.CompanyNames(), parent);
+       return std::make_unique<CSelectCompanyDlg>(doc.CompanyListings(), parent);
+     }},
+    {"select-employee",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       auto* w2 = static_cast<CW2View*>(static_cast<CMainFrame*>(parent)->PageWidget(Page::W2));
+       return std::make_unique<CSelectRowDlg>(w2->Rules().SelectList(), parent);
+     }},
+    {"select-employee-search",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       auto* w2 = static_cast<CW2View*>(static_cast<CMainFrame*>(parent)->PageWidget(Page::W2));
+       auto dialog = std::make_unique<CSelectRowDlg>(w2->Rules().SelectList(), parent);
+       dialog->SearchBox()->setText(QStringLiteral("pat"));
+       return dialog;
+     }},
+    {"select-contractor",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       auto* form = static_cast<C1099View*>(static_cast<CMainFrame*>(parent)->PageWidget(Page::Form1099));
+       return std::make_unique<CSelectRowDlg>(form->Rules().SelectList(), parent);
      }},
     {"delete-company",
      [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
@@ -274,6 +299,17 @@ bool ShootSize(const Size& size, const QDir& out, const fs::path& sample) {
       if (shot.prepare) shot.prepare(frame.PageWidget(shot.page));
       frame.resize(size.window);
       ok = Save(frame, dir, QString::fromLatin1(shot.name)) && ok;
+    }
+    {
+      // The help window at the size of the main window, at its keyboard section.
+      OpenHelpPage(QStringLiteral("formet2007.html#keys"), &frame);
+      CHelpWindow* help = CHelpWindow::Instance();
+      help->resize(size.window);
+      Settle();
+      help->ShowPage(QStringLiteral("formet2007.html#keys"));  // scrolled again at this size
+      ok = Save(*help, dir, QStringLiteral("help-window")) && ok;
+      help->close();
+      Settle();
     }
     if (size.dialogs) {
       for (const auto& shot : kDialogs) {

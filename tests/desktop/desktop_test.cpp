@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
+#include <QHeaderView>
+#include <set>
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +12,7 @@
 #include <QStandardPaths>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QFileInfo>
 #include <QLabel>
@@ -17,6 +21,7 @@
 #include <QTest>
 
 #include "kit/ui/help.h"
+#include "kit/ui/help_window.h"
 #include "kit/ui/masked_edit.h"
 #include "kit/ui/pages.h"
 #include "modal_answers.h"
@@ -216,6 +221,155 @@ TEST_F(DesktopTest, EditsOnAFormPageAreOfferedForSavingBeforeLeaving) {
   EXPECT_EQ(stored[0].Wages, "1234.50");
 }
 
+// Before the company closes (the window closed, another company opened) the
+// form page's question offers Cancel, which keeps the window, the company
+// and the typed amount.
+TEST_F(DesktopTest, ClosingWithFormEditsOffersCancel) {
+  MakeCompany(dir.path(), "Sample Company", true);
+  MakeCompany(dir.path(), "Acme");
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  frame->ShowNavigationItem(3);
+  auto* wages = frame->PageWidget(Page::W2)->findChild<CMaskedEdit*>("Wages");
+  ASSERT_NE(wages, nullptr);
+  frame->activateWindow();
+  wages->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return wages->hasFocus(); }));
+  wages->selectAll();
+  QTest::keyClicks(wages, "777");
+  const QString question =
+      "Would you like to save the changes you have done to this employee before navigating away from this form?";
+  QMessageBox::StandardButtons offered;
+  const auto cancel = [&offered](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    offered = box->standardButtons();
+    box->button(QMessageBox::Cancel)->click();
+  };
+  {
+    test::ModalAnswers answers;
+    answers.Then(cancel);
+    EXPECT_FALSE(frame->close());
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_EQ(answers.texts[0], question);
+  }
+  EXPECT_EQ(offered, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  EXPECT_TRUE(frame->isVisible());
+  EXPECT_EQ(frame->CurrentPage(), Page::W2);
+  EXPECT_EQ(wages->Text(), "777.00");
+  {
+    // Opening another company: Cancel comes before the list of companies.
+    test::ModalAnswers answers;
+    answers.Then(cancel);
+    frame->Action(command::kOpenCompany)->trigger();
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_EQ(answers.texts[0], question);
+  }
+  EXPECT_EQ(app->Doc().CompanyName(), "Sample Company");
+  EXPECT_EQ(wages->Text(), "777.00");
+  // Going to another page still asks Yes or No only.
+  {
+    test::ModalAnswers answers;
+    answers.Then([&offered](QWidget* w) {
+      auto* box = qobject_cast<QMessageBox*>(w);
+      ASSERT_NE(box, nullptr);
+      offered = box->standardButtons();
+      box->button(QMessageBox::Yes)->click();
+    });
+    frame->ShowNavigationItem(4);
+    ASSERT_EQ(answers.texts.size(), 1u);
+  }
+  EXPECT_EQ(offered, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages, "777.00");
+  {
+    test::ModalAnswers answers;
+    EXPECT_TRUE(frame->close());  // nothing left to ask
+    EXPECT_TRUE(answers.texts.empty());
+  }
+}
+
+// Every page is reached and used from the keyboard: the Go menu's Ctrl+1 ...
+// in the navigation bar's order, F6 to the navigation bar and its arrows
+// and Enter, and Tab through every control of each page.
+TEST_F(DesktopTest, EveryPageIsReachedAndUsedByKeyboard) {
+  MakeCompany(dir.path(), "Sample Company", true);
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* to = QApplication::focusWidget();
+    ASSERT_NE(to, nullptr);
+    QTest::keyClick(to, static_cast<Qt::Key>(key), modifiers);
+  };
+  auto* bar = frame->NavigationBar();
+  // The menu lists the bar's items in its order.
+  ASSERT_EQ(bar->GetItemCount(0), kNavigationItems);
+  for (int item = 0; item < kNavigationItems; ++item) {
+    QAction* action = frame->PageAction(item);
+    ASSERT_NE(action, nullptr) << item;
+    EXPECT_EQ(action->text(), QString("&%1 %2").arg(item + 1).arg(bar->GetItemText(0, item)));
+    EXPECT_EQ(action->shortcut(), QKeySequence(QString("Ctrl+%1").arg(item + 1)));
+  }
+  // The welcome page came first at start-up: Company Info now shows the company.
+  const Page order[] = {Page::Company, Page::Employees, Page::Contractors, Page::W2,
+                        Page::W3,      Page::Form1099,  Page::Form1096};
+  const int keys[] = {1, 2, 3, 4, 5, 6, 7};
+  for (size_t i = 0; i < std::size(order); ++i) {
+    press(Qt::Key_0 + keys[i], Qt::ControlModifier);
+    ASSERT_EQ(frame->CurrentPage(), order[i]) << i;
+    QWidget* page = frame->PageWidget(order[i]);
+    // The focus goes into the page, to a control Tab reaches.
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr) << i;
+    EXPECT_TRUE(page->isAncestorOf(focus)) << i << " " << focus->metaObject()->className();
+
+    // Tab reaches every control of the page that a mouse could use (the
+    // read-only fields that show the payer and payee are only for copying).
+    std::vector<QWidget*> controls;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+      if (auto* edit = qobject_cast<QLineEdit*>(w); edit && edit->isReadOnly()) continue;
+      const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           (qobject_cast<QAbstractItemView*>(w) && !qobject_cast<QHeaderView*>(w)) ||
+                           qobject_cast<QComboBox*>(w);
+      if (control && w->isVisibleTo(page) && w->isEnabled() && !qobject_cast<QLineEdit*>(w->parentWidget()) &&
+          !qobject_cast<QComboBox*>(w->parentWidget()))
+        controls.push_back(w);
+    }
+    std::set<QWidget*> reached;
+    for (size_t step = 0; step < 2 * controls.size() + 4; ++step) {
+      reached.insert(QApplication::focusWidget());
+      press(Qt::Key_Tab);
+    }
+    for (QWidget* w : controls)
+      EXPECT_TRUE(reached.count(w)) << i << ": " << w->metaObject()->className() << " "
+                                    << w->objectName().toStdString();
+  }
+
+  // F6 goes to the navigation bar, where Up, Down and Enter show a page;
+  // F6 again goes back into the page.
+  press(Qt::Key_F6);
+  ASSERT_EQ(QApplication::focusWidget(), bar);
+  EXPECT_EQ(bar->GetFocusItem(), 0);  // the item of the page shown (Company Info)
+  press(Qt::Key_Down);
+  press(Qt::Key_Down);
+  EXPECT_EQ(bar->GetFocusItem(), 2);
+  press(Qt::Key_Return);
+  EXPECT_EQ(frame->CurrentPage(), Page::Contractors);
+  EXPECT_EQ(QApplication::focusWidget(), bar);  // the bar keeps the keyboard
+  press(Qt::Key_End);
+  press(Qt::Key_Up);
+  press(Qt::Key_Space);
+  EXPECT_EQ(frame->CurrentPage(), Page::Form1099);
+  press(Qt::Key_Home);
+  press(Qt::Key_Return);
+  EXPECT_EQ(frame->CurrentPage(), Page::Company);
+  press(Qt::Key_F6);
+  EXPECT_TRUE(frame->PageWidget(Page::Company)->isAncestorOf(QApplication::focusWidget()));
+}
+
 // The form pages of a company without payees say so and show the page where
 // the payees are added.
 TEST_F(DesktopTest, FormPagesSendAnEmptyCompanyToItsPayees) {
@@ -310,21 +464,25 @@ TEST_F(DesktopTest, ClosingAsksAboutUnsavedChanges) {
 }
 
 
-// Help opens the guide installed beside the program; the web and order items
-// lead to real pages, never to a placeholder address.
+// Help opens the guide installed beside the program in the program's own
+// help window; the web and order items lead to real pages in the desktop's
+// browser, never to a placeholder address.
 TEST_F(DesktopTest, HelpAndWebItemsOpenRealPages) {
   ScriptedPrompt prompt(true);
   auto app = StartAndPassSplash(prompt);
   test::UrlCatcher catcher;
-  for (int id : {command::kHelp, command::kWeb, command::kOrderW2, command::kOrder1099})
-    app->Frame()->Action(id)->trigger();
-  ASSERT_EQ(catcher.urls.size(), 4);
-  for (int i : {0, 1}) {
-    EXPECT_TRUE(catcher.urls[i].isLocalFile());
-    EXPECT_EQ(catcher.urls[i].fileName(), "formet2007.html");
-    EXPECT_TRUE(QFileInfo(catcher.urls[i].toLocalFile()).isFile()) << catcher.urls[i].toString().toStdString();
-  }
-  for (int i : {2, 3}) EXPECT_EQ(catcher.urls[i].host(), "www.irs.gov");
+  app->Frame()->Action(command::kHelp)->trigger();
+  CHelpWindow* help = CHelpWindow::Instance();
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->Browser()->source().fileName(), "formet2007.html");
+  EXPECT_TRUE(QFileInfo(help->Browser()->source().toLocalFile()).isFile());
+  EXPECT_TRUE(catcher.urls.isEmpty());
+  for (int id : {command::kWeb, command::kOrderW2, command::kOrder1099}) app->Frame()->Action(id)->trigger();
+  ASSERT_EQ(catcher.urls.size(), 3);
+  EXPECT_TRUE(catcher.urls[0].isLocalFile());
+  EXPECT_EQ(catcher.urls[0].fileName(), "formet2007.html");
+  EXPECT_TRUE(QFileInfo(catcher.urls[0].toLocalFile()).isFile()) << catcher.urls[0].toString().toStdString();
+  for (int i : {1, 2}) EXPECT_EQ(catcher.urls[i].host(), "www.irs.gov");
 
   // The welcome page's links go the same ways.
   auto* welcome = app->Frame()->PageWidget(Page::Welcome);
@@ -338,13 +496,16 @@ TEST_F(DesktopTest, HelpAndWebItemsOpenRealPages) {
     }
   }
   EXPECT_EQ(links, 3);
-  ASSERT_EQ(catcher.urls.size(), 7);
-  EXPECT_EQ(catcher.urls[4].fileName(), "formet2007.html");
-  EXPECT_EQ(catcher.urls[5].host(), "www.irs.gov");
+  ASSERT_EQ(catcher.urls.size(), 6);
+  EXPECT_EQ(catcher.urls[3].fileName(), "formet2007.html");
+  EXPECT_EQ(catcher.urls[4].host(), "www.irs.gov");
 
-  // A section of a page is opened at its anchor.
+  // A section of a page is opened at its anchor, in the help window.
   EXPECT_TRUE(OpenHelpPage("formet2007.html#password"));
+  EXPECT_EQ(help->Browser()->source().fragment(), "password");
+  EXPECT_TRUE(OpenHelpPageInBrowser("formet2007.html#password"));
   EXPECT_EQ(catcher.urls.back().fragment(), "password");
+  help->close();
 }
 
 TEST_F(DesktopTest, AMissingHelpPageIsReported) {
@@ -414,7 +575,7 @@ TEST_F(DesktopTest, SaveTakesTheCompanySetupEditsAndNoDropsThem) {
   answers.Then([](QWidget* w) {
     auto* dialog = qobject_cast<CSelectCompanyDlg*>(w);
     ASSERT_NE(dialog, nullptr);
-    dialog->List()->setCurrentRow(0);  // Acme
+    dialog->List()->setCurrentItem(dialog->List()->topLevelItem(0));  // Acme
     dialog->accept();
   });
   frame->Action(command::kOpenCompany)->trigger();

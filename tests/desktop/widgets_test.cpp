@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QTreeWidget>
 #include <QLocale>
 #include <QMimeData>
 #include <QSignalSpy>
@@ -349,10 +350,10 @@ TEST(CompanyDialogs, SelectShowsSortedNamesFirstSelected) {
   test::QtApp();
   CSelectCompanyDlg dialog({"Zeta", "Acme", "Sample Company"});
   EXPECT_EQ(dialog.windowTitle(), "Select a Company ");
-  ASSERT_EQ(dialog.List()->count(), 3);
-  EXPECT_EQ(dialog.List()->item(0)->text(), "Acme");
+  ASSERT_EQ(dialog.List()->topLevelItemCount(), 3);
+  EXPECT_EQ(dialog.List()->topLevelItem(0)->text(0), "Acme");
   EXPECT_EQ(dialog.Chosen(), 1u);  // position in the list handed in
-  dialog.List()->setCurrentRow(2);
+  dialog.List()->setCurrentItem(dialog.List()->topLevelItem(2));
   EXPECT_EQ(dialog.Chosen(), 0u);
 }
 

@@ -163,9 +163,11 @@ TEST_F(Form1099PageTest, TheSelectDialogKeepsItsOrderBetweenOpenings) {
   ASSERT_EQ(ui.rowChoices.size(), 1u);
   EXPECT_EQ(ui.rowChoices[0].caption, "Select Contractor");
   EXPECT_EQ(ui.rowChoices[0].columns,
-            (std::vector<std::pair<std::string, int>>{{"Name Line One", 190}, {"Name Line Two", 190}}));
+            (std::vector<std::pair<std::string, int>>{{"Name Line One", 190}, {"Name Line Two", 190}, {"TIN", 90}}));
   EXPECT_FALSE(ui.rowChoices[0].sortColumn);  // first listed in document order
-  EXPECT_EQ(ui.rowChoices[0].rows[0], (std::vector<std::string>{"Zeta", ""}));
+  EXPECT_EQ(ui.rowChoices[0].rows[0], (std::vector<std::string>{"Zeta", "", "1"}));
+  EXPECT_EQ(ui.rowChoices[0].searchNames, (std::vector<size_t>{0, 1}));
+  EXPECT_EQ(ui.rowChoices[0].searchNumber, 2u);
   page->Select();  // cancelled
   EXPECT_EQ(ui.rowChoices[1].sortColumn, 0);
   EXPECT_FALSE(ui.rowChoices[1].ascending);

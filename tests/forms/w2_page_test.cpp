@@ -398,13 +398,17 @@ TEST_F(W2PageTest, SelectEmployeeDialog) {
   ASSERT_EQ(ui.rowChoices.size(), 1u);
   const RowChoice& c = ui.rowChoices[0];
   EXPECT_EQ(c.caption, "Select Employee");
-  ASSERT_EQ(c.columns.size(), 3u);
+  ASSERT_EQ(c.columns.size(), 4u);
   EXPECT_EQ(c.columns[0], (std::pair<std::string, int>{"First Name", 190}));
   EXPECT_EQ(c.columns[1], (std::pair<std::string, int>{"Middle Name", 100}));
   EXPECT_EQ(c.columns[2], (std::pair<std::string, int>{"Last Name", 190}));
+  EXPECT_EQ(c.columns[3], (std::pair<std::string, int>{"SSN", 90}));
   EXPECT_EQ(c.sortColumn, 2);
   EXPECT_TRUE(c.ascending);
-  EXPECT_EQ(c.rows[1], (std::vector<std::string>{"Bob", "", "Adams"}));
+  EXPECT_EQ(c.rows[1], (std::vector<std::string>{"Bob", "", "Adams", "100-10-0002"}));
+  // The search box finds employees by their names and by their SSN.
+  EXPECT_EQ(c.searchNames, (std::vector<size_t>{0, 1, 2}));
+  EXPECT_EQ(c.searchNumber, 3u);
   EXPECT_EQ(page->CurrentPayee(), 2);
   EXPECT_EQ(page->Parties().lastName, "Mills");
 

@@ -386,6 +386,91 @@ TEST_F(FormPagesTest, SelectDialogSortsAndTakesTheChosenRow) {
   EXPECT_TRUE(answer.ascending);
 }
 
+// The search box keeps the rows whose names or SSN hold what is typed, as it
+// is typed; the arrows move in the list from the box, and Enter takes the
+// row. Typing in the list finds rows by the column the list is sorted by.
+TEST_F(FormPagesTest, SelectDialogSearchesAndTypesAheadInTheSortedColumn) {
+  RowChoice choice;
+  choice.caption = "Select Employee";
+  choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}, {"SSN", 90}};
+  choice.rows = {{"Ann", "", "Young", "412-55-1001"},
+                 {"Bob", "Q", "Adams", "412-55-2002"},
+                 {"Cy", "", "Mills", "500-10-3003"},
+                 {"Abe", "", "Baker", "600-20-4004"}};
+  choice.sortColumn = 2;
+  choice.searchNames = {0, 1, 2};
+  choice.searchNumber = 3;
+  CSelectRowDlg dialog(choice);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTreeWidget* list = dialog.List();
+  auto shown = [&](int c) {
+    QStringList texts;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(c);
+    return texts;
+  };
+  QLineEdit* search = dialog.SearchBox();
+  ASSERT_NE(search, nullptr);
+  EXPECT_TRUE(search->hasFocus());
+  EXPECT_EQ(search->placeholderText(), "Name or SSN");
+  QTest::keyClicks(search, "412-55");
+  EXPECT_EQ(shown(2), (QStringList{"Adams", "Young"}));
+  EXPECT_EQ(list->currentItem()->text(2), "Adams");  // the first found is selected
+  QTest::keyClick(search, Qt::Key_Down);
+  EXPECT_EQ(list->currentItem()->text(2), "Young");
+  QTest::keyClick(search, Qt::Key_Backspace);
+  QTest::keyClicks(search, "5 1001");  // both words: "412-55" and "1001"
+  EXPECT_EQ(shown(2), (QStringList{"Young"}));
+  search->clear();
+  QTest::keyClicks(search, "ba");  // names, letter case aside
+  EXPECT_EQ(shown(2), (QStringList{"Baker"}));
+  search->clear();
+  EXPECT_EQ(shown(2), (QStringList{"Adams", "Baker", "Mills", "Young"}));
+  EXPECT_EQ(list->currentItem()->text(2), "Baker");  // the row found stays selected
+
+  // Type-ahead in the list: by last name while sorted by it, by first name
+  // once sorted by that.
+  list->setFocus();
+  QTest::keyClicks(list, "m");
+  EXPECT_EQ(list->currentItem()->text(2), "Mills");
+  dialog.ClickColumn(0);
+  EXPECT_EQ(shown(0), (QStringList{"Abe", "Ann", "Bob", "Cy"}));
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  QTest::keyClicks(list, "b");
+  EXPECT_EQ(list->currentItem()->text(0), "Bob");
+  QTest::qWait(QApplication::keyboardInputInterval() + 50);
+  QTest::keyClicks(list, "a");
+  EXPECT_EQ(list->currentItem()->text(0), "Abe");
+  QTest::keyClicks(list, "a");  // the same letter again: the next row with it
+  EXPECT_EQ(list->currentItem()->text(0), "Ann");
+
+  search->setFocus();
+  QTest::keyClicks(search, "500");
+  QTest::keyClick(search, Qt::Key_Return);
+  const RowChoiceAnswer answer = dialog.Answer();
+  EXPECT_TRUE(answer.accepted);
+  EXPECT_EQ(answer.row, 2u);  // Cy Mills, by his position in the choice
+  EXPECT_EQ(answer.sortColumn, 0);
+}
+
+// Nothing found leaves nothing to take: OK answers no row.
+TEST_F(FormPagesTest, SelectDialogWithNothingFoundTakesNoRow) {
+  RowChoice choice;
+  choice.caption = "Select Contractor";
+  choice.columns = {{"Name Line One", 190}, {"Name Line Two", 190}, {"TIN", 90}};
+  choice.rows = {{"Northside Design LLC", "", "36-7788123"}};
+  choice.current = 0;
+  choice.searchNames = {0, 1};
+  choice.searchNumber = 2;
+  CSelectRowDlg dialog(choice);
+  EXPECT_EQ(dialog.SearchBox()->placeholderText(), "Name or TIN");
+  QTest::keyClicks(dialog.SearchBox(), "south");
+  EXPECT_EQ(dialog.List()->topLevelItemCount(), 0);
+  dialog.accept();
+  EXPECT_TRUE(dialog.Answer().accepted);
+  EXPECT_FALSE(dialog.Answer().row);
+}
+
 // The pages fit the smallest main window by scrolling, and grow with the font.
 TEST_F(FormPagesTest, SheetsScrollInASmallWindowAndFollowTheFont) {
   AddEmployees({{"100-10-0001", "Ann", "Young"}});

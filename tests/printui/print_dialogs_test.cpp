@@ -3,6 +3,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QGroupBox>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -406,6 +409,67 @@ TEST(PrintFlow, ValuesThatWouldBeCutAreListedBeforePrinting) {
   });
   EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
   EXPECT_EQ(answers.texts, (std::vector<QString>{"Set W2 Print Options"}));
+}
+
+// The PDF proposed by the print dialog says whose forms it holds.
+TEST(PrintFileNames, NamedForTheCompanyAndTheForm) {
+  struct Case {
+    const char* company;
+    PrintForm form;
+    const char* file;
+  };
+  const Case cases[] = {
+      {"Acme Supply", PrintForm::W2, "Acme Supply - Form W-2.pdf"},
+      {"Acme", PrintForm::W3, "Acme - Form W-3.pdf"},
+      {"O'Brien Caf\xE9", PrintForm::Form1099, "O'Brien Caf\xE9 - Form 1099-MISC.pdf"},
+      {"Acme", PrintForm::Form1096, "Acme - Form 1096.pdf"},
+      {"", PrintForm::W2, "Form W-2.pdf"},          // no company name
+      {"Up/Down", PrintForm::W2, "Form W-2.pdf"},   // no file name
+      {".hidden", PrintForm::W3, "Form W-3.pdf"},   // a hidden file
+  };
+  for (const auto& c : cases) EXPECT_EQ(ProposedPdfFileName(c.company, c.form), c.file) << c.company;
+}
+
+// The proposal goes in the folder where that form's PDF was last written,
+// and the print dialog shows it in its file field; a PDF written there
+// keeps its folder for the next print of that form only.
+TEST(PrintFileNames, TheDialogProposesTheLastFolderOfTheForm) {
+  test::QtApp();
+  PrintDoc d(1);
+  d.doc.SetWindowTitle("Acme Supply");
+  const QString home = QDir::homePath();
+  EXPECT_EQ(ProposedPdfPath(d.doc, PrintForm::W2), home + "/Acme Supply - Form W-2.pdf");
+  test::TempDir folder;
+  const QString kept = QString::fromStdString(folder.path().string());
+  ASSERT_TRUE(WriteLastPdfFolder(d.settings, PrintForm::W3, folder.path().string()));
+  EXPECT_EQ(ProposedPdfPath(d.doc, PrintForm::W3), kept + "/Acme Supply - Form W-3.pdf");
+  EXPECT_EQ(ProposedPdfPath(d.doc, PrintForm::W2), home + "/Acme Supply - Form W-2.pdf");
+  ASSERT_TRUE(WriteLastPdfFolder(d.settings, PrintForm::Form1096, (folder / "gone").string()));
+  EXPECT_EQ(ProposedPdfPath(d.doc, PrintForm::Form1096), home + "/Acme Supply - Form 1096.pdf");
+
+  const W2PrintJob job(W2PrintData{&d.doc.GetCompany(), &d.doc.GetEmployees(), &d.doc.GetW2Forms(), d.Order(1), 0},
+                       d.doc.GetPrintSettings(PrintForm::W2));
+  test::TempDir target;
+  const QString written = QString::fromStdString((target / "mine.pdf").string());
+  QString proposed;
+  ModalAnswers answers;
+  answers.Then([&](QWidget* w) {
+    auto* field = w->findChild<QLineEdit*>(kPrintFileFieldName);
+    ASSERT_NE(field, nullptr);
+    proposed = field->text();
+    // The file printer (the last entry), to another folder.
+    if (auto* printers = w->findChild<QComboBox*>(QStringLiteral("printers")))
+      printers->setCurrentIndex(printers->count() - 1);
+    field->setText(written);
+    static_cast<QDialog*>(w)->accept();
+  });
+  EXPECT_TRUE(PrintWithDialogFor(d.doc, PrintForm::W2, nullptr, job, PrintJobTitle(PrintForm::W2)));
+  EXPECT_EQ(proposed, home + "/Acme Supply - Form W-2.pdf");
+  EXPECT_TRUE(QFileInfo(written).isFile());
+  EXPECT_EQ(ReadLastPdfFolder(d.settings, PrintForm::W2), target.path().string());
+  EXPECT_EQ(ProposedPdfPath(d.doc, PrintForm::W2),
+            QString::fromStdString(target.path().string()) + "/Acme Supply - Form W-2.pdf");
+  EXPECT_EQ(ReadLastPdfFolder(d.settings, PrintForm::Form1099), "");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -466,6 +467,65 @@ TEST(NavBarFolders, ChangingFolderForgetsTheLastClickedItem) {
 }
 
 // ---------------------------------------------------------------------------
+
+// Tab reaches the bar; Up, Down, Home and End move the focus frame, and Enter
+// or Space clicks the framed item as the mouse does.
+TEST(NavBarKeyboard, ArrowsMoveTheFrameAndEnterClicks) {
+  auto bar = ProgramBar(160, 560);
+  EXPECT_TRUE(bar->focusPolicy() & Qt::TabFocus);
+  QSignalSpy clicked(bar.get(), &Bar::itemClicked);
+  bar->activateWindow();
+  bar->setFocus(Qt::TabFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return bar->hasFocus(); }));
+  EXPECT_EQ(bar->GetFocusItem(), 0);  // nothing clicked yet: the first item
+  const struct {
+    Qt::Key key;
+    int focus;
+  } steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_End, 6},
+               {Qt::Key_Down, 6}, {Qt::Key_Home, 0}, {Qt::Key_Up, 0}};
+  for (const auto& step : steps) {
+    QTest::keyClick(bar.get(), step.key);
+    EXPECT_EQ(bar->GetFocusItem(), step.focus) << step.key;
+  }
+  EXPECT_EQ(clicked.count(), 0);  // moving the frame shows no page
+  QTest::keyClick(bar.get(), Qt::Key_Down);
+  QTest::keyClick(bar.get(), Qt::Key_Return);
+  QTest::keyClick(bar.get(), Qt::Key_Space);
+  ASSERT_EQ(clicked.count(), 2);
+  EXPECT_EQ(clicked[0][0].toInt(), 1);
+  EXPECT_EQ(clicked[1][0].toInt(), 1);
+  EXPECT_EQ(bar->GetLastClickedItem(), 1);
+
+  // A mouse click moves the frame to the item clicked.
+  Click(*bar, bar->GetIconRect(4).center());
+  EXPECT_EQ(bar->GetFocusItem(), 4);
+}
+
+// In a bar too short for every item, the framed item is scrolled into view.
+TEST(NavBarKeyboard, TheFramedItemIsScrolledIntoView) {
+  auto bar = ProgramBar(160, 220);
+  ASSERT_TRUE(bar->IsDownArrowShown());
+  bar->SetFocusItem(6);
+  const auto shown = bar->ShownItemIndexes();
+  EXPECT_NE(std::find(shown.begin(), shown.end(), 6), shown.end());
+  EXPECT_GT(bar->GetFirstVisibleItem(), 0);
+  bar->SetFocusItem(0);
+  EXPECT_EQ(bar->GetFirstVisibleItem(), 0);
+  bar->SetFocusItem(99);  // past the end: the last item
+  EXPECT_EQ(bar->GetFocusItem(), 6);
+}
+
+TEST(NavBarKeyboard, ChangingFolderDropsTheFrame) {
+  auto bar = ThreeFolderBar();
+  bar->SelectFolder(2);
+  bar->SetFocusItem(2);
+  ASSERT_EQ(bar->GetFocusItem(), 2);
+  bar->SelectFolder(0);
+  EXPECT_EQ(bar->GetFocusItem(), -1);
+  QSignalSpy clicked(bar.get(), &Bar::itemClicked);
+  QTest::keyClick(bar.get(), Qt::Key_Return);  // the folder has no items
+  EXPECT_EQ(clicked.count(), 0);
+}
 
 TEST(NavBarAnimation, LastClickedIconWigglesOnceEveryTwelveTicks) {
   auto bar = ProgramBar(160, 560);

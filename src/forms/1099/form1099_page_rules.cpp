@@ -184,11 +184,13 @@ void Form1099PageRules::SelectFormType() { ui_.ShowMessage(FormTypeMessage()); }
 RowChoice Form1099PageRules::SelectChoice() const {
   RowChoice choice;
   choice.caption = Texts().selectCaption;
-  choice.columns = {{"Name Line One", 190}, {"Name Line Two", 190}};
+  choice.columns = {{"Name Line One", 190}, {"Name Line Two", 190}, {"TIN", 90}};
   for (const auto& c : doc_.GetContractors()) {
     const NameLines names = ContractorNameLines(c);
-    choice.rows.push_back({names.line1, names.line2});
+    choice.rows.push_back({names.line1, names.line2, c.IdentificationNumber});
   }
+  choice.searchNames = {0, 1};
+  choice.searchNumber = 2;
   choice.sortColumn = sortColumn_;
   choice.ascending = ascending_;
   return choice;

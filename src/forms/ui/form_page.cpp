@@ -171,6 +171,11 @@ bool CFormPage::OnHidden() {
   return Rules().Hide();
 }
 
+bool CFormPage::OnCompanyClosing() {
+  CommitFocusedField();
+  return Rules().Close();
+}
+
 void CFormPage::OnDocumentRefresh() { Rules().Load(); }
 
 void CFormPage::OnDocumentReset() {

@@ -29,6 +29,7 @@ class CFormPage : public CPage {
   // The main window's calls.
   void OnShown() override;
   bool OnHidden() override;
+  bool OnCompanyClosing() override;
   void OnDocumentRefresh() override;
   void OnDocumentReset() override;
   QWidget* NoteAnchorWidget(NoteAnchor anchor) const override;

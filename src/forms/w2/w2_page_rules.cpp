@@ -294,8 +294,11 @@ void W2PageRules::QuickHelp() {
 RowChoice W2PageRules::SelectChoice() const {
   RowChoice choice;
   choice.caption = Texts().selectCaption;
-  choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}};
-  for (const auto& e : doc_.GetEmployees()) choice.rows.push_back({e.FirstName, e.MiddleName, e.LastName});
+  choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}, {"SSN", 90}};
+  for (const auto& e : doc_.GetEmployees())
+    choice.rows.push_back({e.FirstName, e.MiddleName, e.LastName, e.SocialSecurityNumber});
+  choice.searchNames = {0, 1, 2};
+  choice.searchNumber = 3;
   choice.sortColumn = 2;  // "Last Name", ascending
   choice.ascending = true;
   return choice;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "kit/ui/help_window.h"
 #include "store/data_folder.h"
 
 namespace formet {
@@ -20,15 +21,28 @@ QString HelpPagePath(const QString& page) {
   return QString::fromStdString((ProgramFolder() / FileOf(page).toStdString()).string());
 }
 
-bool OpenHelpPage(const QString& page, QWidget* parent) {
+namespace {
+
+bool HelpPageInstalled(const QString& page, QWidget* parent) {
   const QString path = HelpPagePath(page);
-  if (!QFileInfo(path).isFile()) {
-    QMessageBox::warning(parent, kCaption,
-                         QObject::tr("The help page %1 could not be found.\n\nIt belongs in the folder of the "
-                                     "program: %2")
-                             .arg(FileOf(page), QFileInfo(path).absolutePath()));
-    return false;
-  }
+  if (QFileInfo(path).isFile()) return true;
+  QMessageBox::warning(parent, kCaption,
+                       QObject::tr("The help page %1 could not be found.\n\nIt belongs in the folder of the "
+                                   "program: %2")
+                           .arg(FileOf(page), QFileInfo(path).absolutePath()));
+  return false;
+}
+
+}  // namespace
+
+bool OpenHelpPage(const QString& page, QWidget* parent) {
+  if (!HelpPageInstalled(page, parent)) return false;
+  return CHelpWindow::Instance()->ShowPage(page);
+}
+
+bool OpenHelpPageInBrowser(const QString& page, QWidget* parent) {
+  if (!HelpPageInstalled(page, parent)) return false;
+  const QString path = HelpPagePath(page);
   QUrl url = QUrl::fromLocalFile(path);
   if (page.contains('#')) url.setFragment(page.section('#', 1));
   if (QDesktopServices::openUrl(url)) return true;

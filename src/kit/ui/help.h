@@ -1,7 +1,8 @@
 #pragma once
 // The user's guide: HTML pages installed beside the programs (the files of
-// the repository's help/ folder), opened in the desktop's browser. Every page
-// or dialog with a Help command goes through OpenHelpPage.
+// the repository's help/ folder), shown in the program's help window
+// (CHelpWindow). Every page or dialog with a Help command goes through
+// OpenHelpPage.
 #include <QString>
 
 class QWidget;
@@ -17,10 +18,13 @@ inline constexpr const char* kHelpImport1099 = "Import1099Forms.html";
 // "formet2007.html#password": the part after '#' names a section).
 QString HelpPagePath(const QString& page);
 
-// Opens a help page in the desktop's browser. When the page is not
-// installed, or the desktop has no browser for it, says so in a message box
-// over `parent` and returns false.
+// Shows a help page in the program's help window. When the page is not
+// installed, says so in a message box over `parent` and returns false.
 bool OpenHelpPage(const QString& page, QWidget* parent = nullptr);
+
+// Opens a help page in the desktop's browser instead; a page that is not
+// installed, or a desktop without a browser for it, is reported as above.
+bool OpenHelpPageInBrowser(const QString& page, QWidget* parent = nullptr);
 
 // Opens a web address in the desktop's browser; a failure is reported as
 // for help pages.

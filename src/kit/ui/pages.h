@@ -17,9 +17,11 @@ class CPage : public QWidget, public DocumentView {
   // Called after the page was shown by the navigation bar (the form pages
   // refresh their data from the document then).
   virtual void OnShown() {}
-  // Called before the page is hidden (another page shown, the window closed,
-  // another company opened); false keeps the page.
+  // Called before the page is hidden for another page; false keeps the page.
   virtual bool OnHidden() { return true; }
+  // Called before the company closes while the page is shown (the window
+  // closed, another company opened or made); false keeps the company open.
+  virtual bool OnCompanyClosing() { return OnHidden(); }
   // The control a note of the page points at, if the page has it.
   virtual QWidget* NoteAnchorWidget(NoteAnchor) const { return nullptr; }
   void OnDocumentRefresh() override {}

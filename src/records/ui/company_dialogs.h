@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "records/company_setup.h"
+#include "store/company_summary.h"
 
-class QListWidget;
+class QTreeWidget;
 
 namespace formet {
 
@@ -40,12 +41,19 @@ class CSelectCompanyDlg : public QDialog {
   // picked will be deleted, and its OK button reads "Delete".
   enum class Purpose { Open, Delete };
   CSelectCompanyDlg(const std::vector<std::string>& names, QWidget* parent = nullptr, Purpose purpose = Purpose::Open);
+  // Each company with its EIN, its numbers of W-2s and 1099-MISCs and when
+  // its file last changed, in columns beside its name ("-" for what could
+  // not be read).
+  CSelectCompanyDlg(const std::vector<CompanyListing>& companies, QWidget* parent = nullptr,
+                    Purpose purpose = Purpose::Open);
   // The position of the chosen name in the list handed in.
   std::optional<size_t> Chosen() const;
-  QListWidget* List() const { return list_; }
+  // The names (column 0) sorted, and the details when given.
+  QTreeWidget* List() const { return list_; }
 
  private:
-  QListWidget* list_;
+  void Build(const std::vector<CompanyListing>& companies, bool details, Purpose purpose);
+  QTreeWidget* list_ = nullptr;
 };
 
 }  // namespace formet

@@ -1,6 +1,7 @@
 #include "shell/ui/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -73,6 +74,8 @@ void CMainFrame::ShowNavigationItem(int item) {
 
 bool CMainFrame::LeaveCurrentPage() { return pages_[static_cast<size_t>(current_)]->OnHidden(); }
 
+bool CMainFrame::LeaveCurrentCompany() { return pages_[static_cast<size_t>(current_)]->OnCompanyClosing(); }
+
 void CMainFrame::ShowPage(Page page) {
   if (page == Page::W4) return;  // created, never shown
   // The page shown offers to save its edits first (also when it is shown
@@ -106,15 +109,17 @@ void CMainFrame::BuildMenus() {
   using namespace command;
   auto* company = menuBar()->addMenu(tr("&Company"));
   AddCommand(company, tr("&New..."), kNewCompany, QKeySequence(Qt::CTRL | Qt::Key_N), [this] {
-    if (LeaveCurrentPage()) doc_.NewCompany();
+    if (LeaveCurrentCompany()) doc_.NewCompany();
   });
   AddCommand(company, tr("&Open ..."), kOpenCompany, QKeySequence(Qt::CTRL | Qt::Key_O), [this] {
-    if (LeaveCurrentPage()) doc_.OpenCompany();
+    if (LeaveCurrentCompany()) doc_.OpenCompany();
   });
   AddCommand(company, tr("&Save "), kSaveCompany, QKeySequence(Qt::CTRL | Qt::Key_S), [this] { OnSave(); });
   AddCommand(company, tr("&Delete "), kDeleteCompany, QKeySequence(Qt::CTRL | Qt::Key_D), [this] { OnDelete(); });
   company->addSeparator();
   AddCommand(company, tr("&Exit"), kExit, {}, [this] { close(); });
+
+  BuildGoMenu();
 
   auto* tools = menuBar()->addMenu(tr("&Tools"));
   AddCommand(tools, tr("&Import Clients From Tax Year 2006"), kImportClients, {},
@@ -133,7 +138,7 @@ void CMainFrame::BuildMenus() {
   auto* help = menuBar()->addMenu(tr("&Help"));
   // Until the project has a site of its own, its page on the web is its guide.
   AddCommand(help, tr("Formet &Help"), kHelp, {}, [this] { OpenHelpPage(QString::fromLatin1(kHelpGuide), this); });
-  AddCommand(help, tr("Formet on the &Web"), kWeb, {}, [this] { OpenHelpPage(QString::fromLatin1(kHelpGuide), this); });
+  AddCommand(help, tr("Formet on the &Web"), kWeb, {}, [this] { OpenHelpPageInBrowser(QString::fromLatin1(kHelpGuide), this); });
   help->addSeparator();
   AddCommand(help, tr("&About Formet"), kAbout, {}, [this] { OnAbout(); });
 
@@ -145,6 +150,52 @@ void CMainFrame::BuildMenus() {
 
   for (auto* menu : {company, tools, import}) connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
   UpdateCommands();
+}
+
+void CMainFrame::BuildGoMenu() {
+  // Every item of the navigation bar, in its order, with Ctrl+1, Ctrl+2 ...
+  auto* go = menuBar()->addMenu(tr("&Go"));
+  const int folder = bar_->GetSelFolder();
+  for (int item = 0; item < bar_->GetItemCount(folder); ++item) {
+    QString text = bar_->GetItemText(folder, item);
+    if (item < 9) text = QStringLiteral("&%1 %2").arg(item + 1).arg(text);
+    auto* action = go->addAction(text);
+    if (item < 9) action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + item)));
+    connect(action, &QAction::triggered, this, [this, item] {
+      ShowNavigationItem(item);
+      FocusPage();
+      UpdateCommands();
+    });
+    pageActions_.push_back(action);
+  }
+  go->addSeparator();
+  auto* pane = go->addAction(tr("Next &Pane"));
+  pane->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)});
+  connect(pane, &QAction::triggered, this, &CMainFrame::SwitchPane);
+}
+
+QAction* CMainFrame::PageAction(int item) const {
+  return item >= 0 && static_cast<size_t>(item) < pageActions_.size() ? pageActions_[static_cast<size_t>(item)]
+                                                                        : nullptr;
+}
+
+void CMainFrame::FocusPage() {
+  QWidget* page = pages_[static_cast<size_t>(current_)];
+  // The first control Tab would reach inside the page, else the page itself.
+  for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
+    if (!page->isAncestorOf(w)) continue;
+    if (w->isVisibleTo(page) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+      w->setFocus(Qt::ShortcutFocusReason);
+      return;
+    }
+  }
+  page->setFocus(Qt::ShortcutFocusReason);
+}
+
+void CMainFrame::SwitchPane() {
+  QWidget* focus = QApplication::focusWidget();
+  if (focus == bar_) FocusPage();
+  else bar_->setFocus(Qt::ShortcutFocusReason);
 }
 
 void CMainFrame::UpdateCommands() {
@@ -213,8 +264,9 @@ std::unique_ptr<QDialog> MakeAboutDialog(QWidget* parent) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  // Edits on a form page are offered for saving before the company closes.
-  if (!LeaveCurrentPage() || !doc_.SaveModified()) {
+  // Edits on a form page are offered for saving before the company closes;
+  // Cancel keeps the window open.
+  if (!LeaveCurrentCompany() || !doc_.SaveModified()) {
     event->ignore();
     return;
   }

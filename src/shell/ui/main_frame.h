@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <vector>
 
 #include "shell/frame_rules.h"
 #include "store/global_doc.h"
@@ -40,10 +41,17 @@ class CMainFrame : public QMainWindow, public DocumentView {
   // Asks the page shown whether it may be left (a form page offers to save
   // its edits); false keeps it.
   bool LeaveCurrentPage();
+  // Asks the page shown whether the company may close (a form page offers to
+  // save its edits, with Cancel); false keeps the window and the company.
+  bool LeaveCurrentCompany();
   Page CurrentPage() const { return current_; }
   CPage* PageWidget(Page page) const { return pages_[static_cast<size_t>(page)]; }
   CGfxOutBarCtrl* NavigationBar() const { return bar_; }
   QAction* Action(int commandId) const;
+  // The Go menu's command of navigation item `item` (Ctrl+1 for the first).
+  QAction* PageAction(int item) const;
+  // Puts the keyboard's focus on the first control of the page shown.
+  void FocusPage();
   // Brings the enabled state of the commands up to date. Runs after every
   // command, every change of the document's state and of a page's unsaved
   // edits, and when a menu opens.
@@ -62,6 +70,9 @@ class CMainFrame : public QMainWindow, public DocumentView {
 
  private:
   void BuildMenus();
+  void BuildGoMenu();
+  // F6 and Shift+F6: the focus goes between the navigation bar and the page.
+  void SwitchPane();
   QAction* AddCommand(QMenu* menu, const QString& text, int id, const QKeySequence& shortcut,
                       std::function<void()> handler);
   void RunImport(int commandId);
@@ -80,6 +91,7 @@ class CMainFrame : public QMainWindow, public DocumentView {
   std::array<CPage*, 9> pages_{};
   Page current_ = Page::Welcome;
   std::map<int, QAction*> actions_;
+  std::vector<QAction*> pageActions_;
   std::map<int, std::function<void()>> importHandlers_;
   bool sized_ = false;
 };

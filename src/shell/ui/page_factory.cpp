@@ -31,7 +31,7 @@ CWelcomeScreen::CWelcomeScreen(CGlobalDoc& doc, QWidget* parent) : CPage(doc, pa
   links->setTextInteractionFlags(Qt::TextBrowserInteraction);
   links->setWordWrap(true);  // a narrow window puts the links on two lines
   connect(links, &QLabel::linkActivated, this, [this](const QString& link) {
-    if (link == QLatin1String("guide")) OpenHelpPage(QString::fromLatin1(kHelpGuide), this);
+    if (link == QLatin1String("guide")) OpenHelpPageInBrowser(QString::fromLatin1(kHelpGuide), this);
     else OpenWebPage(QString::fromLatin1(kOrderFormsPage), this);
   });
   layout->addWidget(links);

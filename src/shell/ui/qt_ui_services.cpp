@@ -77,6 +77,14 @@ std::optional<std::string> QtUiServices::ChooseCompany(const std::vector<std::st
   return Choose(names, false);
 }
 
+std::optional<std::string> QtUiServices::ChooseCompanyToOpen(const std::vector<CompanyListing>& companies) {
+  CSelectCompanyDlg dialog(companies, Parent(), CSelectCompanyDlg::Purpose::Open);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const auto chosen = dialog.Chosen();
+  if (!chosen || *chosen >= companies.size()) return std::nullopt;
+  return companies[*chosen].name;
+}
+
 std::optional<std::string> QtUiServices::ChooseCompanyToDelete(const std::vector<std::string>& names) {
   return Choose(names, true);
 }

@@ -26,6 +26,7 @@ class QtUiServices : public UiServices {
   Answer AskYesNoCancel(const std::string& question) override;
   std::optional<NewCompanyEntry> AskNewCompany() override;
   std::optional<std::string> ChooseCompany(const std::vector<std::string>& names) override;
+  std::optional<std::string> ChooseCompanyToOpen(const std::vector<CompanyListing>& companies) override;
   std::optional<std::string> ChooseCompanyToDelete(const std::vector<std::string>& names) override;
   void SetMainWindowTitle(const std::string& title) override;
   void ShowCompanyPage() override;

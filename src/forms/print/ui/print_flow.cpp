@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QDir>
 #include <QFileInfo>
@@ -32,15 +35,7 @@
 
 namespace formet {
 
-QString PrintJobTitle(PrintForm form) {
-  switch (form) {
-    case PrintForm::W2: return QStringLiteral("Form W-2");
-    case PrintForm::W3: return QStringLiteral("Form W-3");
-    case PrintForm::Form1099: return QStringLiteral("Form 1099-MISC");
-    case PrintForm::Form1096: return QStringLiteral("Form 1096");
-  }
-  return {};
-}
+QString PrintJobTitle(PrintForm form) { return QString::fromLatin1(PrintFormTitle(form)); }
 
 QString FormPictureFolder() { return QCoreApplication::applicationDirPath(); }
 
@@ -53,11 +48,35 @@ void PreparePrinter(QPrinter& printer) {
   }
 }
 
-bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title) {
+namespace {
+
+// The print dialog with a file proposed for a PDF. Qt's dialog fills its
+// file field from the printer each time it is shown (a file name on the
+// printer would also make the PDF file its first choice over the printers),
+// so the proposal is put in the field once the dialog has filled it.
+class CProposingPrintDialog : public QPrintDialog {
+ public:
+  CProposingPrintDialog(QPrinter* printer, QWidget* parent, QString file)
+      : QPrintDialog(printer, parent), file_(std::move(file)) {}
+  void setVisible(bool visible) override {
+    QPrintDialog::setVisible(visible);
+    if (!visible || file_.isEmpty()) return;
+    if (auto* field = findChild<QLineEdit*>(QString::fromLatin1(kPrintFileFieldName))) field->setText(file_);
+  }
+
+ private:
+  QString file_;
+};
+
+// The print dialog, then the job on the chosen printer or file. A PDF
+// written is named in `pdfWritten`.
+bool RunPrintDialog(QWidget* parent, const FormPrintJob& job, const QString& title, const QString& proposal,
+                    QString* pdfWritten) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(title);
+  // The job's name; Qt's dialog also names its proposed file after it.
+  printer.setDocName(proposal.isEmpty() ? title : QFileInfo(proposal).completeBaseName());
   PreparePrinter(printer);
-  QPrintDialog dialog(&printer, parent);
+  CProposingPrintDialog dialog(&printer, parent, proposal);
   dialog.setMinMax(1, job.PageCount());
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
@@ -68,6 +87,7 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
       QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), *problem);
       return false;
     }
+    if (pdfWritten) *pdfWritten = printer.outputFileName();
     return true;
   }
   PictureCache pictures(FormPictureFolder());
@@ -77,6 +97,31 @@ bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& ti
                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
                                                                                  : printer.printerName()));
     return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title) {
+  return RunPrintDialog(parent, job, title, {}, nullptr);
+}
+
+QString ProposedPdfPath(CGlobalDoc& doc, PrintForm form) {
+  QString folder = ToQt(ReadLastPdfFolder(doc.Settings(), form));
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::homePath();
+  return QDir(folder).filePath(ToQt(ProposedPdfFileName(doc.CompanyName(), form)));
+}
+
+bool PrintWithDialogFor(CGlobalDoc& doc, PrintForm form, QWidget* parent, const FormPrintJob& job,
+                        const QString& title) {
+  QString written;
+  if (!RunPrintDialog(parent, job, title, ProposedPdfPath(doc, form), &written)) return false;
+  if (!written.isEmpty()) {
+    // Kept only when the settings can hold the folder's name as it is.
+    const QString folder = QFileInfo(written).absolutePath();
+    const std::string stored = FromQt(folder);
+    if (ToQt(stored) == folder) WriteLastPdfFolder(doc.Settings(), form, stored);
   }
   return true;
 }
@@ -290,8 +335,21 @@ bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm
   return !written.problem && !written.cancelled;
 }
 
+namespace {
+
+// The sink given, else the desktop's print dialog for the form.
+PrintSink SinkFor(const PrintSink& sink, CGlobalDoc& doc, PrintForm form) {
+  if (sink) return sink;
+  return [&doc, form](QWidget* parent, const FormPrintJob& job, const QString& title) {
+    return PrintWithDialogFor(doc, form, parent, job, title);
+  };
+}
+
+}  // namespace
+
 bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
-                  const PrintSink& sink) {
+                  const PrintSink& given) {
+  const PrintSink sink = SinkFor(given, doc, PrintForm::W2);
   auto data = [&] {
     return W2PrintData{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), displayOrder, current};
   };
@@ -315,7 +373,8 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
 
-bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {
+  const PrintSink sink = SinkFor(given, doc, PrintForm::W3);
   // A total that cannot be held is never printed as a number.
   if (const auto refusal = W3PrintRefusal(BuildW3Page(doc.GetCompany(), doc.GetW2Forms()))) {
     QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
@@ -335,7 +394,8 @@ bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
 }
 
 bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
-                    const PrintSink& sink) {
+                    const PrintSink& given) {
+  const PrintSink sink = SinkFor(given, doc, PrintForm::Form1099);
   auto data = [&] {
     return Form1099PrintData{&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), displayOrder, current};
   };
@@ -359,7 +419,8 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
 
-bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink) {
+bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {
+  const PrintSink sink = SinkFor(given, doc, PrintForm::Form1096);
   if (const auto refusal = Form1096PrintRefusal(Build1096Page(doc.GetCompany(), doc.GetForms1099()))) {
     QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
     return false;

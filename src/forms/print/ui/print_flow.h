@@ -35,6 +35,17 @@ void PreparePrinter(QPrinter& printer);
 // change), then the job on the chosen printer. True when it was printed.
 bool PrintWithDialog(QWidget* parent, const FormPrintJob& job, const QString& title);
 
+// The file the print dialog proposes for a PDF of the form, named for whose
+// forms they are (ProposedPdfFileName) in the folder a PDF of that form was
+// last written to, while that folder exists, else the home folder.
+QString ProposedPdfPath(CGlobalDoc& doc, PrintForm form);
+
+// PrintWithDialog proposing ProposedPdfPath for a PDF file; the folder of a
+// PDF written is kept for the next print of the form.
+bool PrintWithDialogFor(CGlobalDoc& doc, PrintForm form, QWidget* parent, const FormPrintJob& job,
+                        const QString& title);
+inline constexpr const char* kPrintFileFieldName = "filename";  // the print dialog's file field
+
 // A print to a file (the print dialog's PDF printer): the job is written to
 // the printer's output file with its page layout and resolution as every
 // output file is (never onto a company's file; a work file checked and then
@@ -55,8 +66,8 @@ inline constexpr const char* kShowOutlineName = "showFormOutline";  // the check
 // any, the list of them with "Print anyway" and "Cancel". True to print.
 bool ConfirmCuts(QWidget* parent, const FormPrintJob& job);
 
-// What is done with a prepared job: PrintWithDialog on the desktop; tests
-// record it.
+// What is done with a prepared job: PrintWithDialogFor the form on the
+// desktop (when no sink is given); tests record it.
 using PrintSink = std::function<bool(QWidget* parent, const FormPrintJob& job, const QString& title)>;
 
 struct PayeeFilesChoice;
@@ -75,10 +86,10 @@ bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm
 // the employee or contractor page's list; `current` the page's payee (-1 for
 // none). True when a job went to the sink.
 bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
-                  const PrintSink& sink = PrintWithDialog);
-bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = PrintWithDialog);
+                  const PrintSink& sink = {});
+bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = {});
 bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,
-                    const PrintSink& sink = PrintWithDialog);
-bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = PrintWithDialog);
+                    const PrintSink& sink = {});
+bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = {});
 
 }  // namespace formet

@@ -34,7 +34,7 @@ CGfxOutBarCtrl::CGfxOutBarCtrl(unsigned flags, QWidget* parent)
       background_(palette().color(QPalette::Dark)),
       text_(palette().color(QPalette::WindowText)) {
   setMouseTracking(true);
-  setFocusPolicy(Qt::ClickFocus);
+  setFocusPolicy(Qt::StrongFocus);  // Tab reaches the items
   // The right button does nothing: no menu here, none from the parent either.
   setContextMenuPolicy(Qt::PreventContextMenu);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -124,6 +124,7 @@ void CGfxOutBarCtrl::SelectFolder(int index) {
   if (index != old) {
     lastClicked_ = -1;
     animCounter_ = -1;
+    focusItem_ = -1;
   }
   if (animate) {
     animTo_ = RenderState();
@@ -417,13 +418,9 @@ void CGfxOutBarCtrl::mouseReleaseEvent(QMouseEvent* event) {
   switch (track) {
     case Track::Item:
       if (hit == htItem && index == pressed) {
-        const int previous = lastClicked_;
-        lastClicked_ = pressed;
-        animCounter_ = -1;
         hotItem_ = pressed;
-        UpdateIcon(previous);
-        UpdateIcon(pressed);
-        emit itemClicked(pressed);
+        focusItem_ = pressed;
+        ClickItem(pressed);
         return;
       }
       SetHotItem(hit == htItem ? index : -1);
@@ -440,6 +437,33 @@ void CGfxOutBarCtrl::mouseReleaseEvent(QMouseEvent* event) {
   update();
 }
 
+void CGfxOutBarCtrl::ClickItem(int index) {
+  if (index < 0 || index >= GetItemCount(selFolder_)) return;
+  const int previous = lastClicked_;
+  lastClicked_ = index;
+  animCounter_ = -1;
+  UpdateIcon(previous);
+  UpdateIcon(index);
+  update();
+  emit itemClicked(index);
+}
+
+void CGfxOutBarCtrl::SetFocusItem(int index) {
+  const int count = GetItemCount(selFolder_);
+  if (index >= count) index = count - 1;
+  focusItem_ = index < 0 ? -1 : index;
+  if (focusItem_ >= 0) {
+    // Scrolls until the item is drawn whole.
+    if (focusItem_ < firstItem_) firstItem_ = focusItem_;
+    const auto shown = [this] {
+      const auto items = ShownItemIndexes();
+      return std::find(items.begin(), items.end(), focusItem_) != items.end();
+    };
+    while (!shown() && firstItem_ < focusItem_ && CanScrollDown()) ++firstItem_;
+  }
+  update();
+}
+
 void CGfxOutBarCtrl::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && (track_ == Track::UpArrow || track_ == Track::DownArrow)) {
     EndTracking();
@@ -447,7 +471,36 @@ void CGfxOutBarCtrl::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  if (track_ == Track::None && event->modifiers() == Qt::NoModifier) {
+    const int count = GetItemCount(selFolder_);
+    const int at = focusItem_ < 0 ? 0 : focusItem_;
+    switch (event->key()) {
+      case Qt::Key_Up: SetFocusItem(std::max(0, at - 1)); event->accept(); return;
+      case Qt::Key_Down: SetFocusItem(focusItem_ < 0 ? 0 : std::min(count - 1, at + 1)); event->accept(); return;
+      case Qt::Key_Home: SetFocusItem(0); event->accept(); return;
+      case Qt::Key_End: SetFocusItem(count - 1); event->accept(); return;
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+      case Qt::Key_Space:
+        if (focusItem_ >= 0) ClickItem(focusItem_);
+        event->accept();
+        return;
+      default: break;
+    }
+  }
   QWidget::keyPressEvent(event);
+}
+
+void CGfxOutBarCtrl::focusInEvent(QFocusEvent* event) {
+  // The frame starts on the item last clicked (the page shown).
+  if (focusItem_ < 0 && GetItemCount(selFolder_) > 0) SetFocusItem(std::max(0, lastClicked_));
+  update();
+  QWidget::focusInEvent(event);
+}
+
+void CGfxOutBarCtrl::focusOutEvent(QFocusEvent* event) {
+  update();
+  QWidget::focusOutEvent(event);
 }
 
 void CGfxOutBarCtrl::leaveEvent(QEvent* event) {
@@ -588,6 +641,16 @@ void CGfxOutBarCtrl::PaintItems(QPainter& painter) const {
     }
 
     painter.setPen(text_);
+    if (g.index == focusItem_ && hasFocus()) {
+      // The keyboard's frame: a dotted line around the icon and its label.
+      painter.save();
+      QPen pen(text_, 1, Qt::DotLine);
+      painter.setPen(pen);
+      painter.setBrush(Qt::NoBrush);
+      const QRect around = g.icon.united(g.label).adjusted(-3, -3, 2, 2);
+      painter.drawRect(small ? around : QRect(inside.left() + 2, around.top(), inside.width() - 5, around.height()));
+      painter.restore();
+    }
     if (small) {
       const QRect area(g.label.left(), g.label.top(), std::max(1, inside.right() - kLeftMargin - g.label.left() + 1),
                        g.label.height());

@@ -5,6 +5,10 @@
 // items as icons with labels. A left click on an item (pressed and released
 // over the same item) emits `itemClicked`; the owner switches pages.
 //
+// The keyboard reaches the bar with Tab: Up and Down (Home, End) move a
+// focus frame over the items, scrolling as needed, and Enter or Space clicks
+// the framed item.
+//
 // The bar is custom painted and driven by the ordinary mouse, key and timer
 // events: a press starts tracking (the widget keeps the mouse until the
 // button is released), the scroll arrows repeat on a timer while held, and a
@@ -130,6 +134,14 @@ class CGfxOutBarCtrl : public QWidget {
   int GetPressedItem() const;
   // The item last clicked in the selected folder, or -1.
   int GetLastClickedItem() const { return lastClicked_; }
+  // The item the keyboard's focus frame is on (Enter clicks it), or -1.
+  int GetFocusItem() const { return focusItem_; }
+  // Puts the focus frame on an item of the selected folder and scrolls it
+  // into view; -1 removes it.
+  void SetFocusItem(int index);
+  // Clicks an item of the selected folder as a press and release over it
+  // does.
+  void ClickItem(int index);
   // Where the click animation currently draws the last clicked icon,
   // relative to its place.
   QPoint GetClickAnimationOffset() const;
@@ -158,6 +170,8 @@ class CGfxOutBarCtrl : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void leaveEvent(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
@@ -215,6 +229,7 @@ class CGfxOutBarCtrl : public QWidget {
   int trackIndex_ = -1;
   bool trackOver_ = false;  // the pressed element is under the cursor
   int hotItem_ = -1;
+  int focusItem_ = -1;
 
   // Click animation.
   QTimer* animTimer_ = nullptr;
