@@ -9,7 +9,7 @@ mode=${1:-run}
 case "$mode" in run | test) ;; *) echo "usage: $0 run|test" >&2; exit 2 ;; esac
 
 packages=(cmake ninja-build g++ pkg-config libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libsodium-dev xvfb xauth fonts-liberation poppler-utils)
+          qt6-base-dev libsodium-dev libqpdf-dev qpdf xvfb xauth fonts-liberation poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

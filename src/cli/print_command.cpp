@@ -15,12 +15,15 @@
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/alignment_page.h"
+#include "forms/payee_files.h"
 #include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
+#include "forms/print/qt/payee_pdf.h"
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
+#include "import/table_file.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/output_file.h"
@@ -61,7 +64,19 @@ const PrintOption kOptions[] = {
     {{"stop-if-cut", false}, kAll},
     {{"alignment-page", false}, kAll},
     {{"show-outline", false}, kAll},
+    {{"per-recipient", true}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"encrypt", false}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"passwords", true}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"password-column", true}, {PrintForm::W2, PrintForm::Form1099}},
 };
+
+// The options that go with --per-recipient only, and what each needs.
+struct Needs {
+  const char* option;
+  const char* needs;
+};
+constexpr Needs kFileOptions[] = {
+    {"encrypt", "per-recipient"}, {"passwords", "encrypt"}, {"password-column", "passwords"}};
 
 // What prints sample data rather than the company's forms cannot also choose
 // whose forms to print.
@@ -103,6 +118,22 @@ std::optional<PrintRequest> Parse(const std::vector<std::string>& args, std::ost
       err << "formet-cli: --" << o.option.name << " does not apply to print " << request.form->word << "\n";
       return std::nullopt;
     }
+  for (const auto& [option, needs] : kFileOptions)
+    if (request.Has(option) && !request.Has(needs)) {
+      err << "formet-cli: --" << option << " goes with --" << needs << "\n";
+      return std::nullopt;
+    }
+  if (request.Has("per-recipient")) {
+    if (request.Has("out")) {
+      err << "formet-cli: --per-recipient writes one file for each payee into its folder; leave out --out\n";
+      return std::nullopt;
+    }
+    if (request.Value("per-recipient").empty()) {
+      err << "formet-cli: --per-recipient needs a folder\n";
+      return std::nullopt;
+    }
+    return request;
+  }
   if (!request.Has("out") || request.Value("out").empty()) {
     err << "formet-cli: print needs --out FILE.pdf\n";
     return std::nullopt;
@@ -193,6 +224,12 @@ std::optional<PdfMargins> ParseMargins(const std::string& text) {
 bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   const PrintForm form = p.form->form;
   const bool alignment = p.Has("alignment-page");
+  const bool perRecipient = p.Has("per-recipient");
+  if (perRecipient && !p.Has("all")) {
+    err << "formet-cli: --per-recipient writes a file for every " << (form == PrintForm::W2 ? "employee" : "contractor")
+        << "; give --all\n";
+    return false;
+  }
   if (alignment) {
     for (const char* name : kNotWithAlignmentPage)
       if (p.Has(name)) {
@@ -208,7 +245,11 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
     e.target = p.Has("all") ? 1 : 0;
   }
 
-  std::string paper = p.Has("paper") ? p.Value("paper") : p.Has("copy") ? "copy" : "red-ink";
+  if (perRecipient && p.Has("paper") && p.Value("paper") != "copy") {
+    err << "formet-cli: --per-recipient writes copies on blank paper; leave out --paper or give --paper copy\n";
+    return false;
+  }
+  std::string paper = p.Has("paper") ? p.Value("paper") : p.Has("copy") || perRecipient ? "copy" : "red-ink";
   const bool laserAllowed = form == PrintForm::W2 || form == PrintForm::W3;
   if (paper == "red-ink") {
     e.paper = form == PrintForm::W2 ? static_cast<int>(W2PaperChoice::RedInk) : 1;
@@ -238,6 +279,12 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
       return false;
     }
     e.copy = *copy;
+    if (perRecipient && !PayeeCopyAllowed(form, e.copy)) {
+      err << "formet-cli: --per-recipient puts the copies with the payee's data into each file; \""
+          << Win1252ToUtf8(form == PrintForm::W2 ? W2CopyName(e.copy) : Form1099CopyName(e.copy))
+          << "\" is not one of them\n";
+      return false;
+    }
   }
 
   for (const auto& [name, direction] : {std::pair{"h-offset", &e.horizontalDirection}, {"v-offset", &e.verticalDirection}}) {
@@ -332,6 +379,111 @@ std::unique_ptr<QGuiApplication> GuiForPrinting() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// The password file (ReadTableFile) and its passwords. Nullopt after the
+// reason went to `err`.
+std::optional<PayeePasswords> ReadPasswordFile(const std::string& path, const std::string& column,
+                                               std::ostream& err) {
+  std::string problem;
+  const auto table = ReadTableFile(path, problem);
+  auto passwords = table ? PayeePasswords::FromTable(table->header, table->rows, column, problem) : std::nullopt;
+  if (!passwords) err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
+  return passwords;
+}
+
+// print w2|1099 NAME --all --per-recipient DIR: one file for each payee.
+int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptionsEntry& entry,
+                      FormPrintSettings settings, const PdfMargins& margins, PrintUi& printUi, std::ostream& out,
+                      std::ostream& err) {
+  const PrintForm form = p.form->form;
+  const bool w2 = form == PrintForm::W2;
+  const std::filesystem::path folder(p.Value("per-recipient"));
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) {
+    err << "formet-cli: --per-recipient names the folder " << folder.string() << ", which is not there\n";
+    return 1;
+  }
+  const std::vector<int> copies = PayeeCopyTypes(form, p.Has("copy") ? std::optional<int>(entry.copy) : std::nullopt);
+  std::optional<PayeePasswords> table;
+  if (p.Has("passwords")) {
+    table = ReadPasswordFile(p.Value("passwords"), p.Has("password-column") ? p.Value("password-column") : "", err);
+    if (!table) return 1;
+  }
+
+  PayeeSource source{form,
+                     doc.CompanyName(),
+                     &doc.GetCompany(),
+                     &doc.GetEmployees(),
+                     &doc.GetW2Forms(),
+                     &doc.GetContractors(),
+                     &doc.GetForms1099(),
+                     DocumentOrder(w2 ? doc.GetEmployees().size() : doc.GetContractors().size())};
+  // The questions and notes of a print of every form of these copies.
+  settings.blankCopyType = copies.front();
+  const bool prepared =
+      w2 ? PrepareW2Print({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), {}, -1}, settings, printUi) !=
+               nullptr
+         : PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), {}, -1}, settings,
+                                printUi) != nullptr;
+  if (!prepared) {
+    for (const auto& m : printUi.messages) err << "formet-cli: " << Win1252ToUtf8(m) << "\n";
+    if (printUi.stopped) err << "formet-cli: nothing was printed (--stop-if-empty)\n";
+    else
+      err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName()) << " has no " << (w2 ? "W-2" : "1099-MISC")
+          << " forms; nothing was printed\n";
+    return 1;
+  }
+
+  std::vector<int> skipped;
+  const std::vector<PayeeFile> files = PlanPayeeFiles(source, &skipped);
+  for (int index : skipped) {
+    const std::string who = w2 ? W2PayeeName(doc.GetEmployees()[static_cast<size_t>(index)])
+                               : Form1099PayeeName(doc.GetContractors()[static_cast<size_t>(index)]);
+    err << "formet-cli: warning: " << (w2 ? "the employee " : "the contractor ") << Win1252ToUtf8(who)
+        << (w2 ? " has no W-2" : " has no 1099-MISC") << "; no file was made for it\n";
+  }
+
+  std::vector<std::string> passwords;
+  if (p.Has("encrypt")) {
+    std::vector<std::string> problems;
+    passwords = PayeeFilePasswords(form, files, table ? &*table : nullptr, problems);
+    for (const auto& problem : problems) err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
+    if (!problems.empty()) {
+      err << "formet-cli: nothing was written\n";
+      return 1;
+    }
+  }
+
+  // What the forms cannot hold even at 6 points, before anything is written.
+  const bool stopIfCut = p.Has("stop-if-cut");
+  bool anyCut = false;
+  for (const PayeeFile& file : files) {
+    const CutReport cuts = ListCuts(*MakePayeeJob(source, file, copies), PdfGeometry(margins));
+    for (const CutText& cut : cuts.Cuts())
+      err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+    anyCut = anyCut || !cuts.Empty();
+  }
+  if (stopIfCut && anyCut) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
+    return 1;
+  }
+
+  const auto gui = GuiForPrinting();
+  PictureCache pictures(p.Has("pictures") ? QString::fromStdString(p.Value("pictures"))
+                                          : QString::fromStdString(ProgramFolder().string()));
+  const PayeeFilesWritten written = WritePayeeFiles(source, files, copies, p.Has("encrypt") ? &passwords : nullptr,
+                                                    folder, PdfPageLayout(margins), 1200, pictures);
+  for (const auto& path : written.files) out << path.string() << "\n";
+  if (written.problem) {
+    err << "formet-cli: " << Win1252ToUtf8(*written.problem) << "\n";
+    err << "formet-cli: " << written.files.size() << " of " << files.size() << " files were written\n";
+    return 1;
+  }
+  out << "Wrote " << written.files.size() << (written.files.size() == 1 ? " file" : " files") << " of "
+      << p.form->title << " (" << written.pages << (written.pages == 1 ? " page" : " pages") << ")"
+      << (p.Has("encrypt") ? ", each protected with its password," : "") << " to " << folder.string() << "\n";
+  return 0;
+}
+
 }  // namespace
 
 bool IsPrintCommand(const std::string& command) { return command == "print"; }
@@ -360,6 +512,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   if (!LoadCompany(doc, ui, parsed->parsed.company, err, CompanyUse::ReadOnly)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
+  if (parsed->Has("per-recipient")) return PrintPerRecipient(doc, *parsed, entry, settings, margins, printUi, out, err);
   std::unique_ptr<FormPrintJob> job;
   const bool alignment = parsed->Has("alignment-page");
   if (alignment) job = MakeAlignmentPage(form, settings);

@@ -11,6 +11,9 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -25,6 +28,7 @@
 
 #include "forms/1099/ui/form1099_view.h"
 #include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/efw2_dialog.h"
@@ -119,6 +123,22 @@ std::unique_ptr<QWidget> ImportDialog(std::shared_ptr<ImportFlavour> flavour, Se
 
 std::unique_ptr<QWidget> PrintOptions(PrintForm form, CGlobalDoc& doc, QWidget* parent) {
   return std::make_unique<CPrintOptionsDlg>(form, doc.GetPrintSettings(form), nullptr, parent);
+}
+
+// The print options with "One PDF file per employee" (per recipient) chosen,
+// each file protected with a password of a CSV file.
+std::unique_ptr<QWidget> PayeeFileOptions(PrintForm form, CGlobalDoc& doc, QWidget* parent) {
+  auto dialog = std::make_unique<CPrintOptionsDlg>(form, doc.GetPrintSettings(form), nullptr, parent);
+  CPayeeFilesBox* box = dialog->PayeeFiles();
+  box->setChecked(true);
+  box->FolderField()->setText(QStringLiteral("/home/pat/Clients/Sample Company/2007 copies"));
+  box->EncryptBox()->setChecked(true);
+  if (form == PrintForm::Form1099) {
+    box->FilePasswordButton()->setChecked(true);
+    box->PasswordFileField()->setText(QStringLiteral("/home/pat/Clients/Sample Company/passwords.csv"));
+    box->PasswordColumnList()->addItem(QStringLiteral("Password"));
+  }
+  return dialog;
 }
 
 // Every dialog, made over the open company.
@@ -226,6 +246,12 @@ const std::vector<DialogShot> kDialogs = {
                               QWidget* parent) { return PrintOptions(PrintForm::Form1099, doc, parent); }},
     {"1096-print-options", [](CGlobalDoc& doc, UiServices&, PasswordStore&,
                               QWidget* parent) { return PrintOptions(PrintForm::Form1096, doc, parent); }},
+    {"w2-print-options-per-employee", [](CGlobalDoc& doc, UiServices&, PasswordStore&,
+                                         QWidget* parent) { return PayeeFileOptions(PrintForm::W2, doc, parent); }},
+    {"1099-print-options-per-recipient",
+     [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) {
+       return PayeeFileOptions(PrintForm::Form1099, doc, parent);
+     }},
 };
 
 void Settle() {

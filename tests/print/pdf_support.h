@@ -18,6 +18,7 @@
 #include "store/settings_store.h"
 #include "store/ui_services.h"
 #include "test_support.h"
+#include "tool_run.h"
 
 namespace formet::test {
 
@@ -37,25 +38,6 @@ class GuiAppEnvironment : public ::testing::Environment {
 
 inline ::testing::Environment* const kGuiAppEnvironment =
     ::testing::AddGlobalTestEnvironment(new GuiAppEnvironment);
-
-// The output and exit code of a shell command.
-struct ToolResult {
-  int code = -1;
-  std::string out;
-};
-inline ToolResult RunTool(const std::string& command) {
-  ToolResult r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0) r.out.append(buf.data(), n);
-  const int status = pclose(pipe);
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
-}
-
-inline std::string Quoted(const std::filesystem::path& p) { return "'" + p.string() + "'"; }
 
 // One word of a PDF page, its box in millimetres from the page's top-left.
 struct PdfWord {

@@ -2,6 +2,7 @@
 // are read back from it with their places.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "../forms/print_fixture.h"
@@ -306,6 +307,162 @@ TEST_F(PrintCli, WrongArgumentsAreRefused) {
     EXPECT_EQ(r.code, c.code) << c.arguments;
     EXPECT_NE(err.find(c.message), std::string::npos) << c.arguments << ": " << err;
   }
+}
+
+// The files of a folder, by name.
+std::vector<std::string> FilesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The number of pages pdfinfo reads, opening the file with `password`.
+int PdfPages(const fs::path& pdf, const std::string& password = "") {
+  const auto r = test::RunTool("pdfinfo " + (password.empty() ? "" : "-upw " + Quoted(password) + " ") +
+                               Quoted(pdf) + " 2>/dev/null");
+  const size_t at = r.out.find("Pages:");
+  return r.code == 0 && at != std::string::npos ? std::stoi(r.out.substr(at + 6)) : -1;
+}
+
+TEST_F(PrintCli, OneFileForEachEmployeeWithTheCopiesTheEmployeeGets) {
+  const fs::path folder = dir / "copies";
+  fs::create_directory(folder);
+  const auto r = Print("w2 Acme --all --per-recipient " + Quoted(folder));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(err, "");
+  const std::vector<std::string> names{"Acme - W-2 2007 - Lee1, Ann - 6781.pdf", "Acme - W-2 2007 - Lee2, Ann - 6782.pdf",
+                                       "Acme - W-2 2007 - Lee3, Ann - 6783.pdf"};
+  ASSERT_EQ(FilesIn(folder), names);
+  std::string listed;
+  for (const auto& name : names) listed += (folder / name).string() + "\n";
+  EXPECT_EQ(r.out, listed + "Wrote 3 files of Form W-2 (18 pages) to " + folder.string() + "\n");
+
+  // Copies B, C and 2 of the second employee alone, each before its back.
+  const fs::path second = folder / names[1];
+  EXPECT_EQ(PdfPages(second), 6);
+  const auto words = PdfWords(second);
+  for (int page : {1, 3, 5}) {
+    EXPECT_NE(FindWord(words, "2000.00", page), nullptr) << page;
+    EXPECT_EQ(FindWord(words, "1000.00", page), nullptr) << page;
+  }
+  EXPECT_NE(FindWord(words, "FEDERAL", 1), nullptr);  // Copy B's caption
+  EXPECT_NE(FindWord(words, "RECORDS", 3), nullptr);  // Copy C's
+  EXPECT_EQ(FindWord(words, "2000.00", 2), nullptr);  // a back holds no data
+  EXPECT_EQ(test::RunTool("qpdf --show-encryption " + Quoted(second)).out, "File is not encrypted\n");
+
+  // One chosen copy with its back; the 4-Up sheet has its note.
+  fs::remove_all(folder);
+  fs::create_directory(folder);
+  auto again = Print("w2 Acme --all --copy 4-up --per-recipient " + Quoted(folder));
+  ASSERT_EQ(again.code, 0) << err;
+  EXPECT_NE(err.find("note: To order 4-Up Blank Sheets"), std::string::npos) << err;
+  EXPECT_EQ(PdfPages(folder / names[0]), 4);
+  again = Print("w2 Acme --all --copy D --per-recipient " + Quoted(folder));
+  ASSERT_EQ(again.code, 0) << err;
+  EXPECT_EQ(PdfPages(folder / names[0]), 2);
+}
+
+TEST_F(PrintCli, EncryptedFilesOpenWithTheirPasswordOnly) {
+  const fs::path folder = dir / "copies";
+  fs::create_directory(folder);
+  auto r = Print("w2 Acme --all --per-recipient " + Quoted(folder) + " --encrypt");
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_NE(r.out.find("Wrote 3 files of Form W-2 (18 pages), each protected with its password, to"),
+            std::string::npos) << r.out;
+  // The last four digits of the SSN, then the ZIP code.
+  const fs::path file = folder / "Acme - W-2 2007 - Lee2, Ann - 6782.pdf";
+  const auto shown = test::RunTool("qpdf --show-encryption --password=678202101 " + Quoted(file));
+  EXPECT_EQ(shown.code, 0);
+  EXPECT_NE(shown.out.find("R = 6"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("stream encryption method: AESv3"), std::string::npos) << shown.out;
+  EXPECT_NE(shown.out.find("file encryption method: AESv3"), std::string::npos) << shown.out;
+  EXPECT_EQ(PdfPages(file, "678202101"), 6);
+  EXPECT_EQ(PdfPages(file), -1);
+  EXPECT_EQ(PdfPages(file, "678102101"), -1);  // another employee's password
+  EXPECT_NE(test::RunTool("qpdf --check " + Quoted(file) + " 2>&1").code, 0);
+  // Opened, it is the employee's copy.
+  ASSERT_EQ(test::RunTool("qpdf --password=678202101 --decrypt " + Quoted(file) + " " + Out("open.pdf")).code, 0);
+  EXPECT_NE(FindWord(PdfWords(dir / "open.pdf"), "2000.00"), nullptr);
+
+  // Passwords of the user's own, from a CSV file (semicolons here),
+  // matched by the digits of the SSN.
+  test::WriteBytes(dir / "pw.csv", "Name;SSN;Password\nAnn;123456781;alpha one\nBo;123-45-6782;b\xC3\xA9ta\n"
+                                    "Cy;123 45 6783;gamma\n");
+  r = Print("w2 Acme --all --per-recipient " + Quoted(folder) + " --encrypt --passwords " + Out("pw.csv"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(PdfPages(file, "b\xC3\xA9ta"), 6);
+  EXPECT_EQ(PdfPages(file, "678202101"), -1);
+  EXPECT_EQ(PdfPages(folder / "Acme - W-2 2007 - Lee1, Ann - 6781.pdf", "alpha one"), 6);
+
+  // A payee the file gives no password: nothing is written.
+  fs::remove_all(folder);
+  fs::create_directory(folder);
+  test::WriteBytes(dir / "pw.csv", "TIN,Code\n123456781,one\n123456783,three\n");
+  r = Print("w2 Acme --all --per-recipient " + Quoted(folder) + " --encrypt --passwords " + Out("pw.csv") +
+            " --password-column code");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(err, "formet-cli: The employee Lee2, Ann (SSN 123-45-6782) has no password in the password file.\n"
+                 "formet-cli: nothing was written\n");
+  EXPECT_TRUE(FilesIn(folder).empty());
+  r = Print("w2 Acme --all --per-recipient " + Quoted(folder) + " --encrypt --passwords " + Out("pw.csv"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(err, "formet-cli: The password file has no column named \"Password\".\n");
+  EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST_F(PrintCli, OneFileForEachRecipientWithCopyBAndItsBack) {
+  const fs::path folder = dir / "copies";
+  fs::create_directory(folder);
+  auto r = Print("1099 Acme --all --per-recipient " + Quoted(folder) + " --encrypt");
+  ASSERT_EQ(r.code, 0) << err;
+  // The question of a print of every form, as a warning.
+  EXPECT_EQ(err, "formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
+                 "in printing?\n");
+  ASSERT_EQ(FilesIn(folder).size(), 3u);
+  const fs::path file = folder / "Acme - 1099-MISC 2007 - Bolt Electric 2 - 2332.pdf";
+  EXPECT_EQ(PdfPages(file, "233212201"), 2);
+  ASSERT_EQ(test::RunTool("qpdf --password=233212201 --decrypt " + Quoted(file) + " " + Out("open.pdf")).code, 0);
+  const auto words = PdfWords(dir / "open.pdf");
+  EXPECT_NE(FindWord(words, "400.00"), nullptr);  // box 7 of the second contractor
+  EXPECT_EQ(FindWord(words, "200.00"), nullptr);
+  EXPECT_NE(FindWord(words, "Recipient"), nullptr);
+
+  fs::remove_all(folder);
+  fs::create_directory(folder);
+  r = Print("1099 Acme --all --per-recipient " + Quoted(folder) + " --stop-if-empty");
+  EXPECT_EQ(r.code, 1);
+  EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+TEST_F(PrintCli, WrongArgumentsOfPerRecipientFilesAreRefused) {
+  fs::create_directory(dir / "copies");
+  const std::string to = " --per-recipient " + Quoted(dir / "copies");
+  struct Case {
+    std::string arguments;
+    int code;
+    const char* message;
+  };
+  for (const Case& c : {
+           Case{"w2 Acme" + to, 2, "--per-recipient writes a file for every employee; give --all"},
+           Case{"1099 Acme --tin 11-222331" + to, 2, "writes a file for every contractor; give --all"},
+           Case{"w2 Acme --all --paper red-ink" + to, 2, "leave out --paper or give --paper copy"},
+           Case{"w2 Acme --all --out x.pdf" + to, 2, "leave out --out"},
+           Case{"w2 Acme --all --copy 6" + to, 2, "\"Instructions for Copy B\" is not one of them"},
+           Case{"1099 Acme --all --copy 5" + to, 2, "\"Instructions for Copy C\" is not one of them"},
+           Case{"w2 Acme --all --encrypt --out x.pdf", 2, "--encrypt goes with --per-recipient"},
+           Case{"w2 Acme --all --passwords p.csv" + to, 2, "--passwords goes with --encrypt"},
+           Case{"w2 Acme --all --encrypt --password-column P" + to, 2, "--password-column goes with --passwords"},
+           Case{"w3 Acme" + to, 2, "--per-recipient does not apply to print w3"},
+           Case{"w2 Acme --all --per-recipient " + Quoted(dir / "none"), 1, "which is not there"},
+           Case{"w2 Acme --all --encrypt --passwords " + Quoted(dir / "none.csv") + to, 1,
+                "none.csv cannot be read"},
+       }) {
+    const auto r = Print(c.arguments);
+    EXPECT_EQ(r.code, c.code) << c.arguments;
+    EXPECT_NE(err.find(c.message), std::string::npos) << c.arguments << ": " << err;
+  }
+  EXPECT_TRUE(FilesIn(dir / "copies").empty());
 }
 
 }  // namespace

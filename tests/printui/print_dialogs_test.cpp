@@ -14,6 +14,7 @@
 #include <QTableWidget>
 
 #include "../forms/print_fixture.h"
+#include "print_doc.h"
 #include "desktop/modal_answers.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/ui/cut_list_dlg.h"
@@ -29,29 +30,7 @@ namespace formet {
 namespace {
 
 using test::ModalAnswers;
-
-// A document holding the records, not loaded from a file: printing only
-// reads them.
-struct PrintDoc {
-  test::TempDir dir;
-  test::ScriptedUi ui;
-  MemorySettingsStore settings;
-  CGlobalDoc doc{ui, settings, dir.path()};
-  explicit PrintDoc(int payees) {
-    const test::PrintPayroll payroll(payees);
-    const test::PrintContractors people(payees);
-    doc.GetCompany() = payroll.company;
-    doc.GetEmployees() = payroll.employees;
-    doc.GetW2Forms() = payroll.forms;
-    doc.GetContractors() = people.contractors;
-    doc.GetForms1099() = people.forms;
-  }
-  std::vector<int> Order(size_t n) const {
-    std::vector<int> order;
-    for (size_t i = 0; i < n; ++i) order.push_back(static_cast<int>(i));
-    return order;
-  }
-};
+using test::PrintDoc;
 
 // Records what reaches the print dialog.
 struct Sink {

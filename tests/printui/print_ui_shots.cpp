@@ -1,6 +1,10 @@
 // Renders the four print options dialogs and a print preview to PNG files
 // for a look: print_ui_shots <folder>.
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QDialog>
 #include <QDir>
 #include <QPrintPreviewWidget>
@@ -14,6 +18,7 @@
 #include "forms/print/box_fit.h"
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/print/ui/cut_list_dlg.h"
+#include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/w2/w2_print.h"
@@ -57,6 +62,24 @@ int main(int argc, char** argv) {
   ok &= Save(misc, out, "print-options-1099.png");
   C1096PrintOptionsDlg transmittal(settings[3], nullptr, nullptr);
   ok &= Save(transmittal, out, "print-options-1096.png");
+
+  // One protected PDF file per employee; per recipient with passwords of a
+  // CSV file.
+  FormPrintSettings perPayee[2];
+  CW2PrintOptionsDlg w2Files(perPayee[0], nullptr, nullptr);
+  w2Files.PayeeFiles()->setChecked(true);
+  w2Files.PayeeFiles()->FolderField()->setText(QStringLiteral("/home/pat/Clients/Sample Company/2007 copies"));
+  w2Files.PayeeFiles()->EncryptBox()->setChecked(true);
+  ok &= Save(w2Files, out, "print-options-per-employee.png");
+  C1099PrintOptionsDlg miscFiles(perPayee[1], nullptr, nullptr);
+  CPayeeFilesBox* box = miscFiles.PayeeFiles();
+  box->setChecked(true);
+  box->FolderField()->setText(QStringLiteral("/home/pat/Clients/Sample Company/2007 copies"));
+  box->EncryptBox()->setChecked(true);
+  box->FilePasswordButton()->setChecked(true);
+  box->PasswordFileField()->setText(QStringLiteral("/home/pat/Clients/Sample Company/passwords.csv"));
+  box->PasswordColumnList()->addItem(QStringLiteral("Password"));
+  ok &= Save(miscFiles, out, "print-options-per-recipient.png");
 
   // The preview of three red-ink W-2s.
   const test::PrintPayroll payroll(3);

@@ -6,6 +6,8 @@
 
 #include <signal.h>
 
+#include "forms/print/ui/payee_files_box.h"
+#include "import/table_file.h"
 #include "kit/ui/window_fit.h"
 #include "shell/ui/art/program_art.h"
 #include "shell/ui/formet_app.h"
@@ -24,6 +26,9 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(formet::art::ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("formet"));  // the menu entry formet.desktop
   formet::KeepDialogsTallEnough(app);
+  // The print options read the payees' passwords from a CSV file with the
+  // import's reader.
+  formet::SetTableFileReader(formet::ReadTableFile);
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Formet (2007): W-2, W-3, 1099-MISC and 1096 forms for tax year 2007.");

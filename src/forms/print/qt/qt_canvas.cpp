@@ -250,14 +250,10 @@ bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, Pictur
   return painter.end();
 }
 
-namespace {
-
 QPageLayout PdfPageLayout(const PdfMargins& m) {
   return QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
                      QMarginsF(m.leftMm, m.topMm, m.leftMm, m.topMm), QPageLayout::Millimeter);
 }
-
-}  // namespace
 
 PageGeometry PdfGeometry(const PdfMargins& margins) {
   const QRectF paint = PdfPageLayout(margins).paintRect(QPageLayout::Millimeter);

@@ -122,6 +122,9 @@ struct PdfMargins {
   bool operator==(const PdfMargins&) const = default;
 };
 
+// US Letter, upright, with these margins.
+QPageLayout PdfPageLayout(const PdfMargins& margins);
+
 // The printable area of a PDF file written with these margins.
 PageGeometry PdfGeometry(const PdfMargins& margins);
 

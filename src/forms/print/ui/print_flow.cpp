@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
+#include <QProgressDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -16,14 +19,19 @@
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/box_fit.h"
+#include "forms/payee_files.h"
+#include "forms/print/qt/payee_pdf.h"
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/print/ui/cut_list_dlg.h"
+#include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
+#include "store/text_codec.h"
+#include "store/ui_services.h"
 
 namespace formet {
 
@@ -194,7 +202,138 @@ bool OptionsConfirmed(QDialog& dialog, CGlobalDoc& doc, const FormPrintSettings&
   return true;
 }
 
+// More files than this are written with a progress dialog.
+constexpr size_t kPayeeFilesWithProgress = 20;
+
+PayeeSource SourceOf(CGlobalDoc& doc, PrintForm form, std::vector<int> displayOrder) {
+  return {form,          doc.CompanyName(),     &doc.GetCompany(),     &doc.GetEmployees(),
+          &doc.GetW2Forms(), &doc.GetContractors(), &doc.GetForms1099(), std::move(displayOrder)};
+}
+
+// The first payee's file, for the options dialog's preview.
+std::unique_ptr<FormPrintJob> FirstPayeeFile(CGlobalDoc& doc, PrintForm form, const std::vector<int>& displayOrder) {
+  const PayeeSource source = SourceOf(doc, form, displayOrder);
+  const auto files = PlanPayeeFiles(source);
+  if (files.empty()) return nullptr;
+  return MakePayeeJob(source, files.front(), PayeeCopyTypes(form, std::nullopt));
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += (text.empty() ? "" : "\n") + line;
+  return text;
+}
+
 }  // namespace
+
+bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm form, std::vector<int> displayOrder,
+                     const PayeeFilesChoice& choice) {
+  const bool w2 = form == PrintForm::W2;
+  const std::vector<int> copies = PayeeCopyTypes(form, std::nullopt);
+  // The questions and notes of a print of every form of these copies.
+  FormPrintSettings all = doc.GetPrintSettings(form);
+  all.printTarget = 1;
+  all.paperType = 0;
+  all.blankCopyType = copies.front();
+  const bool prepared =
+      w2 ? PrepareW2Print({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), {}, -1}, all, ui) != nullptr
+         : PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), {}, -1}, all, ui) !=
+               nullptr;
+  if (!prepared) return false;
+
+  const PayeeSource source = SourceOf(doc, form, std::move(displayOrder));
+  std::vector<int> skipped;
+  const std::vector<PayeeFile> files = PlanPayeeFiles(source, &skipped);
+  if (files.empty()) return false;
+
+  std::vector<std::string> passwords;
+  if (choice.encrypt) {
+    std::optional<PayeePasswords> table;
+    if (choice.fromFile) {
+      std::string problem = "Passwords cannot be read from a file here.";
+      const TableFileReader& reader = CurrentTableFileReader();
+      const auto read =
+          reader ? reader(std::filesystem::path(QFile::encodeName(choice.passwordFile).toStdString()), problem)
+                 : std::nullopt;
+      if (read) table = PayeePasswords::FromTable(read->header, read->rows, FromQt(choice.passwordColumn), problem);
+      if (!table) {
+        ui.ShowError(problem + "\n\nNothing was written.");
+        return false;
+      }
+    }
+    std::vector<std::string> problems;
+    passwords = PayeeFilePasswords(form, files, table ? &*table : nullptr, problems);
+    if (!problems.empty()) {
+      ui.ShowError(Joined(problems) + "\n\nNothing was written.");
+      return false;
+    }
+  }
+
+  // What the forms cannot hold even at 6 points, in every file.
+  const PdfMargins margins;
+  CutReport cuts;
+  for (const PayeeFile& file : files) {
+    const CutReport ofFile = ListCuts(*MakePayeeJob(source, file, copies), PdfGeometry(margins));
+    for (const CutText& cut : ofFile.Cuts()) cuts.Add(cut);
+  }
+  if (!cuts.Empty()) {
+    CCutListDlg dialog(cuts, parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+  }
+
+  // Files of the same names are replaced only when the user says so.
+  const QDir folder(choice.folder);
+  int existing = 0;
+  for (const PayeeFile& file : files)
+    if (QFileInfo::exists(folder.filePath(ToQt(file.fileName)))) ++existing;
+  if (existing > 0 &&
+      !ui.AskYesNo(std::to_string(existing) + (existing == 1 ? " of these files is" : " of these files are") +
+                   " already in the folder " + FromQt(QDir::toNativeSeparators(choice.folder)) +
+                   ". Replace " + (existing == 1 ? "it?" : "them?")))
+    return false;
+
+  // A few files are written at once; many show how far the writing is, and
+  // may be stopped between two files.
+  std::unique_ptr<QProgressDialog> progress;
+  if (files.size() > kPayeeFilesWithProgress) {
+    progress = std::make_unique<QProgressDialog>(QObject::tr("Writing the PDF files..."), QObject::tr("Stop"), 0,
+                                                 static_cast<int>(files.size()), parent);
+    progress->setWindowTitle(QStringLiteral("Formet (2007)"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(0);
+  }
+  PictureCache pictures(FormPictureFolder());
+  const PayeeFilesWritten written = WritePayeeFiles(
+      source, files, copies, choice.encrypt ? &passwords : nullptr,
+      std::filesystem::path(QFile::encodeName(choice.folder).toStdString()), PdfPageLayout(margins), 1200, pictures,
+      [&](size_t done, size_t) {
+        if (!progress) return true;
+        progress->setValue(static_cast<int>(done));
+        QCoreApplication::processEvents();
+        return !progress->wasCanceled();
+      });
+  progress.reset();
+
+  const std::string where = FromQt(QDir::toNativeSeparators(choice.folder));
+  const std::string title = w2 ? "Form W-2" : "Form 1099-MISC";
+  const std::string protectedSo = choice.encrypt ? ", each protected with its password." : ".";
+  std::string said;
+  if (!written.problem && !written.cancelled) {
+    said = "Wrote " + std::to_string(files.size()) + (files.size() == 1 ? " file" : " files") + " of " + title +
+           " to " + where + protectedSo;
+  } else {
+    said = (written.problem ? *written.problem + "\n\n" : std::string("Stopped. ")) +
+           std::to_string(written.files.size()) + " of " + std::to_string(files.size()) + " files of " + title +
+           " were written to " + where + protectedSo;
+  }
+  for (int index : skipped)
+    said += "\nNo file was made for " +
+            (w2 ? W2PayeeName(doc.GetEmployees()[static_cast<size_t>(index)]) + ", who has no W-2."
+                : Form1099PayeeName(doc.GetContractors()[static_cast<size_t>(index)]) + ", who has no 1099-MISC.");
+  if (written.problem) ui.ShowError(said);
+  else ui.ShowMessage(said);
+  return !written.problem && !written.cancelled;
+}
 
 namespace {
 
@@ -215,16 +354,21 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
     return W2PrintData{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), displayOrder, current};
   };
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::W2);
+  CPrintOptionsDlg* shown = nullptr;
   CW2PrintOptionsDlg dialog(
       settings,
-      [&](const FormPrintSettings& trial) {
+      [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+        if (shown && shown->PayeeFiles()->isChecked()) return FirstPayeeFile(doc, PrintForm::W2, displayOrder);
         auto job = std::make_unique<W2PrintJob>(data(), trial);
         const bool hasForms = job->PageCount() > 0 && !job->FormsOfPage(1).empty();
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  shown = &dialog;
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  if (dialog.PayeeFiles()->isChecked())
+    return PrintPayeeFiles(parent, doc, ui, PrintForm::W2, displayOrder, dialog.PayeeFiles()->Choice());
   const auto job = PrepareW2Print(data(), settings, ui);
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
@@ -256,16 +400,21 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
     return Form1099PrintData{&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), displayOrder, current};
   };
   FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1099);
+  CPrintOptionsDlg* shown = nullptr;
   C1099PrintOptionsDlg dialog(
       settings,
-      [&](const FormPrintSettings& trial) {
+      [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+        if (shown && shown->PayeeFiles()->isChecked()) return FirstPayeeFile(doc, PrintForm::Form1099, displayOrder);
         auto job = std::make_unique<Form1099PrintJob>(data(), trial);
         const bool hasForms = job->PageCount() > 0 && !job->FormsOfPage(1).empty();
         return Previewable(std::move(job), hasForms);
       },
       parent);
+  shown = &dialog;
   dialog.SetAlignmentSink(sink);
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  if (dialog.PayeeFiles()->isChecked())
+    return PrintPayeeFiles(parent, doc, ui, PrintForm::Form1099, displayOrder, dialog.PayeeFiles()->Choice());
   const auto job = PrepareForm1099Print(data(), settings, ui);
   return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }

@@ -70,6 +70,18 @@ bool ConfirmCuts(QWidget* parent, const FormPrintJob& job);
 // desktop (when no sink is given); tests record it.
 using PrintSink = std::function<bool(QWidget* parent, const FormPrintJob& job, const QString& title)>;
 
+struct PayeeFilesChoice;
+
+// "One PDF file per employee" (per recipient) confirmed in the options
+// dialog: the questions of a print of every form (the 1099-MISC's empty
+// boxes), then, before anything is written, the passwords of every file when
+// they are asked for (a payee without one stops it all), the values that
+// would be cut, and whether to replace files of the same names in the
+// folder; then the files, with a progress dialog, and what was written. True
+// when every file was written.
+bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm form, std::vector<int> displayOrder,
+                     const PayeeFilesChoice& choice);
+
 // The "Print" buttons. `displayOrder` holds the payee indexes in the order of
 // the employee or contractor page's list; `current` the page's payee (-1 for
 // none). True when a job went to the sink.

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "forms/alignment_page.h"
+#include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_flow.h"
 #include "kit/ui/masked_edit.h"
 #include "kit/ui/qt_text.h"
@@ -65,6 +66,7 @@ void CPrintOptionsDlg::Build() {
 
   if (hasTarget) {
     auto* group = new QGroupBox(w2 ? tr("Print W2 Data For : ") : tr("Print 1099 Data For : "), this);
+    targetGroup_ = group;
     auto* buttons = new QButtonGroup(group);
     auto* row = new QHBoxLayout(group);
     target_[0] = Radio(w2 ? tr("Current Employee") : tr("Current Contractor"), buttons, group);
@@ -113,6 +115,7 @@ void CPrintOptionsDlg::Build() {
 
   // The type of paper, with the copy list where the form has one.
   auto* type = new QGroupBox(tr("Type"), this);
+  typeGroup_ = type;
   auto* papers = new QButtonGroup(type);
   auto* typeLayout = new QGridLayout(type);
   int row = 0;
@@ -164,6 +167,13 @@ void CPrintOptionsDlg::Build() {
     layout->addLayout(spaceRow);
     auto* note = new QLabel(tr("(Do NOT change this unless you have to, default value is 1.33\")"), this);
     layout->addWidget(note);
+  }
+
+  // Instead of printing, a file for each payee with the copies the payee gets.
+  if (hasTarget) {
+    payeeFiles_ = new CPayeeFilesBox(form_, this);
+    connect(payeeFiles_, &QGroupBox::toggled, this, [this] { UpdateEnabling(); });
+    layout->addWidget(payeeFiles_);
   }
 
   // "Preview..." and "Print Alignment Page" apart on the left, OK and Cancel
@@ -238,6 +248,16 @@ void CPrintOptionsDlg::UpdateEnabling() {
   if (copies_) copies_->setEnabled(CopyListEnabled(form_, e));
   // The alignment page is for the pre-printed form, whose offsets it tries.
   if (alignmentButton_) alignmentButton_->setEnabled(offsets);
+  // The payees' files hold every payee and the copies each gets, on blank paper.
+  if (payeeFiles_ && payeeFiles_->isChecked()) {
+    for (QWidget* w : {static_cast<QWidget*>(targetGroup_), static_cast<QWidget*>(typeGroup_),
+                       static_cast<QWidget*>(offsetGroup_), static_cast<QWidget*>(space_),
+                       static_cast<QWidget*>(alignmentButton_)})
+      if (w) w->setEnabled(false);
+  } else {
+    for (QGroupBox* g : {targetGroup_, typeGroup_})
+      if (g) g->setEnabled(true);
+  }
 }
 
 bool CPrintOptionsDlg::Confirm(FormPrintSettings& settings) {
@@ -254,6 +274,7 @@ bool CPrintOptionsDlg::Confirm(FormPrintSettings& settings) {
 }
 
 void CPrintOptionsDlg::accept() {
+  if (payeeFiles_ && payeeFiles_->isChecked() && !payeeFiles_->Check()) return;
   if (Confirm(settings_)) QDialog::accept();
 }
 

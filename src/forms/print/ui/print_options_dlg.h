@@ -24,6 +24,7 @@ class QRadioButton;
 namespace formet {
 
 class CMaskedEdit;
+class CPayeeFilesBox;
 
 // Builds the job that the given settings would print, for the preview (it
 // asks and says nothing); nullptr when there is nothing to print.
@@ -45,6 +46,8 @@ class CPrintOptionsDlg : public QDialog {
   QComboBox* CopyList() const { return copies_; }
   QAbstractButton* PreviewButton() const { return previewButton_; }
   QAbstractButton* AlignmentPageButton() const { return alignmentButton_; }
+  // "One PDF file per employee" (per recipient): the W-2 and 1099-MISC only.
+  CPayeeFilesBox* PayeeFiles() const { return payeeFiles_; }
   // Where the alignment page goes: the platform's print dialog unless told.
   void SetAlignmentSink(PrintSink sink) { alignmentSink_ = std::move(sink); }
   // The type buttons in the order of the entry's paper value.
@@ -82,6 +85,9 @@ class CPrintOptionsDlg : public QDialog {
   QRadioButton* down_ = nullptr;
   QAbstractButton* previewButton_ = nullptr;
   QAbstractButton* alignmentButton_ = nullptr;
+  QGroupBox* targetGroup_ = nullptr;
+  QGroupBox* typeGroup_ = nullptr;
+  CPayeeFilesBox* payeeFiles_ = nullptr;
   PrintSink alignmentSink_ = PrintWithDialog;
 };
 
