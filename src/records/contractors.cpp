@@ -43,8 +43,18 @@ const std::array<F, 10> kFields = {
 
 #undef COL
 
-constexpr std::array<ListColumn, 3> kColumns = {
-    {{"Name (Line One)", 194}, {"Name (Line Two)", 194}, {"Identification Number", 160}}};
+constexpr std::array<PayeeColumn<ContractorRecord>, 3> kColumns = {{
+    {{"Name (Line One)", 194}, [](const ContractorRecord& c) { return ContractorNameLines(c).line1; }},
+    {{"Name (Line Two)", 194}, [](const ContractorRecord& c) { return ContractorNameLines(c).line2; }},
+    {{"Identification Number", 160}, [](const ContractorRecord& c) { return std::string(c.IdentificationNumber); }},
+}};
+constexpr auto kHeadings = HeadingsOf(kColumns);
+
+std::unique_ptr<PayeeListSource> ContractorListOver(std::function<const std::vector<ContractorRecord>&()> records) {
+  return std::make_unique<RecordListSource<ContractorRecord>>(std::move(records), kColumns,
+                                                              &ContractorRecord::ContractorUniqueID,
+                                                              PayeeSearchColumns{{0, 1}, 2});
+}
 
 const std::string kDeleteQuestion = "Are you sure you want to delete this record?";
 
@@ -254,18 +264,15 @@ ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int
   return result;
 }
 
-std::span<const ListColumn> ContractorListColumns() { return kColumns; }
+std::span<const ListColumn> ContractorListColumns() { return kHeadings; }
+
+std::unique_ptr<PayeeListSource> ContractorList(CGlobalDoc& doc) {
+  return ContractorListOver([&doc]() -> const std::vector<ContractorRecord>& { return doc.GetContractors(); });
+}
 
 std::vector<ListRow> ContractorListRows(const std::vector<ContractorRecord>& contractors) {
-  std::vector<ListRow> rows;
-  rows.reserve(contractors.size());
-  for (size_t i = 0; i < contractors.size(); ++i) {
-    const auto& c = contractors[i];
-    auto names = ContractorNameLines(c);
-    rows.push_back({static_cast<int>(i), c.ContractorUniqueID,
-                    {std::move(names.line1), std::move(names.line2), c.IdentificationNumber}});
-  }
-  return rows;
+  return ListRowsOf(
+      *ContractorListOver([&contractors]() -> const std::vector<ContractorRecord>& { return contractors; }));
 }
 
 }  // namespace formet

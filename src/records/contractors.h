@@ -141,5 +141,8 @@ ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int
 std::span<const ListColumn> ContractorListColumns();
 // One row per contractor in document order, names as ContractorNameLines gives them.
 std::vector<ListRow> ContractorListRows(const std::vector<ContractorRecord>& contractors);
+// The list over the document's contractors as they stand; its search finds
+// names and identification numbers.
+std::unique_ptr<PayeeListSource> ContractorList(CGlobalDoc& doc);
 
 }  // namespace formet

@@ -46,8 +46,19 @@ const std::array<F, 10> kFields = {
 
 #undef COL
 
-constexpr std::array<ListColumn, 4> kColumns = {
-    {{"First Name", 194}, {"Middle Name", 100}, {"Last Name", 194}, {"Social Security Number", 160}}};
+constexpr std::array<PayeeColumn<EmployeeRecord>, 4> kColumns = {{
+    {{"First Name", 194}, [](const EmployeeRecord& e) { return std::string(e.FirstName); }},
+    {{"Middle Name", 100}, [](const EmployeeRecord& e) { return std::string(e.MiddleName); }},
+    {{"Last Name", 194}, [](const EmployeeRecord& e) { return std::string(e.LastName); }},
+    {{"Social Security Number", 160}, [](const EmployeeRecord& e) { return std::string(e.SocialSecurityNumber); }},
+}};
+constexpr auto kHeadings = HeadingsOf(kColumns);
+
+std::unique_ptr<PayeeListSource> EmployeeListOver(std::function<const std::vector<EmployeeRecord>&()> records) {
+  return std::make_unique<RecordListSource<EmployeeRecord>>(std::move(records), kColumns,
+                                                            &EmployeeRecord::EmployeeUniqueID,
+                                                            PayeeSearchColumns{{0, 1, 2}, 3});
+}
 
 const std::string kDeleteQuestion = "Are you sure you want to delete this record?";
 
@@ -213,16 +224,14 @@ ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> 
   return result;
 }
 
-std::span<const ListColumn> EmployeeListColumns() { return kColumns; }
+std::span<const ListColumn> EmployeeListColumns() { return kHeadings; }
+
+std::unique_ptr<PayeeListSource> EmployeeList(CGlobalDoc& doc) {
+  return EmployeeListOver([&doc]() -> const std::vector<EmployeeRecord>& { return doc.GetEmployees(); });
+}
 
 std::vector<ListRow> EmployeeListRows(const std::vector<EmployeeRecord>& employees) {
-  std::vector<ListRow> rows;
-  rows.reserve(employees.size());
-  for (size_t i = 0; i < employees.size(); ++i) {
-    const auto& e = employees[i];
-    rows.push_back({static_cast<int>(i), e.EmployeeUniqueID, {e.FirstName, e.MiddleName, e.LastName, e.SocialSecurityNumber}});
-  }
-  return rows;
+  return ListRowsOf(*EmployeeListOver([&employees]() -> const std::vector<EmployeeRecord>& { return employees; }));
 }
 
 }  // namespace formet

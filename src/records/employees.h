@@ -109,5 +109,8 @@ ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> 
 std::span<const ListColumn> EmployeeListColumns();
 // One row per employee in document order.
 std::vector<ListRow> EmployeeListRows(const std::vector<EmployeeRecord>& employees);
+// The list over the document's employees as they stand; its search finds
+// names and social security numbers.
+std::unique_ptr<PayeeListSource> EmployeeList(CGlobalDoc& doc);
 
 }  // namespace formet

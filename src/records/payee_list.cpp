@@ -40,9 +40,32 @@ void ListSorter::Sort(std::vector<ListRow>& rows, int column, bool ascending) {
   });
 }
 
+bool ListSorter::Clicked(int column) {
+  ascending_ = column_ == column ? !ascending_ : true;
+  column_ = column;
+  return ascending_;
+}
+
 void ListSorter::OnColumnClick(std::vector<ListRow>& rows, int column) {
-  const bool ascending = column_ == column ? !ascending_ : true;
+  const bool ascending = Clicked(column);
   Sort(rows, column, ascending);
+}
+
+void PayeeListSource::Texts(size_t position, std::vector<std::string>& texts) const {
+  const size_t columns = Columns().size();
+  texts.resize(columns);
+  for (size_t c = 0; c < columns; ++c) texts[c] = Text(position, c);
+}
+
+std::vector<ListRow> ListRowsOf(const PayeeListSource& source) {
+  const size_t count = source.Count();
+  std::vector<ListRow> rows(count);
+  for (size_t i = 0; i < count; ++i) {
+    rows[i].position = static_cast<int>(i);
+    rows[i].uniqueId = source.UniqueId(i);
+    source.Texts(i, rows[i].columns);
+  }
+  return rows;
 }
 
 std::optional<int> PositionOfRow(std::span<const ListRow> rows, int rowIndex) {
@@ -79,13 +102,16 @@ std::vector<int> DocumentOrder::Positions() const {
 }
 
 void ListOrder::Set(std::span<const ListRow> rows) {
-  positions_.clear();
-  positions_.reserve(rows.size());
+  std::vector<int> positions;
+  positions.reserve(rows.size());
+  for (const auto& row : rows) positions.push_back(row.position);
+  Set(std::move(positions));
+}
+
+void ListOrder::Set(std::vector<int> positions) {
+  positions_ = std::move(positions);
   int top = -1;
-  for (const auto& row : rows) {
-    positions_.push_back(row.position);
-    top = std::max(top, row.position);
-  }
+  for (int position : positions_) top = std::max(top, position);
   rowOf_.assign(static_cast<size_t>(top + 1), -1);
   for (size_t r = 0; r < positions_.size(); ++r)
     if (positions_[r] >= 0) rowOf_[static_cast<size_t>(positions_[r])] = static_cast<int>(r);

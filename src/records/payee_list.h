@@ -1,12 +1,16 @@
 #pragma once
 // The list of the employees page and of the contractors page: its columns,
 // its rows, and the order the user gives it by clicking column headings.
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
+
+#include "records/payee_search.h"
 
 namespace formet {
 
@@ -23,6 +27,68 @@ struct ListRow {
   std::vector<std::string> columns;
   bool operator==(const ListRow&) const = default;
 };
+
+// A list of payees as a page shows it: its columns, what its search box
+// searches, and each payee's texts read from the document's list when asked,
+// so that nothing of the payees is copied for the view.
+class PayeeListSource {
+ public:
+  virtual ~PayeeListSource() = default;
+  virtual std::span<const ListColumn> Columns() const = 0;
+  virtual const PayeeSearchColumns& Search() const = 0;
+  virtual size_t Count() const = 0;
+  virtual int32_t UniqueId(size_t position) const = 0;
+  // The text of a column of the payee at `position` of the document's list.
+  virtual std::string Text(size_t position, size_t column) const = 0;
+  // Every column's text of the payee at `position`, into `texts`.
+  void Texts(size_t position, std::vector<std::string>& texts) const;
+};
+
+// A column of a family's payee list: its heading and the text it shows of a
+// payee.
+template <class R>
+struct PayeeColumn {
+  ListColumn heading;
+  std::string (*text)(const R&);
+};
+
+// The headings of a family's columns.
+template <class R, size_t N>
+constexpr std::array<ListColumn, N> HeadingsOf(const std::array<PayeeColumn<R>, N>& columns) {
+  std::array<ListColumn, N> headings{};
+  for (size_t i = 0; i < N; ++i) headings[i] = columns[i].heading;
+  return headings;
+}
+
+// The columns of a family's payee list over a list of its payees.
+template <class R>
+class RecordListSource : public PayeeListSource {
+ public:
+  // `records` gives the list each time it is asked: the document's list is
+  // read as it stands.
+  RecordListSource(std::function<const std::vector<R>&()> records, std::span<const PayeeColumn<R>> columns,
+                   int32_t R::*id, PayeeSearchColumns search)
+      : records_(std::move(records)), columns_(columns), id_(id), search_(std::move(search)) {
+    for (const auto& column : columns_) headings_.push_back(column.heading);
+  }
+  std::span<const ListColumn> Columns() const override { return headings_; }
+  const PayeeSearchColumns& Search() const override { return search_; }
+  size_t Count() const override { return records_().size(); }
+  int32_t UniqueId(size_t position) const override { return records_()[position].*id_; }
+  std::string Text(size_t position, size_t column) const override {
+    return columns_[column].text(records_()[position]);
+  }
+
+ private:
+  std::function<const std::vector<R>&()> records_;
+  std::span<const PayeeColumn<R>> columns_;
+  int32_t R::*id_;
+  PayeeSearchColumns search_;
+  std::vector<ListColumn> headings_;
+};
+
+// The rows of a list of payees, in the list's order.
+std::vector<ListRow> ListRowsOf(const PayeeListSource& source);
 
 // Compares two column texts: negative, zero or positive. The desktop page
 // passes the platform's locale-aware comparison.
@@ -42,6 +108,9 @@ class ListSorter {
   explicit ListSorter(TextCompare compare = DefaultListCompare) : compare_(std::move(compare)) {}
 
   void OnColumnClick(std::vector<ListRow>& rows, int column);
+  // The direction a click on `column` sorts in (true: ascending), remembered
+  // as the last sort.
+  bool Clicked(int column);
   // Sorts by a column in a given direction and remembers it.
   void Sort(std::vector<ListRow>& rows, int column, bool ascending);
   // Forgets the last column (after the list was rebuilt in document order).
@@ -112,6 +181,8 @@ class ListOrder : public PayeeOrder {
   ListOrder() = default;
   explicit ListOrder(std::span<const ListRow> rows) { Set(rows); }
   void Set(std::span<const ListRow> rows);
+  // The positions in the order shown.
+  void Set(std::vector<int> positions);
   std::optional<int> First() const override;
   std::optional<int> Next(int position) const override;
   std::optional<int> Previous(int position) const override;

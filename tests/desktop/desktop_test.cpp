@@ -629,7 +629,7 @@ TEST_F(DesktopTest, DestructiveQuestionsDefaultToNoAndNameWhatGoes) {
   app->Doc().RefreshAllViews();
   frame->ShowPage(Page::Employees);
   auto* page = qobject_cast<CEmployeeView*>(frame->PageWidget(Page::Employees));
-  page->List()->setCurrentItem(page->List()->topLevelItem(0));
+  page->List()->setCurrentIndex(page->List()->model()->index(0, 0));
   test::ModalAnswers answers;
   page->DeleteButton()->click();  // answered with Escape: No
   ASSERT_EQ(answers.texts.size(), 1u);

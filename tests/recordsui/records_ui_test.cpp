@@ -7,11 +7,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "desktop/modal_answers.h"
 #include "kit/ui/masked_edit.h"
@@ -53,22 +54,28 @@ void Retype(CMaskedEdit* edit, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
-QStringList Column(QTreeWidget* list, int column) {
+int RowCount(QTreeView* list) { return list->model()->rowCount(); }
+
+QString Text(QTreeView* list, int row, int column) { return list->model()->index(row, column).data().toString(); }
+
+QStringList Column(QTreeView* list, int column) {
   QStringList texts;
-  for (int i = 0; i < list->topLevelItemCount(); ++i) texts << list->topLevelItem(i)->text(column);
+  for (int i = 0; i < RowCount(list); ++i) texts << Text(list, i, column);
   return texts;
 }
 
-void ClickHeader(QTreeWidget* list, int column) {
+QString Heading(QTreeView* list, int column) { return list->model()->headerData(column, Qt::Horizontal).toString(); }
+
+void ClickHeader(QTreeView* list, int column) {
   auto* header = list->header();
   const QPoint at(header->sectionViewportPosition(column) + 6, header->height() / 2);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Press, release, then the double click, as the window system sends them.
-void DoubleClick(QTreeWidget* list, int row) {
+void DoubleClick(QTreeView* list, int row) {
   QWidget* viewport = list->viewport();
-  const QPoint at = list->visualItemRect(list->topLevelItem(row)).center();
+  const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
   QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
   QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
                     Qt::NoModifier);
@@ -76,7 +83,7 @@ void DoubleClick(QTreeWidget* list, int row) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
-void SelectRow(QTreeWidget* list, int row) { list->setCurrentItem(list->topLevelItem(row)); }
+void SelectRow(QTreeView* list, int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 
 class PagesTest : public test::CompanyTest {
  protected:
@@ -310,7 +317,7 @@ test::ModalAnswers::Step FillEmployee(QString caption, QString ssn, QString firs
 
 TEST_F(PagesTest, NewEmployeeThroughTheDialogWritesTheEmployeeAndItsW2) {
   auto page = Show<CEmployeeView>();
-  EXPECT_EQ(page->List()->topLevelItemCount(), 0);
+  EXPECT_EQ(RowCount(page->List()), 0);
   test::ModalAnswers answers;
   answers.Then(FillEmployee("Employee", "123456789", "Dana", "Reyes", "IL"));
   page->NewButton()->click();
@@ -327,12 +334,11 @@ TEST_F(PagesTest, NewEmployeeThroughTheDialogWritesTheEmployeeAndItsW2) {
   ASSERT_EQ(w2.size(), 1u);
   EXPECT_EQ(w2[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
 
-  ASSERT_EQ(page->List()->topLevelItemCount(), 1);
-  auto* row = page->List()->topLevelItem(0);
-  EXPECT_EQ(row->text(0), "Dana");
-  EXPECT_EQ(row->text(2), "Reyes");
-  EXPECT_EQ(row->text(3), "123-45-6789");
-  EXPECT_EQ(page->List()->headerItem()->text(3), "Social Security Number");
+  ASSERT_EQ(RowCount(page->List()), 1);
+  EXPECT_EQ(Text(page->List(), 0, 0), "Dana");
+  EXPECT_EQ(Text(page->List(), 0, 2), "Reyes");
+  EXPECT_EQ(Text(page->List(), 0, 3), "123-45-6789");
+  EXPECT_EQ(Heading(page->List(), 3), "Social Security Number");
 }
 
 // A failed check shows its message and keeps the dialog open with what was
@@ -388,8 +394,8 @@ TEST_F(PagesTest, SelectionFollowsTheRecord) {
   auto page = Show<CEmployeeView>();
   auto* list = page->List();
   auto selectedName = [&] {
-    const auto items = list->selectedItems();
-    return items.isEmpty() ? QString() : items.front()->text(0);
+    const auto rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? QString() : Text(list, rows.front().row(), 0);
   };
   SelectRow(list, 2);
   EXPECT_EQ(selectedName(), "Aisha");
@@ -420,7 +426,7 @@ TEST_F(PagesTest, SelectionFollowsTheRecord) {
   doc->GetEmployees().back().EmployeeUniqueID = 1;
   doc->GetEmployees().back().FirstName = "Other";
   doc->RefreshAllViews();
-  EXPECT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_EQ(RowCount(list), 1);
   EXPECT_EQ(selectedName(), "");
 }
 
@@ -618,6 +624,55 @@ TEST_F(PagesTest, HeaderClicksSortAscendingThenDescendingAndRowsKeepTheirEmploye
   EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "adams", "Baker"}));
 }
 
+// The search box finds by name and by the digits of the SSN as one types; the
+// order, the selection and the keys work on what it finds.
+TEST_F(PagesTest, SearchFindsByNameAndNumberAsOneTypes) {
+  AddEmployees({{"412-55-1001", "Maria", "Lopez"}, {"222-22-2222", "James", "Carter"},
+                {"333-33-1001", "maria", "Gonzalez"}});
+  auto page = Show<CEmployeeView>();
+  auto* list = page->List();
+  auto* search = page->SearchBox();
+  ASSERT_NE(search, nullptr);
+  EXPECT_EQ(search->placeholderText(), "Name or Social Security Number");
+  SelectRow(list, 1);  // James
+
+  QTest::keyClicks(search, "MARIA");
+  EXPECT_EQ(Column(list, 2), (QStringList{"Lopez", "Gonzalez"}));
+  EXPECT_FALSE(page->SelectedId());  // James is not found: nothing stays selected
+  EXPECT_FALSE(page->DeleteButton()->isEnabled());
+  // The form pages still step through every payee.
+  EXPECT_EQ(page->DisplayOrder()->Positions(), (std::vector<int>{0, 1, 2}));
+
+  ClickHeader(list, 2);
+  EXPECT_EQ(Column(list, 2), (QStringList{"Gonzalez", "Lopez"}));
+  QTest::keyClicks(search, " 55-1");
+  EXPECT_EQ(Column(list, 2), QStringList{"Lopez"});
+
+  search->clear();
+  EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "Gonzalez", "Lopez"}));  // the order stays
+  QTest::keyClicks(search, "1001");
+  EXPECT_EQ(Column(list, 3), (QStringList{"333-33-1001", "412-55-1001"}));
+  QTest::keyClicks(search, "x");
+  EXPECT_EQ(RowCount(list), 0);
+  QTest::keyClick(search, Qt::Key_Backspace);
+
+  // Down goes to the first row found, Enter opens it.
+  QTest::keyClick(search, Qt::Key_Down);
+  EXPECT_EQ(page->SelectedPosition(), 2);
+  test::ModalAnswers answers;
+  answers.Then([](QWidget* w) {
+    EXPECT_EQ(w->windowTitle(), "Employee:   maria");
+    static_cast<QDialog*>(w)->reject();
+  });
+  QTest::keyClick(list, Qt::Key_Return);
+  EXPECT_EQ(answers.Pending(), 0u);
+
+  // A refresh keeps the search and the payee selected.
+  doc->RefreshAllViews();
+  EXPECT_EQ(Column(list, 2), (QStringList{"Lopez", "Gonzalez"}));
+  EXPECT_EQ(page->SelectedPosition(), 2);
+}
+
 // ---- contractors ------------------------------------------------------------------------
 
 TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
@@ -676,8 +731,33 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
   EXPECT_EQ(ui.questions, std::vector<std::string>{kDeleteQuestion + "\n\nPat Q Long (12-3456789)"});
   EXPECT_TRUE(StoredContractors().empty());
   EXPECT_TRUE(StoredForms1099().empty());
-  EXPECT_EQ(list->topLevelItemCount(), 0);
-  EXPECT_EQ(list->headerItem()->text(2), "Identification Number");
+  EXPECT_EQ(RowCount(list), 0);
+  EXPECT_EQ(Heading(list, 2), "Identification Number");
+}
+
+TEST_F(PagesTest, ContractorSearchFindsBothNameLinesAndTheTin) {
+  for (const auto& [tin, line1, line2] : std::vector<std::array<const char*, 3>>{
+           {"37-1190456", "Prairie Properties Inc", "Attn: Leasing Office"}, {"12-3456789", "Lakeside Plumbing", ""}}) {
+    ContractorRecord c;
+    c.IdentificationNumber = tin;
+    c.NameLine1 = line1;
+    c.NameLine2 = line2;
+    ASSERT_TRUE(AddContractor(*doc, ui, c, true, false, true).Saved());
+  }
+  auto page = Show<CContractorView>();
+  auto* list = page->List();
+  EXPECT_EQ(page->SearchBox()->placeholderText(), "Name or Identification Number");
+  const std::vector<std::pair<QString, QStringList>> cases = {
+      {"leasing", {"Prairie Properties Inc"}},
+      {"plumb", {"Lakeside Plumbing"}},
+      {"123456", {"Lakeside Plumbing"}},
+      {"37-11", {"Prairie Properties Inc"}},
+      {"", {"Prairie Properties Inc", "Lakeside Plumbing"}},
+  };
+  for (const auto& [typed, found] : cases) {
+    page->SearchBox()->setText(typed);
+    EXPECT_EQ(Column(list, 0), found) << typed.toStdString();
+  }
 }
 
 }  // namespace

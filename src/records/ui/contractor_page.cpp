@@ -20,10 +20,8 @@ CContractorDlg::CContractorDlg(const std::string& caption, const PageValues& val
 CContractorView::CContractorView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, Form1099ListObserver* formPage)
     : CPayeePage(doc, ui,
                  {tr("Contractors"), tr("&New Contractor"), tr("&Modify Contractor"), tr("&Delete Contractor")},
-                 ContractorListColumns(), parent),
+                 ContractorList(doc), parent),
       formPage_(formPage) {}
-
-std::vector<ListRow> CContractorView::MakeRows() { return ContractorListRows(doc_.GetContractors()); }
 
 void CContractorView::OnNew() {
   CContractorDlg dialog(ContractorDialogCaption(nullptr), EmptyContractorDialog(), this);

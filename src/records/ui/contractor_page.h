@@ -24,7 +24,6 @@ class CContractorView : public CPayeePage {
   void SetFormPage(Form1099ListObserver* formPage) { formPage_ = formPage; }
 
  protected:
-  std::vector<ListRow> MakeRows() override;
   void OnNew() override;
   void OnModify(int position) override;
   void OnDelete(std::optional<int> position) override;

@@ -17,10 +17,8 @@ CEmployeeDlg::CEmployeeDlg(const std::string& caption, const PageValues& values,
 
 CEmployeeView::CEmployeeView(CGlobalDoc& doc, UiServices& ui, QWidget* parent, W2ListObserver* w2Page)
     : CPayeePage(doc, ui, {tr("Employees"), tr("&New Employee"), tr("&Modify Employee"), tr("&Delete Employee")},
-                 EmployeeListColumns(), parent),
+                 EmployeeList(doc), parent),
       w2Page_(w2Page) {}
-
-std::vector<ListRow> CEmployeeView::MakeRows() { return EmployeeListRows(doc_.GetEmployees()); }
 
 void CEmployeeView::OnNew() {
   CEmployeeDlg dialog(EmployeeDialogCaption(nullptr), EmptyEmployeeDialog(), this);

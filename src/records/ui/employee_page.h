@@ -23,7 +23,6 @@ class CEmployeeView : public CPayeePage {
   void SetW2Page(W2ListObserver* w2Page) { w2Page_ = w2Page; }
 
  protected:
-  std::vector<ListRow> MakeRows() override;
   void OnNew() override;
   void OnModify(int position) override;
   void OnDelete(std::optional<int> position) override;

@@ -10,25 +10,24 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
 
 #include "kit/ui/qt_text.h"
+#include "records/ui/payee_list_model.h"
 #include "store/ui_services.h"
 
 namespace formet {
 
 TextCompare LocaleTextCompare() {
-  QLocale locale;
-  if (locale.language() == QLocale::C) locale = QLocale(QLocale::English, QLocale::UnitedStates);
-  QCollator collator(locale);
-  collator.setCaseSensitivity(Qt::CaseSensitive);
-  return [collator](const std::string& a, const std::string& b) { return collator.compare(ToQt(a), ToQt(b)); };
+  return [collator = ListCollator()](const std::string& a, const std::string& b) {
+    return collator.compare(ToQt(a), ToQt(b));
+  };
 }
 
-void SetUpRowList(QTreeWidget* list) {
+void SetUpRowList(QTreeView* list) {
   list->setRootIsDecorated(false);
   list->setUniformRowHeights(true);
   list->setAlternatingRowColors(true);
@@ -36,12 +35,12 @@ void SetUpRowList(QTreeWidget* list) {
   list->setSelectionBehavior(QAbstractItemView::SelectRows);
   list->setAllColumnsShowFocus(true);
   list->setStyleSheet(QStringLiteral("QTreeView::item { padding: 3px 2px; }"));
-  list->setSortingEnabled(false);  // the order is the ListSorter's
+  list->setSortingEnabled(false);  // the order is the sorter's or the model's
 }
 
-CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, std::span<const ListColumn> columns,
-                       QWidget* parent)
-    : CPage(doc, parent), ui_(ui), sorter_(LocaleTextCompare()) {
+CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions,
+                       std::unique_ptr<PayeeListSource> list, QWidget* parent)
+    : CPage(doc, parent), ui_(ui) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(20, 16, 20, 16);
   layout->setSpacing(14);
@@ -59,12 +58,31 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   buttons->addStretch(1);
   layout->addLayout(buttons);
 
-  list_ = new QTreeWidget(this);
+  const auto columns = list->Columns();
+  const PayeeSearchColumns searched = list->Search();
+  model_ = new CPayeeListModel(std::move(list), this);
+
+  // The search box: names, and the digits of the SSN or TIN.
+  search_ = new QLineEdit(this);
+  search_->setObjectName(QStringLiteral("Search"));
+  search_->setClearButtonEnabled(true);
+  QString number;
+  if (searched.number && *searched.number < columns.size()) number = tr(columns[*searched.number].caption);
+  search_->setPlaceholderText(number.isEmpty() ? tr("Name") : tr("Name or %1").arg(number));
+  search_->setMaximumWidth(search_->fontMetrics().averageCharWidth() * 48);
+  search_->installEventFilter(this);
+  auto* searchLabel = new QLabel(tr("&Search:"), this);
+  searchLabel->setBuddy(search_);
+  auto* searchRow = new QHBoxLayout;
+  searchRow->setSpacing(8);
+  searchRow->addWidget(searchLabel);
+  searchRow->addWidget(search_, 1);
+  searchRow->addStretch(0);
+  layout->addLayout(searchRow);
+
+  list_ = new QTreeView(this);
   SetUpRowList(list_);
-  list_->setColumnCount(static_cast<int>(columns.size()));
-  QStringList headings;
-  for (const auto& column : columns) headings << tr(column.caption);
-  list_->setHeaderLabels(headings);
+  list_->setModel(model_);
   auto* header = list_->header();
   header->setSectionsClickable(true);
   header->setSectionsMovable(false);
@@ -79,9 +97,10 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   connect(delete_, &QPushButton::clicked, this, [this] {
     if (SelectedPosition()) OnDelete(SelectedPosition());
   });
-  connect(list_, &QTreeWidget::itemDoubleClicked, this, &CPayeePage::Modify);
-  connect(list_, &QTreeWidget::itemSelectionChanged, this, &CPayeePage::OnSelectionChanged);
+  connect(list_, &QTreeView::doubleClicked, this, [this](const QModelIndex&) { Modify(); });
+  connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPayeePage::OnSelectionChanged);
   connect(header, &QHeaderView::sectionClicked, this, &CPayeePage::OnColumnClick);
+  connect(search_, &QLineEdit::textChanged, this, &CPayeePage::OnSearch);
   OnSelectionChanged();
 }
 
@@ -90,10 +109,11 @@ void CPayeePage::Modify() {
 }
 
 bool CPayeePage::eventFilter(QObject* watched, QEvent* event) {
-  // Enter opens the selected row, Delete deletes it.
-  if (watched == list_ && event->type() == QEvent::KeyPress) {
+  if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+    const bool plain = key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier;
+    // Enter opens the selected row, Delete deletes it.
+    if (watched == list_ && plain) {
       if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         Modify();
         return true;
@@ -103,12 +123,25 @@ bool CPayeePage::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
     }
+    // Down in the search box goes on to the rows found; Enter there opens
+    // the row selected.
+    if (watched == search_ && plain) {
+      if (key->key() == Qt::Key_Down && model_->rowCount() > 0) {
+        if (!SelectedPosition()) list_->setCurrentIndex(model_->index(0, 0));
+        list_->setFocus(Qt::TabFocusReason);
+        return true;
+      }
+      if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && SelectedPosition()) {
+        Modify();
+        return true;
+      }
+    }
   }
   return CPage::eventFilter(watched, event);
 }
 
 void CPayeePage::OnDocumentRefresh() {
-  rows_ = MakeRows();
+  model_->Reload();
   sorter_.Reset();
   list_->header()->setSortIndicatorShown(false);
   Fill();
@@ -116,26 +149,32 @@ void CPayeePage::OnDocumentRefresh() {
 
 void CPayeePage::OnDocumentReset() {
   selection_.Clear();
-  rows_.clear();
+  model_->Reload();
+  sorter_.Reset();
+  list_->header()->setSortIndicatorShown(false);
   Fill();
 }
 
 void CPayeePage::OnColumnClick(int column) {
-  sorter_.OnColumnClick(rows_, column);
+  const bool ascending = sorter_.Clicked(column);
+  model_->sort(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
   Fill();
   list_->header()->setSortIndicatorShown(true);
-  list_->header()->setSortIndicator(column, sorter_.Ascending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+  list_->header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void CPayeePage::OnSearch() {
+  model_->SetSearch(FromQt(search_->text()));
+  // The payee selected stays selected while it is found.
+  Fill();
 }
 
 void CPayeePage::OnSelectionChanged() {
   if (!filling_) {
-    const auto selected = list_->selectedItems();
-    if (selected.isEmpty()) {
-      selection_.Clear();
-    } else {
-      const int row = selected.front()->data(0, Qt::UserRole).toInt();
-      if (row >= 0 && static_cast<size_t>(row) < rows_.size()) selection_.Select(rows_[static_cast<size_t>(row)].uniqueId);
-    }
+    const auto selected = list_->selectionModel()->selectedRows();
+    const auto id = selected.isEmpty() ? std::nullopt : model_->IdAt(selected.front().row());
+    if (id) selection_.Select(*id);
+    else selection_.Clear();
   }
   const bool any = selection_.Id().has_value();
   modify_->setEnabled(any);
@@ -144,25 +183,18 @@ void CPayeePage::OnSelectionChanged() {
 
 void CPayeePage::Fill() {
   filling_ = true;
-  order_.Set(rows_);
-  list_->clear();
-  QList<QTreeWidgetItem*> items;
-  for (size_t r = 0; r < rows_.size(); ++r) {
-    QStringList texts;
-    for (const auto& text : rows_[r].columns) texts << ToQt(text);
-    auto* item = new QTreeWidgetItem(texts);
-    item->setData(0, Qt::UserRole, static_cast<int>(r));
-    items << item;
-  }
-  list_->addTopLevelItems(items);
+  order_.Set(model_->Order());
   // The selection stays on its payee, whatever row it is in now; a payee
-  // that is gone leaves nothing selected.
-  if (const auto row = selection_.RowIn(rows_)) {
-    list_->setCurrentItem(items[static_cast<int>(*row)]);
-    list_->scrollToItem(items[static_cast<int>(*row)]);
+  // that is gone, or not found by the search, leaves nothing selected.
+  const auto row = selection_.Id() ? model_->RowOf(*selection_.Id()) : std::nullopt;
+  if (row) {
+    const QModelIndex index = model_->index(*row, 0);
+    list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    list_->scrollTo(index);
   } else {
-    list_->setCurrentItem(nullptr);
-    list_->clearSelection();
+    selection_.Clear();
+    list_->selectionModel()->clearSelection();
+    list_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
   }
   filling_ = false;
   OnSelectionChanged();
@@ -172,19 +204,20 @@ void CPayeePage::Fill() {
 void CPayeePage::FitColumns() {
   // Every column but the last as wide as its widest text or its heading; the
   // last takes the rest.
-  const int columns = list_->columnCount();
+  const int columns = model_->columnCount();
   const QFontMetrics fm(list_->font());
   for (int c = 0; c + 1 < columns; ++c) {
     list_->resizeColumnToContents(c);
-    const int heading = list_->header()->fontMetrics().horizontalAdvance(list_->headerItem()->text(c)) + 28;
+    const int heading =
+        list_->header()->fontMetrics().horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) + 28;
     list_->setColumnWidth(c, std::max({list_->columnWidth(c) + 16, heading, fm.averageCharWidth() * 8}));
   }
 }
 
 std::optional<int> CPayeePage::SelectedPosition() const {
-  const auto selected = list_->selectedItems();
+  const auto selected = list_->selectionModel()->selectedRows();
   if (selected.isEmpty()) return std::nullopt;
-  return PositionOfRow(rows_, selected.front()->data(0, Qt::UserRole).toInt());
+  return model_->PositionAt(selected.front().row());
 }
 
 void CPayeePage::Report(const ChangeResult& result) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the employees page and the contractors page share: a heading, three
-// buttons (new, modify, delete) above a list of every payee, the list's
-// header-click order, and the dialog that edits one payee.
+// buttons (new, modify, delete) and a search box above a list of every
+// payee, the list's header-click order, and the dialog that edits one payee.
 #include <QDialog>
 #include <functional>
 #include <optional>
@@ -15,17 +15,19 @@
 #include "records/payee_list.h"
 #include "records/ui/field_controls.h"
 
+class QLineEdit;
 class QPushButton;
-class QTreeWidget;
+class QTreeView;
 class QVBoxLayout;
 
 namespace formet {
 
+class CPayeeListModel;
 class UiServices;
 
-// A list of payees: whole rows, one selected at a time, ordered by a
-// ListSorter rather than by the view.
-void SetUpRowList(QTreeWidget* list);
+// A list of payees: whole rows, one selected at a time, ordered by its
+// sorter or model rather than by the view.
+void SetUpRowList(QTreeView* list);
 
 // The list order of the platform's locale (the user's language, or US
 // English when none is set), case-sensitive.
@@ -34,13 +36,15 @@ TextCompare LocaleTextCompare();
 class CPayeePage : public CPage {
   Q_OBJECT
  public:
-  // Rebuilds the list from the document, in the document's order; the
-  // selected payee stays selected (ListSelection).
+  // Shows the document's list again, in the document's order; the search
+  // stays, and the selected payee stays selected (ListSelection).
   void OnDocumentRefresh() override;
   // Another company: nothing is selected in its list.
   void OnDocumentReset() override;
 
-  QTreeWidget* List() const { return list_; }
+  QTreeView* List() const { return list_; }
+  // Filters the list by name and SSN or TIN as one types.
+  QLineEdit* SearchBox() const { return search_; }
   QPushButton* NewButton() const { return new_; }
   QPushButton* ModifyButton() const { return modify_; }
   QPushButton* DeleteButton() const { return delete_; }
@@ -48,19 +52,17 @@ class CPayeePage : public CPage {
   std::optional<int> SelectedPosition() const;
   // The unique id of the selected payee.
   std::optional<int32_t> SelectedId() const { return selection_.Id(); }
-  // The rows in the order shown.
-  const std::vector<ListRow>& Rows() const { return rows_; }
-  // The order shown, for the form pages' Next and Previous.
+  // The order shown (every payee, whatever the search finds), for the form
+  // pages' Next and Previous.
   const PayeeOrder* DisplayOrder() const { return &order_; }
 
  protected:
   struct Captions {
     QString title, newButton, modifyButton, deleteButton;
   };
-  CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, std::span<const ListColumn> columns,
+  CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions, std::unique_ptr<PayeeListSource> list,
              QWidget* parent);
 
-  virtual std::vector<ListRow> MakeRows() = 0;
   virtual void OnNew() = 0;
   // Only called with a row selected.
   virtual void OnModify(int position) = 0;
@@ -80,15 +82,17 @@ class CPayeePage : public CPage {
  private:
   void OnColumnClick(int column);
   void OnSelectionChanged();
+  void OnSearch();
   void Fill();
   void FitColumns();
   void Modify();
 
-  QTreeWidget* list_;
+  QTreeView* list_;
+  CPayeeListModel* model_;
+  QLineEdit* search_;
   QPushButton* new_;
   QPushButton* modify_;
   QPushButton* delete_;
-  std::vector<ListRow> rows_;
   ListOrder order_;
   ListSorter sorter_;
   ListSelection selection_;
