@@ -264,4 +264,11 @@ std::optional<std::string> WriteFilingFile(const std::filesystem::path& path, st
   return WriteOutputFile(path, bytes);
 }
 
+bool FormsCancelled(WorkProgress* progress, size_t done, size_t total) {
+  if (!progress || done % 256 != 0) return false;
+  progress->Step(done, total, "Checking and writing form " + std::to_string(done + 1) + " of " + std::to_string(total) +
+                                  "...");
+  return progress->Cancelled();
+}
+
 }  // namespace formet::efile

@@ -5,12 +5,15 @@
 // careful writing of the finished file.
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "forms/fixed_width.h"
+#include "store/ui_services.h"
+#include "store/work_progress.h"
 
 namespace formet {
 class CGlobalDoc;
@@ -123,6 +126,28 @@ std::string DollarsText(int64_t cents);
 // file holds it, an insert where it does not (a file made without it), so
 // that what the user saved is never lost to an update of no row.
 ChangeOp FilingRowChange(CGlobalDoc& doc, const char* table);
+
+// ---- progress ---------------------------------------------------------------------
+
+// A file of more forms than this shows its progress with the time left and
+// Cancel while its forms are checked and written.
+inline constexpr size_t kEfileProgressForms = 10000;
+
+// Tells `progress` (when there is one) every few hundred forms that `done`
+// of `total` forms are written; true when the user cancelled.
+bool FormsCancelled(WorkProgress* progress, size_t done, size_t total);
+
+// `make(options)`, with a progress window under `caption` over it when the
+// file has more forms than `options.progressForms` and no progress is given.
+template <class Options, class Make>
+auto MakeWithProgress(UiServices& ui, size_t forms, const std::string& caption, Options options, const Make& make) {
+  std::unique_ptr<WorkProgress> progress;
+  if (!options.progress && forms > options.progressForms) {
+    progress = ui.BeginProgress(caption);
+    options.progress = progress.get();
+  }
+  return make(options);
+}
 
 // ---- the finished file --------------------------------------------------------------
 

@@ -123,6 +123,7 @@ bool Form1099ImportFlavour::BeginLoad(size_t rows) {
 }
 
 void Form1099ImportFlavour::Prepare(size_t rows) {
+  StartLoad(doc_);
   batch_ = PayeeBatch::ForContractors(doc_);
   // Room for every row at once: the lists do not move while they grow.
   doc_.GetContractors().reserve(doc_.GetContractors().size() + rows);

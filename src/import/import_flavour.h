@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "import/column_checks.h"
+#include "store/global_doc.h"
 
 namespace formet {
 
@@ -64,8 +65,8 @@ struct RowLoad {
   int saveCode = 0;    // the save asked for on the row (engine code), else 0
 };
 
-class CGlobalDoc;
 class UiServices;
+class WorkProgress;
 
 class ImportFlavour {
  public:
@@ -107,14 +108,27 @@ class ImportFlavour {
   // With `saveNow` every pending change is saved and every page refreshed
   // after the row.
   virtual RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) = 0;
+  // The save a row asks for tells this progress, and stops at its Cancel
+  // (CGlobalDoc::kSaveCancelled); none by default.
+  void SetSaveProgress(WorkProgress* progress) { saveProgress_ = progress; }
+  // Takes back every row loaded since the load began (none of them saved)
+  // and refreshes every page.
+  void CancelLoad();
 
  protected:
   // The save a row asks for: every pending change saved and every page
   // refreshed, under the wait cursor. Returns the save's engine code.
-  static int SaveAndRefresh(CGlobalDoc& doc, UiServices& ui);
+  int SaveAndRefresh(CGlobalDoc& doc, UiServices& ui);
+  // A load into `doc` begins: what CancelLoad comes back to.
+  void StartLoad(CGlobalDoc& doc);
 
   FieldCatalogue catalogue_;
   std::vector<int> required_;
+
+ private:
+  WorkProgress* saveProgress_ = nullptr;
+  CGlobalDoc* loading_ = nullptr;
+  CGlobalDoc::ChangeMark mark_;
 };
 
 }  // namespace formet

@@ -60,9 +60,21 @@ std::string ImportFlavour::CheckColumn(int field, const ImportColumn& column) {
   return report.Text();
 }
 
+void ImportFlavour::StartLoad(CGlobalDoc& doc) {
+  loading_ = &doc;
+  mark_ = doc.MarkChanges();
+}
+
+void ImportFlavour::CancelLoad() {
+  if (!loading_) return;
+  loading_->DropChangesSince(mark_);
+  loading_->RefreshAllViews();
+  loading_ = nullptr;
+}
+
 int ImportFlavour::SaveAndRefresh(CGlobalDoc& doc, UiServices& ui) {
   ui.BeginWaitCursor();
-  const int code = doc.SaveChanges();
+  const int code = doc.SaveChanges(saveProgress_);
   doc.RefreshAllViews();
   ui.EndWaitCursor();
   return code;
@@ -411,7 +423,7 @@ size_t ImportSession::RowsToLeaveOut() const {
   return static_cast<size_t>(std::count(bad.begin(), bad.end(), true));
 }
 
-ImportOutcome ImportSession::Import(ImportProgress* progress) {
+ImportOutcome ImportSession::Import(UiServices* ui) {
   ImportOutcome outcome;
   if (!canImport_) {
     outcome.refusal = "Please choose the file to import first.";
@@ -468,8 +480,23 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
     return outcome;  // cancelled: nothing to say
   }
   outcome.ran = true;
+  const std::unique_ptr<WorkProgress> progress =
+      ui && rows > progressRows_ ? ui->BeginProgress(flavour_.Caption()) : nullptr;
+  flavour_.SetSaveProgress(progress.get());
+  const auto cancel = [&] {
+    flavour_.SetSaveProgress(nullptr);
+    flavour_.CancelLoad();
+    ImportOutcome cancelled;
+    cancelled.cancelled = true;
+    return cancelled;
+  };
   std::vector<std::string> values;
   for (size_t r = 1; r <= rows; ++r) {
+    // Cancel is heard before a row loads: the save comes with the last.
+    if (progress && r % 512 == 1) {
+      progress->Step(r - 1, rows, "Loading row " + GroupedCount(r) + " of " + GroupedCount(rows) + "...");
+      if (progress->Cancelled()) return cancel();
+    }
     if (!bad[r]) {
       RowValuesInto(r, values);
       // The save is asked for on the last row loaded, so that all are written in one save.
@@ -478,8 +505,9 @@ ImportOutcome ImportSession::Import(ImportProgress* progress) {
       else outcome.dropped.push_back({r, load.reason});
       if (r == lastGood) outcome.saveCode = load.saveCode;
     }
-    if (progress && (r % 512 == 0 || r == rows)) progress->RowsLoaded(r, rows);
   }
+  flavour_.SetSaveProgress(nullptr);
+  if (outcome.saveCode == CGlobalDoc::kSaveCancelled) return cancel();
   return outcome;
 }
 

@@ -19,12 +19,9 @@ namespace formet {
 
 class SettingsStore;
 
-// Told how far the loading is, every few hundred rows and at the end.
-class ImportProgress {
- public:
-  virtual ~ImportProgress() = default;
-  virtual void RowsLoaded(size_t done, size_t total) = 0;
-};
+// An import of more rows than this shows its progress (the loading, then
+// the save) with the time left and Cancel.
+inline constexpr size_t kImportProgressRows = 10000;
 
 struct DroppedRow {
   size_t row = 0;  // data rows count from 1
@@ -42,6 +39,8 @@ struct ImportOutcome {
   // bad (ImportSession::ForEachLeftOut lists them).
   size_t leftOut = 0;
   int saveCode = 0;  // the final save's engine code, 0 when it succeeded
+  // The user cancelled the loading or the save: nothing was loaded.
+  bool cancelled = false;
 
   // The lines of rows left out a summary lists (ImportSession::Summary).
   static constexpr size_t kMaxListedRows = 1000;
@@ -155,8 +154,13 @@ class ImportSession {
   // Loads every data row in table order, one LoadRow each, asking for the
   // save on the last only, so that all rows are written in one save.
   // Refused while a required field has no column, or without data rows.
-  // While loading the good rows, the bad ones are left out.
-  ImportOutcome Import(ImportProgress* progress = nullptr);
+  // While loading the good rows, the bad ones are left out. With more rows
+  // than the progress threshold, `ui` shows the progress; a Cancel takes
+  // back every row loaded (the save's transaction rolled back when it had
+  // begun), so that nothing of the file is kept.
+  ImportOutcome Import(UiServices* ui = nullptr);
+  // The number of rows above which an import shows its progress.
+  void SetProgressThreshold(size_t rows) { progressRows_ = rows; }
   // Every row the import left out (payee checks, and while loading the good
   // rows the bad ones), in row order; a row with several bad values once per
   // value. `each` returns false to stop.
@@ -219,6 +223,7 @@ class ImportSession {
   void ForEachPairProblem(const std::function<bool(const LeftOutRow&)>& each) const;
 
   ImportFlavour& flavour_;
+  size_t progressRows_ = kImportProgressRows;
   bool skipBadRows_ = false;
   std::vector<std::vector<BadCell>> badCells_;  // per file column, in row order
   // The messages of bad values, each once, with the value in its place

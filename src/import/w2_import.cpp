@@ -170,6 +170,7 @@ bool W2ImportFlavour::BeginLoad(size_t rows) {
 }
 
 void W2ImportFlavour::Prepare(size_t rows) {
+  StartLoad(doc_);
   batch_ = PayeeBatch::ForEmployees(doc_);
   // Room for every row at once: the lists do not move while they grow.
   doc_.GetEmployees().reserve(doc_.GetEmployees().size() + rows);

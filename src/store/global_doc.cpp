@@ -623,7 +623,30 @@ int CGlobalDoc::WriteChange(const PendingChange& c) {
   return 0;
 }
 
-int CGlobalDoc::SaveChanges() {
+CGlobalDoc::ChangeMark CGlobalDoc::MarkChanges() const {
+  return {employees_.size(), contractors_.size(), w2Forms_.size(), forms1099_.size(), modified_};
+}
+
+void CGlobalDoc::DropChangesSince(const ChangeMark& mark) {
+  // The journal's entries of the records taken back go with them, wherever
+  // a save's compaction has moved them.
+  std::unordered_map<int64_t, bool> dropped;
+  const auto key = [](ChangeKind kind, int32_t id) { return (int64_t{static_cast<int32_t>(kind)} << 32) ^ uint32_t(id); };
+  const auto drop = [&](auto& list, size_t keep, ChangeKind kind, auto id) {
+    for (size_t i = keep; i < list.size(); ++i) dropped[key(kind, list[i].*id)] = true;
+    if (list.size() > keep) list.resize(keep);
+  };
+  drop(employees_, mark.employees, ChangeKind::Employee, &EmployeeRecord::EmployeeUniqueID);
+  drop(contractors_, mark.contractors, ChangeKind::Contractor, &ContractorRecord::ContractorUniqueID);
+  drop(w2Forms_, mark.w2Forms, ChangeKind::W2, &W2Record::W2UniqueID);
+  drop(forms1099_, mark.forms1099, ChangeKind::Form1099, &Form1099Record::Form1099UniqueID);
+  std::erase_if(journal_, [&](const PendingChange& c) {
+    return c.op == ChangeOp::Insert && dropped.count(key(c.kind, c.uniqueId)) != 0;
+  });
+  SetModified(mark.modified || !journal_.empty());
+}
+
+int CGlobalDoc::SaveChanges(WorkProgress* progress) {
   if (!modified_) return 0;
   CompactJournal(journal_);
   if (journal_.empty()) return 0;
@@ -633,9 +656,18 @@ int CGlobalDoc::SaveChanges() {
   if (readOnly_ || !lock_.Holds() || lock_.CompanyFile() != path_) return SQLITE_READONLY;
   if (int rc = db_.Open(path_)) return rc;
   if (int rc = db_.BeginTransaction()) return rc;
-  for (const auto& change : journal_) {
+  const size_t count = journal_.size();
+  const std::string saving = "Saving the changes to the company file...";
+  for (size_t i = 0; i < count; ++i) {
+    if (progress && i % 1024 == 0) {
+      progress->Step(i, count, saving);
+      if (progress->Cancelled()) {
+        db_.RollbackTransaction();
+        return kSaveCancelled;
+      }
+    }
     db_.Open(path_);  // inside the transaction: the same connection
-    if (int rc = WriteChange(change)) {
+    if (int rc = WriteChange(journal_[i])) {
       db_.RollbackTransaction();
       return rc;
     }

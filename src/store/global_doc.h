@@ -20,6 +20,7 @@ namespace formet {
 
 class SettingsStore;
 class UiServices;
+class WorkProgress;
 
 inline constexpr const char* kSampleCompany = "Sample Company";
 inline constexpr const char* kCompanyFileExtension = ".qdt";
@@ -147,8 +148,24 @@ class CGlobalDoc {
   int AddPendingChange(const PendingChange& change, bool saveNow);
   // Writes the journal in one transaction. On any failure the transaction is
   // rolled back, the journal and the modified flag stay, and the engine's
-  // code is returned. Nothing is written while no company is loaded.
-  int SaveChanges();
+  // code is returned. Nothing is written while no company is loaded. With
+  // `progress`, a Cancel heard between two changes rolls the transaction
+  // back and returns kSaveCancelled.
+  int SaveChanges(WorkProgress* progress = nullptr);
+  static constexpr int kSaveCancelled = 9;  // the engine's "interrupted"
+
+  // A point to come back to in a run of adds (an import): how long the
+  // payee and form lists were, and whether the document was modified.
+  struct ChangeMark {
+    size_t employees = 0, contractors = 0, w2Forms = 0, forms1099 = 0;
+    bool modified = false;
+  };
+  ChangeMark MarkChanges() const;
+  // Takes back the payees and forms added since `mark` with their entries
+  // in the journal, when nothing but adds that were not saved happened since.
+  void DropChangesSince(const ChangeMark& mark);
+  // The questions and messages of the rules working on the document.
+  UiServices& Ui() { return ui_; }
 
   // Company commands. New and Open return true when a company was loaded.
   bool NewCompany();

@@ -3,12 +3,14 @@
 // program answers with dialogs and message boxes; tests and the command line
 // answer with scripts. All texts are Windows-1252.
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "store/company_summary.h"
+#include "store/work_progress.h"
 
 namespace formet {
 
@@ -85,6 +87,11 @@ class UiServices {
   virtual void ShowCompanyPage() {}
   virtual void BeginWaitCursor() {}
   virtual void EndWaitCursor() {}
+  // Long work under a caption: a progress window with the time left and
+  // Cancel, open until the progress is destroyed. By default nothing shows.
+  virtual std::unique_ptr<WorkProgress> BeginProgress(const std::string& /*caption*/) {
+    return std::make_unique<SilentProgress>();
+  }
 
   // The form pages' part.
   virtual void ShowEmployeesPage() {}

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QTimer>
 #include <algorithm>
 #include <deque>
@@ -43,6 +44,8 @@ class ModalAnswers {
   void Poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || modal == last_) return;
+    // A progress window asks nothing: the work closes it.
+    if (qobject_cast<QProgressDialog*>(modal)) return;
     // A window whose step is still running (a click that opened a message box
     // and goes on once it closed) is answered again only when the step is done.
     if (std::find(running_.begin(), running_.end(), modal) != running_.end()) return;

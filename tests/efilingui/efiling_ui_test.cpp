@@ -16,6 +16,7 @@
 
 #include "kit/ui/help_window.h"
 #include "desktop/modal_answers.h"
+#include "desktop/progress_cancel.h"
 #include "desktop/url_catcher.h"
 #include "efiling/sample_copy.h"
 #include "forms/1099/irs1099_file.h"
@@ -113,6 +114,40 @@ TEST_F(EfilingUiTest, WageFileFromTheDialog) {
   const auto check = efile::CheckEfw2File(test::ReadBytes(out));
   EXPECT_TRUE(check.Ok());
   EXPECT_TRUE(efile::CompareWithW3(check.totals, ComputeW3Totals(doc->GetW2Forms()), 0).empty());
+}
+
+// A file of many forms shows its progress while its forms are checked and
+// written; Cancel there writes nothing and asks nothing more.
+TEST_F(EfilingUiTest, CancelInTheProgressWindowWritesNoFile) {
+  CEfw2Dlg dialog(*doc);
+  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  dialog.SetProgressThreshold(0);
+  const fs::path out = dir / "wages.txt";
+  int asked = 0;
+  dialog.SetPathChooser([&](const QString&) {
+    ++asked;
+    return QString::fromStdString(out.string());
+  });
+  dialog.show();
+  {
+    test::ModalAnswers answers;
+    test::CancelProgress cancel([](const QString& label) { return label.startsWith("Checking and writing form"); });
+    dialog.CreateButton()->click();
+    EXPECT_EQ(cancel.cancelled, 1);
+    EXPECT_TRUE(answers.texts.empty());
+    EXPECT_EQ(asked, 0);
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_TRUE(dialog.isVisible());
+  }
+  {
+    test::ModalAnswers answers;
+    test::CancelProgress watch([](const QString&) { return false; });
+    dialog.CreateButton()->click();
+    EXPECT_EQ(watch.seen, 1);
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_TRUE(answers.texts[0].startsWith("The wage file was written to"));
+  }
+  EXPECT_TRUE(efile::CheckEfw2File(test::ReadBytes(out)).Ok());
 }
 
 TEST_F(EfilingUiTest, WarningsAskBeforeWritingAndCancelWritesNothing) {

@@ -15,9 +15,12 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <cstdio>
+#include <functional>
 
 #include "kit/ui/help_window.h"
 #include "desktop/modal_answers.h"
+#include "desktop/progress_cancel.h"
 #include "desktop/url_catcher.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
@@ -27,12 +30,14 @@
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
 #include "qt_app.h"
+#include "records/employees.h"
 #include "records/records_fixture.h"
 #include "shell/frame_rules.h"
 #include "shell/password.h"
 #include "shell/ui/formet_app.h"
 #include "shell/ui/main_frame.h"
 #include "shell/ui/password_dialogs.h"
+#include "shell/ui/qt_ui_services.h"
 
 namespace formet {
 namespace {
@@ -294,6 +299,61 @@ TEST_F(ImportDialogTest, ABox12CodeWithoutItsAmountIsMarkedAndStopsTheImport) {
                               "the amount, or clear the code.\nMend them in the file, or choose to load the good rows "
                               "only.");
   EXPECT_TRUE(StoredEmployees().empty());
+}
+
+// An import of many rows shows its progress; Cancel while the rows load, or
+// while they are saved, keeps nothing of the file (the company as it was, in
+// memory and on disk), and the dialog stays for another try.
+TEST_F(ImportDialogTest, CancelInTheProgressWindowKeepsNothingOfTheFile) {
+  EmployeeRecord before;
+  before.SocialSecurityNumber = "123-45-6789";
+  before.FirstName = "Ann";
+  before.LastName = "Adams";
+  ASSERT_TRUE(AddEmployee(*doc, ui, before, true, false, true).Saved());
+  std::string csv = "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,Wages\n";
+  const int rows = 1500;
+  for (int i = 1; i <= rows; ++i) {
+    char line[64];
+    std::snprintf(line, sizeof line, "412-10-%04d,First%d,Last%d,%d\n", i, i, i, i);
+    csv += line;
+  }
+  W2ImportFlavour w2(*doc, ui);
+  QtUiServices progressUi;
+  CImportDialog d(w2, settings, nullptr, &progressUi);
+  d.Session().SetProgressThreshold(1000);
+  test::ModalAnswers answers;
+  answers.ThenButton(QMessageBox::Yes);  // assign the columns whose headers name fields
+  d.OpenFile(Write(csv));
+  ASSERT_EQ(answers.texts.size(), 1u);
+
+  const std::function<bool(const QString&)> stages[] = {
+      // Once rows are loaded: past the first step.
+      [](const QString& label) { return label.startsWith("Loading row") && !label.startsWith("Loading row 1 of"); },
+      [](const QString& label) { return label.startsWith("Saving"); },
+  };
+  for (const auto& stage : stages) {
+    test::CancelProgress cancel(stage);
+    d.ImportButton()->click();
+    EXPECT_EQ(cancel.cancelled, 1) << cancel.lastLabel.toStdString();
+    EXPECT_EQ(answers.texts.size(), 1u);  // nothing to report
+    EXPECT_NE(d.result(), QDialog::Accepted);
+    ASSERT_EQ(doc->GetEmployees().size(), 1u);
+    EXPECT_EQ(doc->GetW2Forms().size(), 1u);
+    EXPECT_TRUE(doc->Journal().empty());
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(StoredEmployees().size(), 1u);
+    EXPECT_EQ(StoredW2Forms().size(), 1u);
+  }
+
+  // Not cancelled, the same file loads whole.
+  test::CancelProgress watch([](const QString&) { return false; });
+  answers.ThenButton(QMessageBox::Ok);
+  d.ImportButton()->click();
+  EXPECT_EQ(watch.seen, 1);
+  ASSERT_EQ(answers.texts.size(), 2u);
+  EXPECT_EQ(answers.texts[1], "Added 1,500 employees with their W-2s.");
+  EXPECT_EQ(StoredEmployees().size(), 1u + rows);
+  EXPECT_EQ(StoredW2Forms().size(), 1u + rows);
 }
 
 TEST_F(ImportDialogTest, ImportNamesTheRequiredFieldsAndHelpOpensTheFlavoursPage) {

@@ -716,7 +716,13 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
   for (const auto& c : contractors) byId.emplace(c.ContractorUniqueID, &c);
   Block block;
   size_t sequence = 3;
-  for (const auto& f : forms) {
+  for (size_t i = 0; i < forms.size(); ++i) {
+    if (FormsCancelled(options.progress, i, forms.size())) {
+      Irs1099Result cancelled;
+      cancelled.cancelled = true;
+      return cancelled;
+    }
+    const Form1099Record& f = forms[i];
     const auto it = byId.find(f.ContractorUniqueID);
     if (it == byId.end()) {
       report.Error("1099-MISC number " + std::to_string(f.Form1099UniqueID),

@@ -29,6 +29,11 @@ struct Irs1099Options {
   // form carries the code of its recipient's state (when that state takes
   // part) and the file gets a K record per state.
   bool combinedFederalState = false;
+  // Told how far the forms are; its Cancel stops the file, which then holds
+  // nothing.
+  WorkProgress* progress = nullptr;
+  // The number of forms above which the document's file shows its progress.
+  size_t progressForms = kEfileProgressForms;
 };
 
 // The totals a file carries, summed over its C records.
@@ -69,6 +74,7 @@ struct Irs1099Result {
   std::string bytes;  // the file; empty while the report holds an error
   Irs1099Counts counts;
   Irs1099FileTotals totals;
+  bool cancelled = false;  // the user stopped it: no file
 };
 
 // Checks the transmitter record, the company (the payer) and every

@@ -122,8 +122,11 @@ ChangeResult SaveTransmitter(CGlobalDoc& doc, const TransmitterRecord& record) {
 }
 
 efile::Irs1099Result Make1099File(CGlobalDoc& doc, const efile::Irs1099Options& options) {
-  return efile::Make1099File(doc.GetTransmitter(), doc.GetCompany(), doc.GetContractors(), doc.GetForms1099(),
-                             options);
+  return efile::MakeWithProgress(doc.Ui(), doc.GetForms1099().size(), "1099-MISC Information Return File", options,
+                                 [&doc](const efile::Irs1099Options& o) {
+                                   return efile::Make1099File(doc.GetTransmitter(), doc.GetCompany(),
+                                                              doc.GetContractors(), doc.GetForms1099(), o);
+                                 });
 }
 
 std::string Irs1099Summary(const efile::Irs1099Result& r) {

@@ -180,6 +180,7 @@ std::optional<FilingBuild> CEFilingDlg::SaveAndBuild(bool offerToWrite) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   FilingBuild build = Build();
   QApplication::restoreOverrideCursor();
+  if (build.cancelled) return std::nullopt;
   if (!build.report.Problems().empty()) {
     CFilingReportDlg report(build.report, title_, offerToWrite, this);
     const bool goOn = report.exec() == QDialog::Accepted;

@@ -41,6 +41,7 @@ struct FilingBuild {
   efile::Report report;
   std::string bytes;
   std::string summary;  // Windows-1252
+  bool cancelled = false;  // stopped in its progress window: nothing to write
 };
 
 class CEFilingDlg : public QDialog {
@@ -57,6 +58,8 @@ class CEFilingDlg : public QDialog {
   QPushButton* CheckButton() const { return check_; }
   // The file last written, for the confirmation and tests.
   const QString& WrittenPath() const { return written_; }
+  // The number of forms above which building the file shows its progress.
+  void SetProgressThreshold(size_t forms) { progressForms_ = forms; }
 
  protected:
   // `kind` names the file in messages ("wage file"); `helpPage` is the
@@ -87,6 +90,7 @@ class CEFilingDlg : public QDialog {
   virtual QString NextSteps() const = 0;
 
   CGlobalDoc& doc_;
+  size_t progressForms_ = efile::kEfileProgressForms;
 
  private:
   struct FieldLayoutEntry {

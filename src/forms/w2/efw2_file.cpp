@@ -757,7 +757,13 @@ Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& c
   byId.reserve(employees.size());
   for (const auto& e : employees) byId.emplace(e.EmployeeUniqueID, &e);
   BlockSums sums;
-  for (const auto& w : forms) {
+  for (size_t i = 0; i < forms.size(); ++i) {
+    if (FormsCancelled(options.progress, i, forms.size())) {
+      Efw2Result cancelled;
+      cancelled.cancelled = true;
+      return cancelled;
+    }
+    const W2Record& w = forms[i];
     const auto it = byId.find(w.EmployeeUniqueID);
     if (it == byId.end()) {
       report.Error("W-2 number " + std::to_string(w.W2UniqueID),

@@ -24,6 +24,11 @@ struct Efw2Options {
   // Write an RS record per state line (box 15-19), for states that take the
   // federal file; the SSA does not need them.
   bool stateRecords = false;
+  // Told how far the forms are; its Cancel stops the file, which then holds
+  // nothing.
+  WorkProgress* progress = nullptr;
+  // The number of forms above which the document's file shows its progress.
+  size_t progressForms = kEfileProgressForms;
 };
 
 // The totals a wage file carries, by W-3 box, summed over its RT records (and
@@ -65,6 +70,7 @@ struct Efw2Result {
   std::string bytes;  // the file; empty while the report holds an error
   Efw2Counts counts;
   Efw2FileTotals totals;
+  bool cancelled = false;  // the user stopped it: no file
 };
 
 // Checks the submitter record, the company and every W-2 (with its

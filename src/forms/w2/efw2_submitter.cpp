@@ -114,7 +114,11 @@ ChangeResult SaveSubmitter(CGlobalDoc& doc, const SubmitterRecord& record) {
 }
 
 efile::Efw2Result MakeEfw2File(CGlobalDoc& doc, const efile::Efw2Options& options) {
-  return efile::MakeEfw2File(doc.GetSubmitter(), doc.GetCompany(), doc.GetEmployees(), doc.GetW2Forms(), options);
+  return efile::MakeWithProgress(doc.Ui(), doc.GetW2Forms().size(), "W-2 Wage File", options,
+                                 [&doc](const efile::Efw2Options& o) {
+                                   return efile::MakeEfw2File(doc.GetSubmitter(), doc.GetCompany(),
+                                                              doc.GetEmployees(), doc.GetW2Forms(), o);
+                                 });
 }
 
 std::string Efw2Summary(const efile::Efw2Result& r) {

@@ -20,7 +20,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
@@ -50,28 +49,6 @@ class WaitCursor {
  public:
   WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
   ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-};
-
-// The loading's progress in a progress window without a Cancel button: the
-// rows go to the company in one save at the end, all or nothing.
-class ProgressWindow : public ImportProgress {
- public:
-  ProgressWindow(QWidget* parent, size_t rows)
-      : dialog_(QObject::tr("Loading rows..."), QString(), 0, static_cast<int>(rows), parent) {
-    dialog_.setWindowTitle(parent->windowTitle());
-    dialog_.setWindowModality(Qt::WindowModal);
-    dialog_.setMinimumDuration(400);
-    dialog_.setAutoClose(false);
-    dialog_.setValue(0);
-  }
-  void RowsLoaded(size_t done, size_t total) override {
-    dialog_.setLabelText(done < total ? QObject::tr("Loading row %L1 of %L2...").arg(done).arg(total)
-                                      : QObject::tr("Saving %L1 rows...").arg(total));
-    dialog_.setValue(static_cast<int>(done));
-  }
-
- private:
-  QProgressDialog dialog_;
 };
 
 }  // namespace
@@ -210,8 +187,8 @@ CVerifyFieldDialog::CVerifyFieldDialog(const std::string& fieldName, const std::
 
 // ---- the dialog -----------------------------------------------------------------------
 
-CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QWidget* parent)
-    : QDialog(parent), session_(flavour), settings_(settings) {
+CImportDialog::CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QWidget* parent, UiServices* ui)
+    : QDialog(parent), session_(flavour), settings_(settings), ui_(ui) {
   setWindowTitle(ToQt(flavour.Caption()));
 
   // Step one.
@@ -512,11 +489,8 @@ void CImportDialog::Import() {
     QMessageBox::warning(this, windowTitle(), ToQt(UnmappedRequiredMessage(session_.Flavour(), missing)));
     return;
   }
-  ImportOutcome outcome;
-  {
-    ProgressWindow progress(this, session_.Table().DataRowCount());
-    outcome = session_.Import(&progress);
-  }
+  const ImportOutcome outcome = session_.Import(ui_);
+  if (outcome.cancelled) return;  // nothing was loaded: the dialog stays as it was
   const QString summary = BoxText(session_.Summary(outcome));
   if (!outcome.ran) {
     if (outcome.leftOut > 0) {
@@ -583,7 +557,7 @@ void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsS
   std::unique_ptr<ImportFlavour> flavour;
   if (kind == ImportKind::W2) flavour = std::make_unique<W2ImportFlavour>(doc, ui, w2Page);
   else flavour = std::make_unique<Form1099ImportFlavour>(doc, ui, formPage);
-  CImportDialog dialog(*flavour, settings, parent);
+  CImportDialog dialog(*flavour, settings, parent, &ui);
   dialog.exec();
 }
 

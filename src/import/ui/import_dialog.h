@@ -80,7 +80,8 @@ void RunImportDialog(ImportKind kind, CGlobalDoc& doc, UiServices& ui, SettingsS
 class CImportDialog : public QDialog {
   Q_OBJECT
  public:
-  CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QWidget* parent = nullptr);
+  // `ui`, when given, shows the progress of a long import.
+  CImportDialog(ImportFlavour& flavour, SettingsStore& settings, QWidget* parent = nullptr, UiServices* ui = nullptr);
   ~CImportDialog() override;
 
   ImportSession& Session() { return session_; }
@@ -117,6 +118,7 @@ class CImportDialog : public QDialog {
 
   ImportSession session_;
   SettingsStore& settings_;
+  UiServices* ui_;
   ImportTableModel* model_;
   QComboBox* delimiters_;
   QComboBox* qualifiers_;

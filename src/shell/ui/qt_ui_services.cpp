@@ -7,6 +7,7 @@
 #include "kit/ui/balloon_note.h"
 #include "kit/ui/pages.h"
 #include "kit/ui/qt_text.h"
+#include "kit/ui/work_progress_dialog.h"
 #include "records/ui/company_dialogs.h"
 #include "shell/ui/main_frame.h"
 
@@ -120,5 +121,11 @@ RowChoiceAnswer QtUiServices::ChooseRow(const RowChoice& choice) {
 
 void QtUiServices::BeginWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 void QtUiServices::EndWaitCursor() { QApplication::restoreOverrideCursor(); }
+
+std::unique_ptr<WorkProgress> QtUiServices::BeginProgress(const std::string& caption) {
+  // Over the dialog the work was started from, when one is open.
+  QWidget* parent = QApplication::activeModalWidget();
+  return std::make_unique<CWorkProgressDlg>(parent ? parent : Parent(), ToQt(caption));
+}
 
 }  // namespace formet

@@ -32,6 +32,7 @@ class QtUiServices : public UiServices {
   void ShowCompanyPage() override;
   void BeginWaitCursor() override;
   void EndWaitCursor() override;
+  std::unique_ptr<WorkProgress> BeginProgress(const std::string& caption) override;
   void ShowEmployeesPage() override;
   void ShowContractorsPage() override;
   void ShowBalloonNote(NoteAnchor anchor, const std::string& title, const std::string& text, int closeAfterMs) override;

@@ -44,9 +44,10 @@ bool C1099FileDlg::SaveRecord() {
 FilingBuild C1099FileDlg::Build() {
   efile::Irs1099Options options;
   options.combinedFederalState = Option()->isChecked();
+  options.progressForms = progressForms_;
   auto result = Make1099File(doc_, options);
   const std::string summary = result.report.HasErrors() ? std::string() : Irs1099Summary(result);
-  return {std::move(result.report), std::move(result.bytes), summary};
+  return {std::move(result.report), std::move(result.bytes), summary, result.cancelled};
 }
 
 QString C1099FileDlg::SuggestedFileName() const {

@@ -37,9 +37,10 @@ bool CEfw2Dlg::SaveRecord() {
 FilingBuild CEfw2Dlg::Build() {
   efile::Efw2Options options;
   options.stateRecords = Option()->isChecked();
+  options.progressForms = progressForms_;
   auto result = MakeEfw2File(doc_, options);
   const std::string summary = result.report.HasErrors() ? std::string() : Efw2Summary(result);
-  return {std::move(result.report), std::move(result.bytes), summary};
+  return {std::move(result.report), std::move(result.bytes), summary, result.cancelled};
 }
 
 QString CEfw2Dlg::SuggestedFileName() const {
