@@ -11,11 +11,13 @@
 
 #include "../forms/print_fixture.h"
 #include "desktop/modal_answers.h"
+#include "desktop/progress_cancel.h"
 #include "file_size_limit.h"
 #include "forms/print/ui/print_flow.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/w2/w2_print.h"
 #include "kit/ui/masked_edit.h"
+#include "kit/ui/work_progress_dialog.h"
 #include "qt_app.h"
 #include "store/global_doc.h"
 #include "store/settings_store.h"
@@ -75,6 +77,37 @@ TEST(PrintToFile, AFullDiskKeepsTheOldFileAndSaysWhy) {
   EXPECT_GT(written.size(), 64u * 1024);
   EXPECT_NE(written.find("%%EOF", written.size() - 16), std::string::npos);
   EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"old.pdf"});
+}
+
+// A long print shows its progress; Cancel there leaves the file that was
+// there as it was, no work file beside it, and no problem to tell.
+TEST(PrintToFile, CancelInTheProgressWindowLeavesNoFile) {
+  test::QtApp();
+  test::TempDir dir;
+  const test::PrintPayroll payroll(40);
+  const auto job = LargeJob(payroll);
+  ASSERT_GT(job->PageCount(), 8);
+  const fs::path target = dir / "old.pdf";
+  test::WriteBytes(target, "%PDF-1.4 last year's forms\n%%EOF\n");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(QString::fromStdString(target.string()));
+  PreparePrinter(printer);
+  {
+    test::CancelProgress cancel([](const QString& label) { return label.startsWith("Printing page 9 of"); });
+    CWorkProgressDlg progress(nullptr, "Form W-2");
+    EXPECT_EQ(PrintJobToFile(*job, printer, "Form W-2", &progress), std::nullopt);
+    EXPECT_EQ(cancel.cancelled, 1);
+    EXPECT_TRUE(progress.Cancelled());
+  }
+  EXPECT_EQ(test::ReadBytes(target), "%PDF-1.4 last year's forms\n%%EOF\n");
+  EXPECT_EQ(FilesIn(dir.path()), std::set<std::string>{"old.pdf"});
+
+  // Not cancelled, the print is written whole.
+  CWorkProgressDlg progress(nullptr, "Form W-2");
+  EXPECT_EQ(PrintJobToFile(*job, printer, "Form W-2", &progress), std::nullopt);
+  EXPECT_NE(test::ReadBytes(target).find("%%EOF"), std::string::npos);
+  EXPECT_GT(test::ReadBytes(target).size(), 64u * 1024);
 }
 
 TEST(PrintToFile, ACompanysFileIsNeverTheTarget) {

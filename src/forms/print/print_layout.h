@@ -72,6 +72,10 @@ std::string PhoneAreaCode(std::string_view phone);
 std::string PhoneNumber(std::string_view phone);
 
 // A print job: its pages, drawn one at a time onto a canvas.
+// A print of more pages than this shows its progress with the time left and
+// Cancel.
+inline constexpr int kPrintProgressPages = 500;
+
 class FormPrintJob {
  public:
   virtual ~FormPrintJob() = default;

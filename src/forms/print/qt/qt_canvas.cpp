@@ -233,7 +233,7 @@ PageGeometry GeometryOfDevice(const QPagedPaintDevice& device) {
 }
 
 bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, PictureCache& pictures, int from,
-                      int to) {
+                      int to, WorkProgress* progress) {
   const int last = job.PageCount();
   if (from < 1) from = 1;
   if (to < 1 || to > last) to = last;
@@ -242,7 +242,16 @@ bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, Pictur
   const PageGeometry geometry = GeometryOfDevice(device);
   const double dpi = device.logicalDpiX();
   FontCache fonts;
+  const auto count = static_cast<size_t>(to - from + 1);
   for (int page = from; page <= to; ++page) {
+    const auto done = static_cast<size_t>(page - from);
+    if (progress && done % 8 == 0) {
+      progress->Step(done, count, "Printing page " + std::to_string(page) + " of " + std::to_string(to) + "...");
+      if (progress->Cancelled()) {
+        painter.end();
+        return false;
+      }
+    }
     if (page > from) device.newPage();
     QtCanvas canvas(painter, geometry, dpi, pictures, &fonts);
     job.DrawPage(canvas, page);
@@ -262,7 +271,7 @@ PageGeometry PdfGeometry(const PdfMargins& margins) {
 }
 
 bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
-                       PictureCache& pictures, const QString& title, QString* error) {
+                       PictureCache& pictures, const QString& title, QString* error, WorkProgress* progress) {
   const auto fail = [&](const std::string& problem) {
     if (error) *error = QString::fromStdString(Win1252ToUtf8(problem));
     return false;
@@ -279,8 +288,9 @@ bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPage
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("Formet (2007)"));
     writer.setPageLayout(layout);
-    if (!PrintJobOnDevice(job, writer, pictures) && !file.Failed()) {
+    if (!PrintJobOnDevice(job, writer, pictures, 0, 0, progress) && !file.Failed()) {
       file.Abandon();
+      if (progress && progress->Cancelled()) return false;  // nothing is left of the work file
       return fail("Formet could not write the file " + ShownPath(file.Target()) +
                   ": the PDF could not be drawn. Nothing was written.");
     }

@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "store/work_progress.h"
+
 #include "forms/print/canvas.h"
 #include "forms/print/print_layout.h"
 
@@ -108,10 +110,12 @@ class QtCanvas : public Canvas {
 PageGeometry GeometryOfDevice(const QPagedPaintDevice& device);
 
 // Draws pages `from`..`to` of the job (all when 0) onto the device, one
-// device page each. False when painting could not start (the printer or the
-// file could not be opened).
+// device page each, telling `progress` (when given) every few pages. False
+// when painting could not start (the printer or the file could not be
+// opened), or when the progress was cancelled (the pages drawn so far are
+// the device's: an output file is then abandoned).
 bool PrintJobOnDevice(const FormPrintJob& job, QPagedPaintDevice& device, PictureCache& pictures, int from = 0,
-                      int to = 0);
+                      int to = 0, WorkProgress* progress = nullptr);
 
 // Margins of a PDF file: a PDF has no unprintable margins of its own, so the
 // program gives it some. A quarter inch left and top puts a red-ink print
@@ -133,9 +137,11 @@ PageGeometry PdfGeometry(const PdfMargins& margins);
 // company's file, into a work file that is checked and only then takes the
 // name, so that a file already there is replaced only by the complete new
 // one. False, with `error` set to the message for the user, when the file
-// could not be written.
+// could not be written; false with no error when `progress` was cancelled,
+// and then no file is left.
 bool WriteJobToPdfFile(const FormPrintJob& job, const QString& path, const QPageLayout& layout, int resolution,
-                       PictureCache& pictures, const QString& title, QString* error = nullptr);
+                       PictureCache& pictures, const QString& title, QString* error = nullptr,
+                       WorkProgress* progress = nullptr);
 
 // Writes the job to a PDF file on US Letter paper. The texts stay text. False,
 // with `error` set, when the file could not be written.

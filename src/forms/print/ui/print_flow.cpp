@@ -29,6 +29,7 @@
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w3_print.h"
 #include "kit/ui/qt_text.h"
+#include "kit/ui/work_progress_dialog.h"
 #include "store/global_doc.h"
 #include "store/text_codec.h"
 #include "store/ui_services.h"
@@ -82,16 +83,25 @@ bool RunPrintDialog(QWidget* parent, const FormPrintJob& job, const QString& tit
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
   dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
   if (dialog.exec() != QDialog::Accepted) return false;
+  std::unique_ptr<CWorkProgressDlg> progress;
+  if (job.PageCount() > kPrintProgressPages) progress = std::make_unique<CWorkProgressDlg>(parent, title);
   if (printer.outputFormat() == QPrinter::PdfFormat) {
-    if (const auto problem = PrintJobToFile(job, printer, title)) {
+    if (const auto problem = PrintJobToFile(job, printer, title, progress.get())) {
+      progress.reset();
       QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), *problem);
       return false;
     }
+    if (progress && progress->Cancelled()) return false;
     if (pdfWritten) *pdfWritten = printer.outputFileName();
     return true;
   }
   PictureCache pictures(FormPictureFolder());
-  if (!PrintJobOnDevice(job, printer, pictures)) {
+  if (!PrintJobOnDevice(job, printer, pictures, 0, 0, progress.get())) {
+    if (progress && progress->Cancelled()) {
+      printer.abort();  // the pages drawn so far never reach the printer
+      return false;
+    }
+    progress.reset();
     QMessageBox::warning(parent, QStringLiteral("Formet (2007)"),
                          QObject::tr("The printer \"%1\" could not be used, so nothing was printed.")
                              .arg(printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
@@ -126,12 +136,14 @@ bool PrintWithDialogFor(CGlobalDoc& doc, PrintForm form, QWidget* parent, const 
   return true;
 }
 
-std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title) {
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title,
+                                      WorkProgress* progress) {
   if (printer.outputFileName().isEmpty()) return QObject::tr("No file was named, so nothing was printed.");
   PictureCache pictures(FormPictureFolder());
   QString problem;
   if (!WriteJobToPdfFile(job, printer.outputFileName(), printer.pageLayout(), printer.resolution(), pictures, title,
-                         &problem))
+                         &problem, progress) &&
+      !(progress && progress->Cancelled()))
     return problem;
   return std::nullopt;
 }

@@ -18,6 +18,7 @@ namespace formet {
 
 class CGlobalDoc;
 class UiServices;
+class WorkProgress;
 
 // "Form W-2", "Form W-3", "Form 1099-MISC", "Form 1096".
 QString PrintJobTitle(PrintForm form);
@@ -51,7 +52,9 @@ inline constexpr const char* kPrintFileFieldName = "filename";  // the print dia
 // output file is (never onto a company's file; a work file checked and then
 // renamed into place, so that an old file stays whole until the new one is
 // complete). Returns the problem for the user, or nullopt.
-std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title);
+// With `progress`, Cancel there leaves no file and no problem to tell.
+std::optional<QString> PrintJobToFile(const FormPrintJob& job, const QPrinter& printer, const QString& title,
+                                      WorkProgress* progress = nullptr);
 
 // The job in a print preview window. Printing is started from the form's
 // options dialog, so the preview has no print button of its own. For a
