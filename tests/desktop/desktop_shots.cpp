@@ -17,7 +17,9 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QThread>
 #include <QTimer>
+#include <QTreeView>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -36,6 +38,7 @@
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
+#include "kit/ui/work_progress_dialog.h"
 #include "kit/ui/help.h"
 #include "kit/ui/help_window.h"
 #include "kit/ui/pages.h"
@@ -84,7 +87,15 @@ std::function<void(CPage*)> Tab(int index) {
   };
 }
 void SelectFirstRow(CPage* page) {
-  if (auto* list = page->findChild<QTreeWidget*>()) list->setCurrentItem(list->topLevelItem(0));
+  if (auto* list = page->findChild<QTreeView*>()) list->setCurrentIndex(list->model()->index(0, 0));
+}
+// The employees found by a search typed into the page's search box.
+void Search(CPage* page) {
+  if (auto* box = page->findChild<QLineEdit*>(QStringLiteral("Search"))) {
+    box->setFocus();
+    box->setText(QStringLiteral("on"));
+  }
+  SelectFirstRow(page);
 }
 const std::vector<PageShot> kPages = {
     {"welcome", Page::Welcome, {}},
@@ -92,6 +103,7 @@ const std::vector<PageShot> kPages = {
     {"company-w3", Page::Company, Tab(1)},
     {"company-1096", Page::Company, Tab(2)},
     {"employees", Page::Employees, SelectFirstRow},
+    {"employees-search", Page::Employees, Search},
     {"contractors", Page::Contractors, SelectFirstRow},
     {"w2", Page::W2, {}},
     {"w3", Page::W3, {}},
@@ -223,6 +235,15 @@ const std::vector<DialogShot> kDialogs = {
        static MemorySettingsStore settings;
        return ImportDialog(std::make_shared<Form1099ImportFlavour>(doc, ui), settings, "1099-libreoffice.csv",
                            parent);
+     }},
+    {"work-progress",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       // An import of 100,000 rows a second into its loading.
+       auto dialog = std::make_unique<CWorkProgressDlg>(parent, QStringLiteral("Import W2 Forms"));
+       dialog->Step(0, 100000, "Loading row 1 of 100,000...");
+       QThread::msleep(1200);
+       dialog->Step(4096, 100000, "Loading row 4,097 of 100,000...");
+       return dialog;
      }},
     {"prior-year-import",
      [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {

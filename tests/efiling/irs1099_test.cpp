@@ -94,6 +94,29 @@ TEST(Irs1099File, MiscellaneousGolden) {
                 {9, 500, "00000009"}});
 }
 
+// A progress told of the forms stops the file at its Cancel: nothing of the
+// file is handed out. One never cancelled changes nothing of the file.
+TEST(Irs1099File, ACancelledProgressStopsTheFile) {
+  const MiscCompany c = test::MiscellaneousCompany();
+  struct Cancelling : WorkProgress {
+    int steps = 0;
+    void Step(size_t, size_t, const std::string&) override { ++steps; }
+    bool Cancelled() const override { return steps > 0; }
+  } cancelling;
+  efile::Irs1099Options options;
+  options.progress = &cancelling;
+  const auto stopped = efile::Make1099File(c.transmitter, c.company, c.contractors, c.forms, options);
+  EXPECT_TRUE(stopped.cancelled);
+  EXPECT_TRUE(stopped.bytes.empty());
+  EXPECT_EQ(cancelling.steps, 1);
+
+  SilentProgress silent;
+  options.progress = &silent;
+  const auto whole = efile::Make1099File(c.transmitter, c.company, c.contractors, c.forms, options);
+  EXPECT_FALSE(whole.cancelled);
+  EXPECT_EQ(whole.bytes, Make(c).bytes);
+}
+
 TEST(Irs1099File, CombinedFederalStateGolden) {
   const MiscCompany c = test::MiscellaneousCompany();
   const auto r = Make(c, true);

@@ -671,6 +671,15 @@ TEST_F(PagesTest, SearchFindsByNameAndNumberAsOneTypes) {
   doc->RefreshAllViews();
   EXPECT_EQ(Column(list, 2), (QStringList{"Lopez", "Gonzalez"}));
   EXPECT_EQ(page->SelectedPosition(), 2);
+
+  // Another company starts unsearched.
+  doc->ResetContents();
+  EXPECT_TRUE(search->text().isEmpty());
+  doc->GetEmployees().push_back(EmployeeRecord{});
+  doc->GetEmployees().back().EmployeeUniqueID = 1;
+  doc->GetEmployees().back().FirstName = "Other";
+  doc->RefreshAllViews();
+  EXPECT_EQ(Column(list, 0), QStringList{"Other"});
 }
 
 // ---- contractors ------------------------------------------------------------------------

@@ -8,16 +8,16 @@
 namespace formet {
 
 CWorkProgressDlg::CWorkProgressDlg(QWidget* parent, const QString& caption)
-    : dialog_(QString(), QObject::tr("Cancel"), 0, 1, parent) {
-  dialog_.setObjectName(QStringLiteral("WorkProgress"));
-  dialog_.setWindowTitle(caption);
-  dialog_.setWindowModality(Qt::WindowModal);
-  dialog_.setMinimumDuration(0);
-  dialog_.setAutoClose(false);
-  dialog_.setAutoReset(false);
-  dialog_.setMinimumWidth(dialog_.fontMetrics().averageCharWidth() * 52);
-  dialog_.setValue(0);
-  dialog_.show();  // the work is long: the window shows at once
+    : QProgressDialog(QString(), QObject::tr("Cancel"), 0, 1000, parent) {
+  setObjectName(QStringLiteral("WorkProgress"));
+  setWindowTitle(caption);
+  setWindowModality(Qt::WindowModal);
+  setMinimumDuration(0);
+  setAutoClose(false);
+  setAutoReset(false);
+  setMinimumWidth(fontMetrics().averageCharWidth() * 52);
+  setValue(0);
+  show();  // the work is long: the window shows at once
   clock_.start();
 }
 
@@ -30,9 +30,8 @@ void CWorkProgressDlg::Step(size_t done, size_t total, const std::string& doing)
   // The bar counts in thousandths, whatever the number of steps.
   const int value = total == 0 ? 1000 : static_cast<int>(std::min<size_t>(done, total) * 1000 / total);
   const std::string left = TimeLeftText(static_cast<double>(clock_.elapsed()) / 1000.0, done, total);
-  dialog_.setMaximum(1000);
-  dialog_.setLabelText(left.empty() ? ToQt(doing) : ToQt(doing) + QStringLiteral("\n") + ToQt(left));
-  dialog_.setValue(value);
+  setLabelText(left.empty() ? ToQt(doing) : ToQt(doing) + QStringLiteral("\n") + ToQt(left));
+  setValue(value);
   QCoreApplication::processEvents();
 }
 

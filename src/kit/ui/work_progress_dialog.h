@@ -9,17 +9,14 @@
 
 namespace formet {
 
-class CWorkProgressDlg : public WorkProgress {
+class CWorkProgressDlg : public QProgressDialog, public WorkProgress {
  public:
   CWorkProgressDlg(QWidget* parent, const QString& caption);
 
   void Step(size_t done, size_t total, const std::string& doing) override;
-  bool Cancelled() const override { return dialog_.wasCanceled(); }
-
-  QProgressDialog& Dialog() { return dialog_; }
+  bool Cancelled() const override { return wasCanceled(); }
 
  private:
-  QProgressDialog dialog_;
   QElapsedTimer clock_;
   size_t total_ = 0;
 };

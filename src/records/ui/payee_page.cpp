@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -149,6 +150,12 @@ void CPayeePage::OnDocumentRefresh() {
 
 void CPayeePage::OnDocumentReset() {
   selection_.Clear();
+  // Another company's list starts unsearched.
+  {
+    const QSignalBlocker quiet(search_);
+    search_->clear();
+  }
+  model_->SetSearch({});
   model_->Reload();
   sorter_.Reset();
   list_->header()->setSortIndicatorShown(false);

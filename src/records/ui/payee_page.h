@@ -39,7 +39,7 @@ class CPayeePage : public CPage {
   // Shows the document's list again, in the document's order; the search
   // stays, and the selected payee stays selected (ListSelection).
   void OnDocumentRefresh() override;
-  // Another company: nothing is selected in its list.
+  // Another company: nothing is selected in its list, nothing searched.
   void OnDocumentReset() override;
 
   QTreeView* List() const { return list_; }
