@@ -122,6 +122,11 @@ bool Form1099ImportFlavour::BeginLoad(size_t rows) {
   return true;
 }
 
+void Form1099ImportFlavour::LoadDropped() {
+  batch_.reset();
+  if (formPage_) formPage_->OnForm1099Deleted();
+}
+
 void Form1099ImportFlavour::Prepare(size_t rows) {
   StartLoad(doc_);
   batch_ = PayeeBatch::ForContractors(doc_);

@@ -36,6 +36,7 @@ class Form1099ImportFlavour : public ImportFlavour {
   RowLoad LoadRow(const std::vector<std::string>& values, bool saveNow) override;
 
  private:
+  void LoadDropped() override;
   // The batch of the company's numbers, and room for `rows` more payees.
   void Prepare(size_t rows);
 

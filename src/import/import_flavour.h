@@ -121,6 +121,9 @@ class ImportFlavour {
   int SaveAndRefresh(CGlobalDoc& doc, UiServices& ui);
   // A load into `doc` begins: what CancelLoad comes back to.
   void StartLoad(CGlobalDoc& doc);
+  // The rows loaded were taken back: the form page told of their forms is
+  // told they are gone.
+  virtual void LoadDropped() {}
 
   FieldCatalogue catalogue_;
   std::vector<int> required_;

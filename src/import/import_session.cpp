@@ -68,6 +68,7 @@ void ImportFlavour::StartLoad(CGlobalDoc& doc) {
 void ImportFlavour::CancelLoad() {
   if (!loading_) return;
   loading_->DropChangesSince(mark_);
+  LoadDropped();
   loading_->RefreshAllViews();
   loading_ = nullptr;
 }

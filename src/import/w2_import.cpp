@@ -169,6 +169,11 @@ bool W2ImportFlavour::BeginLoad(size_t rows) {
   return true;
 }
 
+void W2ImportFlavour::LoadDropped() {
+  batch_.reset();
+  if (w2Page_) w2Page_->OnW2Deleted();
+}
+
 void W2ImportFlavour::Prepare(size_t rows) {
   StartLoad(doc_);
   batch_ = PayeeBatch::ForEmployees(doc_);
