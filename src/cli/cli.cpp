@@ -11,6 +11,7 @@
 #include "cli/json_dump.h"
 #include "cli/payee_commands.h"
 #include "cli/print_command.h"
+#include "cli/review_command.h"
 #include "records/identifying_numbers.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
@@ -208,6 +209,20 @@ constexpr const char* kUsage =
     "                their payee in a column \"SSN\" or \"TIN\" (digits\n"
     "                compared). A payee without a password stops it all before\n"
     "                anything is written.\n"
+    "  review NAME [--json]\n"
+    "                Check every W-2 and 1099-MISC of the company NAME, as the\n"
+    "                Review page does: the checks of the electronic filing\n"
+    "                files, social security and Medicare tax against 6.2 % of\n"
+    "                boxes 3 and 7 (up to the wage base) and 1.45 % of box 5\n"
+    "                beyond a cent, box 12 amounts without a code, state\n"
+    "                amounts without a state or state ID, incomplete addresses,\n"
+    "                values the red-ink form would cut, and payees without a\n"
+    "                form or forms without a payee. One line per problem,\n"
+    "                \"Error: W-2 of LAST, FIRST (SSN): ...\", then a count of\n"
+    "                the forms complete, with warnings and with errors;\n"
+    "                --json prints every form with its boxes, status and\n"
+    "                problems instead. The exit code is 1 when any error\n"
+    "                stands, 0 otherwise.\n"
     "  help          Print this text.\n"
     "\n"
     "Options:\n"
@@ -220,10 +235,10 @@ constexpr const char* kUsage =
     "escape) and text that is not valid UTF-8 are refused. A company that another\n"
     "Formet program (the desktop or another formet-cli) has open is refused too.\n"
     "A company that can be read but not written, or whose lock cannot be taken,\n"
-    "is refused by the commands that change it; dump, w3, 1096, print, efw2 and\n"
-    "efile-1099 still read it. --out never names a company file or a file kept\n"
-    "beside one (its journal, lock or .del file); the file is written complete\n"
-    "before it takes its name.\n"
+    "is refused by the commands that change it; dump, w3, 1096, print, review,\n"
+    "efw2 and efile-1099 still read it. --out never names a company file or a\n"
+    "file kept beside one (its journal, lock or .del file); the file is written\n"
+    "complete before it takes its name.\n"
     "On failure the program's message is printed on standard error and the exit\n"
     "code is not zero.\n";
 
@@ -380,6 +395,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsEfilingCommand(command)) return RunEfilingCommand(doc, ui, command, rest, out, err);
   if (IsPrintCommand(command)) return RunPrintCommand(doc, ui, rest, out, err);
   if (IsFormCommand(command)) return RunFormCommand(doc, ui, command, rest, out, err);
+  if (IsReviewCommand(command)) return RunReviewCommand(doc, ui, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << PrintableUtf8(command) << "\n\n" << kUsage;
   return 2;
 }
