@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/ui/form_page.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "kit/ui/help.h"
 #include "kit/ui/qt_text.h"
@@ -35,7 +36,7 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui
   bar_ = CreateProgramNavBar(splitter_);
   bar_->setMinimumWidth(90);
   stack_ = new QStackedWidget(splitter_);
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < kPageCount; ++i) {
     auto* page = CreatePage(static_cast<Page>(i), doc_, ui, stack_);
     pages_[static_cast<size_t>(i)] = page;
     stack_->addWidget(page);
@@ -85,6 +86,14 @@ void CMainFrame::ShowPage(Page page) {
   auto* widget = pages_[static_cast<size_t>(page)];
   stack_->setCurrentWidget(widget);
   if (PageRequests::RefreshesOnShow(page)) widget->OnShown();
+}
+
+void CMainFrame::ShowPayeeForm(Page page, int payee) {
+  if (page != Page::W2 && page != Page::Form1099) return;
+  ShowPage(page);
+  if (current_ != page) return;  // the page shown kept the window
+  static_cast<CFormPage*>(pages_[static_cast<size_t>(page)])->Rules().GoTo(payee);
+  FocusPage();
 }
 
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id, const QKeySequence& shortcut,
