@@ -71,9 +71,7 @@ int RunReviewCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
     return 2;
   }
   if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
-  ReviewSource source{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), &doc.GetContractors(),
-                      &doc.GetForms1099()};
-  const std::vector<ReviewRow> rows = ReviewForms(source);
+  const std::vector<ReviewRow> rows = ReviewForms(ReviewSourceOf(doc));
   const ReviewSummary summary = Summarize(rows);
   if (json) {
     out << JsonOf(doc.CompanyName(), rows, summary);

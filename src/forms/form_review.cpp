@@ -14,6 +14,7 @@
 #include "forms/w2/efw2_file.h"
 #include "forms/w2/w2_print.h"
 #include "records/identifying_numbers.h"
+#include "store/global_doc.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -52,7 +53,8 @@ void CheckAddress(Report& report, const std::string& address1, const std::string
 }
 
 void CheckCuts(Report& report, const FormPrintJob& job) {
-  for (const CutText& cut : ListCuts(job, RecordingCanvas::kLetterPdf).Cuts())
+  const CutReport cuts = ListCuts(job, RecordingCanvas::kLetterPdf);
+  for (const CutText& cut : cuts.Cuts())
     report.Warning("", "box " + cut.box + ": \"" + cut.value + "\" does not fit on the form even at 6 points and is "
                                                              "printed as \"" + cut.printed + "\"");
 }
@@ -208,6 +210,16 @@ ReviewStatus ReviewRow::Status() const {
 
 const char* ReviewRow::FormName() const { return type == ReviewFormType::W2 ? "W-2" : "1099-MISC"; }
 
+ReviewSource ReviewSourceOf(CGlobalDoc& doc) {
+  ReviewSource source;
+  source.company = &doc.GetCompany();
+  source.employees = &doc.GetEmployees();
+  source.w2Forms = &doc.GetW2Forms();
+  source.contractors = &doc.GetContractors();
+  source.forms1099 = &doc.GetForms1099();
+  return source;
+}
+
 std::vector<ReviewRow> ReviewW2Forms(const ReviewSource& s) {
   return Rows(s.employees, s.w2Forms, &EmployeeRecord::EmployeeUniqueID, &W2Record::EmployeeUniqueID,
               [&](int form, int payee) { return W2Row(s, form, payee); });
@@ -252,7 +264,11 @@ std::vector<std::string> ProblemLines(const std::vector<ReviewRow>& rows) {
 bool ConfirmFormsToPrint(const W2PrintJob& job, UiServices& ui) {
   if (job.Kind() == W2PrintKind::Instructions) return true;  // pictures only
   const W2PrintData& data = job.Data();
-  ReviewSource source{data.company, data.employees, data.forms, nullptr, nullptr, {}, {}, false};
+  ReviewSource source;
+  source.company = data.company;
+  source.employees = data.employees;
+  source.w2Forms = data.forms;
+  source.withCuts = false;
   std::vector<ReviewRow> rows;
   std::unordered_set<const W2Record*> seen;
   for (int page = 1; page <= job.PageCount(); ++page)
@@ -267,7 +283,11 @@ bool ConfirmFormsToPrint(const W2PrintJob& job, UiServices& ui) {
 bool ConfirmFormsToPrint(const Form1099PrintJob& job, UiServices& ui) {
   if (job.Settings().paperType == 0 && job.Settings().blankCopyType >= kForm1099InstructionsB) return true;
   const Form1099PrintData& data = job.Data();
-  ReviewSource source{data.company, nullptr, nullptr, data.contractors, data.forms, {}, {}, false};
+  ReviewSource source;
+  source.company = data.company;
+  source.contractors = data.contractors;
+  source.forms1099 = data.forms;
+  source.withCuts = false;
   std::vector<ReviewRow> rows;
   std::unordered_set<const Form1099Record*> seen;
   for (int page = 1; page <= job.PageCount(); ++page)

@@ -20,6 +20,7 @@
 
 namespace formet {
 
+class CGlobalDoc;
 class UiServices;
 class W2PrintJob;
 class Form1099PrintJob;
@@ -62,6 +63,10 @@ struct ReviewSource {
   // to its own list of cuts, measured on its printer).
   bool withCuts = true;
 };
+
+// The open company's records, measured against the red-ink forms (the
+// default print), so that the desktop and formet-cli list the same cuts.
+ReviewSource ReviewSourceOf(CGlobalDoc& doc);
 
 // Every W-2 row (in the order of the W-2s, then the employees without one),
 // then every 1099-MISC row likewise.

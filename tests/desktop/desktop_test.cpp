@@ -804,9 +804,7 @@ TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
   ASSERT_EQ(frame->CurrentPage(), Page::Review);
   auto* page = static_cast<CReviewPage*>(frame->PageWidget(Page::Review));
   QTableView* table = page->Table();
-  ReviewSource source{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), &doc.GetContractors(),
-                      &doc.GetForms1099()};
-  const std::vector<ReviewRow> expected = ReviewForms(source);
+  const std::vector<ReviewRow> expected = ReviewForms(ReviewSourceOf(doc));
   ASSERT_EQ(table->model()->rowCount(), static_cast<int>(expected.size()));
   ASSERT_EQ(expected.size(), 7u);
   std::set<std::string> seen;

@@ -47,7 +47,9 @@ TEST(CliReview, EveryPlantedProblemIsReportedWithThePayeesNumber) {
     std::vector<Form1099Record> forms;
     ASSERT_EQ(db.ReadEmployees(employees), 0);
     ASSERT_EQ(db.ReadW2Forms(w2s), 0);
-    ASSERT_EQ(db.ReadForms1099(forms), 0);
+    std::vector<ContractorRecord> contractors;
+    ASSERT_EQ(db.ReadContractors(contractors), 0);
+    ASSERT_EQ(db.ReadForms1099(forms, contractors), 0);
     ASSERT_EQ(employees.size(), 4u);
     ASSERT_EQ(w2s.size(), 4u);
     const auto w2Of = [&](const std::string& ssn) -> W2Record& {
@@ -76,23 +78,25 @@ TEST(CliReview, EveryPlantedProblemIsReportedWithThePayeesNumber) {
     nora.FirstName = "Nora";
     nora.LastName = "Hale";
     ASSERT_EQ(db.InsertEmployee(nora, 99), 0);
-    std::vector<ContractorRecord> contractors;
-    ASSERT_EQ(db.ReadContractors(contractors), 0);
-    for (const auto& c : contractors)
-      if (c.IdentificationNumber == "345-67-8901")
-        for (const auto& f : forms)
-          if (f.ContractorUniqueID == c.ContractorUniqueID) ASSERT_EQ(db.DeleteForm1099(f.Form1099UniqueID), 0);
+    for (const auto& c : contractors) {
+      if (c.IdentificationNumber != "345-67-8901") continue;
+      for (const auto& f : forms) {
+        if (f.ContractorUniqueID == c.ContractorUniqueID) {
+          ASSERT_EQ(db.DeleteForm1099(f.Form1099UniqueID), 0);
+        }
+      }
+    }
   }
 
   const auto r = test::RunCli(sample.Folder(), {"review", "Sample Company"});
   EXPECT_EQ(r.code, 1) << r.out << r.err;
   const char* planted[] = {
       "Error: W-2 of Gonzalez, Maria (412-55-1001): Box 12b has an amount but no code",
-      "Warning: W-2 of O'Connor, James (412-55-1002): box 6 (Medicare tax withheld) $910.00 is not 1.45 % of box 5",
-      "Warning: W-2 of Patel, Aisha (412-55-1003): the address has no ZIP code",
-      "Error: W-2 of Chen, Robert (412-00-1004): the social security number \"412-00-1004\" is not a valid number",
-      "Warning: W-2 of Hale, Nora (412-55-1099): the employee has no W-2",
-      "Warning: 1099-MISC of Reyes, Daniel (345-67-8901): the contractor has no 1099-MISC",
+      "Warning: W-2 of O'Connor, James (412-55-1002): Box 6 (Medicare tax withheld) $910.00 is not 1.45 % of box 5",
+      "Warning: W-2 of Patel, Aisha (412-55-1003): The address has no ZIP code",
+      "Error: W-2 of Chen, Robert (412-00-1004): The social security number \"412-00-1004\" is not a valid number",
+      "Warning: W-2 of Hale, Nora (412-55-1099): The employee has no W-2",
+      "Warning: 1099-MISC of Daniel  Reyes (345-67-8901): The contractor has no 1099-MISC",
       kSampleRemark,
   };
   const auto lines = Lines(r.out);

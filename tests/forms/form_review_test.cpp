@@ -21,6 +21,7 @@ struct Company {
   std::vector<W2Record> w2s{CleanW2()};
   std::vector<ContractorRecord> contractors{test::PrintContractor(1, "Bolt Electric")};
   std::vector<Form1099Record> forms1099{test::PrintForm1099(51, 1)};
+  Company() { contractors[0].IdentificationNumber = "11-2223331"; }
 
   static W2Record CleanW2() {
     W2Record w;
@@ -37,7 +38,15 @@ struct Company {
     w.StateIncomTax1 = "2000.00";
     return w;
   }
-  ReviewSource Source() const { return {&company, &employees, &w2s, &contractors, &forms1099}; }
+  ReviewSource Source() const {
+    ReviewSource source;
+    source.company = &company;
+    source.employees = &employees;
+    source.w2Forms = &w2s;
+    source.contractors = &contractors;
+    source.forms1099 = &forms1099;
+    return source;
+  }
   std::vector<ReviewRow> Rows() const { return ReviewForms(Source()); }
 };
 
@@ -66,7 +75,7 @@ TEST(FormReview, ACleanCompanyIsCompleteWithItsBoxesShown) {
   EXPECT_EQ(rows[0].boxes[6], "");  // box 7 is not shown for a W-2
   EXPECT_EQ(rows[0].state, "MA");
   EXPECT_EQ(rows[1].type, ReviewFormType::Form1099);
-  EXPECT_EQ(rows[1].number, "11-222331");
+  EXPECT_EQ(rows[1].number, "11-2223331");
   EXPECT_EQ(rows[1].boxes[0], "1500.00");
   EXPECT_EQ(rows[1].boxes[6], "200.00");
   EXPECT_EQ(rows[1].boxes[1], "");  // box 2 is not shown for a 1099-MISC
@@ -113,30 +122,30 @@ TEST(FormReview, EveryPlantedProblemMarksItsRow) {
       {"SSN never issued", [](Company& c) { c.employees[0].SocialSecurityNumber = "666-12-3456"; },
        ReviewFormType::W2, ReviewStatus::Error, Severity::Error, "666-12-3456\" is not a valid number"},
       {"no address", [](Company& c) { c.employees[0].Address1 = c.employees[0].City = ""; }, ReviewFormType::W2,
-       ReviewStatus::Warning, Severity::Warning, "has no address"},
+       ReviewStatus::Warning, Severity::Warning, "The employee has no address"},
       {"address without ZIP", [](Company& c) { c.employees[0].Zip = ""; }, ReviewFormType::W2,
-       ReviewStatus::Warning, Severity::Warning, "the address has no ZIP code"},
+       ReviewStatus::Warning, Severity::Warning, "The address has no ZIP code"},
       {"box 4 off", [](Company& c) { c.w2s[0].SocialSecurityTaxWithheld = "3100.02"; }, ReviewFormType::W2,
-       ReviewStatus::Warning, Severity::Warning, "box 4 (social security tax withheld) $3,100.02 is not 6.2 %"},
+       ReviewStatus::Warning, Severity::Warning, "Box 4 (social security tax withheld) $3,100.02 is not 6.2 %"},
       {"box 4 without the tips", [](Company& c) { c.w2s[0].SocialSecurityTips = "1000.00"; }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "of boxes 3 and 7 ($3,162.00)"},
       {"box 6 off", [](Company& c) { c.w2s[0].MedicareTaxWithheld = "725.02"; }, ReviewFormType::W2,
-       ReviewStatus::Warning, Severity::Warning, "box 6 (Medicare tax withheld) $725.02 is not 1.45 %"},
+       ReviewStatus::Warning, Severity::Warning, "Box 6 (Medicare tax withheld) $725.02 is not 1.45 %"},
       {"box 12 without code",
        [](Company& c) { c.w2s[0].Field12bAmount = "50.00"; }, ReviewFormType::W2, ReviewStatus::Error,
        Severity::Error, "Box 12b has an amount but no code"},
       {"state wages without state",
        [](Company& c) { c.w2s[0].StateWages2 = "100.00"; }, ReviewFormType::W2, ReviewStatus::Error,
-       Severity::Error, "box 15 line 2 has state amounts but no state"},
+       Severity::Error, "Box 15 line 2 has state amounts but no state"},
       {"state without ID", [](Company& c) { c.company.StateID = ""; }, ReviewFormType::W2, ReviewStatus::Error,
        Severity::Error, "(MA) has no employer's state ID number"},
       {"text cut", [](Company& c) { c.w2s[0].LocalityName1 = "Saint Johnsbury Center Township"; },
        ReviewFormType::W2, ReviewStatus::Warning, Severity::Warning,
        "\"Saint Johnsbury Center Township\" does not fit on the form even at 6 points"},
       {"employee without W-2", [](Company& c) { c.w2s.clear(); }, ReviewFormType::W2, ReviewStatus::Warning,
-       Severity::Warning, "the employee has no W-2"},
+       Severity::Warning, "The employee has no W-2"},
       {"W-2 without employee", [](Company& c) { c.w2s[0].EmployeeUniqueID = 99; }, ReviewFormType::W2,
-       ReviewStatus::Error, Severity::Error, "the W-2 belongs to no employee"},
+       ReviewStatus::Error, Severity::Error, "The W-2 belongs to no employee"},
       {"TIN never issued", [](Company& c) { c.contractors[0].IdentificationNumber = "000-12-3456"; },
        ReviewFormType::Form1099, ReviewStatus::Error, Severity::Error, "000-12-3456\" is not a valid number"},
       {"1099 state income without state number",
@@ -146,7 +155,7 @@ TEST(FormReview, EveryPlantedProblemMarksItsRow) {
        },
        ReviewFormType::Form1099, ReviewStatus::Error, Severity::Error, "box 17 names no state"},
       {"contractor without 1099", [](Company& c) { c.forms1099.clear(); }, ReviewFormType::Form1099,
-       ReviewStatus::Warning, Severity::Warning, "the contractor has no 1099-MISC"},
+       ReviewStatus::Warning, Severity::Warning, "The contractor has no 1099-MISC"},
       {"1099 without contractor", [](Company& c) { c.forms1099[0].ContractorUniqueID = 7; },
        ReviewFormType::Form1099, ReviewStatus::Error, Severity::Error, "belongs to no contractor"},
   };
@@ -177,7 +186,7 @@ TEST(FormReview, ProblemLinesNameTheFormAndThePayeesNumber) {
   const auto lines = ProblemLines(rows);
   ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
   EXPECT_EQ(lines[0], "Error: W-2 of Lee, Ann (123-45-6781): Box 12a has an amount but no code");
-  EXPECT_EQ(lines[1].rfind("Error: 1099-MISC of Bolt Electric (11-222331): line 1 of boxes 16 and 18", 0), 0u)
+  EXPECT_EQ(lines[1].rfind("Error: 1099-MISC of Bolt Electric (11-2223331): Line 1 of boxes 16 and 18", 0), 0u)
       << lines[1];
   const ReviewSummary s = Summarize(rows);
   EXPECT_EQ(s.errors, 2u);
@@ -210,7 +219,7 @@ TEST(FormReview, APrintAsksAboutTheProblemsOfItsFormsOnly) {
   ASSERT_EQ(ui.printAnyway.size(), 1u);
   EXPECT_EQ(ui.printAnyway[0].heading, "1 of the forms to be printed has 1 warning:");
   ASSERT_EQ(ui.printAnyway[0].problems.size(), 1u);
-  EXPECT_EQ(ui.printAnyway[0].problems[0].rfind("Warning: W-2 of Ray, Ann (123-45-6782): box 6", 0), 0u)
+  EXPECT_EQ(ui.printAnyway[0].problems[0].rfind("Warning: W-2 of Ray, Ann (123-45-6782): Box 6", 0), 0u)
       << ui.printAnyway[0].problems[0];
   EXPECT_TRUE(ConfirmFormsToPrint(all, ui));  // no answer left: Print anyway
 

@@ -478,6 +478,7 @@ TEST(PrintFlow, ProblemsOfTheFormsAreAskedAboutBeforePrinting) {
   test::QtApp();
   PrintDoc d(2);
   d.doc.GetW2Forms()[1].Field12bAmount = "40.00";  // an amount without its code
+  for (size_t i = 0; i < 2; ++i) d.doc.GetContractors()[i].IdentificationNumber = "11-222333" + std::to_string(i + 1);
   d.doc.GetForms1099()[0].PayerStateID1 = "";
   d.doc.GetForms1099()[0].StateIncome1 = "300.00";
   Sink sink;
@@ -521,7 +522,7 @@ TEST(PrintFlow, ProblemsOfTheFormsAreAskedAboutBeforePrinting) {
   EXPECT_EQ(sink.pages, -1);
   ASSERT_EQ(d.ui.printAnyway.size(), 3u);
   ASSERT_EQ(d.ui.printAnyway[2].problems.size(), 1u);
-  EXPECT_EQ(d.ui.printAnyway[2].problems[0].rfind("Error: 1099-MISC of Bolt Electric 1 (11-222331): line 1", 0), 0u)
+  EXPECT_EQ(d.ui.printAnyway[2].problems[0].rfind("Error: 1099-MISC of Bolt Electric 1 (11-2223331): Line 1", 0), 0u)
       << d.ui.printAnyway[2].problems[0];
 }
 

@@ -152,9 +152,7 @@ void CReviewPage::OnDocumentRefresh() {
 }
 
 void CReviewPage::Review() {
-  ReviewSource source{&doc_.GetCompany(), &doc_.GetEmployees(), &doc_.GetW2Forms(), &doc_.GetContractors(),
-                      &doc_.GetForms1099()};
-  model_.SetRows(ReviewForms(source));
+  model_.SetRows(ReviewForms(ReviewSourceOf(doc_)));
   const ReviewSummary s = Summarize(model_.Rows());
   summary_->setText(model_.Rows().empty()
                         ? tr("The company has no W-2 and no 1099-MISC yet.")
