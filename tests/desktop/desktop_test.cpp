@@ -859,5 +859,36 @@ TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
             "345-67-8901");
 }
 
+// The question before a print: the problems listed, "Print anyway" and
+// "Cancel", Cancel the default so that Enter alone prints nothing.
+TEST(PrintAnywayQuestion, ListsTheProblemsWithCancelAsTheDefault) {
+  test::QtApp();
+  QtUiServices ui;
+  test::ModalAnswers answers;
+  QString heading, listed;
+  bool cancelIsDefault = false;
+  answers.Then([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    heading = box->text();
+    listed = box->informativeText();
+    cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  const std::vector<std::string> problems = {"Error: W-2 of Lee, Ann (123-45-6781): Box 12a has an amount but no code"};
+  EXPECT_FALSE(ui.AskPrintAnyway("1 of the forms to be printed has 1 error:", problems));
+  EXPECT_EQ(heading, "1 of the forms to be printed has 1 error:");
+  EXPECT_TRUE(listed.startsWith("Error: W-2 of Lee, Ann (123-45-6781): Box 12a has an amount but no code"));
+  EXPECT_TRUE(cancelIsDefault);
+
+  answers.Then([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == "Print anyway") button->click();
+  });
+  EXPECT_TRUE(ui.AskPrintAnyway("1 of the forms to be printed has 1 error:", problems));
+}
+
 }  // namespace
 }  // namespace formet
