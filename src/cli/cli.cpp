@@ -194,6 +194,8 @@ constexpr const char* kUsage =
     "                --show-outline (red-ink): the 2007 form in light grey\n"
     "                  behind the data, to see where they fall; the PDF is\n"
     "                  marked \"not for filing\" in its top margin.\n"
+    "                The problems review finds in the W-2s or 1099-MISCs printed\n"
+    "                are listed on standard error as warnings.\n"
     "  print w2|1099 NAME --all --per-recipient FOLDER [--copy ...] [--encrypt\n"
     "        [--passwords FILE.csv [--password-column NAME]]]\n"
     "                Instead of one PDF, one file for each employee or\n"

@@ -439,6 +439,18 @@ int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptions
           << " forms; nothing was printed\n";
     return 1;
   }
+  // The problems of the forms the files hold, as warnings.
+  FormPrintSettings every = settings;
+  every.printTarget = 1;
+  if (w2)
+    ConfirmFormsToPrint(W2PrintJob({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), source.displayOrder, -1},
+                                   every),
+                        printUi);
+  else
+    ConfirmFormsToPrint(Form1099PrintJob({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(),
+                                          source.displayOrder, -1},
+                                         every),
+                        printUi);
 
   std::vector<int> skipped;
   const std::vector<PayeeFile> files = PlanPayeeFiles(source, &skipped);

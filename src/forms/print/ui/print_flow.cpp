@@ -241,6 +241,14 @@ bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm
          : PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), {}, -1}, all, ui) !=
                nullptr;
   if (!prepared) return false;
+  // The problems of the forms the files hold.
+  const bool confirmed =
+      w2 ? ConfirmFormsToPrint(
+               W2PrintJob({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), displayOrder, -1}, all), ui)
+         : ConfirmFormsToPrint(
+               Form1099PrintJob({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), displayOrder, -1}, all),
+               ui);
+  if (!confirmed) return false;
 
   const PayeeSource source = SourceOf(doc, form, std::move(displayOrder));
   std::vector<int> skipped;
