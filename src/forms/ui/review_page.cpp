@@ -152,7 +152,10 @@ void CReviewPage::OnDocumentRefresh() {
 }
 
 void CReviewPage::Review() {
+  // Thousands of forms take a moment (about a second for 5,000 W-2s).
+  ui_.BeginWaitCursor();
   model_.SetRows(ReviewForms(ReviewSourceOf(doc_)));
+  ui_.EndWaitCursor();
   const ReviewSummary s = Summarize(model_.Rows());
   summary_->setText(model_.Rows().empty()
                         ? tr("The company has no W-2 and no 1099-MISC yet.")
