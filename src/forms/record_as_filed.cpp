@@ -65,13 +65,39 @@ std::string JoinNames(const std::vector<std::string>& names) {
 // it cannot be read.
 bool ReadRecorded(CGlobalDoc& doc, std::vector<FiledW2>& filed, std::vector<FiledW2>& handMade,
                   RecordResult& result) {
-  if (int rc = ReadFiledW2s(doc.Database(), filed); rc != 0) result.code = rc;
-  else if (int rc2 = ReadHandMadeW2cs(doc.Database(), handMade); rc2 != 0) result.code = rc2;
+  result.code = ReadRecordedW2s(doc, filed, &handMade);
   if (result.code != 0) result.message = EngineErrorMessage("Formet failed to read the forms recorded as filed.", result.code);
   return result.code == 0;
 }
 
 }  // namespace
+
+CompanyFileSession::CompanyFileSession(CGlobalDoc& doc) : db_(doc.Database()) {
+  if (db_.IsOpen()) return;
+  if (!doc.IsLoaded()) {
+    code_ = 21;  // the engine's "misuse": no company is loaded
+    return;
+  }
+  code_ = db_.Open(doc.CompanyPath(), doc.ReadOnlyReason() ? OpenMode::ReadOnly : OpenMode::Existing);
+  opened_ = code_ == 0;
+}
+
+CompanyFileSession::~CompanyFileSession() {
+  if (opened_ && !db_.InTransaction()) db_.Close();
+}
+
+int ReadRecordedW2s(CGlobalDoc& doc, std::vector<FiledW2>& filed, std::vector<FiledW2>* handMade) {
+  CompanyFileSession file(doc);
+  if (file.Code() != 0) return file.Code();
+  if (int rc = ReadFiledW2s(file.Db(), filed)) return rc;
+  return handMade ? ReadHandMadeW2cs(file.Db(), *handMade) : 0;
+}
+
+int ReadRecorded1099s(CGlobalDoc& doc, std::vector<Filed1099>& filed) {
+  CompanyFileSession file(doc);
+  if (file.Code() != 0) return file.Code();
+  return ReadFiled1099s(file.Db(), filed);
+}
 
 RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::string& date) {
   RecordResult result;
@@ -93,7 +119,7 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
 
   if (family == FiledFamily::Form1099) {
     std::vector<Filed1099> filed;
-    if (int rc = ReadFiled1099s(doc.Database(), filed)) {
+    if (int rc = ReadRecorded1099s(doc, filed)) {
       result.code = rc;
       result.message = EngineErrorMessage("Formet failed to read the forms recorded as filed.", rc);
       return result;
@@ -111,7 +137,10 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     }
     int32_t next = filed.empty() ? 1 : filed.back().id + 1;
     for (auto& row : rows) row.id = next++;
-    if (!rows.empty()) result.code = RecordFiled1099s(doc.Database(), rows);
+    if (!rows.empty()) {
+      CompanyFileSession file(doc);
+      result.code = file.Code() ? file.Code() : RecordFiled1099s(file.Db(), rows);
+    }
     result.recorded = result.code == 0 ? rows.size() : 0;
   } else {
     std::vector<FiledW2> filed, handMade;
@@ -155,7 +184,10 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     }
     int32_t next = filed.empty() ? 1 : filed.back().id + 1;
     for (auto& row : rows) row.id = next++;
-    if (!rows.empty()) result.code = RecordFiledW2s(doc.Database(), rows, done);
+    if (!rows.empty()) {
+      CompanyFileSession file(doc);
+      result.code = file.Code() ? file.Code() : RecordFiledW2s(file.Db(), rows, done);
+    }
     result.recorded = result.code == 0 ? rows.size() : 0;
   }
 
@@ -271,7 +303,8 @@ std::optional<FiledW2> NewW2c(CGlobalDoc& doc, int32_t employeeId, std::string& 
     problem = *doc.ReadOnlyReason();
     return std::nullopt;
   }
-  if (int rc = SaveHandMadeW2c(doc.Database(), row)) {
+  CompanyFileSession file(doc);
+  if (int rc = file.Code() ? file.Code() : SaveHandMadeW2c(file.Db(), row)) {
     problem = EngineErrorMessage("Formet failed to save the W-2c.", rc);
     return std::nullopt;
   }
@@ -280,12 +313,14 @@ std::optional<FiledW2> NewW2c(CGlobalDoc& doc, int32_t employeeId, std::string& 
 
 int SaveW2c(CGlobalDoc& doc, const FiledW2& row) {
   if (doc.ReadOnlyReason()) return kReadOnlyCode;
-  return SaveHandMadeW2c(doc.Database(), row);
+  CompanyFileSession file(doc);
+  return file.Code() ? file.Code() : SaveHandMadeW2c(file.Db(), row);
 }
 
 int DeleteW2c(CGlobalDoc& doc, int32_t employeeId) {
   if (doc.ReadOnlyReason()) return kReadOnlyCode;
-  return DeleteHandMadeW2c(doc.Database(), employeeId);
+  CompanyFileSession file(doc);
+  return file.Code() ? file.Code() : DeleteHandMadeW2c(file.Db(), employeeId);
 }
 
 }  // namespace formet

@@ -18,6 +18,29 @@ class UiServices;
 
 enum class FiledFamily { W2, W2c, Form1099 };
 
+// The company file's connection for one operation: the document closes it
+// after each save, so it is opened (read-only for a company that cannot be
+// written) when it was closed, and closed again at the end.
+class CompanyFileSession {
+ public:
+  explicit CompanyFileSession(CGlobalDoc& doc);
+  ~CompanyFileSession();
+  CompanyFileSession(const CompanyFileSession&) = delete;
+  CompanyFileSession& operator=(const CompanyFileSession&) = delete;
+  // 0, or the engine's code when the file could not be opened.
+  int Code() const { return code_; }
+  CompanyDatabase& Db() { return db_; }
+
+ private:
+  CompanyDatabase& db_;
+  bool opened_ = false;
+  int code_ = 0;
+};
+
+// What was recorded as filed, read through such a session.
+int ReadRecordedW2s(CGlobalDoc& doc, std::vector<FiledW2>& filed, std::vector<FiledW2>* handMade = nullptr);
+int ReadRecorded1099s(CGlobalDoc& doc, std::vector<Filed1099>& filed);
+
 struct RecordResult {
   int code = 0;                  // 0, or the engine's code (nothing was recorded)
   size_t recorded = 0;           // forms recorded
