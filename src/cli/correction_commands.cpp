@@ -132,7 +132,7 @@ int PrintW2cs(CGlobalDoc& doc, std::ostream& out) {
 
 int PrintW3c(CGlobalDoc& doc, std::ostream& out) {
   std::vector<FiledW2> filed;
-  ReadFiledW2s(doc.Database(), filed);
+  ReadRecordedW2s(doc, filed);
   const W2cList list = LoadW2cList(doc);
   const W3cPage p = BuildW3cPage(doc.GetCompany(), list.forms, filed);
   JsonObject json, b(1);
@@ -316,8 +316,8 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
         << ": its Previously reported column is the W-2 now; change it with set-w2c.\n";
     return 0;
   }
-  std::vector<FiledW2> handMade;
-  if (int rc = ReadHandMadeW2cs(doc.Database(), handMade)) {
+  std::vector<FiledW2> filed, handMade;
+  if (int rc = ReadRecordedW2s(doc, filed, &handMade)) {
     err << Win1252ToUtf8(EngineErrorMessage("Formet failed to read the W-2c's.", rc)) << "\n";
     return 1;
   }
