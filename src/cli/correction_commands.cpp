@@ -7,6 +7,7 @@
 
 #include "cli/command_line_ui.h"
 #include "cli/json_dump.h"
+#include "forms/fixed_width.h"
 #include "forms/money.h"
 #include "forms/record_as_filed.h"
 #include "forms/w2/box12_codes.h"
@@ -27,13 +28,6 @@ constexpr const char* kNewW2c = "new-w2c";
 constexpr const char* kSetW2c = "set-w2c";
 constexpr const char* kDeleteW2c = "delete-w2c";
 
-std::string DigitsOf(const std::string& text) {
-  std::string digits;
-  for (char c : text)
-    if (std::isdigit(static_cast<unsigned char>(c))) digits += c;
-  return digits;
-}
-
 // "YYYY-MM-DD" of a real date.
 bool IsFiledDate(const std::string& text) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
@@ -48,10 +42,10 @@ bool IsFiledDate(const std::string& text) {
 }
 
 const EmployeeRecord* EmployeeBySsn(CGlobalDoc& doc, const std::string& ssn) {
-  const std::string digits = DigitsOf(ssn);
+  const std::string digits = efile::DigitsOf(ssn);
   if (digits.size() != 9) return nullptr;
   for (const auto& e : doc.GetEmployees())
-    if (DigitsOf(e.SocialSecurityNumber) == digits) return &e;
+    if (efile::DigitsOf(e.SocialSecurityNumber) == digits) return &e;
   return nullptr;
 }
 
@@ -349,11 +343,11 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
     if (!value) return 1;
     EmployeeRecord& e = changed.employee;
     if (option == "--previous-ssn") {
-      if (DigitsOf(*value).size() != 9) {
+      if (efile::DigitsOf(*value).size() != 9) {
         err << "formet-cli: --previous-ssn takes a social security number, ###-##-####\n";
         return 1;
       }
-      const std::string d = DigitsOf(*value);
+      const std::string d = efile::DigitsOf(*value);
       e.SocialSecurityNumber = d.substr(0, 3) + "-" + d.substr(3, 2) + "-" + d.substr(5);
     } else if (option == "--previous-first") e.FirstName = *value;
     else if (option == "--previous-middle") e.MiddleName = *value;

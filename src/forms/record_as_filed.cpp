@@ -231,8 +231,8 @@ std::string W2FiledNotice(CGlobalDoc& doc, const std::vector<FiledW2>& filed, in
   if (!doc.IsLoaded()) return {};
   const FiledW2* was = LatestFiledFor(filed, employeeId);
   if (!was) return {};
-  std::string text = std::string(was->as == FiledAs::Correction ? "Corrected (W-2c) on " : "Filed on ") +
-                     ShowFiledDate(was->filedOn) + ".";
+  std::string text = "Filed on " + ShowFiledDate(was->filedOn) + ".";
+  if (was->as == FiledAs::Correction) text += " That filing was a W-2c.";
   const auto& employees = doc.GetEmployees();
   const auto employee = std::find_if(employees.begin(), employees.end(),
                                      [&](const EmployeeRecord& e) { return e.EmployeeUniqueID == employeeId; });

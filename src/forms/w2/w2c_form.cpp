@@ -1,9 +1,10 @@
 #include "forms/w2/w2c_form.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdlib>
 
+#include "forms/fixed_width.h"
+#include "forms/form_page_rules.h"
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/w2_page_rules.h"
@@ -61,15 +62,8 @@ const W2cBoxDef kBoxes[] = {
 // An amount of one column as printed: "-0-" for zero.
 std::string Column(int64_t cents) { return cents == 0 ? W2cTexts::kZero : FormatCents(cents); }
 
-std::string Digits(const std::string& text) {
-  std::string digits;
-  for (char c : text)
-    if (std::isdigit(static_cast<unsigned char>(c))) digits += c;
-  return digits;
-}
-
 bool SameIdentity(const EmployeeRecord& a, const EmployeeRecord& b) {
-  return Digits(a.SocialSecurityNumber) == Digits(b.SocialSecurityNumber) && a.FirstName == b.FirstName &&
+  return efile::DigitsOf(a.SocialSecurityNumber) == efile::DigitsOf(b.SocialSecurityNumber) && a.FirstName == b.FirstName &&
          a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.Suffix == b.Suffix;
 }
 
@@ -83,13 +77,6 @@ std::string FullName(const EmployeeRecord& e) {
   for (const std::string* part : {&e.FirstName, &e.MiddleName, &e.LastName, &e.Suffix})
     if (!part->empty()) name += (name.empty() ? "" : " ") + *part;
   return name;
-}
-
-std::string CityLine(const std::string& city, const std::string& state, const std::string& zip) {
-  std::string line = city;
-  if (!state.empty()) line += (line.empty() ? "" : ", ") + state;
-  if (!zip.empty()) line += (line.empty() ? "" : " ") + zip;
-  return line;
 }
 
 // The box 12 amounts of a W-2 by code, codes in the order they first appear.
@@ -211,16 +198,16 @@ std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& repo
 
   form.b = e1.SocialSecurityNumber;
   form.d = company.EmployerIdentificationNumber;
-  form.eFirst = e1.FirstName + (e1.MiddleName.empty() ? "" : " " + e1.MiddleName.substr(0, 1));
+  form.eFirst = e1.MiddleName.empty() ? e1.FirstName : e1.FirstName + " " + e1.MiddleName;
   form.eLast = e1.LastName;
   form.eSuffix = e1.Suffix;
   form.f1 = e1.Address1;
   form.f2 = e1.Address2;
-  form.fCity = CityLine(e1.City, e1.State, e1.Zip);
+  form.fCity = CityStateZipLine(e1.City, e1.State, e1.Zip);
   form.gName = company.EmployerName;
   form.g1 = company.Address1;
   form.g2 = company.Address2;
-  form.gCity = CityLine(company.City, company.State, company.Zip);
+  form.gCity = CityStateZipLine(company.City, company.State, company.Zip);
   form.problems = CorrectColumnProblems(form, now.form);
 
   // Four lines of box 12 to a form; the rest go on further W-2c's that

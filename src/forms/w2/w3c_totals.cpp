@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "forms/form_page_rules.h"
 #include "forms/money.h"
 
 namespace formet {
@@ -14,13 +15,6 @@ std::array<std::string, 2> Columns(const W3cColumns& c) { return {Column(c.previ
 void Add(W3cColumns& to, int64_t previously, int64_t correct) {
   to.previously += previously;
   to.correct += correct;
-}
-
-std::string CityLine(const CompanyRecord& c) {
-  std::string line = c.City;
-  if (!c.State.empty()) line += (line.empty() ? "" : ", ") + c.State;
-  if (!c.Zip.empty()) line += (line.empty() ? "" : " ") + c.Zip;
-  return line;
 }
 
 }  // namespace
@@ -63,7 +57,7 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
   p.employerName = company.EmployerName;
   p.address1 = company.Address1;
   p.address2 = company.Address2;
-  p.cityLine = CityLine(company);
+  p.cityLine = CityStateZipLine(company.City, company.State, company.Zip);
   p.kindOfPayer = company.FormW3RadioKindOfPayer;
   p.thirdPartySickPay = company.FormW3CheckThirdPartySickPay != 0;
   p.d = t.formCount == 0 ? W2cTexts::kZero : std::to_string(t.formCount);
