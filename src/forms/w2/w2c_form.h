@@ -112,11 +112,8 @@ struct W2cList {
   std::vector<std::string> notes;  // employees left out and why
 };
 
-// The text said for an address-only change, and the question that offers
-// the reissued statement.
+// The text said for an address-only change: no W-2c, a reissued statement.
 std::string AddressOnlyNotice(const std::string& employeeName);
-inline constexpr const char* kReissuedStatementQuestion =
-    "Print the employee's W-2 again, marked \"REISSUED STATEMENT\", with the new address?";
 
 // The W-2c's (more than one for an employee whose box 12 needs more than
 // four lines) of one employee: `reported` is what was reported (filed or by
