@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command_line_ui.h"
+#include "cli/correction_commands.h"
 #include "cli/efiling_commands.h"
 #include "cli/import_command.h"
 #include "cli/import_data_commands.h"
@@ -161,6 +162,44 @@ constexpr const char* kUsage =
     "                boxes \"1\" to \"5\" computed from all 1099-MISCs.\n"
     "                A total too large to be held shows \"too large\"; the\n"
     "                reason goes to standard error and the exit code is 1.\n"
+    "  mark-filed w2|w2c|1099 NAME [--on YYYY-MM-DD]\n"
+    "                Record the company's forms as filed (today, or on the date\n"
+    "                given), as Record as filed on the W2 Forms and 1099 Forms\n"
+    "                pages does: an unchangeable copy of each W-2 with its\n"
+    "                employee's SSN, name and address (w2), or of each\n"
+    "                1099-MISC with its payee's TIN, name and address (1099),\n"
+    "                is kept in the company file. Forms recorded before are\n"
+    "                not recorded again: those changed since are named, as\n"
+    "                their change needs a correction. w2c records the correct\n"
+    "                information of every W-2c, which becomes what was\n"
+    "                previously reported for a later correction.\n"
+    "  w2c NAME      Print the company's W-2c's as one JSON object: for each\n"
+    "                employee whose W-2, SSN or name changed since it was\n"
+    "                recorded as filed (or who has a W-2c made by hand), the\n"
+    "                lettered boxes \"a\" to \"i\" and only the boxes that\n"
+    "                changed, each with \"Previously reported\" and \"Correct\n"
+    "                information\" (\"-0-\" for zero), where it goes (the SSA,\n"
+    "                or the state when only state or local boxes changed),\n"
+    "                the employees whose address alone changed (no W-2c goes\n"
+    "                to the SSA for them) and notes.\n"
+    "  w3c NAME      Likewise for the W-3c: the totals of the W-2c's sent to\n"
+    "                the SSA, each column apart (box 12: deferred-compensation\n"
+    "                codes only), boxes \"a\" to \"j\" and \"explain decreases\n"
+    "                here\".\n"
+    "  new-w2c NAME --ssn SSN\n"
+    "                Make a W-2c by hand for a W-2 filed before anything was\n"
+    "                recorded: its Previously reported column starts as the\n"
+    "                W-2 now, to be changed with set-w2c, while the W-2 itself\n"
+    "                is corrected with set-w2.\n"
+    "  set-w2c NAME --ssn SSN [--box BOX=VALUE]... [--previous-ssn SSN]\n"
+    "               [--previous-first F] [--previous-middle M]\n"
+    "               [--previous-last L] [--previous-suffix S]\n"
+    "                Change the Previously reported column of that W-2c: boxes\n"
+    "                as set-w2 takes them (1 to 11, 12a to 12d as CODE:AMOUNT,\n"
+    "                13, 14 to 14.3, 15 as STATE:STATE-ID, 16 to 20 and .2),\n"
+    "                and the SSN and name as previously reported.\n"
+    "  delete-w2c NAME --ssn SSN\n"
+    "                Delete the W-2c made by hand.\n"
     "  print w2|w3|1099|1096 NAME --out FILE.pdf [OPTIONS]\n"
     "                Print a form of the company NAME to a PDF file on US Letter\n"
     "                paper, as the form's Print button does with the choices of\n"
@@ -237,10 +276,10 @@ constexpr const char* kUsage =
     "escape) and text that is not valid UTF-8 are refused. A company that another\n"
     "Formet program (the desktop or another formet-cli) has open is refused too.\n"
     "A company that can be read but not written, or whose lock cannot be taken,\n"
-    "is refused by the commands that change it; dump, w3, 1096, print, review,\n"
-    "efw2 and efile-1099 still read it. --out never names a company file or a\n"
-    "file kept beside one (its journal, lock or .del file); the file is written\n"
-    "complete before it takes its name.\n"
+    "is refused by the commands that change it; dump, w3, w2c, w3c, 1096, print,\n"
+    "review, efw2 and efile-1099 still read it. --out never names a company file\n"
+    "or a file kept beside one (its journal, lock or .del file); the file is\n"
+    "written complete before it takes its name.\n"
     "On failure the program's message is printed on standard error and the exit\n"
     "code is not zero.\n";
 
@@ -398,6 +437,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
   if (IsPrintCommand(command)) return RunPrintCommand(doc, ui, rest, out, err);
   if (IsFormCommand(command)) return RunFormCommand(doc, ui, command, rest, out, err);
   if (IsReviewCommand(command)) return RunReviewCommand(doc, ui, rest, out, err);
+  if (IsCorrectionCommand(command)) return RunCorrectionCommand(doc, ui, command, rest, out, err);
   err << "formet-cli: unknown command or wrong arguments: " << PrintableUtf8(command) << "\n\n" << kUsage;
   return 2;
 }

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/record_as_filed.h"
 #include "forms/ui/form_page.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "kit/ui/help.h"
@@ -134,9 +135,14 @@ void CMainFrame::BuildMenus() {
   AddCommand(tools, tr("&Import Clients From Tax Year 2006"), kImportClients, {},
              [this] { RunImport(command::kImportClients); });
   auto* efiling = tools->addMenu(tr("&Electronic Filing"));
-  AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] { RunEfw2Dialog(doc_, this); });
+  AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] {
+    // The file written is what is filed.
+    if (RunEfw2Dialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
+  });
   AddCommand(efiling, tr("&1099-MISC Information Return File..."), kEFile1099, {},
-             [this] { Run1099FileDialog(doc_, this); });
+             [this] {
+               if (Run1099FileDialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099);
+             });
   auto* options = tools->addMenu(tr("&Options"));
   AddCommand(options, tr("&Password"), kPassword, {}, [this] { OnChangePassword(); });
 
