@@ -343,20 +343,15 @@ int Memory(const char* self, const fs::path& dir, std::vector<long> sizes) {
 int main(int argc, char** argv) {
   if (argc == 5 && std::string(argv[1]) == "--memory-child") return MemoryChild(argv[2], argv[3], argv[4]);
   if (argc >= 2 && std::string(argv[1]) == "--memory") {
-    const fs::path dir = fs::temp_directory_path() / "formet-import-memory";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const RunFolder dir("formet-import-memory");
     std::vector<long> sizes;
     for (int i = 2; i < argc; ++i) sizes.push_back(std::atol(argv[i]));
-    const int code = Memory(argv[0], dir, sizes);
-    fs::remove_all(dir);
-    return code;
+    return Memory(argv[0], dir.Path(), sizes);
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  const fs::path dir = fs::temp_directory_path() / "formet-import-bench";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const RunFolder folder("formet-import-bench");
+  const fs::path& dir = folder.Path();
 
   if (argc == 4 && std::string(argv[1]) == "--write") {
     SilentUi ui;
@@ -364,7 +359,6 @@ int main(int argc, char** argv) {
     CGlobalDoc doc(ui, settings, dir);
     W2ImportFlavour flavour(doc, ui);
     WriteFile(argv[2], flavour.Catalogue(), std::atoi(argv[3]));
-    fs::remove_all(dir);
     return 0;
   }
   std::vector<int> sizes;
@@ -387,6 +381,5 @@ int main(int argc, char** argv) {
     std::printf(" %16s %6.2f\n", cell(f.floor), f.load.wall / f.floor.wall);
   }
   std::printf("targets at 100,000 rows: read and preview <= 2 s, check <= 2 s, load+save <= 5 s\n");
-  fs::remove_all(dir);
   return 0;
 }

@@ -217,8 +217,10 @@ int CompanyDatabase::Open(const std::filesystem::path& path, OpenMode mode) {
   if (inTransaction_) return 0;
   Close();
   sqlite3* db = nullptr;
-  const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
-                    : SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0);
+  // One thread uses a connection: SQLite need not lock it on every call.
+  const int flags = SQLITE_OPEN_NOMUTEX |
+                    (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                                                : SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0));
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, CompanyFileVfs());
   if (rc != SQLITE_OK) {
     Noted(db, rc);
@@ -487,12 +489,18 @@ int CompanyDatabase::ReadRows(std::vector<R>& list, Keep&& keep) {
     R& record = list.emplace_back();
     for (int i = 0; i < columns; ++i) {
       const auto& field = fields[shape.order[i]];
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
       if (field.IsText()) {
         // NULL, as in columns added to older files, reads as the empty text.
-        if (text) (record.*std::get<std::string R::*>(field.member)).assign(text, sqlite3_column_bytes(stmt, i));
+        if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))
+          (record.*std::get<std::string R::*>(field.member)).assign(text, sqlite3_column_bytes(stmt, i));
+      } else if (sqlite3_column_type(stmt, i) == SQLITE_INTEGER) {
+        // Stored as a number: taken as is, without making its text first.
+        const sqlite3_int64 value = sqlite3_column_int64(stmt, i);
+        record.*std::get<int32_t R::*>(field.member) =
+            value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
       } else {
-        record.*std::get<int32_t R::*>(field.member) = ParseStoredInt(text);
+        record.*std::get<int32_t R::*>(field.member) =
+            ParseStoredInt(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
       }
     }
     if (!keep(record)) list.pop_back();
