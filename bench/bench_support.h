@@ -54,7 +54,7 @@ inline void BindRow(sqlite3_stmt* stmt, const R& r, int firstParam, std::initial
   int p = firstParam;
   for (const auto& f : RecordFields<R>()) {
     if (f.IsText()) {
-      const auto& s = r.*std::get<std::string R::*>(f.member);
+      const auto& s = std::get<TextMember<R>>(f.member).In(r);
       sqlite3_bind_text(stmt, p++, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
     } else {
       sqlite3_bind_int(stmt, p++, r.*std::get<int32_t R::*>(f.member));

@@ -34,14 +34,14 @@ double Seconds(Clock::time_point since) { return std::chrono::duration<double>(C
 EmployeeRecord MakeEmployee(int id) {
   EmployeeRecord e;
   e.EmployeeUniqueID = id;
-  e.SocialSecurityNumber = "412-55-" + std::to_string(1000 + id % 9000);
-  e.FirstName = "First" + std::to_string(id);
-  e.MiddleName = "Q";
-  e.LastName = "O'Last" + std::to_string(id);
-  e.Address1 = std::to_string(id) + " Main Street";
-  e.City = "Springfield";
-  e.State = "IL";
-  e.Zip = "62701-1234";
+  e.SetSocialSecurityNumber("412-55-" + std::to_string(1000 + id % 9000));
+  e.SetFirstName("First" + std::to_string(id));
+  e.SetMiddleName("Q");
+  e.SetLastName("O'Last" + std::to_string(id));
+  e.SetAddress1(std::to_string(id) + " Main Street");
+  e.SetCity("Springfield");
+  e.SetState("IL");
+  e.SetZip("62701-1234");
   return e;
 }
 
@@ -49,15 +49,18 @@ W2Record MakeW2(int id) {
   W2Record w;
   w.W2UniqueID = id;
   w.EmployeeUniqueID = id;
-  w.Wages = w.SocialSecurityWages = w.MedicareWages = w.StateWages1 = "48250.00";
-  w.FederalIncomeTaxWithdrawal = "5120.00";
-  w.SocialSecurityTaxWithheld = "2991.50";
-  w.MedicareTaxWithheld = "699.63";
-  w.Field12aCode = "D";
-  w.Field12aAmount = "2400.00";
-  w.State1 = "IL";
-  w.StateID1 = "4125-7980";
-  w.StateIncomTax1 = "1447.50";
+  w.SetStateWages1("48250.00");
+  w.SetMedicareWages(w.StateWages1());
+  w.SetSocialSecurityWages(w.StateWages1());
+  w.SetWages(w.StateWages1());
+  w.SetFederalIncomeTaxWithdrawal("5120.00");
+  w.SetSocialSecurityTaxWithheld("2991.50");
+  w.SetMedicareTaxWithheld("699.63");
+  w.SetField12aCode("D");
+  w.SetField12aAmount("2400.00");
+  w.SetState1("IL");
+  w.SetStateID1("4125-7980");
+  w.SetStateIncomTax1("1447.50");
   w.RetirementPlan = 1;
   return w;
 }
@@ -65,13 +68,13 @@ W2Record MakeW2(int id) {
 ContractorRecord MakeContractor(int id) {
   ContractorRecord c;
   c.ContractorUniqueID = id;
-  c.IdentificationNumber = "36-" + std::to_string(1000000 + id);
-  c.NameLine1 = "Contractor " + std::to_string(id) + " LLC";
-  c.Address1 = std::to_string(id) + " Grand Ave";
-  c.City = "Springfield";
-  c.State = "IL";
-  c.Zip = "62702";
-  c.AccountNumber = "AC-" + std::to_string(id);
+  c.SetIdentificationNumber("36-" + std::to_string(1000000 + id));
+  c.SetNameLine1("Contractor " + std::to_string(id) + " LLC");
+  c.SetAddress1(std::to_string(id) + " Grand Ave");
+  c.SetCity("Springfield");
+  c.SetState("IL");
+  c.SetZip("62702");
+  c.SetAccountNumber("AC-" + std::to_string(id));
   return c;
 }
 
@@ -79,9 +82,9 @@ Form1099Record MakeForm1099(int id) {
   Form1099Record f;
   f.Form1099UniqueID = id;
   f.ContractorUniqueID = id;
-  f.NonemployeeCompensation = "12500.00";
-  f.FederalIncomeTaxWithheld = "0.00";
-  f.PayerStateID1 = "4125-7980";
+  f.SetNonemployeeCompensation("12500.00");
+  f.SetFederalIncomeTaxWithheld("0.00");
+  f.SetPayerStateID1("4125-7980");
   return f;
 }
 

@@ -8,7 +8,7 @@
 
 namespace formet {
 
-void AppendJsonString(std::string& out, const std::string& win1252) {
+void AppendJsonString(std::string& out, std::string_view win1252) {
   out += '"';
   for (char c : Win1252ToUtf8(win1252)) {
     switch (c) {
@@ -43,8 +43,8 @@ void AppendRecord(std::string& out, const R& record, const char* indent) {
     out += "  \"";
     out += field.column;
     out += "\": ";
-    if (field.IsText()) AppendJsonString(out, record.*std::get<std::string R::*>(field.member));
-    else out += std::to_string(record.*std::get<int32_t R::*>(field.member));
+    if (field.IsText()) AppendJsonString(out, field.TextIn(record));
+    else out += std::to_string(field.NumberIn(record));
   }
   out += "\n";
   out += indent;

@@ -1,12 +1,13 @@
 #pragma once
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 namespace formet {
 class CGlobalDoc;
 
 // Appends a text of the company files (Windows-1252) as a JSON string in UTF-8.
-void AppendJsonString(std::string& out, const std::string& win1252);
+void AppendJsonString(std::string& out, std::string_view win1252);
 
 // Writes the loaded company to `out` as one JSON object: "version" and the
 // nine record sets, fields keyed by column name, texts in UTF-8, ids and flags

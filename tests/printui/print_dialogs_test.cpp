@@ -313,7 +313,7 @@ TEST(PrintFlow, EveryRedInkDialogPrintsAnAlignmentPageAtItsOffsets) {
 TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
   test::QtApp();
   PrintDoc d(3);
-  d.doc.GetForms1099()[1].Field15A = "";
+  d.doc.GetForms1099()[1].SetField15A("");
   Sink sink;
   ModalAnswers answers;
   auto allCopyB = [](QWidget* w) {
@@ -357,7 +357,7 @@ TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
 TEST(PrintFlow, ValuesThatWouldBeCutAreListedBeforePrinting) {
   test::QtApp();
   PrintDoc d(2);
-  for (auto& w : d.doc.GetW2Forms()) w.Field12aAmount = "-999999999.99";
+  for (auto& w : d.doc.GetW2Forms()) w.SetField12aAmount("-999999999.99");
   Sink sink;
   ModalAnswers answers;
   auto fourUp = [](QWidget* w) {
