@@ -23,29 +23,32 @@ W3Totals ComputeW3Totals(const std::vector<W2Record>& forms) {
   CentsTotal deferred, stateWages, stateTax, localWages, localTax;
   for (const W2Record& w : forms) {
     using T = W2Record::Text;
-    const std::string_view boxes[] = {w.TextAt(T::Wages),         w.TextAt(T::FederalIncomeTaxWithdrawal),
-                                      w.TextAt(T::SocialSecurityWages), w.TextAt(T::SocialSecurityTaxWithheld),
-                                      w.TextAt(T::MedicareWages), w.TextAt(T::MedicareTaxWithheld),
-                                      w.TextAt(T::SocialSecurityTips), w.TextAt(T::AllocatedTips),
-                                      w.TextAt(T::AdvancEICPayment), w.TextAt(T::DependentCareBenefits),
-                                      w.TextAt(T::NonQualifiedPlans)};
+    // The record's texts decoded once, each box then read in place.
+    const auto texts = w.texts.Views();
+    const auto text = [&texts](T field) { return texts[static_cast<size_t>(field)]; };
+    const std::string_view boxes[] = {text(T::Wages),         text(T::FederalIncomeTaxWithdrawal),
+                                      text(T::SocialSecurityWages), text(T::SocialSecurityTaxWithheld),
+                                      text(T::MedicareWages), text(T::MedicareTaxWithheld),
+                                      text(T::SocialSecurityTips), text(T::AllocatedTips),
+                                      text(T::AdvancEICPayment), text(T::DependentCareBenefits),
+                                      text(T::NonQualifiedPlans)};
     for (size_t i = 0; i < 11; ++i) box[i + 1].Add(boxes[i]);
     const std::pair<std::string_view, std::string_view> box12[] = {
-        {w.TextAt(T::Field12aCode), w.TextAt(T::Field12aAmount)},
-        {w.TextAt(T::Field12bCode), w.TextAt(T::Field12bAmount)},
-        {w.TextAt(T::Field12cCode), w.TextAt(T::Field12cAmount)},
-        {w.TextAt(T::Field12dCode), w.TextAt(T::Field12dAmount)}};
+        {text(T::Field12aCode), text(T::Field12aAmount)},
+        {text(T::Field12bCode), text(T::Field12bAmount)},
+        {text(T::Field12cCode), text(T::Field12cAmount)},
+        {text(T::Field12dCode), text(T::Field12dAmount)}};
     for (const auto& [code, amount] : box12) {
       if (IsDeferredCompensationCode(code)) deferred.Add(amount);
     }
-    stateWages.Add(w.TextAt(T::StateWages1));
-    stateWages.Add(w.TextAt(T::StateWages2));
-    stateTax.Add(w.TextAt(T::StateIncomTax1));
-    stateTax.Add(w.TextAt(T::StateIncomTax2));
-    localWages.Add(w.TextAt(T::LocalWages1));
-    localWages.Add(w.TextAt(T::LocalWages2));
-    localTax.Add(w.TextAt(T::LocalIncomeTax1));
-    localTax.Add(w.TextAt(T::LocalIncomeTax2));
+    stateWages.Add(text(T::StateWages1));
+    stateWages.Add(text(T::StateWages2));
+    stateTax.Add(text(T::StateIncomTax1));
+    stateTax.Add(text(T::StateIncomTax2));
+    localWages.Add(text(T::LocalWages1));
+    localWages.Add(text(T::LocalWages2));
+    localTax.Add(text(T::LocalIncomeTax1));
+    localTax.Add(text(T::LocalIncomeTax2));
   }
   const auto take = [&t](int number, const CentsTotal& sum, int64_t& cents) {
     cents = sum.Cents();
