@@ -85,8 +85,27 @@ class ScriptedUi : public UiServices {
   // (none left: Cancel, keeping the order it was given).
   std::vector<RowChoice> rowChoices;
   std::deque<RowChoiceAnswer> rowAnswers;
+  // The problems asked about before a print, and the answers to give, in
+  // order (none left: Print anyway).
+  struct PrintAnywayQuestion {
+    std::string heading;
+    std::vector<std::string> problems;
+  };
+  std::vector<PrintAnywayQuestion> printAnyway;
+  std::deque<bool> printAnywayAnswers;
+  // The forms the review opened: employees' W-2s and contractors' 1099-MISCs.
+  std::vector<int> employeeW2sShown, contractor1099sShown;
 
   void ShowMessage(const std::string& text) override { messages.push_back(text); }
+  bool AskPrintAnyway(const std::string& heading, const std::vector<std::string>& problems) override {
+    printAnyway.push_back({heading, problems});
+    if (printAnywayAnswers.empty()) return true;
+    const bool answer = printAnywayAnswers.front();
+    printAnywayAnswers.pop_front();
+    return answer;
+  }
+  void ShowEmployeeW2(int employee) override { employeeW2sShown.push_back(employee); }
+  void ShowContractor1099(int contractor) override { contractor1099sShown.push_back(contractor); }
   bool AskYesNo(const std::string& q) override { return Next(q) == Answer::Yes; }
   Answer AskYesNoCancel(const std::string& q) override { return Next(q); }
   std::optional<NewCompanyEntry> AskNewCompany() override { return newCompany; }

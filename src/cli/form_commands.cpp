@@ -360,43 +360,6 @@ std::string ContractorName(const ContractorRecord& c) {
 
 // ---- the transmittals as JSON -------------------------------------------------------
 
-// One JSON object, keys in the order added; `depth` is how deep it is nested.
-class JsonObject {
- public:
-  explicit JsonObject(int depth = 0) : depth_(depth) {}
-  JsonObject& Text(const std::string& key, const std::string& win1252) {
-    Key(key);
-    AppendJsonString(body_, win1252);
-    return *this;
-  }
-  JsonObject& Flag(const std::string& key, bool on) {
-    Key(key);
-    body_ += on ? "true" : "false";
-    return *this;
-  }
-  JsonObject& Null(const std::string& key) {
-    Key(key);
-    body_ += "null";
-    return *this;
-  }
-  JsonObject& Object(const std::string& key, const JsonObject& inner) {
-    Key(key);
-    body_ += inner.Str();
-    return *this;
-  }
-  std::string Str() const { return "{" + body_ + "\n" + std::string(2 * depth_, ' ') + "}"; }
-
- private:
-  void Key(const std::string& key) {
-    body_ += body_.empty() ? "\n" : ",\n";
-    body_ += std::string(2 * depth_ + 2, ' ');
-    AppendJsonString(body_, key);
-    body_ += ": ";
-  }
-  int depth_;
-  std::string body_;
-};
-
 int PrintTransmittal(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
                      const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (args.size() != 1 || args[0].rfind("--", 0) == 0) {

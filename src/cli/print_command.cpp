@@ -17,6 +17,7 @@
 #include "forms/1099/form1099_print.h"
 #include "forms/alignment_page.h"
 #include "forms/payee_files.h"
+#include "forms/form_review.h"
 #include "forms/print/box_fit.h"
 #include "forms/print/print_options.h"
 #include "forms/print/qt/payee_pdf.h"
@@ -356,6 +357,12 @@ class PrintUi : public UiServices {
     return !stopIfEmpty_;
   }
   Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+  // The problems of the forms to be printed are warnings: the print goes on.
+  bool AskPrintAnyway(const std::string& heading, const std::vector<std::string>& problems) override {
+    err_ << "formet-cli: warning: " << Win1252ToUtf8(heading) << "\n";
+    for (const auto& line : problems) err_ << "formet-cli: warning: " << Win1252ToUtf8(line) << "\n";
+    return true;
+  }
   std::optional<NewCompanyEntry> AskNewCompany() override { return std::nullopt; }
   std::optional<std::string> ChooseCompany(const std::vector<std::string>&) override { return std::nullopt; }
 
@@ -433,6 +440,18 @@ int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptions
           << " forms; nothing was printed\n";
     return 1;
   }
+  // The problems of the forms the files hold, as warnings.
+  FormPrintSettings every = settings;
+  every.printTarget = 1;
+  if (w2)
+    ConfirmFormsToPrint(W2PrintJob({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), source.displayOrder, -1},
+                                   every),
+                        printUi);
+  else
+    ConfirmFormsToPrint(Form1099PrintJob({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(),
+                                          source.displayOrder, -1},
+                                         every),
+                        printUi);
 
   std::vector<int> skipped;
   const std::vector<PayeeFile> files = PlanPayeeFiles(source, &skipped);
@@ -528,9 +547,11 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
           return 1;
         }
       }
-      job = PrepareW2Print({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(),
-                            DocumentOrder(doc.GetEmployees().size()), current},
-                           settings, printUi);
+      auto w2 = PrepareW2Print({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(),
+                                DocumentOrder(doc.GetEmployees().size()), current},
+                               settings, printUi);
+      if (w2) ConfirmFormsToPrint(*w2, printUi);
+      job = std::move(w2);
       break;
     }
     case PrintForm::Form1099: {
@@ -543,9 +564,11 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
           return 1;
         }
       }
-      job = PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(),
-                                  DocumentOrder(doc.GetContractors().size()), current},
-                                 settings, printUi);
+      auto forms = PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(),
+                                         DocumentOrder(doc.GetContractors().size()), current},
+                                        settings, printUi);
+      if (forms) ConfirmFormsToPrint(*forms, printUi);
+      job = std::move(forms);
       break;
     }
     case PrintForm::W3: {

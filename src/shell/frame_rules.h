@@ -5,11 +5,12 @@ namespace formet {
 
 // The pages of the page area, in the order the navigation bar's items name
 // them; the W-4 page is created and never shown.
-enum class Page { Welcome, Company, Employees, Contractors, W2, W3, Form1099, Form1096, W4 };
+enum class Page { Welcome, Company, Employees, Contractors, W2, W3, Form1099, Form1096, Review, W4 };
+inline constexpr int kPageCount = 10;
 
-// Navigation items 0..6: "Company Info", "Employees", "Contractors",
-// "W2 Forms", "W3 Form", "1099 Forms", "1096 Form".
-inline constexpr int kNavigationItems = 7;
+// Navigation items 0..7: "Company Info", "Employees", "Contractors",
+// "W2 Forms", "W3 Form", "1099 Forms", "1096 Form", "Review".
+inline constexpr int kNavigationItems = 8;
 
 // Which page a request for a navigation item shows. The first request for
 // item 0 shows the welcome page, every later one the company page.

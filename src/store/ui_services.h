@@ -94,6 +94,18 @@ class UiServices {
   // else when the mouse moves.
   virtual void ShowBalloonNote(NoteAnchor /*anchor*/, const std::string& /*title*/, const std::string& /*text*/,
                         int /*closeAfterMs*/) {}
+  // Before forms are printed, the problems found in them (a heading, then one
+  // line per problem), with "Print anyway" and "Cancel". True to print.
+  virtual bool AskPrintAnyway(const std::string& heading, const std::vector<std::string>& problems) {
+    std::string text = heading;
+    for (const auto& line : problems) text += "\n" + line;
+    return AskYesNo(text + "\n\nPrint anyway?");
+  }
+  // The review's part: the W2 Forms page with the W-2 of that employee, the
+  // 1099 Forms page with the 1099-MISC of that contractor (indexes in the
+  // company's lists).
+  virtual void ShowEmployeeW2(int /*employee*/) {}
+  virtual void ShowContractor1099(int /*contractor*/) {}
   // A dialog that lists rows to choose one from.
   virtual RowChoiceAnswer ChooseRow(const RowChoice& choice) {
     return {false, std::nullopt, choice.sortColumn, choice.ascending};

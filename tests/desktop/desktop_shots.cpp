@@ -97,6 +97,7 @@ const std::vector<PageShot> kPages = {
     {"w3", Page::W3, {}},
     {"1099", Page::Form1099, {}},
     {"1096", Page::Form1096, {}},
+    {"review", Page::Review, {}},
 };
 
 // The import dialog over one of the test files, its flavour living as long

@@ -18,8 +18,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
+#include "forms/1099/ui/form1099_view.h"
+#include "forms/form_review.h"
+#include "forms/ui/review_page.h"
+#include "forms/w2/ui/w2_view.h"
 #include "kit/ui/help.h"
 #include "kit/ui/help_window.h"
 #include "kit/ui/masked_edit.h"
@@ -168,7 +173,7 @@ TEST_F(DesktopTest, CompanyInfoShowsWelcomeFirstThenCompany) {
   frame->ShowNavigationItem(0);
   EXPECT_EQ(frame->CurrentPage(), Page::Company);
   const std::pair<int, Page> items[] = {{2, Page::Contractors}, {3, Page::W2}, {4, Page::W3},
-                                        {5, Page::Form1099},    {6, Page::Form1096}};
+                                        {5, Page::Form1099},    {6, Page::Form1096}, {7, Page::Review}};
   for (auto [item, page] : items) {
     frame->ShowNavigationItem(item);
     EXPECT_EQ(frame->CurrentPage(), page) << item;
@@ -315,8 +320,8 @@ TEST_F(DesktopTest, EveryPageIsReachedAndUsedByKeyboard) {
   }
   // The welcome page came first at start-up: Company Info now shows the company.
   const Page order[] = {Page::Company, Page::Employees, Page::Contractors, Page::W2,
-                        Page::W3,      Page::Form1099,  Page::Form1096};
-  const int keys[] = {1, 2, 3, 4, 5, 6, 7};
+                        Page::W3,      Page::Form1099,  Page::Form1096, Page::Review};
+  const int keys[] = {1, 2, 3, 4, 5, 6, 7, 8};
   for (size_t i = 0; i < std::size(order); ++i) {
     press(Qt::Key_0 + keys[i], Qt::ControlModifier);
     ASSERT_EQ(frame->CurrentPage(), order[i]) << i;
@@ -360,9 +365,11 @@ TEST_F(DesktopTest, EveryPageIsReachedAndUsedByKeyboard) {
   EXPECT_EQ(frame->CurrentPage(), Page::Contractors);
   EXPECT_EQ(QApplication::focusWidget(), bar);  // the bar keeps the keyboard
   press(Qt::Key_End);
+  press(Qt::Key_Return);
+  EXPECT_EQ(frame->CurrentPage(), Page::Review);
   press(Qt::Key_Up);
   press(Qt::Key_Space);
-  EXPECT_EQ(frame->CurrentPage(), Page::Form1099);
+  EXPECT_EQ(frame->CurrentPage(), Page::Form1096);
   press(Qt::Key_Home);
   press(Qt::Key_Return);
   EXPECT_EQ(frame->CurrentPage(), Page::Company);
@@ -781,6 +788,106 @@ TEST(DataFolderOfTheDesktop, StandardPathsAndTheCommandLineAgree) {
             UserDataFolder().string());
   QCoreApplication::setOrganizationName(org);
   QCoreApplication::setApplicationName(name);
+}
+
+// The Review page lists the rows the review's rules give (formet-cli review
+// prints the same), sorts by a heading, and opens a form on its page with a
+// double-click or Enter.
+TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
+  fs::copy_file(fs::path(FORMET_BIN_DIR) / "DatabaseFiles" / "Sample Company.qdt", dir / "Sample Company.qdt",
+                fs::copy_options::overwrite_existing);
+  ScriptedPrompt prompt(true);
+  auto app = StartAndPassSplash(prompt);
+  auto* frame = app->Frame();
+  CGlobalDoc& doc = app->Doc();
+  frame->ShowNavigationItem(kNavigationItems - 1);
+  ASSERT_EQ(frame->CurrentPage(), Page::Review);
+  auto* page = static_cast<CReviewPage*>(frame->PageWidget(Page::Review));
+  QTableView* table = page->Table();
+  const std::vector<ReviewRow> expected = ReviewForms(ReviewSourceOf(doc));
+  ASSERT_EQ(table->model()->rowCount(), static_cast<int>(expected.size()));
+  ASSERT_EQ(expected.size(), 7u);
+  std::set<std::string> seen;
+  for (int r = 0; r < table->model()->rowCount(); ++r) {
+    const ReviewRow* row = page->RowAt(r);
+    ASSERT_NE(row, nullptr);
+    const auto same = std::find_if(expected.begin(), expected.end(), [&](const ReviewRow& e) {
+      return e.type == row->type && e.form == row->form && e.payee == row->payee;
+    });
+    ASSERT_NE(same, expected.end()) << row->number;
+    EXPECT_EQ(row->problems, same->problems) << row->number;
+    EXPECT_EQ(table->model()->index(r, CReviewModel::kNumber).data().toString().toStdString(), same->number);
+    const QString status = table->model()->index(r, CReviewModel::kStatus).data().toString();
+    EXPECT_EQ(status, same->Status() == ReviewStatus::Complete ? "Complete" : "Warning") << row->number;
+    seen.insert(row->number);
+  }
+  EXPECT_EQ(seen.size(), expected.size());
+  // Forms with problems come first; a click on a heading sorts by it.
+  EXPECT_EQ(page->RowAt(0)->Status(), ReviewStatus::Warning);
+  table->horizontalHeader()->setSortIndicator(CReviewModel::kBox1, Qt::DescendingOrder);
+  EXPECT_EQ(table->model()->index(0, CReviewModel::kBox1).data().toString(), "105000.00");
+
+  const auto rowOf = [&](const std::string& number) {
+    for (int r = 0; r < table->model()->rowCount(); ++r)
+      if (page->RowAt(r)->number == number) return r;
+    return -1;
+  };
+  const int james = rowOf("412-55-1002");
+  ASSERT_GE(james, 0);
+  const int jamesPayee = page->RowAt(james)->payee;
+  const QRect cell = table->visualRect(table->model()->index(james, CReviewModel::kName));
+  QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+  ASSERT_EQ(frame->CurrentPage(), Page::W2);
+  auto* w2 = static_cast<CW2View*>(frame->PageWidget(Page::W2));
+  EXPECT_EQ(w2->Rules().CurrentPayee(), jamesPayee);
+  EXPECT_EQ(doc.GetEmployees()[static_cast<size_t>(jamesPayee)].SocialSecurityNumber(), "412-55-1002");
+
+  // By keyboard: Ctrl+8, a row, Enter.
+  frame->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_8, Qt::ControlModifier);
+  ASSERT_EQ(frame->CurrentPage(), Page::Review);
+  const int reyes = rowOf("345-67-8901");
+  ASSERT_GE(reyes, 0);
+  table->setFocus();
+  table->setCurrentIndex(table->model()->index(reyes, CReviewModel::kName));
+  QTest::keyClick(table, Qt::Key_Return);
+  ASSERT_EQ(frame->CurrentPage(), Page::Form1099);
+  auto* form1099 = static_cast<C1099View*>(frame->PageWidget(Page::Form1099));
+  EXPECT_EQ(doc.GetContractors()[static_cast<size_t>(form1099->Rules().CurrentPayee())].IdentificationNumber(),
+            "345-67-8901");
+}
+
+// The question before a print: the problems listed, "Print anyway" and
+// "Cancel", Cancel the default so that Enter alone prints nothing.
+TEST(PrintAnywayQuestion, ListsTheProblemsWithCancelAsTheDefault) {
+  test::QtApp();
+  QtUiServices ui;
+  test::ModalAnswers answers;
+  QString heading, listed;
+  bool cancelIsDefault = false;
+  answers.Then([&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    heading = box->text();
+    listed = box->informativeText();
+    cancelIsDefault = box->defaultButton() == box->button(QMessageBox::Cancel);
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  const std::vector<std::string> problems = {"Error: W-2 of Lee, Ann (123-45-6781): Box 12a has an amount but no code"};
+  EXPECT_FALSE(ui.AskPrintAnyway("1 of the forms to be printed has 1 error:", problems));
+  EXPECT_EQ(heading, "1 of the forms to be printed has 1 error:");
+  EXPECT_TRUE(listed.startsWith("Error: W-2 of Lee, Ann (123-45-6781): Box 12a has an amount but no code"));
+  EXPECT_TRUE(cancelIsDefault);
+
+  answers.Then([](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    for (QAbstractButton* button : box->buttons())
+      if (button->text() == "Print anyway") button->click();
+  });
+  EXPECT_TRUE(ui.AskPrintAnyway("1 of the forms to be printed has 1 error:", problems));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
+#include "forms/record_as_filed.h"
 #include "forms/w2/ui/w2_view.h"
 #include "forms/w2/ui/w3_view.h"
 #include "shell/ui/qt_ui_services.h"
@@ -76,6 +77,10 @@ int main(int argc, char** argv) {
   ok = Shoot<CW3View>(doc, ui, size, out, "w3-form.png") && ok;
   ok = Shoot<C1099View>(doc, ui, size, out, "1099-form.png") && ok;
   ok = Shoot<C1096View>(doc, ui, size, out, "1096-form.png") && ok;
+  // A W-2 recorded as filed and changed since: the page says it needs a W-2c.
+  ok = RecordAsFiled(doc, FiledFamily::W2, "2008-02-15").code == 0 && ok;
+  for (auto& form : doc.GetW2Forms()) form.SetWages("99999.00");
+  ok = Shoot<CW2View>(doc, ui, size, out, "w2-form-filed.png") && ok;
   fs::remove_all(scratch);
   return ok ? 0 : 1;
 }

@@ -18,6 +18,7 @@
 #include "desktop/modal_answers.h"
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
+#include "forms/record_as_filed.h"
 #include "forms/ui/form_sheet.h"
 #include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/w2_view.h"
@@ -245,7 +246,40 @@ TEST_F(FormPagesTest, ButtonsAnswerTheirAltLetters) {
     ++lettered;
     EXPECT_TRUE(taken.insert(text[amp + 1].toLower()).second) << text.toStdString();
   }
-  EXPECT_EQ(lettered, 7);
+  EXPECT_EQ(lettered, 8);
+}
+
+TEST_F(FormPagesTest, RecordAsFiledThenAChangeShowsThatItNeedsACorrection) {
+  AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
+  AddContractors({{"12-3456789", "Cal Co"}});
+  auto page = Show<CW2View>();
+  page->OnShown();
+  EXPECT_TRUE(page->Notice()->isHidden());
+  const std::string today = ShowFiledDate(TodayFiledDate());
+  ui.messages.clear();
+  ui.answers = {Answer::Yes};
+  page->RecordFiledButton()->click();
+  ASSERT_EQ(ui.messages, std::vector<std::string>{"Recorded as filed on " + today + ": 2 W-2s."});
+  EXPECT_FALSE(page->Notice()->isHidden());
+  EXPECT_EQ(page->Notice()->text().toStdString(), "Filed on " + today + ".");
+
+  TypeAndLeave(Edit(page.get(), "Wages"), "1000");
+  ui.answers = {Answer::Yes};
+  page->SaveButton()->click();
+  EXPECT_EQ(page->Notice()->text().toStdString(),
+            "Filed on " + today + ". It changed since: the change needs a correction (Form W-2c).");
+  page->NextButton()->click();
+  EXPECT_EQ(page->Notice()->text().toStdString(), "Filed on " + today + ".");
+
+  // No: nothing is recorded.
+  auto forms = Show<C1099View>();
+  forms->OnShown();
+  ui.answers = {Answer::No};
+  forms->RecordFiledButton()->click();
+  EXPECT_TRUE(forms->Notice()->isHidden());
+  ui.answers = {Answer::Yes};
+  forms->RecordFiledButton()->click();
+  EXPECT_EQ(forms->Notice()->text().toStdString(), "Filed on " + today + ".");
 }
 
 TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {

@@ -148,8 +148,15 @@ TEST_F(PrintCli, OneEmployeesCopyOnBlankPaper) {
 TEST_F(PrintCli, ContractorsWithEmptyBoxesAreAWarningOrAFailure) {
   auto r = Print("1099 Acme --all --out " + Out("misc.pdf"));
   ASSERT_EQ(r.code, 0) << err;
-  EXPECT_EQ(err, "formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
-                 "in printing?\n");
+  // The empty boxes first, then the problems of the forms printed (these
+  // contractors' numbers are a digit short).
+  const std::string shortTin = "formet-cli: warning: Error: 1099-MISC of Bolt Electric 1 (11-222331): The "
+                               "identification number \"11-222331\" must have 9 digits (##-#######)\n";
+  EXPECT_EQ(err.rfind("formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
+                      "in printing?\nformet-cli: warning: 3 of the forms to be printed have 3 errors:\n" + shortTin,
+                      0),
+            0u)
+      << err;
   const auto words = PdfWords(dir / "misc.pdf");
   // Box 1 of the upper form: (1070, 240) + (-33, -70).
   ASSERT_NE(FindWord(words, "1500.00"), nullptr);
@@ -164,7 +171,7 @@ TEST_F(PrintCli, ContractorsWithEmptyBoxesAreAWarningOrAFailure) {
   // The first contractor's form is complete.
   r = Print("1099 Acme --tin 11-222331 --stop-if-empty --copy C --out " + Out("misc.pdf"));
   EXPECT_EQ(r.code, 0) << err;
-  EXPECT_EQ(err, "");
+  EXPECT_EQ(err, "formet-cli: warning: 1 of the forms to be printed has 1 error:\n" + shortTin);
 }
 
 TEST_F(PrintCli, TransmittalsPrintTheirTotals) {
@@ -211,10 +218,16 @@ TEST_F(PrintCli, ValuesThatWouldBeCutAreWarningsOrAFailure) {
   EXPECT_NE(err.find("formet-cli: nothing was printed (--stop-if-cut)\n"), std::string::npos) << err;
   EXPECT_EQ(err.find("warning: Form W-2"), std::string::npos) << err;
   EXPECT_FALSE(fs::exists(dir / "wide.pdf"));
-  // Where box 12 is wide enough, nothing is said.
+  // Where box 12 is wide enough, nothing is cut; the negative amounts are
+  // still the forms' problems.
   r = Print("w2 Wide --all --copy B --stop-if-cut --out " + Out("wide.pdf"));
   EXPECT_EQ(r.code, 0) << err;
-  EXPECT_EQ(err, "");
+  EXPECT_EQ(err,
+            "formet-cli: warning: 2 of the forms to be printed have 2 errors:\n"
+            "formet-cli: warning: Error: W-2 of Lee1, Ann (123-45-6781): Box 12a is negative (-999999999.99); the file "
+            "holds no negative amounts\n"
+            "formet-cli: warning: Error: W-2 of Lee2, Ann (123-45-6782): Box 12a is negative (-999999999.99); the file "
+            "holds no negative amounts\n");
 }
 
 // Every variant of the four forms for the worst-case company: nothing cut,
@@ -416,9 +429,15 @@ TEST_F(PrintCli, OneFileForEachRecipientWithCopyBAndItsBack) {
   fs::create_directory(folder);
   auto r = Print("1099 Acme --all --per-recipient " + Quoted(folder) + " --encrypt");
   ASSERT_EQ(r.code, 0) << err;
-  // The question of a print of every form, as a warning.
-  EXPECT_EQ(err, "formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
-                 "in printing?\n");
+  // The question of a print of every form, then the problems of the forms
+  // (these contractors' numbers are a digit short), as warnings.
+  EXPECT_EQ(err.rfind("formet-cli: warning: One or more 1099 Forms contain empty fields(s), Do you wish to continue "
+                      "in printing?\nformet-cli: warning: 3 of the forms to be printed have 3 errors:\n"
+                      "formet-cli: warning: Error: 1099-MISC of Bolt Electric 1 (11-222331): The identification "
+                      "number \"11-222331\" must have 9 digits (##-#######)\n",
+                      0),
+            0u)
+      << err;
   ASSERT_EQ(FilesIn(folder).size(), 3u);
   const fs::path file = folder / "Acme - 1099-MISC 2007 - Bolt Electric 2 - 2332.pdf";
   EXPECT_EQ(PdfPages(file, "233212201"), 2);

@@ -185,5 +185,27 @@ TEST(PayeeFilesDialog, RecipientsPasswordsFromACsvFile) {
   EXPECT_EQ(PdfPages(d.folder / "1099-MISC 2007 - Bolt Electric 1 - 2331.pdf", "first"), -1);
 }
 
+// The problems of the forms are asked about before any file is written:
+// Cancel writes none.
+TEST(PayeeFilesDialog, CancelAtTheProblemsOfTheFormsWritesNoFile) {
+  test::QtApp();
+  PayeeDoc d(2);
+  d.doc.GetW2Forms()[0].SetField12bAmount("15.00");  // an amount without its code
+  d.ui.printAnywayAnswers = {false};
+  ModalAnswers answers;
+  answers.Then([&](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->PayeeFiles()->setChecked(true);
+    dialog->PayeeFiles()->FolderField()->setText(QString::fromStdString(d.folder.string()));
+    dialog->accept();
+  });
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(), 0, NoPrint));
+  ASSERT_EQ(d.ui.printAnyway.size(), 1u);
+  EXPECT_EQ(d.ui.printAnyway[0].problems,
+            std::vector<std::string>{"Error: W-2 of Lee1, Ann (123-45-6781): Box 12b has an amount but no code"});
+  EXPECT_TRUE(d.Files().empty());
+}
+
 }  // namespace
 }  // namespace formet

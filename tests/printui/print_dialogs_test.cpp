@@ -472,5 +472,59 @@ TEST(PrintFileNames, TheDialogProposesTheLastFolderOfTheForm) {
   EXPECT_EQ(ReadLastPdfFolder(d.settings, PrintForm::Form1099), "");
 }
 
+// Before the print dialog, the problems of the forms to be printed: Cancel
+// prints nothing; Print anyway goes on. The 1099 print asks the same.
+TEST(PrintFlow, ProblemsOfTheFormsAreAskedAboutBeforePrinting) {
+  test::QtApp();
+  PrintDoc d(2);
+  d.doc.GetW2Forms()[1].SetField12bAmount("40.00");  // an amount without its code
+  for (size_t i = 0; i < 2; ++i) d.doc.GetContractors()[i].SetIdentificationNumber("11-222333" + std::to_string(i + 1));
+  d.doc.GetForms1099()[0].SetPayerStateID1("");
+  d.doc.GetForms1099()[0].SetStateIncome1("300.00");
+  Sink sink;
+  ModalAnswers answers;
+  const auto allForms = [](QWidget* w) {
+    auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+    ASSERT_NE(dialog, nullptr);
+    dialog->TargetButton(1)->setChecked(true);
+    dialog->accept();
+  };
+  answers.Then(allForms);
+  d.ui.printAnywayAnswers = {false};
+  EXPECT_FALSE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, -1);
+  ASSERT_EQ(d.ui.printAnyway.size(), 1u);
+  EXPECT_EQ(d.ui.printAnyway[0].heading, "1 of the forms to be printed has 1 error:");
+  EXPECT_EQ(d.ui.printAnyway[0].problems,
+            std::vector<std::string>{"Error: W-2 of Lee2, Ann (123-45-6782): Box 12b has an amount but no code"});
+
+  answers.Then(allForms);
+  d.ui.printAnywayAnswers = {true};
+  EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, 1);
+  EXPECT_EQ(d.ui.printAnyway.size(), 2u);
+
+  // The current employee's W-2 alone has nothing to remark: nothing is asked.
+  answers.Then([](QWidget* w) {
+    qobject_cast<CPrintOptionsDlg*>(w)->TargetButton(0)->setChecked(true);
+    qobject_cast<QDialog*>(w)->accept();
+  });
+  sink.pages = -1;
+  EXPECT_TRUE(PrintW2Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, 1);
+  EXPECT_EQ(d.ui.printAnyway.size(), 2u);
+
+  answers.Then(allForms);
+  d.ui.answers = {Answer::Yes};  // box 17 is empty: print all the same
+  d.ui.printAnywayAnswers = {false};
+  sink.pages = -1;
+  EXPECT_FALSE(Print1099Forms(nullptr, d.doc, d.ui, d.Order(2), 0, sink.Get()));
+  EXPECT_EQ(sink.pages, -1);
+  ASSERT_EQ(d.ui.printAnyway.size(), 3u);
+  ASSERT_EQ(d.ui.printAnyway[2].problems.size(), 1u);
+  EXPECT_EQ(d.ui.printAnyway[2].problems[0].rfind("Error: 1099-MISC of Bolt Electric 1 (11-2223331): Line 1", 0), 0u)
+      << d.ui.printAnyway[2].problems[0];
+}
+
 }  // namespace
 }  // namespace formet

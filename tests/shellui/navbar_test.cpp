@@ -17,6 +17,8 @@
 namespace formet {
 namespace {
 
+constexpr int kLastItem = kProgramNavItemCount - 1;
+
 using Bar = CGfxOutBarCtrl;
 
 // Moves the mouse with `buttons` held, as the window system reports it.
@@ -99,9 +101,9 @@ TEST(NavBarProgram, ConfigurationOfTheMainWindowsBar) {
     const char* label;
     int image;
   } expected[] = {{"Company Info", 0}, {"Employees", 1}, {"Contractors", 1}, {"W2 Forms", 4},
-                  {"W3 Form", 4},      {"1099 Forms", 4}, {"1096 Form", 4}};
-  ASSERT_EQ(bar->GetItemCount(0), 7);
-  for (int i = 0; i < 7; ++i) {
+                  {"W3 Form", 4},      {"1099 Forms", 4}, {"1096 Form", 4}, {"Review", 4}};
+  ASSERT_EQ(bar->GetItemCount(0), 8);
+  for (int i = 0; i < 8; ++i) {
     EXPECT_EQ(bar->GetItemText(0, i), QString::fromLatin1(expected[i].label)) << i;
     EXPECT_EQ(bar->GetItemImage(0, i), expected[i].image) << i;
   }
@@ -152,7 +154,7 @@ TEST(NavBarHitTest, HeadersItemsAndEmptySpace) {
   auto bar = ProgramBar(160, 560);
   const QRect icon2 = bar->GetIconRect(2);
   const QRect label2 = bar->GetLabelRect(2);
-  const QRect label6 = bar->GetLabelRect(6);
+  const QRect labelLast = bar->GetLabelRect(kLastItem);
   ASSERT_LT(label2.left(), icon2.left());  // "Contractors" is wider than its icon
 
   const struct {
@@ -169,7 +171,7 @@ TEST(NavBarHitTest, HeadersItemsAndEmptySpace) {
       {"gap between icon and label", {icon2.center().x(), icon2.bottom() + 2}, Bar::htNothing, -1},
       {"beside the icon", {icon2.left() - 3, icon2.center().y()}, Bar::htNothing, -1},
       {"left margin", {1, bar->GetIconRect(0).center().y()}, Bar::htNothing, -1},
-      {"below the last item", {80, label6.bottom() + 20}, Bar::htNothing, -1},
+      {"below the last item", {80, labelLast.bottom() + 20}, Bar::htNothing, -1},
       {"outside the bar", {200, 30}, Bar::htNothing, -1},
   };
   for (const auto& c : cases) {
@@ -177,7 +179,7 @@ TEST(NavBarHitTest, HeadersItemsAndEmptySpace) {
     EXPECT_EQ(bar->HitTestEx(c.point, index), c.result) << c.what;
     EXPECT_EQ(index, c.index) << c.what;
   }
-  for (int i = 0; i < 7; ++i) {
+  for (int i = 0; i < kProgramNavItemCount; ++i) {
     int index = -1;
     EXPECT_EQ(bar->HitTestEx(bar->GetIconRect(i).center(), index), Bar::htItem);
     EXPECT_EQ(index, i);
@@ -332,8 +334,8 @@ TEST(NavBarScroll, HoldingTheDownArrowScrollsOneItemPerTickUntilTheLastIsVisible
   Press(*bar, arrow);
   QTimer* timer = Hold(ScrollTimer(*bar));
   int expected = 0;
-  while (bar->GetLabelRect(6).bottom() > insideBottom) {
-    ASSERT_LT(expected, 6) << "the last item never came into view";
+  while (bar->GetLabelRect(kLastItem).bottom() > insideBottom) {
+    ASSERT_LT(expected, kLastItem) << "the last item never came into view";
     Tick(timer);
     ++expected;
     ASSERT_EQ(bar->GetFirstVisibleItem(), expected);
@@ -481,8 +483,8 @@ TEST(NavBarKeyboard, ArrowsMoveTheFrameAndEnterClicks) {
   const struct {
     Qt::Key key;
     int focus;
-  } steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_End, 6},
-               {Qt::Key_Down, 6}, {Qt::Key_Home, 0}, {Qt::Key_Up, 0}};
+  } steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Down, 2}, {Qt::Key_Up, 1}, {Qt::Key_End, kLastItem},
+               {Qt::Key_Down, kLastItem}, {Qt::Key_Home, 0}, {Qt::Key_Up, 0}};
   for (const auto& step : steps) {
     QTest::keyClick(bar.get(), step.key);
     EXPECT_EQ(bar->GetFocusItem(), step.focus) << step.key;
@@ -505,14 +507,14 @@ TEST(NavBarKeyboard, ArrowsMoveTheFrameAndEnterClicks) {
 TEST(NavBarKeyboard, TheFramedItemIsScrolledIntoView) {
   auto bar = ProgramBar(160, 220);
   ASSERT_TRUE(bar->IsDownArrowShown());
-  bar->SetFocusItem(6);
+  bar->SetFocusItem(kLastItem);
   const auto shown = bar->ShownItemIndexes();
-  EXPECT_NE(std::find(shown.begin(), shown.end(), 6), shown.end());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), kLastItem), shown.end());
   EXPECT_GT(bar->GetFirstVisibleItem(), 0);
   bar->SetFocusItem(0);
   EXPECT_EQ(bar->GetFirstVisibleItem(), 0);
   bar->SetFocusItem(99);  // past the end: the last item
-  EXPECT_EQ(bar->GetFocusItem(), 6);
+  EXPECT_EQ(bar->GetFocusItem(), kLastItem);
 }
 
 TEST(NavBarKeyboard, ChangingFolderDropsTheFrame) {

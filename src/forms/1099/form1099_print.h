@@ -87,6 +87,8 @@ class Form1099PrintJob : public FormPrintJob {
   Form1099PrintJob(Form1099PrintData data, const FormPrintSettings& settings);
 
   int FormCount() const { return formCount_; }
+  const Form1099PrintData& Data() const { return data_; }
+  const FormPrintSettings& Settings() const { return settings_; }
   int PageCount() const override;
   // The forms of a page, upper first; a position outside the contractor list
   // or a contractor without a form ends the page at that form.

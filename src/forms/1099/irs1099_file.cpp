@@ -316,22 +316,34 @@ struct Block {
   std::array<bool, kCodeCount> used{};
 };
 
-void WritePayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined,
-                size_t sequence, Block& block, std::string& file) {
+// What one form's B record holds, once checked.
+struct PayeeFields {
+  Tin tin;
+  FileText name1, name2, account, address, city;
+  std::string state;
+  Zip zip;
+  std::array<int64_t, kCodeCount> amounts{};
+  int64_t stateTax = 0;
+  std::string_view combinedCode;
+};
+
+// Checks one 1099-MISC with its contractor, every problem in the report.
+PayeeFields CheckPayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined) {
+  PayeeFields p;
   const NameLines lines = ContractorNameLines(c);
   const std::string where = "1099-MISC of " + Joined(lines.line1, lines.line2) + " (" + c.IdentificationNumber() + ")";
-  const Tin tin = CheckTin(report, where, "the identification number", c.IdentificationNumber(), c.TypeOfTIN());
-  const FileText name1 = CheckText(report, where, "Name line one", lines.line1, TextOf(40, true));
-  const FileText name2 = CheckText(report, where, "Name line two", lines.line2, TextOf(40));
-  const FileText account = CheckText(report, where, "Account number", c.AccountNumber(), TextOf(20));
-  const FileText address = CheckText(report, where, "Address", Joined(c.Address1(), c.Address2()), TextOf(40));
-  const FileText city = CheckText(report, where, "City", c.City(), TextOf(40));
-  const std::string state = CheckState(report, where, "State", c.State(), false);
-  const Zip zip = CheckZip(report, where, "Zip code", c.Zip(), false);
+  p.tin = CheckTin(report, where, "the identification number", c.IdentificationNumber(), c.TypeOfTIN());
+  p.name1 = CheckText(report, where, "Name line one", lines.line1, TextOf(40, true));
+  p.name2 = CheckText(report, where, "Name line two", lines.line2, TextOf(40));
+  p.account = CheckText(report, where, "Account number", c.AccountNumber(), TextOf(20));
+  p.address = CheckText(report, where, "Address", Joined(c.Address1(), c.Address2()), TextOf(40));
+  p.city = CheckText(report, where, "City", c.City(), TextOf(40));
+  p.state = CheckState(report, where, "State", c.State(), false);
+  p.zip = CheckZip(report, where, "Zip code", c.Zip(), false);
   if (c.Address1().empty() && c.Address2().empty() && c.City().empty())
     report.Warning(where, "the recipient has no address");
 
-  std::array<int64_t, kCodeCount> amounts{};
+  auto& amounts = p.amounts;
   bool any = f.PayerMadeDirectSales != 0;
   for (const auto& box : kBoxes) {
     const int64_t cents = CheckAmount(report, where, box.label, box.member.In(f), kAmountWidth);
@@ -339,20 +351,28 @@ void WritePayee(Report& report, const Form1099Record& f, const ContractorRecord&
     any = any || cents != 0;
   }
   if (!any) report.Warning(where, "the form reports no amount");
-  const int64_t stateTax = CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1(),
-                                       kAmountWidth) +
-                           CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2(),
-                                       kAmountWidth);
-  if (!FitsMoney(stateTax, kAmountWidth)) report.Error(where, "the two lines of box 16 add up to more than the file holds");
-  std::string_view combinedCode;
+  p.stateTax =
+      CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1(), kAmountWidth) +
+      CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2(), kAmountWidth);
+  if (!FitsMoney(p.stateTax, kAmountWidth))
+    report.Error(where, "the two lines of box 16 add up to more than the file holds");
   if (combined) {
-    combinedCode = CombinedFilingCode(state);
-    if (combinedCode.empty() && !state.empty())
-      report.Warning(where, "the recipient's state " + state +
+    p.combinedCode = CombinedFilingCode(p.state);
+    if (p.combinedCode.empty() && !p.state.empty())
+      report.Warning(where, "the recipient's state " + p.state +
                                 " does not take part in the Combined Federal/State Filing program; the form goes to "
                                 "the IRS only");
   }
+  return p;
+}
 
+void WritePayee(const PayeeFields& p, const Form1099Record& f, const ContractorRecord& c, size_t sequence,
+                Block& block, std::string& file) {
+  const Tin& tin = p.tin;
+  const auto& amounts = p.amounts;
+  const int64_t stateTax = p.stateTax;
+  const std::string_view combinedCode = p.combinedCode;
+  const std::string& state = p.state;
   const size_t start = file.size();
   RecordWriter rec(file, kIrsRecordWidth);
   rec.Put(1, 1, "B");
@@ -360,20 +380,20 @@ void WritePayee(Report& report, const Form1099Record& f, const ContractorRecord&
   rec.Put(7, 4, NameControl(c, tin.type));
   rec.Put(11, 1, std::string_view(&tin.type, 1));
   rec.Put(12, 9, tin.digits);
-  rec.Text(21, 20, account);
+  rec.Text(21, 20, p.account);
   for (size_t i = 0; i < kCodeCount; ++i) {
     if (IsUnusedCode(i))
       rec.Fill(BPosition(i), kAmountWidth, kIrsUnusedAmountFill);
     else
       rec.Money(BPosition(i), kAmountWidth, amounts[i]);
   }
-  rec.Text(248, 40, name1);
-  rec.Text(288, 40, name2);
-  rec.Text(368, 40, address);
-  rec.Text(448, 40, city);
+  rec.Text(248, 40, p.name1);
+  rec.Text(288, 40, p.name2);
+  rec.Text(368, 40, p.address);
+  rec.Text(448, 40, p.city);
   rec.Put(488, 2, state);
   std::string zipBuffer;
-  rec.Put(490, 9, ZipField(zip, zipBuffer));
+  rec.Put(490, 9, ZipField(p.zip, zipBuffer));
   rec.Put(544, 1, c.SecondTIN != 0 ? "2" : " ");
   rec.Put(547, 1, f.PayerMadeDirectSales != 0 ? "1" : " ");
   rec.Money(723, kAmountWidth, stateTax);
@@ -468,6 +488,11 @@ int64_t Irs1099FileTotals::Box5() const {
   int64_t sum = 0;
   for (char code : std::string_view("1235678ABC")) sum += amount[CodeIndex(code)];
   return sum;
+}
+
+void Check1099ForFile(Report& report, const Form1099Record& form, const ContractorRecord& contractor,
+                      const Irs1099Options& options) {
+  CheckPayee(report, form, contractor, options.combinedFederalState);
 }
 
 std::string_view CombinedFilingCode(std::string_view state) {
@@ -723,7 +748,8 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
                    "belongs to no contractor of the company, so it has no recipient");
       continue;
     }
-    WritePayee(report, f, *it->second, options.combinedFederalState, sequence++, block, file);
+    WritePayee(CheckPayee(report, f, *it->second, options.combinedFederalState), f, *it->second, sequence++, block,
+               file);
   }
   for (size_t i = 0; i < kCodeCount; ++i)
     if (!FitsMoney(block.all.amount[i], kTotalWidth)) report.Error("1099-MISC file", "a total is too large for the file");

@@ -78,6 +78,12 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
                            const std::vector<ContractorRecord>& contractors,
                            const std::vector<Form1099Record>& forms, const Irs1099Options& options = {});
 
+// The checks Make1099File makes of one 1099-MISC and its contractor, each
+// problem added to `report` under "1099-MISC of NAME (TIN)": the one set of
+// rules of a form's fields, which the review of the forms lists too.
+void Check1099ForFile(Report& report, const Form1099Record& form, const ContractorRecord& contractor,
+                      const Irs1099Options& options = {});
+
 // The recipient's name control (B 7-10): the first four letters of the
 // surname of a person named by first and last name, or of a business's name
 // (an EIN's holder; a leading "The" is passed over when more words follow);

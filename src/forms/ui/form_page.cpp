@@ -157,7 +157,8 @@ void CFormPage::Sync() {
     }
     control->setEnabled(editable);
   }
-  const std::string notice = rules.FormNotice();
+  std::string notice = rules.FormNotice();
+  if (const std::string filed = FiledNotice(); !filed.empty()) notice += (notice.empty() ? "" : "\n") + filed;
   notice_->setText(ToQt(notice));
   notice_->setVisible(!notice.empty());
   subtitle_->setText(PayeeName());

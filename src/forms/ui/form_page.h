@@ -79,6 +79,9 @@ class CFormPage : public CPage {
 
   // What each page shows besides its fields.
   virtual void ShowParties() = 0;
+  // What the page says of the current form's filing, under the notice of a
+  // payee without a form; empty for none.
+  virtual std::string FiledNotice() const { return {}; }
   virtual QString PayeeName() const = 0;
   // Brings every control up to what the rules hold.
   void Sync();

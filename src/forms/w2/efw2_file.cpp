@@ -1,5 +1,6 @@
 #include "forms/w2/efw2_file.h"
 
+#include <algorithm>
 #include <span>
 #include <unordered_map>
 
@@ -15,9 +16,6 @@ constexpr std::string_view kTaxYear = "2007";
 constexpr int64_t kWageBase = 9'750'000;            // $97,500.00: social security wages plus tips
 constexpr int64_t kLargestSsTax = 604'500;          // $6,045.00
 constexpr int64_t kHouseholdThreshold = 150'000;    // $1,500.00
-// Medicare tax withheld is compared with 1.45 % of Medicare wages; payroll
-// rounds each pay period, so a difference up to this much goes unremarked.
-constexpr int64_t kMedicareTolerance = 100;         // $1.00
 constexpr size_t kDetailWidth = 11;
 constexpr size_t kTotalWidth = 15;
 
@@ -300,10 +298,28 @@ void WriteStateRecord(std::string& file, const EmployeeText& t, std::string_view
   EndRecord(file);
 }
 
-void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Employer& employer, const W2Record& w,
-                       const EmployeeRecord& e, const Efw2Options& options, BlockSums& sums, std::string& file) {
-  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
+// A state record waiting to be written.
+struct StateLineFields {
+  std::string_view code;
+  FileText stateId;
+  std::array<int64_t, 4> amounts{};
+};
+
+// What one W-2 puts in the file, once checked.
+struct W2Fields {
   EmployeeText t;
+  std::array<int64_t, kRwFields> rw{};
+  std::array<int64_t, kRoFields> ro{};
+  std::vector<StateLineFields> states;
+};
+
+// Checks one W-2 with its employee, every problem in the report, and gives
+// what its records hold.
+W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
+                       const EmployeeRecord& e, const Efw2Options& options) {
+  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
+  W2Fields f;
+  EmployeeText& t = f.t;
   const IdCheck ssn = CheckSsn(e.SocialSecurityNumber(), false);
   t.ssn = ssn.digits;
   if (ssn.problem) {
@@ -331,8 +347,8 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
   if (e.Address1().empty() && e.Address2().empty() && e.City().empty())
     report.Warning(where, "the employee has no address");
 
-  std::array<int64_t, kRwFields> rw{};
-  std::array<int64_t, kRoFields> ro{};
+  auto& rw = f.rw;
+  auto& ro = f.ro;
   const auto amount = [&](const char* label, const std::string& text) {
     return CheckAmount(report, where, label, text, kDetailWidth);
   };
@@ -391,21 +407,29 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
   if (rw[kSsTax] > kLargestSsTax)
     report.Warning(where, "box 4 (social security tax withheld) " + DollarsText(rw[kSsTax]) +
                               " is above the 2007 maximum of " + DollarsText(kLargestSsTax));
+  if (options.compareSocialSecurityTax) {
+    // Tips count with the wages; the tax stops at the wage base.
+    const int64_t expected = (std::min(rw[kSsWages] + rw[kSsTips], kWageBase) * 62 + 500) / 1000;
+    const int64_t difference = rw[kSsTax] > expected ? rw[kSsTax] - expected : expected - rw[kSsTax];
+    if (difference > options.withheldTaxTolerance)
+      report.Warning(where, "box 4 (social security tax withheld) " + DollarsText(rw[kSsTax]) +
+                                " is not 6.2 % of boxes 3 and 7 (" + DollarsText(expected) + ")");
+  }
   {
     const int64_t expected = (rw[kMedicareWages] * 145 + 5000) / 10000;
     const int64_t difference = rw[kMedicareTax] > expected ? rw[kMedicareTax] - expected : expected - rw[kMedicareTax];
-    if (difference > kMedicareTolerance)
+    if (difference > options.withheldTaxTolerance)
       report.Warning(where, "box 6 (Medicare tax withheld) " + DollarsText(rw[kMedicareTax]) +
                                 " is not 1.45 % of box 5 (" + DollarsText(expected) + ")");
   }
-  if (employer.employmentCode == 'Q' && (rw[kSsWages] || rw[kSsTax] || rw[kSsTips]))
+  if (employmentCode == 'Q' && (rw[kSsWages] || rw[kSsTax] || rw[kSsTips]))
     report.Error(where, "a Medicare qualified government employer reports no social security wages, tips or "
                         "tax: boxes 3, 4 and 7 must be empty");
-  if (employer.employmentCode == 'X' &&
+  if (employmentCode == 'X' &&
       (rw[kSsWages] || rw[kSsTax] || rw[kSsTips] || rw[kMedicareWages] || rw[kMedicareTax]))
     report.Error(where, "a railroad employer (CT-1) reports no social security or Medicare amounts: boxes 3 to 7 "
                         "must be empty");
-  if (employer.employmentCode == 'H' && rw[kSsWages] > 0 && rw[kSsWages] + rw[kSsTips] < kHouseholdThreshold)
+  if (employmentCode == 'H' && rw[kSsWages] > 0 && rw[kSsWages] + rw[kSsTips] < kHouseholdThreshold)
     report.Warning(where, "social security wages of " + DollarsText(rw[kSsWages]) + " are below the " +
                               DollarsText(kHouseholdThreshold) +
                               " a household employee must be paid in 2007 before social security and Medicare "
@@ -415,40 +439,7 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
   for (int64_t v : ro) any = any || v != 0;
   if (!any) report.Warning(where, "the W-2 reports no amount");
 
-  RecordWriter rec(file, kEfw2RecordWidth);
-  rec.Put(1, 2, "RW");
-  rec.Put(3, 9, t.ssn);
-  rec.Text(12, 15, t.first);
-  rec.Text(27, 15, t.middle);
-  rec.Text(42, 20, t.last);
-  rec.Text(62, 4, t.suffix);
-  rec.Text(66, 22, t.location);
-  rec.Text(88, 22, t.delivery);
-  rec.Text(110, 22, t.city);
-  rec.Put(132, 2, t.state);
-  rec.Put(134, 5, t.zip.zip5);
-  rec.Put(139, 4, t.zip.ext4);
-  for (size_t i = 0; i < kRwFields; ++i) rec.Money(kRwPlaces[i].detail, kDetailWidth, rw[i]);
-  rec.Fill(kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill);
-  rec.Put(486, 1, w.StatutoryEmployee != 0 ? "1" : "0");
-  rec.Put(488, 1, w.RetirementPlan != 0 ? "1" : "0");
-  rec.Put(489, 1, w.ThirdPartySickpay != 0 ? "1" : "0");
-  EndRecord(file);
-  ++sums.rw;
-  for (size_t i = 0; i < kRwFields; ++i) sums.wage[i] += rw[i];
-
-  bool optional = !kEfw2OptionalRecordOnlyWhenNeeded;
-  for (int64_t v : ro) optional = optional || v != 0;
-  if (optional) {
-    RecordWriter rec2(file, kEfw2RecordWidth);
-    rec2.Put(1, 2, "RO");
-    for (size_t i = 0; i < kRoFields; ++i) rec2.Money(kRoPlaces[i].detail, kDetailWidth, ro[i]);
-    EndRecord(file);
-    ++sums.ro;
-    for (size_t i = 0; i < kRoFields; ++i) sums.optional[i] += ro[i];
-  }
-
-  if (!options.stateRecords) return;
+  if (!options.stateRecords) return f;
   const struct {
     int line;
     std::string state;
@@ -495,7 +486,50 @@ void WriteEmployeeWage(Report& report, const CompanyRecord& company, const Emplo
     }
     const FileText stateId = CheckText(report, where, "Employer's state ID number (" + lineName + ")",
                                        line.stateId, TextOf(20));
-    WriteStateRecord(file, t, code, stateId, amounts);
+    f.states.push_back({code, stateId, amounts});
+  }
+  return f;
+}
+
+void WriteW2Records(const W2Fields& f, const W2Record& w, BlockSums& sums, std::string& file) {
+  const EmployeeText& t = f.t;
+  const auto& rw = f.rw;
+  const auto& ro = f.ro;
+  RecordWriter rec(file, kEfw2RecordWidth);
+  rec.Put(1, 2, "RW");
+  rec.Put(3, 9, t.ssn);
+  rec.Text(12, 15, t.first);
+  rec.Text(27, 15, t.middle);
+  rec.Text(42, 20, t.last);
+  rec.Text(62, 4, t.suffix);
+  rec.Text(66, 22, t.location);
+  rec.Text(88, 22, t.delivery);
+  rec.Text(110, 22, t.city);
+  rec.Put(132, 2, t.state);
+  rec.Put(134, 5, t.zip.zip5);
+  rec.Put(139, 4, t.zip.ext4);
+  for (size_t i = 0; i < kRwFields; ++i) rec.Money(kRwPlaces[i].detail, kDetailWidth, rw[i]);
+  rec.Fill(kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill);
+  rec.Put(486, 1, w.StatutoryEmployee != 0 ? "1" : "0");
+  rec.Put(488, 1, w.RetirementPlan != 0 ? "1" : "0");
+  rec.Put(489, 1, w.ThirdPartySickpay != 0 ? "1" : "0");
+  EndRecord(file);
+  ++sums.rw;
+  for (size_t i = 0; i < kRwFields; ++i) sums.wage[i] += rw[i];
+
+  bool optional = !kEfw2OptionalRecordOnlyWhenNeeded;
+  for (int64_t v : ro) optional = optional || v != 0;
+  if (optional) {
+    RecordWriter rec2(file, kEfw2RecordWidth);
+    rec2.Put(1, 2, "RO");
+    for (size_t i = 0; i < kRoFields; ++i) rec2.Money(kRoPlaces[i].detail, kDetailWidth, ro[i]);
+    EndRecord(file);
+    ++sums.ro;
+    for (size_t i = 0; i < kRoFields; ++i) sums.optional[i] += ro[i];
+  }
+
+  for (const auto& line : f.states) {
+    WriteStateRecord(file, t, line.code, line.stateId, line.amounts);
     ++sums.rs;
   }
 }
@@ -562,6 +596,18 @@ class Checker {
 };
 
 }  // namespace
+
+void CheckW2ForFile(Report& report, const CompanyRecord& company, const W2Record& form,
+                    const EmployeeRecord& employee, const Efw2Options& options) {
+  // The employer's own problems (a Kind of Payer never chosen) belong to the
+  // company; a W-2 is checked as the file would be written for a 941 employer
+  // then.
+  const int32_t kind = company.FormW3RadioKindOfPayer;
+  const char code = kind >= 0 && static_cast<size_t>(kind) < kEmploymentCodes.size()
+                        ? kEmploymentCodes[static_cast<size_t>(kind)]
+                        : 'R';
+  CheckW2Fields(report, company, code, form, employee, options);
+}
 
 std::string_view StateNumericCode(std::string_view state) {
   for (const auto& s : kStateCodes)
@@ -764,7 +810,7 @@ Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& c
                    "belongs to no employee of the company, so it has no name or social security number");
       continue;
     }
-    WriteEmployeeWage(report, company, employer, w, *it->second, options, sums, file);
+    WriteW2Records(CheckW2Fields(report, company, employer.employmentCode, w, *it->second, options), w, sums, file);
   }
   WriteTotals(report, sums, employer, file);
   RecordWriter rf(file, kEfw2RecordWidth);

@@ -24,6 +24,13 @@ struct Efw2Options {
   // Write an RS record per state line (box 15-19), for states that take the
   // federal file; the SSA does not need them.
   bool stateRecords = false;
+  // Box 6 is compared with 1.45 % of box 5; a difference up to this much (in
+  // cents) is taken for payroll's rounding. Payroll rounds each pay period,
+  // so the wage file lets a dollar pass; the review of the forms a cent.
+  int64_t withheldTaxTolerance = 100;
+  // Box 4 is compared with 6.2 % of boxes 3 and 7 (up to the wage base) too,
+  // with the same tolerance.
+  bool compareSocialSecurityTax = false;
 };
 
 // The totals a wage file carries, by W-3 box, summed over its RT records (and
@@ -74,6 +81,12 @@ struct Efw2Result {
 Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& company,
                         const std::vector<EmployeeRecord>& employees, const std::vector<W2Record>& forms,
                         const Efw2Options& options = {});
+
+// The checks MakeEfw2File makes of one W-2 and its employee, each problem
+// added to `report` under "W-2 of NAME (SSN)": the one set of rules of a
+// W-2's fields, which the review of the forms lists too.
+void CheckW2ForFile(Report& report, const CompanyRecord& company, const W2Record& form,
+                    const EmployeeRecord& employee, const Efw2Options& options = {});
 
 // The numeric state code of the RS record (Alabama "01"), or empty.
 std::string_view StateNumericCode(std::string_view state);

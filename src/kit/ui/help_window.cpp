@@ -182,7 +182,8 @@ CHelpWindow* CHelpWindow::Instance() {
   if (!window) {
     const QString folder = QFileInfo(HelpPagePath(QString::fromLatin1(kHelpGuide))).absolutePath();
     window = new CHelpWindow(folder, {QString::fromLatin1(kHelpGuide), QStringLiteral("efiling.html"),
-                                      QString::fromLatin1(kHelpImportW2), QString::fromLatin1(kHelpImport1099)});
+                                      QStringLiteral("corrections.html"), QString::fromLatin1(kHelpImportW2),
+                                      QString::fromLatin1(kHelpImport1099)});
     window->setAttribute(Qt::WA_DeleteOnClose);
   }
   return window;

@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 
 #include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/record_as_filed.h"
+#include "forms/ui/form_page.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "kit/ui/help.h"
 #include "kit/ui/qt_text.h"
@@ -35,7 +37,7 @@ CMainFrame::CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui
   bar_ = CreateProgramNavBar(splitter_);
   bar_->setMinimumWidth(90);
   stack_ = new QStackedWidget(splitter_);
-  for (int i = 0; i < 9; ++i) {
+  for (int i = 0; i < kPageCount; ++i) {
     auto* page = CreatePage(static_cast<Page>(i), doc_, ui, stack_);
     pages_[static_cast<size_t>(i)] = page;
     stack_->addWidget(page);
@@ -87,6 +89,14 @@ void CMainFrame::ShowPage(Page page) {
   if (PageRequests::RefreshesOnShow(page)) widget->OnShown();
 }
 
+void CMainFrame::ShowPayeeForm(Page page, int payee) {
+  if (page != Page::W2 && page != Page::Form1099) return;
+  ShowPage(page);
+  if (current_ != page) return;  // the page shown kept the window
+  static_cast<CFormPage*>(pages_[static_cast<size_t>(page)])->Rules().GoTo(payee);
+  FocusPage();
+}
+
 QAction* CMainFrame::AddCommand(QMenu* menu, const QString& text, int id, const QKeySequence& shortcut,
                                 std::function<void()> handler) {
   auto* action = menu->addAction(text);
@@ -125,9 +135,14 @@ void CMainFrame::BuildMenus() {
   AddCommand(tools, tr("&Import Clients From Tax Year 2006"), kImportClients, {},
              [this] { RunImport(command::kImportClients); });
   auto* efiling = tools->addMenu(tr("&Electronic Filing"));
-  AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] { RunEfw2Dialog(doc_, this); });
+  AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] {
+    // The file written is what is filed.
+    if (RunEfw2Dialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
+  });
   AddCommand(efiling, tr("&1099-MISC Information Return File..."), kEFile1099, {},
-             [this] { Run1099FileDialog(doc_, this); });
+             [this] {
+               if (Run1099FileDialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099);
+             });
   auto* options = tools->addMenu(tr("&Options"));
   AddCommand(options, tr("&Password"), kPassword, {}, [this] { OnChangePassword(); });
 

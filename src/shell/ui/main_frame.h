@@ -35,9 +35,12 @@ class CMainFrame : public QMainWindow, public DocumentView {
   CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  // A navigation item (0..6) was requested.
+  // A navigation item (0..7) was requested.
   void ShowNavigationItem(int item);
   void ShowPage(Page page);
+  // The form page (W2 or Form1099) with the form of the payee at `payee` in
+  // the company's list, as the Review page opens a form.
+  void ShowPayeeForm(Page page, int payee);
   // Asks the page shown whether it may be left (a form page offers to save
   // its edits); false keeps it.
   bool LeaveCurrentPage();
@@ -88,7 +91,7 @@ class CMainFrame : public QMainWindow, public DocumentView {
   QSplitter* splitter_;
   CGfxOutBarCtrl* bar_;
   QStackedWidget* stack_;
-  std::array<CPage*, 9> pages_{};
+  std::array<CPage*, kPageCount> pages_{};
   Page current_ = Page::Welcome;
   std::map<int, QAction*> actions_;
   std::vector<QAction*> pageActions_;

@@ -5,6 +5,7 @@
 
 #include "forms/1099/ui/form1096_view.h"
 #include "forms/1099/ui/form1099_view.h"
+#include "forms/ui/review_page.h"
 #include "forms/w2/ui/w2_view.h"
 #include "forms/w2/ui/w3_view.h"
 #include "kit/ui/help.h"
@@ -48,12 +49,13 @@ CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent) {
     case Page::W3: return new CW3View(doc, ui, parent);
     case Page::Form1099: return new C1099View(doc, ui, parent);
     case Page::Form1096: return new C1096View(doc, ui, parent);
+    case Page::Review: return new CReviewPage(doc, ui, parent);
     case Page::W4: return new CTitledPage(doc, QObject::tr("W4 Form"), {}, parent);
   }
   return nullptr;
 }
 
-void ConnectPages(const std::array<CPage*, 9>& pages) {
+void ConnectPages(const std::array<CPage*, kPageCount>& pages) {
   auto* employees = static_cast<CEmployeeView*>(pages[static_cast<size_t>(Page::Employees)]);
   auto* contractors = static_cast<CContractorView*>(pages[static_cast<size_t>(Page::Contractors)]);
   auto* w2 = static_cast<CW2View*>(pages[static_cast<size_t>(Page::W2)]);

@@ -18,6 +18,6 @@ class CWelcomeScreen : public CPage {
 CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent);
 // Links the pages that work together (the payee pages and the form pages),
 // once all of them exist; `pages` in the order of Page.
-void ConnectPages(const std::array<CPage*, 9>& pages);
+void ConnectPages(const std::array<CPage*, kPageCount>& pages);
 
 }  // namespace formet

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "forms/ui/select_row_dialog.h"
 #include "kit/ui/balloon_note.h"
@@ -103,6 +104,35 @@ void QtUiServices::ShowEmployeesPage() {
 
 void QtUiServices::ShowContractorsPage() {
   if (frame_) frame_->ShowPage(Page::Contractors);
+}
+
+void QtUiServices::ShowEmployeeW2(int employee) {
+  if (frame_) frame_->ShowPayeeForm(Page::W2, employee);
+}
+
+void QtUiServices::ShowContractor1099(int contractor) {
+  if (frame_) frame_->ShowPayeeForm(Page::Form1099, contractor);
+}
+
+bool QtUiServices::AskPrintAnyway(const std::string& heading, const std::vector<std::string>& problems) {
+  // The first problems in the box, every one under "Show Details...".
+  constexpr size_t kShown = 12;
+  QStringList shown, all;
+  for (size_t i = 0; i < problems.size(); ++i) {
+    all << ToQt(problems[i]);
+    if (i < kShown) shown << ToQt(problems[i]);
+  }
+  if (problems.size() > kShown) shown << QObject::tr("... and %1 more.").arg(problems.size() - kShown);
+  QMessageBox box(QMessageBox::Warning, kCaption, ToQt(heading), QMessageBox::NoButton, Parent());
+  box.setObjectName(QStringLiteral("PrintAnyway"));
+  box.setInformativeText(shown.join(QLatin1Char('\n')) + QObject::tr("\n\nPrint these forms anyway?"));
+  if (problems.size() > kShown) box.setDetailedText(all.join(QLatin1Char('\n')));
+  QPushButton* print = box.addButton(QObject::tr("Print anyway"), QMessageBox::AcceptRole);
+  QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+  box.setDefaultButton(cancel);
+  box.setEscapeButton(cancel);
+  box.exec();
+  return box.clickedButton() == print;
 }
 
 void QtUiServices::ShowBalloonNote(NoteAnchor anchor, const std::string& title, const std::string& text, int closeAfterMs) {

@@ -34,6 +34,9 @@ class QtUiServices : public UiServices {
   void EndWaitCursor() override;
   void ShowEmployeesPage() override;
   void ShowContractorsPage() override;
+  void ShowEmployeeW2(int employee) override;
+  void ShowContractor1099(int contractor) override;
+  bool AskPrintAnyway(const std::string& heading, const std::vector<std::string>& problems) override;
   void ShowBalloonNote(NoteAnchor anchor, const std::string& title, const std::string& text, int closeAfterMs) override;
   RowChoiceAnswer ChooseRow(const RowChoice& choice) override;
 

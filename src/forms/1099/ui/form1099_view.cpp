@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "forms/ui/form_sheet.h"
+#include "forms/record_as_filed.h"
 #include "kit/ui/color_button.h"
 #include "kit/ui/qt_text.h"
 
@@ -30,6 +31,13 @@ C1099View::C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   footer->setTextFormat(Qt::RichText);
   footer->setText(tr("Form <b style='font-size:large'>1099-MISC</b>&nbsp;&nbsp;&nbsp; "
                      "Department of the Treasury - Internal Revenue Service"));
+  recordFiled_ = new CColorButton(tr("Recor&d as filed"), this);
+  recordFiled_->setObjectName(QStringLiteral("RecordAsFiled"));
+  recordFiled_->setToolTip(tr("Keep a copy of every form as it is filed; a later change then shows as needing a "
+                              "correction"));
+  AddGroup(tr("Filing"), {recordFiled_});
+  connect(recordFiled_, &QPushButton::clicked, this, [this] { RecordAsFiledNow(); });
+  ReadFiled();
   Finish(BuildSheet(), footer);
 }
 
@@ -162,6 +170,30 @@ QString C1099View::PayeeName() const {
   std::string name = p.recipientName1;
   if (!p.recipientName2.empty()) name += " " + p.recipientName2;
   return tr("Contractor: %1").arg(ToQt(name));
+}
+
+void C1099View::ReadFiled() {
+  filed_.clear();
+  if (doc_.IsLoaded()) ReadRecorded1099s(doc_, filed_);
+}
+
+void C1099View::OnDocumentRefresh() {
+  ReadFiled();
+  CFormPage::OnDocumentRefresh();
+}
+
+std::string C1099View::FiledNotice() const {
+  const int position = rules_.CurrentPayee();
+  auto& payees = doc_.GetContractors();
+  if (position < 0 || static_cast<size_t>(position) >= payees.size()) return {};
+  return Form1099FiledNotice(doc_, filed_, payees[static_cast<size_t>(position)].ContractorUniqueID);
+}
+
+void C1099View::RecordAsFiledNow() {
+  CommitFocusedField();
+  OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099);
+  ReadFiled();
+  Sync();
 }
 
 }  // namespace formet

@@ -6,6 +6,7 @@
 // list links through them.
 #include "forms/1099/form1099_page_rules.h"
 #include "forms/ui/form_page.h"
+#include "store/filed_forms.h"
 
 class QCheckBox;
 
@@ -30,9 +31,22 @@ class C1099View : public CFormPage {
  protected:
   void ShowParties() override;
   QString PayeeName() const override;
+  std::string FiledNotice() const override;
+
+ public:
+  void OnDocumentRefresh() override;
+  // "Record as filed": asks, then records every form as filed today.
+  CColorButton* RecordFiledButton() const { return recordFiled_; }
+  void RecordAsFiledNow();
+
+ protected:
 
  private:
   QWidget* BuildSheet();
+  // What was recorded as filed, read again after each refresh.
+  void ReadFiled();
+  std::vector<Filed1099> filed_;
+  CColorButton* recordFiled_ = nullptr;
 
   Form1099PageRules rules_;
   CColorButton* formType_;

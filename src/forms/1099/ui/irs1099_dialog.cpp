@@ -58,9 +58,10 @@ QString C1099FileDlg::NextSteps() const {
             "\"Send Information Returns\" (or \"Test\" for a test file) and upload it. See Help for the steps.");
 }
 
-void Run1099FileDialog(CGlobalDoc& doc, QWidget* parent) {
+bool Run1099FileDialog(CGlobalDoc& doc, QWidget* parent) {
   C1099FileDlg dialog(doc, parent);
   dialog.exec();
+  return !dialog.WrittenPath().isEmpty();
 }
 
 }  // namespace formet

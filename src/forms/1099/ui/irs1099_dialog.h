@@ -18,7 +18,7 @@ class C1099FileDlg : public CEFilingDlg {
   QString NextSteps() const override;
 };
 
-// Opens the dialog over the main window.
-void Run1099FileDialog(CGlobalDoc& doc, QWidget* parent);
+// Opens the dialog over the main window. True when a file was written.
+bool Run1099FileDialog(CGlobalDoc& doc, QWidget* parent);
 
 }  // namespace formet

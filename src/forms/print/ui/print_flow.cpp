@@ -18,6 +18,7 @@
 
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_print.h"
+#include "forms/form_review.h"
 #include "forms/print/box_fit.h"
 #include "forms/payee_files.h"
 #include "forms/print/qt/payee_pdf.h"
@@ -240,6 +241,14 @@ bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm
          : PrepareForm1099Print({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), {}, -1}, all, ui) !=
                nullptr;
   if (!prepared) return false;
+  // The problems of the forms the files hold.
+  const bool confirmed =
+      w2 ? ConfirmFormsToPrint(
+               W2PrintJob({&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), displayOrder, -1}, all), ui)
+         : ConfirmFormsToPrint(
+               Form1099PrintJob({&doc.GetCompany(), &doc.GetContractors(), &doc.GetForms1099(), displayOrder, -1}, all),
+               ui);
+  if (!confirmed) return false;
 
   const PayeeSource source = SourceOf(doc, form, std::move(displayOrder));
   std::vector<int> skipped;
@@ -370,7 +379,8 @@ bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<
   if (dialog.PayeeFiles()->isChecked())
     return PrintPayeeFiles(parent, doc, ui, PrintForm::W2, displayOrder, dialog.PayeeFiles()->Choice());
   const auto job = PrepareW2Print(data(), settings, ui);
-  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::W2));
+  return job && ConfirmFormsToPrint(*job, ui) && ConfirmCuts(parent, *job) &&
+         sink(parent, *job, PrintJobTitle(PrintForm::W2));
 }
 
 bool PrintW3Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {
@@ -416,7 +426,8 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
   if (dialog.PayeeFiles()->isChecked())
     return PrintPayeeFiles(parent, doc, ui, PrintForm::Form1099, displayOrder, dialog.PayeeFiles()->Choice());
   const auto job = PrepareForm1099Print(data(), settings, ui);
-  return job && ConfirmCuts(parent, *job) && sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
+  return job && ConfirmFormsToPrint(*job, ui) && ConfirmCuts(parent, *job) &&
+         sink(parent, *job, PrintJobTitle(PrintForm::Form1099));
 }
 
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {

@@ -82,7 +82,9 @@ struct PayeeFilesChoice;
 bool PrintPayeeFiles(QWidget* parent, CGlobalDoc& doc, UiServices& ui, PrintForm form, std::vector<int> displayOrder,
                      const PayeeFilesChoice& choice);
 
-// The "Print" buttons. `displayOrder` holds the payee indexes in the order of
+// The "Print" buttons: the options dialog, the questions of the print, the
+// problems of the forms to be printed (Print anyway / Cancel), the values
+// that would be cut, then the sink. `displayOrder` holds the payee indexes in the order of
 // the employee or contractor page's list; `current` the page's payee (-1 for
 // none). True when a job went to the sink.
 bool PrintW2Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vector<int> displayOrder, int current,

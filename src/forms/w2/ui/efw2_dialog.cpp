@@ -51,9 +51,10 @@ QString CEfw2Dlg::NextSteps() const {
             "PIN of this file. The SSA's own checking program can test it first; see Help for the steps.");
 }
 
-void RunEfw2Dialog(CGlobalDoc& doc, QWidget* parent) {
+bool RunEfw2Dialog(CGlobalDoc& doc, QWidget* parent) {
   CEfw2Dlg dialog(doc, parent);
   dialog.exec();
+  return !dialog.WrittenPath().isEmpty();
 }
 
 }  // namespace formet

@@ -17,7 +17,7 @@ class CEfw2Dlg : public CEFilingDlg {
   QString NextSteps() const override;
 };
 
-// Opens the dialog over the main window.
-void RunEfw2Dialog(CGlobalDoc& doc, QWidget* parent);
+// Opens the dialog over the main window. True when a file was written.
+bool RunEfw2Dialog(CGlobalDoc& doc, QWidget* parent);
 
 }  // namespace formet

@@ -8,6 +8,8 @@
 #include <QToolButton>
 
 #include "forms/ui/form_sheet.h"
+#include "forms/record_as_filed.h"
+#include "kit/ui/color_button.h"
 #include "kit/ui/qt_text.h"
 
 namespace formet {
@@ -44,6 +46,13 @@ CW2View::CW2View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   footer->setText(tr("Form <b style='font-size:large'>W-2</b>&nbsp; <b>Wage and Tax Statement</b>"
                      "&nbsp;&nbsp;&nbsp; <b style='font-size:large'>2007</b>"
                      "&nbsp;&nbsp;&nbsp; Department of the Treasury&mdash;Internal Revenue Service"));
+  recordFiled_ = new CColorButton(tr("Recor&d as filed"), this);
+  recordFiled_->setObjectName(QStringLiteral("RecordAsFiled"));
+  recordFiled_->setToolTip(tr("Keep a copy of every form as it is filed; a later change then shows as needing a "
+                              "correction"));
+  AddGroup(tr("Filing"), {recordFiled_});
+  connect(recordFiled_, &QPushButton::clicked, this, [this] { RecordAsFiledNow(); });
+  ReadFiled();
   Finish(BuildSheet(), footer);
 }
 
@@ -243,6 +252,30 @@ QString CW2View::PayeeName() const {
   std::string name = p.firstNameAndInitial + " " + p.lastName;
   if (!p.suffix.empty()) name += " " + p.suffix;
   return tr("Employee: %1").arg(ToQt(name));
+}
+
+void CW2View::ReadFiled() {
+  filed_.clear();
+  if (doc_.IsLoaded()) ReadRecordedW2s(doc_, filed_);
+}
+
+void CW2View::OnDocumentRefresh() {
+  ReadFiled();
+  CFormPage::OnDocumentRefresh();
+}
+
+std::string CW2View::FiledNotice() const {
+  const int position = rules_.CurrentPayee();
+  auto& payees = doc_.GetEmployees();
+  if (position < 0 || static_cast<size_t>(position) >= payees.size()) return {};
+  return W2FiledNotice(doc_, filed_, payees[static_cast<size_t>(position)].EmployeeUniqueID);
+}
+
+void CW2View::RecordAsFiledNow() {
+  CommitFocusedField();
+  OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
+  ReadFiled();
+  Sync();
 }
 
 }  // namespace formet

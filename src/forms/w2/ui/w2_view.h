@@ -4,6 +4,7 @@
 // on the right, the state and local lines across the bottom). Its rules are
 // W2PageRules; it also answers the employee page's list links through them.
 #include "forms/ui/form_page.h"
+#include "store/filed_forms.h"
 #include "forms/w2/w2_page_rules.h"
 
 class QToolButton;
@@ -29,9 +30,22 @@ class CW2View : public CFormPage {
  protected:
   void ShowParties() override;
   QString PayeeName() const override;
+  std::string FiledNotice() const override;
+
+ public:
+  void OnDocumentRefresh() override;
+  // "Record as filed": asks, then records every form as filed today.
+  CColorButton* RecordFiledButton() const { return recordFiled_; }
+  void RecordAsFiledNow();
+
+ protected:
 
  private:
   QWidget* BuildSheet();
+  // What was recorded as filed, read again after each refresh.
+  void ReadFiled();
+  std::vector<FiledW2> filed_;
+  CColorButton* recordFiled_ = nullptr;
 
   W2PageRules rules_;
   QToolButton* help_;

@@ -1,0 +1,413 @@
+#include "cli/correction_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <ostream>
+
+#include "cli/command_line_ui.h"
+#include "cli/json_dump.h"
+#include "forms/fixed_width.h"
+#include "forms/money.h"
+#include "forms/record_as_filed.h"
+#include "forms/w2/box12_codes.h"
+#include "forms/w2/w2c_form.h"
+#include "forms/w2/w3c_totals.h"
+#include "records/employees.h"
+#include "store/filed_forms.h"
+#include "store/global_doc.h"
+#include "store/text_codec.h"
+
+namespace formet::cli {
+namespace {
+
+constexpr const char* kMarkFiled = "mark-filed";
+constexpr const char* kW2c = "w2c";
+constexpr const char* kW3c = "w3c";
+constexpr const char* kNewW2c = "new-w2c";
+constexpr const char* kSetW2c = "set-w2c";
+constexpr const char* kDeleteW2c = "delete-w2c";
+
+// "YYYY-MM-DD" of a real date.
+bool IsFiledDate(const std::string& text) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  for (size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) return false;
+  const int year = std::stoi(text.substr(0, 4)), month = std::stoi(text.substr(5, 2)),
+            day = std::stoi(text.substr(8, 2));
+  static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (month < 1 || month > 12 || day < 1 || day > kDays[month - 1]) return false;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return !(month == 2 && day == 29 && !leap);
+}
+
+const EmployeeRecord* EmployeeBySsn(CGlobalDoc& doc, const std::string& ssn) {
+  const std::string digits = efile::DigitsOf(ssn);
+  if (digits.size() != 9) return nullptr;
+  for (const auto& e : doc.GetEmployees())
+    if (efile::DigitsOf(e.SocialSecurityNumber()) == digits) return &e;
+  return nullptr;
+}
+
+// ---- the W-2c's as JSON ------------------------------------------------------------
+
+JsonObject TwoColumns(int depth, const std::string& previously, const std::string& correct) {
+  JsonObject o(depth);
+  o.Text(W2cTexts::kPreviously, previously).Text(W2cTexts::kCorrect, correct);
+  return o;
+}
+
+JsonObject Box13Column(int depth, const std::array<bool, 3>& boxes) {
+  JsonObject o(depth);
+  o.Flag("statutory employee", boxes[0]).Flag("retirement plan", boxes[1]).Flag("third-party sick pay", boxes[2]);
+  return o;
+}
+
+JsonObject W2cJson(const W2cForm& f, const std::string& employee) {
+  JsonObject o(2);
+  o.Text("employee", employee)
+      .Text("goes to", f.toSsa ? "SSA" : "state")
+      .Flag("made by hand", f.handMade)
+      .Text("corrects the filing of", ShowFiledDate(f.previouslyFiledOn))
+      .Text("a", f.a)
+      .Text("form corrected", f.formCorrected)
+      .Text("b", f.b)
+      .Flag("c", f.c)
+      .Text("d", f.d);
+  JsonObject e(3), fa(3), g(3);
+  e.Text("first name and initial", f.eFirst).Text("last name", f.eLast).Text("suff.", f.eSuffix);
+  fa.Text("address line 1", f.f1).Text("address line 2", f.f2).Text("city, state, zip code", f.fCity);
+  g.Text("name", f.gName).Text("address line 1", f.g1).Text("address line 2", f.g2).Text("city, state, zip code", f.gCity);
+  o.Object("e", e).Object("f", fa).Object("g", g).Text("h", f.h).Text("i", f.i);
+  JsonObject boxes(3);
+  for (const auto& line : f.boxes) boxes.Object(line.box->key, TwoColumns(4, line.previously, line.correct));
+  o.Object("boxes", boxes);
+  std::vector<JsonObject> box12;
+  for (const auto& line : f.box12) {
+    JsonObject l(4);
+    l.Text("code", line.code).Text(W2cTexts::kPreviously, line.previously).Text(W2cTexts::kCorrect, line.correct);
+    box12.push_back(l);
+  }
+  o.Objects("12", box12);
+  if (f.box13) {
+    JsonObject b13(3);
+    b13.Object(W2cTexts::kPreviously, Box13Column(4, f.box13->previously))
+        .Object(W2cTexts::kCorrect, Box13Column(4, f.box13->correct));
+    o.Object("13", b13);
+  } else {
+    o.Null("13");
+  }
+  o.Texts("problems", f.problems);
+  return o;
+}
+
+std::string NameOf(CGlobalDoc& doc, int32_t employeeId) {
+  for (const auto& e : doc.GetEmployees())
+    if (e.EmployeeUniqueID == employeeId) return EmployeeDisplayName(e);
+  return {};
+}
+
+int PrintW2cs(CGlobalDoc& doc, std::ostream& out) {
+  const W2cList list = LoadW2cList(doc);
+  JsonObject json;
+  std::vector<JsonObject> forms;
+  for (const auto& f : list.forms) forms.push_back(W2cJson(f, NameOf(doc, f.employeeId)));
+  json.Objects("forms", forms);
+  std::vector<JsonObject> addressOnly;
+  for (const auto& a : list.addressOnly) {
+    JsonObject o(2);
+    o.Text("employee", a.name).Text("notice", AddressOnlyNotice(a.name));
+    addressOnly.push_back(o);
+  }
+  json.Objects("address only", addressOnly).Texts("notes", list.notes);
+  out << json.Str() << "\n";
+  return 0;
+}
+
+int PrintW3c(CGlobalDoc& doc, std::ostream& out) {
+  std::vector<FiledW2> filed;
+  ReadRecordedW2s(doc, filed);
+  const W2cList list = LoadW2cList(doc);
+  const W3cPage p = BuildW3cPage(doc.GetCompany(), list.forms, filed);
+  JsonObject json, b(1);
+  b.Text("name", p.employerName)
+      .Text("address line 1", p.address1)
+      .Text("address line 2", p.address2)
+      .Text("city, state, zip code", p.cityLine);
+  json.Text("a", p.a).Object("b", b);
+  if (const char* kind = W3cKindOfPayerLabel(p.kindOfPayer)) json.Text("c", kind);
+  else json.Null("c");
+  json.Flag("third-party sick pay", p.thirdPartySickPay)
+      .Text("d", p.d)
+      .Text("e", p.e)
+      .Text("f", p.f)
+      .Text("g", p.g)
+      .Text("h", p.h)
+      .Text("i", p.i)
+      .Text("j", p.j);
+  for (size_t n = 1; n <= 11; ++n) json.Object(std::to_string(n), TwoColumns(1, p.box[n][0], p.box[n][1]));
+  json.Object("12", TwoColumns(1, p.box12[0], p.box12[1]))
+      .Object("16", TwoColumns(1, p.box16[0], p.box16[1]))
+      .Object("17", TwoColumns(1, p.box17[0], p.box17[1]))
+      .Object("18", TwoColumns(1, p.box18[0], p.box18[1]))
+      .Object("19", TwoColumns(1, p.box19[0], p.box19[1]))
+      .Text("explain decreases here", p.explainDecreases)
+      .Text("contact person", p.contactName)
+      .Text("telephone number", p.telephone)
+      .Text("e-mail address", p.email)
+      .Text("fax number", p.fax);
+  out << json.Str() << "\n";
+  return 0;
+}
+
+// ---- set-w2c: the previously reported column of a hand-made W-2c ------------------------
+
+using R = W2Record;
+
+struct AmountKey {
+  const char* key;
+  TextMember<R> member;
+};
+constexpr AmountKey kAmounts[] = {
+    {"1", R::Text::Wages},           {"2", R::Text::FederalIncomeTaxWithdrawal}, {"3", R::Text::SocialSecurityWages},
+    {"4", R::Text::SocialSecurityTaxWithheld}, {"5", R::Text::MedicareWages},     {"6", R::Text::MedicareTaxWithheld},
+    {"7", R::Text::SocialSecurityTips}, {"8", R::Text::AllocatedTips},            {"9", R::Text::AdvancEICPayment},
+    {"10", R::Text::DependentCareBenefits}, {"11", R::Text::NonQualifiedPlans},   {"16", R::Text::StateWages1},
+    {"16.2", R::Text::StateWages2},  {"17", R::Text::StateIncomTax1},             {"17.2", R::Text::StateIncomTax2},
+    {"18", R::Text::LocalWages1},    {"18.2", R::Text::LocalWages2},              {"19", R::Text::LocalIncomeTax1},
+    {"19.2", R::Text::LocalIncomeTax2}};
+struct TextKey {
+  const char* key;
+  TextMember<R> member;
+};
+constexpr TextKey kTexts[] = {{"14", R::Text::Other1},          {"14.2", R::Text::Other2}, {"14.3", R::Text::Other3},
+                              {"20", R::Text::LocalityName1},   {"20.2", R::Text::LocalityName2}};
+
+// An amount typed for a box: digits with at most one point, never negative.
+std::optional<std::string> TypedAmount(const std::string& text) {
+  if (text.empty()) return std::string("0.00");
+  int points = 0;
+  for (char c : text) {
+    if (c == '.') ++points;
+    else if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+  }
+  if (points > 1 || text == ".") return std::nullopt;
+  if (!ParseMoneyCentsExact(text)) return std::nullopt;
+  return NormalizeMoney(text);
+}
+
+// Sets one box of the previously reported W-2; the reason when refused.
+std::optional<std::string> SetBox(R& form, const std::string& key, const std::string& value) {
+  for (const auto& a : kAmounts) {
+    if (key != a.key) continue;
+    const auto amount = TypedAmount(value);
+    if (!amount) return "box " + key + " takes an amount such as 1250.00, not \"" + value + "\"";
+    a.member.Set(form, *amount);
+    return std::nullopt;
+  }
+  for (const auto& t : kTexts) {
+    if (key != t.key) continue;
+    t.member.Set(form, value);
+    return std::nullopt;
+  }
+  if (key == "15" || key == "15.2") {
+    const size_t colon = value.find(':');
+    form.SetTextAt(key == "15" ? R::Text::State1 : R::Text::State2, value.substr(0, colon));
+    form.SetTextAt(key == "15" ? R::Text::StateID1 : R::Text::StateID2,
+                   colon == std::string::npos ? "" : value.substr(colon + 1));
+    return std::nullopt;
+  }
+  if (key == "13") {
+    form.StatutoryEmployee = form.RetirementPlan = form.ThirdPartySickpay = 0;
+    size_t from = 0;
+    while (from < value.size()) {
+      const size_t comma = value.find(',', from);
+      const std::string word = value.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
+      if (word == "statutory") form.StatutoryEmployee = 1;
+      else if (word == "retirement") form.RetirementPlan = 1;
+      else if (word == "sick-pay") form.ThirdPartySickpay = 1;
+      else return "box 13 takes statutory, retirement and sick-pay, not \"" + word + "\"";
+      if (comma == std::string::npos) break;
+      from = comma + 1;
+    }
+    return std::nullopt;
+  }
+  const std::pair<const char*, std::pair<TextMember<R>, TextMember<R>>> lines[] = {
+      {"12a", {R::Text::Field12aCode, R::Text::Field12aAmount}},
+      {"12b", {R::Text::Field12bCode, R::Text::Field12bAmount}},
+      {"12c", {R::Text::Field12cCode, R::Text::Field12cAmount}},
+      {"12d", {R::Text::Field12dCode, R::Text::Field12dAmount}}};
+  for (const auto& [line, members] : lines) {
+    if (key != line) continue;
+    if (value.empty()) {
+      members.first.Set(form, "");
+      members.second.Set(form, "");
+      return std::nullopt;
+    }
+    const size_t colon = value.find(':');
+    const std::string code = value.substr(0, colon);
+    if (!IsBox12Code(code)) return InvalidBox12CodeMessage(code);
+    const auto amount = TypedAmount(colon == std::string::npos ? "" : value.substr(colon + 1));
+    if (!amount || *amount == "0.00") return "box " + key + " takes CODE:AMOUNT, such as D:1500.00";
+    members.first.Set(form, HoldBox12Code(code));
+    members.second.Set(form, *amount);
+    return std::nullopt;
+  }
+  return "there is no box " + key + " on Form W-2c";
+}
+
+int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, const std::vector<std::string>& args,
+             std::ostream& out, std::ostream& err) {
+  if (args.empty() || args[0].rfind("--", 0) == 0) {
+    err << "formet-cli: " << command << " takes the name of a company and --ssn SSN\n";
+    return 2;
+  }
+  std::optional<std::string> ssn;
+  std::vector<std::pair<std::string, std::string>> boxes;   // typed, in UTF-8
+  std::vector<std::pair<std::string, std::string>> names;   // --previous-* options
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    if (i + 1 >= args.size()) {
+      err << "formet-cli: " << PrintableUtf8(option) << " needs a value\n";
+      return 2;
+    }
+    const std::string& value = args[++i];
+    if (option == "--ssn") {
+      ssn = value;
+    } else if (option == "--box" && command == kSetW2c) {
+      const size_t eq = value.find('=');
+      if (eq == std::string::npos) {
+        err << "formet-cli: --box takes BOX=VALUE\n";
+        return 2;
+      }
+      boxes.emplace_back(value.substr(0, eq), value.substr(eq + 1));
+    } else if (command == kSetW2c && (option == "--previous-ssn" || option == "--previous-first" ||
+                                       option == "--previous-middle" || option == "--previous-last" ||
+                                       option == "--previous-suffix")) {
+      names.emplace_back(option, value);
+    } else {
+      err << "formet-cli: " << command << " does not take " << PrintableUtf8(option) << "\n";
+      return 2;
+    }
+  }
+  if (!ssn) {
+    err << "formet-cli: " << command << " needs --ssn SSN\n";
+    return 2;
+  }
+  if (!LoadCompany(doc, ui, args[0], err, CompanyUse::Change)) return 1;
+  const EmployeeRecord* employee = EmployeeBySsn(doc, *ssn);
+  if (!employee) {
+    err << "formet-cli: the company has no employee with the social security number " << PrintableUtf8(*ssn) << "\n";
+    return 1;
+  }
+  const int32_t id = employee->EmployeeUniqueID;
+  if (command == kNewW2c) {
+    std::string problem;
+    if (!NewW2c(doc, id, problem)) {
+      err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
+      return 1;
+    }
+    out << "New W-2c for " << Win1252ToUtf8(EmployeeDisplayName(*employee))
+        << ": its Previously reported column is the W-2 now; change it with set-w2c.\n";
+    return 0;
+  }
+  std::vector<FiledW2> filed, handMade;
+  if (int rc = ReadRecordedW2s(doc, filed, &handMade)) {
+    err << Win1252ToUtf8(EngineErrorMessage("Formet failed to read the W-2c's.", rc)) << "\n";
+    return 1;
+  }
+  auto row = std::find_if(handMade.begin(), handMade.end(),
+                          [&](const FiledW2& r) { return r.employee.EmployeeUniqueID == id; });
+  if (row == handMade.end()) {
+    err << "formet-cli: " << Win1252ToUtf8(EmployeeDisplayName(*employee))
+        << " has no W-2c made by hand (new-w2c makes one)\n";
+    return 1;
+  }
+  if (command == kDeleteW2c) {
+    if (int rc = DeleteW2c(doc, id)) {
+      err << Win1252ToUtf8(CommandSaveFailure(doc, rc)) << "\n";
+      return 1;
+    }
+    return 0;
+  }
+  FiledW2 changed = *row;
+  for (const auto& [key, utf8] : boxes) {
+    const auto value = FromCommandLine(utf8, err);
+    if (!value) return 1;
+    if (auto problem = SetBox(changed.form, key, *value)) {
+      err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+      return 1;
+    }
+  }
+  for (const auto& [option, utf8] : names) {
+    const auto value = FromCommandLine(utf8, err);
+    if (!value) return 1;
+    EmployeeRecord& e = changed.employee;
+    if (option == "--previous-ssn") {
+      if (efile::DigitsOf(*value).size() != 9) {
+        err << "formet-cli: --previous-ssn takes a social security number, ###-##-####\n";
+        return 1;
+      }
+      const std::string d = efile::DigitsOf(*value);
+      e.SetSocialSecurityNumber(d.substr(0, 3) + "-" + d.substr(3, 2) + "-" + d.substr(5));
+    } else if (option == "--previous-first") e.SetFirstName(*value);
+    else if (option == "--previous-middle") e.SetMiddleName(*value);
+    else if (option == "--previous-last") e.SetLastName(*value);
+    else e.SetSuffix(*value);
+  }
+  if (int rc = SaveW2c(doc, changed)) {
+    err << Win1252ToUtf8(CommandSaveFailure(doc, rc)) << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+int MarkFiled(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+              std::ostream& err) {
+  if (args.size() != 2 && !(args.size() == 4 && args[2] == "--on")) {
+    err << "formet-cli: mark-filed takes w2, w2c or 1099, the name of a company and perhaps --on YYYY-MM-DD\n";
+    return 2;
+  }
+  FiledFamily family;
+  if (args[0] == "w2") family = FiledFamily::W2;
+  else if (args[0] == "w2c") family = FiledFamily::W2c;
+  else if (args[0] == "1099") family = FiledFamily::Form1099;
+  else {
+    err << "formet-cli: mark-filed takes w2, w2c or 1099, not " << PrintableUtf8(args[0]) << "\n";
+    return 2;
+  }
+  const std::string date = args.size() == 4 ? args[3] : TodayFiledDate();
+  if (!IsFiledDate(date)) {
+    err << "formet-cli: --on takes a date as YYYY-MM-DD, such as 2008-02-15\n";
+    return 2;
+  }
+  if (!LoadCompany(doc, ui, args[1], err, CompanyUse::Change)) return 1;
+  const RecordResult result = RecordAsFiled(doc, family, date);
+  (result.code == 0 ? out : err) << Win1252ToUtf8(result.message) << "\n";
+  return result.code == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+bool IsCorrectionCommand(const std::string& command) {
+  return command == kMarkFiled || command == kW2c || command == kW3c || command == kNewW2c ||
+         command == kSetW2c || command == kDeleteW2c;
+}
+
+int RunCorrectionCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
+                         const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (command == kMarkFiled) return MarkFiled(doc, ui, args, out, err);
+  if (command == kW2c || command == kW3c) {
+    if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
+      err << "formet-cli: " << command << " takes the name of a company\n";
+      return 2;
+    }
+    if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
+    const int rc = command == kW2c ? PrintW2cs(doc, out) : PrintW3c(doc, out);
+    ui.Flush(err);
+    return rc;
+  }
+  return HandMade(doc, ui, command, args, out, err);
+}
+
+}  // namespace formet::cli
