@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,30 @@
 #include "store/ui_services.h"
 
 namespace formet::bench {
+
+// A new folder of the run's own under the system's temporary folder (two
+// runs at once never share one), removed with what it holds when the run ends.
+class RunFolder {
+ public:
+  explicit RunFolder(const char* prefix) {
+    std::string pattern = (std::filesystem::temp_directory_path() / prefix).string() + "-XXXXXX";
+    if (!mkdtemp(pattern.data())) {
+      std::perror("mkdtemp");
+      std::exit(1);
+    }
+    path_ = pattern;
+  }
+  ~RunFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  RunFolder(const RunFolder&) = delete;
+  RunFolder& operator=(const RunFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
 
 class SilentUi : public UiServices {
  public:
@@ -29,7 +54,7 @@ inline void BindRow(sqlite3_stmt* stmt, const R& r, int firstParam, std::initial
   int p = firstParam;
   for (const auto& f : RecordFields<R>()) {
     if (f.IsText()) {
-      const auto& s = r.*std::get<std::string R::*>(f.member);
+      const auto& s = std::get<TextMember<R>>(f.member).In(r);
       sqlite3_bind_text(stmt, p++, s.data(), static_cast<int>(s.size()), SQLITE_STATIC);
     } else {
       sqlite3_bind_int(stmt, p++, r.*std::get<int32_t R::*>(f.member));

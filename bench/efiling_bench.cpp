@@ -50,51 +50,54 @@ struct WageCompany {
 
 CompanyRecord Company() {
   CompanyRecord c;
-  c.EmployerIdentificationNumber = "36-4125798";
-  c.EmployerName = "Prairie Tool & Die";
-  c.Address1 = "400 Industrial Pkwy";
-  c.City = "Decatur";
-  c.State = "IL";
-  c.Zip = "62521-1234";
-  c.Form1096Telephone = "(217) 555-0188";
+  c.SetEmployerIdentificationNumber("36-4125798");
+  c.SetEmployerName("Prairie Tool & Die");
+  c.SetAddress1("400 Industrial Pkwy");
+  c.SetCity("Decatur");
+  c.SetState("IL");
+  c.SetZip("62521-1234");
+  c.SetForm1096Telephone("(217) 555-0188");
   return c;
 }
 
 WageCompany MakeWageCompany(int n) {
   WageCompany w;
   auto& s = w.submitter;
-  s.SubmitterEIN = "36-4125798", s.SubmitterPIN = "AB12CD34", s.ResubIndicator = "0";
-  s.SubmitterName = "Ledger & Lane CPAs", s.DeliveryAddress = "88 State St", s.City = "Springfield";
-  s.StateAbbreviation = "IL", s.ZipCode = "62701", s.ContactName = "Nora Quist";
-  s.ContactPhone = "(217) 555-0142", s.ContactEmail = "nora@ledgerlane.example";
-  s.ProblemNotifcationCode = "1", s.PreparerCode = "A";
+  s.SetSubmitterEIN("36-4125798"), s.SetSubmitterPIN("AB12CD34"), s.SetResubIndicator("0");
+  s.SetSubmitterName("Ledger & Lane CPAs"), s.SetDeliveryAddress("88 State St"), s.SetCity("Springfield");
+  s.SetStateAbbreviation("IL"), s.SetZipCode("62701"), s.SetContactName("Nora Quist");
+  s.SetContactPhone("(217) 555-0142"), s.SetContactEmail("nora@ledgerlane.example");
+  s.SetProblemNotifcationCode("1"), s.SetPreparerCode("A");
   w.company = Company();
   w.employees.reserve(static_cast<size_t>(n));
   w.forms.reserve(static_cast<size_t>(n));
   for (int id = 1; id <= n; ++id) {
     EmployeeRecord e;
     e.EmployeeUniqueID = id;
-    e.SocialSecurityNumber = Ssn(id);
-    e.FirstName = "Fran\xE7oise";
-    e.MiddleName = "Q";
-    e.LastName = "O'Last" + std::to_string(id);
-    e.Address1 = std::to_string(id) + " Main Street";
-    e.Address2 = "Apt 2";
-    e.City = "Springfield";
-    e.State = "IL";
-    e.Zip = "62701-1234";
+    e.SetSocialSecurityNumber(Ssn(id));
+    e.SetFirstName("Fran\xE7oise");
+    e.SetMiddleName("Q");
+    e.SetLastName("O'Last" + std::to_string(id));
+    e.SetAddress1(std::to_string(id) + " Main Street");
+    e.SetAddress2("Apt 2");
+    e.SetCity("Springfield");
+    e.SetState("IL");
+    e.SetZip("62701-1234");
     w.employees.push_back(e);
     W2Record f;
     f.W2UniqueID = id;
     f.EmployeeUniqueID = id;
-    f.Wages = f.SocialSecurityWages = f.MedicareWages = f.StateWages1 = "48250.00";
-    f.FederalIncomeTaxWithdrawal = "5120.00";
-    f.SocialSecurityTaxWithheld = "2991.50";
-    f.MedicareTaxWithheld = "699.63";
-    f.Field12aCode = "D", f.Field12aAmount = "2400.00";
-    f.Field12bCode = "0", f.Field12bAmount = "500.00";
-    if (id % 10 == 0) f.AllocatedTips = "125.00";  // every tenth with an optional record
-    f.StateIncomTax1 = "1447.50";
+    f.SetStateWages1("48250.00");
+    f.SetMedicareWages(f.StateWages1());
+    f.SetSocialSecurityWages(f.StateWages1());
+    f.SetWages(f.StateWages1());
+    f.SetFederalIncomeTaxWithdrawal("5120.00");
+    f.SetSocialSecurityTaxWithheld("2991.50");
+    f.SetMedicareTaxWithheld("699.63");
+    f.SetField12aCode("D"), f.SetField12aAmount("2400.00");
+    f.SetField12bCode("0"), f.SetField12bAmount("500.00");
+    if (id % 10 == 0) f.SetAllocatedTips("125.00");  // every tenth with an optional record
+    f.SetStateIncomTax1("1447.50");
     f.RetirementPlan = 1;
     w.forms.push_back(f);
   }
@@ -111,31 +114,31 @@ struct MiscCompany {
 MiscCompany MakeMiscCompany(int n) {
   MiscCompany m;
   auto& t = m.transmitter;
-  t.TransmitterTIN = "41-9988776", t.TransmitterControlCode = "7Q2B9", t.TransmitterName = "Summit Payroll";
-  t.CompanyName = "Summit Payroll", t.CompanyMailingAddress = "1800 Commerce Blvd", t.CompanyCity = "Peoria";
-  t.CompanyState = "IL", t.CompanyZipCode = "61602", t.ContactName = "Owen Hart";
-  t.ContactPhoneNumberAndExtension = "(309) 555-0199", t.FileTypeOriginal = 1;
+  t.SetTransmitterTIN("41-9988776"), t.SetTransmitterControlCode("7Q2B9"), t.SetTransmitterName("Summit Payroll");
+  t.SetCompanyName("Summit Payroll"), t.SetCompanyMailingAddress("1800 Commerce Blvd"), t.SetCompanyCity("Peoria");
+  t.SetCompanyState("IL"), t.SetCompanyZipCode("61602"), t.SetContactName("Owen Hart");
+  t.SetContactPhoneNumberAndExtension("(309) 555-0199"), t.FileTypeOriginal = 1;
   m.company = Company();
   m.contractors.reserve(static_cast<size_t>(n));
   m.forms.reserve(static_cast<size_t>(n));
   for (int id = 1; id <= n; ++id) {
     ContractorRecord c;
     c.ContractorUniqueID = id;
-    c.IdentificationNumber = id % 2 ? Ssn(id) : "36-" + std::to_string(1000000 + id);
-    c.NameLine1 = id % 2 ? "Daniel Reyes " + std::to_string(id) : "Northside Design " + std::to_string(id) + " LLC";
-    c.Address1 = std::to_string(id) + " Elm St";
-    c.City = "Rochester";
-    c.State = id % 3 ? "IL" : "WI";
-    c.Zip = "62563";
-    c.AccountNumber = "AC-" + std::to_string(id);
+    c.SetIdentificationNumber(id % 2 ? Ssn(id) : "36-" + std::to_string(1000000 + id));
+    c.SetNameLine1(id % 2 ? "Daniel Reyes " + std::to_string(id) : "Northside Design " + std::to_string(id) + " LLC");
+    c.SetAddress1(std::to_string(id) + " Elm St");
+    c.SetCity("Rochester");
+    c.SetState(id % 3 ? "IL" : "WI");
+    c.SetZip("62563");
+    c.SetAccountNumber("AC-" + std::to_string(id));
     m.contractors.push_back(c);
     Form1099Record f;
     f.Form1099UniqueID = id;
     f.ContractorUniqueID = id;
-    f.NonemployeeCompensation = "4800.00";
-    if (id % 4 == 0) f.Rents = "1200.00";
-    if (id % 7 == 0) f.GrossProceedsPaidToAttorney = "900.00";
-    f.StateTaxWithheld1 = "48.00";
+    f.SetNonemployeeCompensation("4800.00");
+    if (id % 4 == 0) f.SetRents("1200.00");
+    if (id % 7 == 0) f.SetGrossProceedsPaidToAttorney("900.00");
+    f.SetStateTaxWithheld1("48.00");
     m.forms.push_back(f);
   }
   return m;

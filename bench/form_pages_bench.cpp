@@ -53,16 +53,19 @@ std::vector<W2Record> MakeW2s(int n) {
     W2Record f;
     f.W2UniqueID = id;
     f.EmployeeUniqueID = id;
-    f.Wages = f.SocialSecurityWages = f.MedicareWages = f.StateWages1 = "48250.1" + std::to_string(id % 10);
-    f.FederalIncomeTaxWithdrawal = "5120.00";
-    f.SocialSecurityTaxWithheld = "2991.51";
-    f.MedicareTaxWithheld = "699.63";
-    f.Field12aCode = "D", f.Field12aAmount = "2400.00";
-    f.Field12bCode = "0", f.Field12bAmount = "500.00";
-    f.Field12cCode = "C", f.Field12cAmount = "80.00";
-    if (id % 10 == 0) f.AllocatedTips = "125.00";
-    f.StateIncomTax1 = "1447.50";
-    f.State1 = "IL";
+    f.SetStateWages1("48250.1" + std::to_string(id % 10));
+    f.SetMedicareWages(f.StateWages1());
+    f.SetSocialSecurityWages(f.StateWages1());
+    f.SetWages(f.StateWages1());
+    f.SetFederalIncomeTaxWithdrawal("5120.00");
+    f.SetSocialSecurityTaxWithheld("2991.51");
+    f.SetMedicareTaxWithheld("699.63");
+    f.SetField12aCode("D"), f.SetField12aAmount("2400.00");
+    f.SetField12bCode("0"), f.SetField12bAmount("500.00");
+    f.SetField12cCode("C"), f.SetField12cAmount("80.00");
+    if (id % 10 == 0) f.SetAllocatedTips("125.00");
+    f.SetStateIncomTax1("1447.50");
+    f.SetState1("IL");
     f.RetirementPlan = 1;
     forms.push_back(f);
   }
@@ -76,11 +79,11 @@ std::vector<Form1099Record> Make1099s(int n) {
     Form1099Record f;
     f.Form1099UniqueID = id;
     f.ContractorUniqueID = id;
-    f.NonemployeeCompensation = "4800.0" + std::to_string(id % 10);
-    if (id % 4 == 0) f.Rents = "1200.00";
-    if (id % 7 == 0) f.GrossProceedsPaidToAttorney = "900.00";
-    if (id % 9 == 0) f.FederalIncomeTaxWithheld = "96.00";
-    f.StateTaxWithheld1 = "48.00";
+    f.SetNonemployeeCompensation("4800.0" + std::to_string(id % 10));
+    if (id % 4 == 0) f.SetRents("1200.00");
+    if (id % 7 == 0) f.SetGrossProceedsPaidToAttorney("900.00");
+    if (id % 9 == 0) f.SetFederalIncomeTaxWithheld("96.00");
+    f.SetStateTaxWithheld1("48.00");
     forms.push_back(f);
   }
   return forms;
@@ -88,7 +91,7 @@ std::vector<Form1099Record> Make1099s(int n) {
 
 void Transmittals(int w2s, int forms1099) {
   CompanyRecord company;
-  company.EmployerName = "Sample Company";
+  company.SetEmployerName("Sample Company");
   std::printf("%-28s %10s %12s %14s\n", "page", "forms", "ms (cpu)", "ns per form");
   for (int part : {4, 2, 1}) {
     const auto forms = MakeW2s(w2s / part);
@@ -128,11 +131,11 @@ void Stepping(int n) {
     const int id = static_cast<int>((static_cast<long long>(i) * 7919) % n) + 1;
     EmployeeRecord e;
     e.EmployeeUniqueID = id;
-    e.SocialSecurityNumber = "123-45-" + std::to_string(1000 + id % 9000);
-    e.FirstName = "Ann";
-    e.LastName = "Last" + std::to_string(id);
+    e.SetSocialSecurityNumber("123-45-" + std::to_string(1000 + id % 9000));
+    e.SetFirstName("Ann");
+    e.SetLastName("Last" + std::to_string(id));
     employees.push_back(e);
-    rows.push_back({i, id, {e.LastName}});
+    rows.push_back({i, id, {e.LastName()}});
   }
   std::sort(rows.begin(), rows.end(), [](const ListRow& a, const ListRow& b) { return a.columns[0] < b.columns[0]; });
   const ListOrder order(rows);

@@ -34,27 +34,27 @@ namespace {
 EmployeeRecord Employee(int id) {
   EmployeeRecord e;
   e.EmployeeUniqueID = id;
-  e.SocialSecurityNumber = "412-55-" + std::to_string(1000 + id % 9000);
-  e.FirstName = "First" + std::to_string(id);
-  e.MiddleName = "Q";
-  e.LastName = "O'Last" + std::to_string(id);
-  e.Address1 = std::to_string(id) + " Main Street";
-  e.City = "Springfield";
-  e.State = "IL";
-  e.Zip = "62701-1234";
+  e.SetSocialSecurityNumber("412-55-" + std::to_string(1000 + id % 9000));
+  e.SetFirstName("First" + std::to_string(id));
+  e.SetMiddleName("Q");
+  e.SetLastName("O'Last" + std::to_string(id));
+  e.SetAddress1(std::to_string(id) + " Main Street");
+  e.SetCity("Springfield");
+  e.SetState("IL");
+  e.SetZip("62701-1234");
   return e;
 }
 
 ContractorRecord Contractor(int id) {
   ContractorRecord c;
   c.ContractorUniqueID = id;
-  c.IdentificationNumber = "36-" + std::to_string(1000000 + id);
-  c.NameLine1 = "Contractor " + std::to_string(id) + " LLC";
-  c.Address1 = std::to_string(id) + " Grand Ave";
-  c.City = "Springfield";
-  c.State = "IL";
-  c.Zip = "62702";
-  c.AccountNumber = "AC-" + std::to_string(id);
+  c.SetIdentificationNumber("36-" + std::to_string(1000000 + id));
+  c.SetNameLine1("Contractor " + std::to_string(id) + " LLC");
+  c.SetAddress1(std::to_string(id) + " Grand Ave");
+  c.SetCity("Springfield");
+  c.SetState("IL");
+  c.SetZip("62702");
+  c.SetAccountNumber("AC-" + std::to_string(id));
   return c;
 }
 

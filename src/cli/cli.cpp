@@ -366,8 +366,13 @@ int Dump(CGlobalDoc& doc, CommandLineUi& ui, const std::string& name, std::ostre
     err << EngineErrorMessage("Formet failed to read Database.", rc) << "\n";
     return 1;
   }
-  out << CompanyJson(doc, version);
+  WriteCompanyJson(doc, version, out);
+  out.flush();
   ui.Flush(err);
+  if (!out) {
+    err << "formet-cli: the dump could not be written in full.\n";
+    return 1;
+  }
   return 0;
 }
 

@@ -45,7 +45,7 @@ const EmployeeRecord* EmployeeBySsn(CGlobalDoc& doc, const std::string& ssn) {
   const std::string digits = efile::DigitsOf(ssn);
   if (digits.size() != 9) return nullptr;
   for (const auto& e : doc.GetEmployees())
-    if (efile::DigitsOf(e.SocialSecurityNumber) == digits) return &e;
+    if (efile::DigitsOf(e.SocialSecurityNumber()) == digits) return &e;
   return nullptr;
 }
 
@@ -166,22 +166,22 @@ using R = W2Record;
 
 struct AmountKey {
   const char* key;
-  std::string R::*member;
+  TextMember<R> member;
 };
 constexpr AmountKey kAmounts[] = {
-    {"1", &R::Wages},           {"2", &R::FederalIncomeTaxWithdrawal}, {"3", &R::SocialSecurityWages},
-    {"4", &R::SocialSecurityTaxWithheld}, {"5", &R::MedicareWages},     {"6", &R::MedicareTaxWithheld},
-    {"7", &R::SocialSecurityTips}, {"8", &R::AllocatedTips},            {"9", &R::AdvancEICPayment},
-    {"10", &R::DependentCareBenefits}, {"11", &R::NonQualifiedPlans},   {"16", &R::StateWages1},
-    {"16.2", &R::StateWages2},  {"17", &R::StateIncomTax1},             {"17.2", &R::StateIncomTax2},
-    {"18", &R::LocalWages1},    {"18.2", &R::LocalWages2},              {"19", &R::LocalIncomeTax1},
-    {"19.2", &R::LocalIncomeTax2}};
+    {"1", R::Text::Wages},           {"2", R::Text::FederalIncomeTaxWithdrawal}, {"3", R::Text::SocialSecurityWages},
+    {"4", R::Text::SocialSecurityTaxWithheld}, {"5", R::Text::MedicareWages},     {"6", R::Text::MedicareTaxWithheld},
+    {"7", R::Text::SocialSecurityTips}, {"8", R::Text::AllocatedTips},            {"9", R::Text::AdvancEICPayment},
+    {"10", R::Text::DependentCareBenefits}, {"11", R::Text::NonQualifiedPlans},   {"16", R::Text::StateWages1},
+    {"16.2", R::Text::StateWages2},  {"17", R::Text::StateIncomTax1},             {"17.2", R::Text::StateIncomTax2},
+    {"18", R::Text::LocalWages1},    {"18.2", R::Text::LocalWages2},              {"19", R::Text::LocalIncomeTax1},
+    {"19.2", R::Text::LocalIncomeTax2}};
 struct TextKey {
   const char* key;
-  std::string R::*member;
+  TextMember<R> member;
 };
-constexpr TextKey kTexts[] = {{"14", &R::Other1},          {"14.2", &R::Other2}, {"14.3", &R::Other3},
-                              {"20", &R::LocalityName1},   {"20.2", &R::LocalityName2}};
+constexpr TextKey kTexts[] = {{"14", R::Text::Other1},          {"14.2", R::Text::Other2}, {"14.3", R::Text::Other3},
+                              {"20", R::Text::LocalityName1},   {"20.2", R::Text::LocalityName2}};
 
 // An amount typed for a box: digits with at most one point, never negative.
 std::optional<std::string> TypedAmount(const std::string& text) {
@@ -202,18 +202,19 @@ std::optional<std::string> SetBox(R& form, const std::string& key, const std::st
     if (key != a.key) continue;
     const auto amount = TypedAmount(value);
     if (!amount) return "box " + key + " takes an amount such as 1250.00, not \"" + value + "\"";
-    form.*a.member = *amount;
+    a.member.Set(form, *amount);
     return std::nullopt;
   }
   for (const auto& t : kTexts) {
     if (key != t.key) continue;
-    form.*t.member = value;
+    t.member.Set(form, value);
     return std::nullopt;
   }
   if (key == "15" || key == "15.2") {
     const size_t colon = value.find(':');
-    (key == "15" ? form.State1 : form.State2) = value.substr(0, colon);
-    (key == "15" ? form.StateID1 : form.StateID2) = colon == std::string::npos ? "" : value.substr(colon + 1);
+    form.SetTextAt(key == "15" ? R::Text::State1 : R::Text::State2, value.substr(0, colon));
+    form.SetTextAt(key == "15" ? R::Text::StateID1 : R::Text::StateID2,
+                   colon == std::string::npos ? "" : value.substr(colon + 1));
     return std::nullopt;
   }
   if (key == "13") {
@@ -231,16 +232,16 @@ std::optional<std::string> SetBox(R& form, const std::string& key, const std::st
     }
     return std::nullopt;
   }
-  const std::pair<const char*, std::pair<std::string R::*, std::string R::*>> lines[] = {
-      {"12a", {&R::Field12aCode, &R::Field12aAmount}},
-      {"12b", {&R::Field12bCode, &R::Field12bAmount}},
-      {"12c", {&R::Field12cCode, &R::Field12cAmount}},
-      {"12d", {&R::Field12dCode, &R::Field12dAmount}}};
+  const std::pair<const char*, std::pair<TextMember<R>, TextMember<R>>> lines[] = {
+      {"12a", {R::Text::Field12aCode, R::Text::Field12aAmount}},
+      {"12b", {R::Text::Field12bCode, R::Text::Field12bAmount}},
+      {"12c", {R::Text::Field12cCode, R::Text::Field12cAmount}},
+      {"12d", {R::Text::Field12dCode, R::Text::Field12dAmount}}};
   for (const auto& [line, members] : lines) {
     if (key != line) continue;
     if (value.empty()) {
-      form.*members.first = "";
-      form.*members.second = "";
+      members.first.Set(form, "");
+      members.second.Set(form, "");
       return std::nullopt;
     }
     const size_t colon = value.find(':');
@@ -248,8 +249,8 @@ std::optional<std::string> SetBox(R& form, const std::string& key, const std::st
     if (!IsBox12Code(code)) return InvalidBox12CodeMessage(code);
     const auto amount = TypedAmount(colon == std::string::npos ? "" : value.substr(colon + 1));
     if (!amount || *amount == "0.00") return "box " + key + " takes CODE:AMOUNT, such as D:1500.00";
-    form.*members.first = HoldBox12Code(code);
-    form.*members.second = *amount;
+    members.first.Set(form, HoldBox12Code(code));
+    members.second.Set(form, *amount);
     return std::nullopt;
   }
   return "there is no box " + key + " on Form W-2c";
@@ -348,11 +349,11 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
         return 1;
       }
       const std::string d = efile::DigitsOf(*value);
-      e.SocialSecurityNumber = d.substr(0, 3) + "-" + d.substr(3, 2) + "-" + d.substr(5);
-    } else if (option == "--previous-first") e.FirstName = *value;
-    else if (option == "--previous-middle") e.MiddleName = *value;
-    else if (option == "--previous-last") e.LastName = *value;
-    else e.Suffix = *value;
+      e.SetSocialSecurityNumber(d.substr(0, 3) + "-" + d.substr(3, 2) + "-" + d.substr(5));
+    } else if (option == "--previous-first") e.SetFirstName(*value);
+    else if (option == "--previous-middle") e.SetMiddleName(*value);
+    else if (option == "--previous-last") e.SetLastName(*value);
+    else e.SetSuffix(*value);
   }
   if (int rc = SaveW2c(doc, changed)) {
     err << Win1252ToUtf8(CommandSaveFailure(doc, rc)) << "\n";

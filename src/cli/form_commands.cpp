@@ -69,39 +69,39 @@ FormTable W2Table() {
   auto f = [](auto member) { return W2FieldIndex(member); };
   FormTable t;
   t.rules = RulesOf(W2Fields());
-  const std::pair<const char*, std::string R::*> amounts[] = {
-      {"1", &R::Wages},
-      {"2", &R::FederalIncomeTaxWithdrawal},
-      {"3", &R::SocialSecurityWages},
-      {"4", &R::SocialSecurityTaxWithheld},
-      {"5", &R::MedicareWages},
-      {"6", &R::MedicareTaxWithheld},
-      {"7", &R::SocialSecurityTips},
-      {"8", &R::AllocatedTips},
-      {"9", &R::AdvancEICPayment},
-      {"10", &R::DependentCareBenefits},
-      {"11", &R::NonQualifiedPlans},
+  const std::pair<const char*, TextMember<R>> amounts[] = {
+      {"1", R::Text::Wages},
+      {"2", R::Text::FederalIncomeTaxWithdrawal},
+      {"3", R::Text::SocialSecurityWages},
+      {"4", R::Text::SocialSecurityTaxWithheld},
+      {"5", R::Text::MedicareWages},
+      {"6", R::Text::MedicareTaxWithheld},
+      {"7", R::Text::SocialSecurityTips},
+      {"8", R::Text::AllocatedTips},
+      {"9", R::Text::AdvancEICPayment},
+      {"10", R::Text::DependentCareBenefits},
+      {"11", R::Text::NonQualifiedPlans},
   };
   for (const auto& [key, member] : amounts) t.boxes.push_back({key, {f(member)}});
-  t.boxes.push_back({"12a", {f(&R::Field12aCode), f(&R::Field12aAmount), f(&R::Field12aYear)}});
-  t.boxes.push_back({"12b", {f(&R::Field12bCode), f(&R::Field12bAmount), f(&R::Field12bYear)}});
-  t.boxes.push_back({"12c", {f(&R::Field12cCode), f(&R::Field12cAmount), f(&R::Field12cYear)}});
-  t.boxes.push_back({"12d", {f(&R::Field12dCode), f(&R::Field12dAmount), f(&R::Field12dYear)}});
+  t.boxes.push_back({"12a", {f(R::Text::Field12aCode), f(R::Text::Field12aAmount), f(R::Text::Field12aYear)}});
+  t.boxes.push_back({"12b", {f(R::Text::Field12bCode), f(R::Text::Field12bAmount), f(R::Text::Field12bYear)}});
+  t.boxes.push_back({"12c", {f(R::Text::Field12cCode), f(R::Text::Field12cAmount), f(R::Text::Field12cYear)}});
+  t.boxes.push_back({"12d", {f(R::Text::Field12dCode), f(R::Text::Field12dAmount), f(R::Text::Field12dYear)}});
   t.isCode = &IsBox12CodeField;
   t.flagsKey = "13";
   t.flags = {{"statutory", f(&R::StatutoryEmployee)},
              {"retirement", f(&R::RetirementPlan)},
              {"sick-pay", f(&R::ThirdPartySickpay)}};
-  t.boxes.push_back({"14", {f(&R::Other1)}});
-  t.boxes.push_back({"14.1", {f(&R::Other1)}});
-  t.boxes.push_back({"14.2", {f(&R::Other2)}});
-  t.boxes.push_back({"14.3", {f(&R::Other3)}});
-  AddLines(t, "15", {f(&R::State1), f(&R::StateID1)}, {f(&R::State2), f(&R::StateID2)});
-  AddLines(t, "16", {f(&R::StateWages1)}, {f(&R::StateWages2)});
-  AddLines(t, "17", {f(&R::StateIncomTax1)}, {f(&R::StateIncomTax2)});
-  AddLines(t, "18", {f(&R::LocalWages1)}, {f(&R::LocalWages2)});
-  AddLines(t, "19", {f(&R::LocalIncomeTax1)}, {f(&R::LocalIncomeTax2)});
-  AddLines(t, "20", {f(&R::LocalityName1)}, {f(&R::LocalityName2)});
+  t.boxes.push_back({"14", {f(R::Text::Other1)}});
+  t.boxes.push_back({"14.1", {f(R::Text::Other1)}});
+  t.boxes.push_back({"14.2", {f(R::Text::Other2)}});
+  t.boxes.push_back({"14.3", {f(R::Text::Other3)}});
+  AddLines(t, "15", {f(R::Text::State1), f(R::Text::StateID1)}, {f(R::Text::State2), f(R::Text::StateID2)});
+  AddLines(t, "16", {f(R::Text::StateWages1)}, {f(R::Text::StateWages2)});
+  AddLines(t, "17", {f(R::Text::StateIncomTax1)}, {f(R::Text::StateIncomTax2)});
+  AddLines(t, "18", {f(R::Text::LocalWages1)}, {f(R::Text::LocalWages2)});
+  AddLines(t, "19", {f(R::Text::LocalIncomeTax1)}, {f(R::Text::LocalIncomeTax2)});
+  AddLines(t, "20", {f(R::Text::LocalityName1)}, {f(R::Text::LocalityName2)});
   return t;
 }
 
@@ -110,26 +110,26 @@ FormTable Form1099Table() {
   auto f = [](auto member) { return Form1099FieldIndex(member); };
   FormTable t;
   t.rules = RulesOf(Form1099Fields());
-  const std::pair<const char*, std::string R::*> amounts[] = {
-      {"1", &R::Rents},
-      {"2", &R::Royalities},
-      {"3", &R::OtherIncome},
-      {"4", &R::FederalIncomeTaxWithheld},
-      {"5", &R::FishingBoatProceeds},
-      {"6", &R::MedicalAndHealthCarePayments},
-      {"7", &R::NonemployeeCompensation},
-      {"8", &R::SubstitutePayments},
-      {"10", &R::CropInsuranceProceeds},
-      {"13", &R::ExcessGoldenParachutePayments},
-      {"14", &R::GrossProceedsPaidToAttorney},
-      {"15a", &R::Field15A},
-      {"15b", &R::Field15B},
+  const std::pair<const char*, TextMember<R>> amounts[] = {
+      {"1", R::Text::Rents},
+      {"2", R::Text::Royalities},
+      {"3", R::Text::OtherIncome},
+      {"4", R::Text::FederalIncomeTaxWithheld},
+      {"5", R::Text::FishingBoatProceeds},
+      {"6", R::Text::MedicalAndHealthCarePayments},
+      {"7", R::Text::NonemployeeCompensation},
+      {"8", R::Text::SubstitutePayments},
+      {"10", R::Text::CropInsuranceProceeds},
+      {"13", R::Text::ExcessGoldenParachutePayments},
+      {"14", R::Text::GrossProceedsPaidToAttorney},
+      {"15a", R::Text::Field15A},
+      {"15b", R::Text::Field15B},
   };
   for (const auto& [key, member] : amounts) t.boxes.push_back({key, {f(member)}});
   t.boxes.push_back({"9", {f(&R::PayerMadeDirectSales)}});
-  AddLines(t, "16", {f(&R::StateTaxWithheld1)}, {f(&R::StateTaxWithheld2)});
-  AddLines(t, "17", {f(&R::PayerStateID1)}, {f(&R::PayerStateID2)});
-  AddLines(t, "18", {f(&R::StateIncome1)}, {f(&R::StateIncome2)});
+  AddLines(t, "16", {f(R::Text::StateTaxWithheld1)}, {f(R::Text::StateTaxWithheld2)});
+  AddLines(t, "17", {f(R::Text::PayerStateID1)}, {f(R::Text::PayerStateID2)});
+  AddLines(t, "18", {f(R::Text::StateIncome1)}, {f(R::Text::StateIncome2)});
   return t;
 }
 
@@ -287,14 +287,14 @@ std::optional<std::vector<std::pair<size_t, FieldValue>>> TypedFields(const Form
 // The position of the payee whose number is `given` as stored, or as the
 // mask `mask` writes it (blanks around either aside).
 template <class Payee>
-std::optional<int> FindPayee(const std::vector<Payee>& payees, std::string Payee::*number, const std::string& given,
+std::optional<int> FindPayee(const std::vector<Payee>& payees, TextMember<Payee> number, const std::string& given,
                              std::string_view mask) {
   const std::string typed(WithoutSurroundingBlanks(given));
   std::vector<std::string> forms = {typed};
   if (!mask.empty()) forms.push_back(FieldInputText(EditRule{FieldKind::Mask, 0, {}, mask}, typed));
   for (const auto& form : forms)
     for (size_t i = 0; i < payees.size(); ++i)
-      if (SameIdentifyingNumber(payees[i].*number, form)) return static_cast<int>(i);
+      if (SameIdentifyingNumber(number.In(payees[i]), form)) return static_cast<int>(i);
   return std::nullopt;
 }
 
@@ -303,7 +303,7 @@ std::optional<int> FindPayee(const std::vector<Payee>& payees, std::string Payee
 template <class Rules, class Payee>
 int SetForm(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, const char* payeeOption,
             const FormTable& table, const std::vector<std::string>& args, std::vector<Payee>& (CGlobalDoc::*payees)(),
-            std::string Payee::*number, std::string_view mask, const char* formName,
+            TextMember<Payee> number, std::string_view mask, const char* formName,
             std::string (*nameOf)(const Payee&), std::ostream& out, std::ostream& err) {
   const auto parsed = ParseSetArguments(command, payeeOption, table, args, err);
   if (!parsed) return 2;
@@ -319,7 +319,7 @@ int SetForm(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, cons
   Rules rules(doc, ui);
   rules.GoTo(*position);
   const Payee& payee = (doc.*payees)()[static_cast<size_t>(*position)];
-  const std::string who = nameOf(payee) + " (" + payee.*number + ")";
+  const std::string who = nameOf(payee) + " (" + std::string(number.In(payee)) + ")";
   if (!rules.HasForm()) {
     err << "formet-cli: " << Win1252ToUtf8(rules.FormNotice()) << "\n";
     return 1;
@@ -346,10 +346,10 @@ int SetForm(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, cons
 }
 
 std::string EmployeeName(const EmployeeRecord& e) {
-  std::string name = e.FirstName;
-  if (!e.MiddleName.empty()) name += " " + e.MiddleName;
-  name += " " + e.LastName;
-  if (!e.Suffix.empty()) name += " " + e.Suffix;
+  std::string name = e.FirstName();
+  if (!e.MiddleName().empty()) name += " " + e.MiddleName();
+  name += " " + e.LastName();
+  if (!e.Suffix().empty()) name += " " + e.Suffix();
   return name;
 }
 
@@ -438,13 +438,13 @@ int RunFormCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& comman
                    const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (command == kSetW2) {
     return SetForm<W2PageRules, EmployeeRecord>(doc, ui, command, "ssn", W2Table(), args, &CGlobalDoc::GetEmployees,
-                                                &EmployeeRecord::SocialSecurityNumber, "###-##-####", "W-2",
+                                                EmployeeRecord::Text::SocialSecurityNumber, "###-##-####", "W-2",
                                                 &EmployeeName, out, err);
   }
   if (command == kSet1099) {
     return SetForm<Form1099PageRules, ContractorRecord>(doc, ui, command, "tin", Form1099Table(), args,
                                                         &CGlobalDoc::GetContractors,
-                                                        &ContractorRecord::IdentificationNumber, {}, "1099-MISC",
+                                                        ContractorRecord::Text::IdentificationNumber, {}, "1099-MISC",
                                                         &ContractorName, out, err);
   }
   return PrintTransmittal(doc, ui, command, args, out, err);

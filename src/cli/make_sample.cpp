@@ -72,22 +72,22 @@ int main(int argc, char** argv) {
   if (!doc.NewCompany()) return 1;
 
   auto& c = doc.GetCompany();
-  c.EmployerIdentificationNumber = "36-4125798";
-  c.Address1 = "1200 Capitol Ave";
-  c.Address2 = "Suite 300";
-  c.City = "Springfield";
-  c.State = "IL";
-  c.Zip = "62701";
-  c.StateID = "4125-7980";
-  c.FormW3ContactName = "Linda Park";
-  c.FormW3Telephone = "(217) 555-0100";
-  c.FormW3Email = "payroll@samplecompany.example";
-  c.FormW3Fax = "(217) 555-0101";
+  c.SetEmployerIdentificationNumber("36-4125798");
+  c.SetAddress1("1200 Capitol Ave");
+  c.SetAddress2("Suite 300");
+  c.SetCity("Springfield");
+  c.SetState("IL");
+  c.SetZip("62701");
+  c.SetStateID("4125-7980");
+  c.SetFormW3ContactName("Linda Park");
+  c.SetFormW3Telephone("(217) 555-0100");
+  c.SetFormW3Email("payroll@samplecompany.example");
+  c.SetFormW3Fax("(217) 555-0101");
   c.FormW3RadioKindOfPayer = 0;
-  c.Form1096ContactName = "Linda Park";
-  c.Form1096Telephone = "(217) 555-0100";
-  c.Form1096Fax = "(217) 555-0101";
-  c.Form1096Email = "payroll@samplecompany.example";
+  c.SetForm1096ContactName("Linda Park");
+  c.SetForm1096Telephone("(217) 555-0100");
+  c.SetForm1096Fax("(217) 555-0101");
+  c.SetForm1096Email("payroll@samplecompany.example");
   doc.SetModified(true);
   doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
 
@@ -95,14 +95,14 @@ int main(int argc, char** argv) {
     auto& list = doc.GetEmployees();
     EmployeeRecord e;
     e.EmployeeUniqueID = NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
-    e.SocialSecurityNumber = p.ssn;
-    e.FirstName = p.first;
-    e.MiddleName = p.middle;
-    e.LastName = p.last;
-    e.Address1 = p.address;
-    e.City = p.city;
-    e.State = "IL";
-    e.Zip = p.zip;
+    e.SetSocialSecurityNumber(p.ssn);
+    e.SetFirstName(p.first);
+    e.SetMiddleName(p.middle);
+    e.SetLastName(p.last);
+    e.SetAddress1(p.address);
+    e.SetCity(p.city);
+    e.SetState("IL");
+    e.SetZip(p.zip);
     list.push_back(e);
     doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
                           e.EmployeeUniqueID},
@@ -112,19 +112,19 @@ int main(int argc, char** argv) {
     W2Record w;
     w.W2UniqueID = NextUniqueId(forms, &W2Record::W2UniqueID);
     w.EmployeeUniqueID = e.EmployeeUniqueID;
-    w.Wages = p.wages;
-    w.FederalIncomeTaxWithdrawal = p.federal;
-    w.SocialSecurityWages = p.ssWages;
-    w.SocialSecurityTaxWithheld = p.ssTax;
-    w.MedicareWages = p.medicare;
-    w.MedicareTaxWithheld = p.medicareTax;
+    w.SetWages(p.wages);
+    w.SetFederalIncomeTaxWithdrawal(p.federal);
+    w.SetSocialSecurityWages(p.ssWages);
+    w.SetSocialSecurityTaxWithheld(p.ssTax);
+    w.SetMedicareWages(p.medicare);
+    w.SetMedicareTaxWithheld(p.medicareTax);
     w.RetirementPlan = p.retirement;
-    w.Field12aCode = p.code;
-    w.Field12aAmount = p.codeAmount;
-    w.State1 = "IL";
-    w.StateID1 = c.StateID;
-    w.StateWages1 = p.wages;
-    w.StateIncomTax1 = p.stateTax;
+    w.SetField12aCode(p.code);
+    w.SetField12aAmount(p.codeAmount);
+    w.SetState1("IL");
+    w.SetStateID1(c.StateID());
+    w.SetStateWages1(p.wages);
+    w.SetStateIncomTax1(p.stateTax);
     forms.push_back(w);
     doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), w.W2UniqueID},
                          false);
@@ -134,16 +134,16 @@ int main(int argc, char** argv) {
     auto& list = doc.GetContractors();
     ContractorRecord r;
     r.ContractorUniqueID = NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
-    r.IdentificationNumber = p.tin;
-    r.FirstName = p.first;
-    r.LastName = p.last;
-    r.NameLine1 = p.name1;
-    r.NameLine2 = p.name2;
-    r.Address1 = p.address;
-    r.City = p.city;
-    r.State = p.state;
-    r.Zip = p.zip;
-    r.AccountNumber = p.account;
+    r.SetIdentificationNumber(p.tin);
+    r.SetFirstName(p.first);
+    r.SetLastName(p.last);
+    r.SetNameLine1(p.name1);
+    r.SetNameLine2(p.name2);
+    r.SetAddress1(p.address);
+    r.SetCity(p.city);
+    r.SetState(p.state);
+    r.SetZip(p.zip);
+    r.SetAccountNumber(p.account);
     list.push_back(r);
     doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
                           r.ContractorUniqueID},
@@ -153,9 +153,9 @@ int main(int argc, char** argv) {
     Form1099Record f;
     f.Form1099UniqueID = NextUniqueId(forms, &Form1099Record::Form1099UniqueID);
     f.ContractorUniqueID = r.ContractorUniqueID;
-    f.NonemployeeCompensation = p.nonemployee;
-    f.Rents = p.rents;
-    f.OtherIncome = p.other;
+    f.SetNonemployeeCompensation(p.nonemployee);
+    f.SetRents(p.rents);
+    f.SetOtherIncome(p.other);
     forms.push_back(f);
     doc.AddPendingChange(
         {ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), f.Form1099UniqueID}, false);

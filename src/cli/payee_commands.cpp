@@ -39,16 +39,16 @@ int AddEmployeeCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
   using R = EmployeeRecord;
   const auto fields = EmployeeFields();
   const Option options[] = {
-      {"ssn", EmployeeFieldIndex(&R::SocialSecurityNumber)},
-      {"first", EmployeeFieldIndex(&R::FirstName)},
-      {"middle", EmployeeFieldIndex(&R::MiddleName)},
-      {"last", EmployeeFieldIndex(&R::LastName)},
-      {"suffix", EmployeeFieldIndex(&R::Suffix)},
-      {"address1", EmployeeFieldIndex(&R::Address1)},
-      {"address2", EmployeeFieldIndex(&R::Address2)},
-      {"city", EmployeeFieldIndex(&R::City)},
-      {"state", EmployeeFieldIndex(&R::State)},
-      {"zip", EmployeeFieldIndex(&R::Zip)},
+      {"ssn", EmployeeFieldIndex(R::Text::SocialSecurityNumber)},
+      {"first", EmployeeFieldIndex(R::Text::FirstName)},
+      {"middle", EmployeeFieldIndex(R::Text::MiddleName)},
+      {"last", EmployeeFieldIndex(R::Text::LastName)},
+      {"suffix", EmployeeFieldIndex(R::Text::Suffix)},
+      {"address1", EmployeeFieldIndex(R::Text::Address1)},
+      {"address2", EmployeeFieldIndex(R::Text::Address2)},
+      {"city", EmployeeFieldIndex(R::Text::City)},
+      {"state", EmployeeFieldIndex(R::Text::State)},
+      {"zip", EmployeeFieldIndex(R::Text::Zip)},
   };
   const auto parsed = ParseArguments<R>(kAddEmployee, fields, options, args, err);
   if (!parsed) return 2;
@@ -60,13 +60,13 @@ int AddEmployeeCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
   // employee's blank W-2 written at once too.
   const EmployeeRecord record = ReadEmployeeDialog(values);
   const auto result = AddEmployee(doc, ui, record, true, false, true);
-  std::string name = record.FirstName;
-  if (!record.MiddleName.empty()) name += " " + record.MiddleName;
-  name += " " + record.LastName;
-  if (!record.Suffix.empty()) name += " " + record.Suffix;
+  std::string name = record.FirstName();
+  if (!record.MiddleName().empty()) name += " " + record.MiddleName();
+  name += " " + record.LastName();
+  if (!record.Suffix().empty()) name += " " + record.Suffix();
   return Finish(doc, ui, result,
                 "Added employee " + std::to_string(result.uniqueId) + " (" + name + ", " +
-                    record.SocialSecurityNumber + ") with a blank W-2 to " + doc.CompanyName() + ".",
+                    record.SocialSecurityNumber() + ") with a blank W-2 to " + doc.CompanyName() + ".",
                 out, err);
 }
 
@@ -75,15 +75,15 @@ int AddContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<s
   using R = ContractorRecord;
   const auto fields = ContractorFields();
   const Option options[] = {
-      {"tin", ContractorFieldIndex(&R::IdentificationNumber)},
-      {"name1", ContractorFieldIndex(&R::NameLine1)},
-      {"name2", ContractorFieldIndex(&R::NameLine2)},
-      {"address1", ContractorFieldIndex(&R::Address1)},
-      {"address2", ContractorFieldIndex(&R::Address2)},
-      {"city", ContractorFieldIndex(&R::City)},
-      {"state", ContractorFieldIndex(&R::State)},
-      {"zip", ContractorFieldIndex(&R::Zip)},
-      {"account", ContractorFieldIndex(&R::AccountNumber)},
+      {"tin", ContractorFieldIndex(R::Text::IdentificationNumber)},
+      {"name1", ContractorFieldIndex(R::Text::NameLine1)},
+      {"name2", ContractorFieldIndex(R::Text::NameLine2)},
+      {"address1", ContractorFieldIndex(R::Text::Address1)},
+      {"address2", ContractorFieldIndex(R::Text::Address2)},
+      {"city", ContractorFieldIndex(R::Text::City)},
+      {"state", ContractorFieldIndex(R::Text::State)},
+      {"zip", ContractorFieldIndex(R::Text::Zip)},
+      {"account", ContractorFieldIndex(R::Text::AccountNumber)},
       {"second-tin", ContractorFieldIndex(&R::SecondTIN)},
   };
   auto parsed = ParseArguments<R>(kAddContractor, fields, options, args, err);
@@ -97,11 +97,11 @@ int AddContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<s
 
   const ContractorRecord record = ReadContractorDialog(values);
   const auto result = AddContractor(doc, ui, record, true, false, true);
-  std::string name = record.NameLine1;
-  if (!record.NameLine2.empty()) name += " / " + record.NameLine2;
+  std::string name = record.NameLine1();
+  if (!record.NameLine2().empty()) name += " / " + record.NameLine2();
   return Finish(doc, ui, result,
                 "Added contractor " + std::to_string(result.uniqueId) + " (" + name + ", " +
-                    record.IdentificationNumber + ") with a blank 1099-MISC to " + doc.CompanyName() + ".",
+                    record.IdentificationNumber() + ") with a blank 1099-MISC to " + doc.CompanyName() + ".",
                 out, err);
 }
 

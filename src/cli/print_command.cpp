@@ -9,6 +9,7 @@
 #include <optional>
 #include <ostream>
 #include <set>
+#include <type_traits>
 
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
@@ -321,13 +322,13 @@ std::string Digits(const std::string& s) {
 
 // The payee whose number is `typed`, as stored or with the same digits.
 template <class R>
-int FindPayee(const std::vector<R>& list, std::string R::*number, const std::string& typed) {
+int FindPayee(const std::vector<R>& list, std::type_identity_t<TextMember<R>> number, const std::string& typed) {
   for (size_t i = 0; i < list.size(); ++i)
-    if (list[i].*number == typed) return static_cast<int>(i);
+    if (number.In(list[i]) == typed) return static_cast<int>(i);
   const std::string digits = Digits(typed);
   if (digits.empty()) return -1;
   for (size_t i = 0; i < list.size(); ++i)
-    if (Digits(list[i].*number) == digits) return static_cast<int>(i);
+    if (Digits(std::string(number.In(list[i]))) == digits) return static_cast<int>(i);
   return -1;
 }
 
@@ -539,7 +540,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     case PrintForm::W2: {
       int current = -1;
       if (parsed->Has("ssn")) {
-        current = FindPayee(doc.GetEmployees(), &EmployeeRecord::SocialSecurityNumber, parsed->Value("ssn"));
+        current = FindPayee(doc.GetEmployees(), EmployeeRecord::Text::SocialSecurityNumber, parsed->Value("ssn"));
         if (current < 0) {
           err << "formet-cli: no employee of " << Win1252ToUtf8(doc.CompanyName())
               << " has the social security number " << parsed->Value("ssn") << "\n";
@@ -556,7 +557,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     case PrintForm::Form1099: {
       int current = -1;
       if (parsed->Has("tin")) {
-        current = FindPayee(doc.GetContractors(), &ContractorRecord::IdentificationNumber, parsed->Value("tin"));
+        current = FindPayee(doc.GetContractors(), ContractorRecord::Text::IdentificationNumber, parsed->Value("tin"));
         if (current < 0) {
           err << "formet-cli: no contractor of " << Win1252ToUtf8(doc.CompanyName())
               << " has the identification number " << parsed->Value("tin") << "\n";

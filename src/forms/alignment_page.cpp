@@ -17,30 +17,30 @@ namespace {
 
 CompanyRecord SampleCompany() {
   CompanyRecord c;
-  c.EmployerIdentificationNumber = "12-3456789";
-  c.SocialSecurityNumber = "987-65-4321";
-  c.EmployerName = "SAMPLE EMPLOYER INC";
-  c.Address1 = "123 MAIN STREET";
-  c.Address2 = "SUITE 100";
-  c.City = "ANYTOWN";
-  c.State = "IL";
-  c.Zip = "62701-1234";
-  c.StateID = "IL-1234-5678";
-  c.FormW3ControlNumber = "CTRL-0001";
-  c.FormW3EstablishmentNumber = "0001";
-  c.FormW3OtherEIN = "98-7654321";
-  c.FormW3ThirdPartySickPay = "1313.13";
-  c.FormW3IncomeTaxWithHeld = "1414.14";
-  c.FormW3ContactName = "JANE SAMPLE";
-  c.FormW3Telephone = "(555) 555-0100";
-  c.FormW3Email = "PAYROLL@SAMPLE.EXAMPLE";
-  c.FormW3Fax = "(555) 555-0101";
+  c.SetEmployerIdentificationNumber("12-3456789");
+  c.SetSocialSecurityNumber("987-65-4321");
+  c.SetEmployerName("SAMPLE EMPLOYER INC");
+  c.SetAddress1("123 MAIN STREET");
+  c.SetAddress2("SUITE 100");
+  c.SetCity("ANYTOWN");
+  c.SetState("IL");
+  c.SetZip("62701-1234");
+  c.SetStateID("IL-1234-5678");
+  c.SetFormW3ControlNumber("CTRL-0001");
+  c.SetFormW3EstablishmentNumber("0001");
+  c.SetFormW3OtherEIN("98-7654321");
+  c.SetFormW3ThirdPartySickPay("1313.13");
+  c.SetFormW3IncomeTaxWithHeld("1414.14");
+  c.SetFormW3ContactName("JANE SAMPLE");
+  c.SetFormW3Telephone("(555) 555-0100");
+  c.SetFormW3Email("PAYROLL@SAMPLE.EXAMPLE");
+  c.SetFormW3Fax("(555) 555-0101");
   c.FormW3RadioKindOfPayer = 0;
   c.FormW3CheckThirdPartySickPay = 1;
-  c.Form1096ContactName = "JANE SAMPLE";
-  c.Form1096Telephone = "(555) 555-0100";
-  c.Form1096Fax = "(555) 555-0101";
-  c.Form1096Email = "PAYABLES@SAMPLE.EXAMPLE";
+  c.SetForm1096ContactName("JANE SAMPLE");
+  c.SetForm1096Telephone("(555) 555-0100");
+  c.SetForm1096Fax("(555) 555-0101");
+  c.SetForm1096Email("PAYABLES@SAMPLE.EXAMPLE");
   c.Form1096CheckIsThisYourFinalReturn = 1;
   return c;
 }
@@ -48,16 +48,16 @@ CompanyRecord SampleCompany() {
 EmployeeRecord SampleEmployee() {
   EmployeeRecord e;
   e.EmployeeUniqueID = 1;
-  e.SocialSecurityNumber = "123-45-6789";
-  e.FirstName = "JOHN";
-  e.MiddleName = "Q";
-  e.LastName = "SAMPLE";
-  e.Suffix = "JR";
-  e.Address1 = "456 ELM STREET";
-  e.Address2 = "APT 7";
-  e.City = "ANYTOWN";
-  e.State = "IL";
-  e.Zip = "62702";
+  e.SetSocialSecurityNumber("123-45-6789");
+  e.SetFirstName("JOHN");
+  e.SetMiddleName("Q");
+  e.SetLastName("SAMPLE");
+  e.SetSuffix("JR");
+  e.SetAddress1("456 ELM STREET");
+  e.SetAddress2("APT 7");
+  e.SetCity("ANYTOWN");
+  e.SetState("IL");
+  e.SetZip("62702");
   return e;
 }
 
@@ -66,46 +66,47 @@ W2Record SampleW2() {
   w.W2UniqueID = 1;
   w.EmployeeUniqueID = 1;
   // Box n shows its number in its digits, so each box can be told apart.
-  std::string* boxes[11] = {&w.Wages,         &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                            &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                            &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                            &w.DependentCareBenefits, &w.NonQualifiedPlans};
+  using T = W2Record::Text;
+  const T boxes[11] = {T::Wages,          T::FederalIncomeTaxWithdrawal, T::SocialSecurityWages,
+                       T::SocialSecurityTaxWithheld, T::MedicareWages, T::MedicareTaxWithheld,
+                       T::SocialSecurityTips, T::AllocatedTips, T::AdvancEICPayment,
+                       T::DependentCareBenefits, T::NonQualifiedPlans};
   const char* amounts[11] = {"11111.11", "2222.22", "33333.33", "4444.44", "55555.55", "666.66",
                              "7777.77",  "888.88",  "999.99",   "1010.10", "1111.00"};
-  for (int i = 0; i < 11; ++i) *boxes[i] = amounts[i];
-  w.Field12aCode = "D", w.Field12aAmount = "1212.01";
-  w.Field12bCode = "E", w.Field12bAmount = "1212.02";
-  w.Field12cCode = "C", w.Field12cAmount = "1212.03";
-  w.Field12dCode = "W", w.Field12dAmount = "1212.04";
+  for (int i = 0; i < 11; ++i) w.SetTextAt(boxes[i], amounts[i]);
+  w.SetField12aCode("D"), w.SetField12aAmount("1212.01");
+  w.SetField12bCode("E"), w.SetField12bAmount("1212.02");
+  w.SetField12cCode("C"), w.SetField12cAmount("1212.03");
+  w.SetField12dCode("W"), w.SetField12dAmount("1212.04");
   w.StatutoryEmployee = w.RetirementPlan = w.ThirdPartySickpay = 1;
-  w.Other1 = "UNION 141.41";
-  w.Other2 = "SDI 14.14";
-  w.Other3 = "OTHER 1.41";
-  w.State1 = "IL";
-  w.StateID1 = "IL-1234-5678";
-  w.State2 = "WI";
-  w.StateID2 = "WI-9876-5432";
-  w.StateWages1 = "16161.61", w.StateWages2 = "1616.16";
-  w.StateIncomTax1 = "1717.17", w.StateIncomTax2 = "171.71";
-  w.LocalWages1 = "18181.81", w.LocalWages2 = "1818.18";
-  w.LocalIncomeTax1 = "1919.19", w.LocalIncomeTax2 = "191.91";
-  w.LocalityName1 = "CITY A";
-  w.LocalityName2 = "CITY B";
+  w.SetOther1("UNION 141.41");
+  w.SetOther2("SDI 14.14");
+  w.SetOther3("OTHER 1.41");
+  w.SetState1("IL");
+  w.SetStateID1("IL-1234-5678");
+  w.SetState2("WI");
+  w.SetStateID2("WI-9876-5432");
+  w.SetStateWages1("16161.61"), w.SetStateWages2("1616.16");
+  w.SetStateIncomTax1("1717.17"), w.SetStateIncomTax2("171.71");
+  w.SetLocalWages1("18181.81"), w.SetLocalWages2("1818.18");
+  w.SetLocalIncomeTax1("1919.19"), w.SetLocalIncomeTax2("191.91");
+  w.SetLocalityName1("CITY A");
+  w.SetLocalityName2("CITY B");
   return w;
 }
 
 ContractorRecord SampleContractor() {
   ContractorRecord r;
   r.ContractorUniqueID = 1;
-  r.IdentificationNumber = "98-7654321";
-  r.NameLine1 = "SAMPLE CONTRACTOR LLC";
-  r.NameLine2 = "DBA SAMPLE SERVICES";
-  r.Address1 = "789 OAK AVENUE";
-  r.Address2 = "UNIT 2";
-  r.City = "ANYTOWN";
-  r.State = "IL";
-  r.Zip = "62703";
-  r.AccountNumber = "ACCT-0001";
+  r.SetIdentificationNumber("98-7654321");
+  r.SetNameLine1("SAMPLE CONTRACTOR LLC");
+  r.SetNameLine2("DBA SAMPLE SERVICES");
+  r.SetAddress1("789 OAK AVENUE");
+  r.SetAddress2("UNIT 2");
+  r.SetCity("ANYTOWN");
+  r.SetState("IL");
+  r.SetZip("62703");
+  r.SetAccountNumber("ACCT-0001");
   r.SecondTIN = 1;
   return r;
 }
@@ -114,23 +115,23 @@ Form1099Record Sample1099() {
   Form1099Record f;
   f.Form1099UniqueID = 1;
   f.ContractorUniqueID = 1;
-  f.Rents = "1111.11";
-  f.Royalities = "2222.22";
-  f.OtherIncome = "3333.33";
-  f.FederalIncomeTaxWithheld = "444.44";
-  f.FishingBoatProceeds = "5555.55";
-  f.MedicalAndHealthCarePayments = "6666.66";
-  f.NonemployeeCompensation = "7777.77";
-  f.SubstitutePayments = "888.88";
+  f.SetRents("1111.11");
+  f.SetRoyalities("2222.22");
+  f.SetOtherIncome("3333.33");
+  f.SetFederalIncomeTaxWithheld("444.44");
+  f.SetFishingBoatProceeds("5555.55");
+  f.SetMedicalAndHealthCarePayments("6666.66");
+  f.SetNonemployeeCompensation("7777.77");
+  f.SetSubstitutePayments("888.88");
   f.PayerMadeDirectSales = 1;
-  f.CropInsuranceProceeds = "1010.10";
-  f.ExcessGoldenParachutePayments = "1313.13";
-  f.GrossProceedsPaidToAttorney = "1414.14";
-  f.Field15A = "1515.01";
-  f.Field15B = "1515.02";
-  f.StateTaxWithheld1 = "161.61", f.StateTaxWithheld2 = "16.16";
-  f.PayerStateID1 = "IL-12345", f.PayerStateID2 = "WI-67890";
-  f.StateIncome1 = "1818.18", f.StateIncome2 = "181.81";
+  f.SetCropInsuranceProceeds("1010.10");
+  f.SetExcessGoldenParachutePayments("1313.13");
+  f.SetGrossProceedsPaidToAttorney("1414.14");
+  f.SetField15A("1515.01");
+  f.SetField15B("1515.02");
+  f.SetStateTaxWithheld1("161.61"), f.SetStateTaxWithheld2("16.16");
+  f.SetPayerStateID1("IL-12345"), f.SetPayerStateID2("WI-67890");
+  f.SetStateIncome1("1818.18"), f.SetStateIncome2("181.81");
   return f;
 }
 

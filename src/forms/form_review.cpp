@@ -79,12 +79,12 @@ ReviewRow W2Row(const ReviewSource& s, int formIndex, int payeeIndex) {
   const W2Record* w = formIndex >= 0 ? &(*s.w2Forms)[static_cast<size_t>(formIndex)] : nullptr;
   if (e) {
     row.name = W2PayeeName(*e);
-    row.number = e->SocialSecurityNumber;
+    row.number = e->SocialSecurityNumber();
   }
   if (w) {
-    const std::string* boxes[] = {&w->Wages,         &w->FederalIncomeTaxWithdrawal, &w->SocialSecurityWages,
-                                  &w->SocialSecurityTaxWithheld, &w->MedicareWages, &w->MedicareTaxWithheld};
-    for (size_t i = 0; i < std::size(boxes); ++i) row.boxes[i] = *boxes[i];
+    const std::string boxes[] = {w->Wages(),         w->FederalIncomeTaxWithdrawal(), w->SocialSecurityWages(),
+                                  w->SocialSecurityTaxWithheld(), w->MedicareWages(), w->MedicareTaxWithheld()};
+    for (size_t i = 0; i < std::size(boxes); ++i) row.boxes[i] = boxes[i];
     row.state = Box15State(*s.company, *w, 1);
   }
   if (!w) {
@@ -97,7 +97,7 @@ ReviewRow W2Row(const ReviewSource& s, int formIndex, int payeeIndex) {
     options.withheldTaxTolerance = 1;
     options.compareSocialSecurityTax = true;
     efile::CheckW2ForFile(report, *s.company, *w, *e, options);
-    CheckAddress(report, e->Address1, e->Address2, e->City, e->State, e->Zip);
+    CheckAddress(report, e->Address1(), e->Address2(), e->City(), e->State(), e->Zip());
     if (s.withCuts) {
       W2PrintData data{s.company, s.employees, s.w2Forms, {payeeIndex}, payeeIndex};
       CheckCuts(report, W2PrintJob(data, DataPrint(s.w2Print, true)));
@@ -117,13 +117,13 @@ ReviewRow Form1099Row(const ReviewSource& s, int formIndex, int payeeIndex) {
   const Form1099Record* f = formIndex >= 0 ? &(*s.forms1099)[static_cast<size_t>(formIndex)] : nullptr;
   if (c) {
     row.name = Form1099PayeeName(*c);
-    row.number = c->IdentificationNumber;
+    row.number = c->IdentificationNumber();
   }
   if (f) {
-    row.boxes[0] = f->Rents;
-    row.boxes[2] = f->OtherIncome;
-    row.boxes[6] = f->NonemployeeCompensation;
-    row.state = f->PayerStateID1;
+    row.boxes[0] = f->Rents();
+    row.boxes[2] = f->OtherIncome();
+    row.boxes[6] = f->NonemployeeCompensation();
+    row.state = f->PayerStateID1();
   }
   if (!f) {
     report.Warning("", "the contractor has no 1099-MISC");
@@ -131,14 +131,14 @@ ReviewRow Form1099Row(const ReviewSource& s, int formIndex, int payeeIndex) {
     report.Error("", "the 1099-MISC belongs to no contractor of the company, so it has no recipient");
   } else {
     efile::Check1099ForFile(report, *f, *c);
-    CheckAddress(report, c->Address1, c->Address2, c->City, c->State, c->Zip);
+    CheckAddress(report, c->Address1(), c->Address2(), c->City(), c->State(), c->Zip());
     // Boxes 16 and 18 of a line are the state's named in box 17.
     const struct {
       const std::string& tax;
       const std::string& income;
       const std::string& stateId;
-    } lines[] = {{f->StateTaxWithheld1, f->StateIncome1, f->PayerStateID1},
-                 {f->StateTaxWithheld2, f->StateIncome2, f->PayerStateID2}};
+    } lines[] = {{f->StateTaxWithheld1(), f->StateIncome1(), f->PayerStateID1()},
+                 {f->StateTaxWithheld2(), f->StateIncome2(), f->PayerStateID2()}};
     for (size_t i = 0; i < std::size(lines); ++i)
       if ((ParseMoneyCents(lines[i].tax) != 0 || ParseMoneyCents(lines[i].income) != 0) && IsBlank(lines[i].stateId))
         report.Error("", "line " + std::to_string(i + 1) +

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <type_traits>
 #include <unordered_map>
 
 #include "forms/1099/form1099_print.h"
@@ -82,7 +83,7 @@ void MakeNamesUnique(std::vector<PayeeFile>& files) {
 template <class Payee, class Form, class Name>
 std::vector<PayeeFile> PlanFiles(const std::string& company, PrintForm printForm, const std::vector<Payee>& payees,
                                  const std::vector<Form>& forms, const std::vector<int>& displayOrder,
-                                 int32_t Payee::*payeeId, int32_t Form::*formPayee, std::string Payee::*number,
+                                 int32_t Payee::*payeeId, int32_t Form::*formPayee, std::type_identity_t<TextMember<Payee>> number,
                                  Name name, std::vector<int>* skipped) {
   std::unordered_map<int32_t, size_t> hasForm;
   for (size_t i = 0; i < forms.size(); ++i) hasForm.emplace(forms[i].*formPayee, i);
@@ -97,8 +98,8 @@ std::vector<PayeeFile> PlanFiles(const std::string& company, PrintForm printForm
     PayeeFile f;
     f.payee = index;
     f.form = hasForm.at(payee.*payeeId);
-    f.number = payee.*number;
-    f.zip = payee.Zip;
+    f.number = number.In(payee);
+    f.zip = payee.Zip();
     f.name = name(payee);
     f.fileName = PayeeFileName(company, printForm, f.name, f.number);
     files.push_back(std::move(f));
@@ -207,7 +208,7 @@ std::string LastFourDigits(std::string_view number) {
 }
 
 std::string W2PayeeName(const EmployeeRecord& e) {
-  const std::string last = SafeFileNamePart(e.LastName), first = SafeFileNamePart(e.FirstName);
+  const std::string last = SafeFileNamePart(e.LastName()), first = SafeFileNamePart(e.FirstName());
   if (last.empty()) return first;
   if (first.empty()) return last;
   return last + ", " + first;
@@ -291,10 +292,10 @@ std::vector<PayeeFile> PlanPayeeFiles(const PayeeSource& s, std::vector<int>* sk
   if (s.form == PrintForm::W2)
     return PlanFiles(s.companyName, PrintForm::W2, *s.employees, *s.w2s, s.displayOrder,
                      &EmployeeRecord::EmployeeUniqueID, &W2Record::EmployeeUniqueID,
-                     &EmployeeRecord::SocialSecurityNumber, W2PayeeName, skipped);
+                     EmployeeRecord::Text::SocialSecurityNumber, W2PayeeName, skipped);
   return PlanFiles(s.companyName, PrintForm::Form1099, *s.contractors, *s.forms1099, s.displayOrder,
                    &ContractorRecord::ContractorUniqueID, &Form1099Record::ContractorUniqueID,
-                   &ContractorRecord::IdentificationNumber, Form1099PayeeName, skipped);
+                   ContractorRecord::Text::IdentificationNumber, Form1099PayeeName, skipped);
 }
 
 std::vector<std::string> PayeeFilePasswords(PrintForm form, const std::vector<PayeeFile>& files,

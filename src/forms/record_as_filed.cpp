@@ -14,7 +14,7 @@ namespace {
 constexpr int kReadOnlyCode = 8;  // the engine's "attempt to write a readonly database"
 
 EmployerAsFiled EmployerNow(const CompanyRecord& c) {
-  return {c.EmployerIdentificationNumber, c.FormW3EstablishmentNumber, c.StateID};
+  return {c.EmployerIdentificationNumber(), c.FormW3EstablishmentNumber(), c.StateID()};
 }
 
 const W2Record* W2Of(const std::vector<W2Record>& forms, int32_t employeeId) {
@@ -38,16 +38,20 @@ const FiledW2* HandMadeFor(const std::vector<FiledW2>& rows, int32_t employeeId)
 // What a 1099-MISC shows of its payee and its boxes changed since it was filed.
 bool Changed1099(const Filed1099& filed, const ContractorRecord& contractor, const Form1099Record& form) {
   const ContractorRecord& c = filed.contractor;
-  const bool payee = c.IdentificationNumber != contractor.IdentificationNumber ||
-                     c.NameLine1 != contractor.NameLine1 || c.NameLine2 != contractor.NameLine2 ||
-                     c.FirstName != contractor.FirstName || c.MiddleName != contractor.MiddleName ||
-                     c.LastName != contractor.LastName || c.Address1 != contractor.Address1 ||
-                     c.Address2 != contractor.Address2 || c.City != contractor.City || c.State != contractor.State ||
-                     c.Zip != contractor.Zip || c.AccountNumber != contractor.AccountNumber ||
+  const bool payee = c.IdentificationNumber() != contractor.IdentificationNumber() ||
+                     c.NameLine1() != contractor.NameLine1() || c.NameLine2() != contractor.NameLine2() ||
+                     c.FirstName() != contractor.FirstName() || c.MiddleName() != contractor.MiddleName() ||
+                     c.LastName() != contractor.LastName() || c.Address1() != contractor.Address1() ||
+                     c.Address2() != contractor.Address2() || c.City() != contractor.City() || c.State() != contractor.State() ||
+                     c.Zip() != contractor.Zip() || c.AccountNumber() != contractor.AccountNumber() ||
                      c.SecondTIN != contractor.SecondTIN;
   Form1099Record was = filed.form, is = form;
   was.Form1099UniqueID = is.Form1099UniqueID = 0;
-  was.ExtraText1 = is.ExtraText1 = was.ExtraText2 = is.ExtraText2 = was.ExtraText3 = is.ExtraText3 = "";
+  for (Form1099Record* r : {&was, &is}) {
+    r->SetExtraText1("");
+    r->SetExtraText2("");
+    r->SetExtraText3("");
+  }
   return payee || !(was == is);
 }
 
@@ -133,7 +137,7 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
         else ++result.unchanged;
         continue;
       }
-      rows.push_back({0, date, FiledAs::Original, company.EmployerIdentificationNumber, contractor, *form});
+      rows.push_back({0, date, FiledAs::Original, company.EmployerIdentificationNumber(), contractor, *form});
     }
     int32_t next = filed.empty() ? 1 : filed.back().id + 1;
     for (auto& row : rows) row.id = next++;

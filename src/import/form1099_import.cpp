@@ -15,18 +15,18 @@ using F = Form1099Record;
 using Field = ImportField<C, F>;
 
 constexpr Field Line(const char* name, ColumnCheck check, const char* message, const char* empty,
-                     std::string C::*m) {
+                     TextMember<C> m) {
   return {.name = name, .check = check, .message = message, .empty = empty, .limit = 38,
           .place = Place::PayeeText, .payeeText = m, .kept = 40};
 }
-constexpr Field Address(const char* name, const char* label, int limit, std::string C::*m) {
+constexpr Field Address(const char* name, const char* label, int limit, TextMember<C> m) {
   return {.name = name, .check = ColumnCheck::LabelledLength, .message = label, .limit = limit,
           .place = Place::PayeeText, .payeeText = m, .kept = limit};
 }
-constexpr Field Amount(const char* name, std::string F::*m) {
+constexpr Field Amount(const char* name, TextMember<F> m) {
   return {.name = name, .check = ColumnCheck::Number, .place = Place::FormAmount, .formText = m};
 }
-constexpr Field StateNumber(const char* name, std::string F::*m) {
+constexpr Field StateNumber(const char* name, TextMember<F> m) {
   return {.name = name, .check = ColumnCheck::LabelledLength, .message = "State/Payer's state no.", .limit = 15,
           .place = Place::FormText, .formText = m, .kept = 15};
 }
@@ -36,40 +36,40 @@ constexpr Field StateNumber(const char* name, std::string F::*m) {
 
 const std::array<Field, 30> kFields = {{
     {.name = "Recipient's Identification number", .check = ColumnCheck::Identifying, .place = Place::PayeeText,
-     .payeeText = &C::IdentificationNumber, .kept = 11},
+     .payeeText = C::Text::IdentificationNumber, .kept = 11},
     Line("Recipient's Name (Line One)", ColumnCheck::Required,
          "Field too long: name (line one) can't be more than %d characters long.",
-         "Recipient's name (line one) can't be empty.", &C::NameLine1),
+         "Recipient's name (line one) can't be empty.", C::Text::NameLine1),
     Line("Recipient's Name (Line Two)", ColumnCheck::Length,
-         "Field too long: name (line two) can't be more than %d characters long.", nullptr, &C::NameLine2),
-    Address("Recipient's Address1", "Address 1", 30, &C::Address1),
-    Address("Recipient's Address2", "Address 2", 30, &C::Address2),
-    Address("Recipient's City", "City Name", 20, &C::City),
-    {.name = "Recipient's State", .check = ColumnCheck::State, .place = Place::PayeeText, .payeeText = &C::State,
+         "Field too long: name (line two) can't be more than %d characters long.", nullptr, C::Text::NameLine2),
+    Address("Recipient's Address1", "Address 1", 30, C::Text::Address1),
+    Address("Recipient's Address2", "Address 2", 30, C::Text::Address2),
+    Address("Recipient's City", "City Name", 20, C::Text::City),
+    {.name = "Recipient's State", .check = ColumnCheck::State, .place = Place::PayeeText, .payeeText = C::Text::State,
      .kept = 2},
-    Address("Recipient's Zip Code", "Zip Code", 11, &C::Zip),
-    Address("Account Number", "Account Number", 12, &C::AccountNumber),
-    Amount("Box 1 (Rents)", &F::Rents),
-    Amount("Box 2 (Royalties)", &F::Royalities),
-    Amount("Box 3 (Other income)", &F::OtherIncome),
-    Amount("Box 4 (Federal income tax withheld)", &F::FederalIncomeTaxWithheld),
-    Amount("Box 5 (Fishing boat proceeds)", &F::FishingBoatProceeds),
-    Amount("Box 6 (Medical and health care payments)", &F::MedicalAndHealthCarePayments),
-    Amount("Box 7 (Nonemployee compensation)", &F::NonemployeeCompensation),
-    Amount("Box 8 (Substitute payments in lieu of dividends or interest)", &F::SubstitutePayments),
+    Address("Recipient's Zip Code", "Zip Code", 11, C::Text::Zip),
+    Address("Account Number", "Account Number", 12, C::Text::AccountNumber),
+    Amount("Box 1 (Rents)", F::Text::Rents),
+    Amount("Box 2 (Royalties)", F::Text::Royalities),
+    Amount("Box 3 (Other income)", F::Text::OtherIncome),
+    Amount("Box 4 (Federal income tax withheld)", F::Text::FederalIncomeTaxWithheld),
+    Amount("Box 5 (Fishing boat proceeds)", F::Text::FishingBoatProceeds),
+    Amount("Box 6 (Medical and health care payments)", F::Text::MedicalAndHealthCarePayments),
+    Amount("Box 7 (Nonemployee compensation)", F::Text::NonemployeeCompensation),
+    Amount("Box 8 (Substitute payments in lieu of dividends or interest)", F::Text::SubstitutePayments),
     {.name = "Box 9 (Payer made direct sales of $5,000 or more...)", .check = ColumnCheck::ZeroOrOne,
      .message = "Box 9" CHECK_BOX_MEANING, .place = Place::FormFlag, .formFlag = &F::PayerMadeDirectSales},
-    Amount("Box 10 (Crop insurance proceeds)", &F::CropInsuranceProceeds),
-    Amount("Box 13 (Excess golden parachute payments)", &F::ExcessGoldenParachutePayments),
-    Amount("Box 14 (Gross proceeds paid to an attorney)", &F::GrossProceedsPaidToAttorney),
-    Amount("Box 15a (Section 409A deferrals)", &F::Field15A),
-    Amount("Box 15b (Section 409A income)", &F::Field15B),
-    Amount("Box 16 (State tax withheld) Line 1", &F::StateTaxWithheld1),
-    StateNumber("Box 17 (State/Payer's state no.) Line 1", &F::PayerStateID1),
-    Amount("Box 18 (State income) Line 1", &F::StateIncome1),
-    Amount("Box 16 (State tax withheld) Line 2", &F::StateTaxWithheld2),
-    StateNumber("Box 17 (State/Payer's state no.) Line 2", &F::PayerStateID2),
-    Amount("Box 18 (State income) Line 2", &F::StateIncome2),
+    Amount("Box 10 (Crop insurance proceeds)", F::Text::CropInsuranceProceeds),
+    Amount("Box 13 (Excess golden parachute payments)", F::Text::ExcessGoldenParachutePayments),
+    Amount("Box 14 (Gross proceeds paid to an attorney)", F::Text::GrossProceedsPaidToAttorney),
+    Amount("Box 15a (Section 409A deferrals)", F::Text::Field15A),
+    Amount("Box 15b (Section 409A income)", F::Text::Field15B),
+    Amount("Box 16 (State tax withheld) Line 1", F::Text::StateTaxWithheld1),
+    StateNumber("Box 17 (State/Payer's state no.) Line 1", F::Text::PayerStateID1),
+    Amount("Box 18 (State income) Line 1", F::Text::StateIncome1),
+    Amount("Box 16 (State tax withheld) Line 2", F::Text::StateTaxWithheld2),
+    StateNumber("Box 17 (State/Payer's state no.) Line 2", F::Text::PayerStateID2),
+    Amount("Box 18 (State income) Line 2", F::Text::StateIncome2),
     {.name = "2nd TIN not.", .check = ColumnCheck::ZeroOrOne, .message = "The field \"2nd TIN not.\"" CHECK_BOX_MEANING,
      .place = Place::PayeeFlag, .payeeFlag = &C::SecondTIN},
 }};

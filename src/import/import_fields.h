@@ -3,6 +3,7 @@
 // check its column passes and where a row's value goes in the payee's record
 // or in its form's. Written once as data for each flavour.
 #include <algorithm>
+#include <array>
 #include <cassert>
 #include <optional>
 #include <span>
@@ -46,9 +47,9 @@ struct ImportField {
   const char* empty = nullptr;
   int limit = 0;
   Place place = Place::PayeeText;
-  std::string Payee::*payeeText = nullptr;
+  TextMember<Payee> payeeText = nullptr;
   int32_t Payee::*payeeFlag = nullptr;
-  std::string Form::*formText = nullptr;
+  TextMember<Form> formText = nullptr;
   int32_t Form::*formFlag = nullptr;
   int kept = 0;
 };
@@ -130,10 +131,29 @@ void CheckField(const ImportField<Payee, Form>& f, const std::optional<EditRule>
   }
 }
 
-// Puts a row's values into a blank payee and form.
+// A record's texts as strings, and back.
+template <size_t N>
+std::array<std::string, N> TextCopies(const PackedTexts<N>& texts) {
+  std::array<std::string, N> copies;
+  const auto views = texts.Views();
+  for (size_t k = 0; k < N; ++k) copies[k] = views[k];
+  return copies;
+}
+template <size_t N>
+void AssignTexts(PackedTexts<N>& texts, const std::array<std::string, N>& copies) {
+  std::array<std::string_view, N> views;
+  for (size_t k = 0; k < N; ++k) views[k] = copies[k];
+  texts.Assign(views);
+}
+
+// Puts a row's values into a blank payee and form. The texts are gathered
+// first, so that each record's block of texts is made once.
 template <class Payee, class Form>
 void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::vector<std::string>& values,
                  Payee& payee, Form& form) {
+  auto payeeTexts = TextCopies(payee.texts);
+  auto formTexts = TextCopies(form.texts);
+  const auto at = [](auto& texts, auto member) -> std::string& { return texts[static_cast<size_t>(member.index)]; };
   for (size_t i = 0; i < fields.size() && i < values.size(); ++i) {
     const auto& f = fields[i];
     // An identifying number is taken without the blanks around it.
@@ -141,14 +161,16 @@ void FillRecords(std::span<const ImportField<Payee, Form>> fields, const std::ve
         f.check == ColumnCheck::Identifying ? WithoutSurroundingBlanks(values[i]) : std::string_view(values[i]);
     const auto cut = [&] { return std::string(value.substr(0, static_cast<size_t>(f.kept))); };
     switch (f.place) {
-      case Place::PayeeText: payee.*f.payeeText = cut(); break;
+      case Place::PayeeText: at(payeeTexts, f.payeeText) = cut(); break;
       case Place::PayeeFlag: payee.*f.payeeFlag = LeadingNumber(value); break;
-      case Place::FormAmount: form.*f.formText = ImportedAmount(value); break;
-      case Place::FormText: form.*f.formText = cut(); break;
-      case Place::FormCode: form.*f.formText = HoldBox12Code(value); break;
+      case Place::FormAmount: at(formTexts, f.formText) = ImportedAmount(value); break;
+      case Place::FormText: at(formTexts, f.formText) = cut(); break;
+      case Place::FormCode: at(formTexts, f.formText) = HoldBox12Code(value); break;
       case Place::FormFlag: form.*f.formFlag = LeadingNumber(value); break;
     }
   }
+  AssignTexts(payee.texts, payeeTexts);
+  AssignTexts(form.texts, formTexts);
 }
 
 // What the preview shows of a value: an amount as it will be stored, any

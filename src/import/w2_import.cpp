@@ -16,28 +16,28 @@ using W = W2Record;
 using Field = ImportField<E, W>;
 
 constexpr Field Name(const char* name, ColumnCheck check, const char* message, const char* empty, int limit,
-                     std::string E::*m, int kept) {
+                     TextMember<E> m, int kept) {
   return {.name = name, .check = check, .message = message, .empty = empty, .limit = limit,
           .place = Place::PayeeText, .payeeText = m, .kept = kept};
 }
-constexpr Field Address(const char* name, const char* label, int limit, std::string E::*m, int kept) {
+constexpr Field Address(const char* name, const char* label, int limit, TextMember<E> m, int kept) {
   return {.name = name, .check = ColumnCheck::LabelledLength, .message = label, .limit = limit,
           .place = Place::PayeeText, .payeeText = m, .kept = kept};
 }
-constexpr Field State(const char* name, std::string E::*m) {
+constexpr Field State(const char* name, TextMember<E> m) {
   return {.name = name, .check = ColumnCheck::State, .place = Place::PayeeText, .payeeText = m, .kept = 2};
 }
-constexpr Field FormState(const char* name, std::string W::*m) {
+constexpr Field FormState(const char* name, TextMember<W> m) {
   return {.name = name, .check = ColumnCheck::State, .place = Place::FormText, .formText = m, .kept = 2};
 }
-constexpr Field Amount(const char* name, std::string W::*m) {
+constexpr Field Amount(const char* name, TextMember<W> m) {
   return {.name = name, .check = ColumnCheck::Number, .place = Place::FormAmount, .formText = m};
 }
-constexpr Field Code(const char* name, std::string W::*m) {
+constexpr Field Code(const char* name, TextMember<W> m) {
   return {.name = name, .check = ColumnCheck::Box12Code, .message = name, .limit = 1, .place = Place::FormCode,
           .formText = m};
 }
-constexpr Field Text(const char* name, const char* label, int limit, std::string W::*m) {
+constexpr Field Text(const char* name, const char* label, int limit, TextMember<W> m) {
   return {.name = name, .check = ColumnCheck::LabelledLength, .message = label, .limit = limit,
           .place = Place::FormText, .formText = m, .kept = limit};
 }
@@ -52,59 +52,59 @@ constexpr Field Flag(const char* name, const char* message, int32_t W::*m) {
 
 const std::array<Field, 48> kFields = {{
     {.name = "Employee Social Security Number (SSN).", .check = ColumnCheck::Identifying,
-     .place = Place::PayeeText, .payeeText = &E::SocialSecurityNumber, .kept = 12},
+     .place = Place::PayeeText, .payeeText = E::Text::SocialSecurityNumber, .kept = 12},
     Name("Employee First Name.", ColumnCheck::Required,
          "Field too long: first name can't be more than %d characters long.", "First name can\x92t be empty.", 20,
-         &E::FirstName, 20),
+         E::Text::FirstName, 20),
     Name("Employee Middle Name or Initial.", ColumnCheck::Length,
-         "Field too long: middle name can't be more than %d characters long.", nullptr, 2, &E::MiddleName, 2),
+         "Field too long: middle name can't be more than %d characters long.", nullptr, 2, E::Text::MiddleName, 2),
     Name("Employee Last Name.", ColumnCheck::Required,
          "Field too long: last name can't be more than %d characters long.", "Last name can't be empty.", 20,
-         &E::LastName, 20),
-    Address("Employee Address 1.", "Address 1", 30, &E::Address1, 30),
-    Address("Employee Address 2.", "Address 2", 30, &E::Address2, 30),
-    Address("Employee City.", "City Name", 20, &E::City, 20),
-    State("Employee State Abbreviation.", &E::State),
-    Address("Employee Zip Code.", "Zip Code", 11, &E::Zip, 11),
-    Amount("Box 1 (Wages, Tips and Other Compensation)", &W::Wages),
-    Amount("Box 2 (Federal Income Tax Withheld)", &W::FederalIncomeTaxWithdrawal),
-    Amount("Box 3 (Social Security Wages)", &W::SocialSecurityWages),
-    Amount("Box 4 (Social Security Tax Withheld)", &W::SocialSecurityTaxWithheld),
-    Amount("Box 5 (Medicare Wages and Tips)", &W::MedicareWages),
-    Amount("Box 6 (Medicare Tax Withheld)", &W::MedicareTaxWithheld),
-    Amount("Box 7 (Social Security Tips)", &W::SocialSecurityTips),
-    Amount("Box 8 (Allocated Tips)", &W::AllocatedTips),
-    Amount("Box 9 (Advance Earned Income Credit)", &W::AdvancEICPayment),
-    Amount("Box 10 (Dependent Care Benefits)", &W::DependentCareBenefits),
-    Amount("Box 11 (Nonqualified Plans)", &W::NonQualifiedPlans),
-    Code("Box 12a Code", &W::Field12aCode),
-    Amount("Box 12a Amount", &W::Field12aAmount),
-    Code("Box 12b Code", &W::Field12bCode),
-    Amount("Box 12b Amount", &W::Field12bAmount),
-    Code("Box 12c Code", &W::Field12cCode),
-    Amount("Box 12c Amount", &W::Field12cAmount),
-    Code("Box 12d Code", &W::Field12dCode),
-    Amount("Box 12d Amount", &W::Field12dAmount),
+         E::Text::LastName, 20),
+    Address("Employee Address 1.", "Address 1", 30, E::Text::Address1, 30),
+    Address("Employee Address 2.", "Address 2", 30, E::Text::Address2, 30),
+    Address("Employee City.", "City Name", 20, E::Text::City, 20),
+    State("Employee State Abbreviation.", E::Text::State),
+    Address("Employee Zip Code.", "Zip Code", 11, E::Text::Zip, 11),
+    Amount("Box 1 (Wages, Tips and Other Compensation)", W::Text::Wages),
+    Amount("Box 2 (Federal Income Tax Withheld)", W::Text::FederalIncomeTaxWithdrawal),
+    Amount("Box 3 (Social Security Wages)", W::Text::SocialSecurityWages),
+    Amount("Box 4 (Social Security Tax Withheld)", W::Text::SocialSecurityTaxWithheld),
+    Amount("Box 5 (Medicare Wages and Tips)", W::Text::MedicareWages),
+    Amount("Box 6 (Medicare Tax Withheld)", W::Text::MedicareTaxWithheld),
+    Amount("Box 7 (Social Security Tips)", W::Text::SocialSecurityTips),
+    Amount("Box 8 (Allocated Tips)", W::Text::AllocatedTips),
+    Amount("Box 9 (Advance Earned Income Credit)", W::Text::AdvancEICPayment),
+    Amount("Box 10 (Dependent Care Benefits)", W::Text::DependentCareBenefits),
+    Amount("Box 11 (Nonqualified Plans)", W::Text::NonQualifiedPlans),
+    Code("Box 12a Code", W::Text::Field12aCode),
+    Amount("Box 12a Amount", W::Text::Field12aAmount),
+    Code("Box 12b Code", W::Text::Field12bCode),
+    Amount("Box 12b Amount", W::Text::Field12bAmount),
+    Code("Box 12c Code", W::Text::Field12cCode),
+    Amount("Box 12c Amount", W::Text::Field12cAmount),
+    Code("Box 12d Code", W::Text::Field12dCode),
+    Amount("Box 12d Amount", W::Text::Field12dAmount),
     Flag("Statutory employee", CHECK_BOX_MESSAGE("Statutory Employee"), &W::StatutoryEmployee),
     Flag("Retirement plan", CHECK_BOX_MESSAGE("Retirement Plan"), &W::RetirementPlan),
     Flag("Third-party sick pay", CHECK_BOX_MESSAGE("Third-party Sick Pay"), &W::ThirdPartySickpay),
-    Text("Other Line 1", "Other Line 1", 14, &W::Other1),
-    Text("Other Line 2", "Other Line 2", 14, &W::Other2),
-    Text("Other Line 3", "Other Line 3", 14, &W::Other3),
-    FormState("State(Line 1)", &W::State1),
-    Text("Employer\x92s state ID number(Line 1)", "Employer\x92s state ID number", 15, &W::StateID1),
-    Amount("State wages, tips, etc.(Line 1)", &W::StateWages1),
-    Amount("State income tax(Line 1)", &W::StateIncomTax1),
-    Amount("Local wages, tips, etc.(Line 1)", &W::LocalWages1),
-    Amount("Local income tax(Line 1)", &W::LocalIncomeTax1),
-    Text("Locality name(Line 1)", "Locality Name", 6, &W::LocalityName1),
-    FormState("State(Line 2)", &W::State2),
-    Text("Employer\x92s state ID number(Line 2)", "Employer\x92s state ID number", 15, &W::StateID2),
-    Amount("State wages, tips, etc.(Line 2)", &W::StateWages2),
-    Amount("State income tax(Line 2)", &W::StateIncomTax2),
-    Amount("Local wages, tips, etc.(Line 2)", &W::LocalWages2),
-    Amount("Local income tax(Line 2)", &W::LocalIncomeTax2),
-    Text("Locality name(Line 2)", "Locality Name", 6, &W::LocalityName2),
+    Text("Other Line 1", "Other Line 1", 14, W::Text::Other1),
+    Text("Other Line 2", "Other Line 2", 14, W::Text::Other2),
+    Text("Other Line 3", "Other Line 3", 14, W::Text::Other3),
+    FormState("State(Line 1)", W::Text::State1),
+    Text("Employer\x92s state ID number(Line 1)", "Employer\x92s state ID number", 15, W::Text::StateID1),
+    Amount("State wages, tips, etc.(Line 1)", W::Text::StateWages1),
+    Amount("State income tax(Line 1)", W::Text::StateIncomTax1),
+    Amount("Local wages, tips, etc.(Line 1)", W::Text::LocalWages1),
+    Amount("Local income tax(Line 1)", W::Text::LocalIncomeTax1),
+    Text("Locality name(Line 1)", "Locality Name", 6, W::Text::LocalityName1),
+    FormState("State(Line 2)", W::Text::State2),
+    Text("Employer\x92s state ID number(Line 2)", "Employer\x92s state ID number", 15, W::Text::StateID2),
+    Amount("State wages, tips, etc.(Line 2)", W::Text::StateWages2),
+    Amount("State income tax(Line 2)", W::Text::StateIncomTax2),
+    Amount("Local wages, tips, etc.(Line 2)", W::Text::LocalWages2),
+    Amount("Local income tax(Line 2)", W::Text::LocalIncomeTax2),
+    Text("Locality name(Line 2)", "Locality Name", 6, W::Text::LocalityName2),
 }};
 
 #undef CHECK_BOX_MESSAGE

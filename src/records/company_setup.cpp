@@ -18,12 +18,12 @@ constexpr std::string_view kPhoneMask = "(###) ###-####";
 constexpr std::string_view kEinMask = "##-#######";
 
 // Text fields: `typed` characters can be typed, `kept` reach the record.
-constexpr F Text(int tab, const char* label, const char* column, std::string R::*m, int typed, int kept,
+constexpr F Text(int tab, const char* label, const char* column, TextMember<R> m, int typed, int kept,
                  std::string_view refused = kStandardExclusion) {
   return {.tab = tab, .label = label, .column = column, .kind = K::Text, .text = m, .maxLength = typed,
           .refused = refused, .capacity = kept};
 }
-constexpr F Mask(int tab, const char* label, const char* column, std::string R::*m, std::string_view mask,
+constexpr F Mask(int tab, const char* label, const char* column, TextMember<R> m, std::string_view mask,
                  int kept) {
   return {.tab = tab, .label = label, .column = column, .kind = K::Mask, .text = m, .mask = mask, .capacity = kept};
 }
@@ -31,7 +31,8 @@ constexpr F Check(int tab, const char* label, const char* column, int32_t R::*m)
   return {.tab = tab, .label = label, .column = column, .kind = K::CheckBox, .number = m};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
+#define NUM(c) #c, &R::c
 
 const std::array<F, 26> kFields = {
     // General Information
@@ -39,7 +40,7 @@ const std::array<F, 26> kFields = {
     Text(kGeneralTab, "Address1", COL(Address1), 30, 30),
     Text(kGeneralTab, "Address2", COL(Address2), 30, 30),
     Text(kGeneralTab, "City", COL(City), 20, 20),
-    F{.tab = kGeneralTab, .label = "State", .column = "State", .kind = K::StateList, .text = &R::State, .capacity = 2},
+    F{.tab = kGeneralTab, .label = "State", .column = "State", .kind = K::StateList, .text = R::Text::State, .capacity = 2},
     Mask(kGeneralTab, "Zip code", COL(Zip), "#####-####", 11),
     Mask(kGeneralTab, "Employer identification number", COL(EmployerIdentificationNumber), kEinMask, 15),
     Text(kGeneralTab, "Employer state ID", COL(StateID), 15, 15),
@@ -50,10 +51,10 @@ const std::array<F, 26> kFields = {
     Mask(kW3Tab, "Other EIN used this year", COL(FormW3OtherEIN), kEinMask, 16),
     F{.tab = kW3Tab, .label = "Kind of Payer", .column = "FormW3RadioKindOfPayer", .kind = K::KindOfPayer,
       .number = &R::FormW3RadioKindOfPayer},
-    Check(kW3Tab, "Third-party sick pay", COL(FormW3CheckThirdPartySickPay)),
+    Check(kW3Tab, "Third-party sick pay", NUM(FormW3CheckThirdPartySickPay)),
     Text(kW3Tab, "", COL(FormW3ThirdPartySickPay), 30, 30),
     F{.tab = kW3Tab, .label = "Income tax withheld by  payer of \nthird-party sick pay",
-      .column = "FormW3IncomeTaxWithHeld", .kind = K::Amount, .text = &R::FormW3IncomeTaxWithHeld, .wholeDigits = kAmountWholeDigits,
+      .column = "FormW3IncomeTaxWithHeld", .kind = K::Amount, .text = R::Text::FormW3IncomeTaxWithHeld, .wholeDigits = kAmountWholeDigits,
       .decimals = kAmountDecimalsKept, .capacity = 20},
     Text(kW3Tab, "Contact person", COL(FormW3ContactName), 30, 20, kPersonNameExclusion),
     Text(kW3Tab, "E-mail address", COL(FormW3Email), 40, 40),
@@ -66,10 +67,11 @@ const std::array<F, 26> kFields = {
     Mask(k1096Tab, "Fax number", COL(Form1096Fax), kPhoneMask, 16),
     Text(k1096Tab, "Filer's Name (if different from company name)", COL(Form1096FilerName), 59, 59,
          kPersonNameExclusion),
-    Check(k1096Tab, "Is this your final return", COL(Form1096CheckIsThisYourFinalReturn)),
+    Check(k1096Tab, "Is this your final return", NUM(Form1096CheckIsThisYourFinalReturn)),
 };
 
 #undef COL
+#undef NUM
 
 constexpr std::array<const char*, 3> kTabCaptions = {"General Information", "W3 Information", "1096 Information"};
 
@@ -83,7 +85,7 @@ const std::string kClearQuestion = "Are you sure you want to clear the values of
 std::span<const char* const> CompanyTabCaptions() { return kTabCaptions; }
 std::span<const FieldSpec<CompanyRecord>> CompanyFields() { return kFields; }
 
-size_t CompanyFieldIndex(std::string CompanyRecord::*member) {
+size_t CompanyFieldIndex(TextMember<CompanyRecord> member) {
   const auto i = FieldIndex(CompanyFields(), member);
   assert(i);
   return i.value_or(0);
@@ -119,7 +121,7 @@ void ClearCompanyPages(PageValues& values) {
 namespace {
 
 bool RefuseEmptyEmployerName(UiServices& ui, const PageValues& values) {
-  const size_t name = CompanyFieldIndex(&R::EmployerName);
+  const size_t name = CompanyFieldIndex(R::Text::EmployerName);
   // A name of nothing but spaces is no name.
   if (name < values.size() && !IsBlank(values[name].text)) return false;
   ui.ShowError(kEmptyEmployerName);
@@ -158,7 +160,7 @@ ChangeResult ApplyCompanyPages(CGlobalDoc& doc, UiServices& ui, const PageValues
   if (RefuseEmptyEmployerName(ui, values)) return {Outcome::Refused};
   auto& record = doc.GetCompany();
   SaveCompanyPages(values, record);
-  doc.SetWindowTitle(record.EmployerName);
+  doc.SetWindowTitle(record.EmployerName());
   doc.RefreshAllViews();
   doc.SetModified(true);
   const int code = doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, -1}, true);
@@ -169,7 +171,7 @@ bool ResetCompany(CGlobalDoc& doc, UiServices& ui, PageValues& values) {
   if (!ui.AskYesNo(kResetQuestion)) return false;
   ui.BeginWaitCursor();
   values = LoadCompanyPages(doc.GetCompany());
-  doc.SetWindowTitle(doc.GetCompany().EmployerName);
+  doc.SetWindowTitle(doc.GetCompany().EmployerName());
   ui.EndWaitCursor();
   return true;
 }
@@ -177,7 +179,7 @@ bool ResetCompany(CGlobalDoc& doc, UiServices& ui, PageValues& values) {
 bool ClearCompany(CGlobalDoc& doc, UiServices& ui, PageValues& values) {
   if (!ui.AskYesNo(kClearQuestion)) return false;
   ClearCompanyPages(values);
-  doc.SetWindowTitle(doc.GetCompany().EmployerName);
+  doc.SetWindowTitle(doc.GetCompany().EmployerName());
   return true;
 }
 

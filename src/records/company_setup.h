@@ -25,7 +25,7 @@ std::span<const char* const> CompanyTabCaptions();
 // The fields of the three tabs, tab by tab in the order of their tables.
 std::span<const FieldSpec<CompanyRecord>> CompanyFields();
 // The position of a record member's field in CompanyFields().
-size_t CompanyFieldIndex(std::string CompanyRecord::*member);
+size_t CompanyFieldIndex(TextMember<CompanyRecord> member);
 size_t CompanyFieldIndex(int32_t CompanyRecord::*member);
 
 // LoadPages: the controls filled from a record. A stored state not in the

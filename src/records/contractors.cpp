@@ -18,13 +18,13 @@ using F = FieldSpec<R>;
 
 constexpr size_t kNameLineLength = 40;  // a composed name line
 
-constexpr F Text(const char* label, const char* column, std::string R::*m, int kept,
+constexpr F Text(const char* label, const char* column, TextMember<R> m, int kept,
                std::string_view refused = kStandardExclusion) {
   return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
           .refused = refused, .capacity = kept};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
 
 const std::array<F, 10> kFields = {
     Text("Contractor's identification number", COL(IdentificationNumber), 11),
@@ -34,8 +34,8 @@ const std::array<F, 10> kFields = {
     Text("Address1", COL(Address1), 30),
     Text("Address2", COL(Address2), 30),
     Text("City", COL(City), 20),
-    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = &R::State, .capacity = 2},
-    F{.label = "Zip code", .column = "Zip", .kind = FieldKind::Mask, .text = &R::Zip, .mask = "#####-####",
+    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = R::Text::State, .capacity = 2},
+    F{.label = "Zip code", .column = "Zip", .kind = FieldKind::Mask, .text = R::Text::Zip, .mask = "#####-####",
       .capacity = 10},
     Text("Account number (optional)", COL(AccountNumber), 12),
     F{.label = "2nd TIN not.", .column = "SecondTIN", .kind = FieldKind::CheckBox, .number = &R::SecondTIN},
@@ -46,7 +46,7 @@ const std::array<F, 10> kFields = {
 constexpr std::array<PayeeColumn<ContractorRecord>, 3> kColumns = {{
     {{"Name (Line One)", 194}, [](const ContractorRecord& c) { return ContractorNameLines(c).line1; }},
     {{"Name (Line Two)", 194}, [](const ContractorRecord& c) { return ContractorNameLines(c).line2; }},
-    {{"Identification Number", 160}, [](const ContractorRecord& c) { return std::string(c.IdentificationNumber); }},
+    {{"Identification Number", 160}, [](const ContractorRecord& c) { return c.IdentificationNumber(); }},
 }};
 constexpr auto kHeadings = HeadingsOf(kColumns);
 
@@ -71,18 +71,18 @@ NameLines ComposeNameLines(const std::string& first, const std::string& middle, 
 }
 
 NameLines ContractorNameLines(const ContractorRecord& record) {
-  if (!record.FirstName.empty()) return ComposeNameLines(record.FirstName, record.MiddleName, record.LastName);
-  return {record.NameLine1, record.NameLine2};
+  if (!record.FirstName().empty()) return ComposeNameLines(record.FirstName(), record.MiddleName(), record.LastName());
+  return {record.NameLine1(), record.NameLine2()};
 }
 
 bool ConvertOlderNames(ContractorRecord& record) {
-  if (record.FirstName.empty()) return false;
-  const auto lines = ComposeNameLines(record.FirstName, record.MiddleName, record.LastName);
-  record.NameLine1 = CutToCapacity(lines.line1, static_cast<int>(kNameLineLength));
-  record.NameLine2 = CutToCapacity(lines.line2, static_cast<int>(kNameLineLength));
-  record.FirstName.clear();
-  record.MiddleName.clear();
-  record.LastName.clear();
+  if (record.FirstName().empty()) return false;
+  const auto lines = ComposeNameLines(record.FirstName(), record.MiddleName(), record.LastName());
+  record.SetNameLine1(CutToCapacity(lines.line1, static_cast<int>(kNameLineLength)));
+  record.SetNameLine2(CutToCapacity(lines.line2, static_cast<int>(kNameLineLength)));
+  record.SetFirstName("");
+  record.SetMiddleName("");
+  record.SetLastName("");
   return true;
 }
 
@@ -90,7 +90,7 @@ bool ConvertOlderNames(ContractorRecord& record) {
 
 std::span<const FieldSpec<ContractorRecord>> ContractorFields() { return kFields; }
 
-size_t ContractorFieldIndex(std::string ContractorRecord::*member) {
+size_t ContractorFieldIndex(TextMember<ContractorRecord> member) {
   const auto i = FieldIndex(ContractorFields(), member);
   assert(i);
   return i.value_or(0);
@@ -104,7 +104,7 @@ size_t ContractorFieldIndex(int32_t ContractorRecord::*member) {
 
 std::string ContractorDialogCaption(const ContractorRecord* stored) {
   if (!stored) return "Contractor";
-  return "Contractor:   " + (stored->FirstName.empty() ? stored->NameLine1 : stored->FirstName);
+  return "Contractor:   " + (stored->FirstName().empty() ? stored->NameLine1() : stored->FirstName());
 }
 
 PageValues EmptyContractorDialog() { return LoadContractorDialog(ContractorRecord{}); }
@@ -116,7 +116,7 @@ ContractorRecord ReadContractorDialog(const PageValues& values, int32_t uniqueId
   record.ContractorUniqueID = uniqueId;
   StoreValues(ContractorFields(), values, record);
   // "12-3456789 " is the number 12-3456789.
-  record.IdentificationNumber = std::string(WithoutSurroundingBlanks(record.IdentificationNumber));
+  record.SetIdentificationNumber(std::string(WithoutSurroundingBlanks(record.IdentificationNumber())));
   return record;
 }
 
@@ -133,24 +133,24 @@ std::string ContractorDisplayName(const ContractorRecord& record) {
   const auto lines = ContractorNameLines(record);
   std::string name = lines.line1;
   if (!lines.line2.empty()) name += (name.empty() ? "" : " ") + lines.line2;
-  if (!record.IdentificationNumber.empty())
-    name += (name.empty() ? "(" : " (") + record.IdentificationNumber + ")";
+  if (!record.IdentificationNumber().empty())
+    name += (name.empty() ? "(" : " (") + record.IdentificationNumber() + ")";
   return name;
 }
 
 std::optional<FieldProblem> NewContractorFieldProblem(const std::vector<ContractorRecord>& contractors,
                                                       const ContractorRecord& record, const PayeeBatch* batch) {
-  const size_t id = ContractorFieldIndex(&R::IdentificationNumber);
-  if (IsBlank(record.IdentificationNumber))
+  const size_t id = ContractorFieldIndex(R::Text::IdentificationNumber);
+  if (IsBlank(record.IdentificationNumber()))
     return FieldProblem{"Pease fill in the 'Contractor's identification number' Field", id};
-  const bool taken = batch ? batch->Has(record.IdentificationNumber)
+  const bool taken = batch ? batch->Has(record.IdentificationNumber())
                            : std::any_of(contractors.begin(), contractors.end(), [&](const ContractorRecord& c) {
-                               return SameIdentifyingNumber(c.IdentificationNumber, record.IdentificationNumber);
+                               return SameIdentifyingNumber(c.IdentificationNumber(), record.IdentificationNumber());
                              });
   if (taken) return FieldProblem{"Identification Number already assigned to an existing contractor", id};
   // A name of nothing but spaces is no name.
-  if (IsBlank(record.NameLine1))
-    return FieldProblem{"Pease fill in the 'Contractor's Name (Line One)' Field", ContractorFieldIndex(&R::NameLine1)};
+  if (IsBlank(record.NameLine1()))
+    return FieldProblem{"Pease fill in the 'Contractor's Name (Line One)' Field", ContractorFieldIndex(R::Text::NameLine1)};
   return std::nullopt;
 }
 
@@ -169,7 +169,7 @@ bool CheckNewContractor(CGlobalDoc& doc, UiServices& ui, const ContractorRecord&
 
 bool FindContractorById(CGlobalDoc& doc, const std::string& identificationNumber) {
   for (const auto& c : doc.GetContractors())
-    if (SameIdentifyingNumber(c.IdentificationNumber, identificationNumber)) return true;
+    if (SameIdentifyingNumber(c.IdentificationNumber(), identificationNumber)) return true;
   return false;
 }
 
@@ -179,7 +179,7 @@ ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorReco
   if (!CheckNewContractor(doc, ui, record, silent, batch)) return {Outcome::Refused};
   auto& list = doc.GetContractors();
   ContractorRecord added = record;
-  added.IdentificationNumber = std::string(WithoutSurroundingBlanks(record.IdentificationNumber));
+  added.SetIdentificationNumber(std::string(WithoutSurroundingBlanks(record.IdentificationNumber())));
   added.ContractorUniqueID =
       batch ? batch->NextPayeeId() : NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
   list.push_back(added);
@@ -192,16 +192,16 @@ ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorReco
                        false);
   result.saveCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage,
                                       batch ? batch->NextFormId() : 0);
-  if (batch) batch->Added(added.IdentificationNumber);
+  if (batch) batch->Added(added.IdentificationNumber());
   if (saveNow && result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   return result;
 }
 
 bool SameContractorFields(const ContractorRecord& a, const ContractorRecord& b) {
-  return a.IdentificationNumber == b.IdentificationNumber && a.FirstName == b.FirstName &&
-         a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.NameLine1 == b.NameLine1 &&
-         a.NameLine2 == b.NameLine2 && a.Address1 == b.Address1 && a.Address2 == b.Address2 && a.City == b.City &&
-         a.State == b.State && a.Zip == b.Zip && a.AccountNumber == b.AccountNumber && a.SecondTIN == b.SecondTIN;
+  return a.IdentificationNumber() == b.IdentificationNumber() && a.FirstName() == b.FirstName() &&
+         a.MiddleName() == b.MiddleName() && a.LastName() == b.LastName() && a.NameLine1() == b.NameLine1() &&
+         a.NameLine2() == b.NameLine2() && a.Address1() == b.Address1() && a.Address2() == b.Address2() && a.City() == b.City() &&
+         a.State() == b.State() && a.Zip() == b.Zip() && a.AccountNumber() == b.AccountNumber() && a.SecondTIN == b.SecondTIN;
 }
 
 // ---- page operations ----------------------------------------------------------------------
@@ -232,7 +232,7 @@ ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRec
   ContractorRecord replacement;
   replacement.ContractorUniqueID = id;
   for (const auto& f : ContractorFields()) {
-    if (f.text) replacement.*f.text = edited.*f.text;
+    if (f.text) f.text.Set(replacement, f.text.In(edited));
     if (f.number) replacement.*f.number = edited.*f.number;
   }
   if (SameContractorFields(stored, replacement)) return {Outcome::Unchanged, 0, id};

@@ -48,7 +48,7 @@ bool ConvertOlderNames(ContractorRecord& record);
 // The dialog's fields in order: identification number, name lines one and
 // two, address lines, city, state, zip, account number, 2nd TIN not.
 std::span<const FieldSpec<ContractorRecord>> ContractorFields();
-size_t ContractorFieldIndex(std::string ContractorRecord::*member);
+size_t ContractorFieldIndex(TextMember<ContractorRecord> member);
 size_t ContractorFieldIndex(int32_t ContractorRecord::*member);
 
 // "Contractor" for a new contractor; for `stored`, "Contractor:   " and its

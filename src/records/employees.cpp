@@ -16,20 +16,20 @@ namespace {
 using R = EmployeeRecord;
 using F = FieldSpec<R>;
 
-constexpr F Text(const char* label, const char* column, std::string R::*m, int kept,
+constexpr F Text(const char* label, const char* column, TextMember<R> m, int kept,
                std::string_view refused = kStandardExclusion) {
   return {.label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = kept,
           .refused = refused, .capacity = kept};
 }
 // The employee's names take the apostrophe (O'Brien), as the SSA has them.
-constexpr F Name(const char* label, const char* column, std::string R::*m, int kept) {
+constexpr F Name(const char* label, const char* column, TextMember<R> m, int kept) {
   return Text(label, column, m, kept, kPersonNameExclusion);
 }
-constexpr F Mask(const char* label, const char* column, std::string R::*m, std::string_view mask, int kept) {
+constexpr F Mask(const char* label, const char* column, TextMember<R> m, std::string_view mask, int kept) {
   return {.label = label, .column = column, .kind = FieldKind::Mask, .text = m, .mask = mask, .capacity = kept};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
 
 const std::array<F, 10> kFields = {
     Mask("Employee's social security number", COL(SocialSecurityNumber), "###-##-####", 11),
@@ -40,17 +40,17 @@ const std::array<F, 10> kFields = {
     Text("Address1", COL(Address1), 30),
     Text("Address2", COL(Address2), 30),
     Text("City", COL(City), 20),
-    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = &R::State, .capacity = 2},
+    F{.label = "State", .column = "State", .kind = FieldKind::StateList, .text = R::Text::State, .capacity = 2},
     Mask("Zip code", COL(Zip), "#####-####", 10),
 };
 
 #undef COL
 
 constexpr std::array<PayeeColumn<EmployeeRecord>, 4> kColumns = {{
-    {{"First Name", 194}, [](const EmployeeRecord& e) { return std::string(e.FirstName); }},
-    {{"Middle Name", 100}, [](const EmployeeRecord& e) { return std::string(e.MiddleName); }},
-    {{"Last Name", 194}, [](const EmployeeRecord& e) { return std::string(e.LastName); }},
-    {{"Social Security Number", 160}, [](const EmployeeRecord& e) { return std::string(e.SocialSecurityNumber); }},
+    {{"First Name", 194}, [](const EmployeeRecord& e) { return e.FirstName(); }},
+    {{"Middle Name", 100}, [](const EmployeeRecord& e) { return e.MiddleName(); }},
+    {{"Last Name", 194}, [](const EmployeeRecord& e) { return e.LastName(); }},
+    {{"Social Security Number", 160}, [](const EmployeeRecord& e) { return e.SocialSecurityNumber(); }},
 }};
 constexpr auto kHeadings = HeadingsOf(kColumns);
 
@@ -66,14 +66,14 @@ const std::string kDeleteQuestion = "Are you sure you want to delete this record
 
 std::span<const FieldSpec<EmployeeRecord>> EmployeeFields() { return kFields; }
 
-size_t EmployeeFieldIndex(std::string EmployeeRecord::*member) {
+size_t EmployeeFieldIndex(TextMember<EmployeeRecord> member) {
   const auto i = FieldIndex(EmployeeFields(), member);
   assert(i);
   return i.value_or(0);
 }
 
 std::string EmployeeDialogCaption(const EmployeeRecord* stored) {
-  return stored ? "Employee:   " + stored->FirstName : "Employee";
+  return stored ? "Employee:   " + stored->FirstName() : "Employee";
 }
 
 PageValues EmptyEmployeeDialog() { return LoadEmployeeDialog(EmployeeRecord{}); }
@@ -96,42 +96,42 @@ EmployeeRecord ReadModifiedEmployee(const EmployeeRecord& stored, const PageValu
 
 std::string EmployeeDisplayName(const EmployeeRecord& record) {
   std::string name;
-  for (const std::string* part : {&record.FirstName, &record.MiddleName, &record.LastName, &record.Suffix}) {
-    if (part->empty()) continue;
+  for (const std::string& part : {record.FirstName(), record.MiddleName(), record.LastName(), record.Suffix()}) {
+    if (part.empty()) continue;
     if (!name.empty()) name += ' ';
-    name += *part;
+    name += part;
   }
-  if (!record.SocialSecurityNumber.empty()) name += (name.empty() ? "(" : " (") + record.SocialSecurityNumber + ")";
+  if (!record.SocialSecurityNumber().empty()) name += (name.empty() ? "(" : " (") + record.SocialSecurityNumber() + ")";
   return name;
 }
 
 std::optional<FieldProblem> NewEmployeeFieldProblem(const std::vector<EmployeeRecord>& employees,
                                                     const EmployeeRecord& record, const PayeeBatch* batch) {
-  const size_t ssn = EmployeeFieldIndex(&R::SocialSecurityNumber);
-  if (record.SocialSecurityNumber.empty())
+  const size_t ssn = EmployeeFieldIndex(R::Text::SocialSecurityNumber);
+  if (record.SocialSecurityNumber().empty())
     return FieldProblem{"Please fill in the 'Employee's social security number' Field", ssn};
-  if (auto problem = EmployeeSsnProblem(record.SocialSecurityNumber)) return FieldProblem{std::move(*problem), ssn};
-  const bool taken = batch ? batch->Has(record.SocialSecurityNumber)
+  if (auto problem = EmployeeSsnProblem(record.SocialSecurityNumber())) return FieldProblem{std::move(*problem), ssn};
+  const bool taken = batch ? batch->Has(record.SocialSecurityNumber())
                            : std::any_of(employees.begin(), employees.end(), [&](const EmployeeRecord& e) {
-                               return SameIdentifyingNumber(e.SocialSecurityNumber, record.SocialSecurityNumber);
+                               return SameIdentifyingNumber(e.SocialSecurityNumber(), record.SocialSecurityNumber());
                              });
   if (taken) return FieldProblem{"Social Security Number already assigned to an existing employee", ssn};
   // A name of nothing but spaces is no name.
-  if (IsBlank(record.FirstName))
-    return FieldProblem{"Please fill in the 'Employee's Name(first)' Field", EmployeeFieldIndex(&R::FirstName)};
-  if (IsBlank(record.LastName))
-    return FieldProblem{"Please fill in the 'Employee's Name(last)' Field", EmployeeFieldIndex(&R::LastName)};
+  if (IsBlank(record.FirstName()))
+    return FieldProblem{"Please fill in the 'Employee's Name(first)' Field", EmployeeFieldIndex(R::Text::FirstName)};
+  if (IsBlank(record.LastName()))
+    return FieldProblem{"Please fill in the 'Employee's Name(last)' Field", EmployeeFieldIndex(R::Text::LastName)};
   return std::nullopt;
 }
 
 std::optional<FieldProblem> ModifiedEmployeeFieldProblem(const EmployeeRecord& stored, const EmployeeRecord& edited) {
   // A number the file held already stays, whatever it is; a new one must be a
   // social security number.
-  if (edited.SocialSecurityNumber == stored.SocialSecurityNumber) return std::nullopt;
-  const size_t ssn = EmployeeFieldIndex(&R::SocialSecurityNumber);
-  if (edited.SocialSecurityNumber.empty())
+  if (edited.SocialSecurityNumber() == stored.SocialSecurityNumber()) return std::nullopt;
+  const size_t ssn = EmployeeFieldIndex(R::Text::SocialSecurityNumber);
+  if (edited.SocialSecurityNumber().empty())
     return FieldProblem{"Please fill in the 'Employee's social security number' Field", ssn};
-  if (auto problem = EmployeeSsnProblem(edited.SocialSecurityNumber)) return FieldProblem{std::move(*problem), ssn};
+  if (auto problem = EmployeeSsnProblem(edited.SocialSecurityNumber())) return FieldProblem{std::move(*problem), ssn};
   return std::nullopt;
 }
 
@@ -150,7 +150,7 @@ bool CheckNewEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& rec
 
 bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber) {
   for (const auto& e : doc.GetEmployees())
-    if (SameIdentifyingNumber(e.SocialSecurityNumber, socialSecurityNumber)) return true;
+    if (SameIdentifyingNumber(e.SocialSecurityNumber(), socialSecurityNumber)) return true;
   return false;
 }
 
@@ -169,16 +169,16 @@ ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& 
       {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, false);
   result.saveCode = OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data,
                                           w2Page, batch ? batch->NextFormId() : 0);
-  if (batch) batch->Added(added.SocialSecurityNumber);
+  if (batch) batch->Added(added.SocialSecurityNumber());
   if (saveNow && result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   return result;
 }
 
 bool SameEmployeeFields(const EmployeeRecord& a, const EmployeeRecord& b) {
-  return a.SocialSecurityNumber == b.SocialSecurityNumber && a.FirstName == b.FirstName &&
-         a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.Suffix == b.Suffix &&
-         a.Address1 == b.Address1 && a.Address2 == b.Address2 && a.City == b.City && a.State == b.State &&
-         a.Zip == b.Zip;
+  return a.SocialSecurityNumber() == b.SocialSecurityNumber() && a.FirstName() == b.FirstName() &&
+         a.MiddleName() == b.MiddleName() && a.LastName() == b.LastName() && a.Suffix() == b.Suffix() &&
+         a.Address1() == b.Address1() && a.Address2() == b.Address2() && a.City() == b.City() && a.State() == b.State() &&
+         a.Zip() == b.Zip();
 }
 
 ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& values, W2ListObserver* w2Page) {
@@ -197,7 +197,7 @@ ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord&
   // The dialog's fields in a new record that keeps only the unique id.
   EmployeeRecord replacement;
   replacement.EmployeeUniqueID = id;
-  for (const auto& f : EmployeeFields()) replacement.*f.text = edited.*f.text;
+  for (const auto& f : EmployeeFields()) f.text.Set(replacement, f.text.In(edited));
   stored = std::move(replacement);
   doc.RefreshAllViews();
   doc.SetModified(true);

@@ -25,7 +25,7 @@ class W2ListObserver;
 // The dialog's fields in order: social security number, first name, middle
 // initial, last name, suffix, address lines, city, state, zip.
 std::span<const FieldSpec<EmployeeRecord>> EmployeeFields();
-size_t EmployeeFieldIndex(std::string EmployeeRecord::*member);
+size_t EmployeeFieldIndex(TextMember<EmployeeRecord> member);
 
 // "Employee" for a new employee; "Employee:   " and the first name for `stored`.
 std::string EmployeeDialogCaption(const EmployeeRecord* stored);

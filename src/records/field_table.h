@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "records/states.h"
+#include "store/records.h"
 
 namespace formet {
 
@@ -63,7 +64,7 @@ struct FieldSpec {
   const char* label = "";           // caption beside the control; "\n" separates two lines
   const char* column = "";          // column (and member) name
   FieldKind kind = FieldKind::Text;
-  std::string R::*text = nullptr;   // text, mask, amount and state fields
+  TextMember<R> text = nullptr;   // text, mask, amount and state fields
   int32_t R::*number = nullptr;     // kind of payer and check boxes
   int maxLength = 0;                // text: characters that can be typed
   std::string_view refused = {};    // text: characters refused while typing
@@ -149,17 +150,17 @@ PageValues LoadValues(std::span<const FieldSpec<R>> table, const R& record, int 
     const auto& f = table[i];
     auto& v = values[i];
     switch (f.kind) {
-      case FieldKind::StateList: v.choice = FindState(record.*f.text).value_or(stateNotFound); break;
+      case FieldKind::StateList: v.choice = FindState(f.text.In(record)).value_or(stateNotFound); break;
       case FieldKind::KindOfPayer: {
         const int32_t n = record.*f.number;
         v.choice = n >= 0 && static_cast<size_t>(n) < KindOfPayerList().size() ? n : -1;
         break;
       }
       case FieldKind::CheckBox:
-        v.choice = f.number ? (record.*f.number != 0 ? 1 : 0) : (record.*f.text == f.on ? 1 : 0);
+        v.choice = f.number ? (record.*f.number != 0 ? 1 : 0) : (f.text.In(record) == f.on ? 1 : 0);
         break;
-      case FieldKind::CodeList: v.choice = FindChoice(f.choices, record.*f.text).value_or(-1); break;
-      default: v.text = record.*f.text; break;
+      case FieldKind::CodeList: v.choice = FindChoice(f.choices, f.text.In(record)).value_or(-1); break;
+      default: v.text = f.text.In(record); break;
     }
   }
   return values;
@@ -175,7 +176,7 @@ void StoreValues(std::span<const FieldSpec<R>> table, const PageValues& values, 
     const auto& v = values[i];
     switch (f.kind) {
       case FieldKind::StateList:
-        if (auto state = StateAt(v.choice)) record.*f.text = std::string(*state);
+        if (auto state = StateAt(v.choice)) f.text.Set(record, std::string(*state));
         break;
       case FieldKind::KindOfPayer:
         if (v.choice >= 0 && static_cast<size_t>(v.choice) < KindOfPayerList().size()) record.*f.number = v.choice;
@@ -184,13 +185,13 @@ void StoreValues(std::span<const FieldSpec<R>> table, const PageValues& values, 
         if (f.number)
           record.*f.number = v.choice > 0 ? 1 : 0;
         else
-          record.*f.text = std::string(v.choice > 0 ? f.on : f.off);
+          f.text.Set(record, std::string(v.choice > 0 ? f.on : f.off));
         break;
       case FieldKind::CodeList:
         if (v.choice >= 0 && static_cast<size_t>(v.choice) < f.choices.size())
-          record.*f.text = std::string(f.choices[static_cast<size_t>(v.choice)].code);
+          f.text.Set(record, std::string(f.choices[static_cast<size_t>(v.choice)].code));
         break;
-      default: record.*f.text = CutToCapacity(v.text, f.capacity); break;
+      default: f.text.Set(record, CutToCapacity(v.text, f.capacity)); break;
     }
   }
 }
@@ -205,7 +206,7 @@ void KeepUntouchedFields(std::span<const FieldSpec<R>> table, const PageValues& 
   for (size_t i = 0; i < table.size() && i < loaded.size() && i < values.size(); ++i) {
     if (!(loaded[i] == values[i])) continue;
     const auto& f = table[i];
-    if (f.text) record.*f.text = stored.*f.text;
+    if (f.text) f.text.Set(record, f.text.In(stored));
     if (f.number) record.*f.number = stored.*f.number;
   }
 }
@@ -220,7 +221,7 @@ struct FieldProblem {
 
 // The position of the field edited through `member` in a table.
 template <class R>
-std::optional<size_t> FieldIndex(std::span<const FieldSpec<R>> table, std::string R::*member) {
+std::optional<size_t> FieldIndex(std::span<const FieldSpec<R>> table, TextMember<R> member) {
   for (size_t i = 0; i < table.size(); ++i)
     if (table[i].text == member) return i;
   return std::nullopt;

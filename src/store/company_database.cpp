@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstring>
@@ -39,8 +40,8 @@ size_t FieldIndex(std::string_view column) {
 
 template <class R>
 SqlArg ArgOf(const R& record, const FieldDesc<R>& field) {
-  if (field.IsText()) return std::string_view(record.*std::get<std::string R::*>(field.member));
-  return record.*std::get<int32_t R::*>(field.member);
+  if (field.IsText()) return field.TextIn(record);
+  return field.NumberIn(record);
 }
 
 // The values of a record's fields from `first` on, in table order.
@@ -66,8 +67,9 @@ std::vector<SqlArg> W2Values(const W2Record& r) {
   static const Column<W2Record> codes[] = {Column<W2Record>("Field12aCode"), Column<W2Record>("Field12bCode"),
                                            Column<W2Record>("Field12cCode"), Column<W2Record>("Field12dCode")};
   auto args = ValuesFrom(r, first);
-  const std::string* own[] = {&r.Field12aCode, &r.Field12bCode, &r.Field12cCode, &r.Field12dCode};
-  for (int i = 0; i < 4; ++i) args[codes[i].index - first] = Box12CodeToFile(*own[i]);
+  const std::string_view own[] = {r.TextAt(W2Record::Text::Field12aCode), r.TextAt(W2Record::Text::Field12bCode),
+                                  r.TextAt(W2Record::Text::Field12cCode), r.TextAt(W2Record::Text::Field12dCode)};
+  for (int i = 0; i < 4; ++i) args[codes[i].index - first] = Box12CodeToFile(own[i]);
   return args;
 }
 
@@ -179,7 +181,7 @@ int32_t ParseStoredInt(const char* text) {
   return static_cast<int32_t>(value);
 }
 
-std::string_view Box12CodeToFile(const std::string& recordCode) {
+std::string_view Box12CodeToFile(std::string_view recordCode) {
   if (recordCode == "0") return "AA";
   if (recordCode == "1") return "BB";
   return recordCode;
@@ -217,8 +219,10 @@ int CompanyDatabase::Open(const std::filesystem::path& path, OpenMode mode) {
   if (inTransaction_) return 0;
   Close();
   sqlite3* db = nullptr;
-  const int flags = mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
-                    : SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0);
+  // One thread uses a connection: SQLite need not lock it on every call.
+  const int flags = SQLITE_OPEN_NOMUTEX |
+                    (mode == OpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                                                : SQLITE_OPEN_READWRITE | (mode == OpenMode::Create ? SQLITE_OPEN_CREATE : 0));
   const int rc = sqlite3_open_v2(path.c_str(), &db, flags, CompanyFileVfs());
   if (rc != SQLITE_OK) {
     Noted(db, rc);
@@ -485,16 +489,25 @@ int CompanyDatabase::ReadRows(std::vector<R>& list, Keep&& keep) {
   const int columns = std::min<int>(sqlite3_column_count(stmt), static_cast<int>(shape.order.size()));
   while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
     R& record = list.emplace_back();
+    // The row's texts, seen where SQLite holds them, go into the record at once.
+    std::array<std::string_view, R::kTextCount> texts{};
     for (int i = 0; i < columns; ++i) {
       const auto& field = fields[shape.order[i]];
-      const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i));
       if (field.IsText()) {
         // NULL, as in columns added to older files, reads as the empty text.
-        if (text) (record.*std::get<std::string R::*>(field.member)).assign(text, sqlite3_column_bytes(stmt, i));
+        if (const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)))
+          texts[static_cast<size_t>(std::get<TextMember<R>>(field.member).index)] = {
+              text, static_cast<size_t>(sqlite3_column_bytes(stmt, i))};
+      } else if (sqlite3_column_type(stmt, i) == SQLITE_INTEGER) {
+        // Stored as a number: taken as is, without making its text first.
+        const sqlite3_int64 value = sqlite3_column_int64(stmt, i);
+        field.NumberIn(record) =
+            value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
       } else {
-        record.*std::get<int32_t R::*>(field.member) = ParseStoredInt(text);
+        field.NumberIn(record) = ParseStoredInt(reinterpret_cast<const char*>(sqlite3_column_text(stmt, i)));
       }
     }
+    record.texts.Assign(texts);
     if (!keep(record)) list.pop_back();
   }
   sqlite3_finalize(stmt);
@@ -526,7 +539,7 @@ int CompanyDatabase::ReadEmployees(std::vector<EmployeeRecord>& list) {
 int CompanyDatabase::ReadContractors(std::vector<ContractorRecord>& list) {
   ReserveFor(list);
   return ReadRows(list, [](ContractorRecord& r) {
-    r.GeneralInformation.clear();  // the column is read but not taken over
+    r.SetGeneralInformation("");  // the column is read but not taken over
     return true;
   });
 }
@@ -534,8 +547,9 @@ int CompanyDatabase::ReadContractors(std::vector<ContractorRecord>& list) {
 int CompanyDatabase::ReadW2Forms(std::vector<W2Record>& list) {
   ReserveFor(list);
   return ReadRows(list, [](W2Record& r) {
-    for (std::string* code : {&r.Field12aCode, &r.Field12bCode, &r.Field12cCode, &r.Field12dCode})
-      *code = Box12CodeFromFile(code->c_str());
+    for (auto code : {W2Record::Text::Field12aCode, W2Record::Text::Field12bCode, W2Record::Text::Field12cCode,
+                      W2Record::Text::Field12dCode})
+      r.SetTextAt(code, Box12CodeFromFile(std::string(r.TextAt(code)).c_str()));
     return true;
   });
 }

@@ -142,7 +142,7 @@ class CompanyDatabase {
 };
 
 // Box 12 codes: the file holds "AA" and "BB" where a record holds "0" and "1".
-std::string_view Box12CodeToFile(const std::string& recordCode);
+std::string_view Box12CodeToFile(std::string_view recordCode);
 std::string Box12CodeFromFile(const char* stored);
 
 // Decimal conversion of a stored id, INT column or flag: stops at the first

@@ -54,13 +54,11 @@ struct OwnTable {
         for (const auto& c : source->columns)
           if (std::string_view(c.name) == field.column && c.width > 0) width = c.width;
       if (field.IsText()) {
-        auto member = std::get<std::string R::*>(field.member);
-        Add(column, ColumnKind::Text, width, [part, member](const Row& r) { return r.*part.*member; },
-            [part, member](Row& r, const char* v) { (r.*part).*member = v ? v : ""; });
+        Add(column, ColumnKind::Text, width, [part, field](const Row& r) { return std::string(field.TextIn(r.*part)); },
+            [part, field](Row& r, const char* v) { field.SetTextIn(r.*part, v ? v : ""); });
       } else {
-        auto member = std::get<int32_t R::*>(field.member);
-        Add(column, ColumnKind::Integer, 0, [part, member](const Row& r) { return std::to_string(r.*part.*member); },
-            [part, member](Row& r, const char* v) { (r.*part).*member = ParseStoredInt(v); });
+        Add(column, ColumnKind::Integer, 0, [part, field](const Row& r) { return std::to_string(field.NumberIn(r.*part)); },
+            [part, field](Row& r, const char* v) { field.NumberIn(r.*part) = ParseStoredInt(v); });
       }
     }
   }

@@ -385,7 +385,7 @@ int CGlobalDoc::CreateDatabase(const std::string& name) {
   {
     CompanyDatabase db;
     CompanyRecord company;
-    company.EmployerName = name;
+    company.SetEmployerName(name);
     rc = db.Open(work, OpenMode::Create);
     if (rc == 0) rc = db.BeginTransaction();
     if (rc == 0) rc = db.CreateTables();

@@ -3,28 +3,29 @@
 namespace formet {
 
 #define F(c) FieldDesc<R>{#c, &R::c}
+#define T(c) FieldDesc<R>{#c, TextMember<R>(R::Text::c)}
 
 template <>
 std::span<const FieldDesc<CompanyRecord>> RecordFields<CompanyRecord>() {
   using R = CompanyRecord;
   static const FieldDesc<R> f[] = {
-      F(CompanyUniqueID), F(EmployerIdentificationNumber), F(EmployerName), F(Address1), F(Address2), F(City),
-      F(State), F(Zip), F(StateID), F(SocialSecurityNumber), F(FormW3ControlNumber),
-      F(FormW3EstablishmentNumber), F(FormW3OtherEIN), F(FormW3ThirdPartySickPay), F(FormW3IncomeTaxWithHeld),
-      F(FormW3ContactName), F(FormW3Telephone), F(FormW3Email), F(FormW3Fax), F(FormW3RadioKindOfPayer),
-      F(FormW3CheckThirdPartySickPay), F(Form1096ContactName), F(Form1096Telephone), F(Form1096Fax),
-      F(Form1096Email), F(Form1096CheckIsThisYourFinalReturn), F(Form1096FilerName), F(IsAgent), F(AgentEIN),
-      F(FormW2Indicators), F(Form1099Indicators), F(TaxJurisdictionCode), F(ExtraText1), F(ExtraText2),
-      F(ExtraText3)};
+      F(CompanyUniqueID), T(EmployerIdentificationNumber), T(EmployerName), T(Address1), T(Address2), T(City),
+      T(State), T(Zip), T(StateID), T(SocialSecurityNumber), T(FormW3ControlNumber),
+      T(FormW3EstablishmentNumber), T(FormW3OtherEIN), T(FormW3ThirdPartySickPay), T(FormW3IncomeTaxWithHeld),
+      T(FormW3ContactName), T(FormW3Telephone), T(FormW3Email), T(FormW3Fax), F(FormW3RadioKindOfPayer),
+      F(FormW3CheckThirdPartySickPay), T(Form1096ContactName), T(Form1096Telephone), T(Form1096Fax),
+      T(Form1096Email), F(Form1096CheckIsThisYourFinalReturn), T(Form1096FilerName), T(IsAgent), T(AgentEIN),
+      T(FormW2Indicators), T(Form1099Indicators), T(TaxJurisdictionCode), T(ExtraText1), T(ExtraText2),
+      T(ExtraText3)};
   return f;
 }
 
 template <>
 std::span<const FieldDesc<EmployeeRecord>> RecordFields<EmployeeRecord>() {
   using R = EmployeeRecord;
-  static const FieldDesc<R> f[] = {F(EmployeeUniqueID), F(SocialSecurityNumber), F(FirstName), F(MiddleName),
-                                   F(LastName), F(Address1), F(Address2), F(City), F(State), F(Zip), F(Suffix),
-                                   F(ExtraText1), F(ExtraText2), F(ExtraText3)};
+  static const FieldDesc<R> f[] = {F(EmployeeUniqueID), T(SocialSecurityNumber), T(FirstName), T(MiddleName),
+                                   T(LastName), T(Address1), T(Address2), T(City), T(State), T(Zip), T(Suffix),
+                                   T(ExtraText1), T(ExtraText2), T(ExtraText3)};
   return f;
 }
 
@@ -32,9 +33,9 @@ template <>
 std::span<const FieldDesc<ContractorRecord>> RecordFields<ContractorRecord>() {
   using R = ContractorRecord;
   static const FieldDesc<R> f[] = {
-      F(ContractorUniqueID), F(IdentificationNumber), F(FirstName), F(MiddleName), F(LastName), F(Address1),
-      F(Address2), F(City), F(State), F(Zip), F(AccountNumber), F(GeneralInformation), F(SecondTIN),
-      F(TypeOfTIN), F(NameLine1), F(NameLine2), F(ExtraText1), F(ExtraText2), F(ExtraText3)};
+      F(ContractorUniqueID), T(IdentificationNumber), T(FirstName), T(MiddleName), T(LastName), T(Address1),
+      T(Address2), T(City), T(State), T(Zip), T(AccountNumber), T(GeneralInformation), F(SecondTIN),
+      T(TypeOfTIN), T(NameLine1), T(NameLine2), T(ExtraText1), T(ExtraText2), T(ExtraText3)};
   return f;
 }
 
@@ -42,16 +43,16 @@ template <>
 std::span<const FieldDesc<W2Record>> RecordFields<W2Record>() {
   using R = W2Record;
   static const FieldDesc<R> f[] = {
-      F(W2UniqueID), F(EmployeeUniqueID), F(Wages), F(FederalIncomeTaxWithdrawal), F(SocialSecurityWages),
-      F(SocialSecurityTaxWithheld), F(MedicareWages), F(MedicareTaxWithheld), F(SocialSecurityTips),
-      F(AllocatedTips), F(AdvancEICPayment), F(DependentCareBenefits), F(NonQualifiedPlans),
-      F(StatutoryEmployee), F(RetirementPlan), F(ThirdPartySickpay), F(Other1), F(Other2), F(Other3),
-      F(Field12aCode), F(Field12bCode), F(Field12cCode), F(Field12dCode), F(Field12aYear), F(Field12bYear),
-      F(Field12cYear), F(Field12dYear), F(Field12aAmount), F(Field12bAmount), F(Field12cAmount),
-      F(Field12dAmount), F(State1), F(StateID1), F(State2), F(StateID2), F(StateWages1), F(StateWages2),
-      F(StateIncomTax1), F(StateIncomTax2), F(LocalWages1), F(LocalWages2), F(LocalIncomeTax1),
-      F(LocalIncomeTax2), F(LocalityName1), F(LocalityName2), F(Field12aExtraCode), F(Field12bExtraCode),
-      F(Field12cExtraCode), F(Field12dExtraCode), F(ExtraText1), F(ExtraText2), F(ExtraText3)};
+      F(W2UniqueID), F(EmployeeUniqueID), T(Wages), T(FederalIncomeTaxWithdrawal), T(SocialSecurityWages),
+      T(SocialSecurityTaxWithheld), T(MedicareWages), T(MedicareTaxWithheld), T(SocialSecurityTips),
+      T(AllocatedTips), T(AdvancEICPayment), T(DependentCareBenefits), T(NonQualifiedPlans),
+      F(StatutoryEmployee), F(RetirementPlan), F(ThirdPartySickpay), T(Other1), T(Other2), T(Other3),
+      T(Field12aCode), T(Field12bCode), T(Field12cCode), T(Field12dCode), T(Field12aYear), T(Field12bYear),
+      T(Field12cYear), T(Field12dYear), T(Field12aAmount), T(Field12bAmount), T(Field12cAmount),
+      T(Field12dAmount), T(State1), T(StateID1), T(State2), T(StateID2), T(StateWages1), T(StateWages2),
+      T(StateIncomTax1), T(StateIncomTax2), T(LocalWages1), T(LocalWages2), T(LocalIncomeTax1),
+      T(LocalIncomeTax2), T(LocalityName1), T(LocalityName2), T(Field12aExtraCode), T(Field12bExtraCode),
+      T(Field12cExtraCode), T(Field12dExtraCode), T(ExtraText1), T(ExtraText2), T(ExtraText3)};
   return f;
 }
 
@@ -59,12 +60,12 @@ template <>
 std::span<const FieldDesc<Form1099Record>> RecordFields<Form1099Record>() {
   using R = Form1099Record;
   static const FieldDesc<R> f[] = {
-      F(Form1099UniqueID), F(ContractorUniqueID), F(Rents), F(Royalities), F(OtherIncome),
-      F(FederalIncomeTaxWithheld), F(FishingBoatProceeds), F(MedicalAndHealthCarePayments),
-      F(NonemployeeCompensation), F(SubstitutePayments), F(PayerMadeDirectSales), F(CropInsuranceProceeds),
-      F(ExcessGoldenParachutePayments), F(GrossProceedsPaidToAttorney), F(GenearlInformation),
-      F(StateTaxWithheld1), F(StateTaxWithheld2), F(PayerStateID1), F(PayerStateID2), F(StateIncome1),
-      F(StateIncome2), F(Field15A), F(Field15B), F(ExtraText1), F(ExtraText2), F(ExtraText3)};
+      F(Form1099UniqueID), F(ContractorUniqueID), T(Rents), T(Royalities), T(OtherIncome),
+      T(FederalIncomeTaxWithheld), T(FishingBoatProceeds), T(MedicalAndHealthCarePayments),
+      T(NonemployeeCompensation), T(SubstitutePayments), F(PayerMadeDirectSales), T(CropInsuranceProceeds),
+      T(ExcessGoldenParachutePayments), T(GrossProceedsPaidToAttorney), T(GenearlInformation),
+      T(StateTaxWithheld1), T(StateTaxWithheld2), T(PayerStateID1), T(PayerStateID2), T(StateIncome1),
+      T(StateIncome2), T(Field15A), T(Field15B), T(ExtraText1), T(ExtraText2), T(ExtraText3)};
   return f;
 }
 
@@ -72,11 +73,11 @@ template <>
 std::span<const FieldDesc<W3Record>> RecordFields<W3Record>() {
   using R = W3Record;
   static const FieldDesc<R> f[] = {
-      F(State1), F(State2), F(StateID1), F(StateID2), F(Wages), F(FederalIncomeTaxWithheld),
-      F(SocialSecurityWages), F(SocialSecurityTaxWithheld), F(MedicareWages), F(MedicareTaxWithheld),
-      F(SocialSecurityTips), F(AllocatedTips), F(AdvancEICPayment), F(DependentCareBenefits),
-      F(NonQualifiedPlans), F(DeferredCompensation), F(StateWages), F(StateIncomTax), F(LocalWages),
-      F(LocalIncomeTax), F(ExtraText1), F(ExtraText2), F(ExtraText3)};
+      T(State1), T(State2), T(StateID1), T(StateID2), T(Wages), T(FederalIncomeTaxWithheld),
+      T(SocialSecurityWages), T(SocialSecurityTaxWithheld), T(MedicareWages), T(MedicareTaxWithheld),
+      T(SocialSecurityTips), T(AllocatedTips), T(AdvancEICPayment), T(DependentCareBenefits),
+      T(NonQualifiedPlans), T(DeferredCompensation), T(StateWages), T(StateIncomTax), T(LocalWages),
+      T(LocalIncomeTax), T(ExtraText1), T(ExtraText2), T(ExtraText3)};
   return f;
 }
 
@@ -88,9 +89,9 @@ std::span<const FieldDesc<Form1096Record>> RecordFields<Form1096Record>() {
                                    F(TotalAmountReportedWithThisForm),
                                    F(FinalReturn),
                                    F(TypeOfFormBeingFiled),
-                                   F(ExtraText1),
-                                   F(ExtraText2),
-                                   F(ExtraText3)};
+                                   T(ExtraText1),
+                                   T(ExtraText2),
+                                   T(ExtraText3)};
   return f;
 }
 
@@ -98,10 +99,10 @@ template <>
 std::span<const FieldDesc<TransmitterRecord>> RecordFields<TransmitterRecord>() {
   using R = TransmitterRecord;
   static const FieldDesc<R> f[] = {
-      F(TransmitterTIN), F(TransmitterControlCode), F(TransmitterName), F(TransmitterNameContinuation),
-      F(CompanyName), F(CompanyNameContinuation), F(CompanyMailingAddress), F(CompanyCity), F(CompanyState),
-      F(CompanyZipCode), F(ContactName), F(ContactPhoneNumberAndExtension), F(ContactEmailAddress),
-      F(ElectronicFileNameForAReplacementFile), F(TestFileIndicator), F(FileTypeOriginal),
+      T(TransmitterTIN), T(TransmitterControlCode), T(TransmitterName), T(TransmitterNameContinuation),
+      T(CompanyName), T(CompanyNameContinuation), T(CompanyMailingAddress), T(CompanyCity), T(CompanyState),
+      T(CompanyZipCode), T(ContactName), T(ContactPhoneNumberAndExtension), T(ContactEmailAddress),
+      T(ElectronicFileNameForAReplacementFile), T(TestFileIndicator), F(FileTypeOriginal),
       F(FileTypeReplacement)};
   return f;
 }
@@ -110,12 +111,13 @@ template <>
 std::span<const FieldDesc<SubmitterRecord>> RecordFields<SubmitterRecord>() {
   using R = SubmitterRecord;
   static const FieldDesc<R> f[] = {
-      F(SubmitterEIN), F(SubmitterPIN), F(ResubIndicator), F(ResubWFID), F(SubmitterName), F(LocationAddress),
-      F(DeliveryAddress), F(City), F(StateAbbreviation), F(ZipCode), F(ContactName), F(ContactPhone),
-      F(ContactPhoneExtension), F(ContactEmail), F(ContactFax), F(ProblemNotifcationCode), F(PreparerCode)};
+      T(SubmitterEIN), T(SubmitterPIN), T(ResubIndicator), T(ResubWFID), T(SubmitterName), T(LocationAddress),
+      T(DeliveryAddress), T(City), T(StateAbbreviation), T(ZipCode), T(ContactName), T(ContactPhone),
+      T(ContactPhoneExtension), T(ContactEmail), T(ContactFax), T(ProblemNotifcationCode), T(PreparerCode)};
   return f;
 }
 
+#undef T
 #undef F
 
 }  // namespace formet

@@ -83,13 +83,13 @@ void MakeCompany(const fs::path& folder, const std::string& name, bool payees = 
   ASSERT_TRUE(doc.NewCompany());
   if (!payees) return;
   EmployeeRecord e;
-  e.SocialSecurityNumber = "412-55-1001";
-  e.FirstName = "Maria";
-  e.LastName = "Gonzalez";
+  e.SetSocialSecurityNumber("412-55-1001");
+  e.SetFirstName("Maria");
+  e.SetLastName("Gonzalez");
   ASSERT_TRUE(AddEmployee(doc, ui, e, true, false, true).Saved());
   ContractorRecord c;
-  c.IdentificationNumber = "36-7788123";
-  c.NameLine1 = "Northside Design LLC";
+  c.SetIdentificationNumber("36-7788123");
+  c.SetNameLine1("Northside Design LLC");
   ASSERT_TRUE(AddContractor(doc, ui, c, true, false, true).Saved());
 }
 
@@ -208,7 +208,7 @@ TEST_F(DesktopTest, EditsOnAFormPageAreOfferedForSavingBeforeLeaving) {
                                 "navigating away from this form?");
   }
   EXPECT_EQ(frame->CurrentPage(), Page::W3);
-  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages, "1234.50");  // left, then saved
+  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages(), "1234.50");  // left, then saved
   EXPECT_EQ(frame->PageWidget(Page::W3)->findChild<QLineEdit*>("Box1")->text(), "1234.50");
 
   frame->ShowNavigationItem(3);
@@ -223,7 +223,7 @@ TEST_F(DesktopTest, EditsOnAFormPageAreOfferedForSavingBeforeLeaving) {
   ASSERT_EQ(file.Open(dir / "Sample Company.qdt"), 0);
   std::vector<W2Record> stored;
   ASSERT_EQ(file.ReadW2Forms(stored), 0);
-  EXPECT_EQ(stored[0].Wages, "1234.50");
+  EXPECT_EQ(stored[0].Wages(), "1234.50");
 }
 
 // Before the company closes (the window closed, another company opened) the
@@ -286,7 +286,7 @@ TEST_F(DesktopTest, ClosingWithFormEditsOffersCancel) {
     ASSERT_EQ(answers.texts.size(), 1u);
   }
   EXPECT_EQ(offered, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages, "777.00");
+  EXPECT_EQ(app->Doc().GetW2Forms()[0].Wages(), "777.00");
   {
     test::ModalAnswers answers;
     EXPECT_TRUE(frame->close());  // nothing left to ask
@@ -411,7 +411,7 @@ TEST_F(DesktopTest, SaveAndDeleteEnabling) {
     EXPECT_TRUE(frame->Action(id)->isEnabled()) << id;
   EXPECT_EQ(remove->shortcut(), QKeySequence("Ctrl+D"));
 
-  app->Doc().GetCompany().City = "Springfield";
+  app->Doc().GetCompany().SetCity("Springfield");
   app->Doc().SetModified(true);
   app->Doc().AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
   MakeCompany(dir.path(), "Acme");
@@ -556,12 +556,12 @@ TEST_F(DesktopTest, UnappliedCompanySetupEditsAreAskedAbout) {
   frame->close();
   EXPECT_FALSE(frame->isVisible());
   EXPECT_EQ(answers.texts.size(), 2u);
-  EXPECT_EQ(app->Doc().GetCompany().City, "Springfield");
+  EXPECT_EQ(app->Doc().GetCompany().City(), "Springfield");
   CompanyDatabase db;
   ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
   CompanyRecord stored;
   ASSERT_EQ(db.ReadCompany(stored), 0);
-  EXPECT_EQ(stored.City, "Springfield");
+  EXPECT_EQ(stored.City(), "Springfield");
 }
 
 TEST_F(DesktopTest, SaveTakesTheCompanySetupEditsAndNoDropsThem) {
@@ -572,7 +572,7 @@ TEST_F(DesktopTest, SaveTakesTheCompanySetupEditsAndNoDropsThem) {
   frame->ShowPage(Page::Company);
   QTest::keyClicks(CompanyField(frame, "City"), "Peoria");
   frame->Action(command::kSaveCompany)->trigger();
-  EXPECT_EQ(app->Doc().GetCompany().City, "Peoria");
+  EXPECT_EQ(app->Doc().GetCompany().City(), "Peoria");
   EXPECT_FALSE(frame->Action(command::kSaveCompany)->isEnabled());
 
   // No drops the edits; the other company opens.
@@ -593,7 +593,7 @@ TEST_F(DesktopTest, SaveTakesTheCompanySetupEditsAndNoDropsThem) {
   ASSERT_EQ(db.Open(dir / "Sample Company.qdt"), 0);
   CompanyRecord stored;
   ASSERT_EQ(db.ReadCompany(stored), 0);
-  EXPECT_EQ(stored.City, "Peoria");
+  EXPECT_EQ(stored.City(), "Peoria");
 }
 
 // Commands follow every change of the document's state at once: a shortcut
@@ -628,9 +628,9 @@ TEST_F(DesktopTest, DestructiveQuestionsDefaultToNoAndNameWhatGoes) {
   auto app = StartAndPassSplash(prompt);
   auto* frame = app->Frame();
   EmployeeRecord e;
-  e.SocialSecurityNumber = "412-55-1002";
-  e.FirstName = "James";
-  e.LastName = "O'Connor";
+  e.SetSocialSecurityNumber("412-55-1002");
+  e.SetFirstName("James");
+  e.SetLastName("O'Connor");
   app->Doc().GetEmployees().push_back(e);
   app->Doc().GetEmployees().back().EmployeeUniqueID = 1;
   app->Doc().RefreshAllViews();
@@ -735,15 +735,15 @@ TEST_F(DesktopTest, FieldsFitAtTheSmallestSizeWithALargeFont) {
     frame->showNormal();
     frame->resize(CMainFrame::kMinimumWidth, CMainFrame::kMinimumHeight);
     auto& company = app->Doc().GetCompany();
-    company.Zip = "62701-1234";
-    company.FormW3Telephone = "(217) 555-0100";
-    company.FormW3Fax = "(217) 555-0199";
-    company.Form1096Telephone = "(217) 555-0100";
-    company.EmployerIdentificationNumber = "36-4125798";
-    company.FormW3OtherEIN = "36-4125799";
-    company.SocialSecurityNumber = "412-55-1001";
-    company.FormW3IncomeTaxWithHeld = "-123456789.00";
-    company.FormW3Email = "payroll@example.com";
+    company.SetZip("62701-1234");
+    company.SetFormW3Telephone("(217) 555-0100");
+    company.SetFormW3Fax("(217) 555-0199");
+    company.SetForm1096Telephone("(217) 555-0100");
+    company.SetEmployerIdentificationNumber("36-4125798");
+    company.SetFormW3OtherEIN("36-4125799");
+    company.SetSocialSecurityNumber("412-55-1001");
+    company.SetFormW3IncomeTaxWithHeld("-123456789.00");
+    company.SetFormW3Email("payroll@example.com");
     app->Doc().RefreshAllViews();
     frame->ShowPage(Page::Company);
     auto* sheet = qobject_cast<CCompanyView*>(frame->PageWidget(Page::Company))->Sheet();
@@ -841,7 +841,7 @@ TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
   ASSERT_EQ(frame->CurrentPage(), Page::W2);
   auto* w2 = static_cast<CW2View*>(frame->PageWidget(Page::W2));
   EXPECT_EQ(w2->Rules().CurrentPayee(), jamesPayee);
-  EXPECT_EQ(doc.GetEmployees()[static_cast<size_t>(jamesPayee)].SocialSecurityNumber, "412-55-1002");
+  EXPECT_EQ(doc.GetEmployees()[static_cast<size_t>(jamesPayee)].SocialSecurityNumber(), "412-55-1002");
 
   // By keyboard: Ctrl+8, a row, Enter.
   frame->activateWindow();
@@ -855,7 +855,7 @@ TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
   QTest::keyClick(table, Qt::Key_Return);
   ASSERT_EQ(frame->CurrentPage(), Page::Form1099);
   auto* form1099 = static_cast<C1099View*>(frame->PageWidget(Page::Form1099));
-  EXPECT_EQ(doc.GetContractors()[static_cast<size_t>(form1099->Rules().CurrentPayee())].IdentificationNumber,
+  EXPECT_EQ(doc.GetContractors()[static_cast<size_t>(form1099->Rules().CurrentPayee())].IdentificationNumber(),
             "345-67-8901");
 }
 

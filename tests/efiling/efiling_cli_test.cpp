@@ -52,12 +52,12 @@ TEST_F(EfilingCliTest, WageFileOfTheSampleCompanyEqualsItsW3) {
 
   // Saved as the dialog saves: the options over a submitter that starts from the company.
   const SubmitterRecord s = Stored(&CompanyDatabase::ReadSubmitter);
-  EXPECT_EQ(s.SubmitterPIN, "QX4711AB");
-  EXPECT_EQ(s.PreparerCode, "A");
-  EXPECT_EQ(s.SubmitterName, "Sample Company");
-  EXPECT_EQ(s.SubmitterEIN, company.EmployerIdentificationNumber);
-  EXPECT_EQ(s.ContactName, company.FormW3ContactName);
-  EXPECT_EQ(s.ProblemNotifcationCode, "1");
+  EXPECT_EQ(s.SubmitterPIN(), "QX4711AB");
+  EXPECT_EQ(s.PreparerCode(), "A");
+  EXPECT_EQ(s.SubmitterName(), "Sample Company");
+  EXPECT_EQ(s.SubmitterEIN(), company.EmployerIdentificationNumber());
+  EXPECT_EQ(s.ContactName(), company.FormW3ContactName());
+  EXPECT_EQ(s.ProblemNotifcationCode(), "1");
 }
 
 TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
@@ -85,14 +85,14 @@ TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
   EXPECT_EQ(FormatCents(check.totals.Box5()), page.box5);
 
   const TransmitterRecord t = Stored(&CompanyDatabase::ReadTransmitter);
-  EXPECT_EQ(t.TransmitterControlCode, "44q7z");  // stored as typed
-  EXPECT_EQ(t.TestFileIndicator, "T");
+  EXPECT_EQ(t.TransmitterControlCode(), "44q7z");  // stored as typed
+  EXPECT_EQ(t.TestFileIndicator(), "T");
   EXPECT_EQ(t.FileTypeOriginal, 1);
-  EXPECT_EQ(t.CompanyName, "Sample Company");
+  EXPECT_EQ(t.CompanyName(), "Sample Company");
 
   // --no-test clears it again.
   ASSERT_EQ(RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--no-test", "--check-only"}).code, 0);
-  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator, "");
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator(), "");
 }
 
 TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {

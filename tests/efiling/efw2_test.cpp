@@ -155,7 +155,7 @@ TEST(Efw2File, AStateLineTakesTheCompanysStateIdOnlyForTheCompanysState) {
   const char* const rosa = "W-2 of Rosa Delgado (456-78-9012)";
   {
     WageCompany c = test::HouseholdCompany();
-    c.forms[0].State1 = "CA";  // an IL company, no CA ID on the W-2
+    c.forms[0].SetState1("CA");  // an IL company, no CA ID on the W-2
     const auto r = Make(c, true);
     EXPECT_TRUE(r.report.Has(Severity::Error, rosa,
                              "Box 15 line 1 (CA) has no employer's state ID number; the company's state ID is for IL"))
@@ -164,7 +164,7 @@ TEST(Efw2File, AStateLineTakesTheCompanysStateIdOnlyForTheCompanysState) {
   }
   {
     WageCompany c = test::HouseholdCompany();
-    c.forms[0].StateID2.clear();  // WI, without its ID
+    c.forms[0].SetStateID2("");  // WI, without its ID
     const auto r = Make(c, true);
     EXPECT_TRUE(r.report.Has(Severity::Error, rosa, "Box 15 line 2 (WI) has no employer's state ID number"))
         << r.report.Text();
@@ -172,15 +172,15 @@ TEST(Efw2File, AStateLineTakesTheCompanysStateIdOnlyForTheCompanysState) {
   }
   {
     WageCompany c = test::HouseholdCompany();
-    c.forms[0].State2 = "IL";  // the company's state on line 2: the company's ID
-    c.forms[0].StateID2.clear();
+    c.forms[0].SetState2("IL");  // the company's state on line 2: the company's ID
+    c.forms[0].SetStateID2("");
     const auto r = Make(c, true);
     ASSERT_FALSE(r.report.HasErrors()) << r.report.Text();
     ExpectFields(r.bytes, kStride, {{5, 1, "RS17"}, {5, 248, "4455-6677           "}});
   }
   {
     WageCompany c = test::HouseholdCompany();
-    c.company.StateID.clear();  // the company's own state, but no ID to give
+    c.company.SetStateID("");  // the company's own state, but no ID to give
     const auto r = Make(c, true);
     EXPECT_TRUE(r.report.Has(Severity::Error, rosa, "Box 15 line 1 (IL) has no employer's state ID number"))
         << r.report.Text();
@@ -190,9 +190,9 @@ TEST(Efw2File, AStateLineTakesTheCompanysStateIdOnlyForTheCompanysState) {
 
 TEST(Efw2File, OptionalRecordOnlyWhenNeeded) {
   WageCompany c = test::DeferralsCompany();
-  c.forms[1].AllocatedTips.clear();
-  c.forms[1].Field12cCode.clear();
-  c.forms[1].Field12cAmount.clear();
+  c.forms[1].SetAllocatedTips("");
+  c.forms[1].SetField12cCode("");
+  c.forms[1].SetField12cAmount("");
   const auto r = Make(c);
   ASSERT_FALSE(r.report.HasErrors()) << r.report.Text();
   EXPECT_EQ(r.counts.ro, 0u);
@@ -212,60 +212,60 @@ const char* const kFirst = "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (123-45-6789)";
 
 TEST(Efw2File, ChecksBeforeWriting) {
   const Fault faults[] = {
-      {"no submitter EIN", [](WageCompany& c) { c.submitter.SubmitterEIN.clear(); }, Severity::Error, "Submitter",
+      {"no submitter EIN", [](WageCompany& c) { c.submitter.SetSubmitterEIN(""); }, Severity::Error, "Submitter",
        "The submitter's EIN is empty"},
-      {"no PIN", [](WageCompany& c) { c.submitter.SubmitterPIN.clear(); }, Severity::Error, "Submitter",
+      {"no PIN", [](WageCompany& c) { c.submitter.SetSubmitterPIN(""); }, Severity::Error, "Submitter",
        "The PIN is empty"},
-      {"short PIN", [](WageCompany& c) { c.submitter.SubmitterPIN = "AB12"; }, Severity::Error, "Submitter",
+      {"short PIN", [](WageCompany& c) { c.submitter.SetSubmitterPIN("AB12"); }, Severity::Error, "Submitter",
        "must be 8 letters or digits"},
-      {"resubmission without WFID", [](WageCompany& c) { c.submitter.ResubIndicator = "1"; }, Severity::Error,
+      {"resubmission without WFID", [](WageCompany& c) { c.submitter.SetResubIndicator("1"); }, Severity::Error,
        "Submitter", "wage file identifier (WFID)"},
-      {"e-mail notice without address", [](WageCompany& c) { c.submitter.ContactEmail.clear(); }, Severity::Error,
+      {"e-mail notice without address", [](WageCompany& c) { c.submitter.SetContactEmail(""); }, Severity::Error,
        "Submitter", "Contact e-mail is empty"},
-      {"no preparer", [](WageCompany& c) { c.submitter.PreparerCode.clear(); }, Severity::Error, "Submitter",
+      {"no preparer", [](WageCompany& c) { c.submitter.SetPreparerCode(""); }, Severity::Error, "Submitter",
        "Choose who prepared the file"},
-      {"short ZIP code", [](WageCompany& c) { c.submitter.ZipCode = "6270"; }, Severity::Error, "Submitter",
+      {"short ZIP code", [](WageCompany& c) { c.submitter.SetZipCode("6270"); }, Severity::Error, "Submitter",
        "must have 5 or 9 digits"},
-      {"malformed EIN", [](WageCompany& c) { c.company.EmployerIdentificationNumber = "37-22334"; },
+      {"malformed EIN", [](WageCompany& c) { c.company.SetEmployerIdentificationNumber("37-22334"); },
        Severity::Error, "Company", "must have 9 digits"},
-      {"EIN beginning 00", [](WageCompany& c) { c.company.EmployerIdentificationNumber = "00-2233445"; },
+      {"EIN beginning 00", [](WageCompany& c) { c.company.SetEmployerIdentificationNumber("00-2233445"); },
        Severity::Error, "Company", "none begins with 00"},
       {"no Kind of Payer", [](WageCompany& c) { c.company.FormW3RadioKindOfPayer = 7; }, Severity::Error, "Company",
        "Choose the Kind of Payer"},
-      {"SSN area 666", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "666-45-6789"; }, Severity::Error,
+      {"SSN area 666", [](WageCompany& c) { c.employees[0].SetSocialSecurityNumber("666-45-6789"); }, Severity::Error,
        "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (666-45-6789)", "is not a valid number"},
-      {"SSN area 9xx (an ITIN)", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "912-75-6789"; },
+      {"SSN area 9xx (an ITIN)", [](WageCompany& c) { c.employees[0].SetSocialSecurityNumber("912-75-6789"); },
        Severity::Error, "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (912-75-6789)", "900-999"},
-      {"SSN group 00", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "123-00-6789"; }, Severity::Error,
+      {"SSN group 00", [](WageCompany& c) { c.employees[0].SetSocialSecurityNumber("123-00-6789"); }, Severity::Error,
        "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (123-00-6789)", "group 00"},
-      {"SSN of 8 digits", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "123-45-678"; },
+      {"SSN of 8 digits", [](WageCompany& c) { c.employees[0].SetSocialSecurityNumber("123-45-678"); },
        Severity::Error, "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (123-45-678)", "must have 9 digits"},
-      {"SSN applied for", [](WageCompany& c) { c.employees[0].SocialSecurityNumber = "000-00-0000"; },
+      {"SSN applied for", [](WageCompany& c) { c.employees[0].SetSocialSecurityNumber("000-00-0000"); },
        Severity::Warning, "W-2 of \xC9lodie M Br\xFBl\xE9-Smith (000-00-0000)", "reported as zeros"},
-      {"no last name", [](WageCompany& c) { c.employees[0].LastName.clear(); }, Severity::Error,
+      {"no last name", [](WageCompany& c) { c.employees[0].SetLastName(""); }, Severity::Error,
        "W-2 of \xC9lodie M (123-45-6789)", "Last name is empty"},
-      {"a character with no ASCII form", [](WageCompany& c) { c.employees[0].LastName = "Smith\x80"; },
+      {"a character with no ASCII form", [](WageCompany& c) { c.employees[0].SetLastName("Smith\x80"); },
        Severity::Error, "W-2 of \xC9lodie M Smith\x80 (123-45-6789)", "cannot carry"},
-      {"punctuation a name cannot hold", [](WageCompany& c) { c.employees[0].FirstName = "Elodie (Lo)"; },
+      {"punctuation a name cannot hold", [](WageCompany& c) { c.employees[0].SetFirstName("Elodie (Lo)"); },
        Severity::Warning, "W-2 of Elodie (Lo) M Br\xFBl\xE9-Smith (123-45-6789)", "is written without ( )"},
-      {"a first name longer than the field", [](WageCompany& c) { c.employees[0].FirstName = "Maximiliana-Rose"; },
+      {"a first name longer than the field", [](WageCompany& c) { c.employees[0].SetFirstName("Maximiliana-Rose"); },
        Severity::Warning, "W-2 of Maximiliana-Rose M Br\xFBl\xE9-Smith (123-45-6789)",
        "it is written as \"MAXIMILIANA-ROS\""},
-      {"an amount too large", [](WageCompany& c) { c.forms[0].Wages = "1000000000.00"; }, Severity::Error, kFirst,
+      {"an amount too large", [](WageCompany& c) { c.forms[0].SetWages("1000000000.00"); }, Severity::Error, kFirst,
        "too large for the 11 digits"},
-      {"a negative amount", [](WageCompany& c) { c.forms[0].FederalIncomeTaxWithdrawal = "-5.00"; },
+      {"a negative amount", [](WageCompany& c) { c.forms[0].SetFederalIncomeTaxWithdrawal("-5.00"); },
        Severity::Error, kFirst, "is negative"},
-      {"not an amount", [](WageCompany& c) { c.forms[0].Wages = "52,000.00"; }, Severity::Error, kFirst,
+      {"not an amount", [](WageCompany& c) { c.forms[0].SetWages("52,000.00"); }, Severity::Error, kFirst,
        "is not an amount"},
-      {"wages above the wage base", [](WageCompany& c) { c.forms[0].SocialSecurityWages = "97500.09"; },
+      {"wages above the wage base", [](WageCompany& c) { c.forms[0].SetSocialSecurityWages("97500.09"); },
        Severity::Error, kFirst, "above the 2007 wage base of $97,500.00"},
-      {"box 4 above its maximum", [](WageCompany& c) { c.forms[0].SocialSecurityTaxWithheld = "6045.10"; },
+      {"box 4 above its maximum", [](WageCompany& c) { c.forms[0].SetSocialSecurityTaxWithheld("6045.10"); },
        Severity::Warning, kFirst, "above the 2007 maximum of $6,045.00"},
-      {"box 6 not 1.45 %", [](WageCompany& c) { c.forms[0].MedicareTaxWithheld = "700.00"; }, Severity::Warning,
+      {"box 6 not 1.45 %", [](WageCompany& c) { c.forms[0].SetMedicareTaxWithheld("700.00"); }, Severity::Warning,
        kFirst, "is not 1.45 % of box 5 ($754.00)"},
-      {"a box 12 amount without a code", [](WageCompany& c) { c.forms[0].Field12aCode.clear(); }, Severity::Error,
+      {"a box 12 amount without a code", [](WageCompany& c) { c.forms[0].SetField12aCode(""); }, Severity::Error,
        kFirst, "Box 12a has an amount but no code"},
-      {"a code of no 2007 form", [](WageCompany& c) { c.forms[0].Field12aCode = "X"; }, Severity::Error, kFirst,
+      {"a code of no 2007 form", [](WageCompany& c) { c.forms[0].SetField12aCode("X"); }, Severity::Error, kFirst,
        "Box 12a"},
       {"a W-2 without its employee", [](WageCompany& c) { c.forms[2].EmployeeUniqueID = 99; }, Severity::Error,
        "W-2 number 3", "Belongs to no employee"},
@@ -297,10 +297,10 @@ TEST(Efw2File, ChecksBeforeWriting) {
 
 TEST(Efw2File, ListsEveryProblemNotTheFirstOnly) {
   WageCompany c = test::DeferralsCompany();
-  c.submitter.SubmitterPIN.clear();
-  c.employees[1].LastName.clear();
-  c.forms[2].Wages = "abc";
-  c.forms[0].SocialSecurityTaxWithheld = "6100.00";
+  c.submitter.SetSubmitterPIN("");
+  c.employees[1].SetLastName("");
+  c.forms[2].SetWages("abc");
+  c.forms[0].SetSocialSecurityTaxWithheld("6100.00");
   const auto r = Make(c);
   EXPECT_EQ(r.report.ErrorCount(), 3u) << r.report.Text();
   EXPECT_EQ(r.report.WarningCount(), 1u) << r.report.Text();

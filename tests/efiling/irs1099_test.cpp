@@ -149,7 +149,7 @@ TEST(Irs1099File, CombinedFederalStateGolden) {
 TEST(Irs1099File, NameControls) {
   const auto control = [](const char* first, const char* last, const char* line1, char type) {
     ContractorRecord c;
-    c.FirstName = first, c.LastName = last, c.NameLine1 = line1;
+    c.SetFirstName(first), c.SetLastName(last), c.SetNameLine1(line1);
     return efile::NameControl(c, type);
   };
   EXPECT_EQ(control("Sean", "O'Brien", "", '2'), "OBRI");
@@ -173,29 +173,29 @@ const char* const kNorthside = "1099-MISC of Northside Design LLC (36-7788123)";
 
 TEST(Irs1099File, ChecksBeforeWriting) {
   const Fault faults[] = {
-      {"no TCC", [](MiscCompany& c) { c.transmitter.TransmitterControlCode.clear(); }, Severity::Error,
+      {"no TCC", [](MiscCompany& c) { c.transmitter.SetTransmitterControlCode(""); }, Severity::Error,
        "Transmitter", "The Transmitter Control Code is empty"},
-      {"a TCC with a dash", [](MiscCompany& c) { c.transmitter.TransmitterControlCode = "7Q-B9"; },
+      {"a TCC with a dash", [](MiscCompany& c) { c.transmitter.SetTransmitterControlCode("7Q-B9"); },
        Severity::Error, "Transmitter", "must be 5 letters or digits"},
-      {"no transmitter TIN", [](MiscCompany& c) { c.transmitter.TransmitterTIN.clear(); }, Severity::Error,
+      {"no transmitter TIN", [](MiscCompany& c) { c.transmitter.SetTransmitterTIN(""); }, Severity::Error,
        "Transmitter", "The transmitter's TIN is empty"},
       {"a replacement without the file's name", [](MiscCompany& c) { c.transmitter.FileTypeReplacement = 1;
                                                                      c.transmitter.FileTypeOriginal = 0; },
        Severity::Error, "Transmitter", "A replacement file needs the name"},
       {"an e-mail address too long",
-       [](MiscCompany& c) { c.transmitter.ContactEmailAddress = "someone.with.a.long.name@example.example"; },
+       [](MiscCompany& c) { c.transmitter.SetContactEmailAddress("someone.with.a.long.name@example.example"); },
        Severity::Error, "Transmitter", "longer than the 35 characters"},
-      {"no payer TIN", [](MiscCompany& c) { c.company.EmployerIdentificationNumber.clear(); }, Severity::Error,
+      {"no payer TIN", [](MiscCompany& c) { c.company.SetEmployerIdentificationNumber(""); }, Severity::Error,
        "Company", "The payer's federal identification number is empty"},
-      {"a payee TIN of 8 digits", [](MiscCompany& c) { c.contractors[0].IdentificationNumber = "36-778812"; },
+      {"a payee TIN of 8 digits", [](MiscCompany& c) { c.contractors[0].SetIdentificationNumber("36-778812"); },
        Severity::Error, "1099-MISC of Northside Design LLC (36-778812)", "must have 9 digits"},
-      {"a payee TIN without dashes", [](MiscCompany& c) { c.contractors[0].IdentificationNumber = "367788123"; },
+      {"a payee TIN without dashes", [](MiscCompany& c) { c.contractors[0].SetIdentificationNumber("367788123"); },
        Severity::Warning, "1099-MISC of Northside Design LLC (367788123)", "whether it is an EIN or an SSN"},
-      {"a negative amount", [](MiscCompany& c) { c.forms[0].NonemployeeCompensation = "-12.00"; }, Severity::Error,
+      {"a negative amount", [](MiscCompany& c) { c.forms[0].SetNonemployeeCompensation("-12.00"); }, Severity::Error,
        kNorthside, "is negative"},
-      {"an amount too large", [](MiscCompany& c) { c.forms[0].Rents = "10000000000.00"; }, Severity::Error,
+      {"an amount too large", [](MiscCompany& c) { c.forms[0].SetRents("10000000000.00"); }, Severity::Error,
        kNorthside, "too large for the 12 digits"},
-      {"a form that reports nothing", [](MiscCompany& c) { c.forms[0].NonemployeeCompensation.clear(); },
+      {"a form that reports nothing", [](MiscCompany& c) { c.forms[0].SetNonemployeeCompensation(""); },
        Severity::Warning, kNorthside, "reports no amount"},
       {"a form without its contractor", [](MiscCompany& c) { c.forms[4].ContractorUniqueID = 77; }, Severity::Error,
        "1099-MISC number 5", "Belongs to no contractor"},
@@ -219,8 +219,8 @@ TEST(Irs1099File, ChecksBeforeWriting) {
 
 TEST(Irs1099File, PayersWithoutAnEinAndBlocksOfDirectSalesOnly) {
   MiscCompany c = test::MiscellaneousCompany();
-  c.company.EmployerIdentificationNumber.clear();
-  c.company.SocialSecurityNumber = "321-54-9876";  // a sole proprietor
+  c.company.SetEmployerIdentificationNumber("");
+  c.company.SetSocialSecurityNumber("321-54-9876");  // a sole proprietor
   c.forms = {c.forms[3]};                          // direct sales only
   const auto r = Make(c);
   ASSERT_FALSE(r.report.HasErrors()) << r.report.Text();

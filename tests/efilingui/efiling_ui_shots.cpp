@@ -71,14 +71,14 @@ int main(int argc, char** argv) {
     // a W-2 typed with too much social security tax.
     doc.GetSubmitter() = ReadSubmitterDialog(LoadSubmitterDialog(doc.GetSubmitter(), doc.GetCompany()),
                                              doc.GetSubmitter());
-    doc.GetW2Forms()[1].SocialSecurityTaxWithheld = "6120.00";
-    doc.GetEmployees()[2].LastName.clear();
+    doc.GetW2Forms()[1].SetSocialSecurityTaxWithheld("6120.00");
+    doc.GetEmployees()[2].SetLastName("");
     const auto w2 = MakeEfw2File(doc, {});
     CFilingReportDlg report(w2.report, QStringLiteral("W-2 Wage File (EFW2)"), true);
     ok = Save(report, out, "efiling-report-errors.png") && ok;
     doc.GetTransmitter() = ReadTransmitterDialog(LoadTransmitterDialog(doc.GetTransmitter(), doc.GetCompany()),
                                                  doc.GetTransmitter());
-    doc.GetTransmitter().TransmitterControlCode = "44Q7Z";
+    doc.GetTransmitter().SetTransmitterControlCode("44Q7Z");
     const auto misc = Make1099File(doc, {});
     CFilingReportDlg warnings(misc.report, QStringLiteral("1099-MISC Information Return File"), true);
     ok = Save(warnings, out, "efiling-report-warnings.png") && ok;

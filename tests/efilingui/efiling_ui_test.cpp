@@ -69,7 +69,7 @@ class EfilingUiTest : public ::testing::Test {
 TEST_F(EfilingUiTest, WageFileFromTheDialog) {
   CEfw2Dlg dialog(*doc);
   // A submitter never filled in starts from the company.
-  auto* name = qobject_cast<CMaskedEdit*>(dialog.Controls().At(SubmitterFieldIndex(&SubmitterRecord::SubmitterName)));
+  auto* name = qobject_cast<CMaskedEdit*>(dialog.Controls().At(SubmitterFieldIndex(SubmitterRecord::Text::SubmitterName)));
   ASSERT_NE(name, nullptr);
   EXPECT_EQ(name->Text(), "Sample Company");
 
@@ -98,10 +98,10 @@ TEST_F(EfilingUiTest, WageFileFromTheDialog) {
     EXPECT_TRUE(dialog.isVisible());
   }
   // The fields were saved all the same, like every other record.
-  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterName, "Sample Company");
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterName(), "Sample Company");
 
   // With the PIN: the file, checked and equal to the W-3; the confirmation.
-  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  Type(dialog, SubmitterFieldIndex(SubmitterRecord::Text::SubmitterPIN), "QX4711AB");
   {
     test::ModalAnswers answers;
     dialog.CreateButton()->click();
@@ -110,7 +110,7 @@ TEST_F(EfilingUiTest, WageFileFromTheDialog) {
   }
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
-  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN, "QX4711AB");
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN(), "QX4711AB");
   const auto check = efile::CheckEfw2File(test::ReadBytes(out));
   EXPECT_TRUE(check.Ok());
   EXPECT_TRUE(efile::CompareWithW3(check.totals, ComputeW3Totals(doc->GetW2Forms()), 0).empty());
@@ -120,7 +120,7 @@ TEST_F(EfilingUiTest, WageFileFromTheDialog) {
 // written; Cancel there writes nothing and asks nothing more.
 TEST_F(EfilingUiTest, CancelInTheProgressWindowWritesNoFile) {
   CEfw2Dlg dialog(*doc);
-  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  Type(dialog, SubmitterFieldIndex(SubmitterRecord::Text::SubmitterPIN), "QX4711AB");
   dialog.SetProgressThreshold(0);
   const fs::path out = dir / "wages.txt";
   int asked = 0;
@@ -152,7 +152,7 @@ TEST_F(EfilingUiTest, CancelInTheProgressWindowWritesNoFile) {
 
 TEST_F(EfilingUiTest, WarningsAskBeforeWritingAndCancelWritesNothing) {
   C1099FileDlg dialog(*doc);
-  Type(dialog, TransmitterFieldIndex(&TransmitterRecord::TransmitterControlCode), "44Q7Z");
+  Type(dialog, TransmitterFieldIndex(TransmitterRecord::Text::TransmitterControlCode), "44Q7Z");
   const fs::path out = dir / "misc.txt";
   dialog.SetPathChooser([&](const QString&) { return QString::fromStdString(out.string()); });
   dialog.show();
@@ -178,7 +178,7 @@ TEST_F(EfilingUiTest, WarningsAskBeforeWritingAndCancelWritesNothing) {
   const auto check = efile::Check1099File(test::ReadBytes(out));
   EXPECT_TRUE(check.Ok());
   EXPECT_TRUE(efile::CompareWith1096(check.totals, Compute1096Totals(doc->GetForms1099())).empty());
-  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TransmitterControlCode, "44Q7Z");
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TransmitterControlCode(), "44Q7Z");
 }
 
 TEST_F(EfilingUiTest, OriginalAndReplacementAreOneChoice) {
@@ -189,7 +189,7 @@ TEST_F(EfilingUiTest, OriginalAndReplacementAreOneChoice) {
       dialog.Controls().At(TransmitterFieldIndex(&TransmitterRecord::FileTypeReplacement)));
   ASSERT_TRUE(original && replacement);
   QWidget* replaced =
-      dialog.Controls().At(TransmitterFieldIndex(&TransmitterRecord::ElectronicFileNameForAReplacementFile));
+      dialog.Controls().At(TransmitterFieldIndex(TransmitterRecord::Text::ElectronicFileNameForAReplacementFile));
   EXPECT_TRUE(original->isChecked());
   EXPECT_FALSE(replaced->isEnabled());
   replacement->click();
@@ -200,7 +200,7 @@ TEST_F(EfilingUiTest, OriginalAndReplacementAreOneChoice) {
 
 TEST_F(EfilingUiTest, CheckSavesAndReportsWithoutWriting) {
   CEfw2Dlg dialog(*doc);
-  Type(dialog, SubmitterFieldIndex(&SubmitterRecord::SubmitterPIN), "QX4711AB");
+  Type(dialog, SubmitterFieldIndex(SubmitterRecord::Text::SubmitterPIN), "QX4711AB");
   int asked = 0;
   dialog.SetPathChooser([&](const QString&) {
     ++asked;
@@ -211,7 +211,7 @@ TEST_F(EfilingUiTest, CheckSavesAndReportsWithoutWriting) {
   ASSERT_EQ(answers.texts.size(), 1u);
   EXPECT_TRUE(answers.texts[0].startsWith("No problems: the wage file can be written.")) << answers.texts[0].toStdString();
   EXPECT_EQ(asked, 0);
-  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN, "QX4711AB");
+  EXPECT_EQ(Stored(&CompanyDatabase::ReadSubmitter).SubmitterPIN(), "QX4711AB");
 }
 
 // Help opens the guide's page of each file, at its own section, in the

@@ -155,7 +155,7 @@ TEST(BoxFit, AFormWriterDrawsEachTextInItsBoxAndNotesCuts) {
 // report, each once though the 4-Up sheet draws the form four times.
 TEST(BoxFit, ListCutsOfAJobWithoutDrawingIt) {
   test::PrintPayroll payroll(2);
-  for (auto& w : payroll.forms) w.Field12aAmount = "-999999999.99";  // 13 characters: too wide even at 6 points
+  for (auto& w : payroll.forms) w.SetField12aAmount("-999999999.99");  // 13 characters: too wide even at 6 points
   FormPrintSettings fourUp;
   fourUp.paperType = 0;
   fourUp.blankCopyType = kW2FourUp;

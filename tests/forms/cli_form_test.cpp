@@ -63,22 +63,22 @@ TEST_F(CliFormTest, SetW2TypesTheBoxesAsThePageDoesAndW3TotalsThem) {
   const auto forms = W2s();
   ASSERT_EQ(forms.size(), 2u);
   const W2Record& a = forms[0];
-  EXPECT_EQ(a.Wages, "50000.00");
-  EXPECT_EQ(a.SocialSecurityWages, "97500.00");  // held to the wage base
-  EXPECT_EQ(a.SocialSecurityTaxWithheld, "6045.00");  // 6.2 % of it
-  EXPECT_EQ(a.MedicareWages, "12.34");                // cut, not rounded
-  EXPECT_EQ(a.MedicareTaxWithheld, "0.18");           // 1.45 %
-  EXPECT_EQ(a.Field12aCode, "0");                     // AA is held as "0"
-  EXPECT_EQ(a.Field12bCode, "D");
-  EXPECT_EQ(a.Field12bYear, "06");
+  EXPECT_EQ(a.Wages(), "50000.00");
+  EXPECT_EQ(a.SocialSecurityWages(), "97500.00");  // held to the wage base
+  EXPECT_EQ(a.SocialSecurityTaxWithheld(), "6045.00");  // 6.2 % of it
+  EXPECT_EQ(a.MedicareWages(), "12.34");                // cut, not rounded
+  EXPECT_EQ(a.MedicareTaxWithheld(), "0.18");           // 1.45 %
+  EXPECT_EQ(a.Field12aCode(), "0");                     // AA is held as "0"
+  EXPECT_EQ(a.Field12bCode(), "D");
+  EXPECT_EQ(a.Field12bYear(), "06");
   EXPECT_EQ(a.RetirementPlan, 1);
   EXPECT_EQ(a.StatutoryEmployee, 0);
-  EXPECT_EQ(a.State1, "IL");
-  EXPECT_EQ(a.StateID1, "123");
-  EXPECT_EQ(a.StateWages2, "7.00");
-  EXPECT_EQ(forms[1].SocialSecurityWages, "97500.09");  // within the cent's tolerance
-  EXPECT_EQ(forms[1].SocialSecurityTaxWithheld, "6045.00");  // 6.2 % of it, held to the most there is
-  EXPECT_EQ(forms[1].Field12aCode, "1");                // BB is held as "1"
+  EXPECT_EQ(a.State1(), "IL");
+  EXPECT_EQ(a.StateID1(), "123");
+  EXPECT_EQ(a.StateWages2(), "7.00");
+  EXPECT_EQ(forms[1].SocialSecurityWages(), "97500.09");  // within the cent's tolerance
+  EXPECT_EQ(forms[1].SocialSecurityTaxWithheld(), "6045.00");  // 6.2 % of it, held to the most there is
+  EXPECT_EQ(forms[1].Field12aCode(), "1");                // BB is held as "1"
 
   r = Cli(dir.path(), {"w3", "Acme"});
   ASSERT_EQ(r.code, 0) << r.err;
@@ -107,10 +107,10 @@ TEST_F(CliFormTest, Set1099AndThe1096) {
   EXPECT_EQ(r.out, "Saved the 1099-MISC of Cal Co (12-3456789) in Acme.\n");
   const auto forms = Forms1099();
   ASSERT_EQ(forms.size(), 1u);
-  EXPECT_EQ(forms[0].NonemployeeCompensation, "1000.00");
-  EXPECT_EQ(forms[0].Rents, "12.50");
+  EXPECT_EQ(forms[0].NonemployeeCompensation(), "1000.00");
+  EXPECT_EQ(forms[0].Rents(), "12.50");
   EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
-  EXPECT_EQ(forms[0].StateTaxWithheld1, "3.00");
+  EXPECT_EQ(forms[0].StateTaxWithheld1(), "3.00");
 
   r = Cli(dir.path(), {"1096", "Acme"});
   ASSERT_EQ(r.code, 0) << r.err;
@@ -147,9 +147,9 @@ TEST_F(CliFormTest, Box12CodesAndAmountsGoTogether) {
   r = Cli(dir.path(), {"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "12a="});
   ASSERT_EQ(r.code, 0) << r.err;
   const W2Record w = W2s()[0];
-  EXPECT_EQ(w.Field12aCode, "");
-  EXPECT_EQ(w.Field12aAmount, "0.00");
-  EXPECT_EQ(w.Field12aYear, "");
+  EXPECT_EQ(w.Field12aCode(), "");
+  EXPECT_EQ(w.Field12aAmount(), "0.00");
+  EXPECT_EQ(w.Field12aYear(), "");
 }
 
 TEST_F(CliFormTest, RefusedCommandsWriteNothing) {

@@ -54,32 +54,32 @@ TEST(CliReview, EveryPlantedProblemIsReportedWithThePayeesNumber) {
     ASSERT_EQ(w2s.size(), 4u);
     const auto w2Of = [&](const std::string& ssn) -> W2Record& {
       for (const auto& e : employees)
-        if (e.SocialSecurityNumber == ssn)
+        if (e.SocialSecurityNumber() == ssn)
           for (auto& w : w2s)
             if (w.EmployeeUniqueID == e.EmployeeUniqueID) return w;
       ADD_FAILURE() << ssn;
       return w2s[0];
     };
     W2Record& maria = w2Of("412-55-1001");
-    maria.Field12bCode = "";
-    maria.Field12bAmount = "25.00";
+    maria.SetField12bCode("");
+    maria.SetField12bAmount("25.00");
     ASSERT_EQ(db.UpdateW2(maria), 0);
     W2Record& james = w2Of("412-55-1002");
-    james.MedicareTaxWithheld = "910.00";
+    james.SetMedicareTaxWithheld("910.00");
     ASSERT_EQ(db.UpdateW2(james), 0);
     for (auto& e : employees) {
-      if (e.SocialSecurityNumber == "412-55-1003") e.Zip = "";
-      if (e.SocialSecurityNumber == "412-55-1004") e.SocialSecurityNumber = "412-00-1004";
+      if (e.SocialSecurityNumber() == "412-55-1003") e.SetZip("");
+      if (e.SocialSecurityNumber() == "412-55-1004") e.SetSocialSecurityNumber("412-00-1004");
       ASSERT_EQ(db.UpdateEmployee(e, e.EmployeeUniqueID), 0);
     }
     EmployeeRecord nora = employees[0];
     nora.EmployeeUniqueID = 99;
-    nora.SocialSecurityNumber = "412-55-1099";
-    nora.FirstName = "Nora";
-    nora.LastName = "Hale";
+    nora.SetSocialSecurityNumber("412-55-1099");
+    nora.SetFirstName("Nora");
+    nora.SetLastName("Hale");
     ASSERT_EQ(db.InsertEmployee(nora, 99), 0);
     for (const auto& c : contractors) {
-      if (c.IdentificationNumber != "345-67-8901") continue;
+      if (c.IdentificationNumber() != "345-67-8901") continue;
       for (const auto& f : forms) {
         if (f.ContractorUniqueID == c.ContractorUniqueID) {
           ASSERT_EQ(db.DeleteForm1099(f.Form1099UniqueID), 0);

@@ -14,31 +14,31 @@ namespace {
 
 using R = Form1099Record;
 
-size_t Box(std::string R::*member) { return Form1099FieldIndex(member); }
+size_t Box(TextMember<R> member) { return Form1099FieldIndex(member); }
 
 class Form1099PageTest : public test::CompanyTest {
  protected:
   void SetUp() override {
     CompanyTest::SetUp();
     auto& c = doc->GetCompany();
-    c.Address1 = "1200 Capitol Ave";
-    c.City = "Springfield";
-    c.State = "IL";
-    c.Zip = "62701";
-    c.Form1096Telephone = "(217) 555-0100";
-    c.SocialSecurityNumber = "123-45-6789";
+    c.SetAddress1("1200 Capitol Ave");
+    c.SetCity("Springfield");
+    c.SetState("IL");
+    c.SetZip("62701");
+    c.SetForm1096Telephone("(217) 555-0100");
+    c.SetSocialSecurityNumber("123-45-6789");
     page = std::make_unique<Form1099PageRules>(*doc, ui);
   }
   void AddContractors(std::initializer_list<std::pair<const char*, const char*>> people, bool linked = true) {
     for (const auto& [tin, name] : people) {
       ContractorRecord r;
-      r.IdentificationNumber = tin;
-      r.NameLine1 = name;
+      r.SetIdentificationNumber(tin);
+      r.SetNameLine1(name);
       ASSERT_TRUE(AddContractor(*doc, ui, r, true, false, true, nullptr, linked ? page.get() : nullptr).Saved());
     }
   }
-  const std::string& Text(std::string R::*member) { return page->Value(Box(member)).text; }
-  void Type(std::string R::*member, const std::string& text) {
+  const std::string& Text(TextMember<R> member) { return page->Value(Box(member)).text; }
+  void Type(TextMember<R> member, const std::string& text) {
     page->EditText(Box(member), text);
     page->LeaveField(Box(member));
   }
@@ -48,24 +48,24 @@ class Form1099PageTest : public test::CompanyTest {
 TEST_F(Form1099PageTest, LoadShowsPayerRecipientAndNormalisedAmounts) {
   AddContractors({{"36-7788123", "Northside Design LLC"}});
   ContractorRecord& r = doc->GetContractors()[0];
-  r.FirstName = "Daniel";  // an older record: its name lines are composed
-  r.MiddleName = "Q";
-  r.LastName = "Reyes";
+  r.SetFirstName("Daniel");  // an older record: its name lines are composed
+  r.SetMiddleName("Q");
+  r.SetLastName("Reyes");
   r.SecondTIN = 1;
   Form1099Record& f = doc->GetForms1099()[0];
-  f.Rents = "12.3";
-  f.PayerStateID1 = "IL 12.5";
+  f.SetRents("12.3");
+  f.SetPayerStateID1("IL 12.5");
   page->Load();
   const Form1099Parties& p = page->Parties();
   EXPECT_EQ(p.payerFederalId, "123-45-6789");  // no employer identification number
   EXPECT_EQ(p.payerTelephone, "(217) 555-0100");
   EXPECT_EQ(p.recipientName1, "Daniel Q Reyes");
   EXPECT_TRUE(p.secondTin);
-  EXPECT_EQ(Text(&R::Rents), "12.30");
-  EXPECT_EQ(Text(&R::StateIncome2), "0.00");
-  EXPECT_EQ(Text(&R::PayerStateID1), "IL 12.5");  // box 17 as stored
-  EXPECT_EQ(doc->GetForms1099()[0].Rents, "12.3");
-  doc->GetCompany().EmployerIdentificationNumber = "36-4125798";
+  EXPECT_EQ(Text(R::Text::Rents), "12.30");
+  EXPECT_EQ(Text(R::Text::StateIncome2), "0.00");
+  EXPECT_EQ(Text(R::Text::PayerStateID1), "IL 12.5");  // box 17 as stored
+  EXPECT_EQ(doc->GetForms1099()[0].Rents(), "12.3");
+  doc->GetCompany().SetEmployerIdentificationNumber("36-4125798");
   page->Load();
   EXPECT_EQ(page->Parties().payerFederalId, "36-4125798");
 }
@@ -76,23 +76,23 @@ TEST_F(Form1099PageTest, LeavingAnAmountNormalisesIt) {
   const std::pair<const char*, const char*> cases[] = {{"12.3", "12.30"}, {"7", "7.00"}, {"1.239", "1.23"},
                                                        {"", "0.00"},      {"-.5", "-0.50"}};
   for (const auto& [typed, shown] : cases) {
-    Type(&R::NonemployeeCompensation, typed);
-    EXPECT_EQ(Text(&R::NonemployeeCompensation), shown) << typed;
+    Type(R::Text::NonemployeeCompensation, typed);
+    EXPECT_EQ(Text(R::Text::NonemployeeCompensation), shown) << typed;
   }
-  Type(&R::PayerStateID2, "7");
-  EXPECT_EQ(Text(&R::PayerStateID2), "7");  // box 17 is text
+  Type(R::Text::PayerStateID2, "7");
+  EXPECT_EQ(Text(R::Text::PayerStateID2), "7");  // box 17 is text
 }
 
 TEST_F(Form1099PageTest, SaveWritesOnlyAChangedFormAndEmptiesTheExtraTexts) {
   AddContractors({{"1", "A"}, {"2", "B"}});
-  doc->GetForms1099()[0].ExtraText2 = "old";
+  doc->GetForms1099()[0].SetExtraText2("old");
   page->Load();
   // Saved once from the page: every amount as shown.
   ui.answers = {Answer::Yes};
   ASSERT_EQ(page->Save().outcome, SaveOutcome::Saved);
   EXPECT_EQ(ui.questions.back(), "Are you sure you want to save the current fields?");
-  EXPECT_EQ(StoredForms1099()[0].Rents, "0.00");
-  EXPECT_EQ(StoredForms1099()[0].ExtraText2, "");
+  EXPECT_EQ(StoredForms1099()[0].Rents(), "0.00");
+  EXPECT_EQ(StoredForms1099()[0].ExtraText2(), "");
 
   // The same again: nothing written, nothing journaled.
   doc->SetModified(false);
@@ -106,33 +106,33 @@ TEST_F(Form1099PageTest, SaveWritesOnlyAChangedFormAndEmptiesTheExtraTexts) {
 TEST_F(Form1099PageTest, SavedFormTakesTheBoxesAndBox9) {
   AddContractors({{"1", "A"}, {"2", "B"}});
   page->Load();
-  Type(&R::NonemployeeCompensation, "12500");
-  Type(&R::Field15A, "40");
+  Type(R::Text::NonemployeeCompensation, "12500");
+  Type(R::Text::Field15A, "40");
   page->Edit(Form1099FieldIndex(&R::PayerMadeDirectSales), {{}, 1});
-  page->EditText(Box(&R::PayerStateID1), "IL 4125-7980");
+  page->EditText(Box(R::Text::PayerStateID1), "IL 4125-7980");
   ui.answers = {Answer::Yes};
   ASSERT_EQ(page->Save(), (SaveResult{SaveOutcome::Saved, 0}));
   const auto stored = StoredForms1099();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[0].NonemployeeCompensation, "12500.00");
-  EXPECT_EQ(stored[0].Field15A, "40.00");
+  EXPECT_EQ(stored[0].NonemployeeCompensation(), "12500.00");
+  EXPECT_EQ(stored[0].Field15A(), "40.00");
   EXPECT_EQ(stored[0].PayerMadeDirectSales, 1);
-  EXPECT_EQ(stored[0].PayerStateID1, "IL 4125-7980");
+  EXPECT_EQ(stored[0].PayerStateID1(), "IL 4125-7980");
   EXPECT_EQ(stored[0].Form1099UniqueID, 1);
   EXPECT_EQ(stored[0].ContractorUniqueID, 1);
-  EXPECT_EQ(stored[1].NonemployeeCompensation, "");
+  EXPECT_EQ(stored[1].NonemployeeCompensation(), "");
 }
 
 TEST_F(Form1099PageTest, NavigationPromptsAndNotes) {
   AddContractors({{"1", "A"}, {"2", "B"}});
   page->Activate();
-  Type(&R::Rents, "5");
+  Type(R::Text::Rents, "5");
   page->Previous();  // the first: a note, edits and modified flag kept, nothing asked
   EXPECT_EQ(ui.notes.back().text, "This is the first contractor in the list!");
   EXPECT_EQ(ui.notes.back().title, "Note");
   EXPECT_TRUE(ui.questions.empty());
   EXPECT_TRUE(page->Modified());
-  EXPECT_EQ(Text(&R::Rents), "5.00");
+  EXPECT_EQ(Text(R::Text::Rents), "5.00");
 
   ui.answers = {Answer::No};
   page->Next();
@@ -144,14 +144,14 @@ TEST_F(Form1099PageTest, NavigationPromptsAndNotes) {
   EXPECT_EQ(ui.notes.back().text, "This is the last contractor in the list!");
   EXPECT_EQ(ui.notes.back().anchor, NoteAnchor::NextButton);
 
-  Type(&R::Rents, "6");
+  Type(R::Text::Rents, "6");
   ui.answers = {Answer::Yes};
   page->Previous();
   EXPECT_EQ(ui.questions.back(),
             "Would you like to save the changes you did to this Contractor before moving to the previous one?");
   EXPECT_EQ(page->CurrentPayee(), 0);
-  EXPECT_EQ(StoredForms1099()[1].Rents, "6.00");
-  EXPECT_EQ(StoredForms1099()[0].Rents, "");
+  EXPECT_EQ(StoredForms1099()[1].Rents(), "6.00");
+  EXPECT_EQ(StoredForms1099()[0].Rents(), "");
 }
 
 TEST_F(Form1099PageTest, TheSelectDialogKeepsItsOrderBetweenOpenings) {
@@ -176,13 +176,13 @@ TEST_F(Form1099PageTest, TheSelectDialogKeepsItsOrderBetweenOpenings) {
 
 TEST_F(Form1099PageTest, DeletingTheLastContractorClearsThePage) {
   AddContractors({{"1", "A"}});
-  doc->GetForms1099()[0].Rents = "100";
+  doc->GetForms1099()[0].SetRents("100");
   page->Activate();
-  EXPECT_EQ(Text(&R::Rents), "100.00");
+  EXPECT_EQ(Text(R::Text::Rents), "100.00");
   ui.answers = {Answer::Yes};
   ASSERT_TRUE(DeleteContractor(*doc, ui, 0, page.get()).Done());
   EXPECT_EQ(page->CurrentPayee(), -1);
-  EXPECT_EQ(Text(&R::Rents), "");
+  EXPECT_EQ(Text(R::Text::Rents), "");
   EXPECT_EQ(page->Parties(), Form1099Parties{});
   page->Activate();
   EXPECT_EQ(ui.messages.back(), "There are no contractors in this company");
@@ -193,12 +193,12 @@ TEST_F(Form1099PageTest, DeletingTheLastContractorClearsThePage) {
 
 TEST_F(Form1099PageTest, AContractorWithoutAFormShowsAnEmptyForm) {
   AddContractors({{"1", "A"}, {"2", "B"}});
-  doc->GetForms1099()[0].Rents = "100";
+  doc->GetForms1099()[0].SetRents("100");
   doc->GetForms1099().erase(doc->GetForms1099().begin() + 1);
   page->Activate();
   page->Next();
   EXPECT_EQ(page->Parties().recipientName1, "B");
-  EXPECT_EQ(Text(&R::Rents), "");
+  EXPECT_EQ(Text(R::Text::Rents), "");
   EXPECT_FALSE(page->HasForm());
   EXPECT_EQ(page->Save().outcome, SaveOutcome::NoForm);
   EXPECT_EQ(ui.messages.back(),

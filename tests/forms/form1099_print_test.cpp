@@ -79,10 +79,10 @@ TEST(Form1099Print, OffsetsMoveEveryPrePrintedPoint) {
 
 TEST(Form1099Print, ItemsOfOneForm) {
   PrintContractors people(1);
-  people.forms[0].Royalities = "";
-  people.forms[0].PayerStateID2 = "";
+  people.forms[0].SetRoyalities("");
+  people.forms[0].SetPayerStateID2("");
   people.forms[0].PayerMadeDirectSales = 1;
-  people.company.EmployerIdentificationNumber = "";
+  people.company.SetEmployerIdentificationNumber("");
   const auto page = Print(people, Settings(1, 1))[0];
   // "0.00" prints nothing; an empty amount is drawn as an empty text.
   EXPECT_EQ(page.FindText("0.00"), nullptr);
@@ -104,13 +104,13 @@ TEST(Form1099Print, ItemsOfOneForm) {
 
 TEST(Form1099Print, ANameLineOf33CharactersPrintsBothLinesSmaller) {
   PrintContractors people(1);
-  people.contractors[0].NameLine1 = std::string(33, 'N');
+  people.contractors[0].SetNameLine1(std::string(33, 'N'));
   const auto page = Print(people, Settings(1, 1))[0];
   EXPECT_EQ(page.FindText(std::string(33, 'N'))->font, (FontSpec{"Courier New", 100, false}));
   EXPECT_EQ(page.FindText("dba Bolt")->font.tenthsOfPoint, 100);
   EXPECT_EQ(page.FindText("5 Oak Ave")->font.tenthsOfPoint, 120);
 
-  people.contractors[0].NameLine1 = std::string(32, 'N');
+  people.contractors[0].SetNameLine1(std::string(32, 'N'));
   EXPECT_EQ(Print(people, Settings(1, 1))[0].FindText("dba Bolt")->font.tenthsOfPoint, 120);
 }
 
@@ -188,7 +188,7 @@ TEST(Form1099Print, EmptyBoxesAreAskedAbout) {
   PrintContractors people(2);
   test::ScriptedUi ui;
   EXPECT_FALSE(HasEmptyFields(people.forms[0]));
-  people.forms[1].PayerStateID2 = "";
+  people.forms[1].SetPayerStateID2("");
   EXPECT_TRUE(HasEmptyFields(people.forms[1]));
 
   ui.answers = {Answer::No};

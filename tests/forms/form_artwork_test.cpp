@@ -225,11 +225,11 @@ TEST(FormArtwork, W2GridFollowsThe2007Form) {
 
 std::vector<RecordingCanvas> PrintW2Copy(int blankCopyType) {
   test::PrintPayroll payroll(2);
-  payroll.forms[0].StateWages1 = "1600.00";
-  payroll.forms[0].StateIncomTax1 = "170.00";
-  payroll.forms[0].LocalWages1 = "1800.00";
-  payroll.forms[0].LocalIncomeTax1 = "190.00";
-  payroll.forms[0].LocalityName1 = "TOWN";
+  payroll.forms[0].SetStateWages1("1600.00");
+  payroll.forms[0].SetStateIncomTax1("170.00");
+  payroll.forms[0].SetLocalWages1("1800.00");
+  payroll.forms[0].SetLocalIncomeTax1("190.00");
+  payroll.forms[0].SetLocalityName1("TOWN");
   FormPrintSettings s;
   s.paperType = 0;
   s.blankCopyType = blankCopyType;
@@ -325,7 +325,7 @@ TEST(FormArtwork, EachW2CopyCarriesWhatThe2007CopyHas) {
 // the layout's 10-point text); elsewhere in 10 points.
 TEST(FormArtwork, W2CopyAPrintsItsDataIn12PointCourierWhereItFits) {
   test::PrintPayroll payroll(2);
-  payroll.employees[1].FirstName = "Maximiliano-Jose";  // with the initial, too wide for box e at 12 points
+  payroll.employees[1].SetFirstName("Maximiliano-Jose");  // with the initial, too wide for box e at 12 points
   FormPrintSettings s;
   s.paperType = 0;
   s.blankCopyType = kW2CopyASubstitute;

@@ -46,56 +46,56 @@ struct Payroll {
 Payroll WidePayroll() {
   Payroll p;
   CompanyRecord& c = p.company;
-  c.EmployerIdentificationNumber = "71-0123456";
-  c.EmployerName = "Northwest Regional Building Supplies Inc";  // 40 characters
-  c.Address1 = "12345 Commerce Pkwy Suite 1200";               // 30
-  c.Address2 = "Attn: Payroll Department";
-  c.City = "North Little Rock";
-  c.State = "AR";
-  c.Zip = "72114-1234";
-  c.StateID = "AR-12345-678";
-  c.FormW3ControlNumber = "CTRL-2007-000012345A";  // 20
-  p.boxOf = {{c.EmployerIdentificationNumber, "b"}, {c.EmployerName, "c"},   {c.Address1, "c"},
-             {c.Address2, "c"},                   {"North Little Rock, AR 72114-1234", "c"},
-             {c.FormW3ControlNumber, "d"}};
+  c.SetEmployerIdentificationNumber("71-0123456");
+  c.SetEmployerName("Northwest Regional Building Supplies Inc");  // 40 characters
+  c.SetAddress1("12345 Commerce Pkwy Suite 1200");               // 30
+  c.SetAddress2("Attn: Payroll Department");
+  c.SetCity("North Little Rock");
+  c.SetState("AR");
+  c.SetZip("72114-1234");
+  c.SetStateID("AR-12345-678");
+  c.SetFormW3ControlNumber("CTRL-2007-000012345A");  // 20
+  p.boxOf = {{c.EmployerIdentificationNumber(), "b"}, {c.EmployerName(), "c"},   {c.Address1(), "c"},
+             {c.Address2(), "c"},                   {"North Little Rock, AR 72114-1234", "c"},
+             {c.FormW3ControlNumber(), "d"}};
   for (int n = 1; n <= 3; ++n) {
     EmployeeRecord e;
     e.EmployeeUniqueID = n;
-    e.SocialSecurityNumber = "123-45-678" + std::to_string(n);
-    e.FirstName = "Maximiliano-Jose";  // 16, with the initial 18
-    e.MiddleName = "R";
-    e.LastName = "Vandenberghe-Smithe";  // 19
-    e.Suffix = "III";
-    e.Address1 = "4500 Old Mill Run Rd Apt 1204";
-    e.Address2 = "Building C";
-    e.City = "Sherwood";  // the company's city line is another text
-    e.State = "AR";
-    e.Zip = "72120-5555";
+    e.SetSocialSecurityNumber("123-45-678" + std::to_string(n));
+    e.SetFirstName("Maximiliano-Jose");  // 16, with the initial 18
+    e.SetMiddleName("R");
+    e.SetLastName("Vandenberghe-Smithe");  // 19
+    e.SetSuffix("III");
+    e.SetAddress1("4500 Old Mill Run Rd Apt 1204");
+    e.SetAddress2("Building C");
+    e.SetCity("Sherwood");  // the company's city line is another text
+    e.SetState("AR");
+    e.SetZip("72120-5555");
     p.employees.push_back(e);
-    p.boxOf[e.SocialSecurityNumber] = "a";
+    p.boxOf[e.SocialSecurityNumber()] = "a";
 
     W2Record w;
     w.W2UniqueID = 100 + n;
     w.EmployeeUniqueID = n;
-    std::string* boxes[11] = {&w.Wages,         &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                              &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                              &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                              &w.DependentCareBenefits, &w.NonQualifiedPlans};
+    const TextMember<W2Record> boxes[11] = {W2Record::Text::Wages,         W2Record::Text::FederalIncomeTaxWithdrawal, W2Record::Text::SocialSecurityWages,
+                              W2Record::Text::SocialSecurityTaxWithheld, W2Record::Text::MedicareWages, W2Record::Text::MedicareTaxWithheld,
+                              W2Record::Text::SocialSecurityTips, W2Record::Text::AllocatedTips, W2Record::Text::AdvancEICPayment,
+                              W2Record::Text::DependentCareBenefits, W2Record::Text::NonQualifiedPlans};
     for (int i = 0; i < 11; ++i) {
-      *boxes[i] = "12345" + std::to_string(10 + i) + "." + std::to_string(10 * n + i % 10).substr(0, 2);
-      p.boxOf[*boxes[i]] = std::to_string(i + 1);
+      boxes[i].Set(w, "12345" + std::to_string(10 + i) + "." + std::to_string(10 * n + i % 10).substr(0, 2));
+      p.boxOf[std::string(boxes[i].In(w))] = std::to_string(i + 1);
     }
-    w.Field12aCode = "D";
-    w.Field12aYear = "05";
-    w.Field12bCode = "AA";
-    w.Field12cCode = "E";
-    w.Field12cYear = "06";
-    w.Field12dCode = "W";
+    w.SetField12aCode("D");
+    w.SetField12aYear("05");
+    w.SetField12bCode("AA");
+    w.SetField12cCode("E");
+    w.SetField12cYear("06");
+    w.SetField12dCode("W");
     const char* amounts12[4] = {"15500.01", "15500.02", "15500.03", "99999.99"};
-    std::string* fields12[4] = {&w.Field12aAmount, &w.Field12bAmount, &w.Field12cAmount, &w.Field12dAmount};
+    const TextMember<W2Record> fields12[4] = {W2Record::Text::Field12aAmount, W2Record::Text::Field12bAmount, W2Record::Text::Field12cAmount, W2Record::Text::Field12dAmount};
     const char* keys12[4] = {"12a", "12b", "12c", "12d"};
     for (int i = 0; i < 4; ++i) {
-      *fields12[i] = amounts12[i];
+      fields12[i].Set(w, amounts12[i]);
       p.boxOf[amounts12[i]] = keys12[i];
     }
     p.boxOf["D 05"] = "12a-code";
@@ -103,33 +103,33 @@ Payroll WidePayroll() {
     p.boxOf["E 06"] = "12c-code";
     p.boxOf["W "] = "12d-code";
     w.StatutoryEmployee = w.RetirementPlan = w.ThirdPartySickpay = 1;
-    w.Other1 = "UNION DUES 480";  // 14
-    w.Other2 = "SDI 1234567.89";
-    w.Other3 = "HEALTH 4800.00";
-    for (const auto* other : {&w.Other1, &w.Other2, &w.Other3}) p.boxOf[*other] = "14";
-    w.State1 = "AR";
-    w.State2 = "MO";
-    w.StateID2 = "MO-98765-432";
-    const std::pair<std::string*, const char*> band[] = {
-        {&w.StateWages1, "16-1"}, {&w.StateWages2, "16-2"}, {&w.StateIncomTax1, "17-1"},
-        {&w.StateIncomTax2, "17-2"}, {&w.LocalWages1, "18-1"}, {&w.LocalWages2, "18-2"},
-        {&w.LocalIncomeTax1, "19-1"}, {&w.LocalIncomeTax2, "19-2"}};
+    w.SetOther1("UNION DUES 480");  // 14
+    w.SetOther2("SDI 1234567.89");
+    w.SetOther3("HEALTH 4800.00");
+    for (const std::string& other : {w.Other1(), w.Other2(), w.Other3()}) p.boxOf[other] = "14";
+    w.SetState1("AR");
+    w.SetState2("MO");
+    w.SetStateID2("MO-98765-432");
+    const std::pair<TextMember<W2Record>, const char*> band[] = {
+        {W2Record::Text::StateWages1, "16-1"}, {W2Record::Text::StateWages2, "16-2"}, {W2Record::Text::StateIncomTax1, "17-1"},
+        {W2Record::Text::StateIncomTax2, "17-2"}, {W2Record::Text::LocalWages1, "18-1"}, {W2Record::Text::LocalWages2, "18-2"},
+        {W2Record::Text::LocalIncomeTax1, "19-1"}, {W2Record::Text::LocalIncomeTax2, "19-2"}};
     int k = 0;
     for (const auto& [field, box] : band) {
-      *field = "23456" + std::to_string(10 + k++) + ".00";
-      p.boxOf[*field] = box;
+      field.Set(w, "23456" + std::to_string(10 + k++) + ".00");
+      p.boxOf[std::string(field.In(w))] = box;
     }
-    w.LocalityName1 = "LRCITY";
-    w.LocalityName2 = "NLRCTY";
+    w.SetLocalityName1("LRCITY");
+    w.SetLocalityName2("NLRCTY");
     p.forms.push_back(w);
   }
   const EmployeeRecord& e = p.employees.front();
   p.boxOf["Maximiliano-Jose R"] = "e-first";
-  p.boxOf[e.LastName] = "e-last";
-  p.boxOf[e.Suffix] = "e-suffix";
-  for (const auto& line : {e.Address1, e.Address2, std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
+  p.boxOf[e.LastName()] = "e-last";
+  p.boxOf[e.Suffix()] = "e-suffix";
+  for (const auto& line : {e.Address1(), e.Address2(), std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
   p.boxOf["AR"] = "15-state-1";
-  p.boxOf[c.StateID] = "15-id-1";
+  p.boxOf[c.StateID()] = "15-id-1";
   p.boxOf["MO"] = "15-state-2";
   p.boxOf["MO-98765-432"] = "15-id-2";
   p.boxOf["LRCITY"] = "20-1";
@@ -179,12 +179,12 @@ TEST(FormPictures, W2LongStateIdsAndBox12AmountsWithYearsStayInTheirBoxes) {
                            "15500.01", "15500.02", "15500.03", "99999.99"})
     p.boxOf.erase(text);
   for (auto& w : p.forms) {
-    w.StateID1 = "UT-12345-6789";  // 13
-    w.StateWages1 = "250000.00";
-    w.Field12aCode = "AA", w.Field12aYear = "07", w.Field12aAmount = "999999999.91";
-    w.Field12bCode = "D", w.Field12bYear = "06", w.Field12bAmount = "999999999.92";
-    w.Field12cCode = "DD", w.Field12cYear = "05", w.Field12cAmount = "999999999.93";
-    w.Field12dCode = "BB", w.Field12dYear = "04", w.Field12dAmount = "999999999.94";
+    w.SetStateID1("UT-12345-6789");  // 13
+    w.SetStateWages1("250000.00");
+    w.SetField12aCode("AA"), w.SetField12aYear("07"), w.SetField12aAmount("999999999.91");
+    w.SetField12bCode("D"), w.SetField12bYear("06"), w.SetField12bAmount("999999999.92");
+    w.SetField12cCode("DD"), w.SetField12cYear("05"), w.SetField12cAmount("999999999.93");
+    w.SetField12dCode("BB"), w.SetField12dYear("04"), w.SetField12dAmount("999999999.94");
   }
   p.boxOf["UT-12345-6789"] = "15-id-1";
   p.boxOf["250000.00"] = "16-1";
@@ -201,9 +201,9 @@ TEST(FormPictures, W2LongStateIdsAndBox12AmountsWithYearsStayInTheirBoxes) {
   ExpectPagesClean(PrintW2(fourUp, kW2FourUp), fourUp.boxOf, "W-2 4-Up");
   const EmployeeRecord& e = p.employees.front();
   p.boxOf["Maximiliano-Jose R"] = "e-first";
-  p.boxOf[e.LastName] = "e-last";
-  p.boxOf[e.Suffix] = "e-suffix";
-  for (const auto& line : {e.Address1, e.Address2, std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
+  p.boxOf[e.LastName()] = "e-last";
+  p.boxOf[e.Suffix()] = "e-suffix";
+  for (const auto& line : {e.Address1(), e.Address2(), std::string("Sherwood, AR 72120-5555")}) p.boxOf[line] = "f";
   for (int copy = 1; copy <= 5; ++copy) ExpectPagesClean(PrintW2(p, copy), p.boxOf, "W-2 copy " + std::to_string(copy));
   ExpectPagesClean(PrintW2(p, kW2CopyASubstitute), p.boxOf, "W-2 Copy A");
 }
@@ -220,15 +220,15 @@ TEST(FormPictures, W2InstructionPagesArePicturesOnly) {
 TEST(FormPictures, W3CopyAndLaserSubstituteHoldEveryItemInItsBox) {
   const Payroll p = WidePayroll();
   CompanyRecord c = p.company;
-  c.EmployerName = "Northwest Regional Building Supplies";  // 36: box f is narrower than box c of the W-2
-  c.FormW3EstablishmentNumber = "STORE-0012";
-  c.FormW3OtherEIN = "98-7654321";
-  c.FormW3ThirdPartySickPay = "1234567.13";
-  c.FormW3IncomeTaxWithHeld = "1234567.14";
-  c.FormW3ContactName = "Margaret Montgomery-Washington";
-  c.FormW3Email = "payroll.department@northwestsupply.com";  // 38
-  c.FormW3Telephone = "(501) 555-0123";
-  c.FormW3Fax = "(502) 555-0124";
+  c.SetEmployerName("Northwest Regional Building Supplies");  // 36: box f is narrower than box c of the W-2
+  c.SetFormW3EstablishmentNumber("STORE-0012");
+  c.SetFormW3OtherEIN("98-7654321");
+  c.SetFormW3ThirdPartySickPay("1234567.13");
+  c.SetFormW3IncomeTaxWithHeld("1234567.14");
+  c.SetFormW3ContactName("Margaret Montgomery-Washington");
+  c.SetFormW3Email("payroll.department@northwestsupply.com");  // 38
+  c.SetFormW3Telephone("(501) 555-0123");
+  c.SetFormW3Fax("(502) 555-0124");
   c.FormW3CheckThirdPartySickPay = 1;
   for (int paper : {0, 2}) {
     for (int kind = 0; kind <= 6; ++kind) {
@@ -266,70 +266,70 @@ struct Contractors {
 Contractors WideContractors() {
   Contractors p;
   CompanyRecord& c = p.company;
-  c.EmployerIdentificationNumber = "71-0123456";
-  c.EmployerName = "Northwest Regional Building Supplies Inc";
-  c.Address1 = "12345 Commerce Pkwy Suite 1200";
-  c.Address2 = "Attn: Accounts Payable";
-  c.City = "North Little Rock";
-  c.State = "AR";
-  c.Zip = "72114-1234";
-  c.Form1096Telephone = "(501) 555-0123";
-  p.boxOf = {{c.EmployerName, "payer"},       {c.Address1, "payer"},
-             {c.Address2, "payer"},           {"North Little Rock, AR 72114-1234", "payer"},
-             {c.Form1096Telephone, "payer"},  {c.EmployerIdentificationNumber, "payer-tin"}};
+  c.SetEmployerIdentificationNumber("71-0123456");
+  c.SetEmployerName("Northwest Regional Building Supplies Inc");
+  c.SetAddress1("12345 Commerce Pkwy Suite 1200");
+  c.SetAddress2("Attn: Accounts Payable");
+  c.SetCity("North Little Rock");
+  c.SetState("AR");
+  c.SetZip("72114-1234");
+  c.SetForm1096Telephone("(501) 555-0123");
+  p.boxOf = {{c.EmployerName(), "payer"},       {c.Address1(), "payer"},
+             {c.Address2(), "payer"},           {"North Little Rock, AR 72114-1234", "payer"},
+             {c.Form1096Telephone(), "payer"},  {c.EmployerIdentificationNumber(), "payer-tin"}};
   for (int n = 1; n <= 3; ++n) {
     ContractorRecord r;
     r.ContractorUniqueID = n;
-    r.IdentificationNumber = "123-45-678" + std::to_string(n);
-    r.NameLine1 = "Riverside Landscape & Design Partner" + std::to_string(n);  // 37
-    r.NameLine2 = "dba Riverside Gardens and Nurseries";
-    r.Address1 = "4500 Old Mill Run Rd Suite 1204";
-    r.Address2 = "Building C";
-    r.City = "Sherwood";
-    r.State = "AR";
-    r.Zip = "72120-5555";
-    r.AccountNumber = "ACCT-0000123";
+    r.SetIdentificationNumber("123-45-678" + std::to_string(n));
+    r.SetNameLine1("Riverside Landscape & Design Partner" + std::to_string(n));  // 37
+    r.SetNameLine2("dba Riverside Gardens and Nurseries");
+    r.SetAddress1("4500 Old Mill Run Rd Suite 1204");
+    r.SetAddress2("Building C");
+    r.SetCity("Sherwood");
+    r.SetState("AR");
+    r.SetZip("72120-5555");
+    r.SetAccountNumber("ACCT-0000123");
     r.SecondTIN = 1;
     p.contractors.push_back(r);
-    p.boxOf[r.IdentificationNumber] = "recipient-tin";
-    p.boxOf[r.NameLine1] = "recipient-name";
-    p.boxOf[r.NameLine2] = "recipient-name";
-    p.boxOf[r.Address1] = "street";
-    p.boxOf[r.Address2] = "street";
+    p.boxOf[r.IdentificationNumber()] = "recipient-tin";
+    p.boxOf[r.NameLine1()] = "recipient-name";
+    p.boxOf[r.NameLine2()] = "recipient-name";
+    p.boxOf[r.Address1()] = "street";
+    p.boxOf[r.Address2()] = "street";
     p.boxOf["Sherwood, AR 72120-5555"] = "city";
-    p.boxOf[r.AccountNumber] = "account";
+    p.boxOf[r.AccountNumber()] = "account";
 
     Form1099Record f;
     f.Form1099UniqueID = 50 + n;
     f.ContractorUniqueID = n;
-    const std::pair<std::string*, const char*> boxes[] = {
-        {&f.Rents, "1"},
-        {&f.Royalities, "2"},
-        {&f.OtherIncome, "3"},
-        {&f.FederalIncomeTaxWithheld, "4"},
-        {&f.FishingBoatProceeds, "5"},
-        {&f.MedicalAndHealthCarePayments, "6"},
-        {&f.NonemployeeCompensation, "7"},
-        {&f.SubstitutePayments, "8"},
-        {&f.CropInsuranceProceeds, "10"},
-        {&f.ExcessGoldenParachutePayments, "13"},
-        {&f.GrossProceedsPaidToAttorney, "14"},
-        {&f.Field15A, "15a"},
-        {&f.Field15B, "15b"},
-        {&f.StateTaxWithheld1, "16-1"},
-        {&f.StateTaxWithheld2, "16-2"},
-        {&f.StateIncome1, "18-1"},
-        {&f.StateIncome2, "18-2"},
+    const std::pair<TextMember<Form1099Record>, const char*> boxes[] = {
+        {Form1099Record::Text::Rents, "1"},
+        {Form1099Record::Text::Royalities, "2"},
+        {Form1099Record::Text::OtherIncome, "3"},
+        {Form1099Record::Text::FederalIncomeTaxWithheld, "4"},
+        {Form1099Record::Text::FishingBoatProceeds, "5"},
+        {Form1099Record::Text::MedicalAndHealthCarePayments, "6"},
+        {Form1099Record::Text::NonemployeeCompensation, "7"},
+        {Form1099Record::Text::SubstitutePayments, "8"},
+        {Form1099Record::Text::CropInsuranceProceeds, "10"},
+        {Form1099Record::Text::ExcessGoldenParachutePayments, "13"},
+        {Form1099Record::Text::GrossProceedsPaidToAttorney, "14"},
+        {Form1099Record::Text::Field15A, "15a"},
+        {Form1099Record::Text::Field15B, "15b"},
+        {Form1099Record::Text::StateTaxWithheld1, "16-1"},
+        {Form1099Record::Text::StateTaxWithheld2, "16-2"},
+        {Form1099Record::Text::StateIncome1, "18-1"},
+        {Form1099Record::Text::StateIncome2, "18-2"},
     };
     int k = 10;
     for (const auto& [field, box] : boxes) {
-      *field = "12345" + std::to_string(k++) + "." + std::to_string(10 + n);
-      p.boxOf[*field] = box;
+      field.Set(f, "12345" + std::to_string(k++) + "." + std::to_string(10 + n));
+      p.boxOf[std::string(field.In(f))] = box;
     }
-    f.PayerStateID1 = "AR-123456789012";  // 15
-    f.PayerStateID2 = "MO-987654321098";
-    p.boxOf[f.PayerStateID1] = "17-1";
-    p.boxOf[f.PayerStateID2] = "17-2";
+    f.SetPayerStateID1("AR-123456789012");  // 15
+    f.SetPayerStateID2("MO-987654321098");
+    p.boxOf[f.PayerStateID1()] = "17-1";
+    p.boxOf[f.PayerStateID2()] = "17-2";
     f.PayerMadeDirectSales = 1;
     p.forms.push_back(f);
   }
@@ -376,8 +376,8 @@ TEST(FormPictures, Form1099InstructionPagesArePicturesOnly) {
 TEST(FormPictures, Form1096CopyHoldsAFilerNameOfFiftyNineCharacters) {
   const Contractors p = WideContractors();
   CompanyRecord c = p.company;
-  c.Form1096FilerName = "Northwest Regional Building Supplies and Lumber Company Inc";
-  ASSERT_EQ(c.Form1096FilerName.size(), 59u);
+  c.SetForm1096FilerName("Northwest Regional Building Supplies and Lumber Company Inc");
+  ASSERT_EQ(c.Form1096FilerName().size(), 59u);
   const Form1096Page page = Build1096Page(c, p.forms);
   FormPrintSettings s;
   s.paperType = 0;
@@ -392,11 +392,11 @@ TEST(FormPictures, Form1096CopyHoldsAFilerNameOfFiftyNineCharacters) {
 TEST(FormPictures, Form1096CopyHoldsEveryItemInItsBox) {
   const Contractors p = WideContractors();
   CompanyRecord c = p.company;
-  c.SocialSecurityNumber = "987-65-4321";
-  c.Form1096FilerName = "Northwest Regional Building Supply Co";  // 37
-  c.Form1096ContactName = "Margaret Montgomery-Washington";
-  c.Form1096Email = "payroll@northwestsupply.com";
-  c.Form1096Fax = "(502) 555-0124";
+  c.SetSocialSecurityNumber("987-65-4321");
+  c.SetForm1096FilerName("Northwest Regional Building Supply Co");  // 37
+  c.SetForm1096ContactName("Margaret Montgomery-Washington");
+  c.SetForm1096Email("payroll@northwestsupply.com");
+  c.SetForm1096Fax("(502) 555-0124");
   c.Form1096CheckIsThisYourFinalReturn = 1;
   const Form1096Page page = Build1096Page(c, p.forms);
   const std::map<std::string, std::string> boxOf = {

@@ -21,21 +21,21 @@ struct Company {
   std::vector<W2Record> w2s{CleanW2()};
   std::vector<ContractorRecord> contractors{test::PrintContractor(1, "Bolt Electric")};
   std::vector<Form1099Record> forms1099{test::PrintForm1099(51, 1)};
-  Company() { contractors[0].IdentificationNumber = "11-2223331"; }
+  Company() { contractors[0].SetIdentificationNumber("11-2223331"); }
 
   static W2Record CleanW2() {
     W2Record w;
     w.W2UniqueID = 101;
     w.EmployeeUniqueID = 1;
-    w.Wages = "50000.00";
-    w.FederalIncomeTaxWithdrawal = "5000.00";
-    w.SocialSecurityWages = "50000.00";
-    w.SocialSecurityTaxWithheld = "3100.00";
-    w.MedicareWages = "50000.00";
-    w.MedicareTaxWithheld = "725.00";
-    w.State1 = "MA";
-    w.StateWages1 = "50000.00";
-    w.StateIncomTax1 = "2000.00";
+    w.SetWages("50000.00");
+    w.SetFederalIncomeTaxWithdrawal("5000.00");
+    w.SetSocialSecurityWages("50000.00");
+    w.SetSocialSecurityTaxWithheld("3100.00");
+    w.SetMedicareWages("50000.00");
+    w.SetMedicareTaxWithheld("725.00");
+    w.SetState1("MA");
+    w.SetStateWages1("50000.00");
+    w.SetStateIncomTax1("2000.00");
     return w;
   }
   ReviewSource Source() const {
@@ -86,17 +86,17 @@ TEST(FormReview, ACleanCompanyIsCompleteWithItsBoxesShown) {
 // base holding box 4 to its largest: nothing to remark.
 TEST(FormReview, WithheldTaxesWithinACentOfTheirRatesPass) {
   const std::vector<std::function<void(W2Record&)>> cases = {
-      [](W2Record& w) { w.MedicareTaxWithheld = "725.01"; },
-      [](W2Record& w) { w.SocialSecurityTaxWithheld = "3099.99"; },
+      [](W2Record& w) { w.SetMedicareTaxWithheld("725.01"); },
+      [](W2Record& w) { w.SetSocialSecurityTaxWithheld("3099.99"); },
       [](W2Record& w) {
-        w.SocialSecurityTips = "1000.00";
-        w.SocialSecurityTaxWithheld = "3162.00";
+        w.SetSocialSecurityTips("1000.00");
+        w.SetSocialSecurityTaxWithheld("3162.00");
       },
       [](W2Record& w) {
-        w.SocialSecurityWages = "97500.00";
-        w.SocialSecurityTaxWithheld = "6045.00";
-        w.MedicareWages = "120000.00";
-        w.MedicareTaxWithheld = "1740.00";
+        w.SetSocialSecurityWages("97500.00");
+        w.SetSocialSecurityTaxWithheld("6045.00");
+        w.SetMedicareWages("120000.00");
+        w.SetMedicareTaxWithheld("1740.00");
       },
   };
   for (size_t i = 0; i < cases.size(); ++i) {
@@ -119,39 +119,42 @@ struct Planted {
 
 TEST(FormReview, EveryPlantedProblemMarksItsRow) {
   const Planted cases[] = {
-      {"SSN never issued", [](Company& c) { c.employees[0].SocialSecurityNumber = "666-12-3456"; },
+      {"SSN never issued", [](Company& c) { c.employees[0].SetSocialSecurityNumber("666-12-3456"); },
        ReviewFormType::W2, ReviewStatus::Error, Severity::Error, "666-12-3456\" is not a valid number"},
-      {"no address", [](Company& c) { c.employees[0].Address1 = c.employees[0].City = ""; }, ReviewFormType::W2,
+      {"no address", [](Company& c) {
+         c.employees[0].SetAddress1("");
+         c.employees[0].SetCity("");
+       }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "The employee has no address"},
-      {"address without ZIP", [](Company& c) { c.employees[0].Zip = ""; }, ReviewFormType::W2,
+      {"address without ZIP", [](Company& c) { c.employees[0].SetZip(""); }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "The address has no ZIP code"},
-      {"box 4 off", [](Company& c) { c.w2s[0].SocialSecurityTaxWithheld = "3100.02"; }, ReviewFormType::W2,
+      {"box 4 off", [](Company& c) { c.w2s[0].SetSocialSecurityTaxWithheld("3100.02"); }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "Box 4 (social security tax withheld) $3,100.02 is not 6.2 %"},
-      {"box 4 without the tips", [](Company& c) { c.w2s[0].SocialSecurityTips = "1000.00"; }, ReviewFormType::W2,
+      {"box 4 without the tips", [](Company& c) { c.w2s[0].SetSocialSecurityTips("1000.00"); }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "of boxes 3 and 7 ($3,162.00)"},
-      {"box 6 off", [](Company& c) { c.w2s[0].MedicareTaxWithheld = "725.02"; }, ReviewFormType::W2,
+      {"box 6 off", [](Company& c) { c.w2s[0].SetMedicareTaxWithheld("725.02"); }, ReviewFormType::W2,
        ReviewStatus::Warning, Severity::Warning, "Box 6 (Medicare tax withheld) $725.02 is not 1.45 %"},
       {"box 12 without code",
-       [](Company& c) { c.w2s[0].Field12bAmount = "50.00"; }, ReviewFormType::W2, ReviewStatus::Error,
+       [](Company& c) { c.w2s[0].SetField12bAmount("50.00"); }, ReviewFormType::W2, ReviewStatus::Error,
        Severity::Error, "Box 12b has an amount but no code"},
       {"state wages without state",
-       [](Company& c) { c.w2s[0].StateWages2 = "100.00"; }, ReviewFormType::W2, ReviewStatus::Error,
+       [](Company& c) { c.w2s[0].SetStateWages2("100.00"); }, ReviewFormType::W2, ReviewStatus::Error,
        Severity::Error, "Box 15 line 2 has state amounts but no state"},
-      {"state without ID", [](Company& c) { c.company.StateID = ""; }, ReviewFormType::W2, ReviewStatus::Error,
+      {"state without ID", [](Company& c) { c.company.SetStateID(""); }, ReviewFormType::W2, ReviewStatus::Error,
        Severity::Error, "(MA) has no employer's state ID number"},
-      {"text cut", [](Company& c) { c.w2s[0].LocalityName1 = "Saint Johnsbury Center Township"; },
+      {"text cut", [](Company& c) { c.w2s[0].SetLocalityName1("Saint Johnsbury Center Township"); },
        ReviewFormType::W2, ReviewStatus::Warning, Severity::Warning,
        "\"Saint Johnsbury Center Township\" does not fit on the form even at 6 points"},
       {"employee without W-2", [](Company& c) { c.w2s.clear(); }, ReviewFormType::W2, ReviewStatus::Warning,
        Severity::Warning, "The employee has no W-2"},
       {"W-2 without employee", [](Company& c) { c.w2s[0].EmployeeUniqueID = 99; }, ReviewFormType::W2,
        ReviewStatus::Error, Severity::Error, "The W-2 belongs to no employee"},
-      {"TIN never issued", [](Company& c) { c.contractors[0].IdentificationNumber = "000-12-3456"; },
+      {"TIN never issued", [](Company& c) { c.contractors[0].SetIdentificationNumber("000-12-3456"); },
        ReviewFormType::Form1099, ReviewStatus::Error, Severity::Error, "000-12-3456\" is not a valid number"},
       {"1099 state income without state number",
        [](Company& c) {
-         c.forms1099[0].StateIncome1 = "1500.00";
-         c.forms1099[0].PayerStateID1 = "";
+         c.forms1099[0].SetStateIncome1("1500.00");
+         c.forms1099[0].SetPayerStateID1("");
        },
        ReviewFormType::Form1099, ReviewStatus::Error, Severity::Error, "box 17 names no state"},
       {"contractor without 1099", [](Company& c) { c.forms1099.clear(); }, ReviewFormType::Form1099,
@@ -179,9 +182,9 @@ TEST(FormReview, EveryPlantedProblemMarksItsRow) {
 
 TEST(FormReview, ProblemLinesNameTheFormAndThePayeesNumber) {
   Company c;
-  c.w2s[0].Field12aAmount = "10.00";
-  c.forms1099[0].PayerStateID1 = "";
-  c.forms1099[0].StateIncome1 = "9.00";
+  c.w2s[0].SetField12aAmount("10.00");
+  c.forms1099[0].SetPayerStateID1("");
+  c.forms1099[0].SetStateIncome1("9.00");
   const auto rows = c.Rows();
   const auto lines = ProblemLines(rows);
   ASSERT_EQ(lines.size(), 2u) << ::testing::PrintToString(lines);
@@ -202,8 +205,8 @@ TEST(FormReview, APrintAsksAboutTheProblemsOfItsFormsOnly) {
   W2Record second = Company::CleanW2();
   second.W2UniqueID = 102;
   second.EmployeeUniqueID = 2;
-  second.MedicareTaxWithheld = "700.00";
-  second.LocalityName1 = "Saint Johnsbury Center Township";
+  second.SetMedicareTaxWithheld("700.00");
+  second.SetLocalityName1("Saint Johnsbury Center Township");
   c.w2s.push_back(second);
   FormPrintSettings settings;
   test::ScriptedUi ui;
@@ -230,8 +233,8 @@ TEST(FormReview, APrintAsksAboutTheProblemsOfItsFormsOnly) {
   EXPECT_TRUE(ConfirmFormsToPrint(W2PrintJob({&c.company, &c.employees, &c.w2s, {0, 1}, 0}, settings), ui));
   EXPECT_EQ(ui.printAnyway.size(), asked);
 
-  c.forms1099[0].StateIncome1 = "5.00";
-  c.forms1099[0].PayerStateID1 = "";
+  c.forms1099[0].SetStateIncome1("5.00");
+  c.forms1099[0].SetPayerStateID1("");
   FormPrintSettings misc;
   misc.printTarget = 1;
   const Form1099PrintJob forms({&c.company, &c.contractors, &c.forms1099, {0}, 0}, misc);

@@ -92,15 +92,15 @@ TEST(PayeeFiles, ARecipientsFileHoldsCopyBWithItsBack) {
 
 TEST(PayeeFiles, FileNamesSayWhoseFileItIs) {
   EmployeeRecord e;
-  e.FirstName = "Ann";
-  e.LastName = "Lee";
+  e.SetFirstName("Ann");
+  e.SetLastName("Lee");
   EXPECT_EQ(W2PayeeName(e), "Lee, Ann");
   EXPECT_EQ(PayeeFileName("Acme Supply", PrintForm::W2, W2PayeeName(e), "123-45-6789"),
             "Acme Supply - W-2 2007 - Lee, Ann - 6789.pdf");
-  e.FirstName = "";
+  e.SetFirstName("");
   EXPECT_EQ(W2PayeeName(e), "Lee");
-  e.FirstName = "Ann";
-  e.LastName = "";
+  e.SetFirstName("Ann");
+  e.SetLastName("");
   EXPECT_EQ(W2PayeeName(e), "Ann");
 
   struct Case {
@@ -139,10 +139,10 @@ TEST(PayeeFiles, FileNamesSayWhoseFileItIs) {
 TEST(PayeeFiles, TwoPayeesOfTheSameNameGetTwoFilesAndOneWithoutAFormNone) {
   test::PrintPayroll payroll(4);
   for (auto& e : payroll.employees) {
-    e.LastName = "Lee";
-    e.SocialSecurityNumber = "123-45-6789";
+    e.SetLastName("Lee");
+    e.SetSocialSecurityNumber("123-45-6789");
   }
-  payroll.employees[3].LastName = "LEE";  // the same file on a file system that ignores case
+  payroll.employees[3].SetLastName("LEE");  // the same file on a file system that ignores case
   payroll.forms.erase(payroll.forms.begin() + 1);  // the second employee has no W-2
   PayeeSource source{PrintForm::W2, "Acme", &payroll.company, &payroll.employees, &payroll.forms, nullptr,
                      nullptr, payroll.order};
@@ -164,7 +164,7 @@ TEST(PayeeFiles, DefaultPasswordIsTheLastFourDigitsAndTheZipCode) {
   EXPECT_EQ(DefaultPayeePassword("123", "02101"), std::nullopt);
 
   test::PrintPayroll payroll(3);
-  payroll.employees[1].Zip = "";
+  payroll.employees[1].SetZip("");
   PayeeSource source{PrintForm::W2, "Acme", &payroll.company, &payroll.employees, &payroll.forms, nullptr,
                      nullptr, payroll.order};
   const auto files = PlanPayeeFiles(source);
@@ -172,7 +172,7 @@ TEST(PayeeFiles, DefaultPasswordIsTheLastFourDigitsAndTheZipCode) {
   EXPECT_TRUE(PayeeFilePasswords(PrintForm::W2, files, nullptr, problems).empty());
   EXPECT_EQ(problems, std::vector<std::string>{"The employee Lee2, Ann (SSN 123-45-6782) has no ZIP code of five "
                                                "digits to make the password of."});
-  payroll.employees[1].Zip = "02109";
+  payroll.employees[1].SetZip("02109");
   problems.clear();
   EXPECT_EQ(PayeeFilePasswords(PrintForm::W2, PlanPayeeFiles(source), nullptr, problems),
             (std::vector<std::string>{"678102101", "678202109", "678302101"}));

@@ -13,32 +13,32 @@ namespace formet::test {
 
 inline CompanyRecord PrintCompany() {
   CompanyRecord c;
-  c.EmployerIdentificationNumber = "12-3456789";
-  c.EmployerName = "Acme Supply";
-  c.Address1 = "1 Main St";
-  c.Address2 = "Suite 2";
-  c.City = "Springfield";
-  c.State = "MA";
-  c.Zip = "01101-0001";
-  c.StateID = "MA-77";
-  c.FormW3ControlNumber = "CTRL9";
-  c.Form1096Telephone = "(413) 555-0100";
-  c.SocialSecurityNumber = "999-88-7777";
+  c.SetEmployerIdentificationNumber("12-3456789");
+  c.SetEmployerName("Acme Supply");
+  c.SetAddress1("1 Main St");
+  c.SetAddress2("Suite 2");
+  c.SetCity("Springfield");
+  c.SetState("MA");
+  c.SetZip("01101-0001");
+  c.SetStateID("MA-77");
+  c.SetFormW3ControlNumber("CTRL9");
+  c.SetForm1096Telephone("(413) 555-0100");
+  c.SetSocialSecurityNumber("999-88-7777");
   return c;
 }
 
 inline EmployeeRecord PrintEmployee(int32_t id, const std::string& last) {
   EmployeeRecord e;
   e.EmployeeUniqueID = id;
-  e.SocialSecurityNumber = "123-45-" + std::to_string(6780 + id);
-  e.FirstName = "Ann";
-  e.MiddleName = "Q";
-  e.LastName = last;
-  e.Suffix = "Jr";
-  e.Address1 = "9 Elm Rd";
-  e.City = "Boston";
-  e.State = "MA";
-  e.Zip = "02101";
+  e.SetSocialSecurityNumber("123-45-" + std::to_string(6780 + id));
+  e.SetFirstName("Ann");
+  e.SetMiddleName("Q");
+  e.SetLastName(last);
+  e.SetSuffix("Jr");
+  e.SetAddress1("9 Elm Rd");
+  e.SetCity("Boston");
+  e.SetState("MA");
+  e.SetZip("02101");
   return e;
 }
 
@@ -46,15 +46,15 @@ inline W2Record PrintW2(int32_t id, int32_t employeeId) {
   W2Record w;
   w.W2UniqueID = id;
   w.EmployeeUniqueID = employeeId;
-  w.Wages = std::to_string(1000 * employeeId) + ".00";
-  w.FederalIncomeTaxWithdrawal = "0.00";
-  w.SocialSecurityWages = "0";
-  w.Field12aCode = "0";
-  w.Field12aYear = "07";
-  w.Field12aAmount = "300.00";
-  w.Other1 = "top";
-  w.Other2 = "middle";
-  w.Other3 = "bottom";
+  w.SetWages(std::to_string(1000 * employeeId) + ".00");
+  w.SetFederalIncomeTaxWithdrawal("0.00");
+  w.SetSocialSecurityWages("0");
+  w.SetField12aCode("0");
+  w.SetField12aYear("07");
+  w.SetField12aAmount("300.00");
+  w.SetOther1("top");
+  w.SetOther2("middle");
+  w.SetOther3("bottom");
   return w;
 }
 
@@ -76,14 +76,14 @@ struct PrintPayroll {
 inline ContractorRecord PrintContractor(int32_t id, const std::string& name) {
   ContractorRecord r;
   r.ContractorUniqueID = id;
-  r.IdentificationNumber = "11-22233" + std::to_string(id);
-  r.NameLine1 = name;
-  r.NameLine2 = "dba Bolt";
-  r.Address1 = "5 Oak Ave";
-  r.City = "Albany";
-  r.State = "NY";
-  r.Zip = "12201";
-  r.AccountNumber = "AC-" + std::to_string(id);
+  r.SetIdentificationNumber("11-22233" + std::to_string(id));
+  r.SetNameLine1(name);
+  r.SetNameLine2("dba Bolt");
+  r.SetAddress1("5 Oak Ave");
+  r.SetCity("Albany");
+  r.SetState("NY");
+  r.SetZip("12201");
+  r.SetAccountNumber("AC-" + std::to_string(id));
   return r;
 }
 
@@ -91,16 +91,17 @@ inline Form1099Record PrintForm1099(int32_t id, int32_t contractorId) {
   Form1099Record f;
   f.Form1099UniqueID = id;
   f.ContractorUniqueID = contractorId;
-  for (std::string* box : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
-                           &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
-                           &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
-                           &f.GrossProceedsPaidToAttorney, &f.Field15A, &f.Field15B, &f.StateTaxWithheld1,
-                           &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2})
-    *box = "0.00";
-  f.Rents = "1500.00";
-  f.NonemployeeCompensation = std::to_string(200 * contractorId) + ".00";
-  f.PayerStateID1 = "NY-1";
-  f.PayerStateID2 = "NY-2";
+  using T = Form1099Record::Text;
+  for (T box : {T::Rents, T::Royalities, T::OtherIncome, T::FederalIncomeTaxWithheld, T::FishingBoatProceeds,
+                T::MedicalAndHealthCarePayments, T::NonemployeeCompensation, T::SubstitutePayments,
+                T::CropInsuranceProceeds, T::ExcessGoldenParachutePayments, T::GrossProceedsPaidToAttorney,
+                T::Field15A, T::Field15B, T::StateTaxWithheld1, T::StateTaxWithheld2, T::StateIncome1,
+                T::StateIncome2})
+    f.SetTextAt(box, "0.00");
+  f.SetRents("1500.00");
+  f.SetNonemployeeCompensation(std::to_string(200 * contractorId) + ".00");
+  f.SetPayerStateID1("NY-1");
+  f.SetPayerStateID2("NY-2");
   return f;
 }
 

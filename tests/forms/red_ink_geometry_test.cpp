@@ -48,16 +48,28 @@ Box Lower(Box b, double pitch) { return {b.left, b.top + pitch, b.right, b.botto
 TEST(RedInkGeometry, W2DataFallsIntoTheBoxesOfBothForms) {
   test::PrintPayroll payroll(2);
   for (auto& w : payroll.forms) {
-    w.Wages = w.FederalIncomeTaxWithdrawal = w.SocialSecurityWages = w.SocialSecurityTaxWithheld = "123456.78";
-    w.MedicareWages = w.MedicareTaxWithheld = w.SocialSecurityTips = w.AllocatedTips = "123456.78";
-    w.AdvancEICPayment = w.DependentCareBenefits = w.NonQualifiedPlans = "123456.78";
-    w.Field12aCode = "D", w.Field12aYear = "", w.Field12aAmount = "12345.67";
-    w.Field12dCode = "DD", w.Field12dYear = "", w.Field12dAmount = "1234.56";
-    w.Other1 = "UNION 123.00", w.Other3 = "CASDI 45.00";
-    w.State2 = "NY", w.StateID2 = "NY-123456789";
-    w.StateWages1 = w.StateIncomTax1 = w.LocalWages1 = w.LocalIncomeTax1 = "12345.67";
-    w.StateWages2 = w.LocalIncomeTax2 = "1234.56";
-    w.LocalityName1 = "BOSTON";
+    w.SetSocialSecurityTaxWithheld("123456.78");
+    w.SetSocialSecurityWages(w.SocialSecurityTaxWithheld());
+    w.SetFederalIncomeTaxWithdrawal(w.SocialSecurityTaxWithheld());
+    w.SetWages(w.SocialSecurityTaxWithheld());
+    w.SetAllocatedTips("123456.78");
+    w.SetSocialSecurityTips(w.AllocatedTips());
+    w.SetMedicareTaxWithheld(w.AllocatedTips());
+    w.SetMedicareWages(w.AllocatedTips());
+    w.SetNonQualifiedPlans("123456.78");
+    w.SetDependentCareBenefits(w.NonQualifiedPlans());
+    w.SetAdvancEICPayment(w.NonQualifiedPlans());
+    w.SetField12aCode("D"), w.SetField12aYear(""), w.SetField12aAmount("12345.67");
+    w.SetField12dCode("DD"), w.SetField12dYear(""), w.SetField12dAmount("1234.56");
+    w.SetOther1("UNION 123.00"), w.SetOther3("CASDI 45.00");
+    w.SetState2("NY"), w.SetStateID2("NY-123456789");
+    w.SetLocalIncomeTax1("12345.67");
+    w.SetLocalWages1(w.LocalIncomeTax1());
+    w.SetStateIncomTax1(w.LocalIncomeTax1());
+    w.SetStateWages1(w.LocalIncomeTax1());
+    w.SetLocalIncomeTax2("1234.56");
+    w.SetStateWages2(w.LocalIncomeTax2());
+    w.SetLocalityName1("BOSTON");
     w.StatutoryEmployee = w.RetirementPlan = w.ThirdPartySickpay = 1;
   }
   FormPrintSettings s;
@@ -114,12 +126,12 @@ TEST(RedInkGeometry, W2DataFallsIntoTheBoxesOfBothForms) {
 TEST(RedInkGeometry, Form1099DataFallsIntoTheBoxesAndTheMarksIntoTheirCheckBoxes) {
   test::PrintContractors people(1);
   Form1099Record& f = people.forms[0];
-  for (std::string* box : {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FederalIncomeTaxWithheld,
-                           &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments, &f.NonemployeeCompensation,
-                           &f.SubstitutePayments, &f.CropInsuranceProceeds, &f.ExcessGoldenParachutePayments,
-                           &f.GrossProceedsPaidToAttorney, &f.Field15A, &f.Field15B, &f.StateTaxWithheld1,
-                           &f.StateTaxWithheld2, &f.StateIncome1, &f.StateIncome2})
-    *box = "12345.67";
+  for (TextMember<Form1099Record> box : {Form1099Record::Text::Rents, Form1099Record::Text::Royalities, Form1099Record::Text::OtherIncome, Form1099Record::Text::FederalIncomeTaxWithheld,
+                           Form1099Record::Text::FishingBoatProceeds, Form1099Record::Text::MedicalAndHealthCarePayments, Form1099Record::Text::NonemployeeCompensation,
+                           Form1099Record::Text::SubstitutePayments, Form1099Record::Text::CropInsuranceProceeds, Form1099Record::Text::ExcessGoldenParachutePayments,
+                           Form1099Record::Text::GrossProceedsPaidToAttorney, Form1099Record::Text::Field15A, Form1099Record::Text::Field15B, Form1099Record::Text::StateTaxWithheld1,
+                           Form1099Record::Text::StateTaxWithheld2, Form1099Record::Text::StateIncome1, Form1099Record::Text::StateIncome2})
+    box.Set(f, "12345.67");
   f.PayerMadeDirectSales = 1;
   people.contractors[0].SecondTIN = 1;
   FormPrintSettings s;
@@ -163,12 +175,12 @@ TEST(RedInkGeometry, Form1099DataFallsIntoTheBoxesAndTheMarksIntoTheirCheckBoxes
 
 TEST(RedInkGeometry, Form1096DataFallsIntoItsBoxes) {
   CompanyRecord c = test::PrintCompany();
-  c.Form1096ContactName = "Pat Doe";
-  c.Form1096Email = "pat@example.com";
-  c.Form1096Telephone = "(413) 555-0100";
+  c.SetForm1096ContactName("Pat Doe");
+  c.SetForm1096Email("pat@example.com");
+  c.SetForm1096Telephone("(413) 555-0100");
   std::vector<Form1099Record> forms(2);
-  forms[0].Rents = "123456.78";
-  forms[0].FederalIncomeTaxWithheld = "1234.56";
+  forms[0].SetRents("123456.78");
+  forms[0].SetFederalIncomeTaxWithheld("1234.56");
   const auto page = RecordJob(Form1096PrintJob(Build1096Page(c, forms), FormPrintSettings{}))[0];
   // The 2007 form's left rules are known from a later form only: 1 mm leeway.
   ExpectInside(page, "Acme Supply", {17.9, 33.8, 129.5, 46.5}, 1.0);
@@ -196,15 +208,15 @@ CanvasOp Only(const RecordingCanvas& page, const std::string& text) {
 TEST(RedInkGeometry, W2LongNamesAndAmountsStayInTheirBoxes) {
   test::PrintPayroll payroll(1);
   EmployeeRecord& e = payroll.employees[0];
-  e.FirstName = "Maximilian-Alexander";  // 20, the most the field takes
-  e.MiddleName = "QR";
-  e.LastName = "Vandenberghe-Smithee";
-  e.Suffix = "III";
+  e.SetFirstName("Maximilian-Alexander");  // 20, the most the field takes
+  e.SetMiddleName("QR");
+  e.SetLastName("Vandenberghe-Smithee");
+  e.SetSuffix("III");
   W2Record& w = payroll.forms[0];
-  w.StateWages1 = "999999999.91";  // 12 characters, the longest amount
-  w.StateIncomTax1 = "999999999.92";
-  w.LocalWages1 = "999999999.93";
-  w.LocalIncomeTax1 = "999999999.94";
+  w.SetStateWages1("999999999.91");  // 12 characters, the longest amount
+  w.SetStateIncomTax1("999999999.92");
+  w.SetLocalWages1("999999999.93");
+  w.SetLocalIncomeTax1("999999999.94");
   FormPrintSettings s;
   const auto page = RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s))[0];
   // The suffix ends before box 11, the first name and initial before the last name.
@@ -220,12 +232,12 @@ TEST(RedInkGeometry, W2LongNamesAndAmountsStayInTheirBoxes) {
 TEST(RedInkGeometry, W2Box12CodeAndYearStayLeftOfTheAmount) {
   test::PrintPayroll payroll(1);
   W2Record& w = payroll.forms[0];
-  w.Field12aCode = "AA";
-  w.Field12aYear = "07";
-  w.Field12aAmount = "999999999.99";
-  w.Field12bCode = "D";
-  w.Field12bYear = "06";
-  w.Field12bAmount = "999999999.98";
+  w.SetField12aCode("AA");
+  w.SetField12aYear("07");
+  w.SetField12aAmount("999999999.99");
+  w.SetField12bCode("D");
+  w.SetField12bYear("06");
+  w.SetField12bAmount("999999999.98");
   FormPrintSettings s;
   const auto page = RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s))[0];
   // The code column ends at the divider at x 172.7; the amount begins after it.
@@ -241,14 +253,14 @@ TEST(RedInkGeometry, W2Box12CodeAndYearStayLeftOfTheAmount) {
 
 TEST(RedInkGeometry, Form1099LongValuesStayInTheirBoxes) {
   test::PrintContractors people(1);
-  people.contractors[0].City = "North Little Rock Ct";  // 20
-  people.contractors[0].State = "AR";
-  people.contractors[0].Zip = "72114-1234";
+  people.contractors[0].SetCity("North Little Rock Ct");  // 20
+  people.contractors[0].SetState("AR");
+  people.contractors[0].SetZip("72114-1234");
   Form1099Record& f = people.forms[0];
-  f.StateIncome1 = "1250000.00";
-  f.StateIncome2 = "999999999.99";
-  f.PayerStateID1 = "AR-1234567890";  // 13
-  f.PayerStateID2 = "AR-123456789012";  // 15, the most the field takes
+  f.SetStateIncome1("1250000.00");
+  f.SetStateIncome2("999999999.99");
+  f.SetPayerStateID1("AR-1234567890");  // 13
+  f.SetPayerStateID2("AR-123456789012");  // 15, the most the field takes
   FormPrintSettings s;
   s.printTarget = 1;
   const auto page =
@@ -262,10 +274,10 @@ TEST(RedInkGeometry, Form1099LongValuesStayInTheirBoxes) {
 
 TEST(RedInkGeometry, Form1096FilerNameOfFiftyNineCharactersStaysInItsBox) {
   CompanyRecord c = test::PrintCompany();
-  c.Form1096FilerName = std::string(59, 'W');
+  c.SetForm1096FilerName(std::string(59, 'W'));
   const auto page = RecordJob(Form1096PrintJob(Build1096Page(c, std::vector<Form1099Record>{}), FormPrintSettings{}))[0];
   // The filer block ends at x 129.5, where "For Official Use Only" begins.
-  EXPECT_LE(Mm(Only(page, c.Form1096FilerName).x2), 129.5);
+  EXPECT_LE(Mm(Only(page, c.Form1096FilerName()).x2), 129.5);
 }
 
 // The W-3's red-ink data against the boxes of our laser W-3 where it lies on
@@ -273,28 +285,28 @@ TEST(RedInkGeometry, Form1096FilerNameOfFiftyNineCharactersStaysInItsBox) {
 // every text's cell inside its box, below the box's label.
 TEST(RedInkGeometry, W3DataFallsIntoTheBoxesOfTheForm) {
   CompanyRecord c = test::PrintCompany();
-  c.City = "North Little Rock Ct";  // the longest city: 20 characters
-  c.FormW3ContactName = "Pat Doe";
-  c.FormW3Email = "pat@example.com";
-  c.FormW3Telephone = "(413) 555-0100";
-  c.FormW3Fax = "(414) 555-0101";
-  c.FormW3EstablishmentNumber = "0012";
-  c.FormW3OtherEIN = "98-7654321";
-  c.FormW3IncomeTaxWithHeld = "14.00";
-  c.FormW3ThirdPartySickPay = "13.00";
+  c.SetCity("North Little Rock Ct");  // the longest city: 20 characters
+  c.SetFormW3ContactName("Pat Doe");
+  c.SetFormW3Email("pat@example.com");
+  c.SetFormW3Telephone("(413) 555-0100");
+  c.SetFormW3Fax("(414) 555-0101");
+  c.SetFormW3EstablishmentNumber("0012");
+  c.SetFormW3OtherEIN("98-7654321");
+  c.SetFormW3IncomeTaxWithHeld("14.00");
+  c.SetFormW3ThirdPartySickPay("13.00");
   c.FormW3RadioKindOfPayer = 6;  // 944
   c.FormW3CheckThirdPartySickPay = 1;
   std::vector<W2Record> forms(1);
   W2Record& w = forms[0];
-  const std::pair<std::string*, const char*> amounts[] = {
-      {&w.Wages, "101.00"},          {&w.FederalIncomeTaxWithdrawal, "102.00"}, {&w.SocialSecurityWages, "103.00"},
-      {&w.SocialSecurityTaxWithheld, "104.00"}, {&w.MedicareWages, "105.00"}, {&w.MedicareTaxWithheld, "106.00"},
-      {&w.SocialSecurityTips, "107.00"}, {&w.AllocatedTips, "108.00"},        {&w.AdvancEICPayment, "109.00"},
-      {&w.DependentCareBenefits, "110.00"}, {&w.NonQualifiedPlans, "111.00"}, {&w.Field12aAmount, "112.00"},
-      {&w.StateWages1, "116.00"},     {&w.StateIncomTax1, "117.00"},          {&w.LocalWages1, "118.00"},
-      {&w.LocalIncomeTax1, "119.00"}};
-  for (const auto& [field, value] : amounts) *field = value;
-  w.Field12aCode = "D";
+  const std::pair<TextMember<W2Record>, const char*> amounts[] = {
+      {W2Record::Text::Wages, "101.00"},          {W2Record::Text::FederalIncomeTaxWithdrawal, "102.00"}, {W2Record::Text::SocialSecurityWages, "103.00"},
+      {W2Record::Text::SocialSecurityTaxWithheld, "104.00"}, {W2Record::Text::MedicareWages, "105.00"}, {W2Record::Text::MedicareTaxWithheld, "106.00"},
+      {W2Record::Text::SocialSecurityTips, "107.00"}, {W2Record::Text::AllocatedTips, "108.00"},        {W2Record::Text::AdvancEICPayment, "109.00"},
+      {W2Record::Text::DependentCareBenefits, "110.00"}, {W2Record::Text::NonQualifiedPlans, "111.00"}, {W2Record::Text::Field12aAmount, "112.00"},
+      {W2Record::Text::StateWages1, "116.00"},     {W2Record::Text::StateIncomTax1, "117.00"},          {W2Record::Text::LocalWages1, "118.00"},
+      {W2Record::Text::LocalIncomeTax1, "119.00"}};
+  for (const auto& [field, value] : amounts) field.Set(w, value);
+  w.SetField12aCode("D");
   const W3Page page = BuildW3Page(c, forms);
   const auto printed = RecordJob(W3PrintJob(page, FormPrintSettings{}))[0];
   const FormPicture laser = W3LaserPicture();

@@ -133,7 +133,7 @@ void ExpectDataInSheetBoxes(const RecordingCanvas& page, PrintForm form, double 
 
 TEST(RedInkSheet, RedInkDataWithZeroOffsetsFallIntoItsBoxes) {
   test::PrintPayroll payroll(2);
-  for (auto& w : payroll.forms) w.Field12aYear = "";  // a year runs past the code column: a fault of its own
+  for (auto& w : payroll.forms) w.SetField12aYear("");  // a year runs past the code column: a fault of its own
   FormPrintSettings s;
   s.printTarget = 1;
   ExpectDataInSheetBoxes(RecordJob(W2PrintJob({&payroll.company, &payroll.employees, &payroll.forms, payroll.order, 0}, s))[0],

@@ -14,12 +14,12 @@ namespace {
 
 TEST(W3Totals, SumsBoxesAndCountsForms) {
   std::vector<W2Record> forms(2);
-  forms[0].Wages = "1000";
-  forms[1].Wages = "250.50";
-  forms[0].StateWages1 = "100";
-  forms[0].StateWages2 = "200";
-  forms[1].LocalIncomeTax2 = "7.5";
-  forms[0].MedicareTaxWithheld = "-1.25";
+  forms[0].SetWages("1000");
+  forms[1].SetWages("250.50");
+  forms[0].SetStateWages1("100");
+  forms[0].SetStateWages2("200");
+  forms[1].SetLocalIncomeTax2("7.5");
+  forms[0].SetMedicareTaxWithheld("-1.25");
   const W3Page page = BuildW3Page(CompanyRecord{}, forms);
   EXPECT_EQ(page.totalForms, "2");
   EXPECT_EQ(page.box[1], "1250.50");
@@ -33,10 +33,10 @@ TEST(W3Totals, SumsBoxesAndCountsForms) {
 TEST(W3Totals, Box12CountsOnlyDeferredCompensation) {
   std::vector<W2Record> forms(1);
   W2Record& w = forms[0];
-  w.Field12aCode = "C", w.Field12aAmount = "500";   // group-term life: not deferred
-  w.Field12bCode = "d", w.Field12bAmount = "500";   // lower case still counts
-  w.Field12cCode = "0", w.Field12cAmount = "300";   // held AA
-  w.Field12dCode = "", w.Field12dAmount = "40";     // no code never counts
+  w.SetField12aCode("C"), w.SetField12aAmount("500");   // group-term life: not deferred
+  w.SetField12bCode("d"), w.SetField12bAmount("500");   // lower case still counts
+  w.SetField12cCode("0"), w.SetField12cAmount("300");   // held AA
+  w.SetField12dCode(""), w.SetField12dAmount("40");     // no code never counts
   EXPECT_EQ(ComputeW3Totals(forms).deferredCompensation, 80000);
 }
 
@@ -44,9 +44,9 @@ TEST(W3Totals, CompanyFieldsAndKindOfPayer) {
   CompanyRecord c;
   c.FormW3RadioKindOfPayer = 6;
   c.FormW3CheckThirdPartySickPay = 1;
-  c.FormW3ThirdPartySickPay = "0.00";
-  c.State = "MA";
-  c.StateID = "123";
+  c.SetFormW3ThirdPartySickPay("0.00");
+  c.SetState("MA");
+  c.SetStateID("123");
   const W3Page page = BuildW3Page(c, std::vector<W2Record>{});
   EXPECT_STREQ(KindOfPayerLabel(page.kindOfPayer), "944");
   EXPECT_TRUE(page.thirdPartySickPay);
@@ -63,8 +63,8 @@ TEST(W3Totals, ExactInCentsWhereDoublesDrift) {
   std::vector<W2Record> forms(100000);
   double doubleSum = 0;
   for (W2Record& w : forms) {
-    w.Wages = "123456.78";
-    doubleSum += ParseMoney(w.Wages);
+    w.SetWages("123456.78");
+    doubleSum += ParseMoney(w.Wages());
   }
   char drifted[64];
   std::snprintf(drifted, sizeof drifted, "%.2lf", doubleSum);
@@ -74,14 +74,14 @@ TEST(W3Totals, ExactInCentsWhereDoublesDrift) {
 
 TEST(Form1096Totals, BoxesThreeFourAndFive) {
   std::vector<Form1099Record> forms(2);
-  forms[0].Rents = "100.00";
-  forms[1].Rents = "50.50";
-  forms[0].FederalIncomeTaxWithheld = "10.00";
-  forms[0].Field15A = "999.00";          // not summed
-  forms[1].StateIncome1 = "5";           // not summed
-  forms[1].GrossProceedsPaidToAttorney = "1";
-  forms[1].ExcessGoldenParachutePayments = "2";
-  forms[1].CropInsuranceProceeds = "3";
+  forms[0].SetRents("100.00");
+  forms[1].SetRents("50.50");
+  forms[0].SetFederalIncomeTaxWithheld("10.00");
+  forms[0].SetField15A("999.00");          // not summed
+  forms[1].SetStateIncome1("5");           // not summed
+  forms[1].SetGrossProceedsPaidToAttorney("1");
+  forms[1].SetExcessGoldenParachutePayments("2");
+  forms[1].SetCropInsuranceProceeds("3");
   const Form1096Page page = Build1096Page(CompanyRecord{}, forms);
   EXPECT_EQ(page.box3, "2");
   EXPECT_EQ(page.box4, "10.00");
@@ -93,14 +93,15 @@ TEST(Form1096Totals, BoxesThreeFourAndFive) {
 // shows "too large", says why, and the W-3 is not printed.
 TEST(W3Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
   std::vector<W2Record> forms(2);
-  forms[0].Wages = forms[1].Wages = "92233720368547757.00";
-  forms[0].StateWages1 = "99999999999999999999";  // beyond what cents in 64 bits hold
-  forms[0].Field12aCode = "D";
-  forms[0].Field12aAmount = "92233720368547757";
-  forms[1].Field12bCode = "E";
-  forms[1].Field12bAmount = "92233720368547757";
-  forms[0].SocialSecurityWages = "999999999.99";  // the largest amount a form takes
-  forms[1].SocialSecurityWages = "999999999.99";
+  forms[1].SetWages("92233720368547757.00");
+  forms[0].SetWages(forms[1].Wages());
+  forms[0].SetStateWages1("99999999999999999999");  // beyond what cents in 64 bits hold
+  forms[0].SetField12aCode("D");
+  forms[0].SetField12aAmount("92233720368547757");
+  forms[1].SetField12bCode("E");
+  forms[1].SetField12bAmount("92233720368547757");
+  forms[0].SetSocialSecurityWages("999999999.99");  // the largest amount a form takes
+  forms[1].SetSocialSecurityWages("999999999.99");
   const W3Totals totals = ComputeW3Totals(forms);
   EXPECT_EQ(totals.tooLarge, (std::vector<int>{1, 12, 16}));
   EXPECT_EQ(totals.box[1], 0);
@@ -121,7 +122,7 @@ TEST(W3Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
 
   // One amount that the cents cannot hold is enough.
   std::vector<W2Record> one(1);
-  one[0].LocalIncomeTax2 = "-99999999999999999999.00";
+  one[0].SetLocalIncomeTax2("-99999999999999999999.00");
   EXPECT_EQ(ComputeW3Totals(one).tooLarge, std::vector<int>{19});
   EXPECT_EQ(BuildW3Page(CompanyRecord{}, one).problem.substr(0, 41), "The total of box 19 of the W-3 is too lar");
 }
@@ -129,15 +130,16 @@ TEST(W3Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
 TEST(Form1096Totals, ASumThatCannotBeHeldIsNeverShownAsANumber) {
   // A 1099 import made box 5 read 98.84.
   std::vector<Form1099Record> forms(2);
-  forms[0].Rents = forms[1].NonemployeeCompensation = "92233720368547757.00";
-  forms[0].FederalIncomeTaxWithheld = "12.50";
+  forms[1].SetNonemployeeCompensation("92233720368547757.00");
+  forms[0].SetRents(forms[1].NonemployeeCompensation());
+  forms[0].SetFederalIncomeTaxWithheld("12.50");
   Form1096Page page = Build1096Page(CompanyRecord{}, forms);
   EXPECT_EQ(page.box4, "12.50");
   EXPECT_EQ(page.box5, "too large");
   EXPECT_EQ(page.problem.substr(0, 70), "The total of box 5 of the 1096 is too large to be held: the 1099-MISC ");
   ASSERT_TRUE(Form1096PrintRefusal(page));
   EXPECT_TRUE(Form1096PrintRefusal(page)->starts_with("The 1096 was not printed.\n\n"));
-  forms[1].NonemployeeCompensation = "1";
+  forms[1].SetNonemployeeCompensation("1");
   page = Build1096Page(CompanyRecord{}, forms);
   EXPECT_EQ(page.box5, "92233720368547758.00");  // large, but held exactly
   EXPECT_EQ(page.problem, "");
@@ -163,9 +165,9 @@ TEST(CentsTotal, KnowsWhenItCanNoLongerBeHeld) {
 
 TEST(Form1096Totals, FilerNameFallsBackToEmployerName) {
   CompanyRecord c;
-  c.EmployerName = "Acme";
+  c.SetEmployerName("Acme");
   EXPECT_EQ(Build1096Page(c, std::vector<Form1099Record>{}).filerName, "Acme");
-  c.Form1096FilerName = "Acme Payroll Agent";
+  c.SetForm1096FilerName("Acme Payroll Agent");
   EXPECT_EQ(Build1096Page(c, std::vector<Form1099Record>{}).filerName, "Acme Payroll Agent");
 }
 

@@ -22,12 +22,12 @@ W3Page SampleW3() {
   CompanyRecord c = test::PrintCompany();
   c.FormW3RadioKindOfPayer = 6;
   c.FormW3CheckThirdPartySickPay = 1;
-  c.FormW3ThirdPartySickPay = "0.00";
-  c.FormW3IncomeTaxWithHeld = "12.00";
-  c.FormW3Telephone = "(413) 555-0100";
+  c.SetFormW3ThirdPartySickPay("0.00");
+  c.SetFormW3IncomeTaxWithHeld("12.00");
+  c.SetFormW3Telephone("(413) 555-0100");
   std::vector<W2Record> forms(2);
-  forms[0].Wages = "1000";
-  forms[1].Wages = "250.50";
+  forms[0].SetWages("1000");
+  forms[1].SetWages("250.50");
   return BuildW3Page(c, forms);
 }
 
@@ -128,13 +128,13 @@ TEST(W3Print, LaserSubstituteAllowsForThePrinterMargins) {
 
 Form1096Page Sample1096(const std::string& filerName = "Acme Filing") {
   CompanyRecord c = test::PrintCompany();
-  c.Form1096FilerName = filerName;
+  c.SetForm1096FilerName(filerName);
   c.Form1096CheckIsThisYourFinalReturn = 1;
-  c.Form1096Fax = "(413) 555-0199";
+  c.SetForm1096Fax("(413) 555-0199");
   std::vector<Form1099Record> forms(2);
-  forms[0].Rents = "100.00";
-  forms[1].Rents = "50.50";
-  forms[0].FederalIncomeTaxWithheld = "0.00";
+  forms[0].SetRents("100.00");
+  forms[1].SetRents("50.50");
+  forms[0].SetFederalIncomeTaxWithheld("0.00");
   return Build1096Page(c, forms);
 }
 
@@ -204,14 +204,14 @@ TEST(TransmittalPrint, LongEmailAddressesStopBeforeTheFaxNumber) {
   ASSERT_EQ(longAddress.size(), 40u);
   auto w3 = [](const std::string& email, int paper) {
     CompanyRecord c = test::PrintCompany();
-    c.FormW3Email = email;
-    c.FormW3Fax = "(518) 555-0199";
+    c.SetFormW3Email(email);
+    c.SetFormW3Fax("(518) 555-0199");
     return RecordJob(W3PrintJob(BuildW3Page(c, std::vector<W2Record>{}), Paper(paper)), RecordingCanvas::kLetterPdf)[0];
   };
   auto form1096 = [](const std::string& email, int paper) {
     CompanyRecord c = test::PrintCompany();
-    c.Form1096Email = email;
-    c.Form1096Fax = "(518) 555-0199";
+    c.SetForm1096Email(email);
+    c.SetForm1096Fax("(518) 555-0199");
     return RecordJob(Form1096PrintJob(Build1096Page(c, std::vector<Form1099Record>{}), Paper(paper)))[0];
   };
   auto w3Box = [](int paper) {

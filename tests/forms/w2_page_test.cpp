@@ -16,7 +16,7 @@ namespace {
 
 using R = W2Record;
 
-size_t Box(std::string R::*member) { return W2FieldIndex(member); }
+size_t Box(TextMember<R> member) { return W2FieldIndex(member); }
 size_t Box(int32_t R::*member) { return W2FieldIndex(member); }
 
 class W2PageTest : public test::CompanyTest {
@@ -24,13 +24,13 @@ class W2PageTest : public test::CompanyTest {
   void SetUp() override {
     CompanyTest::SetUp();
     auto& c = doc->GetCompany();
-    c.EmployerIdentificationNumber = "36-4125798";
-    c.Address1 = "1200 Capitol Ave";
-    c.City = "Springfield";
-    c.State = "IL";
-    c.Zip = "62701";
-    c.StateID = "4125-7980";
-    c.FormW3ControlNumber = "A-17";
+    c.SetEmployerIdentificationNumber("36-4125798");
+    c.SetAddress1("1200 Capitol Ave");
+    c.SetCity("Springfield");
+    c.SetState("IL");
+    c.SetZip("62701");
+    c.SetStateID("4125-7980");
+    c.SetFormW3ControlNumber("A-17");
     page = std::make_unique<W2PageRules>(*doc, ui);
   }
   // Employees added as the Employee dialog adds them, each with its blank W-2.
@@ -38,15 +38,15 @@ class W2PageTest : public test::CompanyTest {
   void AddEmployees(std::initializer_list<std::array<const char*, 3>> people, bool linked = true) {
     for (const auto& [ssn, first, last] : people) {
       EmployeeRecord e;
-      e.SocialSecurityNumber = ssn;
-      e.FirstName = first;
-      e.LastName = last;
+      e.SetSocialSecurityNumber(ssn);
+      e.SetFirstName(first);
+      e.SetLastName(last);
       ASSERT_TRUE(AddEmployee(*doc, ui, e, true, false, true, nullptr, linked ? page.get() : nullptr).Saved());
     }
   }
-  const std::string& Text(std::string R::*member) { return page->Value(Box(member)).text; }
+  const std::string& Text(TextMember<R> member) { return page->Value(Box(member)).text; }
   // Types a field and leaves it.
-  void Type(std::string R::*member, const std::string& text) {
+  void Type(TextMember<R> member, const std::string& text) {
     page->EditText(Box(member), text);
     page->LeaveField(Box(member));
   }
@@ -65,18 +65,18 @@ class W2PageTest : public test::CompanyTest {
 TEST_F(W2PageTest, LoadShowsTheEmployeeAndANormalisedCopyOfTheW2) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   EmployeeRecord& e = doc->GetEmployees()[0];
-  e.MiddleName = "L";
-  e.Address1 = "48 Lincoln Ave";
-  e.City = "Springfield";
-  e.State = "IL";
-  e.Zip = "62702";
+  e.SetMiddleName("L");
+  e.SetAddress1("48 Lincoln Ave");
+  e.SetCity("Springfield");
+  e.SetState("IL");
+  e.SetZip("62702");
   W2Record& w = doc->GetW2Forms()[0];
-  w.Wages = "12.5";
-  w.FederalIncomeTaxWithdrawal = "12.345";
-  w.Field12aCode = "0";
-  w.Field12bCode = "1";
-  w.Field12cCode = "D";
-  w.StateID1 = "OWN-ID";
+  w.SetWages("12.5");
+  w.SetFederalIncomeTaxWithdrawal("12.345");
+  w.SetField12aCode("0");
+  w.SetField12bCode("1");
+  w.SetField12cCode("D");
+  w.SetStateID1("OWN-ID");
   const W2Record stored = w;
 
   page->Load();
@@ -87,54 +87,54 @@ TEST_F(W2PageTest, LoadShowsTheEmployeeAndANormalisedCopyOfTheW2) {
   EXPECT_EQ(p.controlNumber, "A-17");
   EXPECT_EQ(p.firstNameAndInitial, "Maria L");
   EXPECT_EQ(p.cityLine, "Springfield, IL 62702");
-  EXPECT_EQ(Text(&R::Wages), "12.50");
-  EXPECT_EQ(Text(&R::FederalIncomeTaxWithdrawal), "12.34");
-  EXPECT_EQ(Text(&R::LocalIncomeTax2), "0.00");  // every one of the 23 amounts
-  EXPECT_EQ(Text(&R::Field12aCode), "AA");
-  EXPECT_EQ(Text(&R::Field12bCode), "BB");
-  EXPECT_EQ(Text(&R::Field12cCode), "D");
-  EXPECT_EQ(Text(&R::State1), "IL");       // the company's state
-  EXPECT_EQ(Text(&R::StateID1), "OWN-ID");  // the W-2's own state ID
-  EXPECT_EQ(Text(&R::State2), "");
+  EXPECT_EQ(Text(R::Text::Wages), "12.50");
+  EXPECT_EQ(Text(R::Text::FederalIncomeTaxWithdrawal), "12.34");
+  EXPECT_EQ(Text(R::Text::LocalIncomeTax2), "0.00");  // every one of the 23 amounts
+  EXPECT_EQ(Text(R::Text::Field12aCode), "AA");
+  EXPECT_EQ(Text(R::Text::Field12bCode), "BB");
+  EXPECT_EQ(Text(R::Text::Field12cCode), "D");
+  EXPECT_EQ(Text(R::Text::State1), "IL");       // the company's state
+  EXPECT_EQ(Text(R::Text::StateID1), "OWN-ID");  // the W-2's own state ID
+  EXPECT_EQ(Text(R::Text::State2), "");
   EXPECT_FALSE(page->Modified());
   EXPECT_EQ(doc->GetW2Forms()[0], stored);  // only the page's copy is normalised
 
   // Without an ID of its own, line 1 shows the company's only for the company's state.
-  w.StateID1.clear();
+  w.SetStateID1("");
   page->Load();
-  EXPECT_EQ(Text(&R::StateID1), "4125-7980");
-  w.State1 = "CA";
+  EXPECT_EQ(Text(R::Text::StateID1), "4125-7980");
+  w.SetState1("CA");
   page->Load();
-  EXPECT_EQ(Text(&R::State1), "CA");
-  EXPECT_EQ(Text(&R::StateID1), "");
+  EXPECT_EQ(Text(R::Text::State1), "CA");
+  EXPECT_EQ(Text(R::Text::StateID1), "");
 }
 
 TEST_F(W2PageTest, LeavingAmountFieldsAppliesTheSocialSecurityAndMedicareRules) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   page->Load();
   struct Case {
-    std::string R::*box;
+    TextMember<R> box;
     const char* typed;
     const char* message;  // empty: none
     const char* shown;
-    std::string R::*other;
+    TextMember<R> other;
     const char* otherShown;
   };
   const Case cases[] = {
-      {&R::SocialSecurityWages, "97500.09", "", "97500.09", &R::SocialSecurityTaxWithheld, "6045.00"},
-      {&R::SocialSecurityWages, "97500.10", "'Social security wages' field shouldn't exceed $97500.00", "97500.00",
-       &R::SocialSecurityTaxWithheld, "6045.00"},
-      {&R::SocialSecurityWages, "50000", "", "50000.00", &R::SocialSecurityTaxWithheld, "3100.00"},
-      {&R::SocialSecurityWages, "12345.67", "", "12345.67", &R::SocialSecurityTaxWithheld, "765.43"},
-      {&R::SocialSecurityWages, "", "", "0.00", &R::SocialSecurityTaxWithheld, "0.00"},
-      {&R::MedicareWages, "50000", "", "50000.00", &R::MedicareTaxWithheld, "725.00"},
-      {&R::MedicareWages, "105000", "", "105000.00", &R::MedicareTaxWithheld, "1522.50"},  // no cap
-      {&R::SocialSecurityTaxWithheld, "6045.09", "", "6045.09", nullptr, nullptr},
-      {&R::SocialSecurityTaxWithheld, "6045.10", "'Social security tax withheld' field shouldn't exceed $6045.00",
+      {R::Text::SocialSecurityWages, "97500.09", "", "97500.09", R::Text::SocialSecurityTaxWithheld, "6045.00"},
+      {R::Text::SocialSecurityWages, "97500.10", "'Social security wages' field shouldn't exceed $97500.00", "97500.00",
+       R::Text::SocialSecurityTaxWithheld, "6045.00"},
+      {R::Text::SocialSecurityWages, "50000", "", "50000.00", R::Text::SocialSecurityTaxWithheld, "3100.00"},
+      {R::Text::SocialSecurityWages, "12345.67", "", "12345.67", R::Text::SocialSecurityTaxWithheld, "765.43"},
+      {R::Text::SocialSecurityWages, "", "", "0.00", R::Text::SocialSecurityTaxWithheld, "0.00"},
+      {R::Text::MedicareWages, "50000", "", "50000.00", R::Text::MedicareTaxWithheld, "725.00"},
+      {R::Text::MedicareWages, "105000", "", "105000.00", R::Text::MedicareTaxWithheld, "1522.50"},  // no cap
+      {R::Text::SocialSecurityTaxWithheld, "6045.09", "", "6045.09", nullptr, nullptr},
+      {R::Text::SocialSecurityTaxWithheld, "6045.10", "'Social security tax withheld' field shouldn't exceed $6045.00",
        "6045.00", nullptr, nullptr},
-      {&R::Wages, "12.345", "", "12.34", nullptr, nullptr},
-      {&R::StateWages2, ".5", "", "0.50", nullptr, nullptr},
-      {&R::Field12aYear, "07", "", "07", nullptr, nullptr},  // years are not amounts
+      {R::Text::Wages, "12.345", "", "12.34", nullptr, nullptr},
+      {R::Text::StateWages2, ".5", "", "0.50", nullptr, nullptr},
+      {R::Text::Field12aYear, "07", "", "07", nullptr, nullptr},  // years are not amounts
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -156,26 +156,26 @@ TEST_F(W2PageTest, LeavingAmountFieldsAppliesTheSocialSecurityAndMedicareRules) 
 TEST_F(W2PageTest, LeavingAnUnchangedNormalisedFieldIsNoEdit) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   page->Load();
-  page->LeaveField(Box(&R::Wages));
-  page->LeaveField(Box(&R::MedicareWages));  // box 6 recomputed to what it shows
+  page->LeaveField(Box(R::Text::Wages));
+  page->LeaveField(Box(R::Text::MedicareWages));  // box 6 recomputed to what it shows
   EXPECT_FALSE(page->Modified());
 }
 
 TEST_F(W2PageTest, Box12CodesAreHeldAsOneCharacterAndWrittenAsTheirCode) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   page->Load();
-  Type(&R::Field12aCode, "aa");
-  Type(&R::Field12bCode, "bb");
-  Type(&R::Field12cCode, "d");
-  EXPECT_EQ(Text(&R::Field12cCode), "D");  // upper-cased as it is left
-  for (auto amount : {&R::Field12aAmount, &R::Field12bAmount, &R::Field12cAmount}) Type(amount, "100");
+  Type(R::Text::Field12aCode, "aa");
+  Type(R::Text::Field12bCode, "bb");
+  Type(R::Text::Field12cCode, "d");
+  EXPECT_EQ(Text(R::Text::Field12cCode), "D");  // upper-cased as it is left
+  for (auto amount : {R::Text::Field12aAmount, R::Text::Field12bAmount, R::Text::Field12cAmount}) Type(amount, "100");
   ui.answers = {Answer::Yes};
   ASSERT_EQ(page->Save().outcome, SaveOutcome::Saved);
 
   const W2Record& held = doc->GetW2Forms()[0];
-  EXPECT_EQ(held.Field12aCode, "0");
-  EXPECT_EQ(held.Field12bCode, "1");
-  EXPECT_EQ(held.Field12cCode, "D");
+  EXPECT_EQ(held.Field12aCode(), "0");
+  EXPECT_EQ(held.Field12bCode(), "1");
+  EXPECT_EQ(held.Field12cCode(), "D");
   const int id = held.W2UniqueID;
   EXPECT_EQ(FileText("Field12aCode", id), "AA");
   EXPECT_EQ(FileText("Field12bCode", id), "BB");
@@ -192,15 +192,15 @@ TEST_F(W2PageTest, Box12CodesAreHeldAsOneCharacterAndWrittenAsTheirCode) {
   ASSERT_TRUE(reopened.OnNewDocument());
   W2PageRules shown(reopened, otherUi);
   shown.Load();
-  EXPECT_EQ(shown.Value(Box(&R::Field12aCode)).text, "AA");
-  EXPECT_EQ(shown.Value(Box(&R::Field12bCode)).text, "BB");
-  EXPECT_EQ(shown.Value(Box(&R::Field12cCode)).text, "D");
+  EXPECT_EQ(shown.Value(Box(R::Text::Field12aCode)).text, "AA");
+  EXPECT_EQ(shown.Value(Box(R::Text::Field12bCode)).text, "BB");
+  EXPECT_EQ(shown.Value(Box(R::Text::Field12cCode)).text, "D");
 }
 
 TEST_F(W2PageTest, CodesThatAreNotOnThe2007FormAreRefused) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   page->Load();
-  Type(&R::Field12dCode, "x");
+  Type(R::Text::Field12dCode, "x");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_NE(ui.messages[0].find("\"X\" is not a box 12 code"), std::string::npos);
   const W2Record before = doc->GetW2Forms()[0];
@@ -208,7 +208,7 @@ TEST_F(W2PageTest, CodesThatAreNotOnThe2007FormAreRefused) {
   EXPECT_EQ(result.outcome, SaveOutcome::Refused);
   EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(doc->GetW2Forms()[0], before);
-  Type(&R::Field12dCode, "");
+  Type(R::Text::Field12dCode, "");
   ui.answers = {Answer::Yes};
   EXPECT_EQ(page->Save().outcome, SaveOutcome::Saved);
 }
@@ -237,8 +237,8 @@ TEST_F(W2PageTest, Box12NeedsTheCodeAndTheAmountTogether) {
     page->Load();
     ui.messages.clear();
     ui.questions.clear();
-    Type(&R::Field12bCode, c.code);
-    Type(&R::Field12bAmount, c.amount);
+    Type(R::Text::Field12bCode, c.code);
+    Type(R::Text::Field12bAmount, c.amount);
     ui.answers = {Answer::No};  // a question asked is declined: nothing is written either way
     const SaveResult result = page->Save();
     if (c.message) {
@@ -252,7 +252,7 @@ TEST_F(W2PageTest, Box12NeedsTheCodeAndTheAmountTogether) {
     EXPECT_EQ(doc->GetW2Forms()[0], before);
   }
   // An amount stored without its code (an older file) is said when saved.
-  doc->GetW2Forms()[0].Field12dAmount = "75.00";
+  doc->GetW2Forms()[0].SetField12dAmount("75.00");
   page->Load();
   ui.messages.clear();
   EXPECT_EQ(page->SaveNow().outcome, SaveOutcome::Refused);
@@ -263,16 +263,16 @@ TEST_F(W2PageTest, Box12NeedsTheCodeAndTheAmountTogether) {
 TEST_F(W2PageTest, SaveReplacesTheRecordAndWritesItAtOnce) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}, {"412-55-1002", "James", "Lee"}});
   page->Load();
-  doc->GetW2Forms()[0].ExtraText1 = "kept";  // a column the page does not show
-  Type(&R::Wages, "48250");
+  doc->GetW2Forms()[0].SetExtraText1("kept");  // a column the page does not show
+  Type(R::Text::Wages, "48250");
   page->Edit(Box(&R::RetirementPlan), {{}, 1});
-  page->EditText(Box(&R::Other1), "Union dues");
+  page->EditText(Box(R::Text::Other1), "Union dues");
   const int refreshed = view.refreshed;
 
   ui.answers = {Answer::No};
   EXPECT_EQ(page->Save().outcome, SaveOutcome::Declined);
   EXPECT_TRUE(page->Modified());
-  EXPECT_EQ(doc->GetW2Forms()[0].Wages, "");
+  EXPECT_EQ(doc->GetW2Forms()[0].Wages(), "");
 
   ui.answers = {Answer::Yes};
   const SaveResult saved = page->Save();
@@ -282,13 +282,13 @@ TEST_F(W2PageTest, SaveReplacesTheRecordAndWritesItAtOnce) {
   EXPECT_TRUE(doc->Journal().empty());   // written at once
   const auto stored = StoredW2Forms();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[0].Wages, "48250.00");
+  EXPECT_EQ(stored[0].Wages(), "48250.00");
   EXPECT_EQ(stored[0].RetirementPlan, 1);
-  EXPECT_EQ(stored[0].Other1, "Union dues");
-  EXPECT_EQ(stored[0].State1, "IL");  // the defaults of box 15 are saved with the form
-  EXPECT_EQ(stored[0].StateID1, "4125-7980");
-  EXPECT_EQ(stored[0].ExtraText1, "kept");
-  EXPECT_EQ(stored[1].Wages, "");  // the other employee's W-2 is untouched
+  EXPECT_EQ(stored[0].Other1(), "Union dues");
+  EXPECT_EQ(stored[0].State1(), "IL");  // the defaults of box 15 are saved with the form
+  EXPECT_EQ(stored[0].StateID1(), "4125-7980");
+  EXPECT_EQ(stored[0].ExtraText1(), "kept");
+  EXPECT_EQ(stored[1].Wages(), "");  // the other employee's W-2 is untouched
 
   // Saving again without a change writes nothing and does not mark the document.
   doc->SetModified(false);
@@ -303,7 +303,7 @@ TEST_F(W2PageTest, AFailedWriteIsReportedAndKeptForTheNextSave) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
   page->Load();
   RefuseInFile("UPDATE", "W2");
-  Type(&R::Wages, "100");
+  Type(R::Text::Wages, "100");
   ui.answers = {Answer::Yes};
   const SaveResult result = page->Save();
   EXPECT_EQ(result.outcome, SaveOutcome::Saved);
@@ -316,14 +316,14 @@ TEST_F(W2PageTest, AFailedWriteIsReportedAndKeptForTheNextSave) {
 
 TEST_F(W2PageTest, ResetAndClear) {
   AddEmployees({{"412-55-1001", "Maria", "Gonzalez"}});
-  doc->GetW2Forms()[0].Wages = "10";
+  doc->GetW2Forms()[0].SetWages("10");
   page->Load();
-  Type(&R::Wages, "20");
+  Type(R::Text::Wages, "20");
   ui.answers = {Answer::No, Answer::Yes};
   EXPECT_FALSE(page->Reset());
-  EXPECT_EQ(Text(&R::Wages), "20.00");
+  EXPECT_EQ(Text(R::Text::Wages), "20.00");
   EXPECT_TRUE(page->Reset());
-  EXPECT_EQ(Text(&R::Wages), "10.00");
+  EXPECT_EQ(Text(R::Text::Wages), "10.00");
   EXPECT_FALSE(page->Modified());
   EXPECT_EQ(ui.questions.back(), "Are you sure you want to reset all fields to their initial values?");
 
@@ -331,11 +331,11 @@ TEST_F(W2PageTest, ResetAndClear) {
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(page->Clear());
   EXPECT_EQ(ui.questions.back(), "Are you sure you want to clear the values of all fields?");
-  EXPECT_EQ(Text(&R::Wages), "");
-  EXPECT_EQ(Text(&R::State1), "");  // box 15 too
+  EXPECT_EQ(Text(R::Text::Wages), "");
+  EXPECT_EQ(Text(R::Text::State1), "");  // box 15 too
   EXPECT_EQ(page->Value(Box(&R::StatutoryEmployee)).choice, 0);
   EXPECT_EQ(page->Parties().ein, "36-4125798");  // the read-only parts stay
-  EXPECT_EQ(doc->GetW2Forms()[0].Wages, "10");   // nothing saved
+  EXPECT_EQ(doc->GetW2Forms()[0].Wages(), "10");   // nothing saved
 }
 
 TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
@@ -362,23 +362,23 @@ TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
   EXPECT_EQ(page->Parties().lastName, "Mills");
 
   // Edits ask before the page leaves the employee; No drops them.
-  Type(&R::Wages, "500");
+  Type(R::Text::Wages, "500");
   ui.answers = {Answer::No};
   page->Next();
   EXPECT_EQ(ui.questions.back(),
             "Would you like to save the changes you did to this employee before moving to the next one?");
   EXPECT_EQ(page->CurrentPayee(), 0);
   EXPECT_FALSE(page->Modified());
-  EXPECT_EQ(doc->GetW2Forms()[2].Wages, "");
+  EXPECT_EQ(doc->GetW2Forms()[2].Wages(), "");
 
   // At the end nothing moves and nothing is asked: the edits stay.
-  Type(&R::Wages, "700");
+  Type(R::Text::Wages, "700");
   const size_t asked = ui.questions.size();
   page->Next();
   EXPECT_EQ(ui.notes.back().text, "This is the last employee in the list!");
   EXPECT_EQ(ui.questions.size(), asked);
   EXPECT_EQ(page->CurrentPayee(), 0);
-  EXPECT_EQ(Text(&R::Wages), "700.00");
+  EXPECT_EQ(Text(R::Text::Wages), "700.00");
   EXPECT_TRUE(page->Modified());
 
   // Yes saves the edits before moving back.
@@ -387,7 +387,7 @@ TEST_F(W2PageTest, NextAndPreviousFollowTheEmployeePagesOrder) {
   EXPECT_EQ(ui.questions.back(),
             "Would you like to save the changes you did to this employee before moving to the previous one?");
   EXPECT_EQ(page->CurrentPayee(), 2);
-  EXPECT_EQ(StoredW2Forms()[0].Wages, "700.00");
+  EXPECT_EQ(StoredW2Forms()[0].Wages(), "700.00");
 }
 
 TEST_F(W2PageTest, SelectEmployeeDialog) {
@@ -413,13 +413,13 @@ TEST_F(W2PageTest, SelectEmployeeDialog) {
   EXPECT_EQ(page->Parties().lastName, "Mills");
 
   // Edits, declined at the prompt, then Cancel: the page shows what is stored.
-  Type(&R::Wages, "1");
+  Type(R::Text::Wages, "1");
   ui.answers = {Answer::No};
   page->Select();
   EXPECT_EQ(ui.questions.back(),
             "Would you like to save the changes you did to this employee before selecting a different one?");
   EXPECT_EQ(page->CurrentPayee(), 2);
-  EXPECT_EQ(Text(&R::Wages), "0.00");
+  EXPECT_EQ(Text(R::Text::Wages), "0.00");
   EXPECT_FALSE(page->Modified());
 
   // OK with no row selected keeps the employee.
@@ -444,35 +444,35 @@ TEST_F(W2PageTest, ActivationAndHidingWithoutEmployees) {
 TEST_F(W2PageTest, HidingThePageOffersToSaveOnceItWasShown) {
   AddEmployees({{"100-10-0001", "Ann", "Young"}}, false);
   page->Load();
-  page->EditText(Box(&R::Wages), "5");
+  page->EditText(Box(R::Text::Wages), "5");
   EXPECT_TRUE(page->Hide());  // not shown yet: nothing asked
   EXPECT_TRUE(ui.questions.empty());
 
   page->Activate();
-  page->EditText(Box(&R::Wages), "5");
+  page->EditText(Box(R::Text::Wages), "5");
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(page->Hide());
   EXPECT_EQ(ui.questions.back(),
             "Would you like to save the changes you have done to this employee before navigating away from this form?");
-  EXPECT_EQ(StoredW2Forms()[0].Wages, "5");
+  EXPECT_EQ(StoredW2Forms()[0].Wages(), "5");
 }
 
 // An employee without a W-2 record (a damaged or foreign file): the page shows
 // no amounts under that employee's name and saves nothing for them.
 TEST_F(W2PageTest, AnEmployeeWithoutAW2ShowsAnEmptyFormAndSavesNothing) {
   AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
-  doc->GetW2Forms()[0].Wages = "999";
+  doc->GetW2Forms()[0].SetWages("999");
   doc->GetW2Forms().pop_back();  // Bob's W-2 is missing
   page->Activate();
-  EXPECT_EQ(Text(&R::Wages), "999.00");
+  EXPECT_EQ(Text(R::Text::Wages), "999.00");
   page->Next();
   EXPECT_EQ(page->Parties().lastName, "Adams");
   EXPECT_FALSE(page->HasForm());
-  EXPECT_EQ(Text(&R::Wages), "");
-  EXPECT_EQ(Text(&R::State1), "");
+  EXPECT_EQ(Text(R::Text::Wages), "");
+  EXPECT_EQ(Text(R::Text::State1), "");
   EXPECT_NE(page->FormNotice().find("has no W-2 form"), std::string::npos);
-  page->EditText(Box(&R::Wages), "1");
-  page->LeaveField(Box(&R::Wages));
+  page->EditText(Box(R::Text::Wages), "1");
+  page->LeaveField(Box(R::Text::Wages));
   const auto journal = doc->Journal();
   EXPECT_EQ(page->Save().outcome, SaveOutcome::NoForm);
   EXPECT_EQ(ui.messages.back(), "There is no W-2 form to save: this employee has no W-2 form in the company file.");
@@ -501,7 +501,7 @@ TEST_F(W2PageTest, TheEmployeeListLinks) {
   }
   EXPECT_EQ(page->CurrentPayee(), -1);
   EXPECT_TRUE(page->FirstShowing());
-  EXPECT_EQ(Text(&R::Wages), "");
+  EXPECT_EQ(Text(R::Text::Wages), "");
   EXPECT_TRUE(StoredW2Forms().empty());
 }
 

@@ -75,7 +75,7 @@ TEST(W2Print, VerticalSpaceAndOffsetsMoveTheRedInkForms) {
 
 TEST(W2Print, ItemsOfOneRedInkForm) {
   PrintPayroll payroll(1);
-  payroll.employees[0].City = "";
+  payroll.employees[0].SetCity("");
   payroll.forms[0].RetirementPlan = 1;
   const auto page = Print(payroll, RedInkAll())[0];
   // "0.00" leaves its box empty; an amount typed "0" is printed as it is.
@@ -115,11 +115,11 @@ TEST(W2Print, ItemsOfOneRedInkForm) {
 // without an ID of its own prints no ID rather than the company's.
 TEST(W2Print, AnotherStatesLineNeverTakesTheCompanysStateId) {
   PrintPayroll payroll(1);
-  payroll.forms[0].State1 = "CT";
+  payroll.forms[0].SetState1("CT");
   auto page = Print(payroll, RedInkAll())[0];
   EXPECT_NE(page.FindText("CT"), nullptr);
   EXPECT_EQ(page.FindText("MA-77"), nullptr);
-  payroll.forms[0].State1 = "MA";  // the company's state, typed: the company's ID
+  payroll.forms[0].SetState1("MA");  // the company's state, typed: the company's ID
   page = Print(payroll, RedInkAll())[0];
   EXPECT_EQ(At(page.FindText("MA-77")), (PrintPoint{212, 979}));
 }

@@ -10,37 +10,37 @@ namespace {
 
 CompanyRecord Company() {
   CompanyRecord c;
-  c.EmployerIdentificationNumber = "12-3456789";
-  c.EmployerName = "Acme";
-  c.City = "Springfield";
-  c.State = "IL";
-  c.Zip = "62701";
+  c.SetEmployerIdentificationNumber("12-3456789");
+  c.SetEmployerName("Acme");
+  c.SetCity("Springfield");
+  c.SetState("IL");
+  c.SetZip("62701");
   return c;
 }
 
 W2cSide Now() {
   W2cSide s;
   s.employee.EmployeeUniqueID = 7;
-  s.employee.SocialSecurityNumber = "123-45-6789";
-  s.employee.FirstName = "Ann";
-  s.employee.MiddleName = "Q";
-  s.employee.LastName = "Lee";
-  s.employee.Address1 = "1 Main St";
-  s.employee.City = "Springfield";
-  s.employee.State = "IL";
-  s.employee.Zip = "62701";
+  s.employee.SetSocialSecurityNumber("123-45-6789");
+  s.employee.SetFirstName("Ann");
+  s.employee.SetMiddleName("Q");
+  s.employee.SetLastName("Lee");
+  s.employee.SetAddress1("1 Main St");
+  s.employee.SetCity("Springfield");
+  s.employee.SetState("IL");
+  s.employee.SetZip("62701");
   W2Record& f = s.form;
   f.EmployeeUniqueID = 7;
-  f.Wages = "1000.00";
-  f.FederalIncomeTaxWithdrawal = "100.00";
-  f.SocialSecurityWages = "1000.00";
-  f.SocialSecurityTaxWithheld = "62.00";
-  f.MedicareWages = "1000.00";
-  f.MedicareTaxWithheld = "14.50";
-  f.Field12aCode = "D";
-  f.Field12aAmount = "1500.00";
-  f.State1 = "IL";
-  f.StateWages1 = "1000.00";
+  f.SetWages("1000.00");
+  f.SetFederalIncomeTaxWithdrawal("100.00");
+  f.SetSocialSecurityWages("1000.00");
+  f.SetSocialSecurityTaxWithheld("62.00");
+  f.SetMedicareWages("1000.00");
+  f.SetMedicareTaxWithheld("14.50");
+  f.SetField12aCode("D");
+  f.SetField12aAmount("1500.00");
+  f.SetState1("IL");
+  f.SetStateWages1("1000.00");
   return s;
 }
 
@@ -76,21 +76,21 @@ std::vector<std::string> Box12(const W2cForm& f) {
 
 TEST(W2cTest, OnlyTheChangedBoxesInBothColumns) {
   const Case cases[] = {
-      {"amount", [](W2cSide& s) { s.form.Wages = "1200"; s.form.DependentCareBenefits = "50.00"; }, 1, true, false,
+      {"amount", [](W2cSide& s) { s.form.SetWages("1200"); s.form.SetDependentCareBenefits("50.00"); }, 1, true, false,
        false, {"1 1000.00|1200.00", "10 -0-|50.00"}, {}},
-      {"amount to zero", [](W2cSide& s) { s.form.FederalIncomeTaxWithdrawal = ""; }, 1, true, false, false,
+      {"amount to zero", [](W2cSide& s) { s.form.SetFederalIncomeTaxWithdrawal(""); }, 1, true, false, false,
        {"2 100.00|-0-"}, {}},
-      {"same amount written otherwise", [](W2cSide& s) { s.form.Wages = "1000"; }, 0, true, false, false, {}, {}},
-      {"ssn", [](W2cSide& s) { s.employee.SocialSecurityNumber = "123-45-6780"; }, 1, true, true, false, {}, {}},
-      {"name", [](W2cSide& s) { s.employee.LastName = "Lee-Ray"; }, 1, true, true, false, {}, {}},
-      {"box 12 code", [](W2cSide& s) { s.form.Field12aCode = "E"; }, 1, true, false, false, {},
+      {"same amount written otherwise", [](W2cSide& s) { s.form.SetWages("1000"); }, 0, true, false, false, {}, {}},
+      {"ssn", [](W2cSide& s) { s.employee.SetSocialSecurityNumber("123-45-6780"); }, 1, true, true, false, {}, {}},
+      {"name", [](W2cSide& s) { s.employee.SetLastName("Lee-Ray"); }, 1, true, true, false, {}, {}},
+      {"box 12 code", [](W2cSide& s) { s.form.SetField12aCode("E"); }, 1, true, false, false, {},
        {"D 1500.00|-0-", "E -0-|1500.00"}},
-      {"box 12 amount", [](W2cSide& s) { s.form.Field12aAmount = "1400.00"; }, 1, true, false, false, {},
+      {"box 12 amount", [](W2cSide& s) { s.form.SetField12aAmount("1400.00"); }, 1, true, false, false, {},
        {"D 1500.00|1400.00"}},
-      {"address only", [](W2cSide& s) { s.employee.Address1 = "2 Elm St"; }, 0, true, false, true, {}, {}},
-      {"state only", [](W2cSide& s) { s.form.StateWages1 = "900.00"; s.form.StateID1 = "99"; }, 1, false, false,
+      {"address only", [](W2cSide& s) { s.employee.SetAddress1("2 Elm St"); }, 0, true, false, true, {}, {}},
+      {"state only", [](W2cSide& s) { s.form.SetStateWages1("900.00"); s.form.SetStateID1("99"); }, 1, false, false,
        false, {"15 IL|IL 99", "16 1000.00|900.00"}, {}},
-      {"state with a federal box", [](W2cSide& s) { s.form.StateWages1 = "900.00"; s.form.Wages = "900.00"; }, 1,
+      {"state with a federal box", [](W2cSide& s) { s.form.SetStateWages1("900.00"); s.form.SetWages("900.00"); }, 1,
        true, false, false, {"1 1000.00|900.00", "16 1000.00|900.00"}, {}},
   };
   for (const auto& c : cases) {
@@ -110,9 +110,9 @@ TEST(W2cTest, OnlyTheChangedBoxesInBothColumns) {
     EXPECT_EQ(Box12(f), c.box12);
     EXPECT_EQ(f.a, "2007");
     EXPECT_EQ(f.formCorrected, "W-2");
-    EXPECT_EQ(f.b, after.employee.SocialSecurityNumber);  // always the correct SSN
+    EXPECT_EQ(f.b, after.employee.SocialSecurityNumber());  // always the correct SSN
     EXPECT_EQ(f.d, "12-3456789");
-    EXPECT_EQ(f.f1, after.employee.Address1);
+    EXPECT_EQ(f.f1, after.employee.Address1());
     EXPECT_FALSE(f.box13.has_value());
     if (c.c) {
       EXPECT_EQ(f.h, "123-45-6789");
@@ -138,12 +138,12 @@ TEST(W2cTest, BoxThirteenShowsBothColumnsAndCorrectingAW2cSaysSo) {
 
 TEST(W2cTest, MoreThanFourBoxTwelveLinesGoOnAFurtherForm) {
   W2cSide before = Now(), after = Now();
-  before.form.Field12aCode = "C"; before.form.Field12aAmount = "1.00";
-  before.form.Field12bCode = "D"; before.form.Field12bAmount = "2.00";
-  before.form.Field12cCode = "E"; before.form.Field12cAmount = "3.00";
-  after.form.Field12aCode = "F"; after.form.Field12aAmount = "4.00";
-  after.form.Field12bCode = "G"; after.form.Field12bAmount = "5.00";
-  after.form.Wages = "1.00";
+  before.form.SetField12aCode("C"); before.form.SetField12aAmount("1.00");
+  before.form.SetField12bCode("D"); before.form.SetField12bAmount("2.00");
+  before.form.SetField12cCode("E"); before.form.SetField12cAmount("3.00");
+  after.form.SetField12aCode("F"); after.form.SetField12aAmount("4.00");
+  after.form.SetField12bCode("G"); after.form.SetField12bAmount("5.00");
+  after.form.SetWages("1.00");
   const auto forms = CompareW2(Company(), Filed(before), after);
   ASSERT_EQ(forms.size(), 2u);
   EXPECT_EQ(Box12(forms[0]), (std::vector<std::string>{"C 1.00|-0-", "D 2.00|-0-", "E 3.00|-0-", "F -0-|4.00"}));
@@ -157,15 +157,15 @@ TEST(W2cTest, MoreThanFourBoxTwelveLinesGoOnAFurtherForm) {
 
 TEST(W2cTest, TheCorrectColumnIsCheckedAsTheW2PageChecksIt) {
   W2cSide after = Now();
-  after.form.SocialSecurityWages = "97000.00";
-  after.form.SocialSecurityTips = "600.00";
-  after.form.SocialSecurityTaxWithheld = "6100.00";
+  after.form.SetSocialSecurityWages("97000.00");
+  after.form.SetSocialSecurityTips("600.00");
+  after.form.SetSocialSecurityTaxWithheld("6100.00");
   const auto forms = CompareW2(Company(), Filed(Now()), after);
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_EQ(forms[0].problems.size(), 2u);
   EXPECT_TRUE(CompareW2(Company(), Filed(Now()), [] {
                 W2cSide s = Now();
-                s.form.Wages = "2000.00";
+                s.form.SetWages("2000.00");
                 return s;
               }())[0].problems.empty());
 }
@@ -173,12 +173,12 @@ TEST(W2cTest, TheCorrectColumnIsCheckedAsTheW2PageChecksIt) {
 TEST(W2cTest, TheListUsesTheLatestFilingOrTheHandMadeColumn) {
   const CompanyRecord company = Company();
   W2cSide now = Now();
-  now.form.Wages = "1300.00";
+  now.form.SetWages("1300.00");
   FiledW2 first = Filed(Now());
   first.id = 1;
   FiledW2 second = Filed(Now(), FiledAs::Correction);
   second.id = 2;
-  second.form.Wages = "1200.00";
+  second.form.SetWages("1200.00");
   const auto list = BuildW2cList(company, {now.employee}, {now.form}, {first, second}, {});
   ASSERT_EQ(list.forms.size(), 1u);
   EXPECT_EQ(Boxes(list.forms[0]), (std::vector<std::string>{"1 1200.00|1300.00"}));
@@ -186,7 +186,7 @@ TEST(W2cTest, TheListUsesTheLatestFilingOrTheHandMadeColumn) {
 
   FiledW2 hand = NewHandMadeW2c(company, now.employee, now.form);
   EXPECT_TRUE(BuildW2cList(company, {now.employee}, {now.form}, {}, {hand}).forms.empty());
-  hand.form.Wages = "800.00";
+  hand.form.SetWages("800.00");
   const auto byHand = BuildW2cList(company, {now.employee}, {now.form}, {}, {hand});
   ASSERT_EQ(byHand.forms.size(), 1u);
   EXPECT_TRUE(byHand.forms[0].handMade);
@@ -196,13 +196,13 @@ TEST(W2cTest, TheListUsesTheLatestFilingOrTheHandMadeColumn) {
 TEST(W3cTest, TotalsEachColumnOfTheW2csSentToTheSsa) {
   const CompanyRecord company = Company();
   W2cSide a = Now(), b = Now(), s = Now();
-  a.form.Wages = "1200.00";
-  a.form.Field12aAmount = "1000.00";      // D: deferred compensation
-  a.form.Field12bCode = "C";              // C: not deferred compensation
-  a.form.Field12bAmount = "70.00";
-  b.employee.SocialSecurityNumber = "123-45-0000";
-  b.form.Wages = "700.00";
-  s.form.StateWages1 = "5.00";            // state only: not to the SSA
+  a.form.SetWages("1200.00");
+  a.form.SetField12aAmount("1000.00");      // D: deferred compensation
+  a.form.SetField12bCode("C");              // C: not deferred compensation
+  a.form.SetField12bAmount("70.00");
+  b.employee.SetSocialSecurityNumber("123-45-0000");
+  b.form.SetWages("700.00");
+  s.form.SetStateWages1("5.00");            // state only: not to the SSA
   std::vector<W2cForm> forms;
   for (const auto* side : {&a, &b, &s})
     for (auto& f : CompareW2(company, Filed(Now()), *side)) forms.push_back(f);
@@ -216,7 +216,7 @@ TEST(W3cTest, TotalsEachColumnOfTheW2csSentToTheSsa) {
 
   FiledW2 filed = Filed(Now());
   filed.employer.ein = "12-3456780";
-  filed.employer.stateId = company.StateID;
+  filed.employer.stateId = company.StateID();
   const W3cPage p = BuildW3cPage(company, forms, {filed});
   EXPECT_EQ(p.d, "2");
   EXPECT_EQ(p.box[1][0], "2000.00");

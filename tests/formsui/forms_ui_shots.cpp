@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
   ok = Shoot<C1096View>(doc, ui, size, out, "1096-form.png") && ok;
   // A W-2 recorded as filed and changed since: the page says it needs a W-2c.
   ok = RecordAsFiled(doc, FiledFamily::W2, "2008-02-15").code == 0 && ok;
-  for (auto& form : doc.GetW2Forms()) form.Wages = "99999.00";
+  for (auto& form : doc.GetW2Forms()) form.SetWages("99999.00");
   ok = Shoot<CW2View>(doc, ui, size, out, "w2-form-filed.png") && ok;
   fs::remove_all(scratch);
   return ok ? 0 : 1;

@@ -62,10 +62,10 @@ class FormPagesTest : public test::CompanyTest {
     test::QtApp();
     CompanyTest::SetUp();
     auto& c = doc->GetCompany();
-    c.EmployerIdentificationNumber = "36-4125798";
-    c.City = "Springfield";
-    c.State = "IL";
-    c.Zip = "62701";
+    c.SetEmployerIdentificationNumber("36-4125798");
+    c.SetCity("Springfield");
+    c.SetState("IL");
+    c.SetZip("62701");
   }
   void TearDown() override {
     for (auto* v : views) doc->RemoveView(v);
@@ -86,9 +86,9 @@ class FormPagesTest : public test::CompanyTest {
   void AddEmployees(std::initializer_list<std::array<const char*, 3>> people, W2ListObserver* page = nullptr) {
     for (const auto& [ssn, first, last] : people) {
       EmployeeRecord e;
-      e.SocialSecurityNumber = ssn;
-      e.FirstName = first;
-      e.LastName = last;
+      e.SetSocialSecurityNumber(ssn);
+      e.SetFirstName(first);
+      e.SetLastName(last);
       ASSERT_TRUE(AddEmployee(*doc, ui, e, true, false, true, nullptr, page).Saved());
     }
   }
@@ -96,8 +96,8 @@ class FormPagesTest : public test::CompanyTest {
                       Form1099ListObserver* page = nullptr) {
     for (const auto& [tin, name] : people) {
       ContractorRecord r;
-      r.IdentificationNumber = tin;
-      r.NameLine1 = name;
+      r.SetIdentificationNumber(tin);
+      r.SetNameLine1(name);
       ASSERT_TRUE(AddContractor(*doc, ui, r, true, false, true, nullptr, page).Saved());
     }
   }
@@ -139,9 +139,9 @@ TEST_F(FormPagesTest, W2PageShowsTheEmployeeReadOnlyAndChecksFieldsAsTheyAreLeft
   ui.answers = {Answer::Yes};
   page->SaveButton()->click();
   const W2Record stored = StoredW2Forms()[0];
-  EXPECT_EQ(stored.Wages, "12.34");
-  EXPECT_EQ(stored.SocialSecurityWages, "97500.00");
-  EXPECT_EQ(stored.Field12aCode, "0");
+  EXPECT_EQ(stored.Wages(), "12.34");
+  EXPECT_EQ(stored.SocialSecurityWages(), "97500.00");
+  EXPECT_EQ(stored.Field12aCode(), "0");
   EXPECT_EQ(stored.RetirementPlan, 1);
   EXPECT_FALSE(page->Rules().Modified());
 }
@@ -178,8 +178,8 @@ TEST_F(FormPagesTest, AClickIntoAnAmountTakesTheWholeAmount) {
   EXPECT_EQ(box1->text(), "105000.00");
   ui.answers = {Answer::Yes};
   page->SaveButton()->click();
-  EXPECT_EQ(StoredW2Forms()[0].SocialSecurityTips, "500.00");
-  EXPECT_EQ(StoredW2Forms()[0].Wages, "105000.00");
+  EXPECT_EQ(StoredW2Forms()[0].SocialSecurityTips(), "500.00");
+  EXPECT_EQ(StoredW2Forms()[0].Wages(), "105000.00");
 }
 
 // Digits an amount cannot take are said at the field, and the note is still
@@ -284,9 +284,9 @@ TEST_F(FormPagesTest, RecordAsFiledThenAChangeShowsThatItNeedsACorrection) {
 
 TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
   AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
-  doc->GetW2Forms()[1].Wages = "250.50";
-  doc->GetW2Forms()[1].Field12bCode = "C";  // not deferred compensation
-  doc->GetW2Forms()[1].Field12bAmount = "500";
+  doc->GetW2Forms()[1].SetWages("250.50");
+  doc->GetW2Forms()[1].SetField12bCode("C");  // not deferred compensation
+  doc->GetW2Forms()[1].SetField12bAmount("500");
   doc->GetCompany().FormW3RadioKindOfPayer = 6;
   auto w3 = Show<CW3View>();
   auto w2 = Show<CW2View>();
@@ -312,8 +312,8 @@ TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {
 // "too large" where -2.16 was shown, and Print refuses with the reason.
 TEST_F(FormPagesTest, TheTransmittalsSayWhenATotalCannotBeHeld) {
   AddEmployees({{"100-10-0001", "Ann", "Young"}, {"100-10-0002", "Bob", "Adams"}});
-  for (auto& w : doc->GetW2Forms()) w.Wages = "92233720368547757.00";
-  doc->GetW2Forms()[0].FederalIncomeTaxWithdrawal = "12.50";
+  for (auto& w : doc->GetW2Forms()) w.SetWages("92233720368547757.00");
+  doc->GetW2Forms()[0].SetFederalIncomeTaxWithdrawal("12.50");
   auto w3 = Show<CW3View>();
   w3->OnShown();
   EXPECT_EQ(Shown(w3.get(), "Box1"), "too large");
@@ -327,13 +327,13 @@ TEST_F(FormPagesTest, TheTransmittalsSayWhenATotalCannotBeHeld) {
   EXPECT_TRUE(answers.texts[0].startsWith("The W-3 was not printed.\n\nThe total of box 1")) << answers.texts[0].toStdString();
 
   // Corrected on its W-2, the total is shown again.
-  doc->GetW2Forms()[1].Wages = "1";
+  doc->GetW2Forms()[1].SetWages("1");
   w3->OnDocumentRefresh();
   EXPECT_EQ(Shown(w3.get(), "Box1"), "92233720368547758.00");
   EXPECT_FALSE(w3->ProblemLine()->isVisibleTo(w3.get()));
 
   AddContractors({{"36-7788123", "Northside Design LLC"}, {"345-67-8901", "Daniel Reyes"}});
-  for (auto& f : doc->GetForms1099()) f.NonemployeeCompensation = "92233720368547757.00";
+  for (auto& f : doc->GetForms1099()) f.SetNonemployeeCompensation("92233720368547757.00");
   auto f1096 = Show<C1096View>();
   f1096->OnShown();
   EXPECT_EQ(Shown(f1096.get(), "Box5"), "too large");
@@ -359,9 +359,9 @@ TEST_F(FormPagesTest, W3AndW2PagesOfACompanyWithoutEmployees) {
 
 TEST_F(FormPagesTest, The1099PageAndThe1096Totals) {
   AddContractors({{"36-7788123", "Northside Design LLC"}, {"345-67-8901", "Daniel Reyes"}});
-  doc->GetForms1099()[1].Rents = "50.50";
-  doc->GetCompany().Form1096FilerName = "";
-  doc->GetCompany().EmployerName = "Acme Supply";
+  doc->GetForms1099()[1].SetRents("50.50");
+  doc->GetCompany().SetForm1096FilerName("");
+  doc->GetCompany().SetEmployerName("Acme Supply");
   auto f1096 = Show<C1096View>();
   auto page = Show<C1099View>();
   page->OnShown();
@@ -381,7 +381,7 @@ TEST_F(FormPagesTest, The1099PageAndThe1096Totals) {
   QTest::mouseClick(Child<QCheckBox>(page.get(), "PayerMadeDirectSales"), Qt::LeftButton);
   ui.answers = {Answer::Yes};
   page->SaveButton()->click();
-  EXPECT_EQ(StoredForms1099()[0].Rents, "12.30");
+  EXPECT_EQ(StoredForms1099()[0].Rents(), "12.30");
   EXPECT_EQ(StoredForms1099()[0].PayerMadeDirectSales, 1);
   EXPECT_EQ(Shown(f1096.get(), "Box4"), "1.23");
   EXPECT_EQ(Shown(f1096.get(), "Box5"), "62.80");

@@ -42,23 +42,23 @@ TEST_F(CliImportTest, AnExcelFileWithFieldNamesAsHeaders) {
   EXPECT_EQ(r.out, "Added 3 employees with their W-2s.\n");
   const auto employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 3u);
-  EXPECT_EQ(employees[0].FirstName, "Jos\xE9");
-  EXPECT_EQ(employees[0].LastName, "O'Brien");
+  EXPECT_EQ(employees[0].FirstName(), "Jos\xE9");
+  EXPECT_EQ(employees[0].LastName(), "O'Brien");
   // The typographic apostrophe spreadsheets type: no refused character.
-  EXPECT_EQ(employees[0].Address1, "12 Rue de l\x92\xC9glise, Apt 3");
-  EXPECT_EQ(employees[0].City, "Montr\xE9" "al");
-  EXPECT_EQ(employees[1].FirstName, "Zo\xEB");
-  EXPECT_EQ(employees[1].Address1, "The Oaks, Unit 5");
-  EXPECT_EQ(employees[1].Zip, "62701-0001");
+  EXPECT_EQ(employees[0].Address1(), "12 Rue de l\x92\xC9glise, Apt 3");
+  EXPECT_EQ(employees[0].City(), "Montr\xE9" "al");
+  EXPECT_EQ(employees[1].FirstName(), "Zo\xEB");
+  EXPECT_EQ(employees[1].Address1(), "The Oaks, Unit 5");
+  EXPECT_EQ(employees[1].Zip(), "62701-0001");
   const auto forms = Read(&CompanyDatabase::ReadW2Forms);
   ASSERT_EQ(forms.size(), 3u);
-  EXPECT_EQ(forms[0].Field12aCode, "D");
-  EXPECT_EQ(forms[0].Field12bCode, "0");  // aa, held as AA is
-  EXPECT_EQ(forms[0].StateID1, "12-3456789");
-  EXPECT_EQ(forms[1].Wages, "1500.00");  // 1.5E+03
-  EXPECT_EQ(forms[1].FederalIncomeTaxWithdrawal, "5.00");  // +5
-  EXPECT_EQ(forms[2].Field12aCode, "1");  // BB
-  EXPECT_EQ(forms[2].Wages, "97600.10");
+  EXPECT_EQ(forms[0].Field12aCode(), "D");
+  EXPECT_EQ(forms[0].Field12bCode(), "0");  // aa, held as AA is
+  EXPECT_EQ(forms[0].StateID1(), "12-3456789");
+  EXPECT_EQ(forms[1].Wages(), "1500.00");  // 1.5E+03
+  EXPECT_EQ(forms[1].FederalIncomeTaxWithdrawal(), "5.00");  // +5
+  EXPECT_EQ(forms[2].Field12aCode(), "1");  // BB
+  EXPECT_EQ(forms[2].Wages(), "97600.10");
   // The W-3 sums what was imported.
   const W3Totals w3 = ComputeW3Totals(forms);
   EXPECT_EQ(w3.formCount, 3);
@@ -107,9 +107,9 @@ TEST_F(CliImportTest, AWindows1252FileWithItsOwnHeaders) {
   ASSERT_EQ(r.code, 0) << r.err;
   const auto employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[0].FirstName, "J\xFCrgen");
-  EXPECT_EQ(employees[1].FirstName, "\xC6gir");
-  EXPECT_EQ(employees[1].LastName, "\xD3 S\xFAilleabh\xE1in; Jr");
+  EXPECT_EQ(employees[0].FirstName(), "J\xFCrgen");
+  EXPECT_EQ(employees[1].FirstName(), "\xC6gir");
+  EXPECT_EQ(employees[1].LastName(), "\xD3 S\xFAilleabh\xE1in; Jr");
 }
 
 // A 1099 file as LibreOffice saves it: its names hold characters the
@@ -144,7 +144,7 @@ TEST_F(CliImportTest, A1099FileWithRefusedNamesAndARowWithoutNumber) {
       << r.err;
   const auto contractors = Read(&CompanyDatabase::ReadContractors);
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Smith & Wesson Law");
+  EXPECT_EQ(contractors[0].NameLine1(), "Smith & Wesson Law");
   EXPECT_EQ(contractors[0].SecondTIN, 1);
   CompanyDatabase db;
   ASSERT_EQ(db.Open(dir / "Acme.qdt"), 0);
@@ -210,11 +210,11 @@ TEST_F(CliImportTest, BadRowsAreNeverLoadedAndTheGoodRowsCanBe) {
       << r.err;
   const auto employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[1].FirstName, "Bob");
+  EXPECT_EQ(employees[1].FirstName(), "Bob");
   const auto forms = Read(&CompanyDatabase::ReadW2Forms);
   // "$31,250.00" and "31,250.00", as spreadsheets save them.
-  EXPECT_EQ(forms[0].Wages, "31250.00");
-  EXPECT_EQ(forms[1].Wages, "31250.00");
+  EXPECT_EQ(forms[0].Wages(), "31250.00");
+  EXPECT_EQ(forms[1].Wages(), "31250.00");
 
   // The same file again: the good rows' numbers are the company's now, so no
   // row is left to load, and the exit code is 1.
@@ -300,16 +300,16 @@ TEST_F(CliImportTest, ValuesTheFormPagesRefuseAreRefusedByRow) {
             "character %" + texts + "\n");
   const auto employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[0].LastName, "O'Malley");  // one apostrophe, as in the file
-  EXPECT_EQ(employees[1].LastName, "D'Arcy");
-  EXPECT_EQ(employees[1].Zip, "60601-1234");
+  EXPECT_EQ(employees[0].LastName(), "O'Malley");  // one apostrophe, as in the file
+  EXPECT_EQ(employees[1].LastName(), "D'Arcy");
+  EXPECT_EQ(employees[1].Zip(), "60601-1234");
   const auto forms = Read(&CompanyDatabase::ReadW2Forms);
   ASSERT_EQ(forms.size(), 2u);
-  EXPECT_EQ(forms[0].Field12aCode, "D");
-  EXPECT_EQ(forms[0].Field12aAmount, "1500.00");
-  EXPECT_EQ(forms[0].Other1, "UNION DUES");
-  EXPECT_EQ(forms[1].Field12aCode, "0");  // AA
-  EXPECT_EQ(forms[1].Field12aAmount, "120.00");
+  EXPECT_EQ(forms[0].Field12aCode(), "D");
+  EXPECT_EQ(forms[0].Field12aAmount(), "1500.00");
+  EXPECT_EQ(forms[0].Other1(), "UNION DUES");
+  EXPECT_EQ(forms[1].Field12aCode(), "0");  // AA
+  EXPECT_EQ(forms[1].Field12aAmount(), "120.00");
 
   // Columns that all pass, with a code whose amount is missing: no column is
   // refused, the row is, and nothing is stored.
@@ -343,7 +343,7 @@ TEST_F(CliImportTest, AmountsKeepTheFormsLimits) {
   r = Cli(ImportArgs("w2", Data("w2-huge-amounts.csv"), args));
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Added 1 employee with its W-2.\n");
-  EXPECT_EQ(Read(&CompanyDatabase::ReadW2Forms)[0].Wages, "999999999.99");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadW2Forms)[0].Wages(), "999999999.99");
   r = Cli({"w3", "Acme"});
   EXPECT_EQ(r.code, 0);
   EXPECT_NE(r.out.find("\"1\": \"999999999.99\""), std::string::npos) << r.out;
@@ -374,7 +374,7 @@ TEST_F(CliImportTest, TotalsOfStoredAmountsTooLargeAreNeverShownNorPrinted) {
     std::vector<W2Record> forms;
     ASSERT_EQ(db.ReadW2Forms(forms), 0);
     for (auto& w : forms) {
-      w.Wages = "92233720368547757.00";
+      w.SetWages("92233720368547757.00");
       ASSERT_EQ(db.UpdateW2(w), 0);
     }
   }
@@ -408,15 +408,15 @@ TEST_F(CliImportTest, EncodingAndLineEnds) {
   EXPECT_NE(r.err.find("Row 4, column 3 (\"Last\"), \"D?rr\""), std::string::npos) << r.err;
   auto employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[0].FirstName, "Jos\xE9");
-  EXPECT_EQ(employees[1].FirstName, "Zo\xEB");
+  EXPECT_EQ(employees[0].FirstName(), "Jos\xE9");
+  EXPECT_EQ(employees[1].FirstName(), "Zo\xEB");
 
   r = Cli(ImportArgs("w2", Data("w2-cr-lines.csv"), kMaps));
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Added 2 employees with their W-2s.\n");
   employees = Read(&CompanyDatabase::ReadEmployees);
   ASSERT_EQ(employees.size(), 4u);
-  EXPECT_EQ(employees[3].LastName, "Kim");
+  EXPECT_EQ(employees[3].LastName(), "Kim");
 }
 
 TEST_F(CliImportTest, RequiredFieldsAndWrongArguments) {

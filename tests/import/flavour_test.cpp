@@ -28,9 +28,9 @@ std::string Report(std::initializer_list<std::pair<int, std::string>> errors) {
 
 EmployeeRecord Employee(const char* ssn, const char* first, const char* last) {
   EmployeeRecord e;
-  e.SocialSecurityNumber = ssn;
-  e.FirstName = first;
-  e.LastName = last;
+  e.SetSocialSecurityNumber(ssn);
+  e.SetFirstName(first);
+  e.SetLastName(last);
   return e;
 }
 
@@ -256,23 +256,23 @@ TEST_F(ImportTest, W2RowsLoadAsEmployeesWithTheirW2sInOneSave) {
 
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 3u);
-  EXPECT_EQ(employees[0].LastName, "O'Brien");  // one apostrophe, as typed
-  EXPECT_EQ(employees[0].MiddleName, "Q");
-  EXPECT_EQ(employees[0].State, "IL");
-  EXPECT_EQ(employees[1].LastName, "D'Arcy");
+  EXPECT_EQ(employees[0].LastName(), "O'Brien");  // one apostrophe, as typed
+  EXPECT_EQ(employees[0].MiddleName(), "Q");
+  EXPECT_EQ(employees[0].State(), "IL");
+  EXPECT_EQ(employees[1].LastName(), "D'Arcy");
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 3u);
   EXPECT_EQ(forms[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
-  EXPECT_EQ(forms[0].Wages, "5.00");
-  EXPECT_EQ(forms[0].Field12aCode, "0");  // AA, as the W-2 page holds it
-  EXPECT_EQ(forms[0].Field12aAmount, "12.34");
+  EXPECT_EQ(forms[0].Wages(), "5.00");
+  EXPECT_EQ(forms[0].Field12aCode(), "0");  // AA, as the W-2 page holds it
+  EXPECT_EQ(forms[0].Field12aAmount(), "12.34");
   EXPECT_EQ(forms[0].RetirementPlan, 1);
-  EXPECT_EQ(forms[0].FederalIncomeTaxWithdrawal, "0.00");  // a field without a column
-  EXPECT_EQ(forms[1].Wages, "1500.00");
-  EXPECT_EQ(forms[1].Field12aCode, "D");
-  EXPECT_EQ(forms[1].Field12aAmount, "-1.00");
-  EXPECT_EQ(forms[2].Wages, "52000.00");
-  EXPECT_EQ(ShowBox12Code(doc->GetW2Forms()[0].Field12aCode), "AA");
+  EXPECT_EQ(forms[0].FederalIncomeTaxWithdrawal(), "0.00");  // a field without a column
+  EXPECT_EQ(forms[1].Wages(), "1500.00");
+  EXPECT_EQ(forms[1].Field12aCode(), "D");
+  EXPECT_EQ(forms[1].Field12aAmount(), "-1.00");
+  EXPECT_EQ(forms[2].Wages(), "52000.00");
+  EXPECT_EQ(ShowBox12Code(doc->GetW2Forms()[0].Field12aCode()), "AA");
 }
 
 TEST_F(ImportTest, RowsThePayeeChecksRefuseAreDroppedAndReported) {
@@ -318,7 +318,7 @@ TEST_F(ImportTest, BadRowsStopTheImportUnlessTheGoodRowsAreLoaded) {
   // The last row was left out: the rows before it are saved all the same.
   const auto stored = StoredEmployees();
   ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0].FirstName, "Ann");
+  EXPECT_EQ(stored[0].FirstName(), "Ann");
   EXPECT_EQ(session.Summary(outcome),
             "Added 1 employee with its W-2.\n\n2 rows were not loaded:\n"
             "Row 2, column 5, \"234.50\": The row holds 5 values where the header line has 4 columns: a separator "
@@ -394,8 +394,8 @@ TEST_F(ImportTest, LoadingTheGoodRowsLeavesOutTheBadOnesAndListsThem) {
             "Row 3, column 5 (\"State\"), \"ca\": \"ca\" is not a valid state abbreviation.");
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 3u);
-  EXPECT_EQ(forms[1].Wages, "31250.00");
-  EXPECT_EQ(forms[2].Wages, "1500.00");
+  EXPECT_EQ(forms[1].Wages(), "31250.00");
+  EXPECT_EQ(forms[2].Wages(), "1500.00");
 
   // Turning the choice off makes the columns with bad values "Unused" again.
   EXPECT_EQ(session.SetSkipBadRows(false), (std::vector<size_t>{0, 1, 3, 4}));
@@ -477,8 +477,8 @@ using F1099 = Form1099ImportFlavour;
 
 TEST_F(ImportTest, Form1099Checks) {
   ContractorRecord bolt;
-  bolt.IdentificationNumber = "12-3456789";
-  bolt.NameLine1 = "Bolt";
+  bolt.SetIdentificationNumber("12-3456789");
+  bolt.SetNameLine1("Bolt");
   ASSERT_TRUE(AddContractor(*doc, ui, bolt, true, true, true).Done());
   F1099 f(*doc, ui);
   ASSERT_EQ(f.Catalogue().Size(), 30u);
@@ -537,16 +537,16 @@ TEST_F(ImportTest, Form1099RowsLoadAsContractors) {
   EXPECT_EQ(page.reloads, std::vector<bool>{false});  // the dropped row adds no form
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Bolt; O'Malley & Sons, LLC");  // one apostrophe, as in the file
-  EXPECT_EQ(contractors[0].NameLine2, "Attn Ren\xE9" "e");
+  EXPECT_EQ(contractors[0].NameLine1(), "Bolt; O'Malley & Sons, LLC");  // one apostrophe, as in the file
+  EXPECT_EQ(contractors[0].NameLine2(), "Attn Ren\xE9" "e");
   EXPECT_EQ(contractors[0].SecondTIN, 1);
-  EXPECT_EQ(contractors[0].FirstName, "");
+  EXPECT_EQ(contractors[0].FirstName(), "");
   const auto forms = StoredForms1099();
   ASSERT_EQ(forms.size(), 1u);
-  EXPECT_EQ(forms[0].Rents, "1250.50");
-  EXPECT_EQ(forms[0].NonemployeeCompensation, "0.00");
+  EXPECT_EQ(forms[0].Rents(), "1250.50");
+  EXPECT_EQ(forms[0].NonemployeeCompensation(), "0.00");
   EXPECT_EQ(forms[0].PayerMadeDirectSales, 1);
-  EXPECT_EQ(forms[0].PayerStateID1, "NJ-1-2");
+  EXPECT_EQ(forms[0].PayerStateID1(), "NJ-1-2");
 }
 
 // Every text of a row passes the rules of the page or dialog field it goes
@@ -681,10 +681,10 @@ TEST_F(ImportTest, Box12CodesAndAmountsGoTogether) {
             "Row 5, column 7 (\"Amount b\"), \"$1,000\": Box 12b" + noCode);
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 2u);
-  EXPECT_EQ(forms[0].Field12aCode, "D");
-  EXPECT_EQ(forms[0].Field12aAmount, "1500.00");
-  EXPECT_EQ(forms[1].Field12aCode, "");
-  EXPECT_EQ(forms[1].Field12aAmount, "0.00");
+  EXPECT_EQ(forms[0].Field12aCode(), "D");
+  EXPECT_EQ(forms[0].Field12aAmount(), "1500.00");
+  EXPECT_EQ(forms[1].Field12aCode(), "");
+  EXPECT_EQ(forms[1].Field12aAmount(), "0.00");
 
   // A code whose amount has no column has no amount.
   session.SetUnused(4);
@@ -701,8 +701,8 @@ TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {
   AssignAll(session, {{0, 0}, {1, 1}});
   EXPECT_EQ(session.Import().added, 1u);
   ASSERT_EQ(StoredContractors().size(), 1u);
-  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "12-3456789");
-  EXPECT_EQ(StoredContractors()[0].NameLine1, "O'Malley Roofing");
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber(), "12-3456789");
+  EXPECT_EQ(StoredContractors()[0].NameLine1(), "O'Malley Roofing");
   EXPECT_TRUE(FindContractorById(*doc, "12-3456789"));
 
   W2 w2(*doc, ui);
@@ -711,8 +711,8 @@ TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {
   AssignAll(employees, {{0, 0}, {1, 1}, {2, 3}});
   EXPECT_EQ(employees.Import().added, 1u);
   ASSERT_EQ(StoredEmployees().size(), 1u);
-  EXPECT_EQ(StoredEmployees()[0].SocialSecurityNumber, "123-45-6789");
-  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Neil");
+  EXPECT_EQ(StoredEmployees()[0].SocialSecurityNumber(), "123-45-6789");
+  EXPECT_EQ(StoredEmployees()[0].LastName(), "O'Neil");
 }
 
 }  // namespace

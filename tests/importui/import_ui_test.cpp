@@ -175,7 +175,7 @@ TEST_F(ImportDialogTest, ImportLoadsTheRowsReportsAndCloses) {
   EXPECT_EQ(d.result(), QDialog::Accepted);
   const auto stored = StoredEmployees();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[0].LastName, "O'Brien");
+  EXPECT_EQ(stored[0].LastName(), "O'Brien");
 
   // The next file with this header is offered the same assignment.
   CImportDialog again(w2, settings);
@@ -242,8 +242,8 @@ TEST_F(ImportDialogTest, LoadingTheGoodRowsOnlyMarksTheBadValuesAndListsTheRowsL
   EXPECT_TRUE(list.contains("\nRow 4, column 6, \"ok\": The row holds 6 values")) << list.toStdString();
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 2u);
-  EXPECT_EQ(forms[0].Wages, "31250.00");
-  EXPECT_EQ(forms[1].Wages, "31250.00");
+  EXPECT_EQ(forms[0].Wages(), "31250.00");
+  EXPECT_EQ(forms[1].Wages(), "31250.00");
   EXPECT_EQ(d.result(), QDialog::Accepted);
 }
 
@@ -306,9 +306,9 @@ TEST_F(ImportDialogTest, ABox12CodeWithoutItsAmountIsMarkedAndStopsTheImport) {
 // memory and on disk), and the dialog stays for another try.
 TEST_F(ImportDialogTest, CancelInTheProgressWindowKeepsNothingOfTheFile) {
   EmployeeRecord before;
-  before.SocialSecurityNumber = "123-45-6789";
-  before.FirstName = "Ann";
-  before.LastName = "Adams";
+  before.SetSocialSecurityNumber("123-45-6789");
+  before.SetFirstName("Ann");
+  before.SetLastName("Adams");
   ASSERT_TRUE(AddEmployee(*doc, ui, before, true, false, true).Saved());
   std::string csv = "Employee Social Security Number (SSN).,Employee First Name.,Employee Last Name.,Wages\n";
   const int rows = 1500;
@@ -465,12 +465,12 @@ TEST_F(ImportDialogTest, ImportedFilesReachTheFormPagesAndTheTransmittals) {
   EXPECT_TRUE(formPage->Rules().HasForm());
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[0].LastName, "N\xFA\xF1" "ez");
-  EXPECT_EQ(employees[0].Address1, "12 Elm St, Apt B");
-  EXPECT_EQ(employees[1].LastName, "O'Brien");
+  EXPECT_EQ(employees[0].LastName(), "N\xFA\xF1" "ez");
+  EXPECT_EQ(employees[0].Address1(), "12 Elm St, Apt B");
+  EXPECT_EQ(employees[1].LastName(), "O'Brien");
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, "Caf\xE9 Ol\xE9; O'Neil's");
+  EXPECT_EQ(contractors[0].NameLine1(), "Caf\xE9 Ol\xE9; O'Neil's");
 
   // The transmittals: every W-2 and 1099-MISC of the files in their totals.
   auto* w3 = static_cast<CW3View*>(app.Frame()->PageWidget(Page::W3));

@@ -148,16 +148,16 @@ TEST_F(FitGeometry, Form1096EveryVariant) {
 TEST_F(FitGeometry, TheWorstCaseHoldsTheLongestTextsTheFieldsAccept) {
   const WorstCase k = test::MakeWorstCase();
   const CompanyRecord& c = k.company;
-  const std::pair<const std::string*, size_t> lengths[] = {
-      {&c.EmployerName, 30}, {&c.Address1, 30}, {&c.Address2, 30}, {&c.City, 20}, {&c.StateID, 15},
-      {&c.FormW3ControlNumber, 20}, {&c.FormW3ThirdPartySickPay, 30}, {&c.FormW3ContactName, 20},
-      {&c.FormW3Email, 40}, {&c.Form1096ContactName, 20}, {&c.Form1096Email, 40}, {&c.Form1096FilerName, 59},
-      {&k.employees[0].FirstName, 20}, {&k.employees[0].LastName, 20}, {&k.employees[0].Suffix, 3},
-      {&k.employees[0].Address1, 30}, {&k.employees[0].Address2, 30}, {&k.employees[0].City, 20},
-      {&k.w2s[0].Other1, 14}, {&k.w2s[0].StateID1, 15}, {&k.w2s[0].StateID2, 15}, {&k.w2s[0].LocalityName1, 6},
-      {&k.contractors[0].NameLine1, 39}, {&k.contractors[0].NameLine2, 39}, {&k.contractors[0].Address1, 30},
-      {&k.contractors[0].AccountNumber, 12}, {&k.forms1099[0].PayerStateID1, 15}, {&k.w2s[0].Wages, 12}};
-  for (const auto& [text, length] : lengths) EXPECT_EQ(text->size(), length) << *text;
+  const std::pair<std::string, size_t> lengths[] = {
+      {c.EmployerName(), 30}, {c.Address1(), 30}, {c.Address2(), 30}, {c.City(), 20}, {c.StateID(), 15},
+      {c.FormW3ControlNumber(), 20}, {c.FormW3ThirdPartySickPay(), 30}, {c.FormW3ContactName(), 20},
+      {c.FormW3Email(), 40}, {c.Form1096ContactName(), 20}, {c.Form1096Email(), 40}, {c.Form1096FilerName(), 59},
+      {k.employees[0].FirstName(), 20}, {k.employees[0].LastName(), 20}, {k.employees[0].Suffix(), 3},
+      {k.employees[0].Address1(), 30}, {k.employees[0].Address2(), 30}, {k.employees[0].City(), 20},
+      {k.w2s[0].Other1(), 14}, {k.w2s[0].StateID1(), 15}, {k.w2s[0].StateID2(), 15}, {k.w2s[0].LocalityName1(), 6},
+      {k.contractors[0].NameLine1(), 39}, {k.contractors[0].NameLine2(), 39}, {k.contractors[0].Address1(), 30},
+      {k.contractors[0].AccountNumber(), 12}, {k.forms1099[0].PayerStateID1(), 15}, {k.w2s[0].Wages(), 12}};
+  for (const auto& [text, length] : lengths) EXPECT_EQ(text.size(), length) << text;
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ class PrintCli : public ::testing::Test {
     ui.newCompany = NewCompanyEntry{name, ""};
     ASSERT_TRUE(doc.NewCompany());
     doc.GetCompany() = test::PrintCompany();
-    doc.GetCompany().EmployerName = name;
+    doc.GetCompany().SetEmployerName(name);
     doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
     test::PrintPayroll payroll(n);
     const test::PrintContractors people(n);
@@ -54,7 +54,7 @@ class PrintCli : public ::testing::Test {
       doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(i),
                             people.forms[i].Form1099UniqueID}, false);
     }
-    if (n == 3) doc.GetForms1099()[2].StateIncome2 = "";  // one empty box
+    if (n == 3) doc.GetForms1099()[2].SetStateIncome2("");  // one empty box
     doc.SetModified(true);
     ASSERT_EQ(doc.SaveChanges(), 0);
   }
@@ -200,7 +200,7 @@ TEST_F(PrintCli, AllTheW2sOfACompanyWithOneEmployee) {
 // A value too wide for its box even at 6 points: a warning naming the form,
 // the box and what is printed, or with --stop-if-cut a failure and no file.
 TEST_F(PrintCli, ValuesThatWouldBeCutAreWarningsOrAFailure) {
-  SaveCompany("Wide", 2, [](W2Record& w) { w.Field12aAmount = "-999999999.99"; });
+  SaveCompany("Wide", 2, [](W2Record& w) { w.SetField12aAmount("-999999999.99"); });
   auto r = Print("w2 Wide --all --copy 4-up --out " + Out("wide.pdf"));
   ASSERT_EQ(r.code, 0) << err;
   const std::string cut1 = "Form W-2 of Ann Q Lee1 Jr (123-45-6781), box 12a amount: \"-999999999.99\" does not fit even "

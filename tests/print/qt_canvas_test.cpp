@@ -113,7 +113,7 @@ std::unique_ptr<W2PrintJob> RedInkJob(const test::PrintPayroll& p) {
 TEST(QtCanvas, PdfTextLandsAtItsPlaceAndStaysText) {
   TempDir dir;
   test::PrintPayroll payroll(3);
-  payroll.company.EmployerName = "Caf\xE9 O\x92Neil";  // Windows-1252, as records hold it
+  payroll.company.SetEmployerName("Caf\xE9 O\x92Neil");  // Windows-1252, as records hold it
   const auto job = RedInkJob(payroll);
   const auto pdf = dir / "w2.pdf";
   ASSERT_TRUE(WriteJobToPdf(*job, QString::fromStdString(pdf.string()), PdfMargins{},

@@ -190,7 +190,7 @@ TEST(PayeeFilesDialog, RecipientsPasswordsFromACsvFile) {
 TEST(PayeeFilesDialog, CancelAtTheProblemsOfTheFormsWritesNoFile) {
   test::QtApp();
   PayeeDoc d(2);
-  d.doc.GetW2Forms()[0].Field12bAmount = "15.00";  // an amount without its code
+  d.doc.GetW2Forms()[0].SetField12bAmount("15.00");  // an amount without its code
   d.ui.printAnywayAnswers = {false};
   ModalAnswers answers;
   answers.Then([&](QWidget* w) {

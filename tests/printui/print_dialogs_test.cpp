@@ -313,7 +313,7 @@ TEST(PrintFlow, EveryRedInkDialogPrintsAnAlignmentPageAtItsOffsets) {
 TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
   test::QtApp();
   PrintDoc d(3);
-  d.doc.GetForms1099()[1].Field15A = "";
+  d.doc.GetForms1099()[1].SetField15A("");
   Sink sink;
   ModalAnswers answers;
   auto allCopyB = [](QWidget* w) {
@@ -357,7 +357,7 @@ TEST(PrintFlow, Form1099QuestionsAndTheTransmittals) {
 TEST(PrintFlow, ValuesThatWouldBeCutAreListedBeforePrinting) {
   test::QtApp();
   PrintDoc d(2);
-  for (auto& w : d.doc.GetW2Forms()) w.Field12aAmount = "-999999999.99";
+  for (auto& w : d.doc.GetW2Forms()) w.SetField12aAmount("-999999999.99");
   Sink sink;
   ModalAnswers answers;
   auto fourUp = [](QWidget* w) {
@@ -477,10 +477,10 @@ TEST(PrintFileNames, TheDialogProposesTheLastFolderOfTheForm) {
 TEST(PrintFlow, ProblemsOfTheFormsAreAskedAboutBeforePrinting) {
   test::QtApp();
   PrintDoc d(2);
-  d.doc.GetW2Forms()[1].Field12bAmount = "40.00";  // an amount without its code
-  for (size_t i = 0; i < 2; ++i) d.doc.GetContractors()[i].IdentificationNumber = "11-222333" + std::to_string(i + 1);
-  d.doc.GetForms1099()[0].PayerStateID1 = "";
-  d.doc.GetForms1099()[0].StateIncome1 = "300.00";
+  d.doc.GetW2Forms()[1].SetField12bAmount("40.00");  // an amount without its code
+  for (size_t i = 0; i < 2; ++i) d.doc.GetContractors()[i].SetIdentificationNumber("11-222333" + std::to_string(i + 1));
+  d.doc.GetForms1099()[0].SetPayerStateID1("");
+  d.doc.GetForms1099()[0].SetStateIncome1("300.00");
   Sink sink;
   ModalAnswers answers;
   const auto allForms = [](QWidget* w) {

@@ -124,9 +124,9 @@ int main(int argc, char** argv) {
   // The list of values that would be cut, before a 4-Up print of two
   // employees whose box 12 amounts do not fit even in 6-point type.
   test::PrintPayroll wide(2);
-  for (auto& w : wide.forms) w.Field12aAmount = "-999999999.99";
-  wide.employees[1].FirstName = "Maximilian-Alexander";
-  wide.forms[1].StateID1 = "AR-123456789012";
+  for (auto& w : wide.forms) w.SetField12aAmount("-999999999.99");
+  wide.employees[1].SetFirstName("Maximilian-Alexander");
+  wide.forms[1].SetStateID1("AR-123456789012");
   FormPrintSettings fourUp = all;
   fourUp.paperType = 0;
   fourUp.blankCopyType = 0;

@@ -465,7 +465,7 @@ TEST_F(PriorYearImportTest, CopiedFilesAreConvertedOnlyWhenOpened) {
   doc.BeginSession();
   doc.SetCompany("O'Brien Plumbing");
   ASSERT_TRUE(doc.OnNewDocument()) << (ui.messages.empty() ? "" : ui.messages.back());
-  EXPECT_EQ(doc.GetCompany().EmployerName, "O'Brien Plumbing");
+  EXPECT_EQ(doc.GetCompany().EmployerName(), "O'Brien Plumbing");
   EXPECT_FALSE(IsOldFormatFile(data / "O'Brien Plumbing.qdt"));
   EXPECT_TRUE(IsOldFormatFile(WorkFolder() / "O'Brien Plumbing.qdt"));
 }

@@ -57,17 +57,17 @@ TEST_F(CliPayeeTest, AddEmployeeStoresWhatTheDialogWould) {
   ASSERT_EQ(employees.size(), 2u);
   const auto& e = employees[0];
   EXPECT_EQ(e.EmployeeUniqueID, 1);
-  EXPECT_EQ(e.SocialSecurityNumber, "123-45-6789");
-  EXPECT_EQ(e.FirstName, "Bartholomew-Fitzgera");  // 20, as many as the field takes
-  EXPECT_EQ(e.MiddleName, "QR");
-  EXPECT_EQ(e.LastName, "Caf\xE9");                // Windows-1252 in the file
-  EXPECT_EQ(e.Suffix, "III");
-  EXPECT_EQ(e.Address1, "1 Main St");
-  EXPECT_EQ(e.City, "Springfield");
-  EXPECT_EQ(e.State, "IL");
-  EXPECT_EQ(e.Zip, "62701-0001");
+  EXPECT_EQ(e.SocialSecurityNumber(), "123-45-6789");
+  EXPECT_EQ(e.FirstName(), "Bartholomew-Fitzgera");  // 20, as many as the field takes
+  EXPECT_EQ(e.MiddleName(), "QR");
+  EXPECT_EQ(e.LastName(), "Caf\xE9");                // Windows-1252 in the file
+  EXPECT_EQ(e.Suffix(), "III");
+  EXPECT_EQ(e.Address1(), "1 Main St");
+  EXPECT_EQ(e.City(), "Springfield");
+  EXPECT_EQ(e.State(), "IL");
+  EXPECT_EQ(e.Zip(), "62701-0001");
   EXPECT_EQ(employees[1].EmployeeUniqueID, 2);
-  EXPECT_EQ(employees[1].LastName, "O'Brien");  // the name as the SSA has it
+  EXPECT_EQ(employees[1].LastName(), "O'Brien");  // the name as the SSA has it
 
   const auto forms = Read(&CompanyDatabase::ReadW2Forms);
   ASSERT_EQ(forms.size(), 2u);
@@ -89,10 +89,10 @@ TEST_F(CliPayeeTest, AddContractorStoresWhatTheDialogWould) {
   EXPECT_EQ(r.out, "Added contractor 1 (" + longLine + " / Billing Dept, 12-3456789) with a blank 1099-MISC to Acme.\n");
   const auto contractors = Read(&CompanyDatabase::ReadContractors);
   ASSERT_EQ(contractors.size(), 1u);
-  EXPECT_EQ(contractors[0].NameLine1, longLine);
+  EXPECT_EQ(contractors[0].NameLine1(), longLine);
   EXPECT_EQ(contractors[0].SecondTIN, 1);
-  EXPECT_EQ(contractors[0].AccountNumber, "ACCT-0000-00");
-  EXPECT_EQ(contractors[0].Zip, "60601");
+  EXPECT_EQ(contractors[0].AccountNumber(), "ACCT-0000-00");
+  EXPECT_EQ(contractors[0].Zip(), "60601");
   const auto forms = Forms1099();
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_EQ(forms[0].ContractorUniqueID, 1);
@@ -102,8 +102,8 @@ TEST_F(CliPayeeTest, AddContractorStoresWhatTheDialogWould) {
   r = Cli(dir.path(), {"add-contractor", "Acme", "--tin", " 98-7654321 ", "--name1", "O'Malley Roofing"});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Added contractor 2 (O'Malley Roofing, 98-7654321) with a blank 1099-MISC to Acme.\n");
-  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].IdentificationNumber, "98-7654321");
-  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].NameLine1, "O'Malley Roofing");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].IdentificationNumber(), "98-7654321");
+  EXPECT_EQ(Read(&CompanyDatabase::ReadContractors)[1].NameLine1(), "O'Malley Roofing");
 }
 
 TEST_F(CliPayeeTest, RefusedInputChangesNothing) {

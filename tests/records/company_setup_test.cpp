@@ -24,42 +24,42 @@ class CompanySetupTest : public CompanyTest {
     doc->SetModified(true);
     ASSERT_EQ(doc->AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, -1}, true), 0);
   }
-  FieldValue& Value(PageValues& values, std::string R::*member) { return values[CompanyFieldIndex(member)]; }
+  FieldValue& Value(PageValues& values, TextMember<R> member) { return values[CompanyFieldIndex(member)]; }
   FieldValue& Value(PageValues& values, int32_t R::*member) { return values[CompanyFieldIndex(member)]; }
 };
 
 TEST_F(CompanySetupTest, UpdateNeedsAnEmployerName) {
   PageValues values = LoadCompanyPages(doc->GetCompany());
-  Value(values, &R::EmployerName).text = "";
-  Value(values, &R::City).text = "Springfield";
+  Value(values, R::Text::EmployerName).text = "";
+  Value(values, R::Text::City).text = "Springfield";
   const auto result = UpdateCompany(*doc, ui, values);
   EXPECT_EQ(result.outcome, Outcome::Refused);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"\"Employer Name\" in the \"General Information\" pane can't be empty!"});
   EXPECT_TRUE(ui.questions.empty());
-  EXPECT_EQ(doc->GetCompany().City, "");
+  EXPECT_EQ(doc->GetCompany().City(), "");
   EXPECT_FALSE(doc->IsModified());
 
   // Spaces alone are no name either.
   for (const char* blank : {" ", "   ", "\xA0 "}) {
     ui.messages.clear();
-    Value(values, &R::EmployerName).text = blank;
+    Value(values, R::Text::EmployerName).text = blank;
     EXPECT_EQ(UpdateCompany(*doc, ui, values).outcome, Outcome::Refused) << blank;
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_FALSE(doc->IsModified());
   }
-  Value(values, &R::EmployerName).text = " Acme ";
+  Value(values, R::Text::EmployerName).text = " Acme ";
   ui.answers = {Answer::Yes};
   EXPECT_TRUE(UpdateCompany(*doc, ui, values).Saved());
-  EXPECT_EQ(StoredCompany().EmployerName, " Acme ");  // a name is kept as typed
+  EXPECT_EQ(StoredCompany().EmployerName(), " Acme ");  // a name is kept as typed
 }
 
 TEST_F(CompanySetupTest, DeclinedUpdateChangesNothing) {
   PageValues values = LoadCompanyPages(doc->GetCompany());
-  Value(values, &R::City).text = "Springfield";
+  Value(values, R::Text::City).text = "Springfield";
   ui.answers = {Answer::No};
   EXPECT_EQ(UpdateCompany(*doc, ui, values).outcome, Outcome::Declined);
   EXPECT_EQ(ui.questions, std::vector<std::string>{kUpdateQuestion});
-  EXPECT_EQ(doc->GetCompany().City, "");
+  EXPECT_EQ(doc->GetCompany().City(), "");
   EXPECT_TRUE(doc->Journal().empty());
   EXPECT_FALSE(doc->IsModified());
   EXPECT_EQ(view.refreshed, 0);
@@ -67,24 +67,24 @@ TEST_F(CompanySetupTest, DeclinedUpdateChangesNothing) {
 
 TEST_F(CompanySetupTest, UpdateWritesTheRowAtOnceAndTheTitleFollowsTheName) {
   PageValues values = LoadCompanyPages(doc->GetCompany());
-  Value(values, &R::EmployerName).text = "Acme West";
-  Value(values, &R::City).text = "Springfield";
-  Value(values, &R::State).choice = *FindState("IL");
+  Value(values, R::Text::EmployerName).text = "Acme West";
+  Value(values, R::Text::City).text = "Springfield";
+  Value(values, R::Text::State).choice = *FindState("IL");
   Value(values, &R::FormW3RadioKindOfPayer).choice = 3;
   Value(values, &R::FormW3CheckThirdPartySickPay).choice = 1;
-  Value(values, &R::FormW3IncomeTaxWithHeld).text = "12.50";
+  Value(values, R::Text::FormW3IncomeTaxWithHeld).text = "12.50";
   ui.answers = {Answer::Yes};
   const auto result = UpdateCompany(*doc, ui, values);
   EXPECT_TRUE(result.Saved());
 
   const CompanyRecord stored = StoredCompany();
   EXPECT_EQ(stored, doc->GetCompany());
-  EXPECT_EQ(stored.EmployerName, "Acme West");
-  EXPECT_EQ(stored.City, "Springfield");
-  EXPECT_EQ(stored.State, "IL");
+  EXPECT_EQ(stored.EmployerName(), "Acme West");
+  EXPECT_EQ(stored.City(), "Springfield");
+  EXPECT_EQ(stored.State(), "IL");
   EXPECT_EQ(stored.FormW3RadioKindOfPayer, 3);
   EXPECT_EQ(stored.FormW3CheckThirdPartySickPay, 1);
-  EXPECT_EQ(stored.FormW3IncomeTaxWithHeld, "12.50");
+  EXPECT_EQ(stored.FormW3IncomeTaxWithHeld(), "12.50");
   EXPECT_EQ(ui.title, "Acme West - Formet (2007)");
   EXPECT_EQ(doc->CompanyName(), "Acme West");
   EXPECT_EQ(doc->CompanyPath().filename(), "Acme.qdt");  // the file takes the name when the program ends
@@ -95,25 +95,25 @@ TEST_F(CompanySetupTest, UpdateWritesTheRowAtOnceAndTheTitleFollowsTheName) {
 
 TEST_F(CompanySetupTest, ApostropheInTheEmployerNameIsStored) {
   PageValues values = LoadCompanyPages(doc->GetCompany());
-  Value(values, &R::EmployerName).text = "O'Brien Caf\xE9";
+  Value(values, R::Text::EmployerName).text = "O'Brien Caf\xE9";
   ui.answers = {Answer::Yes};
   ASSERT_TRUE(UpdateCompany(*doc, ui, values).Saved());
-  EXPECT_EQ(StoredCompany().EmployerName, "O'Brien Caf\xE9");
+  EXPECT_EQ(StoredCompany().EmployerName(), "O'Brien Caf\xE9");
 }
 
 TEST_F(CompanySetupTest, ContactNamesKeepTwentyCharacters) {
   PageValues values = LoadCompanyPages(doc->GetCompany());
   const std::string thirty = "Bartholomew Featherstonehaugh.";  // 30 characters
   ASSERT_EQ(thirty.size(), 30u);
-  Value(values, &R::FormW3ContactName).text = thirty;
-  Value(values, &R::Form1096ContactName).text = thirty;
-  Value(values, &R::FormW3EstablishmentNumber).text = "0042";
+  Value(values, R::Text::FormW3ContactName).text = thirty;
+  Value(values, R::Text::Form1096ContactName).text = thirty;
+  Value(values, R::Text::FormW3EstablishmentNumber).text = "0042";
   ui.answers = {Answer::Yes};
   ASSERT_TRUE(UpdateCompany(*doc, ui, values).Saved());
   const auto stored = StoredCompany();
-  EXPECT_EQ(stored.FormW3ContactName, thirty.substr(0, 20));
-  EXPECT_EQ(stored.Form1096ContactName, thirty.substr(0, 20));
-  EXPECT_EQ(stored.FormW3EstablishmentNumber, "0042");
+  EXPECT_EQ(stored.FormW3ContactName(), thirty.substr(0, 20));
+  EXPECT_EQ(stored.Form1096ContactName(), thirty.substr(0, 20));
+  EXPECT_EQ(stored.FormW3EstablishmentNumber(), "0042");
 }
 
 // A stored state or kind of payer the lists do not hold shows no selection,
@@ -132,50 +132,50 @@ TEST_F(CompanySetupTest, ValuesOutsideTheListsSurviveUpdate) {
   };
   for (const auto& c : cases) {
     CompanyRecord record = doc->GetCompany();
-    record.State = c.state;
+    record.SetState(c.state);
     record.FormW3RadioKindOfPayer = c.kind;
     StoreCompany(record);
 
     PageValues values = LoadCompanyPages(doc->GetCompany());
-    EXPECT_EQ(Value(values, &R::State).choice, c.stateChoice) << c.state;
+    EXPECT_EQ(Value(values, R::Text::State).choice, c.stateChoice) << c.state;
     EXPECT_EQ(Value(values, &R::FormW3RadioKindOfPayer).choice, c.kindChoice) << c.kind;
-    Value(values, &R::City).text = "Elsewhere " + c.state;
+    Value(values, R::Text::City).text = "Elsewhere " + c.state;
     ui.answers = {Answer::Yes};
     ASSERT_TRUE(UpdateCompany(*doc, ui, values).Saved());
     const auto stored = StoredCompany();
-    EXPECT_EQ(stored.City, "Elsewhere " + c.state);
-    EXPECT_EQ(stored.State, c.state);
+    EXPECT_EQ(stored.City(), "Elsewhere " + c.state);
+    EXPECT_EQ(stored.State(), c.state);
     EXPECT_EQ(stored.FormW3RadioKindOfPayer, c.kind);
   }
 }
 
 TEST_F(CompanySetupTest, ColumnsThePagesDoNotShowAreKept) {
   CompanyRecord record = doc->GetCompany();
-  record.IsAgent = "Y";
-  record.AgentEIN = "99-9999999";
-  record.FormW2Indicators = "w2";
-  record.Form1099Indicators = "m";
-  record.TaxJurisdictionCode = "P";
-  record.ExtraText1 = "one";
-  record.ExtraText3 = "three";
+  record.SetIsAgent("Y");
+  record.SetAgentEIN("99-9999999");
+  record.SetFormW2Indicators("w2");
+  record.SetForm1099Indicators("m");
+  record.SetTaxJurisdictionCode("P");
+  record.SetExtraText1("one");
+  record.SetExtraText3("three");
   StoreCompany(record);
   PageValues values = LoadCompanyPages(doc->GetCompany());
-  Value(values, &R::Address1).text = "1 Main St";
+  Value(values, R::Text::Address1).text = "1 Main St";
   ui.answers = {Answer::Yes};
   ASSERT_TRUE(UpdateCompany(*doc, ui, values).Saved());
-  record.Address1 = "1 Main St";
+  record.SetAddress1("1 Main St");
   EXPECT_EQ(StoredCompany(), record);
 }
 
 TEST_F(CompanySetupTest, ClearEmptiesThePagesOnlyAndResetBringsTheRecordBack) {
   CompanyRecord record = doc->GetCompany();
-  record.City = "Springfield";
-  record.State = "IL";
-  record.Zip = "62701-0001";
+  record.SetCity("Springfield");
+  record.SetState("IL");
+  record.SetZip("62701-0001");
   record.FormW3RadioKindOfPayer = 4;
   record.FormW3CheckThirdPartySickPay = 1;
   record.Form1096CheckIsThisYourFinalReturn = 1;
-  record.Form1096FilerName = "Filer";
+  record.SetForm1096FilerName("Filer");
   StoreCompany(record);
   const PageValues loaded = LoadCompanyPages(doc->GetCompany());
 
@@ -193,7 +193,7 @@ TEST_F(CompanySetupTest, ClearEmptiesThePagesOnlyAndResetBringsTheRecordBack) {
       EXPECT_EQ(v.text, "") << f.column;
     }
   }
-  EXPECT_EQ(Value(values, &R::State).choice, 0);                        // the empty entry
+  EXPECT_EQ(Value(values, R::Text::State).choice, 0);                        // the empty entry
   EXPECT_EQ(Value(values, &R::FormW3RadioKindOfPayer).choice, 0);       // "941"
   EXPECT_EQ(Value(values, &R::FormW3CheckThirdPartySickPay).choice, 0);
   EXPECT_EQ(Value(values, &R::Form1096CheckIsThisYourFinalReturn).choice, 1);  // keeps its state
@@ -213,14 +213,14 @@ TEST_F(CompanySetupTest, ClearEmptiesThePagesOnlyAndResetBringsTheRecordBack) {
   // Clear, a new name, Update: the lists' first entries are stored.
   ui.answers = {Answer::Yes, Answer::Yes};
   ClearCompany(*doc, ui, values);
-  Value(values, &R::EmployerName).text = "Acme";
+  Value(values, R::Text::EmployerName).text = "Acme";
   ASSERT_TRUE(UpdateCompany(*doc, ui, values).Saved());
   const auto stored = StoredCompany();
-  EXPECT_EQ(stored.State, "");
+  EXPECT_EQ(stored.State(), "");
   EXPECT_EQ(stored.FormW3RadioKindOfPayer, 0);
   EXPECT_EQ(stored.FormW3CheckThirdPartySickPay, 0);
   EXPECT_EQ(stored.Form1096CheckIsThisYourFinalReturn, 1);
-  EXPECT_EQ(stored.City, "");
+  EXPECT_EQ(stored.City(), "");
 }
 
 TEST(NewCompanyDialog, LegalNameFollowsUntilEdited) {

@@ -14,9 +14,9 @@ using test::CompanyTest;
 
 ContractorRecord Contractor(const std::string& tin, const std::string& line1, const std::string& line2 = "") {
   ContractorRecord c;
-  c.IdentificationNumber = tin;
-  c.NameLine1 = line1;
-  c.NameLine2 = line2;
+  c.SetIdentificationNumber(tin);
+  c.SetNameLine1(line1);
+  c.SetNameLine2(line2);
   return c;
 }
 
@@ -50,11 +50,11 @@ TEST(ContractorNames, OlderRecordsShowComposedNames) {
   EXPECT_EQ(ContractorNameLines(c), (NameLines{"Line one", "Line two"}));
   EXPECT_EQ(ContractorDialogCaption(&c), "Contractor:   Line one");
   EXPECT_FALSE(ConvertOlderNames(c));
-  EXPECT_EQ(c.NameLine1, "Line one");
+  EXPECT_EQ(c.NameLine1(), "Line one");
 
-  c.FirstName = "Mary";
-  c.MiddleName = "K";
-  c.LastName = "Smith";
+  c.SetFirstName("Mary");
+  c.SetMiddleName("K");
+  c.SetLastName("Smith");
   EXPECT_EQ(ContractorNameLines(c), (NameLines{"Mary K Smith", ""}));
   EXPECT_EQ(ContractorDialogCaption(&c), "Contractor:   Mary");
   EXPECT_EQ(ContractorDialogCaption(nullptr), "Contractor");
@@ -63,9 +63,9 @@ TEST(ContractorNames, OlderRecordsShowComposedNames) {
   EXPECT_EQ(rows[0].columns, (std::vector<std::string>{"Mary K Smith", "", "12-3456789"}));
 
   EXPECT_TRUE(ConvertOlderNames(c));
-  EXPECT_EQ(c.NameLine1, "Mary K Smith");
-  EXPECT_EQ(c.NameLine2, "");
-  EXPECT_EQ(c.FirstName + c.MiddleName + c.LastName, "");
+  EXPECT_EQ(c.NameLine1(), "Mary K Smith");
+  EXPECT_EQ(c.NameLine2(), "");
+  EXPECT_EQ(c.FirstName() + c.MiddleName() + c.LastName(), "");
 }
 
 TEST(CheckNewContractor, MessagesInOrder) {
@@ -88,7 +88,7 @@ TEST(CheckNewContractor, MessagesInOrder) {
       {Contractor("98-7654321", "   "), "Pease fill in the 'Contractor's Name (Line One)' Field"},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(NewContractorProblem(existing, c.record), c.message) << c.record.IdentificationNumber;
+    EXPECT_EQ(NewContractorProblem(existing, c.record), c.message) << c.record.IdentificationNumber();
 }
 
 struct RecordingFormPage : Form1099ListObserver {
@@ -114,8 +114,8 @@ class ContractorsTest : public CompanyTest {
 
 TEST_F(ContractorsTest, TheDialogAddsTheContractorAndABlankFormAtOnce) {
   PageValues values = EmptyContractorDialog();
-  values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = "12-3456789";
-  values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text = "Plumbing Inc";
+  values[ContractorFieldIndex(ContractorRecord::Text::IdentificationNumber)].text = "12-3456789";
+  values[ContractorFieldIndex(ContractorRecord::Text::NameLine1)].text = "Plumbing Inc";
   values[ContractorFieldIndex(&ContractorRecord::SecondTIN)].choice = 1;
   const auto result = NewContractor(*doc, ui, values, &formPage);
   ASSERT_TRUE(result.Saved());
@@ -139,14 +139,14 @@ TEST_F(ContractorsTest, TheDialogAddsTheContractorAndABlankFormAtOnce) {
 // the same contractor as the one stored so.
 TEST_F(ContractorsTest, ANumberTypedWithSpacesIsTheNumber) {
   PageValues values = EmptyContractorDialog();
-  values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = "12-3456789 ";
-  values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text = "O'Malley Roofing";
+  values[ContractorFieldIndex(ContractorRecord::Text::IdentificationNumber)].text = "12-3456789 ";
+  values[ContractorFieldIndex(ContractorRecord::Text::NameLine1)].text = "O'Malley Roofing";
   ASSERT_TRUE(NewContractor(*doc, ui, values, &formPage).Saved());
-  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "12-3456789");
-  EXPECT_EQ(StoredContractors()[0].NameLine1, "O'Malley Roofing");
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber(), "12-3456789");
+  EXPECT_EQ(StoredContractors()[0].NameLine1(), "O'Malley Roofing");
   EXPECT_TRUE(FindContractorById(*doc, " 12-3456789 "));
   ui.messages.clear();
-  values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = " 12-3456789";
+  values[ContractorFieldIndex(ContractorRecord::Text::IdentificationNumber)].text = " 12-3456789";
   EXPECT_EQ(NewContractor(*doc, ui, values, &formPage).outcome, Outcome::Refused);
   EXPECT_EQ(ui.messages,
             std::vector<std::string>{"Identification Number already assigned to an existing contractor"});
@@ -158,7 +158,7 @@ TEST_F(ContractorsTest, TheImportAddsWithoutSavingAndFormIdsFollowTheLargest) {
   // Forms 1..3 exist; make the largest 9 so the next is 10 although 4..8 are free.
   doc->GetForms1099()[1].Form1099UniqueID = 9;
   Form1099Record imported;
-  imported.Rents = "250.00";
+  imported.SetRents("250.00");
   imported.Form1099UniqueID = 1;  // replaced
   const auto result =
       AddContractor(*doc, ui, Contractor("44-4444444", "Delta"), false, true, false, &imported, &formPage);
@@ -166,7 +166,7 @@ TEST_F(ContractorsTest, TheImportAddsWithoutSavingAndFormIdsFollowTheLargest) {
   EXPECT_EQ(result.uniqueId, 4);
   EXPECT_EQ(doc->GetForms1099().back().Form1099UniqueID, 10);
   EXPECT_EQ(doc->GetForms1099().back().ContractorUniqueID, 4);
-  EXPECT_EQ(doc->GetForms1099().back().Rents, "250.00");
+  EXPECT_EQ(doc->GetForms1099().back().Rents(), "250.00");
   const std::vector<PendingChange> journal = {{ChangeKind::Contractor, ChangeOp::Insert, 3, 4},
                                               {ChangeKind::Form1099, ChangeOp::Insert, 3, 10}};
   EXPECT_EQ(doc->Journal(), journal);
@@ -188,21 +188,21 @@ TEST_F(ContractorsTest, DuplicateNumberRefusedOnNewAllowedOnModify) {
   auto start = BeginModifyContractor(*doc, 0);
   ASSERT_TRUE(start);
   EXPECT_EQ(start->caption, "Contractor:   Alpha");
-  start->values[ContractorFieldIndex(&ContractorRecord::IdentificationNumber)].text = "22-2222222";
-  start->values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text = "";
+  start->values[ContractorFieldIndex(ContractorRecord::Text::IdentificationNumber)].text = "22-2222222";
+  start->values[ContractorFieldIndex(ContractorRecord::Text::NameLine1)].text = "";
   ASSERT_TRUE(ModifyContractor(*doc, 0, ReadContractorDialog(start->values)).Saved());
-  EXPECT_EQ(StoredContractors()[0].IdentificationNumber, "22-2222222");
-  EXPECT_EQ(StoredContractors()[0].NameLine1, "");
+  EXPECT_EQ(StoredContractors()[0].IdentificationNumber(), "22-2222222");
+  EXPECT_EQ(StoredContractors()[0].NameLine1(), "");
   EXPECT_EQ(StoredContractors()[0].ContractorUniqueID, 1);
 }
 
 TEST_F(ContractorsTest, OlderRecordIsConvertedInMemoryAndWrittenWithTheNextUpdate) {
   ContractorRecord older = Contractor("12-3456789", "", "");
-  older.FirstName = "Mary";
-  older.MiddleName = "@";
-  older.LastName = "Smith";
-  older.TypeOfTIN = "1";
-  older.ExtraText2 = "kept until modified";
+  older.SetFirstName("Mary");
+  older.SetMiddleName("@");
+  older.SetLastName("Smith");
+  older.SetTypeOfTIN("1");
+  older.SetExtraText2("kept until modified");
   ASSERT_EQ(File().InsertContractor(older, 1), 0);
   file.Close();
   Reload();
@@ -210,45 +210,45 @@ TEST_F(ContractorsTest, OlderRecordIsConvertedInMemoryAndWrittenWithTheNextUpdat
   auto start = BeginModifyContractor(*doc, 0);
   ASSERT_TRUE(start);
   EXPECT_EQ(start->caption, "Contractor:   Mary");
-  EXPECT_EQ(start->values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text, "MarySmith");
+  EXPECT_EQ(start->values[ContractorFieldIndex(ContractorRecord::Text::NameLine1)].text, "MarySmith");
   const auto& stored = doc->GetContractors()[0];
-  EXPECT_EQ(stored.NameLine1, "MarySmith");
-  EXPECT_EQ(stored.FirstName, "");
-  EXPECT_EQ(stored.LastName, "");
+  EXPECT_EQ(stored.NameLine1(), "MarySmith");
+  EXPECT_EQ(stored.FirstName(), "");
+  EXPECT_EQ(stored.LastName(), "");
   // Converted in memory only.
   EXPECT_FALSE(doc->IsModified());
   EXPECT_TRUE(doc->Journal().empty());
-  EXPECT_EQ(StoredContractors()[0].FirstName, "Mary");
+  EXPECT_EQ(StoredContractors()[0].FirstName(), "Mary");
 
   // OK without a change: nothing written, the file keeps the older names.
   EXPECT_EQ(ModifyContractor(*doc, 0, ReadContractorDialog(start->values)).outcome, Outcome::Unchanged);
-  EXPECT_EQ(StoredContractors()[0].FirstName, "Mary");
+  EXPECT_EQ(StoredContractors()[0].FirstName(), "Mary");
   // Opened again: the caption now uses the name line.
   start = BeginModifyContractor(*doc, 0);
   EXPECT_EQ(start->caption, "Contractor:   MarySmith");
 
   // A changed city writes the converted names, and TypeOfTIN and the other
   // fields the dialog does not show end up empty.
-  start->values[ContractorFieldIndex(&ContractorRecord::City)].text = "Chicago";
+  start->values[ContractorFieldIndex(ContractorRecord::Text::City)].text = "Chicago";
   ASSERT_TRUE(ModifyContractor(*doc, 0, ReadContractorDialog(start->values)).Saved());
   const auto written = StoredContractors()[0];
-  EXPECT_EQ(written.City, "Chicago");
-  EXPECT_EQ(written.NameLine1, "MarySmith");
-  EXPECT_EQ(written.FirstName + written.MiddleName + written.LastName, "");
-  EXPECT_EQ(written.TypeOfTIN, "");
-  EXPECT_EQ(written.ExtraText2, "");
-  EXPECT_EQ(written.IdentificationNumber, "12-3456789");
+  EXPECT_EQ(written.City(), "Chicago");
+  EXPECT_EQ(written.NameLine1(), "MarySmith");
+  EXPECT_EQ(written.FirstName() + written.MiddleName() + written.LastName(), "");
+  EXPECT_EQ(written.TypeOfTIN(), "");
+  EXPECT_EQ(written.ExtraText2(), "");
+  EXPECT_EQ(written.IdentificationNumber(), "12-3456789");
 }
 
 TEST_F(ContractorsTest, ModifyComparesTheDialogsFields) {
   AddThree();
   using R = ContractorRecord;
-  for (std::string R::*member : {&R::IdentificationNumber, &R::NameLine1, &R::NameLine2, &R::Address1, &R::Address2,
-                                 &R::City, &R::State, &R::Zip, &R::AccountNumber}) {
+  for (TextMember<R> member : {R::Text::IdentificationNumber, R::Text::NameLine1, R::Text::NameLine2, R::Text::Address1, R::Text::Address2,
+                                 R::Text::City, R::Text::State, R::Text::Zip, R::Text::AccountNumber}) {
     R edited = doc->GetContractors()[2];
-    edited.*member = "x";
+    member.Set(edited, "x");
     ASSERT_TRUE(ModifyContractor(*doc, 2, edited).Saved());
-    EXPECT_EQ(StoredContractors()[2].*member, "x");
+    EXPECT_EQ(member.In(StoredContractors()[2]), "x");
   }
   R edited = doc->GetContractors()[2];
   edited.SecondTIN = 1;
@@ -274,7 +274,7 @@ TEST_F(ContractorsTest, DeleteRemovesTheContractorAndItsForm) {
   ASSERT_TRUE(DeleteContractor(*doc, ui, 0, &formPage).Saved());
   const auto contractors = StoredContractors();
   ASSERT_EQ(contractors.size(), 2u);
-  EXPECT_EQ(contractors[0].NameLine1, "Beta");
+  EXPECT_EQ(contractors[0].NameLine1(), "Beta");
   const auto forms = StoredForms1099();
   ASSERT_EQ(forms.size(), 2u);
   EXPECT_EQ(forms[0].ContractorUniqueID, 2);
@@ -306,8 +306,8 @@ TEST_F(ContractorsTest, AContractorAndItsFormAreWrittenInOneSave) {
 
   RefuseInFile("INSERT", "Form1099");
   ContractorRecord added;
-  added.IdentificationNumber = "99-9999999";
-  added.NameLine1 = "Delta";
+  added.SetIdentificationNumber("99-9999999");
+  added.SetNameLine1("Delta");
   result = AddContractor(*doc, ui, added, true, false, true);
   EXPECT_TRUE(result.Done());
   EXPECT_NE(result.saveCode, 0);
@@ -318,15 +318,15 @@ TEST_F(ContractorsTest, AContractorAndItsFormAreWrittenInOneSave) {
 
 TEST(ContractorDialog, EmptyFieldsAndState) {
   const PageValues values = EmptyContractorDialog();
-  EXPECT_EQ(values[ContractorFieldIndex(&ContractorRecord::State)].choice, 0);
+  EXPECT_EQ(values[ContractorFieldIndex(ContractorRecord::Text::State)].choice, 0);
   EXPECT_EQ(values[ContractorFieldIndex(&ContractorRecord::SecondTIN)].choice, 0);
   ContractorRecord c = Contractor("1", "N");
-  c.State = "il";
+  c.SetState("il");
   c.SecondTIN = 1;
   const PageValues loaded = LoadContractorDialog(c);
-  EXPECT_EQ(loaded[ContractorFieldIndex(&ContractorRecord::State)].choice, 0);
+  EXPECT_EQ(loaded[ContractorFieldIndex(ContractorRecord::Text::State)].choice, 0);
   const ContractorRecord back = ReadContractorDialog(loaded, 5);
-  EXPECT_EQ(back.State, "");
+  EXPECT_EQ(back.State(), "");
   EXPECT_EQ(back.SecondTIN, 1);
   EXPECT_EQ(back.ContractorUniqueID, 5);
   const auto columns = ContractorListColumns();

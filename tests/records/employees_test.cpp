@@ -16,9 +16,9 @@ const std::string kDeleteQuestion = "Are you sure you want to delete this record
 
 EmployeeRecord Employee(const std::string& ssn, const std::string& first, const std::string& last) {
   EmployeeRecord e;
-  e.SocialSecurityNumber = ssn;
-  e.FirstName = first;
-  e.LastName = last;
+  e.SetSocialSecurityNumber(ssn);
+  e.SetFirstName(first);
+  e.SetLastName(last);
   return e;
 }
 
@@ -70,7 +70,7 @@ TEST(CheckNewEmployee, MessagesInOrder) {
                                         "two) or serial 0000 (the last four)."},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(NewEmployeeProblem(existing, c.record), c.message) << c.record.SocialSecurityNumber;
+    EXPECT_EQ(NewEmployeeProblem(existing, c.record), c.message) << c.record.SocialSecurityNumber();
   // Every number that is never issued, and its neighbours that are.
   for (const char* never : {"000-12-4410", "666-12-4410", "900-12-4410", "999-12-4410", "123-00-4410",
                             "123-45-0000"}) {
@@ -127,10 +127,10 @@ TEST_F(EmployeesTest, NewIdIsTheLargestPlusOne) {
 
 TEST_F(EmployeesTest, TheDialogAddsTheEmployeeAndABlankW2AtOnce) {
   PageValues values = EmptyEmployeeDialog();
-  values[EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber)].text = "123-45-6789";
-  values[EmployeeFieldIndex(&EmployeeRecord::FirstName)].text = "Jane";
-  values[EmployeeFieldIndex(&EmployeeRecord::LastName)].text = "Doe";
-  values[EmployeeFieldIndex(&EmployeeRecord::State)].choice = *FindState("NY");
+  values[EmployeeFieldIndex(EmployeeRecord::Text::SocialSecurityNumber)].text = "123-45-6789";
+  values[EmployeeFieldIndex(EmployeeRecord::Text::FirstName)].text = "Jane";
+  values[EmployeeFieldIndex(EmployeeRecord::Text::LastName)].text = "Doe";
+  values[EmployeeFieldIndex(EmployeeRecord::Text::State)].choice = *FindState("NY");
   const auto result = NewEmployee(*doc, ui, values, &w2Page);
   ASSERT_TRUE(result.Saved());
   EXPECT_EQ(result.uniqueId, 1);
@@ -138,7 +138,7 @@ TEST_F(EmployeesTest, TheDialogAddsTheEmployeeAndABlankW2AtOnce) {
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 1u);
   EXPECT_EQ(employees[0], doc->GetEmployees()[0]);
-  EXPECT_EQ(employees[0].State, "NY");
+  EXPECT_EQ(employees[0].State(), "NY");
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 1u);
   W2Record blank;
@@ -156,8 +156,8 @@ TEST_F(EmployeesTest, TheImportAddsWithoutSavingAndWithItsW2) {
   W2Record imported;
   imported.W2UniqueID = 77;       // replaced
   imported.EmployeeUniqueID = 88;  // replaced
-  imported.Wages = "1000.00";
-  imported.Field12aCode = "0";
+  imported.SetWages("1000.00");
+  imported.SetField12aCode("0");
   const auto result =
       AddEmployee(*doc, ui, Employee("123-45-6789", "Jane", "Doe"), false, true, false, &imported, &w2Page);
   ASSERT_TRUE(result.Done());
@@ -175,8 +175,8 @@ TEST_F(EmployeesTest, TheImportAddsWithoutSavingAndWithItsW2) {
   ASSERT_EQ(forms.size(), 1u);
   EXPECT_EQ(forms[0].W2UniqueID, 1);
   EXPECT_EQ(forms[0].EmployeeUniqueID, 1);
-  EXPECT_EQ(forms[0].Wages, "1000.00");
-  EXPECT_EQ(forms[0].Field12aCode, "0");
+  EXPECT_EQ(forms[0].Wages(), "1000.00");
+  EXPECT_EQ(forms[0].Field12aCode(), "0");
 
   // A refused row changes nothing and, silent, says nothing.
   EXPECT_EQ(AddEmployee(*doc, ui, Employee("123-45-6789", "Again", "Doe"), false, true, false, &imported).outcome,
@@ -203,12 +203,12 @@ TEST_F(EmployeesTest, DuplicateNumberRefusedOnNewAllowedOnModify) {
 
   // Modify makes no check: a duplicate number and an empty name are taken.
   EmployeeRecord edited = ReadEmployeeDialog(LoadEmployeeDialog(doc->GetEmployees()[2]));
-  edited.SocialSecurityNumber = "222-22-2222";
-  edited.FirstName = "";
+  edited.SetSocialSecurityNumber("222-22-2222");
+  edited.SetFirstName("");
   ASSERT_TRUE(ModifyEmployee(*doc, 2, edited).Saved());
   const auto stored = StoredEmployees();
-  EXPECT_EQ(stored[2].SocialSecurityNumber, "222-22-2222");
-  EXPECT_EQ(stored[2].FirstName, "");
+  EXPECT_EQ(stored[2].SocialSecurityNumber(), "222-22-2222");
+  EXPECT_EQ(stored[2].FirstName(), "");
   EXPECT_EQ(stored[2].EmployeeUniqueID, 3);
   EXPECT_TRUE(ui.messages.size() == 1);
 }
@@ -225,20 +225,20 @@ TEST_F(EmployeesTest, ModifyWritesOnlyWhenOneOfTheTenFieldsChanged) {
 
   // Each of the ten fields alone makes a change.
   using R = EmployeeRecord;
-  for (std::string R::*member : {&R::SocialSecurityNumber, &R::FirstName, &R::MiddleName, &R::LastName, &R::Suffix,
-                                 &R::Address1, &R::Address2, &R::City, &R::State, &R::Zip}) {
+  for (TextMember<R> member : {R::Text::SocialSecurityNumber, R::Text::FirstName, R::Text::MiddleName, R::Text::LastName, R::Text::Suffix,
+                                 R::Text::Address1, R::Text::Address2, R::Text::City, R::Text::State, R::Text::Zip}) {
     R edited = doc->GetEmployees()[1];
-    const std::string value = member == &R::SocialSecurityNumber ? "444-44-4444" : "Jr";
-    edited.*member = value;
+    const std::string value = member == R::Text::SocialSecurityNumber ? "444-44-4444" : "Jr";
+    member.Set(edited, value);
     EXPECT_FALSE(SameEmployeeFields(edited, doc->GetEmployees()[1]));
     ASSERT_TRUE(ModifyEmployee(*doc, 1, edited).Saved());
-    EXPECT_EQ(StoredEmployees()[1].*member, value);
+    EXPECT_EQ(member.In(StoredEmployees()[1]), value);
     EXPECT_EQ(StoredEmployees()[1].EmployeeUniqueID, 2);
   }
   EXPECT_EQ(view.refreshed, refreshed + 10);
   // Fields the dialog does not show are not compared.
   R edited = doc->GetEmployees()[1];
-  edited.ExtraText1 = "other";
+  edited.SetExtraText1("other");
   EXPECT_EQ(ModifyEmployee(*doc, 1, edited).outcome, Outcome::Unchanged);
   // Out of the list: nothing.
   EXPECT_EQ(ModifyEmployee(*doc, 3, edited).outcome, Outcome::Declined);
@@ -251,28 +251,28 @@ TEST_F(EmployeesTest, ModifyRefusesANewNumberThatIsNeverIssued) {
   const EmployeeRecord before = doc->GetEmployees()[1];
   const PageValues loaded = LoadEmployeeDialog(before);
   PageValues values = loaded;
-  values[EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber)].text = "000-12-4410";
+  values[EmployeeFieldIndex(EmployeeRecord::Text::SocialSecurityNumber)].text = "000-12-4410";
   EmployeeRecord edited = ReadModifiedEmployee(before, loaded, values);
   const auto problem = ModifiedEmployeeFieldProblem(before, edited);
   ASSERT_TRUE(problem);
-  EXPECT_EQ(problem->field, EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber));
+  EXPECT_EQ(problem->field, EmployeeFieldIndex(EmployeeRecord::Text::SocialSecurityNumber));
   EXPECT_NE(problem->message.find("none is issued with area 000, 666 or 900-999"), std::string::npos);
   EXPECT_EQ(ModifyEmployee(*doc, 1, edited).outcome, Outcome::Refused);
   EXPECT_EQ(doc->GetEmployees()[1], before);
   EXPECT_EQ(StoredEmployees()[1], before);
   EXPECT_TRUE(doc->Journal().empty());
-  edited.SocialSecurityNumber = "";
+  edited.SetSocialSecurityNumber("");
   EXPECT_EQ(ModifiedEmployeeFieldProblem(before, edited)->message,
             "Please fill in the 'Employee's social security number' Field");
 
   // An employee of an older file with a number that is never issued.
-  doc->GetEmployees()[1].SocialSecurityNumber = "900-12-4410";
+  doc->GetEmployees()[1].SetSocialSecurityNumber("900-12-4410");
   edited = doc->GetEmployees()[1];
-  edited.City = "Peoria";
+  edited.SetCity("Peoria");
   EXPECT_EQ(ModifiedEmployeeFieldProblem(doc->GetEmployees()[1], edited), std::nullopt);
   ASSERT_TRUE(ModifyEmployee(*doc, 1, edited).Saved());
-  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber, "900-12-4410");
-  EXPECT_EQ(StoredEmployees()[1].City, "Peoria");
+  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber(), "900-12-4410");
+  EXPECT_EQ(StoredEmployees()[1].City(), "Peoria");
 }
 
 TEST_F(EmployeesTest, DeleteAsksFirstThenRemovesTheEmployeeAndItsW2) {
@@ -294,8 +294,8 @@ TEST_F(EmployeesTest, DeleteAsksFirstThenRemovesTheEmployeeAndItsW2) {
   EXPECT_EQ(result.uniqueId, 2);
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 2u);
-  EXPECT_EQ(employees[0].LastName, "Adams");
-  EXPECT_EQ(employees[1].LastName, "Cole");
+  EXPECT_EQ(employees[0].LastName(), "Adams");
+  EXPECT_EQ(employees[1].LastName(), "Cole");
   const auto forms = StoredW2Forms();
   ASSERT_EQ(forms.size(), 2u);
   EXPECT_EQ(forms[0].EmployeeUniqueID, 1);
@@ -367,14 +367,14 @@ TEST(EmployeeDialog, CaptionAndState) {
     std::string readBack;
   } cases[] = {{"NY", 42, "NY"}, {"ny", 0, ""}, {"", 0, ""}, {"ZZ", 0, ""}};
   for (const auto& c : cases) {
-    e.State = c.stored;
+    e.SetState(c.stored);
     const PageValues values = LoadEmployeeDialog(e);
-    EXPECT_EQ(values[EmployeeFieldIndex(&EmployeeRecord::State)].choice, c.choice) << c.stored;
-    EXPECT_EQ(ReadEmployeeDialog(values).State, c.readBack) << c.stored;
+    EXPECT_EQ(values[EmployeeFieldIndex(EmployeeRecord::Text::State)].choice, c.choice) << c.stored;
+    EXPECT_EQ(ReadEmployeeDialog(values).State(), c.readBack) << c.stored;
   }
   const PageValues empty = EmptyEmployeeDialog();
   for (const auto& v : empty) EXPECT_EQ(v.text, "");
-  EXPECT_EQ(empty[EmployeeFieldIndex(&EmployeeRecord::State)].choice, 0);
+  EXPECT_EQ(empty[EmployeeFieldIndex(EmployeeRecord::Text::State)].choice, 0);
 }
 
 // ---- the list's order ---------------------------------------------------------------
@@ -393,7 +393,7 @@ TEST(EmployeeList, RowsAndColumns) {
   std::vector<EmployeeRecord> list = {Employee("1", "Ann", "Zed"), Employee("2", "Bob", "Young")};
   list[0].EmployeeUniqueID = 4;
   list[1].EmployeeUniqueID = 9;
-  list[1].MiddleName = "Q";
+  list[1].SetMiddleName("Q");
   const auto rows = EmployeeListRows(list);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1], (ListRow{1, 9, {"Bob", "Q", "Young", "2"}}));
@@ -423,7 +423,7 @@ TEST(EmployeeList, HeaderClicksSortAscendingThenDescending) {
   EXPECT_EQ(PositionOfRow(rows, 3), 3);
   EXPECT_EQ(PositionOfRow(rows, 0), 1);
   EXPECT_EQ(PositionOfRow(rows, 5), std::nullopt);
-  EXPECT_EQ(list[0].FirstName, "Cy");
+  EXPECT_EQ(list[0].FirstName(), "Cy");
 
   // The platform's comparison, when given, decides: plain byte order puts
   // every capital first.

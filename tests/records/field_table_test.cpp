@@ -83,9 +83,9 @@ TEST(Fields, ApostropheInNamesOnly) {
   check(ContractorFields(), "contractor");
   EXPECT_EQ(checked, 22 + 9 + 8);
   EXPECT_EQ(named, 9);
-  EXPECT_EQ(Type(CompanyFields()[CompanyFieldIndex(&CompanyRecord::EmployerName)], "O'Brien & Sons"),
+  EXPECT_EQ(Type(CompanyFields()[CompanyFieldIndex(CompanyRecord::Text::EmployerName)], "O'Brien & Sons"),
             "O'Brien & Sons");
-  EXPECT_EQ(Type(EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::LastName)], "O'Brien"), "O'Brien");
+  EXPECT_EQ(Type(EmployeeFields()[EmployeeFieldIndex(EmployeeRecord::Text::LastName)], "O'Brien"), "O'Brien");
 }
 
 TEST(Fields, TheStandardAndNameExclusions) {
@@ -109,16 +109,16 @@ TEST(Fields, TheStandardAndNameExclusions) {
 TEST(CompanyFields, TypedTextIsCutToTheCapacity) {
   using R = CompanyRecord;
   struct Case {
-    std::string R::*member;
+    TextMember<R> member;
     size_t typed, kept;
   } cases[] = {
-      {&R::EmployerName, 30, 30},         {&R::Address1, 30, 30},
-      {&R::Address2, 30, 30},             {&R::City, 20, 20},
-      {&R::StateID, 15, 15},              {&R::FormW3ControlNumber, 20, 20},
-      {&R::FormW3EstablishmentNumber, 4, 4}, {&R::FormW3ThirdPartySickPay, 30, 30},
-      {&R::FormW3ContactName, 20, 20},    {&R::FormW3Email, 40, 40},
-      {&R::Form1096ContactName, 20, 20},  {&R::Form1096Email, 40, 40},
-      {&R::Form1096FilerName, 59, 59},
+      {R::Text::EmployerName, 30, 30},         {R::Text::Address1, 30, 30},
+      {R::Text::Address2, 30, 30},             {R::Text::City, 20, 20},
+      {R::Text::StateID, 15, 15},              {R::Text::FormW3ControlNumber, 20, 20},
+      {R::Text::FormW3EstablishmentNumber, 4, 4}, {R::Text::FormW3ThirdPartySickPay, 30, 30},
+      {R::Text::FormW3ContactName, 20, 20},    {R::Text::FormW3Email, 40, 40},
+      {R::Text::Form1096ContactName, 20, 20},  {R::Text::Form1096Email, 40, 40},
+      {R::Text::Form1096FilerName, 59, 59},
   };
   size_t textFields = 0;
   for (const auto& f : CompanyFields()) textFields += f.kind == FieldKind::Text;
@@ -132,26 +132,26 @@ TEST(CompanyFields, TypedTextIsCutToTheCapacity) {
     EXPECT_EQ(values[i].text.size(), c.typed) << CompanyFields()[i].column;
     CompanyRecord record;
     SaveCompanyPages(values, record);
-    EXPECT_EQ(record.*c.member, std::string(c.kept, 'x')) << CompanyFields()[i].column;
+    EXPECT_EQ(c.member.In(record), std::string(c.kept, 'x')) << CompanyFields()[i].column;
   }
 }
 
 TEST(CompanyFields, MasksAndTheAmount) {
   using R = CompanyRecord;
   struct Case {
-    std::string R::*member;
+    TextMember<R> member;
     std::string keys, shown;
   } cases[] = {
-      {&R::Zip, "123456789", "12345-6789"},
-      {&R::EmployerIdentificationNumber, "123456789", "12-3456789"},
-      {&R::SocialSecurityNumber, "123456789", "123-45-6789"},
-      {&R::FormW3OtherEIN, "98x7654321", "98-7654321"},
-      {&R::FormW3Telephone, "3125550100", "(312) 555-0100"},
-      {&R::FormW3Fax, "312555010099", "(312) 555-0100"},
-      {&R::Form1096Telephone, "2125550199", "(212) 555-0199"},
-      {&R::Form1096Fax, "a2125550199", "(212) 555-0199"},
+      {R::Text::Zip, "123456789", "12345-6789"},
+      {R::Text::EmployerIdentificationNumber, "123456789", "12-3456789"},
+      {R::Text::SocialSecurityNumber, "123456789", "123-45-6789"},
+      {R::Text::FormW3OtherEIN, "98x7654321", "98-7654321"},
+      {R::Text::FormW3Telephone, "3125550100", "(312) 555-0100"},
+      {R::Text::FormW3Fax, "312555010099", "(312) 555-0100"},
+      {R::Text::Form1096Telephone, "2125550199", "(212) 555-0199"},
+      {R::Text::Form1096Fax, "a2125550199", "(212) 555-0199"},
       // 9 whole digits and 2 decimals.
-      {&R::FormW3IncomeTaxWithHeld, "1234567890.129", "123456789.12"},
+      {R::Text::FormW3IncomeTaxWithHeld, "1234567890.129", "123456789.12"},
   };
   for (const auto& c : cases) {
     const auto& f = CompanyFields()[CompanyFieldIndex(c.member)];
@@ -189,44 +189,44 @@ TEST(PayeeFields, TypedTextIsCutToWhatTheRecordKeeps) {
   {
     using R = EmployeeRecord;
     struct Case {
-      std::string R::*member;
+      TextMember<R> member;
       size_t kept;
-    } cases[] = {{&R::SocialSecurityNumber, 11}, {&R::FirstName, 20}, {&R::MiddleName, 2}, {&R::LastName, 20},
-                 {&R::Suffix, 3},  {&R::Address1, 30}, {&R::Address2, 30}, {&R::City, 20}, {&R::Zip, 10}};
+    } cases[] = {{R::Text::SocialSecurityNumber, 11}, {R::Text::FirstName, 20}, {R::Text::MiddleName, 2}, {R::Text::LastName, 20},
+                 {R::Text::Suffix, 3},  {R::Text::Address1, 30}, {R::Text::Address2, 30}, {R::Text::City, 20}, {R::Text::Zip, 10}};
     for (const auto& c : cases) {
       const size_t i = EmployeeFieldIndex(c.member);
       PageValues values = EmptyEmployeeDialog();
       values[i].text = Type(EmployeeFields()[i], fifty);
-      EXPECT_EQ((ReadEmployeeDialog(values).*c.member).size(), c.kept) << EmployeeFields()[i].column;
+      EXPECT_EQ(c.member.In(ReadEmployeeDialog(values)).size(), c.kept) << EmployeeFields()[i].column;
     }
   }
   {
     using R = ContractorRecord;
     struct Case {
-      std::string R::*member;
+      TextMember<R> member;
       size_t kept;
-    } cases[] = {{&R::IdentificationNumber, 11}, {&R::NameLine1, 39}, {&R::NameLine2, 39},
-                 {&R::Address1, 30}, {&R::Address2, 30}, {&R::City, 20}, {&R::Zip, 10}, {&R::AccountNumber, 12}};
+    } cases[] = {{R::Text::IdentificationNumber, 11}, {R::Text::NameLine1, 39}, {R::Text::NameLine2, 39},
+                 {R::Text::Address1, 30}, {R::Text::Address2, 30}, {R::Text::City, 20}, {R::Text::Zip, 10}, {R::Text::AccountNumber, 12}};
     for (const auto& c : cases) {
       const size_t i = ContractorFieldIndex(c.member);
       PageValues values = EmptyContractorDialog();
       values[i].text = Type(ContractorFields()[i], fifty);
-      EXPECT_EQ((ReadContractorDialog(values).*c.member).size(), c.kept) << ContractorFields()[i].column;
+      EXPECT_EQ(c.member.In(ReadContractorDialog(values)).size(), c.kept) << ContractorFields()[i].column;
     }
   }
   // A text handed in without typing (an older record's 40-character name
   // line) is still cut when it is read back.
   PageValues values = EmptyContractorDialog();
-  values[ContractorFieldIndex(&ContractorRecord::NameLine1)].text = std::string(40, 'n');
-  EXPECT_EQ(ReadContractorDialog(values).NameLine1, std::string(39, 'n'));
+  values[ContractorFieldIndex(ContractorRecord::Text::NameLine1)].text = std::string(40, 'n');
+  EXPECT_EQ(ReadContractorDialog(values).NameLine1(), std::string(39, 'n'));
 }
 
 TEST(FieldInput, ProblemsAndKeptText) {
-  const auto& ssn = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::SocialSecurityNumber)];
-  const auto& first = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::FirstName)];
-  const auto& suffix = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::Suffix)];
-  const auto& zip = EmployeeFields()[EmployeeFieldIndex(&EmployeeRecord::Zip)];
-  const auto& amount = CompanyFields()[CompanyFieldIndex(&CompanyRecord::FormW3IncomeTaxWithHeld)];
+  const auto& ssn = EmployeeFields()[EmployeeFieldIndex(EmployeeRecord::Text::SocialSecurityNumber)];
+  const auto& first = EmployeeFields()[EmployeeFieldIndex(EmployeeRecord::Text::FirstName)];
+  const auto& suffix = EmployeeFields()[EmployeeFieldIndex(EmployeeRecord::Text::Suffix)];
+  const auto& zip = EmployeeFields()[EmployeeFieldIndex(EmployeeRecord::Text::Zip)];
+  const auto& amount = CompanyFields()[CompanyFieldIndex(CompanyRecord::Text::FormW3IncomeTaxWithHeld)];
   struct Case {
     EditRule rule;
     std::string input;

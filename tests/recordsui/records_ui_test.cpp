@@ -110,9 +110,9 @@ class PagesTest : public test::CompanyTest {
   void AddEmployees(std::initializer_list<std::array<const char*, 3>> people) {
     for (const auto& [ssn, first, last] : people) {
       EmployeeRecord e;
-      e.SocialSecurityNumber = ssn;
-      e.FirstName = first;
-      e.LastName = last;
+      e.SetSocialSecurityNumber(ssn);
+      e.SetFirstName(first);
+      e.SetLastName(last);
       ASSERT_TRUE(AddEmployee(*doc, ui, e, true, false, true).Saved());
     }
   }
@@ -123,9 +123,9 @@ class PagesTest : public test::CompanyTest {
 
 TEST_F(PagesTest, CompanyPageShowsTheRecordOnItsThreeTabs) {
   auto& company = doc->GetCompany();
-  company.City = "Springfield";
-  company.State = "IL";
-  company.Zip = "62701-1234";
+  company.SetCity("Springfield");
+  company.SetState("IL");
+  company.SetZip("62701-1234");
   company.FormW3RadioKindOfPayer = 4;
   company.Form1096CheckIsThisYourFinalReturn = 1;
   auto page = Show<CCompanyView>();
@@ -168,16 +168,16 @@ TEST_F(PagesTest, UpdateWritesTheTypedFieldsCutToWhatTheRecordKeeps) {
   EXPECT_TRUE(ui.messages.empty());
 
   const CompanyRecord stored = StoredCompany();
-  EXPECT_EQ(stored.EmployerName, "Acme's");
-  EXPECT_EQ(stored.City, "Springfield");
-  EXPECT_EQ(stored.EmployerIdentificationNumber, "12-3456789");
-  EXPECT_EQ(stored.State, "WI");
+  EXPECT_EQ(stored.EmployerName(), "Acme's");
+  EXPECT_EQ(stored.City(), "Springfield");
+  EXPECT_EQ(stored.EmployerIdentificationNumber(), "12-3456789");
+  EXPECT_EQ(stored.State(), "WI");
   EXPECT_EQ(stored.FormW3RadioKindOfPayer, 2);
   EXPECT_EQ(stored.FormW3CheckThirdPartySickPay, 1);
-  EXPECT_EQ(stored.FormW3ContactName, "Christopher Montgome");
-  EXPECT_EQ(stored.FormW3ContactName.size(), 20u);
-  EXPECT_EQ(stored.FormW3IncomeTaxWithHeld, Edit(sheet, "FormW3IncomeTaxWithHeld")->Text());
-  EXPECT_FALSE(stored.FormW3IncomeTaxWithHeld.empty());
+  EXPECT_EQ(stored.FormW3ContactName(), "Christopher Montgome");
+  EXPECT_EQ(stored.FormW3ContactName().size(), 20u);
+  EXPECT_EQ(stored.FormW3IncomeTaxWithHeld(), Edit(sheet, "FormW3IncomeTaxWithHeld")->Text());
+  EXPECT_FALSE(stored.FormW3IncomeTaxWithHeld().empty());
   // The title follows the employer name, and the page shows what was kept.
   EXPECT_EQ(ui.title, "Acme's - Formet (2007)");
   EXPECT_EQ(Edit(sheet, "FormW3ContactName")->text(), "Christopher Montgome");
@@ -213,8 +213,8 @@ TEST_F(PagesTest, ARefusalNoteNeverTakesTheClickMeantForTheFieldUnderIt) {
 
   ui.answers = {Answer::Yes};
   page->UpdateButton()->click();
-  EXPECT_EQ(StoredCompany().FormW3ContactName, "Jane O'Neil HR");
-  EXPECT_EQ(StoredCompany().FormW3Email, "jane@harbor.example");
+  EXPECT_EQ(StoredCompany().FormW3ContactName(), "Jane O'Neil HR");
+  EXPECT_EQ(StoredCompany().FormW3Email(), "jane@harbor.example");
 }
 
 TEST_F(PagesTest, UpdateRefusesAnEmptyEmployerNameAndNoLeavesAllAsItWas) {
@@ -229,13 +229,13 @@ TEST_F(PagesTest, UpdateRefusesAnEmptyEmployerNameAndNoLeavesAllAsItWas) {
   QTest::keyClicks(name, "Zenith");
   ui.answers = {Answer::No};
   page->UpdateButton()->click();
-  EXPECT_EQ(StoredCompany().EmployerName, "Acme");
-  EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");
+  EXPECT_EQ(StoredCompany().EmployerName(), "Acme");
+  EXPECT_EQ(doc->GetCompany().EmployerName(), "Acme");
   EXPECT_EQ(name->text(), "Zenith");  // the edit stays on the page
 }
 
 TEST_F(PagesTest, ClearThenResetAskFirstAndActOnThePagesOnly) {
-  doc->GetCompany().State = "IL";
+  doc->GetCompany().SetState("IL");
   doc->GetCompany().FormW3RadioKindOfPayer = 3;
   doc->GetCompany().Form1096CheckIsThisYourFinalReturn = 1;
   auto page = Show<CCompanyView>();
@@ -252,7 +252,7 @@ TEST_F(PagesTest, ClearThenResetAskFirstAndActOnThePagesOnly) {
   EXPECT_EQ(Child<QComboBox>(sheet, "State")->currentIndex(), 0);
   EXPECT_EQ(Child<QComboBox>(sheet, "FormW3RadioKindOfPayer")->currentText(), "941");
   EXPECT_TRUE(Child<QCheckBox>(sheet, "Form1096CheckIsThisYourFinalReturn")->isChecked());  // keeps its state
-  EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");  // nothing written
+  EXPECT_EQ(doc->GetCompany().EmployerName(), "Acme");  // nothing written
   EXPECT_EQ(ui.title, "Acme - Formet (2007)");
 
   ui.answers = {Answer::Yes};
@@ -292,7 +292,7 @@ TEST_F(PagesTest, MainWindowCompanyPageUpdatesThroughItsMessageBoxes) {
   ASSERT_EQ(answers.texts.size(), 1u);
   EXPECT_EQ(answers.texts[0], "Are you sure you want to save the current fields?");
   EXPECT_EQ(frame.windowTitle(), "Acme Tools - Formet (2007)");
-  EXPECT_EQ(StoredCompany().EmployerName, "Acme Tools");
+  EXPECT_EQ(StoredCompany().EmployerName(), "Acme Tools");
 }
 
 // ---- employees ------------------------------------------------------------------------
@@ -326,10 +326,10 @@ TEST_F(PagesTest, NewEmployeeThroughTheDialogWritesTheEmployeeAndItsW2) {
 
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 1u);
-  EXPECT_EQ(employees[0].SocialSecurityNumber, "123-45-6789");
-  EXPECT_EQ(employees[0].FirstName, "Dana");
-  EXPECT_EQ(employees[0].LastName, "Reyes");
-  EXPECT_EQ(employees[0].State, "IL");
+  EXPECT_EQ(employees[0].SocialSecurityNumber(), "123-45-6789");
+  EXPECT_EQ(employees[0].FirstName(), "Dana");
+  EXPECT_EQ(employees[0].LastName(), "Reyes");
+  EXPECT_EQ(employees[0].State(), "IL");
   const auto w2 = StoredW2Forms();
   ASSERT_EQ(w2.size(), 1u);
   EXPECT_EQ(w2[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
@@ -379,9 +379,9 @@ TEST_F(PagesTest, FailedChecksKeepTheDialogOpenWithWhatWasTyped) {
   EXPECT_EQ(answers.Pending(), 0u);
   const auto stored = StoredEmployees();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[1].SocialSecurityNumber, "587-65-4321");
-  EXPECT_EQ(stored[1].LastName, "O'Stone");  // the apostrophe as typed
-  EXPECT_EQ(stored[1].City, "Peoria");
+  EXPECT_EQ(stored[1].SocialSecurityNumber(), "587-65-4321");
+  EXPECT_EQ(stored[1].LastName(), "O'Stone");  // the apostrophe as typed
+  EXPECT_EQ(stored[1].City(), "Peoria");
   EXPECT_EQ(StoredW2Forms().size(), 2u);
   EXPECT_EQ(page->SelectedId(), stored[1].EmployeeUniqueID);  // the new employee is selected
 }
@@ -424,7 +424,7 @@ TEST_F(PagesTest, SelectionFollowsTheRecord) {
   doc->ResetContents();
   doc->GetEmployees().push_back(EmployeeRecord{});
   doc->GetEmployees().back().EmployeeUniqueID = 1;
-  doc->GetEmployees().back().FirstName = "Other";
+  doc->GetEmployees().back().SetFirstName("Other");
   doc->RefreshAllViews();
   EXPECT_EQ(RowCount(list), 1);
   EXPECT_EQ(selectedName(), "");
@@ -458,15 +458,15 @@ TEST_F(PagesTest, ListKeysAndMnemonics) {
 // nothing, and an edit elsewhere keeps what the dialog could not show.
 TEST_F(PagesTest, ModifyWithoutAnEditWritesNothing) {
   EmployeeRecord james;
-  james.SocialSecurityNumber = "412-55-1002";
-  james.FirstName = "James";
-  james.LastName = "O'Connor";  // the dialog refuses the apostrophe when typed
-  james.State = "il";           // not an entry of the state list
+  james.SetSocialSecurityNumber("412-55-1002");
+  james.SetFirstName("James");
+  james.SetLastName("O'Connor");  // the dialog refuses the apostrophe when typed
+  james.SetState("il");           // not an entry of the state list
   ASSERT_TRUE(AddEmployee(*doc, ui, james, true, false, true).Saved());
   ContractorRecord office;
-  office.IdentificationNumber = "37-1190456";
-  office.NameLine1 = "Prairie Properties Inc";
-  office.NameLine2 = "Attn: Leasing Office";
+  office.SetIdentificationNumber("37-1190456");
+  office.SetNameLine1("Prairie Properties Inc");
+  office.SetNameLine2("Attn: Leasing Office");
   ASSERT_TRUE(AddContractor(*doc, ui, office, true, false, true).Saved());
 
   auto employees = Show<CEmployeeView>();
@@ -478,8 +478,8 @@ TEST_F(PagesTest, ModifyWithoutAnEditWritesNothing) {
   SelectRow(employees->List(), 0);
   employees->ModifyButton()->click();
   EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Connor");
-  EXPECT_EQ(StoredEmployees()[0].State, "il");
+  EXPECT_EQ(StoredEmployees()[0].LastName(), "O'Connor");
+  EXPECT_EQ(StoredEmployees()[0].State(), "il");
 
   answers.Then([](QWidget* w) {
     QTest::keyClicks(Edit(w, "City"), "Chatham");
@@ -487,9 +487,9 @@ TEST_F(PagesTest, ModifyWithoutAnEditWritesNothing) {
   });
   SelectRow(employees->List(), 0);
   employees->ModifyButton()->click();
-  EXPECT_EQ(StoredEmployees()[0].City, "Chatham");
-  EXPECT_EQ(StoredEmployees()[0].LastName, "O'Connor");
-  EXPECT_EQ(StoredEmployees()[0].State, "il");
+  EXPECT_EQ(StoredEmployees()[0].City(), "Chatham");
+  EXPECT_EQ(StoredEmployees()[0].LastName(), "O'Connor");
+  EXPECT_EQ(StoredEmployees()[0].State(), "il");
 
   auto contractors = Show<CContractorView>();
   answers.Then([](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
@@ -497,7 +497,7 @@ TEST_F(PagesTest, ModifyWithoutAnEditWritesNothing) {
   contractors->ModifyButton()->click();
   EXPECT_EQ(answers.Pending(), 0u);
   EXPECT_FALSE(doc->IsModified());
-  EXPECT_EQ(StoredContractors()[0].NameLine2, "Attn: Leasing Office");
+  EXPECT_EQ(StoredContractors()[0].NameLine2(), "Attn: Leasing Office");
 }
 
 TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
@@ -534,8 +534,8 @@ TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
   EXPECT_EQ(answers.Pending(), 0u);
   const auto stored = StoredEmployees();
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[0].Suffix, "Jr.");
-  EXPECT_EQ(stored[1].Suffix, "");
+  EXPECT_EQ(stored[0].Suffix(), "Jr.");
+  EXPECT_EQ(stored[1].Suffix(), "");
   EXPECT_EQ(view.refreshed, refreshes + 1);
 
   // A number that is never issued keeps the dialog open on it; corrected, OK
@@ -555,8 +555,8 @@ TEST_F(PagesTest, ModifyWritesOnlyWhatChanged) {
   SelectRow(list, 1);
   page->ModifyButton()->click();
   EXPECT_EQ(answers.Pending(), 0u);
-  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber, "333-22-4410");
-  EXPECT_EQ(StoredEmployees()[1].LastName, "Baker's");
+  EXPECT_EQ(StoredEmployees()[1].SocialSecurityNumber(), "333-22-4410");
+  EXPECT_EQ(StoredEmployees()[1].LastName(), "Baker's");
 }
 
 TEST_F(PagesTest, DeleteAsksThenRemovesTheEmployeeAndItsW2FromTheFile) {
@@ -584,7 +584,7 @@ TEST_F(PagesTest, DeleteAsksThenRemovesTheEmployeeAndItsW2FromTheFile) {
   EXPECT_EQ(ui.questions.size(), 2u);
   const auto employees = StoredEmployees();
   ASSERT_EQ(employees.size(), 1u);
-  EXPECT_EQ(employees[0].FirstName, "Bob");
+  EXPECT_EQ(employees[0].FirstName(), "Bob");
   const auto w2 = StoredW2Forms();
   ASSERT_EQ(w2.size(), 1u);
   EXPECT_EQ(w2[0].EmployeeUniqueID, employees[0].EmployeeUniqueID);
@@ -617,7 +617,7 @@ TEST_F(PagesTest, HeaderClicksSortAscendingThenDescendingAndRowsKeepTheirEmploye
   });
   page->ModifyButton()->click();
   EXPECT_EQ(answers.Pending(), 0u);
-  EXPECT_EQ(doc->GetEmployees()[0].LastName, "Carter");
+  EXPECT_EQ(doc->GetEmployees()[0].LastName(), "Carter");
 
   // A refresh brings back the document's order.
   doc->RefreshAllViews();
@@ -677,7 +677,7 @@ TEST_F(PagesTest, SearchFindsByNameAndNumberAsOneTypes) {
   EXPECT_TRUE(search->text().isEmpty());
   doc->GetEmployees().push_back(EmployeeRecord{});
   doc->GetEmployees().back().EmployeeUniqueID = 1;
-  doc->GetEmployees().back().FirstName = "Other";
+  doc->GetEmployees().back().SetFirstName("Other");
   doc->RefreshAllViews();
   EXPECT_EQ(Column(list, 0), QStringList{"Other"});
 }
@@ -701,8 +701,8 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
   page->NewButton()->click();
   auto stored = StoredContractors();
   ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0].IdentificationNumber, "12-3456789");
-  EXPECT_EQ(stored[0].NameLine1, "Lakeside Plumbing");
+  EXPECT_EQ(stored[0].IdentificationNumber(), "12-3456789");
+  EXPECT_EQ(stored[0].NameLine1(), "Lakeside Plumbing");
   EXPECT_EQ(stored[0].SecondTIN, 1);
   ASSERT_EQ(StoredForms1099().size(), 1u);
   EXPECT_EQ(Column(list, 0), QStringList{"Lakeside Plumbing"});
@@ -715,9 +715,9 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
 
   // A record from an older file: shown and opened through its composed name.
   auto& older = doc->GetContractors()[0];
-  older.FirstName = "Pat";
-  older.MiddleName = "Q";
-  older.LastName = "Long";
+  older.SetFirstName("Pat");
+  older.SetMiddleName("Q");
+  older.SetLastName("Long");
   doc->RefreshAllViews();
   EXPECT_EQ(Column(list, 0), QStringList{"Pat Q Long"});
   answers.Then([](QWidget* w) {
@@ -730,9 +730,9 @@ TEST_F(PagesTest, ContractorsAddRefuseModifyAndDeleteThroughThePage) {
   page->ModifyButton()->click();
   stored = StoredContractors();
   ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0].NameLine1, "Pat Q Long");
-  EXPECT_EQ(stored[0].FirstName, "");
-  EXPECT_EQ(stored[0].City, "Madison");
+  EXPECT_EQ(stored[0].NameLine1(), "Pat Q Long");
+  EXPECT_EQ(stored[0].FirstName(), "");
+  EXPECT_EQ(stored[0].City(), "Madison");
 
   SelectRow(list, 0);
   ui.answers = {Answer::Yes};
@@ -748,9 +748,9 @@ TEST_F(PagesTest, ContractorSearchFindsBothNameLinesAndTheTin) {
   for (const auto& [tin, line1, line2] : std::vector<std::array<const char*, 3>>{
            {"37-1190456", "Prairie Properties Inc", "Attn: Leasing Office"}, {"12-3456789", "Lakeside Plumbing", ""}}) {
     ContractorRecord c;
-    c.IdentificationNumber = tin;
-    c.NameLine1 = line1;
-    c.NameLine2 = line2;
+    c.SetIdentificationNumber(tin);
+    c.SetNameLine1(line1);
+    c.SetNameLine2(line2);
     ASSERT_TRUE(AddContractor(*doc, ui, c, true, false, true).Saved());
   }
   auto page = Show<CContractorView>();

@@ -42,7 +42,7 @@ TEST_F(CompanyDatabaseTest, StatementsSpelledOutInFull) {
 
   ContractorRecord c;
   c.SecondTIN = 1;
-  c.GeneralInformation = "not written";
+  c.SetGeneralInformation("not written");
   ASSERT_EQ(db.UpdateContractor(c, 3), 0);
   EXPECT_EQ(db.Statement(),
             "UPDATE Contractors SET IdentificationNumber ='',FirstName='',MiddleName='',LastName='',Address1='',"
@@ -55,7 +55,7 @@ TEST_F(CompanyDatabaseTest, StatementsSpelledOutInFull) {
   Form1099Record f;
   f.ContractorUniqueID = 3;
   f.PayerMadeDirectSales = 1;
-  f.GenearlInformation = "not written";
+  f.SetGenearlInformation("not written");
   ASSERT_EQ(db.InsertForm1099(f, 9), 0);
   EXPECT_EQ(db.Statement(),
             "INSERT INTO Form1099 VALUES('9','3','','','','','','','','','1','','','','','','','','','','','','','',"
@@ -134,30 +134,30 @@ TEST_F(CompanyDatabaseTest, SelectStatements) {
 
 TEST_F(CompanyDatabaseTest, ApostrophesStoreAndReadBackInEveryTable) {
   CompanyRecord company;
-  company.EmployerName = "O'Brien Plumbing";
-  company.FormW3ContactName = "Patrick O'Brien";
-  company.Address1 = "'; DROP TABLE W2; --";
+  company.SetEmployerName("O'Brien Plumbing");
+  company.SetFormW3ContactName("Patrick O'Brien");
+  company.SetAddress1("'; DROP TABLE W2; --");
   ASSERT_EQ(db.InsertCompany(company, 1), 0);
   EXPECT_NE(db.Statement().find("'O''Brien Plumbing'"), std::string::npos);
   EmployeeRecord e;
-  e.LastName = "O'Brien";
-  e.City = "Coeur d'Alene";
+  e.SetLastName("O'Brien");
+  e.SetCity("Coeur d'Alene");
   ASSERT_EQ(db.InsertEmployee(e, 1), 0);
   ContractorRecord c;
   c.ContractorUniqueID = 1;
-  c.NameLine1 = "D'Angelo's Catering";
+  c.SetNameLine1("D'Angelo's Catering");
   ASSERT_EQ(db.InsertContractor(c, 1), 0);
   W2Record w;
   w.W2UniqueID = 1;
-  w.LocalityName1 = "O'Fal";
+  w.SetLocalityName1("O'Fal");
   ASSERT_EQ(db.InsertW2(w, 1), 0);
   Form1099Record f;
   f.Form1099UniqueID = 1;
   f.ContractorUniqueID = 1;
-  f.PayerStateID1 = "IL'1";
+  f.SetPayerStateID1("IL'1");
   ASSERT_EQ(db.InsertForm1099(f, 1), 0);
   TransmitterRecord t;
-  t.ContactName = "Pat O'Neil";
+  t.SetContactName("Pat O'Neil");
   ASSERT_EQ(db.InsertTransmitter(t, 1), 0);
 
   CompanyRecord company2;
@@ -174,32 +174,32 @@ TEST_F(CompanyDatabaseTest, ApostrophesStoreAndReadBackInEveryTable) {
   ASSERT_EQ(db.ReadTransmitter(t2), 0);
   EXPECT_EQ(company2, company);
   ASSERT_EQ(employees.size(), 1u);
-  EXPECT_EQ(employees[0].LastName, "O'Brien");
-  EXPECT_EQ(employees[0].City, "Coeur d'Alene");
-  EXPECT_EQ(contractors.at(0).NameLine1, "D'Angelo's Catering");
-  EXPECT_EQ(w2.at(0).LocalityName1, "O'Fal");
-  EXPECT_EQ(forms.at(0).PayerStateID1, "IL'1");
-  EXPECT_EQ(t2.ContactName, "Pat O'Neil");
+  EXPECT_EQ(employees[0].LastName(), "O'Brien");
+  EXPECT_EQ(employees[0].City(), "Coeur d'Alene");
+  EXPECT_EQ(contractors.at(0).NameLine1(), "D'Angelo's Catering");
+  EXPECT_EQ(w2.at(0).LocalityName1(), "O'Fal");
+  EXPECT_EQ(forms.at(0).PayerStateID1(), "IL'1");
+  EXPECT_EQ(t2.ContactName(), "Pat O'Neil");
 
   // Updates too.
-  e.FirstName = "Ma'ry";
+  e.SetFirstName("Ma'ry");
   ASSERT_EQ(db.UpdateEmployee(e, 1), 0);
   employees.clear();
   ASSERT_EQ(db.ReadEmployees(employees), 0);
-  EXPECT_EQ(employees.at(0).FirstName, "Ma'ry");
+  EXPECT_EQ(employees.at(0).FirstName(), "Ma'ry");
 }
 
 TEST_F(CompanyDatabaseTest, RecordsRoundTripWithWindows1252Bytes) {
   W2Record w;
   w.W2UniqueID = 3;
   w.EmployeeUniqueID = 8;
-  w.Wages = "45250.00";
+  w.SetWages("45250.00");
   w.StatutoryEmployee = 1;
   w.ThirdPartySickpay = 1;
-  w.Field12aCode = "D";
-  w.Field12aAmount = "1234.50";
-  w.LocalityName2 = "San Jos\xE9";
-  w.ExtraText3 = "O\x92Neil";
+  w.SetField12aCode("D");
+  w.SetField12aAmount("1234.50");
+  w.SetLocalityName2("San Jos\xE9");
+  w.SetExtraText3("O\x92Neil");
   ASSERT_EQ(db.InsertW2(w, 3), 0);
   std::vector<W2Record> list;
   ASSERT_EQ(db.ReadW2Forms(list), 0);
@@ -235,9 +235,9 @@ TEST_F(CompanyDatabaseTest, EmptyFieldsAreStoredAsEmptyTextNeverNull) {
 TEST_F(CompanyDatabaseTest, Box12CodesAAandBB) {
   W2Record w;
   w.W2UniqueID = 1;
-  w.Field12aCode = "0";  // AA
-  w.Field12bCode = "1";  // BB
-  w.Field12cCode = "E";
+  w.SetField12aCode("0");  // AA
+  w.SetField12bCode("1");  // BB
+  w.SetField12cCode("E");
   ASSERT_EQ(db.InsertW2(w, 1), 0);
   std::string stored;
   db.Execute("SELECT Field12aCode||','||Field12bCode||','||Field12cCode FROM W2",
@@ -245,11 +245,11 @@ TEST_F(CompanyDatabaseTest, Box12CodesAAandBB) {
   EXPECT_EQ(stored, "AA,BB,E");
   std::vector<W2Record> list;
   ASSERT_EQ(db.ReadW2Forms(list), 0);
-  EXPECT_EQ(list.at(0).Field12aCode, "0");
-  EXPECT_EQ(list.at(0).Field12bCode, "1");
+  EXPECT_EQ(list.at(0).Field12aCode(), "0");
+  EXPECT_EQ(list.at(0).Field12bCode(), "1");
 
-  w.Field12aCode = "1";
-  w.Field12dCode = "0";
+  w.SetField12aCode("1");
+  w.SetField12dCode("0");
   ASSERT_EQ(db.UpdateW2(w), 0);
   db.Execute("SELECT Field12aCode||','||Field12dCode FROM W2", [&](int, char** v) { stored = v[0]; });
   EXPECT_EQ(stored, "BB,AA");
@@ -258,10 +258,10 @@ TEST_F(CompanyDatabaseTest, Box12CodesAAandBB) {
   Sql("UPDATE W2 SET Field12aCode='0', Field12bCode='1', Field12cCode='DD', Field12dCode=NULL");
   list.clear();
   ASSERT_EQ(db.ReadW2Forms(list), 0);
-  EXPECT_EQ(list.at(0).Field12aCode, "0");
-  EXPECT_EQ(list.at(0).Field12bCode, "1");
-  EXPECT_EQ(list.at(0).Field12cCode, "D");
-  EXPECT_EQ(list.at(0).Field12dCode, "");
+  EXPECT_EQ(list.at(0).Field12aCode(), "0");
+  EXPECT_EQ(list.at(0).Field12bCode(), "1");
+  EXPECT_EQ(list.at(0).Field12cCode(), "D");
+  EXPECT_EQ(list.at(0).Field12dCode(), "");
 }
 
 TEST_F(CompanyDatabaseTest, Form1099RowsFilteredByContractor) {
@@ -276,7 +276,7 @@ TEST_F(CompanyDatabaseTest, Form1099RowsFilteredByContractor) {
   ASSERT_EQ(db.ReadForms1099(forms, contractors), 0);
   ASSERT_EQ(forms.size(), 2u);
   EXPECT_EQ(forms[0].Form1099UniqueID, 1);
-  EXPECT_EQ(forms[0].Rents, "first");
+  EXPECT_EQ(forms[0].Rents(), "first");
   EXPECT_EQ(forms[1].Form1099UniqueID, 4);
   // A list that already holds a form for contractor 8 takes none for it.
   std::vector<Form1099Record> held(1);
@@ -293,12 +293,12 @@ TEST_F(CompanyDatabaseTest, GeneralInformationColumns) {
   Sql("UPDATE Contractors SET GeneralInformation='stored by an older release'");
   std::vector<ContractorRecord> contractors;
   ASSERT_EQ(db.ReadContractors(contractors), 0);
-  EXPECT_EQ(contractors.at(0).GeneralInformation, "");
+  EXPECT_EQ(contractors.at(0).GeneralInformation(), "");
 
   Form1099Record f;
   f.Form1099UniqueID = 1;
   f.ContractorUniqueID = 1;
-  f.GenearlInformation = "typed";
+  f.SetGenearlInformation("typed");
   ASSERT_EQ(db.InsertForm1099(f, 1), 0);
   std::string stored = "unread";
   db.Execute("SELECT GenearlInformation FROM Form1099", [&](int, char** v) { stored = v[0]; });
@@ -312,9 +312,9 @@ TEST_F(CompanyDatabaseTest, ReadersConvertStoredValues) {
   Sql("INSERT INTO EFiling_1099_Transmitter (UniqueID, TransmitterTIN, FileTypeOriginal, FileTypeReplacement) "
       "VALUES (1, NULL, 2, '1')");
   TransmitterRecord t;
-  t.TransmitterTIN = "old";
+  t.SetTransmitterTIN("old");
   ASSERT_EQ(db.ReadTransmitter(t), 0);
-  EXPECT_EQ(t.TransmitterTIN, "");
+  EXPECT_EQ(t.TransmitterTIN(), "");
   EXPECT_EQ(t.FileTypeOriginal, 0);  // only a stored 1 reads as set
   EXPECT_EQ(t.FileTypeReplacement, 1);
 
@@ -323,12 +323,12 @@ TEST_F(CompanyDatabaseTest, ReadersConvertStoredValues) {
   ASSERT_EQ(db.ReadEmployees(list), 0);
   ASSERT_EQ(list.size(), 1u);
   EXPECT_EQ(list[0].EmployeeUniqueID, 12);
-  EXPECT_EQ(list[0].FirstName, "");
+  EXPECT_EQ(list[0].FirstName(), "");
 
   // The company row: StateID comes fifth in the statement and lands in its own field.
   CompanyRecord c;
-  c.StateID = "SID";
-  c.City = "Town";
+  c.SetStateID("SID");
+  c.SetCity("Town");
   c.FormW3RadioKindOfPayer = 7;
   ASSERT_EQ(db.InsertCompany(c, 1), 0);
   CompanyRecord read;
@@ -337,9 +337,9 @@ TEST_F(CompanyDatabaseTest, ReadersConvertStoredValues) {
 
   // A read without rows leaves the record as it was.
   Form1096Record form1096;
-  form1096.ExtraText1 = "kept";
+  form1096.SetExtraText1("kept");
   ASSERT_EQ(db.ReadForm1096(form1096), 0);
-  EXPECT_EQ(form1096.ExtraText1, "kept");
+  EXPECT_EQ(form1096.ExtraText1(), "kept");
 
   EXPECT_EQ(ParseStoredInt("42abc"), 42);
   EXPECT_EQ(ParseStoredInt(""), 0);

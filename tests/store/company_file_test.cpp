@@ -112,14 +112,14 @@ TEST(CompanyFile, RolledBackTransactionLeavesFileAsItWas) {
   ASSERT_EQ(db.Open(path, OpenMode::Create), 0);
   ASSERT_EQ(db.CreateTables(), 0);
   EmployeeRecord e;
-  e.FirstName = "Kept";
+  e.SetFirstName("Kept");
   ASSERT_EQ(db.InsertEmployee(e, 1), 0);
   db.Close();
   const std::string before = ReadBytes(path);
 
   ASSERT_EQ(db.Open(path), 0);
   ASSERT_EQ(db.BeginTransaction(), 0);
-  e.FirstName = "Gone";
+  e.SetFirstName("Gone");
   // Enough rows to spill over many pages, and a change of page one.
   for (int id = 2; id < 400; ++id) ASSERT_EQ(db.InsertEmployee(e, id), 0);
   ASSERT_EQ(db.Execute("CREATE TABLE Extra(x INTEGER)"), 0);
@@ -131,7 +131,7 @@ TEST(CompanyFile, RolledBackTransactionLeavesFileAsItWas) {
   std::vector<EmployeeRecord> list;
   ASSERT_EQ(db.ReadEmployees(list), 0);
   ASSERT_EQ(list.size(), 1u);
-  EXPECT_EQ(list[0].FirstName, "Kept");
+  EXPECT_EQ(list[0].FirstName(), "Kept");
 }
 
 TEST(CompanyFile, InterruptedTransactionIsRolledBackFromTheJournal) {
@@ -152,7 +152,7 @@ TEST(CompanyFile, InterruptedTransactionIsRolledBackFromTheJournal) {
     ASSERT_EQ(db.Execute("PRAGMA cache_size=1"), 0);  // force pages out before commit
     ASSERT_EQ(db.BeginTransaction(), 0);
     EmployeeRecord e;
-    e.Address1 = std::string(300, 'x');
+    e.SetAddress1(std::string(300, 'x'));
     for (int id = 1; id < 200; ++id) ASSERT_EQ(db.InsertEmployee(e, id), 0);
     journal = ReadBytes(dir / "J.qdt-journal");
     written = ReadBytes(path);

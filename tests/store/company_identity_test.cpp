@@ -55,7 +55,7 @@ class IdentityTest : public ::testing::Test {
     EXPECT_EQ(db.Open(dir / fileName), 0);
     CompanyRecord c;
     EXPECT_EQ(db.ReadCompany(c), 0);
-    return c.EmployerName;
+    return c.EmployerName();
   }
   std::unique_ptr<CGlobalDoc> Open(const std::string& name) {
     auto doc = std::make_unique<CGlobalDoc>(ui, settings, dir.path());
@@ -128,7 +128,7 @@ TEST_F(IdentityTest, NoNameEqualsAnotherCompanysWithoutRegardToCase) {
   // Beta's employer name becomes "ACME": at close Beta keeps its file.
   {
     auto doc = Open("Beta");
-    doc->GetCompany().EmployerName = "ACME";
+    doc->GetCompany().SetEmployerName("ACME");
     doc->SetWindowTitle("ACME");
     doc->OnCloseDocument();
   }
@@ -153,7 +153,7 @@ TEST_F(IdentityTest, DeleteNeverRemovesTheOpenCompany) {
     std::unique_ptr<CGlobalDoc> doc;
     if (std::string_view(how) == "renamed in memory") {
       doc = Open("Acme");
-      doc->GetCompany().EmployerName = "Acme West";
+      doc->GetCompany().SetEmployerName("Acme West");
       doc->SetWindowTitle("Acme West");
     } else {
       doc = Open("Sample Company");

@@ -28,19 +28,19 @@ void MakeCompany(const fs::path& folder, const std::string& name) {
   doc.BeginSession();
   ui.newCompany = NewCompanyEntry{name, ""};
   ASSERT_TRUE(doc.NewCompany());
-  doc.GetCompany().EmployerIdentificationNumber = "36-1234567";
+  doc.GetCompany().SetEmployerIdentificationNumber("36-1234567");
   doc.SetModified(true);
   ASSERT_EQ(doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, true), 0);
   for (const char* ssn : {"412-55-1001", "412-55-1002"}) {
     EmployeeRecord e;
-    e.SocialSecurityNumber = ssn;
-    e.FirstName = "Ann";
-    e.LastName = ssn;
+    e.SetSocialSecurityNumber(ssn);
+    e.SetFirstName("Ann");
+    e.SetLastName(ssn);
     ASSERT_TRUE(AddEmployee(doc, ui, e, true, false, true).Saved());
   }
   ContractorRecord c;
-  c.IdentificationNumber = "36-7788123";
-  c.NameLine1 = "Northside Design LLC";
+  c.SetIdentificationNumber("36-7788123");
+  c.SetNameLine1("Northside Design LLC");
   ASSERT_TRUE(AddContractor(doc, ui, c, true, false, true).Saved());
 }
 

@@ -88,22 +88,22 @@ TEST_F(ConversionTest, StoredTextsKeepTheirBytes) {
   ASSERT_EQ(doc->Database().ReadVersion(version), 0);
   EXPECT_EQ(version, "3");
   const auto& company = doc->GetCompany();
-  EXPECT_EQ(company.EmployerName, "O'Brien Plumbing");
-  EXPECT_EQ(company.Zip, "62704");
-  EXPECT_EQ(company.FormW3ControlNumber, "");  // NULL in the old file
+  EXPECT_EQ(company.EmployerName(), "O'Brien Plumbing");
+  EXPECT_EQ(company.Zip(), "62704");
+  EXPECT_EQ(company.FormW3ControlNumber(), "");  // NULL in the old file
   std::map<int, EmployeeRecord> employees;
   for (const auto& e : doc->GetEmployees()) employees[e.EmployeeUniqueID] = e;
   ASSERT_EQ(employees.size(), 3u);
-  EXPECT_EQ(employees[2].City, "San Jos\xE9");
-  EXPECT_EQ(employees[4].LastName, "O\x92Neil");
-  EXPECT_EQ(employees[4].Zip, "02134");
+  EXPECT_EQ(employees[2].City(), "San Jos\xE9");
+  EXPECT_EQ(employees[4].LastName(), "O\x92Neil");
+  EXPECT_EQ(employees[4].Zip(), "02134");
   std::map<int, W2Record> w2;
   for (const auto& w : doc->GetW2Forms()) w2[w.W2UniqueID] = w;
-  EXPECT_EQ(w2[4].SocialSecurityTips, ".75");
-  EXPECT_EQ(w2[4].AllocatedTips, "-12.50");
-  EXPECT_EQ(w2[1].Wages, "45250.00");
-  EXPECT_EQ(w2[2].Field12aCode, "0");  // AA
-  EXPECT_EQ(w2[2].Field12bCode, "1");  // BB
+  EXPECT_EQ(w2[4].SocialSecurityTips(), ".75");
+  EXPECT_EQ(w2[4].AllocatedTips(), "-12.50");
+  EXPECT_EQ(w2[1].Wages(), "45250.00");
+  EXPECT_EQ(w2[2].Field12aCode(), "0");  // AA
+  EXPECT_EQ(w2[2].Field12bCode(), "1");  // BB
   // One 1099-MISC per existing contractor, the first row winning.
   ASSERT_EQ(doc->GetForms1099().size(), 2u);
   EXPECT_EQ(doc->GetForms1099()[0].Form1099UniqueID, 1);
@@ -175,7 +175,7 @@ TEST_F(ConversionTest, InterruptedExchangeFindsTheCompanyAgain) {
   }
   ASSERT_TRUE(LoadAgain()) << (ui.messages.empty() ? "" : ui.messages.back());
   EXPECT_EQ(doc->CompanyName(), "Old");
-  EXPECT_EQ(doc->GetCompany().EmployerName, "O'Brien Plumbing");
+  EXPECT_EQ(doc->GetCompany().EmployerName(), "O'Brien Plumbing");
   ExpectNoWorkFiles();
 }
 

@@ -22,15 +22,15 @@ FiledW2 Row(int32_t id, const std::string& wages) {
   row.filedOn = "2008-02-15";
   row.employer = {"12-3456789", "E1", "IL-9"};
   row.employee.EmployeeUniqueID = 3;
-  row.employee.SocialSecurityNumber = "123-45-6789";
-  row.employee.FirstName = "Ann";
-  row.employee.LastName = "O'Brien";  // bound, never spliced into a statement
-  row.employee.Address1 = "1 Main St";
+  row.employee.SetSocialSecurityNumber("123-45-6789");
+  row.employee.SetFirstName("Ann");
+  row.employee.SetLastName("O'Brien");  // bound, never spliced into a statement
+  row.employee.SetAddress1("1 Main St");
   row.form.W2UniqueID = 3;
   row.form.EmployeeUniqueID = 3;
-  row.form.Wages = wages;
-  row.form.Field12aCode = "0";
-  row.form.Field12aAmount = "12.00";
+  row.form.SetWages(wages);
+  row.form.SetField12aCode("0");
+  row.form.SetField12aAmount("12.00");
   row.form.RetirementPlan = 1;
   return row;
 }
@@ -77,8 +77,8 @@ TEST_F(FiledFormsTest, TheFileRefusesToChangeOrDeleteAFiledRow) {
   form.id = 1;
   form.filedOn = "2008-02-20";
   form.contractor.ContractorUniqueID = 5;
-  form.contractor.IdentificationNumber = "12-3456789";
-  form.form.NonemployeeCompensation = "700.00";
+  form.contractor.SetIdentificationNumber("12-3456789");
+  form.form.SetNonemployeeCompensation("700.00");
   ASSERT_EQ(RecordFiled1099s(Db(), std::span(&form, 1)), 0);
   for (const char* sql : {"UPDATE FiledW2 SET W2Wages = '1.00';", "DELETE FROM FiledW2;",
                           "UPDATE Filed1099 SET FormNonemployeeCompensation = '1.00';", "DELETE FROM Filed1099;"})
@@ -86,7 +86,7 @@ TEST_F(FiledFormsTest, TheFileRefusesToChangeOrDeleteAFiledRow) {
   std::vector<FiledW2> rows;
   ASSERT_EQ(ReadFiledW2s(Db(), rows), 0);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].form.Wages, "100.00");
+  EXPECT_EQ(rows[0].form.Wages(), "100.00");
   std::vector<Filed1099> forms;
   ASSERT_EQ(ReadFiled1099s(Db(), forms), 0);
   ASSERT_EQ(forms.size(), 1u);
@@ -102,12 +102,12 @@ TEST_F(FiledFormsTest, AHandMadeColumnIsReplacedAndRemovedAndFilingEndsIt) {
   FiledW2 hand = Row(0, "90.00");
   hand.filedOn.clear();
   ASSERT_EQ(SaveHandMadeW2c(Db(), hand), 0);
-  hand.form.Wages = "95.00";
+  hand.form.SetWages("95.00");
   ASSERT_EQ(SaveHandMadeW2c(Db(), hand), 0);
   std::vector<FiledW2> rows;
   ASSERT_EQ(ReadHandMadeW2cs(Db(), rows), 0);
   ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].form.Wages, "95.00");
+  EXPECT_EQ(rows[0].form.Wages(), "95.00");
   EXPECT_EQ(rows[0].id, 3);
 
   const int32_t done[] = {3};

@@ -43,7 +43,7 @@ class DocTest : public ::testing::Test {
     auto& list = doc.GetEmployees();
     EmployeeRecord e;
     e.EmployeeUniqueID = NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
-    e.LastName = last;
+    e.SetLastName(last);
     list.push_back(e);
     doc.SetModified(true);
     doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, int32_t(list.size() - 1), e.EmployeeUniqueID},
@@ -68,7 +68,7 @@ TEST_F(DocTest, NewCompanyCreatesFileWithItsThreeRows) {
   ASSERT_EQ(db.Open(dir / "Acme.qdt"), 0);
   CompanyRecord company;
   ASSERT_EQ(db.ReadCompany(company), 0);
-  EXPECT_EQ(company.EmployerName, "Acme");
+  EXPECT_EQ(company.EmployerName(), "Acme");
   for (const char* table : {"Company", "EFiling_1099_Transmitter", "EFiling_W2_Submitter"}) {
     std::vector<std::string> ids;
     db.Execute(std::string("SELECT * FROM ") + table, [&](int, char** v) { ids.push_back(v[0]); });
@@ -83,7 +83,7 @@ TEST_F(DocTest, NewWithExistingNameOpensIt) {
   ui.newCompany = NewCompanyEntry{"ACME", ""};  // names compare without regard to case
   ASSERT_TRUE(doc->NewCompany());
   EXPECT_EQ(ui.messages, std::vector<std::string>{"This company already exists"});
-  EXPECT_EQ(doc->GetCompany().EmployerName, "Acme");
+  EXPECT_EQ(doc->GetCompany().EmployerName(), "Acme");
   EXPECT_TRUE(doc->GetEmployees().empty());
   // The company opened is Acme, under its own name: closing it keeps its file.
   EXPECT_EQ(doc->CompanyName(), "Acme");
@@ -202,13 +202,13 @@ TEST_F(DocTest, SaveWritesTheJournalInOneTransaction) {
   EXPECT_TRUE(doc->Journal().empty());
   const auto stored = StoredEmployees("Sample Company");
   ASSERT_EQ(stored.size(), 2u);
-  EXPECT_EQ(stored[1].LastName, "Two");
+  EXPECT_EQ(stored[1].LastName(), "Two");
 
   // An update writes the record as it is in memory.
-  doc->GetEmployees()[0].FirstName = "Changed";
+  doc->GetEmployees()[0].SetFirstName("Changed");
   doc->SetModified(true);
   EXPECT_EQ(doc->AddPendingChange({ChangeKind::Employee, ChangeOp::Update, 0, 1}, true), 0);
-  EXPECT_EQ(StoredEmployees("Sample Company")[0].FirstName, "Changed");
+  EXPECT_EQ(StoredEmployees("Sample Company")[0].FirstName(), "Changed");
 }
 
 TEST_F(DocTest, FailedSaveRollsBackAndKeepsTheJournal) {
@@ -347,7 +347,7 @@ TEST_F(DocTest, DeletingTwiceKeepsTheNewerDeletedFile) {
 TEST_F(DocTest, RenamedCompanyTakesItsNewNameAtClose) {
   settings.WriteText(kLastActiveKey, "Value", "Acme");
   auto doc = Start();
-  doc->GetCompany().EmployerName = "Acme West";
+  doc->GetCompany().SetEmployerName("Acme West");
   doc->SetWindowTitle("Acme West");
   EXPECT_EQ(ui.title, "Acme West - Formet (2007)");
   AddEmployee(*doc, "Saved", true);
@@ -382,12 +382,12 @@ TEST_F(DocTest, ResetAndRefreshReachRegisteredViews) {
   auto doc = Start();
   doc->AddView(&view);
   AddEmployee(*doc, "X", false);
-  doc->GetForm1096().ExtraText1 = "kept";
+  doc->GetForm1096().SetExtraText1("kept");
   doc->ResetContents();
   EXPECT_EQ(view.reset, 1);
   EXPECT_TRUE(doc->GetEmployees().empty());
   EXPECT_TRUE(doc->Journal().empty());
-  EXPECT_EQ(doc->GetForm1096().ExtraText1, "kept");
+  EXPECT_EQ(doc->GetForm1096().ExtraText1(), "kept");
   doc->RefreshAllViews();
   EXPECT_EQ(view.refreshed, 1);
   doc->RemoveView(&view);

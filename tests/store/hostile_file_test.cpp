@@ -59,7 +59,7 @@ class HostileFileTest : public ::testing::Test {
     auto& list = maker.GetEmployees();
     list.push_back(EmployeeRecord{});
     list.back().EmployeeUniqueID = 1;
-    list.back().LastName = "Keeps";
+    list.back().SetLastName("Keeps");
     maker.SetModified(true);
     ASSERT_EQ(maker.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, 0, 1}, true), 0);
   }
@@ -86,8 +86,8 @@ class HostileFileTest : public ::testing::Test {
       loaded = doc.OnNewDocument();
       if (loaded) {
         evilEmployees.clear();
-        for (const auto& e : doc.GetEmployees()) evilEmployees.push_back(e.LastName);
-        evilEmployer = doc.GetCompany().EmployerName;
+        for (const auto& e : doc.GetEmployees()) evilEmployees.push_back(e.LastName());
+        evilEmployer = doc.GetCompany().EmployerName();
       }
     }
     EXPECT_EQ(guard.Violations(), std::vector<std::string>{});
@@ -100,7 +100,7 @@ class HostileFileTest : public ::testing::Test {
     std::vector<EmployeeRecord> employees;
     ASSERT_EQ(db.ReadEmployees(employees), 0);
     ASSERT_EQ(employees.size(), 1u);
-    EXPECT_EQ(employees[0].LastName, "Keeps");
+    EXPECT_EQ(employees[0].LastName(), "Keeps");
     EXPECT_FALSE(fs::exists(outside));
   }
 
@@ -254,7 +254,7 @@ TEST_F(HostileFileTest, MissingVersionRowIsTakenFromTheTables) {
     std::vector<std::string> rows;
     ASSERT_EQ(doc.Database().ReadVersionRows(rows), 0);
     EXPECT_EQ(rows, std::vector<std::string>{"3"});
-    EXPECT_EQ(doc.GetSubmitter().SubmitterEIN, version >= 2 ? "kept EIN" : "");
+    EXPECT_EQ(doc.GetSubmitter().SubmitterEIN(), version >= 2 ? "kept EIN" : "");
   }
 }
 

@@ -73,12 +73,12 @@ TEST_F(UpgradeTest, VersionTwoGainsTheLaterColumnsInOrder) {
 
   // Earlier values intact; the added columns read as empty.
   const auto& company = doc->GetCompany();
-  EXPECT_EQ(company.EmployerName, "O'Brien Plumbing");
-  EXPECT_EQ(company.FormW3ContactName, "Patrick O'Brien");
-  EXPECT_EQ(company.IsAgent, "");
+  EXPECT_EQ(company.EmployerName(), "O'Brien Plumbing");
+  EXPECT_EQ(company.FormW3ContactName(), "Patrick O'Brien");
+  EXPECT_EQ(company.IsAgent(), "");
   ASSERT_FALSE(doc->GetEmployees().empty());
   bool sawZip = false;
-  for (const auto& e : doc->GetEmployees()) sawZip = sawZip || e.Zip == "02134";
+  for (const auto& e : doc->GetEmployees()) sawZip = sawZip || e.Zip() == "02134";
   EXPECT_TRUE(sawZip);
 }
 

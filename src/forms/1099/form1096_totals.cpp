@@ -14,12 +14,14 @@ Form1096Totals Compute1096Totals(const std::vector<Form1099Record>& forms) {
   t.formCount = static_cast<int32_t>(forms.size());
   CentsTotal withheld, reported;
   for (const Form1099Record& f : forms) {
-    withheld.Add(f.FederalIncomeTaxWithheld);
-    for (const std::string* box :
-         {&f.Rents, &f.Royalities, &f.OtherIncome, &f.FishingBoatProceeds, &f.MedicalAndHealthCarePayments,
-          &f.NonemployeeCompensation, &f.SubstitutePayments, &f.CropInsuranceProceeds,
-          &f.ExcessGoldenParachutePayments, &f.GrossProceedsPaidToAttorney}) {
-      reported.Add(*box);
+    using T = Form1099Record::Text;
+    withheld.Add(f.TextAt(T::FederalIncomeTaxWithheld));
+    for (std::string_view box :
+         {f.TextAt(T::Rents), f.TextAt(T::Royalities), f.TextAt(T::OtherIncome), f.TextAt(T::FishingBoatProceeds),
+          f.TextAt(T::MedicalAndHealthCarePayments), f.TextAt(T::NonemployeeCompensation),
+          f.TextAt(T::SubstitutePayments), f.TextAt(T::CropInsuranceProceeds),
+          f.TextAt(T::ExcessGoldenParachutePayments), f.TextAt(T::GrossProceedsPaidToAttorney)}) {
+      reported.Add(box);
     }
   }
   t.federalTaxWithheld = withheld.Cents();
@@ -31,17 +33,17 @@ Form1096Totals Compute1096Totals(const std::vector<Form1099Record>& forms) {
 
 Form1096Page Build1096Page(const CompanyRecord& c, const Form1096Totals& t) {
   Form1096Page p;
-  p.filerName = c.Form1096FilerName.empty() ? c.EmployerName : c.Form1096FilerName;
-  p.street = c.Address1;
-  p.city = c.City;
-  p.state = c.State;
-  p.zip = c.Zip;
-  p.contactName = c.Form1096ContactName;
-  p.email = c.Form1096Email;
-  p.telephone = c.Form1096Telephone;
-  p.fax = c.Form1096Fax;
-  p.box1 = c.EmployerIdentificationNumber;
-  p.box2 = c.SocialSecurityNumber;
+  p.filerName = c.Form1096FilerName().empty() ? c.EmployerName() : c.Form1096FilerName();
+  p.street = c.Address1();
+  p.city = c.City();
+  p.state = c.State();
+  p.zip = c.Zip();
+  p.contactName = c.Form1096ContactName();
+  p.email = c.Form1096Email();
+  p.telephone = c.Form1096Telephone();
+  p.fax = c.Form1096Fax();
+  p.box1 = c.EmployerIdentificationNumber();
+  p.box2 = c.SocialSecurityNumber();
   p.box3 = std::to_string(t.formCount);
   const auto shown = [&t](int number, int64_t cents) {
     return std::find(t.tooLarge.begin(), t.tooLarge.end(), number) != t.tooLarge.end() ? kTotalTooLargeText

@@ -14,16 +14,16 @@ using R = Form1099Record;
 using F = FieldSpec<R>;
 using K = FieldKind;
 
-constexpr F Amount(const char* label, const char* column, std::string R::*m) {
+constexpr F Amount(const char* label, const char* column, TextMember<R> m) {
   return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = kAmountWholeDigits, .decimals = 4,
           .capacity = 20};
 }
-constexpr F Text(const char* label, const char* column, std::string R::*m, int width) {
+constexpr F Text(const char* label, const char* column, TextMember<R> m, int width) {
   return {.label = label, .column = column, .kind = K::Text, .text = m, .maxLength = width,
           .refused = kStandardExclusion, .capacity = width};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
 
 const std::array<F, 20> kFields = {
     Amount("1 Rents", COL(Rents)),
@@ -73,7 +73,7 @@ const FormPageTexts kTexts = {
 
 std::span<const FieldSpec<Form1099Record>> Form1099Fields() { return kFields; }
 
-size_t Form1099FieldIndex(std::string Form1099Record::*member) {
+size_t Form1099FieldIndex(TextMember<Form1099Record> member) {
   const auto i = FieldIndex(Form1099Fields(), member);
   assert(i);
   return i.value_or(0);
@@ -89,7 +89,7 @@ bool Is1099Amount(size_t field) { return field < kFields.size() && kFields[field
 
 bool SameForm1099Boxes(const Form1099Record& a, const Form1099Record& b) {
   for (const auto& f : kFields) {
-    if (f.text && a.*f.text != b.*f.text) return false;
+    if (f.text && f.text.In(a) != f.text.In(b)) return false;
     if (f.number && a.*f.number != b.*f.number) return false;
   }
   return true;
@@ -120,33 +120,33 @@ void Form1099PageRules::FillParties(int position) {
   parties_ = {};
   if (position < 0) return;
   const CompanyRecord& c = doc_.GetCompany();
-  parties_.payerName = c.EmployerName;
-  parties_.payerAddress1 = c.Address1;
-  parties_.payerAddress2 = c.Address2;
-  parties_.payerCity = c.City;
-  parties_.payerState = c.State;
-  parties_.payerZip = c.Zip;
-  parties_.payerTelephone = c.Form1096Telephone;
+  parties_.payerName = c.EmployerName();
+  parties_.payerAddress1 = c.Address1();
+  parties_.payerAddress2 = c.Address2();
+  parties_.payerCity = c.City();
+  parties_.payerState = c.State();
+  parties_.payerZip = c.Zip();
+  parties_.payerTelephone = c.Form1096Telephone();
   parties_.payerFederalId =
-      c.EmployerIdentificationNumber.empty() ? c.SocialSecurityNumber : c.EmployerIdentificationNumber;
+      c.EmployerIdentificationNumber().empty() ? c.SocialSecurityNumber() : c.EmployerIdentificationNumber();
   const ContractorRecord& r = doc_.GetContractors()[static_cast<size_t>(position)];
   const NameLines names = ContractorNameLines(r);
-  parties_.recipientId = r.IdentificationNumber;
+  parties_.recipientId = r.IdentificationNumber();
   parties_.recipientName1 = names.line1;
   parties_.recipientName2 = names.line2;
-  parties_.recipientAddress1 = r.Address1;
-  parties_.recipientAddress2 = r.Address2;
-  parties_.recipientCity = r.City;
-  parties_.recipientState = r.State;
-  parties_.recipientZip = r.Zip;
-  parties_.accountNumber = r.AccountNumber;
+  parties_.recipientAddress1 = r.Address1();
+  parties_.recipientAddress2 = r.Address2();
+  parties_.recipientCity = r.City();
+  parties_.recipientState = r.State();
+  parties_.recipientZip = r.Zip();
+  parties_.accountNumber = r.AccountNumber();
   parties_.secondTin = r.SecondTIN != 0;
 }
 
 PageValues Form1099PageRules::FormValues(int form) const {
   Form1099Record shown = doc_.GetForms1099()[static_cast<size_t>(form)];
   for (size_t i = 0; i < kFields.size(); ++i)
-    if (Is1099Amount(i)) shown.*kFields[i].text = NormalizeMoney(shown.*kFields[i].text);
+    if (Is1099Amount(i)) kFields[i].text.Set(shown, NormalizeMoney(kFields[i].text.In(shown)));
   return LoadValues(Form1099Fields(), shown, -1);
 }
 
@@ -164,7 +164,7 @@ std::optional<Form1099Record> Form1099PageRules::PageRecord() const {
   Form1099Record built;
   built.Form1099UniqueID = stored.Form1099UniqueID;
   built.ContractorUniqueID = stored.ContractorUniqueID;
-  built.GenearlInformation = stored.GenearlInformation;
+  built.SetGenearlInformation(stored.GenearlInformation());
   StoreValues(Form1099Fields(), Values(), built);
   return built;
 }
@@ -187,7 +187,7 @@ RowChoice Form1099PageRules::SelectChoice() const {
   choice.columns = {{"Name Line One", 190}, {"Name Line Two", 190}, {"TIN", 90}};
   for (const auto& c : doc_.GetContractors()) {
     const NameLines names = ContractorNameLines(c);
-    choice.rows.push_back({names.line1, names.line2, c.IdentificationNumber});
+    choice.rows.push_back({names.line1, names.line2, c.IdentificationNumber()});
   }
   choice.searchNames = {0, 1};
   choice.searchNumber = 2;

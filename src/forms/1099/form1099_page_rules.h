@@ -16,7 +16,7 @@ namespace formet {
 // The entry fields of the page in box order: 1-8, 9 (the check box), 10, 13,
 // 14, 15a, 15b, then 16, 17 and 18 with their two lines each.
 std::span<const FieldSpec<Form1099Record>> Form1099Fields();
-size_t Form1099FieldIndex(std::string Form1099Record::*member);
+size_t Form1099FieldIndex(TextMember<Form1099Record> member);
 size_t Form1099FieldIndex(int32_t Form1099Record::*member);
 // The 17 amounts (boxes 1-8, 10, 13, 14, 15a, 15b and both lines of 16 and 18).
 bool Is1099Amount(size_t field);

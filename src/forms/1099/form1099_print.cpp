@@ -285,27 +285,28 @@ const char* Form1099Picture(int copy) {
 }
 
 bool HasEmptyFields(const Form1099Record& r) {
-  const std::string* boxes[] = {&r.Rents,
-                                &r.Royalities,
-                                &r.OtherIncome,
-                                &r.FederalIncomeTaxWithheld,
-                                &r.FishingBoatProceeds,
-                                &r.MedicalAndHealthCarePayments,
-                                &r.NonemployeeCompensation,
-                                &r.SubstitutePayments,
-                                &r.CropInsuranceProceeds,
-                                &r.ExcessGoldenParachutePayments,
-                                &r.GrossProceedsPaidToAttorney,
-                                &r.Field15A,
-                                &r.Field15B,
-                                &r.StateTaxWithheld1,
-                                &r.StateTaxWithheld2,
-                                &r.PayerStateID1,
-                                &r.PayerStateID2,
-                                &r.StateIncome1,
-                                &r.StateIncome2};
-  for (const std::string* box : boxes)
-    if (box->empty()) return true;
+  using T = Form1099Record::Text;
+  const std::string_view boxes[] = {r.TextAt(T::Rents),
+                                    r.TextAt(T::Royalities),
+                                    r.TextAt(T::OtherIncome),
+                                    r.TextAt(T::FederalIncomeTaxWithheld),
+                                    r.TextAt(T::FishingBoatProceeds),
+                                    r.TextAt(T::MedicalAndHealthCarePayments),
+                                    r.TextAt(T::NonemployeeCompensation),
+                                    r.TextAt(T::SubstitutePayments),
+                                    r.TextAt(T::CropInsuranceProceeds),
+                                    r.TextAt(T::ExcessGoldenParachutePayments),
+                                    r.TextAt(T::GrossProceedsPaidToAttorney),
+                                    r.TextAt(T::Field15A),
+                                    r.TextAt(T::Field15B),
+                                    r.TextAt(T::StateTaxWithheld1),
+                                    r.TextAt(T::StateTaxWithheld2),
+                                    r.TextAt(T::PayerStateID1),
+                                    r.TextAt(T::PayerStateID2),
+                                    r.TextAt(T::StateIncome1),
+                                    r.TextAt(T::StateIncome2)};
+  for (std::string_view box : boxes)
+    if (box.empty()) return true;
   return false;
 }
 
@@ -378,20 +379,20 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
   const NameLines name = ContractorNameLines(recipient);
 
   const FormBoxes boxes = BoxesOf(slot);
-  FormWriter out(c, boxes, dataFont, "Form 1099-MISC of " + name.line1 + " (" + recipient.IdentificationNumber + ")",
+  FormWriter out(c, boxes, dataFont, "Form 1099-MISC of " + name.line1 + " (" + recipient.IdentificationNumber() + ")",
                  BoxCaption);
   auto at = [&](int i) { return PrintPoint{p[i].x, p[i].y + dy}; };
   auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kPointBox[i]); };
   auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kPointBox[i]); };
 
-  text(0, payer.EmployerName);
-  text(1, payer.Address1);
-  text(2, payer.Address2);
-  text(3, CityLine(payer.City, payer.State, payer.Zip));
-  text(6, payer.Form1096Telephone);
-  text(7, payer.EmployerIdentificationNumber.empty() ? payer.SocialSecurityNumber
-                                                     : payer.EmployerIdentificationNumber);
-  text(8, recipient.IdentificationNumber);
+  text(0, payer.EmployerName());
+  text(1, payer.Address1());
+  text(2, payer.Address2());
+  text(3, CityLine(payer.City(), payer.State(), payer.Zip()));
+  text(6, payer.Form1096Telephone());
+  text(7, payer.EmployerIdentificationNumber().empty() ? payer.SocialSecurityNumber()
+                                                     : payer.EmployerIdentificationNumber());
+  text(8, recipient.IdentificationNumber());
 
   const bool longName = name.line1.size() > kForm1099LongNameLine || name.line2.size() > kForm1099LongNameLine;
   if (longName) out.SetFont(CourierNew(10));
@@ -399,10 +400,10 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
   out.Text({p[9].x, p[9].y + dy + 60}, name.line2, kPointBox[9]);
   if (longName) out.SetFont(dataFont);
 
-  text(10, recipient.Address1);
-  text(11, recipient.Address2);
-  text(12, CityLine(recipient.City, recipient.State, recipient.Zip));
-  text(15, recipient.AccountNumber);
+  text(10, recipient.Address1());
+  text(11, recipient.Address2());
+  text(12, CityLine(recipient.City(), recipient.State(), recipient.Zip()));
+  text(15, recipient.AccountNumber());
 
   if (layout == Form1099Layout::Copy && settings_.blankCopyType >= 0 && settings_.blankCopyType < kCopyC) {
     for (int k = 0; k < 2; ++k)
@@ -412,26 +413,26 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
     DrawCross(c, p[16], p[17], p[18], p[19], 0, dy);
   }
 
-  amount(20, f.Rents);
-  amount(21, f.Royalities);
-  amount(22, f.OtherIncome);
-  amount(23, f.FederalIncomeTaxWithheld);
-  amount(24, f.FishingBoatProceeds);
-  amount(25, f.MedicalAndHealthCarePayments);
-  amount(26, f.NonemployeeCompensation);
-  amount(27, f.SubstitutePayments);
+  amount(20, f.Rents());
+  amount(21, f.Royalities());
+  amount(22, f.OtherIncome());
+  amount(23, f.FederalIncomeTaxWithheld());
+  amount(24, f.FishingBoatProceeds());
+  amount(25, f.MedicalAndHealthCarePayments());
+  amount(26, f.NonemployeeCompensation());
+  amount(27, f.SubstitutePayments());
   if (f.PayerMadeDirectSales) DrawCross(c, p[28], p[29], p[30], p[31], 0, dy + kForm1099Box9Drop);
-  amount(32, f.CropInsuranceProceeds);
-  amount(33, f.ExcessGoldenParachutePayments);
-  amount(34, f.GrossProceedsPaidToAttorney);
-  amount(49, f.Field15A);
-  amount(50, f.Field15B);
-  amount(35, f.StateTaxWithheld1);
-  text(36, f.PayerStateID1);
-  amount(37, f.StateTaxWithheld2);
-  text(38, f.PayerStateID2);
-  amount(39, f.StateIncome1);
-  amount(40, f.StateIncome2);
+  amount(32, f.CropInsuranceProceeds());
+  amount(33, f.ExcessGoldenParachutePayments());
+  amount(34, f.GrossProceedsPaidToAttorney());
+  amount(49, f.Field15A());
+  amount(50, f.Field15B());
+  amount(35, f.StateTaxWithheld1());
+  text(36, f.PayerStateID1());
+  amount(37, f.StateTaxWithheld2());
+  text(38, f.PayerStateID2());
+  amount(39, f.StateIncome1());
+  amount(40, f.StateIncome2());
 }
 
 void Form1099PrintJob::DrawPage(Canvas& c, int page) const {

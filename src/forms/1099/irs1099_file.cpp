@@ -27,22 +27,22 @@ constexpr bool IsUnusedCode(size_t n) { return n >= CodeIndex('F'); }
 struct AmountBox {
   char code;
   const char* label;
-  std::string Form1099Record::*member;
+  TextMember<Form1099Record> member;
 };
 const AmountBox kBoxes[] = {
-    {'1', "Box 1 (rents)", &Form1099Record::Rents},
-    {'2', "Box 2 (royalties)", &Form1099Record::Royalities},
-    {'3', "Box 3 (other income)", &Form1099Record::OtherIncome},
-    {'4', "Box 4 (federal income tax withheld)", &Form1099Record::FederalIncomeTaxWithheld},
-    {'5', "Box 5 (fishing boat proceeds)", &Form1099Record::FishingBoatProceeds},
-    {'6', "Box 6 (medical and health care payments)", &Form1099Record::MedicalAndHealthCarePayments},
-    {'7', "Box 7 (nonemployee compensation)", &Form1099Record::NonemployeeCompensation},
-    {'8', "Box 8 (substitute payments)", &Form1099Record::SubstitutePayments},
-    {'A', "Box 10 (crop insurance proceeds)", &Form1099Record::CropInsuranceProceeds},
-    {'B', "Box 13 (excess golden parachute payments)", &Form1099Record::ExcessGoldenParachutePayments},
-    {'C', "Box 14 (gross proceeds paid to an attorney)", &Form1099Record::GrossProceedsPaidToAttorney},
-    {'D', "Box 15a (section 409A deferrals)", &Form1099Record::Field15A},
-    {'E', "Box 15b (section 409A income)", &Form1099Record::Field15B},
+    {'1', "Box 1 (rents)", Form1099Record::Text::Rents},
+    {'2', "Box 2 (royalties)", Form1099Record::Text::Royalities},
+    {'3', "Box 3 (other income)", Form1099Record::Text::OtherIncome},
+    {'4', "Box 4 (federal income tax withheld)", Form1099Record::Text::FederalIncomeTaxWithheld},
+    {'5', "Box 5 (fishing boat proceeds)", Form1099Record::Text::FishingBoatProceeds},
+    {'6', "Box 6 (medical and health care payments)", Form1099Record::Text::MedicalAndHealthCarePayments},
+    {'7', "Box 7 (nonemployee compensation)", Form1099Record::Text::NonemployeeCompensation},
+    {'8', "Box 8 (substitute payments)", Form1099Record::Text::SubstitutePayments},
+    {'A', "Box 10 (crop insurance proceeds)", Form1099Record::Text::CropInsuranceProceeds},
+    {'B', "Box 13 (excess golden parachute payments)", Form1099Record::Text::ExcessGoldenParachutePayments},
+    {'C', "Box 14 (gross proceeds paid to an attorney)", Form1099Record::Text::GrossProceedsPaidToAttorney},
+    {'D', "Box 15a (section 409A deferrals)", Form1099Record::Text::Field15A},
+    {'E', "Box 15b (section 409A income)", Form1099Record::Text::Field15B},
 };
 
 struct Blank {
@@ -171,49 +171,49 @@ std::string FourCharacters(std::string_view name) {
 
 void WriteTransmitter(Report& report, const TransmitterRecord& t, std::string& file) {
   const std::string_view where = "Transmitter";
-  IdCheck tin = HasShape(t.TransmitterTIN, "###-##-####") ? CheckSsn(t.TransmitterTIN, true)
-                                                           : CheckEin(t.TransmitterTIN);
+  IdCheck tin = HasShape(t.TransmitterTIN(), "###-##-####") ? CheckSsn(t.TransmitterTIN(), true)
+                                                           : CheckEin(t.TransmitterTIN());
   if (tin.problem) report.Error(where, "the transmitter's TIN " + *tin.problem);
-  const std::string tcc = Upper(t.TransmitterControlCode);
+  const std::string tcc = Upper(t.TransmitterControlCode());
   if (tcc.empty())
     report.Error(where, "the Transmitter Control Code is empty; enter the five-character code the IRS gave you "
                         "when it approved your Form 4419");
   else if (tcc.size() != 5 || !IsLettersAndDigits(tcc))
-    report.Error(where, "the Transmitter Control Code \"" + t.TransmitterControlCode +
+    report.Error(where, "the Transmitter Control Code \"" + t.TransmitterControlCode() +
                             "\" must be 5 letters or digits");
-  const FileText name = CheckText(report, where, "Transmitter name", t.TransmitterName, TextOf(40, true));
+  const FileText name = CheckText(report, where, "Transmitter name", t.TransmitterName(), TextOf(40, true));
   const FileText name2 =
-      CheckText(report, where, "Transmitter name (continued)", t.TransmitterNameContinuation, TextOf(40));
-  const FileText company = CheckText(report, where, "Company name", t.CompanyName, TextOf(40, true));
+      CheckText(report, where, "Transmitter name (continued)", t.TransmitterNameContinuation(), TextOf(40));
+  const FileText company = CheckText(report, where, "Company name", t.CompanyName(), TextOf(40, true));
   const FileText company2 =
-      CheckText(report, where, "Company name (continued)", t.CompanyNameContinuation, TextOf(40));
+      CheckText(report, where, "Company name (continued)", t.CompanyNameContinuation(), TextOf(40));
   const FileText address =
-      CheckText(report, where, "Mailing address", t.CompanyMailingAddress, TextOf(40, true));
-  const FileText city = CheckText(report, where, "City", t.CompanyCity, TextOf(40, true));
-  const std::string state = CheckState(report, where, "State", t.CompanyState, true);
-  const Zip zip = CheckZip(report, where, "Zip code", t.CompanyZipCode, true);
-  const FileText contact = CheckText(report, where, "Contact name", t.ContactName, TextOf(40, true));
-  const std::string phone = DigitsOf(t.ContactPhoneNumberAndExtension);
+      CheckText(report, where, "Mailing address", t.CompanyMailingAddress(), TextOf(40, true));
+  const FileText city = CheckText(report, where, "City", t.CompanyCity(), TextOf(40, true));
+  const std::string state = CheckState(report, where, "State", t.CompanyState(), true);
+  const Zip zip = CheckZip(report, where, "Zip code", t.CompanyZipCode(), true);
+  const FileText contact = CheckText(report, where, "Contact name", t.ContactName(), TextOf(40, true));
+  const std::string phone = DigitsOf(t.ContactPhoneNumberAndExtension());
   if (phone.empty())
     report.Error(where, "the contact telephone number is empty; the file needs it");
   else if (phone.size() < 10 || phone.size() > 15)
-    report.Error(where, "the contact telephone number and extension \"" + t.ContactPhoneNumberAndExtension +
+    report.Error(where, "the contact telephone number and extension \"" + t.ContactPhoneNumberAndExtension() +
                             "\" must have 10 to 15 digits");
-  const std::string email = CheckEmail(report, where, "Contact e-mail", t.ContactEmailAddress, 35, false);
+  const std::string email = CheckEmail(report, where, "Contact e-mail", t.ContactEmailAddress(), 35, false);
   const bool replacement = t.FileTypeReplacement != 0;
   if (replacement && t.FileTypeOriginal != 0)
     report.Error(where, "the file is marked both original and replacement; choose one");
   std::string replaced;
   if (replacement) {
-    replaced = t.ElectronicFileNameForAReplacementFile;
+    replaced = t.ElectronicFileNameForAReplacementFile();
     if (replaced.empty())
       report.Error(where, "a replacement file needs the name the IRS's FIRE system gave the file it replaces");
     else if (replaced.size() > 15 || ToFileText(replaced, ".-", false).text != replaced)
       report.Error(where, "the name of the replaced file \"" + replaced +
                               "\" must be at most 15 letters, digits, points or hyphens");
   }
-  if (!t.TestFileIndicator.empty() && t.TestFileIndicator != "T")
-    report.Error(where, "the test file indicator \"" + t.TestFileIndicator + "\" must be T or empty");
+  if (!t.TestFileIndicator().empty() && t.TestFileIndicator() != "T")
+    report.Error(where, "the test file indicator \"" + t.TestFileIndicator() + "\" must be T or empty");
 
   const size_t start = file.size();
   RecordWriter rec(file, kIrsRecordWidth);
@@ -221,7 +221,7 @@ void WriteTransmitter(Report& report, const TransmitterRecord& t, std::string& f
   rec.Put(2, 4, kPaymentYear);
   rec.Put(7, 9, tin.digits);
   rec.Put(16, 5, tcc);
-  rec.Put(28, 1, t.TestFileIndicator == "T" ? "T" : " ");
+  rec.Put(28, 1, t.TestFileIndicator() == "T" ? "T" : " ");
   rec.Text(30, 40, name);
   rec.Text(70, 40, name2);
   rec.Text(110, 40, company);
@@ -257,12 +257,12 @@ struct Payer {
 Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, std::string& file) {
   const std::string_view where = "Company";
   Tin tin;
-  if (!c.EmployerIdentificationNumber.empty()) {
-    const IdCheck ein = CheckEin(c.EmployerIdentificationNumber);
+  if (!c.EmployerIdentificationNumber().empty()) {
+    const IdCheck ein = CheckEin(c.EmployerIdentificationNumber());
     if (ein.problem) report.Error(where, "the employer identification number " + *ein.problem);
     tin.digits = ein.digits;
-  } else if (!c.SocialSecurityNumber.empty()) {
-    const IdCheck ssn = CheckSsn(c.SocialSecurityNumber, true);
+  } else if (!c.SocialSecurityNumber().empty()) {
+    const IdCheck ssn = CheckSsn(c.SocialSecurityNumber(), true);
     if (ssn.problem) report.Error(where, "the social security number " + *ssn.problem);
     tin.digits = ssn.digits;
   } else {
@@ -270,15 +270,15 @@ Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, std::str
                         "identification number (or, for a sole proprietor without one, the social security "
                         "number) on the General Information page");
   }
-  const FileText name = CheckText(report, where, "Employer name", c.EmployerName, TextOf(40, true));
+  const FileText name = CheckText(report, where, "Employer name", c.EmployerName(), TextOf(40, true));
   const FileText address =
-      CheckText(report, where, "Address", Joined(c.Address1, c.Address2), TextOf(40, true));
-  const FileText city = CheckText(report, where, "City", c.City, TextOf(40, true));
-  const std::string state = CheckState(report, where, "State", c.State, true);
-  const Zip zip = CheckZip(report, where, "Zip code", c.Zip, true);
-  const std::string phone = DigitsOf(c.Form1096Telephone);
+      CheckText(report, where, "Address", Joined(c.Address1(), c.Address2()), TextOf(40, true));
+  const FileText city = CheckText(report, where, "City", c.City(), TextOf(40, true));
+  const std::string state = CheckState(report, where, "State", c.State(), true);
+  const Zip zip = CheckZip(report, where, "Zip code", c.Zip(), true);
+  const std::string phone = DigitsOf(c.Form1096Telephone());
   if (!phone.empty() && phone.size() != 10)
-    report.Error(where, "the telephone number \"" + c.Form1096Telephone + "\" must have 10 digits");
+    report.Error(where, "the telephone number \"" + c.Form1096Telephone() + "\" must have 10 digits");
 
   Payer payer;
   payer.start = file.size();
@@ -331,29 +331,29 @@ struct PayeeFields {
 PayeeFields CheckPayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined) {
   PayeeFields p;
   const NameLines lines = ContractorNameLines(c);
-  const std::string where = "1099-MISC of " + Joined(lines.line1, lines.line2) + " (" + c.IdentificationNumber + ")";
-  p.tin = CheckTin(report, where, "the identification number", c.IdentificationNumber, c.TypeOfTIN);
+  const std::string where = "1099-MISC of " + Joined(lines.line1, lines.line2) + " (" + c.IdentificationNumber() + ")";
+  p.tin = CheckTin(report, where, "the identification number", c.IdentificationNumber(), c.TypeOfTIN());
   p.name1 = CheckText(report, where, "Name line one", lines.line1, TextOf(40, true));
   p.name2 = CheckText(report, where, "Name line two", lines.line2, TextOf(40));
-  p.account = CheckText(report, where, "Account number", c.AccountNumber, TextOf(20));
-  p.address = CheckText(report, where, "Address", Joined(c.Address1, c.Address2), TextOf(40));
-  p.city = CheckText(report, where, "City", c.City, TextOf(40));
-  p.state = CheckState(report, where, "State", c.State, false);
-  p.zip = CheckZip(report, where, "Zip code", c.Zip, false);
-  if (c.Address1.empty() && c.Address2.empty() && c.City.empty())
+  p.account = CheckText(report, where, "Account number", c.AccountNumber(), TextOf(20));
+  p.address = CheckText(report, where, "Address", Joined(c.Address1(), c.Address2()), TextOf(40));
+  p.city = CheckText(report, where, "City", c.City(), TextOf(40));
+  p.state = CheckState(report, where, "State", c.State(), false);
+  p.zip = CheckZip(report, where, "Zip code", c.Zip(), false);
+  if (c.Address1().empty() && c.Address2().empty() && c.City().empty())
     report.Warning(where, "the recipient has no address");
 
   auto& amounts = p.amounts;
   bool any = f.PayerMadeDirectSales != 0;
   for (const auto& box : kBoxes) {
-    const int64_t cents = CheckAmount(report, where, box.label, f.*box.member, kAmountWidth);
+    const int64_t cents = CheckAmount(report, where, box.label, box.member.In(f), kAmountWidth);
     amounts[CodeIndex(box.code)] = cents;
     any = any || cents != 0;
   }
   if (!any) report.Warning(where, "the form reports no amount");
   p.stateTax =
-      CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1, kAmountWidth) +
-      CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2, kAmountWidth);
+      CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1(), kAmountWidth) +
+      CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2(), kAmountWidth);
   if (!FitsMoney(p.stateTax, kAmountWidth))
     report.Error(where, "the two lines of box 16 add up to more than the file holds");
   if (combined) {
@@ -502,7 +502,7 @@ std::string_view CombinedFilingCode(std::string_view state) {
 }
 
 std::string NameControl(const ContractorRecord& c, char typeOfTin) {
-  if (!c.FirstName.empty() && !c.LastName.empty()) return FourCharacters(c.LastName);
+  if (!c.FirstName().empty() && !c.LastName().empty()) return FourCharacters(c.LastName());
   if (typeOfTin != '1') return "    ";
   // A business: its first name line, passing over a leading "The" that more
   // than one word follows.

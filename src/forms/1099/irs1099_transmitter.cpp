@@ -11,13 +11,13 @@ namespace {
 using R = TransmitterRecord;
 using F = FieldSpec<R>;
 
-constexpr F Text(int group, const char* label, const char* column, std::string R::*m, int length,
+constexpr F Text(int group, const char* label, const char* column, TextMember<R> m, int length,
                  std::string_view refused = kStandardExclusion) {
   return {.tab = group, .label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = length,
           .refused = refused, .capacity = length};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
 
 const F kFields[] = {
     Text(kTransmitterIdentity, "Transmitter's TIN\n(##-####### or ###-##-####)", COL(TransmitterTIN), 11),
@@ -30,9 +30,9 @@ const F kFields[] = {
     Text(kTransmitterCompany, "Mailing address", COL(CompanyMailingAddress), 40),
     Text(kTransmitterCompany, "City", COL(CompanyCity), 40),
     F{.tab = kTransmitterCompany, .label = "State", .column = "CompanyState", .kind = FieldKind::StateList,
-      .text = &R::CompanyState, .capacity = 2},
+      .text = R::Text::CompanyState, .capacity = 2},
     F{.tab = kTransmitterCompany, .label = "Zip code", .column = "CompanyZipCode", .kind = FieldKind::Mask,
-      .text = &R::CompanyZipCode, .mask = "#####-####", .capacity = 10},
+      .text = R::Text::CompanyZipCode, .mask = "#####-####", .capacity = 10},
     Text(kTransmitterCompany, "Contact name", COL(ContactName), 40, kPersonNameExclusion),
     Text(kTransmitterCompany, "Telephone number\nand extension", COL(ContactPhoneNumberAndExtension), 20),
     Text(kTransmitterCompany, "E-mail address", COL(ContactEmailAddress), 35),
@@ -43,7 +43,7 @@ const F kFields[] = {
     Text(kTransmitterFile, "Name of the replaced file\n(as FIRE gave it)", COL(ElectronicFileNameForAReplacementFile),
          15),
     F{.tab = kTransmitterFile, .label = "Test file (sent to the IRS for testing only)",
-      .column = "TestFileIndicator", .kind = FieldKind::CheckBox, .text = &R::TestFileIndicator, .on = "T",
+      .column = "TestFileIndicator", .kind = FieldKind::CheckBox, .text = R::Text::TestFileIndicator, .on = "T",
       .off = ""},
 };
 
@@ -52,7 +52,7 @@ const F kFields[] = {
 constexpr std::array<const char*, 3> kGroupCaptions = {"Transmitter", "File",
                                                        "Company to receive mail about the file"};
 
-std::string Cut(const std::string& text, std::string R::*member) {
+std::string Cut(const std::string& text, TextMember<R> member) {
   return CutToCapacity(text, kFields[TransmitterFieldIndex(member)].capacity);
 }
 
@@ -67,7 +67,7 @@ std::string Joined(const std::string& a, const std::string& b) {
 std::span<const char* const> TransmitterGroupCaptions() { return kGroupCaptions; }
 std::span<const FieldSpec<TransmitterRecord>> TransmitterFields() { return kFields; }
 
-size_t TransmitterFieldIndex(std::string TransmitterRecord::*member) {
+size_t TransmitterFieldIndex(TextMember<TransmitterRecord> member) {
   const auto i = FieldIndex(TransmitterFields(), member);
   assert(i);
   return i.value_or(0);
@@ -83,17 +83,17 @@ PageValues LoadTransmitterDialog(const TransmitterRecord& stored, const CompanyR
   if (!(stored == TransmitterRecord{})) return LoadValues(TransmitterFields(), stored, -1);
   TransmitterRecord start;
   const std::string& tin =
-      company.EmployerIdentificationNumber.empty() ? company.SocialSecurityNumber : company.EmployerIdentificationNumber;
-  start.TransmitterTIN = Cut(tin, &R::TransmitterTIN);
-  start.TransmitterName = Cut(company.EmployerName, &R::TransmitterName);
-  start.CompanyName = Cut(company.EmployerName, &R::CompanyName);
-  start.CompanyMailingAddress = Cut(Joined(company.Address1, company.Address2), &R::CompanyMailingAddress);
-  start.CompanyCity = Cut(company.City, &R::CompanyCity);
-  start.CompanyState = company.State;
-  start.CompanyZipCode = Cut(company.Zip, &R::CompanyZipCode);
-  start.ContactName = Cut(company.Form1096ContactName, &R::ContactName);
-  start.ContactPhoneNumberAndExtension = Cut(company.Form1096Telephone, &R::ContactPhoneNumberAndExtension);
-  start.ContactEmailAddress = Cut(company.Form1096Email, &R::ContactEmailAddress);
+      company.EmployerIdentificationNumber().empty() ? company.SocialSecurityNumber() : company.EmployerIdentificationNumber();
+  start.SetTransmitterTIN(Cut(tin, R::Text::TransmitterTIN));
+  start.SetTransmitterName(Cut(company.EmployerName(), R::Text::TransmitterName));
+  start.SetCompanyName(Cut(company.EmployerName(), R::Text::CompanyName));
+  start.SetCompanyMailingAddress(Cut(Joined(company.Address1(), company.Address2()), R::Text::CompanyMailingAddress));
+  start.SetCompanyCity(Cut(company.City(), R::Text::CompanyCity));
+  start.SetCompanyState(company.State());
+  start.SetCompanyZipCode(Cut(company.Zip(), R::Text::CompanyZipCode));
+  start.SetContactName(Cut(company.Form1096ContactName(), R::Text::ContactName));
+  start.SetContactPhoneNumberAndExtension(Cut(company.Form1096Telephone(), R::Text::ContactPhoneNumberAndExtension));
+  start.SetContactEmailAddress(Cut(company.Form1096Email(), R::Text::ContactEmailAddress));
   start.FileTypeOriginal = 1;
   return LoadValues(TransmitterFields(), start, -1);
 }

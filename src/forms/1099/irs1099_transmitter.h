@@ -22,7 +22,7 @@ std::span<const char* const> TransmitterGroupCaptions();
 // The dialog's fields, group by group. Each text can hold what its field in
 // the file holds, no more.
 std::span<const FieldSpec<TransmitterRecord>> TransmitterFields();
-size_t TransmitterFieldIndex(std::string TransmitterRecord::*member);
+size_t TransmitterFieldIndex(TextMember<TransmitterRecord> member);
 size_t TransmitterFieldIndex(int32_t TransmitterRecord::*member);
 
 // The fields of a stored transmitter. A blank record (never filled in)

@@ -114,11 +114,11 @@ std::string Upper(std::string text) {
 void EndRecord(std::string& file) { file += kEfw2RecordEnd; }
 
 std::string PersonName(const EmployeeRecord& e) {
-  std::string name = e.FirstName;
-  for (const std::string* part : {&e.MiddleName, &e.LastName, &e.Suffix}) {
-    if (part->empty()) continue;
+  std::string name = e.FirstName();
+  for (const std::string& part : {e.MiddleName(), e.LastName(), e.Suffix()}) {
+    if (part.empty()) continue;
     if (!name.empty()) name += " ";
-    name += *part;
+    name += part;
   }
   return name;
 }
@@ -127,48 +127,48 @@ std::string PersonName(const EmployeeRecord& e) {
 
 void WriteSubmitter(Report& report, const SubmitterRecord& s, std::string& file) {
   const std::string_view where = "Submitter";
-  const IdCheck ein = CheckEin(s.SubmitterEIN);
+  const IdCheck ein = CheckEin(s.SubmitterEIN());
   if (ein.problem) report.Error(where, "the submitter's EIN " + *ein.problem);
-  if (s.SubmitterPIN.empty())
+  if (s.SubmitterPIN().empty())
     report.Error(where, "the PIN is empty; enter the 8-character personal identification number the SSA "
                         "gave you for Business Services Online");
-  else if (s.SubmitterPIN.size() != 8 || !IsLettersAndDigits(s.SubmitterPIN))
-    report.Error(where, "the PIN \"" + s.SubmitterPIN + "\" must be 8 letters or digits");
+  else if (s.SubmitterPIN().size() != 8 || !IsLettersAndDigits(s.SubmitterPIN()))
+    report.Error(where, "the PIN \"" + s.SubmitterPIN() + "\" must be 8 letters or digits");
   bool resubmission = false;
-  if (s.ResubIndicator == "1")
+  if (s.ResubIndicator() == "1")
     resubmission = true;
-  else if (!s.ResubIndicator.empty() && s.ResubIndicator != "0")
-    report.Error(where, "the resubmission indicator \"" + s.ResubIndicator + "\" must be 1 or 0");
+  else if (!s.ResubIndicator().empty() && s.ResubIndicator() != "0")
+    report.Error(where, "the resubmission indicator \"" + s.ResubIndicator() + "\" must be 1 or 0");
   if (resubmission) {
-    if (s.ResubWFID.empty())
+    if (s.ResubWFID().empty())
       report.Error(where, "a resubmitted file needs the wage file identifier (WFID) of the file the SSA "
                           "rejected, from its notice");
-    else if (s.ResubWFID.size() != 6 || !IsLettersAndDigits(s.ResubWFID))
-      report.Error(where, "the wage file identifier \"" + s.ResubWFID + "\" must be 6 letters or digits");
+    else if (s.ResubWFID().size() != 6 || !IsLettersAndDigits(s.ResubWFID()))
+      report.Error(where, "the wage file identifier \"" + s.ResubWFID() + "\" must be 6 letters or digits");
   }
-  const FileText name = CheckText(report, where, "Submitter name", s.SubmitterName, TextOf(57, true));
-  const FileText location = CheckText(report, where, "Location address", s.LocationAddress, TextOf(22));
-  const FileText delivery = CheckText(report, where, "Delivery address", s.DeliveryAddress, TextOf(22, true));
-  const FileText city = CheckText(report, where, "City", s.City, TextOf(22, true));
-  const std::string state = CheckState(report, where, "State", s.StateAbbreviation, true);
-  const Zip zip = CheckZip(report, where, "Zip code", s.ZipCode, true);
-  const FileText contact = CheckText(report, where, "Contact name", s.ContactName, TextOf(27, true));
-  const std::string phone = DigitsOf(s.ContactPhone);
+  const FileText name = CheckText(report, where, "Submitter name", s.SubmitterName(), TextOf(57, true));
+  const FileText location = CheckText(report, where, "Location address", s.LocationAddress(), TextOf(22));
+  const FileText delivery = CheckText(report, where, "Delivery address", s.DeliveryAddress(), TextOf(22, true));
+  const FileText city = CheckText(report, where, "City", s.City(), TextOf(22, true));
+  const std::string state = CheckState(report, where, "State", s.StateAbbreviation(), true);
+  const Zip zip = CheckZip(report, where, "Zip code", s.ZipCode(), true);
+  const FileText contact = CheckText(report, where, "Contact name", s.ContactName(), TextOf(27, true));
+  const std::string phone = DigitsOf(s.ContactPhone());
   if (phone.empty())
     report.Error(where, "the contact telephone number is empty; the file needs it");
   else if (phone.size() < 10 || phone.size() > 15)
-    report.Error(where, "the contact telephone number \"" + s.ContactPhone + "\" must have 10 to 15 digits");
-  const std::string extension = s.ContactPhoneExtension;
+    report.Error(where, "the contact telephone number \"" + s.ContactPhone() + "\" must have 10 to 15 digits");
+  const std::string extension = s.ContactPhoneExtension();
   if (extension.size() > 5 || DigitsOf(extension) != extension)
     report.Error(where, "the telephone extension \"" + extension + "\" must be at most 5 digits");
-  const std::string fax = DigitsOf(s.ContactFax);
+  const std::string fax = DigitsOf(s.ContactFax());
   if (!fax.empty() && fax.size() != 10)
-    report.Error(where, "the fax number \"" + s.ContactFax + "\" must have 10 digits");
-  const std::string& notify = s.ProblemNotifcationCode;
+    report.Error(where, "the fax number \"" + s.ContactFax() + "\" must have 10 digits");
+  const std::string& notify = s.ProblemNotifcationCode();
   if (notify != "1" && notify != "2")
     report.Error(where, "choose how the SSA should tell you of a problem with the file: by e-mail or by post");
-  const std::string email = CheckEmail(report, where, "Contact e-mail", s.ContactEmail, 40, notify == "1");
-  const std::string& preparer = s.PreparerCode;
+  const std::string email = CheckEmail(report, where, "Contact e-mail", s.ContactEmail(), 40, notify == "1");
+  const std::string& preparer = s.PreparerCode();
   if (preparer.size() != 1 || std::string_view("ALSPO").find(preparer[0]) == std::string_view::npos)
     report.Error(where, "choose who prepared the file (accounting firm, self-prepared, service bureau, "
                         "parent company or other)");
@@ -176,10 +176,10 @@ void WriteSubmitter(Report& report, const SubmitterRecord& s, std::string& file)
   RecordWriter ra(file, kEfw2RecordWidth);
   ra.Put(1, 2, "RA");
   ra.Put(3, 9, ein.digits);
-  ra.Put(12, 8, s.SubmitterPIN);
+  ra.Put(12, 8, s.SubmitterPIN());
   ra.Put(20, 4, kEfw2SoftwareVendorCode);
   ra.Put(29, 1, resubmission ? "1" : "0");
-  if (resubmission) ra.Put(30, 6, s.ResubWFID);
+  if (resubmission) ra.Put(30, 6, s.ResubWFID());
   ra.Put(36, 2, kEfw2SoftwareCode);
   // The company part and the submitter part both name the submitter: the
   // firm that sends the file and receives the SSA's notices about it.
@@ -212,28 +212,28 @@ struct Employer {
 Employer WriteEmployer(Report& report, const CompanyRecord& c, std::string& file) {
   const std::string_view where = "Company";
   Employer employer;
-  const IdCheck ein = CheckEin(c.EmployerIdentificationNumber);
+  const IdCheck ein = CheckEin(c.EmployerIdentificationNumber());
   if (ein.problem) report.Error(where, "the employer identification number " + *ein.problem);
   IdCheck otherEin;
-  if (!c.FormW3OtherEIN.empty() && DigitsOf(c.FormW3OtherEIN).size() > 0) {
-    otherEin = CheckEin(c.FormW3OtherEIN);
+  if (!c.FormW3OtherEIN().empty() && DigitsOf(c.FormW3OtherEIN()).size() > 0) {
+    otherEin = CheckEin(c.FormW3OtherEIN());
     if (otherEin.problem) report.Error(where, "the other EIN used this year " + *otherEin.problem);
   }
   const FileText establishment =
-      CheckText(report, where, "Establishment number", c.FormW3EstablishmentNumber, {4, "", kEfw2UpperCase});
-  const FileText name = CheckText(report, where, "Employer name", c.EmployerName, TextOf(57, true));
-  const FileText location = CheckText(report, where, "Address2", c.Address2, TextOf(22));
-  const FileText delivery = CheckText(report, where, "Address1", c.Address1, TextOf(22, true));
-  const FileText city = CheckText(report, where, "City", c.City, TextOf(22, true));
-  const std::string state = CheckState(report, where, "State", c.State, true);
-  const Zip zip = CheckZip(report, where, "Zip code", c.Zip, true);
+      CheckText(report, where, "Establishment number", c.FormW3EstablishmentNumber(), {4, "", kEfw2UpperCase});
+  const FileText name = CheckText(report, where, "Employer name", c.EmployerName(), TextOf(57, true));
+  const FileText location = CheckText(report, where, "Address2", c.Address2(), TextOf(22));
+  const FileText delivery = CheckText(report, where, "Address1", c.Address1(), TextOf(22, true));
+  const FileText city = CheckText(report, where, "City", c.City(), TextOf(22, true));
+  const std::string state = CheckState(report, where, "State", c.State(), true);
+  const Zip zip = CheckZip(report, where, "Zip code", c.Zip(), true);
   const int32_t kind = c.FormW3RadioKindOfPayer;
   if (kind < 0 || static_cast<size_t>(kind) >= kEmploymentCodes.size())
     report.Error(where, "choose the Kind of Payer on the W3 Information page");
   else
     employer.employmentCode = kEmploymentCodes[static_cast<size_t>(kind)];
   employer.thirdPartySickPayTax = CheckAmount(report, where, "Income tax withheld by payer of third-party sick pay",
-                                              c.FormW3IncomeTaxWithHeld, kTotalWidth);
+                                              c.FormW3IncomeTaxWithHeld(), kTotalWidth);
 
   RecordWriter re(file, kEfw2RecordWidth);
   re.Put(1, 2, "RE");
@@ -317,15 +317,15 @@ struct W2Fields {
 // what its records hold.
 W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
                        const EmployeeRecord& e, const Efw2Options& options) {
-  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber + ")";
+  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
   W2Fields f;
   EmployeeText& t = f.t;
-  const IdCheck ssn = CheckSsn(e.SocialSecurityNumber, false);
+  const IdCheck ssn = CheckSsn(e.SocialSecurityNumber(), false);
   t.ssn = ssn.digits;
   if (ssn.problem) {
-    if (kEfw2ZerosForAppliedForSsn && !e.SocialSecurityNumber.empty() &&
-        DigitsOf(e.SocialSecurityNumber) == "000000000" &&
-        e.SocialSecurityNumber.find_first_not_of("0-") == std::string::npos) {
+    if (kEfw2ZerosForAppliedForSsn && !e.SocialSecurityNumber().empty() &&
+        DigitsOf(e.SocialSecurityNumber()) == "000000000" &&
+        e.SocialSecurityNumber().find_first_not_of("0-") == std::string::npos) {
       t.ssn = "000000000";
       report.Warning(where, "the social security number is reported as zeros, as for an employee who has "
                             "applied for a number; file a correction once the employee has it");
@@ -333,18 +333,18 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
       report.Error(where, "the social security number " + *ssn.problem);
     }
   }
-  t.first = CheckText(report, where, "First name", e.FirstName, NameRule(15));
+  t.first = CheckText(report, where, "First name", e.FirstName(), NameRule(15));
   if (t.first.text.empty() && t.first.refused.empty())
     report.Warning(where, "the first name is empty; the SSA asks for the name as shown on the social security card");
-  t.middle = CheckText(report, where, "Middle name", e.MiddleName, NameRule(15));
-  t.last = CheckText(report, where, "Last name", e.LastName, NameRule(20, true));
-  t.suffix = CheckText(report, where, "Suffix", e.Suffix, NameRule(4));
-  t.location = CheckText(report, where, "Address2", e.Address2, TextOf(22));
-  t.delivery = CheckText(report, where, "Address1", e.Address1, TextOf(22));
-  t.city = CheckText(report, where, "City", e.City, TextOf(22));
-  t.state = CheckState(report, where, "State", e.State, false);
-  t.zip = CheckZip(report, where, "Zip code", e.Zip, false);
-  if (e.Address1.empty() && e.Address2.empty() && e.City.empty())
+  t.middle = CheckText(report, where, "Middle name", e.MiddleName(), NameRule(15));
+  t.last = CheckText(report, where, "Last name", e.LastName(), NameRule(20, true));
+  t.suffix = CheckText(report, where, "Suffix", e.Suffix(), NameRule(4));
+  t.location = CheckText(report, where, "Address2", e.Address2(), TextOf(22));
+  t.delivery = CheckText(report, where, "Address1", e.Address1(), TextOf(22));
+  t.city = CheckText(report, where, "City", e.City(), TextOf(22));
+  t.state = CheckState(report, where, "State", e.State(), false);
+  t.zip = CheckZip(report, where, "Zip code", e.Zip(), false);
+  if (e.Address1().empty() && e.Address2().empty() && e.City().empty())
     report.Warning(where, "the employee has no address");
 
   auto& rw = f.rw;
@@ -352,27 +352,27 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
   const auto amount = [&](const char* label, const std::string& text) {
     return CheckAmount(report, where, label, text, kDetailWidth);
   };
-  rw[kWages] = amount("Box 1 (wages, tips, other compensation)", w.Wages);
-  rw[kFederalTax] = amount("Box 2 (federal income tax withheld)", w.FederalIncomeTaxWithdrawal);
-  rw[kSsWages] = amount("Box 3 (social security wages)", w.SocialSecurityWages);
-  rw[kSsTax] = amount("Box 4 (social security tax withheld)", w.SocialSecurityTaxWithheld);
-  rw[kMedicareWages] = amount("Box 5 (Medicare wages and tips)", w.MedicareWages);
-  rw[kMedicareTax] = amount("Box 6 (Medicare tax withheld)", w.MedicareTaxWithheld);
-  rw[kSsTips] = amount("Box 7 (social security tips)", w.SocialSecurityTips);
-  ro[kAllocatedTips] = amount("Box 8 (allocated tips)", w.AllocatedTips);
-  rw[kAdvanceEic] = amount("Box 9 (advance EIC payment)", w.AdvancEICPayment);
-  rw[kDependentCare] = amount("Box 10 (dependent care benefits)", w.DependentCareBenefits);
+  rw[kWages] = amount("Box 1 (wages, tips, other compensation)", w.Wages());
+  rw[kFederalTax] = amount("Box 2 (federal income tax withheld)", w.FederalIncomeTaxWithdrawal());
+  rw[kSsWages] = amount("Box 3 (social security wages)", w.SocialSecurityWages());
+  rw[kSsTax] = amount("Box 4 (social security tax withheld)", w.SocialSecurityTaxWithheld());
+  rw[kMedicareWages] = amount("Box 5 (Medicare wages and tips)", w.MedicareWages());
+  rw[kMedicareTax] = amount("Box 6 (Medicare tax withheld)", w.MedicareTaxWithheld());
+  rw[kSsTips] = amount("Box 7 (social security tips)", w.SocialSecurityTips());
+  ro[kAllocatedTips] = amount("Box 8 (allocated tips)", w.AllocatedTips());
+  rw[kAdvanceEic] = amount("Box 9 (advance EIC payment)", w.AdvancEICPayment());
+  rw[kDependentCare] = amount("Box 10 (dependent care benefits)", w.DependentCareBenefits());
   rw[kEfw2Box11IsSection457 ? kNonqualified457 : kNonqualifiedOther] =
-      amount("Box 11 (nonqualified plans)", w.NonQualifiedPlans);
+      amount("Box 11 (nonqualified plans)", w.NonQualifiedPlans());
 
   const struct {
     const std::string& code;
     const std::string& amount;
     const char* box;
-  } twelve[] = {{w.Field12aCode, w.Field12aAmount, "Box 12a"},
-                {w.Field12bCode, w.Field12bAmount, "Box 12b"},
-                {w.Field12cCode, w.Field12cAmount, "Box 12c"},
-                {w.Field12dCode, w.Field12dAmount, "Box 12d"}};
+  } twelve[] = {{w.Field12aCode(), w.Field12aAmount(), "Box 12a"},
+                {w.Field12bCode(), w.Field12bAmount(), "Box 12b"},
+                {w.Field12cCode(), w.Field12cAmount(), "Box 12c"},
+                {w.Field12dCode(), w.Field12dAmount(), "Box 12d"}};
   for (const auto& entry : twelve) {
     const int64_t cents = amount(entry.box, entry.amount);
     const std::string code = Upper(ShowBox12Code(entry.code));
@@ -444,12 +444,12 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
     int line;
     std::string state;
     std::string stateId;
-    const std::string* amounts[4];
+    std::string amounts[4];
   } lines[] = {
       {1, Box15State(company, w, 1), Box15StateId(company, w, 1),
-       {&w.StateWages1, &w.StateIncomTax1, &w.LocalWages1, &w.LocalIncomeTax1}},
+       {w.StateWages1(), w.StateIncomTax1(), w.LocalWages1(), w.LocalIncomeTax1()}},
       {2, Box15State(company, w, 2), Box15StateId(company, w, 2),
-       {&w.StateWages2, &w.StateIncomTax2, &w.LocalWages2, &w.LocalIncomeTax2}},
+       {w.StateWages2(), w.StateIncomTax2(), w.LocalWages2(), w.LocalIncomeTax2()}},
   };
   const char* labels[4] = {"Box 16 (state wages)", "Box 17 (state income tax)", "Box 18 (local wages)",
                            "Box 19 (local income tax)"};
@@ -457,7 +457,7 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
     std::array<int64_t, 4> amounts{};
     bool some = false;
     for (size_t i = 0; i < 4; ++i) {
-      amounts[i] = amount((std::string(labels[i]) + " line " + std::to_string(line.line)).c_str(), *line.amounts[i]);
+      amounts[i] = amount((std::string(labels[i]) + " line " + std::to_string(line.line)).c_str(), line.amounts[i]);
       some = some || amounts[i] != 0;
     }
     if (!some && (line.line == 1 || line.state.empty())) continue;
@@ -474,13 +474,13 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
     if (line.stateId.empty()) {
       // The company's state ID is its own state's; another state's line needs its own.
       const std::string what = lineName + " (" + line.state + ") has no employer's state ID number";
-      if (line.state == company.State)
+      if (line.state == company.State())
         report.Error(where, what + ": enter the " + line.state +
                                 " ID number in box 15 of this W-2 or as the company's Employer state ID");
-      else if (company.State.empty())
+      else if (company.State().empty())
         report.Error(where, what + ": enter the " + line.state + " ID number in box 15 of this W-2");
       else
-        report.Error(where, what + "; the company's state ID is for " + company.State + ": enter the " +
+        report.Error(where, what + "; the company's state ID is for " + company.State() + ": enter the " +
                                 line.state + " ID number in box 15 of this W-2");
       continue;
     }

@@ -14,12 +14,12 @@ using F = FieldSpec<R>;
 
 constexpr std::string_view kPhoneMask = "(###) ###-####";
 
-constexpr F Text(int group, const char* label, const char* column, std::string R::*m, int length,
+constexpr F Text(int group, const char* label, const char* column, TextMember<R> m, int length,
                  std::string_view refused = kStandardExclusion) {
   return {.tab = group, .label = label, .column = column, .kind = FieldKind::Text, .text = m, .maxLength = length,
           .refused = refused, .capacity = length};
 }
-constexpr F Mask(int group, const char* label, const char* column, std::string R::*m, std::string_view mask) {
+constexpr F Mask(int group, const char* label, const char* column, TextMember<R> m, std::string_view mask) {
   return {.tab = group, .label = label, .column = column, .kind = FieldKind::Mask, .text = m, .mask = mask,
           .capacity = static_cast<int>(mask.size())};
 }
@@ -33,7 +33,7 @@ constexpr std::array<ChoiceEntry, 5> kPreparers = {{
     {"O", "Other", "other"},
 }};
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
 
 const F kFields[] = {
     Mask(kSubmitterIdentity, "Submitter's EIN", COL(SubmitterEIN), "##-#######"),
@@ -42,7 +42,7 @@ const F kFields[] = {
     Text(kSubmitterIdentity, "Delivery address\n(street or P.O. box)", COL(DeliveryAddress), 22),
     Text(kSubmitterIdentity, "City", COL(City), 22),
     F{.tab = kSubmitterIdentity, .label = "State", .column = "StateAbbreviation", .kind = FieldKind::StateList,
-      .text = &R::StateAbbreviation, .capacity = 2},
+      .text = R::Text::StateAbbreviation, .capacity = 2},
     Mask(kSubmitterIdentity, "Zip code", COL(ZipCode), "#####-####"),
     Text(kSubmitterContact, "Contact name", COL(ContactName), 27, kPersonNameExclusion),
     Mask(kSubmitterContact, "Telephone number", COL(ContactPhone), kPhoneMask),
@@ -50,12 +50,12 @@ const F kFields[] = {
     Text(kSubmitterContact, "E-mail address", COL(ContactEmail), 40),
     Mask(kSubmitterContact, "Fax number", COL(ContactFax), kPhoneMask),
     F{.tab = kSubmitterContact, .label = "Tell me of problems by", .column = "ProblemNotifcationCode",
-      .kind = FieldKind::CodeList, .text = &R::ProblemNotifcationCode, .capacity = 1, .choices = kNotification},
+      .kind = FieldKind::CodeList, .text = R::Text::ProblemNotifcationCode, .capacity = 1, .choices = kNotification},
     F{.tab = kSubmitterContact, .label = "File prepared by", .column = "PreparerCode", .kind = FieldKind::CodeList,
-      .text = &R::PreparerCode, .capacity = 1, .choices = kPreparers},
+      .text = R::Text::PreparerCode, .capacity = 1, .choices = kPreparers},
     Text(kSubmitterFile, "Personal Identification\nNumber (PIN)", COL(SubmitterPIN), 8),
     F{.tab = kSubmitterFile, .label = "This file replaces a file the SSA rejected (resubmission)",
-      .column = "ResubIndicator", .kind = FieldKind::CheckBox, .text = &R::ResubIndicator, .on = "1", .off = "0"},
+      .column = "ResubIndicator", .kind = FieldKind::CheckBox, .text = R::Text::ResubIndicator, .on = "1", .off = "0"},
     Text(kSubmitterFile, "Wage file identifier (WFID)\nof the rejected file", COL(ResubWFID), 6),
 };
 
@@ -63,7 +63,7 @@ const F kFields[] = {
 
 constexpr std::array<const char*, 3> kGroupCaptions = {"Submitter", "File", "Contact"};
 
-std::string Cut(const std::string& text, std::string R::*member) {
+std::string Cut(const std::string& text, TextMember<R> member) {
   return CutToCapacity(text, kFields[SubmitterFieldIndex(member)].capacity);
 }
 
@@ -72,7 +72,7 @@ std::string Cut(const std::string& text, std::string R::*member) {
 std::span<const char* const> SubmitterGroupCaptions() { return kGroupCaptions; }
 std::span<const FieldSpec<SubmitterRecord>> SubmitterFields() { return kFields; }
 
-size_t SubmitterFieldIndex(std::string SubmitterRecord::*member) {
+size_t SubmitterFieldIndex(TextMember<SubmitterRecord> member) {
   const auto i = FieldIndex(SubmitterFields(), member);
   assert(i);
   return i.value_or(0);
@@ -81,20 +81,20 @@ size_t SubmitterFieldIndex(std::string SubmitterRecord::*member) {
 PageValues LoadSubmitterDialog(const SubmitterRecord& stored, const CompanyRecord& company) {
   if (!(stored == SubmitterRecord{})) return LoadValues(SubmitterFields(), stored, -1);
   SubmitterRecord start;
-  start.SubmitterEIN = Cut(company.EmployerIdentificationNumber, &R::SubmitterEIN);
-  start.SubmitterName = Cut(company.EmployerName, &R::SubmitterName);
-  start.LocationAddress = Cut(company.Address2, &R::LocationAddress);
-  start.DeliveryAddress = Cut(company.Address1, &R::DeliveryAddress);
-  start.City = Cut(company.City, &R::City);
-  start.StateAbbreviation = company.State;
-  start.ZipCode = Cut(company.Zip, &R::ZipCode);
-  start.ContactName = Cut(company.FormW3ContactName, &R::ContactName);
-  start.ContactPhone = Cut(company.FormW3Telephone, &R::ContactPhone);
-  start.ContactEmail = Cut(company.FormW3Email, &R::ContactEmail);
-  start.ContactFax = Cut(company.FormW3Fax, &R::ContactFax);
-  start.ProblemNotifcationCode = company.FormW3Email.empty() ? "2" : "1";
-  start.PreparerCode = "L";
-  start.ResubIndicator = "0";
+  start.SetSubmitterEIN(Cut(company.EmployerIdentificationNumber(), R::Text::SubmitterEIN));
+  start.SetSubmitterName(Cut(company.EmployerName(), R::Text::SubmitterName));
+  start.SetLocationAddress(Cut(company.Address2(), R::Text::LocationAddress));
+  start.SetDeliveryAddress(Cut(company.Address1(), R::Text::DeliveryAddress));
+  start.SetCity(Cut(company.City(), R::Text::City));
+  start.SetStateAbbreviation(company.State());
+  start.SetZipCode(Cut(company.Zip(), R::Text::ZipCode));
+  start.SetContactName(Cut(company.FormW3ContactName(), R::Text::ContactName));
+  start.SetContactPhone(Cut(company.FormW3Telephone(), R::Text::ContactPhone));
+  start.SetContactEmail(Cut(company.FormW3Email(), R::Text::ContactEmail));
+  start.SetContactFax(Cut(company.FormW3Fax(), R::Text::ContactFax));
+  start.SetProblemNotifcationCode(company.FormW3Email().empty() ? "2" : "1");
+  start.SetPreparerCode("L");
+  start.SetResubIndicator("0");
   return LoadValues(SubmitterFields(), start, -1);
 }
 

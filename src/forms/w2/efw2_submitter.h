@@ -21,7 +21,7 @@ std::span<const char* const> SubmitterGroupCaptions();
 // The dialog's fields, group by group. Each text can hold what its field in
 // the file holds, no more.
 std::span<const FieldSpec<SubmitterRecord>> SubmitterFields();
-size_t SubmitterFieldIndex(std::string SubmitterRecord::*member);
+size_t SubmitterFieldIndex(TextMember<SubmitterRecord> member);
 
 // The fields of a stored submitter. A blank record (never filled in) starts
 // from the company: its name, address and W-3 contact, e-mail notification

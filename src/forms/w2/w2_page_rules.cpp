@@ -18,21 +18,21 @@ using F = FieldSpec<R>;
 using K = FieldKind;
 
 // Amounts: at most 9 whole digits and 4 decimal places, with the minus sign.
-constexpr F Amount(const char* label, const char* column, std::string R::*m) {
+constexpr F Amount(const char* label, const char* column, TextMember<R> m) {
   return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = kAmountWholeDigits, .decimals = 4,
           .capacity = 20};
 }
 // Box 12 years: the record keeps two digits, so no more can be typed.
-constexpr F Year(const char* label, const char* column, std::string R::*m) {
+constexpr F Year(const char* label, const char* column, TextMember<R> m) {
   return {.label = label, .column = column, .kind = K::Amount, .text = m, .wholeDigits = -2, .decimals = 0,
           .capacity = 2};
 }
 // Plain text fields (box 12 codes, states): anything up to the record's width.
-constexpr F Plain(const char* label, const char* column, std::string R::*m, int width) {
+constexpr F Plain(const char* label, const char* column, TextMember<R> m, int width) {
   return {.label = label, .column = column, .kind = K::Text, .text = m, .maxLength = width, .capacity = width};
 }
 // Text fields that refuse the standard exclusion.
-constexpr F Text(const char* label, const char* column, std::string R::*m, int width) {
+constexpr F Text(const char* label, const char* column, TextMember<R> m, int width) {
   return {.label = label, .column = column, .kind = K::Text, .text = m, .maxLength = width,
           .refused = kStandardExclusion, .capacity = width};
 }
@@ -40,7 +40,8 @@ constexpr F Check(const char* label, const char* column, int32_t R::*m) {
   return {.label = label, .column = column, .kind = K::CheckBox, .number = m};
 }
 
-#define COL(c) #c, &R::c
+#define COL(c) #c, R::Text::c
+#define NUM(c) #c, &R::c
 
 const std::array<F, 43> kFields = {
     Amount("1 Wages, tips, other compensation", COL(Wages)),
@@ -66,9 +67,9 @@ const std::array<F, 43> kFields = {
     Plain("12d code", COL(Field12dCode), 2),
     Year("12d year", COL(Field12dYear)),
     Amount("12d amount", COL(Field12dAmount)),
-    Check("Statutory\nemployee", COL(StatutoryEmployee)),
-    Check("Retirement\nplan", COL(RetirementPlan)),
-    Check("Third-party\nsick pay", COL(ThirdPartySickpay)),
+    Check("Statutory\nemployee", NUM(StatutoryEmployee)),
+    Check("Retirement\nplan", NUM(RetirementPlan)),
+    Check("Third-party\nsick pay", NUM(ThirdPartySickpay)),
     Text("14 Other, line 1", COL(Other1), 14),
     Text("14 Other, line 2", COL(Other2), 14),
     Text("14 Other, line 3", COL(Other3), 14),
@@ -89,11 +90,12 @@ const std::array<F, 43> kFields = {
 };
 
 #undef COL
+#undef NUM
 
-constexpr std::array<std::string R::*, 4> kCodes = {&R::Field12aCode, &R::Field12bCode, &R::Field12cCode,
-                                                    &R::Field12dCode};
-constexpr std::array<std::string R::*, 4> kBox12Amounts = {&R::Field12aAmount, &R::Field12bAmount,
-                                                           &R::Field12cAmount, &R::Field12dAmount};
+constexpr std::array<TextMember<R>, 4> kCodes = {R::Text::Field12aCode, R::Text::Field12bCode, R::Text::Field12cCode,
+                                                    R::Text::Field12dCode};
+constexpr std::array<TextMember<R>, 4> kBox12Amounts = {R::Text::Field12aAmount, R::Text::Field12bAmount,
+                                                           R::Text::Field12cAmount, R::Text::Field12dAmount};
 
 const FormPageTexts kTexts = {
     .noPayees = kNoEmployeesMessage,
@@ -133,7 +135,7 @@ int64_t MedicareTax(int64_t wagesCents) { return Share(wagesCents, 145, 10000); 
 
 std::span<const FieldSpec<W2Record>> W2Fields() { return kFields; }
 
-size_t W2FieldIndex(std::string W2Record::*member) {
+size_t W2FieldIndex(TextMember<W2Record> member) {
   const auto i = FieldIndex(W2Fields(), member);
   assert(i);
   return i.value_or(0);
@@ -171,40 +173,40 @@ void W2PageRules::FillParties(int position) {
   parties_ = {};
   if (position < 0) return;
   const CompanyRecord& c = doc_.GetCompany();
-  parties_.ein = c.EmployerIdentificationNumber;
-  parties_.employerName = c.EmployerName;
-  parties_.employerAddress1 = c.Address1;
-  parties_.employerAddress2 = c.Address2;
-  parties_.employerCityLine = CityStateZipLine(c.City, c.State, c.Zip);
-  parties_.controlNumber = c.FormW3ControlNumber;
+  parties_.ein = c.EmployerIdentificationNumber();
+  parties_.employerName = c.EmployerName();
+  parties_.employerAddress1 = c.Address1();
+  parties_.employerAddress2 = c.Address2();
+  parties_.employerCityLine = CityStateZipLine(c.City(), c.State(), c.Zip());
+  parties_.controlNumber = c.FormW3ControlNumber();
   const EmployeeRecord& e = doc_.GetEmployees()[static_cast<size_t>(position)];
-  parties_.employeeSsn = e.SocialSecurityNumber;
-  parties_.firstNameAndInitial = e.MiddleName.empty() ? e.FirstName : e.FirstName + " " + e.MiddleName;
-  parties_.lastName = e.LastName;
-  parties_.suffix = e.Suffix;
-  parties_.address1 = e.Address1;
-  parties_.address2 = e.Address2;
-  parties_.cityLine = CityStateZipLine(e.City, e.State, e.Zip);
+  parties_.employeeSsn = e.SocialSecurityNumber();
+  parties_.firstNameAndInitial = e.MiddleName().empty() ? e.FirstName() : e.FirstName() + " " + e.MiddleName();
+  parties_.lastName = e.LastName();
+  parties_.suffix = e.Suffix();
+  parties_.address1 = e.Address1();
+  parties_.address2 = e.Address2();
+  parties_.cityLine = CityStateZipLine(e.City(), e.State(), e.Zip());
 }
 
 PageValues W2PageRules::FormValues(int form) const {
   W2Record shown = doc_.GetW2Forms()[static_cast<size_t>(form)];
   for (size_t i = 0; i < kFields.size(); ++i)
-    if (IsW2Amount(i)) shown.*kFields[i].text = NormalizeMoney(shown.*kFields[i].text);
-  for (auto code : kCodes) shown.*code = ShowBox12Code(shown.*code);
+    if (IsW2Amount(i)) kFields[i].text.Set(shown, NormalizeMoney(kFields[i].text.In(shown)));
+  for (auto code : kCodes) code.Set(shown, ShowBox12Code(code.In(shown)));
   // Box 15 line 1 shows the company's state unless the W-2 has its own, and
   // the company's state ID only for the company's state.
   const CompanyRecord& c = doc_.GetCompany();
-  shown.StateID1 = Box15StateId(c, shown, 1);
-  shown.State1 = Box15State(c, shown, 1);
+  shown.SetStateID1(Box15StateId(c, shown, 1));
+  shown.SetState1(Box15State(c, shown, 1));
   return LoadValues(W2Fields(), shown, -1);
 }
 
 PageValues W2PageRules::EmptyValues() const { return LoadValues(W2Fields(), W2Record{}, -1); }
 
 void W2PageRules::OnLeave(size_t field) {
-  static const size_t box3 = W2FieldIndex(&R::SocialSecurityWages), box4 = W2FieldIndex(&R::SocialSecurityTaxWithheld),
-                      box5 = W2FieldIndex(&R::MedicareWages), box6 = W2FieldIndex(&R::MedicareTaxWithheld);
+  static const size_t box3 = W2FieldIndex(R::Text::SocialSecurityWages), box4 = W2FieldIndex(R::Text::SocialSecurityTaxWithheld),
+                      box5 = W2FieldIndex(R::Text::MedicareWages), box6 = W2FieldIndex(R::Text::MedicareTaxWithheld);
   if (IsBox12CodeField(field)) {
     std::string code = Value(field).text;
     for (char& ch : code)
@@ -253,7 +255,7 @@ std::optional<W2Record> W2PageRules::PageRecord() const {
   // Texts as typed; the columns the page does not show stay as stored.
   W2Record built = doc_.GetW2Forms()[static_cast<size_t>(CurrentForm())];
   StoreValues(W2Fields(), Values(), built);
-  for (auto code : kCodes) built.*code = HoldBox12Code(built.*code);
+  for (auto code : kCodes) code.Set(built, HoldBox12Code(code.In(built)));
   return built;
 }
 
@@ -296,7 +298,7 @@ RowChoice W2PageRules::SelectChoice() const {
   choice.caption = Texts().selectCaption;
   choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}, {"SSN", 90}};
   for (const auto& e : doc_.GetEmployees())
-    choice.rows.push_back({e.FirstName, e.MiddleName, e.LastName, e.SocialSecurityNumber});
+    choice.rows.push_back({e.FirstName(), e.MiddleName(), e.LastName(), e.SocialSecurityNumber()});
   choice.searchNames = {0, 1, 2};
   choice.searchNumber = 3;
   choice.sortColumn = 2;  // "Last Name", ascending

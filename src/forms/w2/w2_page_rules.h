@@ -31,7 +31,7 @@ int64_t MedicareTax(int64_t wagesCents);
 // 14; then the state and local lines: 15 state and state ID, 16, 17, 18, 19
 // and 20 of line 1, then the same of line 2.
 std::span<const FieldSpec<W2Record>> W2Fields();
-size_t W2FieldIndex(std::string W2Record::*member);
+size_t W2FieldIndex(TextMember<W2Record> member);
 size_t W2FieldIndex(int32_t W2Record::*member);
 // The 23 amounts (boxes 1-11, the four box 12 amounts, boxes 16-19 of both lines).
 bool IsW2Amount(size_t field);

@@ -261,10 +261,10 @@ constexpr int kCopyAMostMoved = 3;
 // "First Middle Last Suffix", the parts there are, one space apart.
 std::string FullName(const EmployeeRecord& e) {
   std::string name;
-  for (const std::string* part : {&e.FirstName, &e.MiddleName, &e.LastName, &e.Suffix}) {
-    if (part->empty()) continue;
+  for (const std::string& part : {e.FirstName(), e.MiddleName(), e.LastName(), e.Suffix()}) {
+    if (part.empty()) continue;
     if (!name.empty()) name += ' ';
-    name += *part;
+    name += part;
   }
   return name;
 }
@@ -275,52 +275,52 @@ std::string FullName(const EmployeeRecord& e) {
 void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, const CompanyRecord& company,
                 const EmployeeRecord& employee, const W2Record& w, const FormBoxes& boxes, const FontSpec& font,
                 bool copyA = false) {
-  FormWriter out(c, boxes, font, "Form W-2 of " + FullName(employee) + " (" + employee.SocialSecurityNumber + ")",
+  FormWriter out(c, boxes, font, "Form W-2 of " + FullName(employee) + " (" + employee.SocialSecurityNumber() + ")",
                  W2BoxCaption);
   if (copyA) out.PreferLarger(CourierNew(12), kCopyAMostMoved);
   auto at = [&](int i) { return PrintPoint{e[i].x + dx, e[i].y + dy}; };
   auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kW2EntryBox[i]); };
   auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kW2EntryBox[i]); };
 
-  text(0, company.FormW3ControlNumber);
-  text(1, company.EmployerIdentificationNumber);
-  text(2, company.EmployerName);
-  text(3, company.Address1);
-  text(4, company.Address2);
-  text(5, CityLine(company.City, company.State, company.Zip, false));
-  text(8, employee.SocialSecurityNumber);
+  text(0, company.FormW3ControlNumber());
+  text(1, company.EmployerIdentificationNumber());
+  text(2, company.EmployerName());
+  text(3, company.Address1());
+  text(4, company.Address2());
+  text(5, CityLine(company.City(), company.State(), company.Zip(), false));
+  text(8, employee.SocialSecurityNumber());
   if (fourUp) {
     // The whole name, suffix included, on the line of e and f.
     out.Text(at(9), FullName(employee), "ef");
     for (int i : {12, 13, 14}) {
       const std::string& line =
-          i == 12 ? employee.Address1 : i == 13 ? employee.Address2 : CityLine(employee.City, employee.State,
-                                                                               employee.Zip, true);
+          i == 12 ? employee.Address1() : i == 13 ? employee.Address2() : CityLine(employee.City(), employee.State(),
+                                                                               employee.Zip(), true);
       out.Text(at(i), line, "ef");
     }
   } else {
-    text(9, employee.FirstName + " " + employee.MiddleName);
-    text(11, employee.LastName);
-    out.Text({2 * e[11].x - e[9].x - 58 + dx, e[11].y + dy}, employee.Suffix, "e-suffix");
-    text(12, employee.Address1);
-    text(13, employee.Address2);
-    text(14, CityLine(employee.City, employee.State, employee.Zip, true));
+    text(9, employee.FirstName() + " " + employee.MiddleName());
+    text(11, employee.LastName());
+    out.Text({2 * e[11].x - e[9].x - 58 + dx, e[11].y + dy}, employee.Suffix(), "e-suffix");
+    text(12, employee.Address1());
+    text(13, employee.Address2());
+    text(14, CityLine(employee.City(), employee.State(), employee.Zip(), true));
   }
 
-  const std::string* boxes11[11] = {&w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                                    &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                                    &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                                    &w.DependentCareBenefits, &w.NonQualifiedPlans};
-  for (int i = 0; i < 11; ++i) amount(17 + i, *boxes11[i]);
+  const std::string boxes11[11] = {w.Wages(),           w.FederalIncomeTaxWithdrawal(), w.SocialSecurityWages(),
+                                    w.SocialSecurityTaxWithheld(), w.MedicareWages(), w.MedicareTaxWithheld(),
+                                    w.SocialSecurityTips(), w.AllocatedTips(), w.AdvancEICPayment(),
+                                    w.DependentCareBenefits(), w.NonQualifiedPlans()};
+  for (int i = 0; i < 11; ++i) amount(17 + i, boxes11[i]);
 
   // Box 12: the code and its year in the code cell, the amount beside it.
-  const std::string* box12[4][3] = {{&w.Field12aCode, &w.Field12aYear, &w.Field12aAmount},
-                                    {&w.Field12bCode, &w.Field12bYear, &w.Field12bAmount},
-                                    {&w.Field12cCode, &w.Field12cYear, &w.Field12cAmount},
-                                    {&w.Field12dCode, &w.Field12dYear, &w.Field12dAmount}};
+  const std::string box12[4][3] = {{w.Field12aCode(), w.Field12aYear(), w.Field12aAmount()},
+                                    {w.Field12bCode(), w.Field12bYear(), w.Field12bAmount()},
+                                    {w.Field12cCode(), w.Field12cYear(), w.Field12cAmount()},
+                                    {w.Field12dCode(), w.Field12dYear(), w.Field12dAmount()}};
   for (int k = 0; k < 4; ++k) {
-    text(28 + 2 * k, ShowBox12Code(*box12[k][0]) + " " + *box12[k][1]);
-    amount(29 + 2 * k, *box12[k][2]);
+    text(28 + 2 * k, ShowBox12Code(box12[k][0]) + " " + box12[k][1]);
+    amount(29 + 2 * k, box12[k][2]);
   }
 
   const int32_t checks[3] = {w.StatutoryEmployee, w.RetirementPlan, w.ThirdPartySickpay};
@@ -331,24 +331,24 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   }
 
   // Box 14: Other3 on the entry, Other2 and Other1 on the lines above it.
-  out.Text({e[48].x + dx, e[48].y + dy}, w.Other3, "14");
-  out.Text({e[48].x + dx, e[48].y + dy - 56}, w.Other2, "14");
-  out.Text({e[48].x + dx, e[48].y + dy - 112}, w.Other1, "14");
+  out.Text({e[48].x + dx, e[48].y + dy}, w.Other3(), "14");
+  out.Text({e[48].x + dx, e[48].y + dy - 56}, w.Other2(), "14");
+  out.Text({e[48].x + dx, e[48].y + dy - 112}, w.Other1(), "14");
 
   text(49, Box15State(company, w, 1));
   text(51, Box15StateId(company, w, 1));
-  text(50, w.State2);
-  text(52, w.StateID2);
-  amount(53, w.StateWages1);
-  amount(54, w.StateWages2);
-  amount(55, w.StateIncomTax1);
-  amount(56, w.StateIncomTax2);
-  amount(57, w.LocalWages1);
-  amount(58, w.LocalWages2);
-  amount(59, w.LocalIncomeTax1);
-  amount(60, w.LocalIncomeTax2);
-  text(61, w.LocalityName1);
-  text(62, w.LocalityName2);
+  text(50, w.State2());
+  text(52, w.StateID2());
+  amount(53, w.StateWages1());
+  amount(54, w.StateWages2());
+  amount(55, w.StateIncomTax1());
+  amount(56, w.StateIncomTax2());
+  amount(57, w.LocalWages1());
+  amount(58, w.LocalWages2());
+  amount(59, w.LocalIncomeTax1());
+  amount(60, w.LocalIncomeTax2());
+  text(61, w.LocalityName1());
+  text(62, w.LocalityName2());
 }
 
 void DrawCopyCaptions(Canvas& c, int blankCopyType) {

@@ -16,9 +16,9 @@ namespace {
 using R = W2Record;
 
 std::string OtherLines(const R& r) {
-  std::string text = r.Other1;
-  for (const std::string* line : {&r.Other2, &r.Other3})
-    if (!line->empty()) text += "\n" + *line;
+  std::string text = r.Other1();
+  for (const std::string& line : {r.Other2(), r.Other3()})
+    if (!line.empty()) text += "\n" + line;
   while (!text.empty() && text.back() == '\n') text.pop_back();
   return text;
 }
@@ -32,68 +32,68 @@ constexpr auto M = W2cBoxKind::Money;
 constexpr auto T = W2cBoxKind::Text;
 
 const W2cBoxDef kBoxes[] = {
-    {"1", "Wages, tips, other compensation", 0, M, false, [](const R& r) { return r.Wages; }},
-    {"2", "Federal income tax withheld", 0, M, false, [](const R& r) { return r.FederalIncomeTaxWithdrawal; }},
-    {"3", "Social security wages", 0, M, false, [](const R& r) { return r.SocialSecurityWages; }},
-    {"4", "Social security tax withheld", 0, M, false, [](const R& r) { return r.SocialSecurityTaxWithheld; }},
-    {"5", "Medicare wages and tips", 0, M, false, [](const R& r) { return r.MedicareWages; }},
-    {"6", "Medicare tax withheld", 0, M, false, [](const R& r) { return r.MedicareTaxWithheld; }},
-    {"7", "Social security tips", 0, M, false, [](const R& r) { return r.SocialSecurityTips; }},
-    {"8", "Allocated tips", 0, M, false, [](const R& r) { return r.AllocatedTips; }},
-    {"9", "Advance EIC payment", 0, M, false, [](const R& r) { return r.AdvancEICPayment; }},
-    {"10", "Dependent care benefits", 0, M, false, [](const R& r) { return r.DependentCareBenefits; }},
-    {"11", "Nonqualified plans", 0, M, false, [](const R& r) { return r.NonQualifiedPlans; }},
+    {"1", "Wages, tips, other compensation", 0, M, false, [](const R& r) { return r.Wages(); }},
+    {"2", "Federal income tax withheld", 0, M, false, [](const R& r) { return r.FederalIncomeTaxWithdrawal(); }},
+    {"3", "Social security wages", 0, M, false, [](const R& r) { return r.SocialSecurityWages(); }},
+    {"4", "Social security tax withheld", 0, M, false, [](const R& r) { return r.SocialSecurityTaxWithheld(); }},
+    {"5", "Medicare wages and tips", 0, M, false, [](const R& r) { return r.MedicareWages(); }},
+    {"6", "Medicare tax withheld", 0, M, false, [](const R& r) { return r.MedicareTaxWithheld(); }},
+    {"7", "Social security tips", 0, M, false, [](const R& r) { return r.SocialSecurityTips(); }},
+    {"8", "Allocated tips", 0, M, false, [](const R& r) { return r.AllocatedTips(); }},
+    {"9", "Advance EIC payment", 0, M, false, [](const R& r) { return r.AdvancEICPayment(); }},
+    {"10", "Dependent care benefits", 0, M, false, [](const R& r) { return r.DependentCareBenefits(); }},
+    {"11", "Nonqualified plans", 0, M, false, [](const R& r) { return r.NonQualifiedPlans(); }},
     {"14", "Other", 0, T, false, &OtherLines},
-    {"15", "State, Employer's state ID number", 1, T, true, [](const R& r) { return StateLine(r.State1, r.StateID1); }},
-    {"16", "State wages, tips, etc.", 1, M, true, [](const R& r) { return r.StateWages1; }},
-    {"17", "State income tax", 1, M, true, [](const R& r) { return r.StateIncomTax1; }},
-    {"18", "Local wages, tips, etc.", 1, M, true, [](const R& r) { return r.LocalWages1; }},
-    {"19", "Local income tax", 1, M, true, [](const R& r) { return r.LocalIncomeTax1; }},
-    {"20", "Locality name", 1, T, true, [](const R& r) { return r.LocalityName1; }},
+    {"15", "State, Employer's state ID number", 1, T, true, [](const R& r) { return StateLine(r.State1(), r.StateID1()); }},
+    {"16", "State wages, tips, etc.", 1, M, true, [](const R& r) { return r.StateWages1(); }},
+    {"17", "State income tax", 1, M, true, [](const R& r) { return r.StateIncomTax1(); }},
+    {"18", "Local wages, tips, etc.", 1, M, true, [](const R& r) { return r.LocalWages1(); }},
+    {"19", "Local income tax", 1, M, true, [](const R& r) { return r.LocalIncomeTax1(); }},
+    {"20", "Locality name", 1, T, true, [](const R& r) { return r.LocalityName1(); }},
     {"15.2", "State, Employer's state ID number", 2, T, true,
-     [](const R& r) { return StateLine(r.State2, r.StateID2); }},
-    {"16.2", "State wages, tips, etc.", 2, M, true, [](const R& r) { return r.StateWages2; }},
-    {"17.2", "State income tax", 2, M, true, [](const R& r) { return r.StateIncomTax2; }},
-    {"18.2", "Local wages, tips, etc.", 2, M, true, [](const R& r) { return r.LocalWages2; }},
-    {"19.2", "Local income tax", 2, M, true, [](const R& r) { return r.LocalIncomeTax2; }},
-    {"20.2", "Locality name", 2, T, true, [](const R& r) { return r.LocalityName2; }},
+     [](const R& r) { return StateLine(r.State2(), r.StateID2()); }},
+    {"16.2", "State wages, tips, etc.", 2, M, true, [](const R& r) { return r.StateWages2(); }},
+    {"17.2", "State income tax", 2, M, true, [](const R& r) { return r.StateIncomTax2(); }},
+    {"18.2", "Local wages, tips, etc.", 2, M, true, [](const R& r) { return r.LocalWages2(); }},
+    {"19.2", "Local income tax", 2, M, true, [](const R& r) { return r.LocalIncomeTax2(); }},
+    {"20.2", "Locality name", 2, T, true, [](const R& r) { return r.LocalityName2(); }},
 };
 
 // An amount of one column as printed: "-0-" for zero.
 std::string Column(int64_t cents) { return cents == 0 ? W2cTexts::kZero : FormatCents(cents); }
 
 bool SameIdentity(const EmployeeRecord& a, const EmployeeRecord& b) {
-  return efile::DigitsOf(a.SocialSecurityNumber) == efile::DigitsOf(b.SocialSecurityNumber) && a.FirstName == b.FirstName &&
-         a.MiddleName == b.MiddleName && a.LastName == b.LastName && a.Suffix == b.Suffix;
+  return efile::DigitsOf(a.SocialSecurityNumber()) == efile::DigitsOf(b.SocialSecurityNumber()) && a.FirstName() == b.FirstName() &&
+         a.MiddleName() == b.MiddleName() && a.LastName() == b.LastName() && a.Suffix() == b.Suffix();
 }
 
 bool SameAddress(const EmployeeRecord& a, const EmployeeRecord& b) {
-  return a.Address1 == b.Address1 && a.Address2 == b.Address2 && a.City == b.City && a.State == b.State &&
-         a.Zip == b.Zip;
+  return a.Address1() == b.Address1() && a.Address2() == b.Address2() && a.City() == b.City() && a.State() == b.State() &&
+         a.Zip() == b.Zip();
 }
 
 std::string FullName(const EmployeeRecord& e) {
   std::string name;
-  for (const std::string* part : {&e.FirstName, &e.MiddleName, &e.LastName, &e.Suffix})
-    if (!part->empty()) name += (name.empty() ? "" : " ") + *part;
+  for (const std::string& part : {e.FirstName(), e.MiddleName(), e.LastName(), e.Suffix()})
+    if (!part.empty()) name += (name.empty() ? "" : " ") + part;
   return name;
 }
 
 // The box 12 amounts of a W-2 by code, codes in the order they first appear.
 using CodeTotals = std::vector<std::pair<std::string, int64_t>>;
 void AddBox12(const R& r, CodeTotals& totals, bool addCodesOnly = false) {
-  const std::pair<const std::string*, const std::string*> lines[] = {{&r.Field12aCode, &r.Field12aAmount},
-                                                                     {&r.Field12bCode, &r.Field12bAmount},
-                                                                     {&r.Field12cCode, &r.Field12cAmount},
-                                                                     {&r.Field12dCode, &r.Field12dAmount}};
+  const std::pair<std::string, std::string> lines[] = {{r.Field12aCode(), r.Field12aAmount()},
+                                                                     {r.Field12bCode(), r.Field12bAmount()},
+                                                                     {r.Field12cCode(), r.Field12cAmount()},
+                                                                     {r.Field12dCode(), r.Field12dAmount()}};
   for (const auto& [code, amount] : lines) {
-    if (code->empty()) continue;
-    auto it = std::find_if(totals.begin(), totals.end(), [&](const auto& t) { return t.first == *code; });
+    if (code.empty()) continue;
+    auto it = std::find_if(totals.begin(), totals.end(), [&](const auto& t) { return t.first == code; });
     if (it == totals.end()) {
-      totals.emplace_back(*code, 0);
+      totals.emplace_back(code, 0);
       it = totals.end() - 1;
     }
-    if (!addCodesOnly) it->second += ParseMoneyCents(*amount);
+    if (!addCodesOnly) it->second += ParseMoneyCents(amount);
   }
 }
 int64_t CodeAmount(const CodeTotals& totals, const std::string& code) {
@@ -105,15 +105,15 @@ int64_t CodeAmount(const CodeTotals& totals, const std::string& code) {
 // The W-2 page's checks, on the correct column.
 std::vector<std::string> CorrectColumnProblems(const W2cForm& form, const R& now) {
   std::vector<std::string> problems;
-  const int64_t ssWages = ParseMoneyCents(now.SocialSecurityWages);
-  const int64_t ssTips = ParseMoneyCents(now.SocialSecurityTips);
-  const int64_t ssTax = ParseMoneyCents(now.SocialSecurityTaxWithheld);
+  const int64_t ssWages = ParseMoneyCents(now.SocialSecurityWages());
+  const int64_t ssTips = ParseMoneyCents(now.SocialSecurityTips());
+  const int64_t ssTax = ParseMoneyCents(now.SocialSecurityTaxWithheld());
   if (ssWages + ssTips > kSocialSecurityWageBase + kLimitTolerance)
     problems.push_back("Social security wages and tips (boxes 3 and 7) are more than $97,500.00.");
   if (ssTax > kSocialSecurityMaxTax + kLimitTolerance)
     problems.push_back("Social security tax withheld (box 4) is more than $6,045.00.");
-  const int64_t medicareTax = ParseMoneyCents(now.MedicareTaxWithheld);
-  if (std::llabs(medicareTax - MedicareTax(ParseMoneyCents(now.MedicareWages))) > kLimitTolerance)
+  const int64_t medicareTax = ParseMoneyCents(now.MedicareTaxWithheld());
+  if (std::llabs(medicareTax - MedicareTax(ParseMoneyCents(now.MedicareWages()))) > kLimitTolerance)
     problems.push_back("Medicare tax withheld (box 6) is not 1.45 per cent of Medicare wages and tips (box 5).");
   for (const auto& line : form.boxes)
     if (line.previouslyCents < 0 || line.correctCents < 0)
@@ -191,23 +191,23 @@ std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& repo
     return {};
   }
   if (form.c) {
-    form.h = e0.SocialSecurityNumber;
+    form.h = e0.SocialSecurityNumber();
     form.i = FullName(e0);
   }
   form.toSsa = form.c || federal;
 
-  form.b = e1.SocialSecurityNumber;
-  form.d = company.EmployerIdentificationNumber;
-  form.eFirst = e1.MiddleName.empty() ? e1.FirstName : e1.FirstName + " " + e1.MiddleName;
-  form.eLast = e1.LastName;
-  form.eSuffix = e1.Suffix;
-  form.f1 = e1.Address1;
-  form.f2 = e1.Address2;
-  form.fCity = CityStateZipLine(e1.City, e1.State, e1.Zip);
-  form.gName = company.EmployerName;
-  form.g1 = company.Address1;
-  form.g2 = company.Address2;
-  form.gCity = CityStateZipLine(company.City, company.State, company.Zip);
+  form.b = e1.SocialSecurityNumber();
+  form.d = company.EmployerIdentificationNumber();
+  form.eFirst = e1.MiddleName().empty() ? e1.FirstName() : e1.FirstName() + " " + e1.MiddleName();
+  form.eLast = e1.LastName();
+  form.eSuffix = e1.Suffix();
+  form.f1 = e1.Address1();
+  form.f2 = e1.Address2();
+  form.fCity = CityStateZipLine(e1.City(), e1.State(), e1.Zip());
+  form.gName = company.EmployerName();
+  form.g1 = company.Address1();
+  form.g2 = company.Address2();
+  form.gCity = CityStateZipLine(company.City(), company.State(), company.Zip());
   form.problems = CorrectColumnProblems(form, now.form);
 
   // Four lines of box 12 to a form; the rest go on further W-2c's that
@@ -267,7 +267,7 @@ W2cList BuildW2cList(const CompanyRecord& company, const std::vector<EmployeeRec
 FiledW2 NewHandMadeW2c(const CompanyRecord& company, const EmployeeRecord& employee, const W2Record& form) {
   FiledW2 row;
   row.id = employee.EmployeeUniqueID;
-  row.employer = {company.EmployerIdentificationNumber, company.FormW3EstablishmentNumber, company.StateID};
+  row.employer = {company.EmployerIdentificationNumber(), company.FormW3EstablishmentNumber(), company.StateID()};
   row.employee = employee;
   row.form = form;
   return row;

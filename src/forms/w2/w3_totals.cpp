@@ -22,27 +22,33 @@ W3Totals ComputeW3Totals(const std::vector<W2Record>& forms) {
   std::array<CentsTotal, 12> box;
   CentsTotal deferred, stateWages, stateTax, localWages, localTax;
   for (const W2Record& w : forms) {
-    const std::string* boxes[] = {&w.Wages,           &w.FederalIncomeTaxWithdrawal, &w.SocialSecurityWages,
-                                  &w.SocialSecurityTaxWithheld, &w.MedicareWages, &w.MedicareTaxWithheld,
-                                  &w.SocialSecurityTips, &w.AllocatedTips, &w.AdvancEICPayment,
-                                  &w.DependentCareBenefits, &w.NonQualifiedPlans};
-    for (size_t i = 0; i < 11; ++i) box[i + 1].Add(*boxes[i]);
-    const std::pair<const std::string*, const std::string*> box12[] = {
-        {&w.Field12aCode, &w.Field12aAmount},
-        {&w.Field12bCode, &w.Field12bAmount},
-        {&w.Field12cCode, &w.Field12cAmount},
-        {&w.Field12dCode, &w.Field12dAmount}};
+    using T = W2Record::Text;
+    // The record's texts decoded once, each box then read in place.
+    const auto texts = w.texts.Views();
+    const auto text = [&texts](T field) { return texts[static_cast<size_t>(field)]; };
+    const std::string_view boxes[] = {text(T::Wages),         text(T::FederalIncomeTaxWithdrawal),
+                                      text(T::SocialSecurityWages), text(T::SocialSecurityTaxWithheld),
+                                      text(T::MedicareWages), text(T::MedicareTaxWithheld),
+                                      text(T::SocialSecurityTips), text(T::AllocatedTips),
+                                      text(T::AdvancEICPayment), text(T::DependentCareBenefits),
+                                      text(T::NonQualifiedPlans)};
+    for (size_t i = 0; i < 11; ++i) box[i + 1].Add(boxes[i]);
+    const std::pair<std::string_view, std::string_view> box12[] = {
+        {text(T::Field12aCode), text(T::Field12aAmount)},
+        {text(T::Field12bCode), text(T::Field12bAmount)},
+        {text(T::Field12cCode), text(T::Field12cAmount)},
+        {text(T::Field12dCode), text(T::Field12dAmount)}};
     for (const auto& [code, amount] : box12) {
-      if (IsDeferredCompensationCode(*code)) deferred.Add(*amount);
+      if (IsDeferredCompensationCode(code)) deferred.Add(amount);
     }
-    stateWages.Add(w.StateWages1);
-    stateWages.Add(w.StateWages2);
-    stateTax.Add(w.StateIncomTax1);
-    stateTax.Add(w.StateIncomTax2);
-    localWages.Add(w.LocalWages1);
-    localWages.Add(w.LocalWages2);
-    localTax.Add(w.LocalIncomeTax1);
-    localTax.Add(w.LocalIncomeTax2);
+    stateWages.Add(text(T::StateWages1));
+    stateWages.Add(text(T::StateWages2));
+    stateTax.Add(text(T::StateIncomTax1));
+    stateTax.Add(text(T::StateIncomTax2));
+    localWages.Add(text(T::LocalWages1));
+    localWages.Add(text(T::LocalWages2));
+    localTax.Add(text(T::LocalIncomeTax1));
+    localTax.Add(text(T::LocalIncomeTax2));
   }
   const auto take = [&t](int number, const CentsTotal& sum, int64_t& cents) {
     cents = sum.Cents();
@@ -59,38 +65,38 @@ W3Totals ComputeW3Totals(const std::vector<W2Record>& forms) {
 
 W3Page BuildW3Page(const CompanyRecord& c, const W3Totals& t) {
   W3Page p;
-  p.controlNumber = c.FormW3ControlNumber;
+  p.controlNumber = c.FormW3ControlNumber();
   p.kindOfPayer = c.FormW3RadioKindOfPayer;
   p.thirdPartySickPay = c.FormW3CheckThirdPartySickPay != 0;
   p.totalForms = std::to_string(t.formCount);
-  p.establishmentNumber = c.FormW3EstablishmentNumber;
-  p.ein = c.EmployerIdentificationNumber;
-  p.employerName = c.EmployerName;
-  p.address1 = c.Address1;
-  p.address2 = c.Address2;
-  p.city = c.City;
-  p.state = c.State;
-  p.zip = c.Zip;
-  p.otherEin = c.FormW3OtherEIN;
+  p.establishmentNumber = c.FormW3EstablishmentNumber();
+  p.ein = c.EmployerIdentificationNumber();
+  p.employerName = c.EmployerName();
+  p.address1 = c.Address1();
+  p.address2 = c.Address2();
+  p.city = c.City();
+  p.state = c.State();
+  p.zip = c.Zip();
+  p.otherEin = c.FormW3OtherEIN();
   const auto shown = [&t](int number, int64_t cents) {
     return std::find(t.tooLarge.begin(), t.tooLarge.end(), number) != t.tooLarge.end() ? kTotalTooLargeText
                                                                                         : FormatCents(cents);
   };
   for (int i = 1; i <= 11; ++i) p.box[static_cast<size_t>(i)] = shown(i, t.box[static_cast<size_t>(i)]);
   p.box12 = shown(12, t.deferredCompensation);
-  p.box13 = c.FormW3ThirdPartySickPay;
-  p.box14 = c.FormW3IncomeTaxWithHeld;
-  p.box15State = c.State;
-  p.box15StateId = c.StateID;
+  p.box13 = c.FormW3ThirdPartySickPay();
+  p.box14 = c.FormW3IncomeTaxWithHeld();
+  p.box15State = c.State();
+  p.box15StateId = c.StateID();
   p.box16 = shown(16, t.stateWages);
   p.box17 = shown(17, t.stateIncomeTax);
   p.box18 = shown(18, t.localWages);
   p.box19 = shown(19, t.localIncomeTax);
   p.problem = TotalsTooLargeMessage(t.tooLarge, "W-3", "W-2");
-  p.contactName = c.FormW3ContactName;
-  p.telephone = c.FormW3Telephone;
-  p.email = c.FormW3Email;
-  p.fax = c.FormW3Fax;
+  p.contactName = c.FormW3ContactName();
+  p.telephone = c.FormW3Telephone();
+  p.email = c.FormW3Email();
+  p.fax = c.FormW3Fax();
   return p;
 }
 

@@ -54,16 +54,16 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
                      const std::vector<FiledW2>& filed) {
   const W3cTotals t = ComputeW3cTotals(forms);
   W3cPage p;
-  p.employerName = company.EmployerName;
-  p.address1 = company.Address1;
-  p.address2 = company.Address2;
-  p.cityLine = CityStateZipLine(company.City, company.State, company.Zip);
+  p.employerName = company.EmployerName();
+  p.address1 = company.Address1();
+  p.address2 = company.Address2();
+  p.cityLine = CityStateZipLine(company.City(), company.State(), company.Zip());
   p.kindOfPayer = company.FormW3RadioKindOfPayer;
   p.thirdPartySickPay = company.FormW3CheckThirdPartySickPay != 0;
   p.d = t.formCount == 0 ? W2cTexts::kZero : std::to_string(t.formCount);
-  p.e = company.EmployerIdentificationNumber;
-  p.f = company.FormW3EstablishmentNumber;
-  p.g = company.StateID;
+  p.e = company.EmployerIdentificationNumber();
+  p.f = company.FormW3EstablishmentNumber();
+  p.g = company.StateID();
   if (!filed.empty()) {
     const EmployerAsFiled& was = filed.back().employer;
     if (was.ein != p.e) p.h = was.ein;
@@ -96,10 +96,10 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
     explain += (explain.empty() ? "" : " ") + std::string("SSN and/or name corrected on ") +
                std::to_string(identity) + (identity == 1 ? " Form W-2c." : " Forms W-2c.");
   p.explainDecreases = explain;
-  p.contactName = company.FormW3ContactName;
-  p.telephone = company.FormW3Telephone;
-  p.email = company.FormW3Email;
-  p.fax = company.FormW3Fax;
+  p.contactName = company.FormW3ContactName();
+  p.telephone = company.FormW3Telephone();
+  p.email = company.FormW3Email();
+  p.fax = company.FormW3Fax();
   return p;
 }
 

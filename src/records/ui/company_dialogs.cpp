@@ -20,7 +20,7 @@ CNewCompanyDlg::CNewCompanyDlg(UiServices& ui, QWidget* parent) : QDialog(parent
   employer_ = new CMaskedEdit(this);
   legal_ = new CMaskedEdit(this);
   // The name becomes the company's employer name: it takes what that field takes.
-  const int limit = CompanyFields()[CompanyFieldIndex(&CompanyRecord::EmployerName)].maxLength;
+  const int limit = CompanyFields()[CompanyFieldIndex(CompanyRecord::Text::EmployerName)].maxLength;
   for (auto* field : {employer_, legal_}) {
     field->SetTextRule(limit, std::string(kFileNameExclusion));
     field->setMinimumWidth(280);

@@ -44,9 +44,9 @@ C1099View::C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
 QWidget* C1099View::BuildSheet() {
   auto* sheet = new CFormSheet(this);
   const auto& fields = Form1099Fields();
-  auto field = [this](std::string R::*member) { return Field(Form1099FieldIndex(member)); };
+  auto field = [this](TextMember<R> member) { return Field(Form1099FieldIndex(member)); };
   // A money box: its number and caption from the field table, its amount field.
-  auto money = [&](std::string R::*member, int row, int column) {
+  auto money = [&](TextMember<R> member, int row, int column) {
     const QString label = QString::fromLatin1(fields[Form1099FieldIndex(member)].label);
     CFormBox* box = sheet->AddBox(label.section(' ', 0, 0), label.section(' ', 1), row, column);
     box->Caption()->setWordWrap(true);
@@ -62,15 +62,15 @@ QWidget* C1099View::BuildSheet() {
                                   0, 3, 2);
   payer_ = new CShownBlock(QStringLiteral("Payer"), 30, 5, payer);
   payer->Add(payer_, 1);
-  money(&R::Rents, 0, 2);
+  money(R::Text::Rents, 0, 2);
   sheet->Place(TitleCell(tr("OMB No. 1545-0115<br><b style='font-size:x-large'>2007</b><br>"
                             "Form <b>1099-MISC</b>"),
                          sheet),
                0, 3, 2, 1);
   sheet->Place(TitleCell(tr("<b style='font-size:large'>Miscellaneous<br>Income</b>"), sheet), 0, 4, 3, 1);
-  money(&R::Royalities, 1, 2);
-  money(&R::OtherIncome, 2, 2);
-  money(&R::FederalIncomeTaxWithheld, 2, 3);
+  money(R::Text::Royalities, 1, 2);
+  money(R::Text::OtherIncome, 2, 2);
+  money(R::Text::FederalIncomeTaxWithheld, 2, 3);
 
   // The recipient's block beside boxes 5-14.
   CFormBox* payerId = sheet->AddBox({}, tr("PAYER'S Federal ID number"), 3, 0);
@@ -79,8 +79,8 @@ QWidget* C1099View::BuildSheet() {
   CFormBox* recipientId = sheet->AddBox({}, tr("RECIPIENT'S ID number"), 3, 1);
   recipientId_ = new CShownField(QStringLiteral("RecipientId"), 11, recipientId);
   recipientId->Add(recipientId_);
-  money(&R::FishingBoatProceeds, 3, 2);
-  money(&R::MedicalAndHealthCarePayments, 3, 3);
+  money(R::Text::FishingBoatProceeds, 3, 2);
+  money(R::Text::MedicalAndHealthCarePayments, 3, 3);
   sheet->Place(TitleCell(tr("<b>Copy A</b><br>For<br>Internal Revenue<br>Service Center<br><br>"
                             "File with Form 1096."),
                          sheet),
@@ -89,8 +89,8 @@ QWidget* C1099View::BuildSheet() {
   CFormBox* name = sheet->AddBox({}, tr("RECIPIENT'S name"), 4, 0, 1, 2);
   recipientName_ = new CShownBlock(QStringLiteral("RecipientName"), 30, 2, name);
   name->Add(recipientName_, 1);
-  money(&R::NonemployeeCompensation, 4, 2);
-  money(&R::SubstitutePayments, 4, 3);
+  money(R::Text::NonemployeeCompensation, 4, 2);
+  money(R::Text::SubstitutePayments, 4, 3);
 
   CFormBox* street = sheet->AddBox({}, tr("Street address (including apt. no.)"), 5, 0, 1, 2);
   street_ = new CShownField(QStringLiteral("RecipientStreet"), 30, street);
@@ -108,7 +108,7 @@ QWidget* C1099View::BuildSheet() {
   checkRow->addWidget(new QLabel(QString(QChar(0x25B6)), b9));
   checkRow->addWidget(check);
   b9->Content()->addLayout(checkRow);
-  money(&R::CropInsuranceProceeds, 5, 3);
+  money(R::Text::CropInsuranceProceeds, 5, 3);
 
   CFormBox* city = sheet->AddBox({}, tr("City, state, and ZIP code"), 6, 0, 1, 2);
   city_ = new CShownField(QStringLiteral("RecipientCity"), 30, city);
@@ -122,16 +122,16 @@ QWidget* C1099View::BuildSheet() {
   CFormBox* tin = sheet->AddBox({}, tr("2nd TIN not."), 7, 1);
   secondTin_ = ShownCheckBox(QStringLiteral("SecondTin"), {}, tin);
   tin->Add(secondTin_);
-  money(&R::ExcessGoldenParachutePayments, 7, 2);
-  money(&R::GrossProceedsPaidToAttorney, 7, 3);
+  money(R::Text::ExcessGoldenParachutePayments, 7, 2);
+  money(R::Text::GrossProceedsPaidToAttorney, 7, 3);
 
   // The bottom row: 15a, 15b and the two state lines of 16-18.
-  money(&R::Field15A, 8, 0);
-  money(&R::Field15B, 8, 1);
-  const std::array<std::tuple<const char*, QString, std::string R::*, std::string R::*>, 3> state = {{
-      {"16", tr("State tax withheld"), &R::StateTaxWithheld1, &R::StateTaxWithheld2},
-      {"17", tr("State/Payer's state no."), &R::PayerStateID1, &R::PayerStateID2},
-      {"18", tr("State income"), &R::StateIncome1, &R::StateIncome2},
+  money(R::Text::Field15A, 8, 0);
+  money(R::Text::Field15B, 8, 1);
+  const std::array<std::tuple<const char*, QString, TextMember<R>, TextMember<R>>, 3> state = {{
+      {"16", tr("State tax withheld"), R::Text::StateTaxWithheld1, R::Text::StateTaxWithheld2},
+      {"17", tr("State/Payer's state no."), R::Text::PayerStateID1, R::Text::PayerStateID2},
+      {"18", tr("State income"), R::Text::StateIncome1, R::Text::StateIncome2},
   }};
   for (int i = 0; i < 3; ++i) {
     const auto& [number, caption, line1, line2] = state[static_cast<size_t>(i)];

@@ -15,7 +15,7 @@ C1099FileDlg::C1099FileDlg(CGlobalDoc& doc, QWidget* parent)
                   tr("The information return file holds every Form 1099-MISC of %1 for the IRS, which takes it "
                      "through its FIRE system (Filing Information Returns Electronically). The transmitter is the "
                      "one the IRS approved to send files, with a Transmitter Control Code.")
-                      .arg(ToQt(doc.GetCompany().EmployerName)),
+                      .arg(ToQt(doc.GetCompany().EmployerName())),
                   tr("information return file"), QStringLiteral("efiling.html#1099"),
                   tr("Combined Federal/State Filing: add each recipient's state code and the state totals"),
                   parent) {
@@ -29,7 +29,7 @@ C1099FileDlg::C1099FileDlg(CGlobalDoc& doc, QWidget* parent)
   kind->addButton(qobject_cast<QCheckBox*>(Controls().At(TransmitterFieldIndex(&TransmitterRecord::FileTypeOriginal))));
   kind->addButton(replacement);
   // The replaced file's name matters only for a replacement.
-  QWidget* replaced = Controls().At(TransmitterFieldIndex(&TransmitterRecord::ElectronicFileNameForAReplacementFile));
+  QWidget* replaced = Controls().At(TransmitterFieldIndex(TransmitterRecord::Text::ElectronicFileNameForAReplacementFile));
   replaced->setEnabled(replacement->isChecked());
   connect(replacement, &QCheckBox::toggled, replaced, &QWidget::setEnabled);
 }
@@ -51,7 +51,7 @@ FilingBuild C1099FileDlg::Build() {
 }
 
 QString C1099FileDlg::SuggestedFileName() const {
-  return tr("%1 1099-MISC 2007.txt").arg(ToQt(doc_.GetCompany().EmployerName).trimmed());
+  return tr("%1 1099-MISC 2007.txt").arg(ToQt(doc_.GetCompany().EmployerName()).trimmed());
 }
 
 QString C1099FileDlg::NextSteps() const {

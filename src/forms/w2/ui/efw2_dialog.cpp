@@ -14,15 +14,15 @@ CEfw2Dlg::CEfw2Dlg(CGlobalDoc& doc, QWidget* parent)
                   tr("The wage file holds every W-2 of %1 for the Social Security Administration, which takes it "
                      "through Business Services Online. The submitter is the one who sends the file and hears "
                      "of problems with it: the employer itself, or its accountant or payroll service.")
-                      .arg(ToQt(doc.GetCompany().EmployerName)),
+                      .arg(ToQt(doc.GetCompany().EmployerName())),
                   tr("wage file"), QStringLiteral("efiling.html#w2"),
                   tr("Add state records (RS) for the states that take the SSA's wage file"), parent) {
   BuildFields(SubmitterFields(), SubmitterGroupCaptions(), 2);
   Controls().SetValues(LoadSubmitterDialog(doc.GetSubmitter(), doc.GetCompany()));
   // The rejected file's identifier matters only for a resubmission.
   auto* resubmission =
-      qobject_cast<QCheckBox*>(Controls().At(SubmitterFieldIndex(&SubmitterRecord::ResubIndicator)));
-  QWidget* wfid = Controls().At(SubmitterFieldIndex(&SubmitterRecord::ResubWFID));
+      qobject_cast<QCheckBox*>(Controls().At(SubmitterFieldIndex(SubmitterRecord::Text::ResubIndicator)));
+  QWidget* wfid = Controls().At(SubmitterFieldIndex(SubmitterRecord::Text::ResubWFID));
   wfid->setEnabled(resubmission->isChecked());
   connect(resubmission, &QCheckBox::toggled, wfid, &QWidget::setEnabled);
 }
@@ -44,7 +44,7 @@ FilingBuild CEfw2Dlg::Build() {
 }
 
 QString CEfw2Dlg::SuggestedFileName() const {
-  return tr("%1 W-2 2007.txt").arg(ToQt(doc_.GetCompany().EmployerName).trimmed());
+  return tr("%1 W-2 2007.txt").arg(ToQt(doc_.GetCompany().EmployerName()).trimmed());
 }
 
 QString CEfw2Dlg::NextSteps() const {

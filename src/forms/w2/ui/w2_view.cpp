@@ -58,8 +58,8 @@ CW2View::CW2View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
 
 QWidget* CW2View::BuildSheet() {
   auto* sheet = new CFormSheet(this);
-  auto field = [this](std::string R::*member) { return Field(W2FieldIndex(member)); };
-  auto amount = [&](std::string R::*member) {
+  auto field = [this](TextMember<R> member) { return Field(W2FieldIndex(member)); };
+  auto amount = [&](TextMember<R> member) {
     QWidget* f = field(member);
     StretchField(f, kAmountWidth);
     return f;
@@ -105,13 +105,13 @@ QWidget* CW2View::BuildSheet() {
   f->Add(address_, 1);
 
   // The right block: boxes 1-11 in pairs, 12a-12d beside 11, 13 and 14.
-  const std::pair<std::string R::*, std::string R::*> pairs[] = {
-      {&R::Wages, &R::FederalIncomeTaxWithdrawal},       {&R::SocialSecurityWages, &R::SocialSecurityTaxWithheld},
-      {&R::MedicareWages, &R::MedicareTaxWithheld},      {&R::SocialSecurityTips, &R::AllocatedTips},
-      {&R::AdvancEICPayment, &R::DependentCareBenefits},
+  const std::pair<TextMember<R>, TextMember<R>> pairs[] = {
+      {R::Text::Wages, R::Text::FederalIncomeTaxWithdrawal},       {R::Text::SocialSecurityWages, R::Text::SocialSecurityTaxWithheld},
+      {R::Text::MedicareWages, R::Text::MedicareTaxWithheld},      {R::Text::SocialSecurityTips, R::Text::AllocatedTips},
+      {R::Text::AdvancEICPayment, R::Text::DependentCareBenefits},
   };
   const auto& fields = W2Fields();
-  auto caption = [&](std::string R::*member) {
+  auto caption = [&](TextMember<R> member) {
     const QString label = QString::fromLatin1(fields[W2FieldIndex(member)].label);
     return std::pair{label.section(' ', 0, 0), label.section(' ', 1)};
   };
@@ -125,14 +125,14 @@ QWidget* CW2View::BuildSheet() {
     ++row;
   }
   {
-    const auto [number, text] = caption(&R::NonQualifiedPlans);
-    sheet->AddBox(number, text, 6, 1)->Add(amount(&R::NonQualifiedPlans));
+    const auto [number, text] = caption(R::Text::NonQualifiedPlans);
+    sheet->AddBox(number, text, 6, 1)->Add(amount(R::Text::NonQualifiedPlans));
   }
-  const std::array<std::array<std::string R::*, 3>, 4> box12 = {{
-      {&R::Field12aCode, &R::Field12aYear, &R::Field12aAmount},
-      {&R::Field12bCode, &R::Field12bYear, &R::Field12bAmount},
-      {&R::Field12cCode, &R::Field12cYear, &R::Field12cAmount},
-      {&R::Field12dCode, &R::Field12dYear, &R::Field12dAmount},
+  const std::array<std::array<TextMember<R>, 3>, 4> box12 = {{
+      {R::Text::Field12aCode, R::Text::Field12aYear, R::Text::Field12aAmount},
+      {R::Text::Field12bCode, R::Text::Field12bYear, R::Text::Field12bAmount},
+      {R::Text::Field12cCode, R::Text::Field12cYear, R::Text::Field12cAmount},
+      {R::Text::Field12dCode, R::Text::Field12dYear, R::Text::Field12dAmount},
   }};
   const char* letters[] = {"12a", "12b", "12c", "12d"};
   for (int i = 0; i < 4; ++i) {
@@ -174,7 +174,7 @@ QWidget* CW2View::BuildSheet() {
   b13->Content()->addLayout(checks);
 
   CFormBox* b14 = sheet->AddBox(QStringLiteral("14"), tr("Other"), 8, 1, 2);
-  for (auto member : {&R::Other1, &R::Other2, &R::Other3}) {
+  for (auto member : {R::Text::Other1, R::Text::Other2, R::Text::Other3}) {
     QWidget* line = field(member);
     StretchField(line, 14);
     b14->Add(line);
@@ -191,7 +191,7 @@ QWidget* CW2View::BuildSheet() {
   stateLines->setHorizontalSpacing(3);
   stateLines->setVerticalSpacing(3);
   int line = 0;
-  for (auto [state, id] : {std::pair{&R::State1, &R::StateID1}, std::pair{&R::State2, &R::StateID2}}) {
+  for (auto [state, id] : {std::pair{R::Text::State1, R::Text::StateID1}, std::pair{R::Text::State2, R::Text::StateID2}}) {
     QWidget* s = field(state);
     s->setFixedWidth(FieldWidth(s, 3));
     QWidget* i = field(id);
@@ -202,12 +202,12 @@ QWidget* CW2View::BuildSheet() {
   }
   b15->Content()->addLayout(stateLines);
   bandGrid->addWidget(b15, 0, 0);
-  const std::array<std::pair<std::string R::*, std::string R::*>, 5> lines = {{
-      {&R::StateWages1, &R::StateWages2},
-      {&R::StateIncomTax1, &R::StateIncomTax2},
-      {&R::LocalWages1, &R::LocalWages2},
-      {&R::LocalIncomeTax1, &R::LocalIncomeTax2},
-      {&R::LocalityName1, &R::LocalityName2},
+  const std::array<std::pair<TextMember<R>, TextMember<R>>, 5> lines = {{
+      {R::Text::StateWages1, R::Text::StateWages2},
+      {R::Text::StateIncomTax1, R::Text::StateIncomTax2},
+      {R::Text::LocalWages1, R::Text::LocalWages2},
+      {R::Text::LocalIncomeTax1, R::Text::LocalIncomeTax2},
+      {R::Text::LocalityName1, R::Text::LocalityName2},
   }};
   const QString captions[] = {tr("State wages, tips, etc."), tr("State income tax"), tr("Local wages, tips, etc."),
                               tr("Local income tax"), tr("Locality name")};
