@@ -2,11 +2,14 @@
 
 #include <filesystem>
 #include <ostream>
+#include <span>
+#include <string_view>
 
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/w2/efw2_submitter.h"
+#include "forms/w2/efw2c_file.h"
 #include "store/global_doc.h"
 #include "store/output_file.h"
 #include "store/text_codec.h"
@@ -16,6 +19,7 @@ namespace {
 
 constexpr const char* kEfw2 = "efw2";
 constexpr const char* kEfile1099 = "efile-1099";
+constexpr const char* kEfw2c = "efw2c";
 
 constexpr CommandOption kOut{"out", true};
 constexpr CommandOption kCheckOnly{"check-only", false};
@@ -86,8 +90,11 @@ int Finish(const efile::Report& report, const std::string& bytes, const std::str
   return 0;
 }
 
-int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
-                std::ostream& err) {
+// efw2 and efw2c: the wage file or the corrections file, with the same
+// submitter.
+int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const char* command, const std::vector<std::string>& args,
+                std::ostream& out, std::ostream& err) {
+  const bool corrections = std::string_view(command) == kEfw2c;
   using R = SubmitterRecord;
   const auto fields = SubmitterFields();
   const Option options[] = {
@@ -110,9 +117,10 @@ int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::strin
       {"preparer", SubmitterFieldIndex(R::Text::PreparerCode)},
   };
   const CommandOption own[] = {kOut, kCheckOnly, {"state-records", false}};
-  const auto parsed = ParseArguments<R>(kEfw2, fields, options, args, err, own);
+  const auto parsed =
+      ParseArguments<R>(command, fields, options, args, err, std::span(own).first(corrections ? 2 : 3));
   if (!parsed) return 2;
-  if (!parsed->Has(kCheckOnly.name) && !OutputPath(kEfw2, *parsed, err)) return 2;
+  if (!parsed->Has(kCheckOnly.name) && !OutputPath(command, *parsed, err)) return 2;
   // A company that cannot be written is still checked and filed.
   if (!LoadCompany(doc, ui, parsed->company, err, CompanyUse::ReadOnly)) return 1;
 
@@ -122,6 +130,10 @@ int Efw2Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::strin
   if (!UseFields(doc, doc.GetSubmitter(), ReadSubmitterDialog(values, doc.GetSubmitter()), SaveSubmitter,
                  "submitter", err))
     return 1;
+  if (corrections) {
+    const auto result = MakeEfw2cFile(doc);
+    return Finish(result.report, result.bytes, Efw2cSummary(result), "corrections file", *parsed, out, err);
+  }
   efile::Efw2Options options2;
   options2.stateRecords = parsed->Has("state-records");
   const auto result = MakeEfw2File(doc, options2);
@@ -184,11 +196,13 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
 
 }  // namespace
 
-bool IsEfilingCommand(const std::string& command) { return command == kEfw2 || command == kEfile1099; }
+bool IsEfilingCommand(const std::string& command) {
+  return command == kEfw2 || command == kEfw2c || command == kEfile1099;
+}
 
 int RunEfilingCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
                       const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (command == kEfw2) return Efw2Command(doc, ui, args, out, err);
+  if (command == kEfw2 || command == kEfw2c) return Efw2Command(doc, ui, command.c_str(), args, out, err);
   if (command == kEfile1099) return Efile1099Command(doc, ui, args, out, err);
   return 2;
 }

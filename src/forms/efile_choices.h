@@ -58,6 +58,22 @@ inline constexpr bool kEfw2Box11IsSection457 = false;
 // editions ask. Alternative: false (an RO after every RW).
 inline constexpr bool kEfw2OptionalRecordOnlyWhenNeeded = true;
 
+// ---- The SSA corrections file (EFW2C) --------------------------------------------
+
+// Every 1024-character record is followed by CR LF. Alternative: nothing.
+inline constexpr std::string_view kEfw2cRecordEnd = "\r\n";
+
+// RCE 44-177, the employer's name and address: written, as later editions
+// ask. Alternative: false (blanks; the writers of the time filled only the
+// numbers and the employment code).
+inline constexpr bool kEfw2cEmployerAddress = true;
+
+// A total pair of RCT or RCU is written when some RCW (RCO) of its block
+// carries the item, even when its two totals are equal, so that the file's
+// totals are the W-3c's. Alternative: false (blanks for equal totals, as a
+// writer of the time did).
+inline constexpr bool kEfw2cTotalsWhenCarried = true;
+
 // ---- The IRS information return file (1099-MISC) -------------------------------
 
 // Positions 749-750 of every 750-character record: CR LF. Alternative: two

@@ -10,6 +10,7 @@
 #include "forms/1099/irs1099_file.h"
 #include "forms/money.h"
 #include "forms/w2/efw2_file.h"
+#include "forms/w2/efw2c_file.h"
 #include "forms/w2/w3_totals.h"
 #include "store/company_database.h"
 #include "sample_copy.h"
@@ -93,6 +94,34 @@ TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
   // --no-test clears it again.
   ASSERT_EQ(RunCli(dir.Folder(), {"efile-1099", "Sample Company", "--no-test", "--check-only"}).code, 0);
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator(), "");
+}
+
+TEST_F(EfilingCliTest, CorrectionsFileOfTheW2csAfterFiling) {
+  const auto out = dir / "W2CREPORT.txt";
+  // Nothing recorded as filed: no W-2c, no file.
+  auto r = RunCli(dir.Folder(), {"efw2c", "Sample Company", "--pin", "QX4711AB", "--out", out.string()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("no W-2c for the SSA"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(out));
+
+  ASSERT_EQ(RunCli(dir.Folder(), {"mark-filed", "w2", "Sample Company", "--on", "2008-02-15"}).code, 0);
+  ASSERT_EQ(RunCli(dir.Folder(), {"set-w2", "Sample Company", "--ssn", "412-55-1003", "--box", "1=12345.67"}).code, 0);
+  // Never onto a company file.
+  r = RunCli(dir.Folder(), {"efw2c", "Sample Company", "--out", dir.File().string()});
+  EXPECT_EQ(r.code, 2) << r.err;
+  r = RunCli(dir.Folder(), {"efw2c", "Sample Company", "--state-records", "--check-only"});
+  EXPECT_EQ(r.code, 2) << r.err;
+
+  r = RunCli(dir.Folder(), {"efw2c", "Sample Company", "--out", out.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("1 employee in 5 records (1 RCA, 1 RCE, 1 RCW, 1 RCT, 1 RCF)"), std::string::npos) << r.out;
+  const std::string bytes = test::ReadBytes(out);
+  const auto check = efile::CheckEfw2cFile(bytes);
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+  EXPECT_EQ(check.totals.box[1].correct, 1234567);
+  EXPECT_EQ(bytes.substr(2 * 1026 + 12, 9), "412551003");  // RCW 13-21, the correct SSN
+  EXPECT_EQ(bytes.substr(2 * 1026 + 254, 11), "00001234567");  // RCW 255-265, box 1 correct
+  EXPECT_FALSE(fs::exists(dir / "W2CREPORT.txt.part"));
 }
 
 TEST_F(EfilingCliTest, ErrorsWriteNothingAndKeepAnOldFile) {

@@ -92,12 +92,6 @@ constexpr Blank kRtBlanks[] = {{295, 15}, {400, 113}};
 constexpr Blank kRuBlanks[] = {{130, 225}, {490, 23}};
 constexpr Blank kRfBlanks[] = {{3, 5}, {17, 496}};
 
-TextRule NameRule(size_t width, bool required = false) {
-  return {width, kEfw2NamePunctuation, kEfw2UpperCase, required};
-}
-TextRule TextOf(size_t width, bool required = false) {
-  return {width, kEfw2TextPunctuation, kEfw2UpperCase, required};
-}
 
 bool IsLettersAndDigits(std::string_view text) {
   for (char c : text)
@@ -113,6 +107,11 @@ std::string Upper(std::string text) {
 
 void EndRecord(std::string& file) { file += kEfw2RecordEnd; }
 
+}  // namespace
+
+TextRule NameRule(size_t width, bool required) { return {width, kEfw2NamePunctuation, kEfw2UpperCase, required}; }
+TextRule TextOf(size_t width, bool required) { return {width, kEfw2TextPunctuation, kEfw2UpperCase, required}; }
+
 std::string PersonName(const EmployeeRecord& e) {
   std::string name = e.FirstName();
   for (const std::string& part : {e.MiddleName(), e.LastName(), e.Suffix()}) {
@@ -123,9 +122,13 @@ std::string PersonName(const EmployeeRecord& e) {
   return name;
 }
 
+namespace {
+
 // ---- RA: the submitter ---------------------------------------------------------
 
-void WriteSubmitter(Report& report, const SubmitterRecord& s, std::string& file) {
+}  // namespace
+
+SubmitterFields CheckSubmitter(Report& report, const SubmitterRecord& s) {
   const std::string_view where = "Submitter";
   const IdCheck ein = CheckEin(s.SubmitterEIN());
   if (ein.problem) report.Error(where, "the submitter's EIN " + *ein.problem);
@@ -173,60 +176,66 @@ void WriteSubmitter(Report& report, const SubmitterRecord& s, std::string& file)
     report.Error(where, "choose who prepared the file (accounting firm, self-prepared, service bureau, "
                         "parent company or other)");
 
+  return {ein.digits, s.SubmitterPIN(), resubmission, s.ResubWFID(), name, location, delivery, city, state, zip,
+          contact, phone, extension, email, fax, notify, preparer};
+}
+
+namespace {
+
+void WriteSubmitter(Report& report, const SubmitterRecord& record, std::string& file) {
+  const SubmitterFields s = CheckSubmitter(report, record);
   RecordWriter ra(file, kEfw2RecordWidth);
   ra.Put(1, 2, "RA");
-  ra.Put(3, 9, ein.digits);
-  ra.Put(12, 8, s.SubmitterPIN());
+  ra.Put(3, 9, s.ein);
+  ra.Put(12, 8, s.pin);
   ra.Put(20, 4, kEfw2SoftwareVendorCode);
-  ra.Put(29, 1, resubmission ? "1" : "0");
-  if (resubmission) ra.Put(30, 6, s.ResubWFID());
+  ra.Put(29, 1, s.resubmission ? "1" : "0");
+  if (s.resubmission) ra.Put(30, 6, s.wfid);
   ra.Put(36, 2, kEfw2SoftwareCode);
   // The company part and the submitter part both name the submitter: the
   // firm that sends the file and receives the SSA's notices about it.
   for (size_t base : {size_t{38}, size_t{217}}) {
-    ra.Text(base, 57, name);
-    ra.Text(base + 57, 22, location);
-    ra.Text(base + 79, 22, delivery);
-    ra.Text(base + 101, 22, city);
-    ra.Put(base + 123, 2, state);
-    ra.Put(base + 125, 5, zip.zip5);
-    ra.Put(base + 130, 4, zip.ext4);
+    ra.Text(base, 57, s.name);
+    ra.Text(base + 57, 22, s.location);
+    ra.Text(base + 79, 22, s.delivery);
+    ra.Text(base + 101, 22, s.city);
+    ra.Put(base + 123, 2, s.state);
+    ra.Put(base + 125, 5, s.zip.zip5);
+    ra.Put(base + 130, 4, s.zip.ext4);
   }
-  ra.Text(396, 27, contact);
-  ra.Put(423, 15, phone);
-  ra.Put(438, 5, extension);
-  ra.Put(446, 40, email);
-  ra.Put(489, 10, fax);
-  ra.Put(499, 1, notify);
-  ra.Put(500, 1, preparer);
+  ra.Text(396, 27, s.contact);
+  ra.Put(423, 15, s.phone);
+  ra.Put(438, 5, s.extension);
+  ra.Put(446, 40, s.email);
+  ra.Put(489, 10, s.fax);
+  ra.Put(499, 1, s.notify);
+  ra.Put(500, 1, s.preparer);
   EndRecord(file);
 }
 
 // ---- RE: the employer ----------------------------------------------------------
 
-struct Employer {
-  char employmentCode = 'R';
-  int64_t thirdPartySickPayTax = 0;
-};
+}  // namespace
 
-Employer WriteEmployer(Report& report, const CompanyRecord& c, std::string& file) {
+EmployerFields CheckEmployer(Report& report, const CompanyRecord& c) {
   const std::string_view where = "Company";
-  Employer employer;
+  EmployerFields employer;
   const IdCheck ein = CheckEin(c.EmployerIdentificationNumber());
+  employer.ein = ein.digits;
   if (ein.problem) report.Error(where, "the employer identification number " + *ein.problem);
-  IdCheck otherEin;
   if (!c.FormW3OtherEIN().empty() && DigitsOf(c.FormW3OtherEIN()).size() > 0) {
-    otherEin = CheckEin(c.FormW3OtherEIN());
+    const IdCheck otherEin = CheckEin(c.FormW3OtherEIN());
+    employer.otherEin = otherEin.digits;
     if (otherEin.problem) report.Error(where, "the other EIN used this year " + *otherEin.problem);
   }
-  const FileText establishment =
+  employer.establishment =
       CheckText(report, where, "Establishment number", c.FormW3EstablishmentNumber(), {4, "", kEfw2UpperCase});
-  const FileText name = CheckText(report, where, "Employer name", c.EmployerName(), TextOf(57, true));
-  const FileText location = CheckText(report, where, "Address2", c.Address2(), TextOf(22));
-  const FileText delivery = CheckText(report, where, "Address1", c.Address1(), TextOf(22, true));
-  const FileText city = CheckText(report, where, "City", c.City(), TextOf(22, true));
-  const std::string state = CheckState(report, where, "State", c.State(), true);
-  const Zip zip = CheckZip(report, where, "Zip code", c.Zip(), true);
+  employer.name = CheckText(report, where, "Employer name", c.EmployerName(), TextOf(57, true));
+  employer.location = CheckText(report, where, "Address2", c.Address2(), TextOf(22));
+  employer.delivery = CheckText(report, where, "Address1", c.Address1(), TextOf(22, true));
+  employer.city = CheckText(report, where, "City", c.City(), TextOf(22, true));
+  employer.state = CheckState(report, where, "State", c.State(), true);
+  employer.zip = CheckZip(report, where, "Zip code", c.Zip(), true);
   const int32_t kind = c.FormW3RadioKindOfPayer;
   if (kind < 0 || static_cast<size_t>(kind) >= kEmploymentCodes.size())
     report.Error(where, "choose the Kind of Payer on the W3 Information page");
@@ -235,22 +244,32 @@ Employer WriteEmployer(Report& report, const CompanyRecord& c, std::string& file
   employer.thirdPartySickPayTax = CheckAmount(report, where, "Income tax withheld by payer of third-party sick pay",
                                               c.FormW3IncomeTaxWithHeld(), kTotalWidth);
 
+  employer.thirdPartySickPay = c.FormW3CheckThirdPartySickPay != 0;
+  return employer;
+}
+
+namespace {
+
+using Employer = EmployerFields;
+
+Employer WriteEmployer(Report& report, const CompanyRecord& c, std::string& file) {
+  const Employer employer = CheckEmployer(report, c);
   RecordWriter re(file, kEfw2RecordWidth);
   re.Put(1, 2, "RE");
   re.Put(3, 4, kTaxYear);
-  re.Put(8, 9, ein.digits);
+  re.Put(8, 9, employer.ein);
   re.Put(26, 1, "0");
-  re.Text(27, 4, establishment);
-  re.Put(31, 9, otherEin.digits);
-  re.Text(40, 57, name);
-  re.Text(97, 22, location);
-  re.Text(119, 22, delivery);
-  re.Text(141, 22, city);
-  re.Put(163, 2, state);
-  re.Put(165, 5, zip.zip5);
-  re.Put(170, 4, zip.ext4);
+  re.Text(27, 4, employer.establishment);
+  re.Put(31, 9, employer.otherEin);
+  re.Text(40, 57, employer.name);
+  re.Text(97, 22, employer.location);
+  re.Text(119, 22, employer.delivery);
+  re.Text(141, 22, employer.city);
+  re.Put(163, 2, employer.state);
+  re.Put(165, 5, employer.zip.zip5);
+  re.Put(170, 4, employer.zip.ext4);
   re.Put(219, 1, std::string_view(&employer.employmentCode, 1));
-  re.Put(221, 1, c.FormW3CheckThirdPartySickPay != 0 ? "1" : "0");
+  re.Put(221, 1, employer.thirdPartySickPay ? "1" : "0");
   EndRecord(file);
   return employer;
 }
@@ -263,12 +282,6 @@ struct BlockSums {
   std::array<int64_t, kRoFields> optional{};
 };
 
-struct EmployeeText {
-  std::string ssn;
-  FileText first, middle, last, suffix, location, delivery, city;
-  std::string state;
-  Zip zip;
-};
 
 void WriteStateRecord(std::string& file, const EmployeeText& t, std::string_view code, const FileText& stateId,
                       const std::array<int64_t, 4>& amounts) {
@@ -298,29 +311,11 @@ void WriteStateRecord(std::string& file, const EmployeeText& t, std::string_view
   EndRecord(file);
 }
 
-// A state record waiting to be written.
-struct StateLineFields {
-  std::string_view code;
-  FileText stateId;
-  std::array<int64_t, 4> amounts{};
-};
+}  // namespace
 
-// What one W-2 puts in the file, once checked.
-struct W2Fields {
-  EmployeeText t;
-  std::array<int64_t, kRwFields> rw{};
-  std::array<int64_t, kRoFields> ro{};
-  std::vector<StateLineFields> states;
-};
-
-// Checks one W-2 with its employee, every problem in the report, and gives
-// what its records hold.
-W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
-                       const EmployeeRecord& e, const Efw2Options& options) {
-  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
-  W2Fields f;
-  EmployeeText& t = f.t;
+EmployeeText CheckEmployeeText(Report& report, const std::string& where, const EmployeeRecord& e) {
   const IdCheck ssn = CheckSsn(e.SocialSecurityNumber(), false);
+  EmployeeText t;
   t.ssn = ssn.digits;
   if (ssn.problem) {
     if (kEfw2ZerosForAppliedForSsn && !e.SocialSecurityNumber().empty() &&
@@ -346,6 +341,33 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
   t.zip = CheckZip(report, where, "Zip code", e.Zip(), false);
   if (e.Address1().empty() && e.Address2().empty() && e.City().empty())
     report.Warning(where, "the employee has no address");
+  return t;
+}
+
+namespace {
+
+// A state record waiting to be written.
+struct StateLineFields {
+  std::string_view code;
+  FileText stateId;
+  std::array<int64_t, 4> amounts{};
+};
+
+// What one W-2 puts in the file, once checked.
+struct W2Fields {
+  EmployeeText t;
+  std::array<int64_t, kRwFields> rw{};
+  std::array<int64_t, kRoFields> ro{};
+  std::vector<StateLineFields> states;
+};
+
+// Checks one W-2 with its employee, every problem in the report, and gives
+// what its records hold.
+W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
+                       const EmployeeRecord& e, const Efw2Options& options) {
+  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
+  W2Fields f;
+  f.t = CheckEmployeeText(report, where, e);
 
   auto& rw = f.rw;
   auto& ro = f.ro;

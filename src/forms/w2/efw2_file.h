@@ -94,6 +94,50 @@ Efw2Result MakeEfw2File(const SubmitterRecord& submitter, const CompanyRecord& c
 void CheckW2ForFile(Report& report, const CompanyRecord& company, const W2Record& form,
                     const EmployeeRecord& employee, const Efw2Options& options = {});
 
+// ---- the parts the corrections file (EFW2C) shares ------------------------------
+
+// The text rules of the wage files: names, and every other text.
+TextRule NameRule(size_t width, bool required = false);
+TextRule TextOf(size_t width, bool required = false);
+
+// "Ann B Lee Jr" for the places of the report.
+std::string PersonName(const EmployeeRecord& e);
+
+// The submitter record checked, every problem in the report, its fields as
+// the files hold them.
+struct SubmitterFields {
+  std::string ein, pin;
+  bool resubmission = false;
+  std::string wfid;
+  FileText name, location, delivery, city;
+  std::string state;
+  Zip zip;
+  FileText contact;
+  std::string phone, extension, email, fax, notify, preparer;
+};
+SubmitterFields CheckSubmitter(Report& report, const SubmitterRecord& s);
+
+// The employer (the company and its W-3 information) checked.
+struct EmployerFields {
+  std::string ein, otherEin;
+  FileText establishment, name, location, delivery, city;
+  std::string state;
+  Zip zip;
+  char employmentCode = 'R';          // by Kind of Payer
+  int64_t thirdPartySickPayTax = 0;   // W-3 box 14
+  bool thirdPartySickPay = false;
+};
+EmployerFields CheckEmployer(Report& report, const CompanyRecord& c);
+
+// An employee's SSN, name and address checked (under `where`).
+struct EmployeeText {
+  std::string ssn;
+  FileText first, middle, last, suffix, location, delivery, city;
+  std::string state;
+  Zip zip;
+};
+EmployeeText CheckEmployeeText(Report& report, const std::string& where, const EmployeeRecord& e);
+
 // The numeric state code of the RS record (Alabama "01"), or empty.
 std::string_view StateNumericCode(std::string_view state);
 

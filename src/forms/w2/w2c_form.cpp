@@ -193,6 +193,7 @@ std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& repo
   if (form.c) {
     form.h = e0.SocialSecurityNumber();
     form.i = FullName(e0);
+    form.iEmployee = e0;
   }
   form.toSsa = form.c || federal;
 

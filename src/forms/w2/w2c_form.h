@@ -85,6 +85,7 @@ struct W2cForm {
   std::string f1, f2, fCity;           // the correct address
   std::string gName, g1, g2, gCity;    // the employer
   std::string h, i;                    // with c: SSN and full name as previously reported
+  EmployeeRecord iEmployee;            // with c: the employee as previously reported (h and i apart)
   std::vector<W2cBoxLine> boxes;       // only the boxes that changed, in box order
   std::vector<W2cBox12Line> box12;     // at most four per form
   std::optional<W2cBox13> box13;       // when one of its check boxes changed
