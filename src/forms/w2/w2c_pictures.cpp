@@ -211,7 +211,7 @@ FormPicture W3cPicture() {
                 names[i].size() == 1 ? kLabelFont : kSmallFont);
   }
   b.HRule(k3RowC, kMiddle, kRight);
-  b.VRule(kRightSplit, k3RowC, k3Headings);
+  b.VRule(kRightSplit, k3RowC, k3RowH);
   LabelledBox(b, "d", kMiddle, k3RowC, kRightSplit, k3RowE, "d", "Number of Forms W-2c");
   LabelledBox(b, "f", kRightSplit, k3RowC, kRight, k3RowE, "f", "Establishment number");
   LabelledBox(b, "g", kMiddle, k3RowE, kRightSplit, k3RowH, "g", "Employer\u2019s state ID number");
