@@ -549,7 +549,7 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
   W2cCopy copy = paper == "red-ink" ? W2cCopy::RedInkCopyA : paper == "laser" ? W2cCopy::CopyA : W2cCopy::CopyB;
   if (p.Has("copy")) {
     const auto found = FindW2cCopy(p.values.at("copy"));
-    if (paper != "copy" && paper != "laser") {
+    if (paper != "copy") {
       err << "formet-cli: --copy goes with --paper copy\n";
       return 2;
     }

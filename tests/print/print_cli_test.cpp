@@ -316,7 +316,8 @@ TEST_F(PrintCli, W2cAndW3cOfAChangeAfterFiling) {
 
   // Wrong arguments are refused before anything is written.
   for (const char* wrong : {"w2c Acme", "w2c Acme --all --copy E", "w3c Acme --all",
-                            "w2c Acme --all --paper copy --h-offset 0.1", "w3c Acme --paper laser"}) {
+                            "w2c Acme --all --paper copy --h-offset 0.1", "w3c Acme --paper laser",
+                            "w2c Acme --all --paper laser --copy B"}) {
     EXPECT_EQ(Print(std::string(wrong) + " --out " + Out("x.pdf")).code, 2) << wrong;
     EXPECT_FALSE(fs::exists(dir / "x.pdf")) << wrong;
   }
