@@ -374,7 +374,7 @@ TEST_F(PrintCli, WrongArgumentsAreRefused) {
            Case{"w2 Acme --all --v-space -1 --out x.pdf", 2, "--v-space takes inches"},
            Case{"w2 Acme --all --margins 60,5 --out x.pdf", 2, "--margins takes"},
            Case{"w2 Acme --ssn 999-99-9999 --out x.pdf", 1, "no employee of Acme has"},
-           Case{"w4 Acme --all --out x.pdf", 2, "knows the forms w2, w3, 1099 and 1096"},
+           Case{"w4 Acme --all --out x.pdf", 2, "knows the forms w2, w3, 1099, 1096, w2c and w3c"},
            Case{"w2 Nobody --all --out x.pdf", 1, "there is no company"},
            Case{"w2 Acme --alignment-page --all --out x.pdf", 2, "one form of sample data; leave out --all"},
            Case{"1099 Acme --alignment-page --tin 11-222331 --out x.pdf", 2, "leave out --tin"},
