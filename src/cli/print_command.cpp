@@ -22,10 +22,13 @@
 #include "forms/print/print_options.h"
 #include "forms/print/qt/payee_pdf.h"
 #include "forms/print/qt/qt_canvas.h"
+#include "forms/record_as_filed.h"
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "import/table_file.h"
+#include "records/employees.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
 #include "store/output_file.h"
@@ -95,13 +98,13 @@ struct PrintRequest {
 std::optional<PrintRequest> Parse(const std::vector<std::string>& args, std::ostream& err) {
   PrintRequest request;
   if (args.empty() || args[0].rfind("--", 0) == 0) {
-    err << "formet-cli: print needs a form (w2, w3, 1099 or 1096) and the name of a company\n";
+    err << "formet-cli: print needs a form (w2, w3, 1099, 1096, w2c or w3c) and the name of a company\n";
     return std::nullopt;
   }
   for (const auto& f : kForms)
     if (args[0] == f.word) request.form = &f;
   if (!request.form) {
-    err << "formet-cli: print knows the forms w2, w3, 1099 and 1096, not \"" << args[0] << "\"\n";
+    err << "formet-cli: print knows the forms w2, w3, 1099, 1096, w2c and w3c, not \"" << args[0] << "\"\n";
     return std::nullopt;
   }
   const PrintForm form = request.form->form;
@@ -504,12 +507,161 @@ int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptions
   return 0;
 }
 
+// print w2c|w3c NAME ...: the W-2c's one a page, or the W-3c.
+int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+                       std::ostream& err) {
+  const bool w2c = args[0] == "w2c";
+  const std::string word = args[0];
+  const std::vector<CommandOption> own = {{"out", true},      {"paper", true},    {"copy", true},
+                                          {"h-offset", true}, {"v-offset", true}, {"margins", true},
+                                          {"pictures", true}, {"all", false},     {"ssn", true},
+                                          {"stop-if-cut", false}};
+  auto parsed = ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
+                           [&](const std::string& name) {
+                             for (const auto& o : own)
+                               if (name == o.name) return o.takesValue ? 0 : 2;
+                             return -1;
+                           });
+  if (!parsed) return 2;
+  const Parsed& p = *parsed;
+  for (const char* w2cOnly : {"copy", "all", "ssn"})
+    if (!w2c && p.Has(w2cOnly)) {
+      err << "formet-cli: --" << w2cOnly << " does not apply to print w3c\n";
+      return 2;
+    }
+  if (!p.Has("out") || p.values.at("out").empty()) {
+    err << "formet-cli: print needs --out FILE.pdf\n";
+    return 2;
+  }
+  if (const auto problem = OutputTargetProblem(p.values.at("out"))) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+    return 2;
+  }
+  if (w2c && p.Has("all") == p.Has("ssn")) {
+    err << "formet-cli: print w2c needs either --all or --ssn\n";
+    return 2;
+  }
+  const std::string paper = p.Has("paper") ? p.values.at("paper") : p.Has("copy") ? "copy" : "red-ink";
+  if (paper != "red-ink" && paper != "copy" && !(w2c && paper == "laser")) {
+    err << "formet-cli: --paper is red-ink" << (w2c ? ", laser (Copy A)" : "") << " or copy for print " << word
+        << "\n";
+    return 2;
+  }
+  W2cCopy copy = paper == "red-ink" ? W2cCopy::RedInkCopyA : paper == "laser" ? W2cCopy::CopyA : W2cCopy::CopyB;
+  if (p.Has("copy")) {
+    const auto found = FindW2cCopy(p.values.at("copy"));
+    if (paper != "copy") {
+      err << "formet-cli: --copy goes with --paper copy\n";
+      return 2;
+    }
+    if (!found) {
+      err << "formet-cli: --copy \"" << p.values.at("copy") << "\" is none of the W-2c's copies A, 1, B, C, 2 and D\n";
+      return 2;
+    }
+    copy = *found;
+  }
+  RedInkOffsets offsets;
+  for (const auto& [name, value] : {std::pair{"h-offset", &offsets.horizontal}, {"v-offset", &offsets.vertical}}) {
+    if (!p.Has(name)) continue;
+    std::string size;
+    bool negative = false;
+    if (paper != "red-ink") {
+      err << "formet-cli: --" << name << " moves the data on the pre-printed red-ink form; give --paper red-ink\n";
+      return 2;
+    }
+    if (!SplitInches(p.values.at(name), true, size, negative)) {
+      err << "formet-cli: --" << name << " takes inches with at most two whole digits and two decimals, such as "
+          << "0.25 (negative: " << (value == &offsets.horizontal ? "to the left" : "up") << ")\n";
+      return 2;
+    }
+    *value = (negative ? -1 : 1) * std::stod(size);
+  }
+  PdfMargins margins;
+  if (p.Has("margins")) {
+    const auto m = ParseMargins(p.values.at("margins"));
+    if (!m) {
+      err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
+      return 2;
+    }
+    margins = *m;
+  }
+  if (!LoadCompany(doc, ui, p.company, err, CompanyUse::ReadOnly)) return 1;
+
+  const W2cList list = LoadW2cList(doc);
+  std::unique_ptr<FormPrintJob> job;
+  int pages = 0;
+  if (w2c) {
+    int32_t only = -1;
+    if (p.Has("ssn")) {
+      const int index = FindPayee(doc.GetEmployees(), EmployeeRecord::Text::SocialSecurityNumber, p.values.at("ssn"));
+      if (index < 0) {
+        err << "formet-cli: no employee of " << Win1252ToUtf8(doc.CompanyName()) << " has the social security number "
+            << p.values.at("ssn") << "\n";
+        return 1;
+      }
+      only = doc.GetEmployees()[static_cast<size_t>(index)].EmployeeUniqueID;
+    }
+    std::vector<W2cForm> forms;
+    for (const W2cForm& f : list.forms) {
+      if (only >= 0 && f.employeeId != only) continue;
+      if (IsW2cCopyA(copy) && !f.toSsa) {
+        err << "formet-cli: note: the W-2c of " << Win1252ToUtf8(f.eFirst + " " + f.eLast)
+            << " corrects only state or local boxes; it goes to the state, not to the SSA, so Copy A leaves it out\n";
+        continue;
+      }
+      forms.push_back(f);
+    }
+    if (forms.empty()) {
+      err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName()) << " has no W-2c"
+          << (only >= 0 ? " for that employee" : "") << (IsW2cCopyA(copy) ? " to send to the SSA" : "")
+          << "; nothing was printed\n";
+      return 1;
+    }
+    pages = static_cast<int>(forms.size());
+    job = std::make_unique<W2cPrintJob>(std::move(forms), copy, offsets);
+  } else {
+    std::vector<FiledW2> filed;
+    ReadRecordedW2s(doc, filed);
+    if (ComputeW3cTotals(list.forms).formCount == 0) {
+      err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName())
+          << " has no W-2c to send to the SSA, so there is no W-3c; nothing was printed\n";
+      return 1;
+    }
+    job = std::make_unique<W3cPrintJob>(BuildW3cPage(doc.GetCompany(), list.forms, filed), paper == "red-ink", offsets);
+    pages = 1;
+  }
+
+  const CutReport cuts = ListCuts(*job, PdfGeometry(margins));
+  const bool stopIfCut = p.Has("stop-if-cut");
+  for (const CutText& cut : cuts.Cuts())
+    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+  if (stopIfCut && !cuts.Empty()) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
+    return 1;
+  }
+  const auto gui = GuiForPrinting();
+  const std::string& path = p.values.at("out");
+  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
+                                             : QString::fromStdString(ProgramFolder().string());
+  const char* title = w2c ? "Form W-2c" : "Form W-3c";
+  QString problem;
+  if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures, QString::fromLatin1(title), &problem)) {
+    err << "formet-cli: " << problem.toStdString() << "\n";
+    return 1;
+  }
+  out << "Wrote " << pages << (pages == 1 ? " page" : " pages") << " of " << title;
+  if (w2c) out << ", " << W2cCopyName(copy);
+  out << " to " << path << "\n";
+  return 0;
+}
+
 }  // namespace
 
 bool IsPrintCommand(const std::string& command) { return command == "print"; }
 
 int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
+  if (!args.empty() && (args[0] == "w2c" || args[0] == "w3c")) return RunCorrectionPrint(doc, ui, args, out, err);
   const auto parsed = Parse(args, err);
   if (!parsed) return 2;
   const PrintForm form = parsed->form->form;

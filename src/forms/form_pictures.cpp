@@ -2,6 +2,7 @@
 
 #include "forms/1099/form1099_pictures.h"
 #include "forms/w2/w2_pictures.h"
+#include "forms/w2/w2c_pictures.h"
 #include "forms/w2/w3_pictures.h"
 
 namespace formet {
@@ -14,6 +15,8 @@ std::vector<FormPicture> AllFormPictures() {
   all.push_back(W2CopyAPicture());
   all.push_back(W3CopyPicture());
   all.push_back(W3LaserPicture());
+  all.push_back(W2cPicture());
+  all.push_back(W3cPicture());
   all.push_back(Form1099CopyPicture());
   all.push_back(Form1099InstructionPage(4));
   all.push_back(Form1099InstructionPage(5));

@@ -429,7 +429,8 @@ TEST(FormPictures, EveryPictureIsDescribedOnceAndItsTextsFit) {
     }
   }
   EXPECT_EQ(names, (std::set<std::string>{"Help1.svg", "1.qff", "2.qff", "3.qff", "4.qff", "5.qff", "Updater.dll",
-                                          "Help2.svg", "Contactus.msg", "Help3.svg", "6.qff", "7.qff", "Help4.svg"}));
+                                          "Help2.svg", "Contactus.msg", "Help3.svg", "6.qff", "7.qff", "Help4.svg", "W2c.svg",
+                                          "W3c.svg"}));
 }
 
 // The laser substitutes: the form number in 14-point Arial bold, the year in

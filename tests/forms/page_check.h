@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "forms/form_pictures.h"
@@ -46,6 +47,18 @@ inline std::set<std::string> AllPictureNames() {
 // measured again (with the fonts of the Qt canvas).
 using CellOf = std::function<Area(const CanvasOp&)>;
 inline Area RecordedCell(const CanvasOp& op) { return {1.0 * op.x, 1.0 * op.y, 1.0 * op.x2, 1.0 * op.y2}; }
+
+// A value printed in more than one box (a W-2c's box 12 code stands in both
+// columns, "-0-" in many boxes) is listed with its boxes joined by "|".
+inline bool ListsBox(std::string_view boxes, std::string_view id) {
+  size_t from = 0;
+  while (from <= boxes.size()) {
+    const size_t end = std::min(boxes.find('|', from), boxes.size());
+    if (boxes.substr(from, end - from) == id) return true;
+    from = end + 1;
+  }
+  return false;
+}
 
 // The box a drawn data text belongs in: the value's box in `boxOf`, or, for
 // the first characters of a value the page reports cut, that value's box.
@@ -157,7 +170,7 @@ inline std::vector<std::string> CheckPage(const RecordingCanvas& page, const std
     bool found = false;
     std::string near;
     for (const auto& box : on->picture->boxes) {
-      if (box.id != expected) continue;
+      if (!ListsBox(expected, box.id)) continue;
       const Area inside{box.left + 2.0, box.top + 2.0, box.right - 2.0, box.bottom - 2.0};
       if (!local.Within(inside)) {
         near = " (box " + box.id + " is " + Show({1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom}) + ")";
@@ -226,13 +239,13 @@ inline std::vector<std::string> CheckRedInkPage(const RecordingCanvas& page,
     const Area cell = cellOf(op);
     bool inside = false;
     std::string near;
-    for (const FormBoxes& boxes : forms) {
-      const PrintBox* box = boxes.Find(id);
-      if (!box) continue;
-      const Area area{1.0 * box->left, 1.0 * box->top, 1.0 * box->right, 1.0 * box->bottom};
-      if (cell.Within(area)) inside = true;
-      else near = " (box " + id + " is " + Show(area) + ")";
-    }
+    for (const FormBoxes& boxes : forms)
+      for (const auto& [boxId, box] : boxes.All()) {
+        if (!ListsBox(id, boxId)) continue;
+        const Area area{1.0 * box.left, 1.0 * box.top, 1.0 * box.right, 1.0 * box.bottom};
+        if (cell.Within(area)) inside = true;
+        else near = " (box " + boxId + " is " + Show(area) + ")";
+      }
     if (!inside) problems.push_back(what + " at " + Show(cell) + " is not inside box " + id + near);
   }
   return problems;

@@ -11,6 +11,7 @@
 
 #include "../forms/page_check.h"
 #include "../forms/worst_case.h"
+#include "../forms/worst_w2c.h"
 #include "forms/1099/form1096_print.h"
 #include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
@@ -18,6 +19,7 @@
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "pdf_canvas.h"
 
@@ -139,6 +141,47 @@ TEST_F(FitGeometry, Form1096EveryVariant) {
     const FormPrintSettings s = Settings(paper);
     Check("1096 paper " + std::to_string(paper), Form1096PrintJob(k.form1096, s), k.form1096BoxOf, paper == 1,
           [&] { return std::vector<FormBoxes>{Form1096BoxesOf(Form1096Layout::RedInk, s)}; });
+  }
+  EXPECT_EQ(cuts, 0u);
+}
+
+// The W-2c's Copy A on the red-ink form (also moved by offsets), its laser
+// substitute and Copies 1, B, C, 2 and D, and the W-3c on red-ink and blank
+// paper, for an ordinary correction and for the worst case.
+TEST_F(FitGeometry, W2cEveryCopyAndW3c) {
+  const std::pair<const char*, test::W2cCase> cases[] = {{"ordinary", test::OrdinaryW2c()},
+                                                         {"worst case", test::WorstW2c()}};
+  const RedInkOffsets moved{0.40, -0.20};
+  for (const auto& [name, k] : cases) {
+    ASSERT_FALSE(k.forms.empty()) << name;
+    const std::string what = std::string(" (") + name + ")";
+    Check("W-2c red-ink Copy A" + what, W2cPrintJob(k.forms, W2cCopy::RedInkCopyA), k.boxOf, true,
+          [] { return std::vector<FormBoxes>{W2cBoxesOnPage(true)}; });
+    Check("W-2c red-ink Copy A moved" + what, W2cPrintJob(k.forms, W2cCopy::RedInkCopyA, moved), k.boxOf, true,
+          [&] { return std::vector<FormBoxes>{W2cBoxesOnPage(true, moved)}; });
+    for (int copy = 0; copy < kW2cCopyCount; ++copy)
+      Check("W-2c " + W2cCopyName(static_cast<W2cCopy>(copy)) + what,
+            W2cPrintJob(k.forms, static_cast<W2cCopy>(copy)), k.boxOf, false);
+
+    // The lines of "Explain decreases here" as the print flows them.
+    std::map<std::string, std::string> w3cBoxOf = k.w3cBoxOf;
+    for (bool redInk : {true, false}) {
+      const PrintBox* box = W3cBoxesOnPage(redInk).Find("explain");
+      ASSERT_NE(box, nullptr);
+      const W3cExplanation e = LayOutExplanation(k.w3c.explainDecreases, *box);
+      EXPECT_FALSE(e.cut) << name;
+      std::string joined;
+      for (const auto& line : e.lines) {
+        w3cBoxOf[line] = "explain";
+        joined += (joined.empty() ? "" : " ") + line;
+      }
+      EXPECT_EQ(joined, k.w3c.explainDecreases) << name;  // every word, in its order
+    }
+    Check("W-3c red-ink" + what, W3cPrintJob(k.w3c, true), w3cBoxOf, true,
+          [] { return std::vector<FormBoxes>{W3cBoxesOnPage(true)}; });
+    Check("W-3c red-ink moved" + what, W3cPrintJob(k.w3c, true, moved), w3cBoxOf, true,
+          [&] { return std::vector<FormBoxes>{W3cBoxesOnPage(true, moved)}; });
+    Check("W-3c blank paper" + what, W3cPrintJob(k.w3c, false), w3cBoxOf, false);
   }
   EXPECT_EQ(cuts, 0u);
 }

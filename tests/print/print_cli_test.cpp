@@ -94,6 +94,12 @@ class PrintCli : public ::testing::Test {
     return r;
   }
   std::string Out(const std::string& name) { return Quoted(dir / name); }
+  // Runs another formet-cli command.
+  int Cli(const std::string& arguments) {
+    return test::RunTool(Quoted(fs::path(FORMET_BIN_DIR) / "formet-cli") + " --data-dir " + Quoted(dir.path()) + " " +
+                         arguments + " >/dev/null 2>&1")
+        .code;
+  }
 
   test::TempDir dir;
   std::string err;
@@ -256,6 +262,67 @@ TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
   EXPECT_NE(FindWord(PdfWords(w2), "Vandenberghe-M\xC3\xBCllers"), nullptr);
 }
 
+// A W-2 filed and then changed: its W-2c, one form a page, with the amount
+// as filed under "Previously reported" and the new one beside it, on every
+// copy; and the W-3c of it.
+TEST_F(PrintCli, W2cAndW3cOfAChangeAfterFiling) {
+  auto r = Print("w2c Acme --all --copy B --out " + Out("none.pdf"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_EQ(err, "formet-cli: Acme has no W-2c; nothing was printed\n");
+  EXPECT_FALSE(fs::exists(dir / "none.pdf"));
+
+  ASSERT_EQ(Cli("mark-filed w2 Acme --on 2008-02-15"), 0);
+  ASSERT_EQ(Cli("set-w2 Acme --ssn 123-45-6782 --box 1=2500 --box 16=700"), 0);
+  ASSERT_EQ(Cli("set-w2 Acme --ssn 123-45-6783 --box 16=800"), 0);  // a state box only: not to the SSA
+
+  r = Print("w2c Acme --all --copy B --out " + Out("b.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 2 pages of Form W-2c, Copy B to " + (dir / "b.pdf").string() + "\n");
+  auto words = PdfWords(dir / "b.pdf");
+  const auto* was = FindWord(words, "2000.00");
+  const auto* is = FindWord(words, "2500.00");
+  ASSERT_NE(was, nullptr);
+  ASSERT_NE(is, nullptr);
+  EXPECT_NEAR(was->yMin, is->yMin, 0.1);  // side by side, the correct column to the right
+  EXPECT_GT(is->xMin, was->xMax);
+  ASSERT_NE(FindWord(words, "700.00"), nullptr);
+  ASSERT_NE(FindWord(words, "800.00", 2), nullptr);
+  EXPECT_NE(FindWord(words, "FEDERAL"), nullptr);  // Copy B's caption
+  EXPECT_NE(FindWord(words, "123-45-6782"), nullptr);
+
+  // Copy A goes to the SSA: the state-only W-2c is left out, and said so.
+  r = Print("w2c Acme --all --out " + Out("a.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 1 page of Form W-2c, Copy A (red-ink form) to " + (dir / "a.pdf").string() + "\n");
+  EXPECT_NE(err.find("Lee3 corrects only state or local boxes"), std::string::npos) << err;
+  words = PdfWords(dir / "a.pdf");
+  EXPECT_NE(FindWord(words, "2500.00"), nullptr);
+  EXPECT_EQ(FindWord(words, "Administration"), nullptr);  // data only on the red-ink form
+  r = Print("w2c Acme --ssn 123456782 --paper laser --out " + Out("laser.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  words = PdfWords(dir / "laser.pdf");
+  EXPECT_NE(FindWord(words, "2500.00"), nullptr);
+  EXPECT_NE(FindWord(words, "Administration"), nullptr);  // Copy A's caption
+  r = Print("w2c Acme --ssn 123456783 --paper laser --out " + Out("none.pdf"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_FALSE(fs::exists(dir / "none.pdf"));
+
+  r = Print("w3c Acme --paper copy --out " + Out("w3c.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 1 page of Form W-3c to " + (dir / "w3c.pdf").string() + "\n");
+  words = PdfWords(dir / "w3c.pdf");
+  EXPECT_NE(FindWord(words, "2000.00"), nullptr);
+  EXPECT_NE(FindWord(words, "2500.00"), nullptr);
+
+  // Wrong arguments are refused before anything is written.
+  for (const char* wrong : {"w2c Acme", "w2c Acme --all --copy E", "w3c Acme --all",
+                            "w2c Acme --all --paper copy --h-offset 0.1", "w3c Acme --paper laser",
+                            "w2c Acme --all --paper laser --copy B"}) {
+    EXPECT_EQ(Print(std::string(wrong) + " --out " + Out("x.pdf")).code, 2) << wrong;
+    EXPECT_FALSE(fs::exists(dir / "x.pdf")) << wrong;
+  }
+}
+
 TEST_F(PrintCli, AlignmentPageAndTheOutline) {
   // One form of sample data, moved by the offsets, with its instructions.
   auto r = Print("w2 Acme --alignment-page --h-offset 0.10 --v-offset -0.05 --out " + Out("align.pdf"));
@@ -307,7 +374,7 @@ TEST_F(PrintCli, WrongArgumentsAreRefused) {
            Case{"w2 Acme --all --v-space -1 --out x.pdf", 2, "--v-space takes inches"},
            Case{"w2 Acme --all --margins 60,5 --out x.pdf", 2, "--margins takes"},
            Case{"w2 Acme --ssn 999-99-9999 --out x.pdf", 1, "no employee of Acme has"},
-           Case{"w4 Acme --all --out x.pdf", 2, "knows the forms w2, w3, 1099 and 1096"},
+           Case{"w4 Acme --all --out x.pdf", 2, "knows the forms w2, w3, 1099, 1096, w2c and w3c"},
            Case{"w2 Nobody --all --out x.pdf", 1, "there is no company"},
            Case{"w2 Acme --alignment-page --all --out x.pdf", 2, "one form of sample data; leave out --all"},
            Case{"1099 Acme --alignment-page --tin 11-222331 --out x.pdf", 2, "leave out --tin"},

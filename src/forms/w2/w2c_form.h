@@ -32,6 +32,17 @@ struct W2cTexts {
   static constexpr const char* kBoxH = "Employee's incorrect SSN";
   static constexpr const char* kBoxI = "Employee's name (as incorrectly shown on previous form)";
   static constexpr const char* kBoxC = "Corrected SSN and/or name";
+  // The revision printed after the form's name on the W-2c and the W-3c.
+  static constexpr const char* kRevision = "(Rev. 1-2006)";
+  // The caption under each copy of the W-2c, by the copies' order: A, 1, B,
+  // C, 2, D.
+  static constexpr const char* kCopyCaptions[6] = {
+      "Copy A\x97" "For Social Security Administration",
+      "Copy 1\x97" "For State, City, or Local Tax Department",
+      "Copy B\x97" "To Be Filed With Employee's FEDERAL Tax Return",
+      "Copy C\x97" "For EMPLOYEE'S RECORDS",
+      "Copy 2\x97" "To Be Filed With Employee's State, City, or Local Income Tax Return",
+      "Copy D\x97" "For Employer"};
 };
 
 // What one column is made from: the employee and the W-2.
