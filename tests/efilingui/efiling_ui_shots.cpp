@@ -67,6 +67,11 @@ int main(int argc, char** argv) {
     ok = Save(dialog, out, "efiling-1099-dialog.png") && ok;
   }
   {
+    CEfw2cDlg dialog(doc);
+    dialog.adjustSize();
+    ok = Save(dialog, out, "efiling-w2c-dialog.png") && ok;
+  }
+  {
     // The first run: the submitter as the dialog starts it, with no PIN yet;
     // a W-2 typed with too much social security tax.
     doc.GetSubmitter() = ReadSubmitterDialog(LoadSubmitterDialog(doc.GetSubmitter(), doc.GetCompany()),

@@ -24,6 +24,8 @@
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/w2/efw2_file.h"
 #include "forms/w2/efw2_submitter.h"
+#include "forms/w2/efw2c_file.h"
+#include "forms/record_as_filed.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "kit/ui/masked_edit.h"
 #include "qt_app.h"
@@ -238,15 +240,16 @@ TEST_F(EfilingUiTest, HelpOpensTheGuidesSectionOfTheFile) {
   help->close();
 }
 
-TEST_F(EfilingUiTest, ToolsMenuOffersBothFiles) {
+TEST_F(EfilingUiTest, ToolsMenuOffersEveryFile) {
   PasswordStore passwords(settings);
   CMainFrame frame(*doc, passwords, ui);
   QAction* w2 = frame.Action(command::kEFileW2);
   QAction* misc = frame.Action(command::kEFile1099);
-  ASSERT_TRUE(w2 && misc);
+  QAction* w2c = frame.Action(command::kEFileW2c);
+  ASSERT_TRUE(w2 && misc && w2c);
   EXPECT_EQ(w2->text(), "&W-2 Wage File (EFW2)...");
   EXPECT_EQ(misc->text(), "&1099-MISC Information Return File...");
-  // Both sit in Tools > Electronic Filing.
+  // All sit in Tools > Electronic Filing.
   QMenu* tools = nullptr;
   for (QAction* a : frame.menuBar()->actions())
     if (a->text() == "&Tools") tools = a->menu();
@@ -257,6 +260,7 @@ TEST_F(EfilingUiTest, ToolsMenuOffersBothFiles) {
   ASSERT_NE(efiling, nullptr);
   EXPECT_TRUE(efiling->actions().contains(w2));
   EXPECT_TRUE(efiling->actions().contains(misc));
+  EXPECT_TRUE(efiling->actions().contains(w2c));
   // The command opens the dialog over the window.
   test::ModalAnswers answers;
   answers.Then([](QWidget* w) {
@@ -266,6 +270,63 @@ TEST_F(EfilingUiTest, ToolsMenuOffersBothFiles) {
   w2->trigger();
   ASSERT_EQ(answers.texts.size(), 1u);
   EXPECT_EQ(answers.texts[0], "W-2 Wage File (EFW2)");
+}
+
+// The corrections file from the Tools menu: nothing to correct is said and
+// opens nothing; a changed filed W-2 gives a file of W-2c records, and its
+// W-2c's are recorded as filed on Yes, so that nothing is left to correct.
+TEST_F(EfilingUiTest, CorrectionsFileFromTheToolsMenu) {
+  PasswordStore passwords(settings);
+  CMainFrame frame(*doc, passwords, ui);
+  QAction* w2c = frame.Action(command::kEFileW2c);
+  ASSERT_NE(w2c, nullptr);
+  EXPECT_EQ(w2c->text(), "W-2&c Corrections File (EFW2C)...");
+  const auto toldNothingToCorrect = [&] {
+    test::ModalAnswers answers;
+    w2c->trigger();
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_TRUE(answers.texts[0].startsWith("There is no W-2c for the SSA")) << answers.texts[0].toStdString();
+  };
+  // Nothing recorded as filed: nothing to correct.
+  toldNothingToCorrect();
+
+  ASSERT_EQ(RecordAsFiled(*doc, FiledFamily::W2, "2008-02-15").code, 0);
+  doc->GetW2Forms().front().SetWages("12345.67");
+  const fs::path out = dir / "corrections.txt";
+  {
+    test::ModalAnswers answers;
+    answers.Then([&](QWidget* w) {
+      auto* dialog = qobject_cast<CEfw2cDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_FALSE(dialog->Option()->isVisible());  // the wage file's state records are no choice here
+      Type(*dialog, SubmitterFieldIndex(SubmitterRecord::Text::SubmitterPIN), "QX4711AB");
+      dialog->SetPathChooser([&](const QString& suggested) {
+        EXPECT_TRUE(suggested.endsWith("Sample Company W-2c 2007.txt")) << suggested.toStdString();
+        return QString::fromStdString(out.string());
+      });
+      dialog->CreateButton()->click();
+    });
+    answers.Then({});                                // "The corrections file was written to ..."
+    answers.ThenButton(QMessageBox::Yes);            // record the W-2c's as filed
+    answers.Then({});                                // what was recorded
+    w2c->trigger();
+    ASSERT_EQ(answers.texts.size(), 4u);
+    EXPECT_EQ(answers.texts[0], "W-2c Corrections File (EFW2C)");
+    EXPECT_TRUE(answers.texts[1].startsWith("The corrections file was written to")) << answers.texts[1].toStdString();
+    EXPECT_TRUE(answers.texts[2].startsWith("Record the Forms W-2c as filed")) << answers.texts[2].toStdString();
+  }
+  const std::string bytes = test::ReadBytes(out);
+  ASSERT_FALSE(bytes.empty());
+  EXPECT_EQ(bytes.substr(0, 3), "RCA");
+  for (size_t at = 0; at < bytes.size(); at += efile::kEfw2cRecordWidth + 2)
+    EXPECT_EQ(bytes.find("\r\n", at), at + efile::kEfw2cRecordWidth) << "the record at " << at;
+  const auto check = efile::CheckEfw2cFile(bytes);
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+  EXPECT_EQ(check.totals.box[1].correct, 1234567);
+  EXPECT_FALSE(fs::exists(out.string() + ".part"));
+
+  // Recorded: the correction is what was reported now, and nothing is left.
+  toldNothingToCorrect();
 }
 
 }  // namespace

@@ -593,6 +593,15 @@ efile::Efw2cResult MakeEfw2cFile(CGlobalDoc& doc) {
   return efile::MakeEfw2cFile(doc.GetSubmitter(), doc.GetCompany(), doc.GetEmployees(), list.forms);
 }
 
+std::string NoEfw2cMessage(CGlobalDoc& doc) {
+  const W2cList list = LoadW2cList(doc);
+  for (const auto& f : list.forms)
+    if (f.toSsa) return {};
+  return "There is no W-2c for the SSA, so there is no corrections file to write. A W-2c comes from a W-2 "
+         "recorded as filed and changed since; a change of the state or local boxes alone goes to the state, "
+         "and a change of the address alone to no one.";
+}
+
 std::string Efw2cSummary(const efile::Efw2cResult& r) {
   const auto& c = r.counts;
   const auto& t = r.totals;

@@ -83,6 +83,10 @@ namespace formet {
 // and the forms now.
 efile::Efw2cResult MakeEfw2cFile(CGlobalDoc& doc);
 
+// What the user is told when the company has no W-2c that goes to the SSA,
+// so that there is no corrections file to write; empty when it has one.
+std::string NoEfw2cMessage(CGlobalDoc& doc);
+
 // What a written corrections file holds, for the user.
 std::string Efw2cSummary(const efile::Efw2cResult& result);
 

@@ -14,6 +14,7 @@
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/record_as_filed.h"
 #include "forms/ui/form_page.h"
+#include "forms/w2/efw2c_file.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "kit/ui/help.h"
 #include "kit/ui/qt_text.h"
@@ -138,6 +139,15 @@ void CMainFrame::BuildMenus() {
   AddCommand(efiling, tr("&W-2 Wage File (EFW2)..."), kEFileW2, {}, [this] {
     // The file written is what is filed.
     if (RunEfw2Dialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
+  });
+  AddCommand(efiling, tr("W-2&c Corrections File (EFW2C)..."), kEFileW2c, {}, [this] {
+    // Without a W-2c for the SSA there is nothing to file: say so, open nothing.
+    if (const std::string none = NoEfw2cMessage(doc_); !none.empty()) {
+      ui_.ShowMessage(none);
+      return;
+    }
+    // The file written is what is filed: its W-2c's become what was reported.
+    if (RunEfw2cDialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::W2c);
   });
   AddCommand(efiling, tr("&1099-MISC Information Return File..."), kEFile1099, {},
              [this] {
