@@ -6,6 +6,7 @@
 
 #include "forms/efile_choices.h"
 #include "forms/money.h"
+#include "forms/record_file_reading.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/box15_lines.h"
 #include "kit/ascii_text.h"
@@ -662,16 +663,12 @@ class Efw2Reader {
     const size_t n = i + 1;
     const std::string type(rec.substr(0, 2));
     if (end != kEfw2RecordEnd) check_.Problem(n, type, "is not 512 characters followed by the record end");
-    for (size_t p = 0; p < rec.size(); ++p) {
-      const auto c = static_cast<unsigned char>(rec[p]);
-      if (c < 0x20 || c >= 0x7F) {
-        check_.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
-        break;
-      }
-    }
+    if (const auto p = UnprintableAt(rec))
+      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
     if (sawRf_) check_.Problem(n, type, "follows the final record RF");
     if (i == 0 && type != "RA") check_.Problem(n, type, "the file must begin with RA");
-    if (rtSeen_ && block_.ro > 0 && type != "RU") check_.Problem(n, type, "the block has RO records: RU must follow RT");
+    if (rtSeen_ && block_.ro > 0 && type != "RU")
+      check_.Problem(n, type, "the block has RO records: RU must follow RT");
     rtSeen_ = false;
 
     if (type == "RA") {
@@ -708,9 +705,7 @@ class Efw2Reader {
 
  private:
   void After(size_t n, const std::string& type, std::initializer_list<const char*> allowed) {
-    for (const char* a : allowed)
-      if (prev_ == a) return;
-    check_.Problem(n, type, prev_.empty() ? "cannot open the file" : "cannot follow " + prev_);
+    CheckFollows(check_, n, type, prev_, allowed);
   }
 
   void Ra(size_t i, size_t n, std::string_view rec) {
@@ -837,20 +832,12 @@ class Efw2Reader {
 
 Efw2FileCheck CheckEfw2File(std::string_view bytes) {
   Efw2FileCheck result;
-  const size_t stride = kEfw2RecordWidth + kEfw2RecordEnd.size();
-  if (bytes.empty()) {
-    result.problems.push_back("the file is empty");
-    return result;
-  }
-  if (bytes.size() % stride != 0)
-    result.problems.push_back("the file is " + std::to_string(bytes.size()) + " bytes long, not a whole number of " +
-                              std::to_string(stride) + "-byte records");
   Efw2Reader reader(result);
-  const size_t records = bytes.size() / stride;
-  for (size_t i = 0; i < records; ++i)
-    reader.Read(i, bytes.substr(i * stride, kEfw2RecordWidth),
-                bytes.substr(i * stride + kEfw2RecordWidth, kEfw2RecordEnd.size()));
-  reader.Finish(records);
+  const size_t records = ForEachRecord(bytes, kEfw2RecordWidth, kEfw2RecordEnd, result.problems,
+                                       [&](size_t i, std::string_view rec, std::string_view end) {
+                                         reader.Read(i, rec, end);
+                                       });
+  if (records > 0) reader.Finish(records);
   return result;
 }
 

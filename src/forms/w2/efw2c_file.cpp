@@ -8,6 +8,7 @@
 #include "forms/efile_choices.h"
 #include "forms/money.h"
 #include "forms/record_as_filed.h"
+#include "forms/record_file_reading.h"
 #include "forms/w2/efw2_file.h"
 #include "records/employees.h"
 #include "records/tax_year.h"
@@ -380,13 +381,8 @@ class Efw2cReader {
     const size_t n = i + 1;
     const std::string type(rec.substr(0, 3));
     if (end != kEfw2cRecordEnd) check_.Problem(n, type, "is not 1024 characters followed by the record end");
-    for (size_t p = 0; p < rec.size(); ++p) {
-      const auto c = static_cast<unsigned char>(rec[p]);
-      if (c < 0x20 || c >= 0x7F) {
-        check_.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
-        break;
-      }
-    }
+    if (const auto p = UnprintableAt(rec))
+      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
     if (sawRcf_) check_.Problem(n, type, "follows the final record RCF");
     if (i == 0 && type != "RCA") check_.Problem(n, type, "the file must begin with RCA");
     if (rtSeen_ && block_.rco > 0 && type != "RCU")
@@ -422,9 +418,7 @@ class Efw2cReader {
 
  private:
   void After(size_t n, const std::string& type, std::initializer_list<const char*> allowed) {
-    for (const char* a : allowed)
-      if (prev_ == a) return;
-    check_.Problem(n, type, prev_.empty() ? "cannot open the file" : "cannot follow " + prev_);
+    CheckFollows(check_, n, type, prev_, allowed);
   }
 
   void Rca(size_t i, size_t n, std::string_view rec) {
@@ -539,20 +533,12 @@ class Efw2cReader {
 
 Efw2cFileCheck CheckEfw2cFile(std::string_view bytes) {
   Efw2cFileCheck result;
-  const size_t stride = kEfw2cRecordWidth + kEfw2cRecordEnd.size();
-  if (bytes.empty()) {
-    result.problems.push_back("the file is empty");
-    return result;
-  }
-  if (bytes.size() % stride != 0)
-    result.problems.push_back("the file is " + std::to_string(bytes.size()) + " bytes long, not a whole number of " +
-                              std::to_string(stride) + "-byte records");
   Efw2cReader reader(result);
-  const size_t records = bytes.size() / stride;
-  for (size_t i = 0; i < records; ++i)
-    reader.Read(i, bytes.substr(i * stride, kEfw2cRecordWidth),
-                bytes.substr(i * stride + kEfw2cRecordWidth, kEfw2cRecordEnd.size()));
-  reader.Finish(records);
+  const size_t records = ForEachRecord(bytes, kEfw2cRecordWidth, kEfw2cRecordEnd, result.problems,
+                                       [&](size_t i, std::string_view rec, std::string_view end) {
+                                         reader.Read(i, rec, end);
+                                       });
+  if (records > 0) reader.Finish(records);
   return result;
 }
 
