@@ -122,9 +122,7 @@ void Stepping(int n) {
   doc.BeginSession();
   if (!doc.NewCompany()) std::exit(1);
 
-  auto& employees = doc.GetEmployees();
-  auto& forms = doc.GetW2Forms();
-  forms = MakeW2s(n);
+  for (auto& form : MakeW2s(n)) doc.AddRecord(std::move(form));
   std::vector<ListRow> rows;
   for (int i = 0; i < n; ++i) {
     // Ids in a scrambled order, so the list's order is not the document's.
@@ -134,7 +132,7 @@ void Stepping(int n) {
     e.SetSocialSecurityNumber("123-45-" + std::to_string(1000 + id % 9000));
     e.SetFirstName("Ann");
     e.SetLastName("Last" + std::to_string(id));
-    employees.push_back(e);
+    doc.AddRecord(e);
     rows.push_back({i, id, {e.LastName()}});
   }
   std::sort(rows.begin(), rows.end(), [](const ListRow& a, const ListRow& b) { return a.columns[0] < b.columns[0]; });

@@ -90,8 +90,8 @@ int main(int argc, char** argv) {
   const auto folder = std::filesystem::temp_directory_path() / "payee_pages_bench";
   std::filesystem::create_directories(folder);
   CGlobalDoc doc(ui, settings, folder);
-  for (int i = 1; i <= employees; ++i) doc.GetEmployees().push_back(Employee(i));
-  for (int i = 1; i <= contractors; ++i) doc.GetContractors().push_back(Contractor(i));
+  for (int i = 1; i <= employees; ++i) doc.AddRecord(Employee(i));
+  for (int i = 1; i <= contractors; ++i) doc.AddRecord(Contractor(i));
   const long records = bench::StatusKb("VmRSS");
   bench::ResetPeak();
 

@@ -192,22 +192,13 @@ int main(int argc, char** argv) {
     CGlobalDoc doc(ui, settings, dir);
     doc.BeginSession();
     if (!doc.NewCompany()) return 1;
-    auto& emp = doc.GetEmployees();
-    auto& w2 = doc.GetW2Forms();
-    auto& con = doc.GetContractors();
-    auto& f99 = doc.GetForms1099();
-    doc.SetModified(true);
     for (int id = 1; id <= employees; ++id) {
-      emp.push_back(MakeEmployee(id));
-      doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, id - 1, id}, false);
-      w2.push_back(MakeW2(id));
-      doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, id - 1, id}, false);
+      doc.AddRecord(MakeEmployee(id));
+      doc.AddRecord(MakeW2(id));
     }
     for (int id = 1; id <= contractors; ++id) {
-      con.push_back(MakeContractor(id));
-      doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, id - 1, id}, false);
-      f99.push_back(MakeForm1099(id));
-      doc.AddPendingChange({ChangeKind::Form1099, ChangeOp::Insert, id - 1, id}, false);
+      doc.AddRecord(MakeContractor(id));
+      doc.AddRecord(MakeForm1099(id));
     }
     const auto start = Clock::now();
     if (int rc = doc.SaveChanges()) {

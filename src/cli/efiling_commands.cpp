@@ -49,11 +49,11 @@ std::optional<std::filesystem::path> OutputPath(const std::string& command, cons
 // or, in a company that cannot be written, used for this file only (the
 // user is told). False, with the message, when the save failed.
 template <class R>
-bool UseFields(CGlobalDoc& doc, R& stored, const R& record, ChangeResult (*save)(CGlobalDoc&, const R&),
+bool UseFields(CGlobalDoc& doc, const R& stored, const R& record, ChangeResult (*save)(CGlobalDoc&, const R&),
                const char* whose, std::ostream& err) {
   if (doc.ReadOnlyReason()) {
     if (!(stored == record)) {
-      stored = record;
+      doc.ReplaceRowInMemory(record);
       err << "formet-cli: note: the " << whose << "'s fields are used for this file only; they are not saved in "
           << "the company:\n" << Win1252ToUtf8(*doc.ReadOnlyReason()) << "\n";
     }

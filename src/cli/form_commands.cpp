@@ -302,7 +302,7 @@ std::optional<int> FindPayee(const std::vector<Payee>& payees, TextMember<Payee>
 // given box in box order and left it, then pressed Save.
 template <class Rules, class Payee>
 int SetForm(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, const char* payeeOption,
-            const FormTable& table, const std::vector<std::string>& args, std::vector<Payee>& (CGlobalDoc::*payees)(),
+            const FormTable& table, const std::vector<std::string>& args, const std::vector<Payee>& (CGlobalDoc::*payees)() const,
             TextMember<Payee> number, std::string_view mask, const char* formName,
             std::string (*nameOf)(const Payee&), std::ostream& out, std::ostream& err) {
   const auto parsed = ParseSetArguments(command, payeeOption, table, args, err);

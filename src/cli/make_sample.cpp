@@ -55,7 +55,7 @@ constexpr Payee kContractors[] = {
 
 // The payer: its identity and the contacts of the W-3 and the 1096.
 void SetUpCompany(CGlobalDoc& doc) {
-  auto& c = doc.GetCompany();
+  CompanyRecord c = doc.GetCompany();
   c.SetEmployerIdentificationNumber("36-4125798");
   c.SetAddress1("1200 Capitol Ave");
   c.SetAddress2("Suite 300");
@@ -72,15 +72,14 @@ void SetUpCompany(CGlobalDoc& doc) {
   c.SetForm1096Telephone("(217) 555-0100");
   c.SetForm1096Fax("(217) 555-0101");
   c.SetForm1096Email("payroll@samplecompany.example");
-  doc.SetModified(true);
-  doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
+  doc.ChangeRow(c);
 }
 
 // The employees, each with a W-2 of 2007 amounts.
 void AddEmployees(CGlobalDoc& doc) {
   const auto& c = doc.GetCompany();
   for (const auto& p : kEmployees) {
-    auto& list = doc.GetEmployees();
+    const auto& list = doc.GetEmployees();
     EmployeeRecord e;
     e.EmployeeUniqueID = NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
     e.SetSocialSecurityNumber(p.ssn);
@@ -91,12 +90,9 @@ void AddEmployees(CGlobalDoc& doc) {
     e.SetCity(p.city);
     e.SetState("IL");
     e.SetZip(p.zip);
-    list.push_back(e);
-    doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
-                          e.EmployeeUniqueID},
-                         false);
+    doc.AddRecord(e);
 
-    auto& forms = doc.GetW2Forms();
+    const auto& forms = doc.GetW2Forms();
     W2Record w;
     w.W2UniqueID = NextUniqueId(forms, &W2Record::W2UniqueID);
     w.EmployeeUniqueID = e.EmployeeUniqueID;
@@ -113,16 +109,14 @@ void AddEmployees(CGlobalDoc& doc) {
     w.SetStateID1(c.StateID());
     w.SetStateWages1(p.wages);
     w.SetStateIncomTax1(p.stateTax);
-    forms.push_back(w);
-    doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), w.W2UniqueID},
-                         false);
+    doc.AddRecord(std::move(w));
   }
 }
 
 // The contractors, each with a 1099-MISC.
 void AddContractors(CGlobalDoc& doc) {
   for (const auto& p : kContractors) {
-    auto& list = doc.GetContractors();
+    const auto& list = doc.GetContractors();
     ContractorRecord r;
     r.ContractorUniqueID = NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
     r.SetIdentificationNumber(p.tin);
@@ -135,21 +129,16 @@ void AddContractors(CGlobalDoc& doc) {
     r.SetState(p.state);
     r.SetZip(p.zip);
     r.SetAccountNumber(p.account);
-    list.push_back(r);
-    doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
-                          r.ContractorUniqueID},
-                         false);
+    doc.AddRecord(r);
 
-    auto& forms = doc.GetForms1099();
+    const auto& forms = doc.GetForms1099();
     Form1099Record f;
     f.Form1099UniqueID = NextUniqueId(forms, &Form1099Record::Form1099UniqueID);
     f.ContractorUniqueID = r.ContractorUniqueID;
     f.SetNonemployeeCompensation(p.nonemployee);
     f.SetRents(p.rents);
     f.SetOtherIncome(p.other);
-    forms.push_back(f);
-    doc.AddPendingChange(
-        {ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), f.Form1099UniqueID}, false);
+    doc.AddRecord(std::move(f));
   }
 }
 

@@ -158,13 +158,11 @@ SaveResult FormPageRules::SaveNow() {
   return result;
 }
 
-SaveResult FormPageRules::Commit(ChangeKind kind, int form, int32_t uniqueId) {
+SaveResult FormPageRules::Committed() {
   // Every page shows the new record (the transmittal's totals follow it).
   doc_.RefreshAllViews();
-  doc_.SetModified(true);
   modified_ = false;
-  const int code = doc_.AddPendingChange({kind, ChangeOp::Update, form, uniqueId}, true);
-  return {SaveOutcome::Saved, code};
+  return {SaveOutcome::Saved, doc_.SaveChanges()};
 }
 
 bool FormPageRules::Reset() {

@@ -195,10 +195,16 @@ class FormPageRules {
   // ---- for the pages ------------------------------------------------------------
   // Sets a field as a rule does (a change sets the modified flag, as an edit).
   void Set(size_t field, const std::string& text);
-  // The stored record at `form` was replaced: refreshes every page, marks the
-  // document modified and journals the update, written at once.
-  SaveResult Commit(ChangeKind kind, int form, int32_t uniqueId);
+  // Replaces the stored record at `form` through the document (which marks
+  // itself modified and journals the update), refreshes every page and
+  // writes the update at once.
+  template <class R>
+  SaveResult Commit(int form, R record) {
+    doc_.UpdateRecord(static_cast<size_t>(form), std::move(record));
+    return Committed();
+  }
   void Changed();
+  SaveResult Committed();
   // After a form was added or deleted by the payee pages (the list links).
   void AfterFormAdded(bool reload);
   void AfterFormDeleted();

@@ -131,8 +131,8 @@ void Form1099ImportFlavour::Prepare(size_t rows) {
   StartLoad(doc_);
   batch_ = PayeeBatch::ForContractors(doc_);
   // Room for every row at once: the lists do not move while they grow.
-  doc_.GetContractors().reserve(doc_.GetContractors().size() + rows);
-  doc_.GetForms1099().reserve(doc_.GetForms1099().size() + rows);
+  doc_.ReserveRecords<ContractorRecord>(rows);
+  doc_.ReserveRecords<Form1099Record>(rows);
 }
 
 RowLoad Form1099ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {

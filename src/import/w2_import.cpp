@@ -178,8 +178,8 @@ void W2ImportFlavour::Prepare(size_t rows) {
   StartLoad(doc_);
   batch_ = PayeeBatch::ForEmployees(doc_);
   // Room for every row at once: the lists do not move while they grow.
-  doc_.GetEmployees().reserve(doc_.GetEmployees().size() + rows);
-  doc_.GetW2Forms().reserve(doc_.GetW2Forms().size() + rows);
+  doc_.ReserveRecords<EmployeeRecord>(rows);
+  doc_.ReserveRecords<W2Record>(rows);
 }
 
 RowLoad W2ImportFlavour::LoadRow(const std::vector<std::string>& values, bool saveNow) {

@@ -158,12 +158,12 @@ bool AskAboutCompanyEdits(CGlobalDoc& doc, UiServices& ui, const PageValues& val
 
 ChangeResult ApplyCompanyPages(CGlobalDoc& doc, UiServices& ui, const PageValues& values) {
   if (RefuseEmptyEmployerName(ui, values)) return {Outcome::Refused};
-  auto& record = doc.GetCompany();
+  CompanyRecord record = doc.GetCompany();
   SaveCompanyPages(values, record);
+  doc.ChangeRow(record);
   doc.SetWindowTitle(record.EmployerName());
   doc.RefreshAllViews();
-  doc.SetModified(true);
-  const int code = doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, -1}, true);
+  const int code = doc.SaveChanges();
   return {Outcome::Done, code, record.CompanyUniqueID};
 }
 

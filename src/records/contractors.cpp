@@ -177,19 +177,14 @@ ChangeResult AddContractor(CGlobalDoc& doc, UiServices& ui, const ContractorReco
                            bool silent, bool refresh1099Page, const Form1099Record* formData,
                            Form1099ListObserver* formPage, PayeeBatch* batch) {
   if (!CheckNewContractor(doc, ui, record, silent, batch)) return {Outcome::Refused};
-  auto& list = doc.GetContractors();
   ContractorRecord added = record;
   added.SetIdentificationNumber(std::string(WithoutSurroundingBlanks(record.IdentificationNumber())));
   added.ContractorUniqueID =
-      batch ? batch->NextPayeeId() : NextUniqueId(list, &ContractorRecord::ContractorUniqueID);
-  list.push_back(added);
-  doc.SetModified(true);
-  ChangeResult result{Outcome::Done, 0, added.ContractorUniqueID};
+      batch ? batch->NextPayeeId() : NextUniqueId(doc.GetContractors(), &ContractorRecord::ContractorUniqueID);
   // The contractor and its 1099-MISC reach the file in one save, so that
   // neither is ever stored without the other.
-  doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1),
-                        added.ContractorUniqueID},
-                       false);
+  doc.AddRecord(added);
+  ChangeResult result{Outcome::Done, 0, added.ContractorUniqueID};
   result.saveCode = OnContractorAdded(doc, added.ContractorUniqueID, formData, refresh1099Page, formPage,
                                       batch ? batch->NextFormId() : 0);
   if (batch) batch->Added(added.IdentificationNumber());
@@ -213,20 +208,22 @@ ChangeResult NewContractor(CGlobalDoc& doc, UiServices& ui, const PageValues& va
 }
 
 std::optional<ContractorDialogStart> BeginModifyContractor(CGlobalDoc& doc, int position) {
-  auto& list = doc.GetContractors();
+  const auto& list = doc.GetContractors();
   if (position < 0 || static_cast<size_t>(position) >= list.size()) return std::nullopt;
-  auto& stored = list[static_cast<size_t>(position)];
+  ContractorRecord stored = list[static_cast<size_t>(position)];
   ContractorDialogStart start;
   start.caption = ContractorDialogCaption(&stored);
-  ConvertOlderNames(stored);
+  // Older names are converted in memory; they reach the file with the
+  // contractor's next update.
+  if (ConvertOlderNames(stored)) doc.ReplaceInMemory(static_cast<size_t>(position), stored);
   start.values = LoadContractorDialog(stored);
   return start;
 }
 
 ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRecord& edited) {
-  auto& list = doc.GetContractors();
+  const auto& list = doc.GetContractors();
   if (position < 0 || static_cast<size_t>(position) >= list.size()) return {Outcome::Declined};
-  auto& stored = list[static_cast<size_t>(position)];
+  const auto& stored = list[static_cast<size_t>(position)];
   const int32_t id = stored.ContractorUniqueID;
   // The dialog's fields in a new record that keeps only the unique id.
   ContractorRecord replacement;
@@ -236,16 +233,15 @@ ChangeResult ModifyContractor(CGlobalDoc& doc, int position, const ContractorRec
     if (f.number) replacement.*f.number = edited.*f.number;
   }
   if (SameContractorFields(stored, replacement)) return {Outcome::Unchanged, 0, id};
-  stored = std::move(replacement);
+  doc.UpdateRecord(static_cast<size_t>(position), std::move(replacement));
   doc.RefreshAllViews();
-  doc.SetModified(true);
-  const int code = doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Update, position, id}, true);
+  const int code = doc.SaveChanges();
   return {Outcome::Done, code, id};
 }
 
 ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int> position,
                               Form1099ListObserver* formPage) {
-  auto& list = doc.GetContractors();
+  const auto& list = doc.GetContractors();
   const bool selected = position && *position >= 0 && static_cast<size_t>(*position) < list.size();
   const std::string question = selected ? kDeleteQuestion + "\n\n" +
                                               ContractorDisplayName(list[static_cast<size_t>(*position)])
@@ -253,11 +249,9 @@ ChangeResult DeleteContractor(CGlobalDoc& doc, UiServices& ui, std::optional<int
   if (!ui.AskYesNoDestructive(question)) return {Outcome::Declined};
   if (!selected) return {Outcome::Declined};
   const int32_t id = list[static_cast<size_t>(*position)].ContractorUniqueID;
-  list.erase(list.begin() + *position);
-  doc.SetModified(true);
-  ChangeResult result{Outcome::Done, 0, id};
   // Written at once, in one save with the contractor's 1099-MISC.
-  doc.AddPendingChange({ChangeKind::Contractor, ChangeOp::Delete, *position, id}, false);
+  doc.RemoveRecord<ContractorRecord>(static_cast<size_t>(*position));
+  ChangeResult result{Outcome::Done, 0, id};
   result.saveCode = OnContractorDeleted(doc, id, formPage);
   if (result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   doc.RefreshAllViews();

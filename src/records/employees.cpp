@@ -162,16 +162,13 @@ bool FindEmployeeBySsn(CGlobalDoc& doc, const std::string& socialSecurityNumber)
 ChangeResult AddEmployee(CGlobalDoc& doc, UiServices& ui, const EmployeeRecord& record, bool saveNow, bool silent,
                          bool refreshW2Page, const W2Record* w2Data, W2ListObserver* w2Page, PayeeBatch* batch) {
   if (!CheckNewEmployee(doc, ui, record, silent, batch)) return {Outcome::Refused};
-  auto& list = doc.GetEmployees();
   EmployeeRecord added = record;
-  added.EmployeeUniqueID = batch ? batch->NextPayeeId() : NextUniqueId(list, &EmployeeRecord::EmployeeUniqueID);
-  list.push_back(added);
-  doc.SetModified(true);
-  ChangeResult result{Outcome::Done, 0, added.EmployeeUniqueID};
+  added.EmployeeUniqueID =
+      batch ? batch->NextPayeeId() : NextUniqueId(doc.GetEmployees(), &EmployeeRecord::EmployeeUniqueID);
   // The employee and its W-2 reach the file in one save, so that neither is
   // ever stored without the other.
-  doc.AddPendingChange(
-      {ChangeKind::Employee, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), added.EmployeeUniqueID}, false);
+  doc.AddRecord(added);
+  ChangeResult result{Outcome::Done, 0, added.EmployeeUniqueID};
   result.saveCode = OnEmployeeListChanged(doc, EmployeeListOp::Added, added.EmployeeUniqueID, refreshW2Page, w2Data,
                                           w2Page, batch ? batch->NextFormId() : 0);
   if (batch) batch->Added(added.SocialSecurityNumber());
@@ -193,9 +190,9 @@ ChangeResult NewEmployee(CGlobalDoc& doc, UiServices& ui, const PageValues& valu
 }
 
 ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord& edited) {
-  auto& list = doc.GetEmployees();
+  const auto& list = doc.GetEmployees();
   if (position < 0 || static_cast<size_t>(position) >= list.size()) return {Outcome::Declined};
-  auto& stored = list[static_cast<size_t>(position)];
+  const auto& stored = list[static_cast<size_t>(position)];
   const int32_t id = stored.EmployeeUniqueID;
   if (SameEmployeeFields(stored, edited)) return {Outcome::Unchanged, 0, id};
   if (ModifiedEmployeeFieldProblem(stored, edited)) return {Outcome::Refused, 0, id};
@@ -203,26 +200,23 @@ ChangeResult ModifyEmployee(CGlobalDoc& doc, int position, const EmployeeRecord&
   EmployeeRecord replacement;
   replacement.EmployeeUniqueID = id;
   for (const auto& f : EmployeeFields()) f.text.Set(replacement, f.text.In(edited));
-  stored = std::move(replacement);
+  doc.UpdateRecord(static_cast<size_t>(position), std::move(replacement));
   doc.RefreshAllViews();
-  doc.SetModified(true);
-  const int code = doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Update, position, id}, true);
+  const int code = doc.SaveChanges();
   return {Outcome::Done, code, id};
 }
 
 ChangeResult DeleteEmployee(CGlobalDoc& doc, UiServices& ui, std::optional<int> position, W2ListObserver* w2Page) {
-  auto& list = doc.GetEmployees();
+  const auto& list = doc.GetEmployees();
   const bool selected = position && *position >= 0 && static_cast<size_t>(*position) < list.size();
   const std::string question =
       selected ? kDeleteQuestion + "\n\n" + EmployeeDisplayName(list[static_cast<size_t>(*position)]) : kDeleteQuestion;
   if (!ui.AskYesNoDestructive(question)) return {Outcome::Declined};
   if (!selected) return {Outcome::Declined};
   const int32_t id = list[static_cast<size_t>(*position)].EmployeeUniqueID;
-  list.erase(list.begin() + *position);
-  doc.SetModified(true);
-  ChangeResult result{Outcome::Done, 0, id};
   // Written at once, in one save with the employee's W-2.
-  doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Delete, *position, id}, false);
+  doc.RemoveRecord<EmployeeRecord>(static_cast<size_t>(*position));
+  ChangeResult result{Outcome::Done, 0, id};
   result.saveCode = OnEmployeeListChanged(doc, EmployeeListOp::Deleted, id, true, nullptr, w2Page);
   if (result.saveCode == 0 && doc.IsModified()) result.saveCode = doc.SaveChanges();
   doc.RefreshAllViews();

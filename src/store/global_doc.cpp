@@ -585,6 +585,141 @@ int CGlobalDoc::AddPendingChange(const PendingChange& change, bool saveNow) {
   return saveNow ? SaveChanges() : 0;
 }
 
+namespace {
+
+// What the journal knows of each list: its change kind and the unique id of
+// a record.
+template <class R>
+struct ListJournal;
+template <>
+struct ListJournal<EmployeeRecord> {
+  static constexpr ChangeKind kind = ChangeKind::Employee;
+  static int32_t Id(const EmployeeRecord& r) { return r.EmployeeUniqueID; }
+};
+template <>
+struct ListJournal<ContractorRecord> {
+  static constexpr ChangeKind kind = ChangeKind::Contractor;
+  static int32_t Id(const ContractorRecord& r) { return r.ContractorUniqueID; }
+};
+template <>
+struct ListJournal<W2Record> {
+  static constexpr ChangeKind kind = ChangeKind::W2;
+  static int32_t Id(const W2Record& r) { return r.W2UniqueID; }
+};
+template <>
+struct ListJournal<Form1099Record> {
+  static constexpr ChangeKind kind = ChangeKind::Form1099;
+  static int32_t Id(const Form1099Record& r) { return r.Form1099UniqueID; }
+};
+
+// The journal's kind and id of each one-row table.
+template <class R>
+struct RowJournal;
+template <>
+struct RowJournal<CompanyRecord> {
+  static constexpr ChangeKind kind = ChangeKind::Company;
+  static constexpr int32_t id = -1;
+};
+template <>
+struct RowJournal<SubmitterRecord> {
+  static constexpr ChangeKind kind = ChangeKind::Submitter;
+  static constexpr int32_t id = 1;
+};
+template <>
+struct RowJournal<TransmitterRecord> {
+  static constexpr ChangeKind kind = ChangeKind::Transmitter;
+  static constexpr int32_t id = 1;
+};
+
+}  // namespace
+
+template <>
+std::vector<EmployeeRecord>& CGlobalDoc::ListOf<EmployeeRecord>() { return employees_; }
+template <>
+std::vector<ContractorRecord>& CGlobalDoc::ListOf<ContractorRecord>() { return contractors_; }
+template <>
+std::vector<W2Record>& CGlobalDoc::ListOf<W2Record>() { return w2Forms_; }
+template <>
+std::vector<Form1099Record>& CGlobalDoc::ListOf<Form1099Record>() { return forms1099_; }
+template <>
+CompanyRecord& CGlobalDoc::RowOf<CompanyRecord>() { return company_; }
+template <>
+SubmitterRecord& CGlobalDoc::RowOf<SubmitterRecord>() { return submitter_; }
+template <>
+TransmitterRecord& CGlobalDoc::RowOf<TransmitterRecord>() { return transmitter_; }
+
+template <class R>
+int CGlobalDoc::AddRecord(R record, bool saveNow) {
+  auto& list = ListOf<R>();
+  const int32_t id = ListJournal<R>::Id(record);
+  list.push_back(std::move(record));
+  SetModified(true);
+  return AddPendingChange({ListJournal<R>::kind, ChangeOp::Insert, static_cast<int32_t>(list.size() - 1), id},
+                          saveNow);
+}
+
+template <class R>
+int CGlobalDoc::UpdateRecord(size_t position, R record, bool saveNow) {
+  auto& list = ListOf<R>();
+  if (position >= list.size()) return 0;
+  const int32_t id = ListJournal<R>::Id(record);
+  list[position] = std::move(record);
+  SetModified(true);
+  return AddPendingChange({ListJournal<R>::kind, ChangeOp::Update, static_cast<int32_t>(position), id}, saveNow);
+}
+
+template <class R>
+int CGlobalDoc::RemoveRecord(size_t position, bool saveNow) {
+  auto& list = ListOf<R>();
+  if (position >= list.size()) return 0;
+  const int32_t id = ListJournal<R>::Id(list[position]);
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(position));
+  SetModified(true);
+  return AddPendingChange({ListJournal<R>::kind, ChangeOp::Delete, static_cast<int32_t>(position), id}, saveNow);
+}
+
+template <class R>
+void CGlobalDoc::ReplaceInMemory(size_t position, R record) {
+  auto& list = ListOf<R>();
+  if (position < list.size()) list[position] = std::move(record);
+}
+
+template <class R>
+void CGlobalDoc::ReserveRecords(size_t more) {
+  auto& list = ListOf<R>();
+  list.reserve(list.size() + more);
+}
+
+template <class R>
+void CGlobalDoc::ReplaceRowInMemory(R record) {
+  RowOf<R>() = std::move(record);
+}
+
+template <class R>
+int CGlobalDoc::ChangeRow(R record, ChangeOp op, bool saveNow) {
+  RowOf<R>() = std::move(record);
+  SetModified(true);
+  return AddPendingChange({RowJournal<R>::kind, op, -1, RowJournal<R>::id}, saveNow);
+}
+
+#define FORMET_LIST_OPERATIONS(R)                                   \
+  template int CGlobalDoc::AddRecord<R>(R, bool);                   \
+  template int CGlobalDoc::UpdateRecord<R>(size_t, R, bool);        \
+  template int CGlobalDoc::RemoveRecord<R>(size_t, bool);           \
+  template void CGlobalDoc::ReplaceInMemory<R>(size_t, R);      \
+  template void CGlobalDoc::ReserveRecords<R>(size_t);
+FORMET_LIST_OPERATIONS(EmployeeRecord)
+FORMET_LIST_OPERATIONS(ContractorRecord)
+FORMET_LIST_OPERATIONS(W2Record)
+FORMET_LIST_OPERATIONS(Form1099Record)
+#undef FORMET_LIST_OPERATIONS
+template int CGlobalDoc::ChangeRow<CompanyRecord>(CompanyRecord, ChangeOp, bool);
+template void CGlobalDoc::ReplaceRowInMemory<CompanyRecord>(CompanyRecord);
+template int CGlobalDoc::ChangeRow<SubmitterRecord>(SubmitterRecord, ChangeOp, bool);
+template void CGlobalDoc::ReplaceRowInMemory<SubmitterRecord>(SubmitterRecord);
+template int CGlobalDoc::ChangeRow<TransmitterRecord>(TransmitterRecord, ChangeOp, bool);
+template void CGlobalDoc::ReplaceRowInMemory<TransmitterRecord>(TransmitterRecord);
+
 int CGlobalDoc::WriteChange(const PendingChange& c) {
   const bool insert = c.op == ChangeOp::Insert, update = c.op == ChangeOp::Update;
   switch (c.kind) {

@@ -113,7 +113,19 @@ class CGlobalDoc {
   CGlobalDoc(UiServices& ui, SettingsStore& settings, std::filesystem::path dataFolder);
   ~CGlobalDoc();
 
-  // Accessors.
+  // The records, read-only: every change goes through the operations below,
+  // which keep the journal themselves.
+  const CompanyRecord& GetCompany() const { return company_; }
+  const std::vector<EmployeeRecord>& GetEmployees() const { return employees_; }
+  const std::vector<ContractorRecord>& GetContractors() const { return contractors_; }
+  const std::vector<W2Record>& GetW2Forms() const { return w2Forms_; }
+  const std::vector<Form1099Record>& GetForms1099() const { return forms1099_; }
+  const std::vector<W3Record>& GetW3List() const { return w3List_; }
+  const Form1096Record& GetForm1096() const { return form1096_; }
+  const TransmitterRecord& GetTransmitter() const { return transmitter_; }
+  const SubmitterRecord& GetSubmitter() const { return submitter_; }
+  // Writable lists, still used by the tests' fixtures until they move to the
+  // operations below; the program's own code changes records only through them.
   CompanyRecord& GetCompany() { return company_; }
   std::vector<EmployeeRecord>& GetEmployees() { return employees_; }
   std::vector<ContractorRecord>& GetContractors() { return contractors_; }
@@ -145,7 +157,41 @@ class CGlobalDoc {
   bool AskAboutUnsavedEdits();
   // Tells every view that the document's state changed.
   void NotifyStateChanged();
+  // Journals a change made to a writable list by hand (the tests' fixtures).
   int AddPendingChange(const PendingChange& change, bool saveNow);
+
+  // The lists of payees and forms (EmployeeRecord, ContractorRecord,
+  // W2Record, Form1099Record) share one shape: a record is known by its
+  // position in its list and its unique id. Each operation changes the list,
+  // marks the document modified and journals the change; with `saveNow` the
+  // journal is written at once and the engine's code returned (0 otherwise).
+  // Appends `record`, which carries its unique id.
+  template <class R>
+  int AddRecord(R record, bool saveNow = false);
+  // Replaces the record at `position` with `record`.
+  template <class R>
+  int UpdateRecord(size_t position, R record, bool saveNow = false);
+  // Removes the record at `position`.
+  template <class R>
+  int RemoveRecord(size_t position, bool saveNow = false);
+  // Brings the record at `position` up to date in memory only (an older
+  // layout read from the file): nothing is journalled, and the record
+  // reaches the file with its next update.
+  template <class R>
+  void ReplaceInMemory(size_t position, R record);
+  // Room for `more` records at once (an import): the list does not move
+  // while it grows.
+  template <class R>
+  void ReserveRecords(size_t more);
+  // The company setup, the W-2 submitter and the 1099 transmitter, one row
+  // each: replaces the row in memory and journals `op` (Insert when the
+  // file has no such row yet).
+  template <class R>
+  int ChangeRow(R record, ChangeOp op = ChangeOp::Update, bool saveNow = false);
+  // Replaces the row in memory only, for a company that cannot be written:
+  // nothing is journalled.
+  template <class R>
+  void ReplaceRowInMemory(R record);
   // Writes the journal in one transaction. On any failure the transaction is
   // rolled back, the journal and the modified flag stay, and the engine's
   // code is returned. Nothing is written while no company is loaded. With
@@ -255,6 +301,10 @@ class CGlobalDoc {
   bool Fail(const std::string& message);
   bool FailEngine(const std::string& message, int code);
   int WriteChange(const PendingChange& change);
+  template <class R>
+  std::vector<R>& ListOf();
+  template <class R>
+  R& RowOf();
   bool AskToSave();  // false when the user cancelled
   // Puts back old files whose conversion stopped between its two renames.
   void RecoverInterruptedConversions() const;

@@ -171,10 +171,9 @@ std::optional<Form1099Record> Form1099PageRules::PageRecord() const {
 
 SaveResult Form1099PageRules::Store(int form) {
   const auto built = PageRecord();
-  auto& forms = doc_.GetForms1099();
+  const auto& forms = doc_.GetForms1099();
   if (!built || SameForm1099Boxes(*built, forms[static_cast<size_t>(form)])) return {SaveOutcome::Unchanged, 0};
-  forms[static_cast<size_t>(form)] = *built;
-  return Commit(ChangeKind::Form1099, form, built->Form1099UniqueID);
+  return Commit(form, *built);
 }
 
 void Form1099PageRules::ShowPayeePage() { ui_.ShowContractorsPage(); }

@@ -114,10 +114,7 @@ TransmitterRecord ReadTransmitterDialog(const PageValues& values, const Transmit
 
 ChangeResult SaveTransmitter(CGlobalDoc& doc, const TransmitterRecord& record) {
   if (doc.GetTransmitter() == record) return {Outcome::Unchanged, 0, 1};
-  doc.GetTransmitter() = record;
-  doc.SetModified(true);
-  const int code =
-      doc.AddPendingChange({ChangeKind::Transmitter, efile::FilingRowChange(doc, "EFiling_1099_Transmitter"), -1, 1}, true);
+  const int code = doc.ChangeRow(record, efile::FilingRowChange(doc, "EFiling_1099_Transmitter"), true);
   return {Outcome::Done, code, 1};
 }
 

@@ -106,10 +106,7 @@ SubmitterRecord ReadSubmitterDialog(const PageValues& values, const SubmitterRec
 
 ChangeResult SaveSubmitter(CGlobalDoc& doc, const SubmitterRecord& record) {
   if (doc.GetSubmitter() == record) return {Outcome::Unchanged, 0, 1};
-  doc.GetSubmitter() = record;
-  doc.SetModified(true);
-  const int code =
-      doc.AddPendingChange({ChangeKind::Submitter, efile::FilingRowChange(doc, "EFiling_W2_Submitter"), -1, 1}, true);
+  const int code = doc.ChangeRow(record, efile::FilingRowChange(doc, "EFiling_W2_Submitter"), true);
   return {Outcome::Done, code, 1};
 }
 

@@ -248,10 +248,9 @@ std::optional<W2Record> W2PageRules::PageRecord() const {
 
 SaveResult W2PageRules::Store(int form) {
   const auto built = PageRecord();
-  auto& forms = doc_.GetW2Forms();
+  const auto& forms = doc_.GetW2Forms();
   if (!built || *built == forms[static_cast<size_t>(form)]) return {SaveOutcome::Unchanged, 0};
-  forms[static_cast<size_t>(form)] = *built;
-  return Commit(ChangeKind::W2, form, built->W2UniqueID);
+  return Commit(form, *built);
 }
 
 void W2PageRules::ShowPayeePage() { ui_.ShowEmployeesPage(); }
