@@ -76,6 +76,8 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Arrow(right + 8, kTop + 14, 16);
     b.Text(kBoxARight + 18, kTop + 42, "OMB No. 1545-0008", kLabelFont);
   } else {
+    // The cell left of box a holds the mark of a reissued statement.
+    b.Box("reissued", kLeft, kTop, kBoxALeft, kRowB);
     b.Text(kBoxARight + 12, kTop + 16, "OMB No. 1545-0008", kLabelFont);
     // Copy B's e-file notice (the print blanks it on the other copies).
     const FontSpec bold{"Arial", 75, true};
