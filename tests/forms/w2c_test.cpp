@@ -325,6 +325,7 @@ TEST(W2cTest, TheListEntriesSayWhatChangedAndWhereItGoes) {
                                  {handMade});
   const auto entries = W2cListEntries(list, employees, {handMade});
   ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].employee, "Ann Q Ray");
   EXPECT_EQ(entries[0].changed, "SSN and/or name; box 1");
   EXPECT_EQ(entries[0].status, "To the SSA; not recorded as filed; corrects the W-2 filed on 02/15/2008");
   EXPECT_EQ(entries[1].changed, "box 16");

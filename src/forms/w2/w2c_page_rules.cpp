@@ -45,7 +45,8 @@ std::vector<W2cListEntry> W2cListEntries(const W2cList& list, const std::vector<
     W2cListEntry entry;
     entry.employeeId = id;
     if (const EmployeeRecord* e = employeeOf(id)) {
-      entry.employee = EmployeeDisplayName(*e);
+      for (const std::string& part : {e->FirstName(), e->MiddleName(), e->LastName(), e->Suffix()})
+        if (!part.empty()) entry.employee += (entry.employee.empty() ? "" : " ") + part;
       entry.ssn = e->SocialSecurityNumber();
     }
     return entry;

@@ -70,22 +70,27 @@ CW2cView::CW2cView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : CPage(doc
   summary_->setStyleSheet(QStringLiteral("color: #4a5866;"));
   layout->addWidget(summary_);
 
-  auto* buttons = new QHBoxLayout;
-  auto button = [&](const QString& text, const char* name, void (CW2cView::*slot)()) {
+  // Two rows of buttons: the W-2c's themselves, then the prints (the
+  // smallest window holds three buttons a row).
+  auto* editRow = new QHBoxLayout;
+  auto* printRow = new QHBoxLayout;
+  auto button = [&](QHBoxLayout* row, const QString& text, const char* name, void (CW2cView::*slot)()) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QString::fromLatin1(name));
     connect(b, &QPushButton::clicked, this, slot);
-    buttons->addWidget(b);
+    row->addWidget(b);
     return b;
   };
-  new_ = button(tr("&New W-2c..."), "NewW2c", &CW2cView::OnNew);
-  delete_ = button(tr("&Delete W-2c"), "DeleteW2c", &CW2cView::OnDelete);
-  printW2c_ = button(tr("&Print W2c..."), "PrintW2c", &CW2cView::OnPrintW2c);
-  printW3c_ = button(tr("Print W&3c..."), "PrintW3c", &CW2cView::OnPrintW3c);
-  reissued_ = button(tr("Print &Reissued Statement..."), "Reissued", &CW2cView::OnReissued);
-  record_ = button(tr("Record as &Filed"), "RecordW2c", &CW2cView::OnRecordAsFiled);
-  buttons->addStretch(1);
-  layout->addLayout(buttons);
+  new_ = button(editRow, tr("&New W-2c..."), "NewW2c", &CW2cView::OnNew);
+  delete_ = button(editRow, tr("&Delete W-2c"), "DeleteW2c", &CW2cView::OnDelete);
+  record_ = button(editRow, tr("Record as &Filed"), "RecordW2c", &CW2cView::OnRecordAsFiled);
+  printW2c_ = button(printRow, tr("&Print W2c..."), "PrintW2c", &CW2cView::OnPrintW2c);
+  printW3c_ = button(printRow, tr("Print W&3c..."), "PrintW3c", &CW2cView::OnPrintW3c);
+  reissued_ = button(printRow, tr("Print &Reissued Statement..."), "Reissued", &CW2cView::OnReissued);
+  editRow->addStretch(1);
+  printRow->addStretch(1);
+  layout->addLayout(editRow);
+  layout->addLayout(printRow);
 
   auto* split = new QSplitter(Qt::Vertical, this);
   split->setChildrenCollapsible(false);
@@ -170,9 +175,10 @@ void CW2cView::Reload() {
     summary = tr("No W-2c: no W-2 recorded as filed has changed. Record the W-2s as filed on the W2 Forms page, or "
                  "make a W-2c by hand with New W-2c for a W-2 filed before.");
   else
-    summary = tr("%1 W-2c's, %2 of them to the SSA. Select one to see its boxes.")
-                  .arg(data_.list.forms.size())
-                  .arg(toSsa);
+    summary = (data_.list.forms.size() == 1
+                   ? (toSsa == 1 ? tr("1 W-2c, to the SSA.") : tr("1 W-2c, to the state only."))
+                   : tr("%1 W-2c's, %2 of them to the SSA.").arg(data_.list.forms.size()).arg(toSsa)) +
+              tr(" Select a row to see its boxes.");
   for (const auto& note : data_.list.notes) summary += QStringLiteral("\n") + ToQt(note);
   summary_->setText(summary);
   list_->resizeColumnsToContents();
