@@ -384,8 +384,8 @@ TEST_F(DesktopTest, FormPagesSendAnEmptyCompanyToItsPayees) {
   ScriptedPrompt prompt(true);
   auto app = StartAndPassSplash(prompt);
   auto* frame = app->Frame();
-  const std::pair<int, Page> items[] = {{3, Page::Employees}, {4, Page::Employees}, {5, Page::Contractors},
-                                        {6, Page::Contractors}};
+  const std::pair<int, Page> items[] = {{3, Page::Employees}, {4, Page::Employees}, {6, Page::Contractors},
+                                        {7, Page::Contractors}};
   for (auto [item, page] : items) {
     test::ModalAnswers answers;
     answers.ThenButton(QMessageBox::Ok);

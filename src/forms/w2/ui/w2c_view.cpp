@@ -128,6 +128,7 @@ CW2cView::CW2cView(CGlobalDoc& doc, UiServices& ui, QWidget* parent) : CPage(doc
   explain_->setObjectName(QStringLiteral("W3cExplanation"));
   explain_->setPlaceholderText(tr("Empty: the W-3c lists the boxes whose totals decreased."));
   explain_->setMaximumHeight(60);
+  explain_->setTabChangesFocus(true);  // Tab goes on to Save Explanation
   explainLabel->setBuddy(explain_);
   saveExplain_ = new QPushButton(tr("&Save Explanation"), lower);
   saveExplain_->setObjectName(QStringLiteral("SaveExplanation"));
