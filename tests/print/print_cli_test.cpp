@@ -246,11 +246,12 @@ TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
       {"w2-red-ink", "w2 Worst --all"}, {"w2-4up", "w2 Worst --all --copy 4-up"},
       {"w2-copy-a", "w2 Worst --all --paper laser"}, {"w3-red-ink", "w3 Worst"},
       {"w3-copy", "w3 Worst --paper copy"}, {"w3-laser", "w3 Worst --paper laser"},
-      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"}};
+      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"},
+      {"w2-reissued", "w2 Worst --reissued --ssn 123-45-6781"}};
   for (int copy = 1; copy <= 9; ++copy) variants.push_back({"w2-copy-" + std::to_string(copy), "w2 Worst --all --copy " + std::to_string(copy)});
   for (int copy = 0; copy <= 5; ++copy)
     variants.push_back({"1099-copy-" + std::to_string(copy), "1099 Worst --all --copy " + std::to_string(copy)});
-  ASSERT_EQ(variants.size(), 24u);
+  ASSERT_EQ(variants.size(), 25u);
   const char* keep = std::getenv("FORMET_KEEP_PRINTS");
   for (const auto& [name, arguments] : variants) {
     const fs::path pdf = keep ? fs::path(keep) / (name + ".pdf") : dir / (name + ".pdf");
