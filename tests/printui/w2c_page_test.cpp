@@ -162,6 +162,16 @@ TEST_F(W2cPageTest, NewEditRefusedEditTakenPrintedAndDeleted) {
   page->OnSaveExplanation();
   EXPECT_NE(ui.messages.back().find("printed smaller"), std::string::npos) << ui.messages.back();
 
+  // An explanation typed and not saved is offered when the page is left.
+  page->Explanation()->setPlainText("Typed, not saved.");
+  ui.answers.push_back(Answer::Cancel);
+  EXPECT_FALSE(page->OnHidden());
+  ui.answers.push_back(Answer::Yes);
+  EXPECT_TRUE(page->OnHidden());
+  ASSERT_EQ(ReadW3cExplanation(doc, stored), 0);
+  EXPECT_EQ(stored, "Typed, not saved.");
+  EXPECT_TRUE(page->OnHidden());  // nothing new: nothing asked
+
   // Delete asks, then removes it.
   ui.answers.push_back(Answer::Yes);
   page->OnDelete();

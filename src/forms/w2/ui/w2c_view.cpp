@@ -188,10 +188,10 @@ void CW2cView::Reload() {
     if (entries[i].employeeId == keep) row = static_cast<int>(i);
   if (!entries.empty()) list_->selectRow(row);
   ShowSelected();
-  std::string explanation;
-  if (doc_.IsLoaded()) ReadW3cExplanation(doc_, explanation);
-  explain_->setPlainText(ToQt(explanation));
-  explainNote_->setText(ToQt(W3cExplanationFitNotice(explanation)));
+  storedExplanation_.clear();
+  if (doc_.IsLoaded()) ReadW3cExplanation(doc_, storedExplanation_);
+  explain_->setPlainText(ToQt(storedExplanation_));
+  explainNote_->setText(ToQt(W3cExplanationFitNotice(storedExplanation_)));
   const bool writable = doc_.IsLoaded() && !doc_.ReadOnlyReason();
   new_->setEnabled(writable);
   record_->setEnabled(writable && !data_.list.forms.empty());
@@ -337,6 +337,21 @@ void CW2cView::OnRecordAsFiled() {
   Reload();
 }
 
+bool CW2cView::OnHidden() {
+  if (!doc_.IsLoaded() || doc_.ReadOnlyReason()) return true;
+  const std::string typed = FromQt(explain_->toPlainText().trimmed());
+  if (typed == storedExplanation_) return true;
+  switch (ui_.AskYesNoCancel("Save the explanation of the W-3c you typed?")) {
+    case Answer::Cancel: return false;
+    case Answer::No:
+      explain_->setPlainText(ToQt(storedExplanation_));
+      return true;
+    case Answer::Yes: break;
+  }
+  OnSaveExplanation();
+  return FromQt(explain_->toPlainText().trimmed()) == storedExplanation_;
+}
+
 void CW2cView::OnSaveExplanation() {
   const std::string text = FromQt(explain_->toPlainText().trimmed());
   std::string problem;
@@ -344,6 +359,7 @@ void CW2cView::OnSaveExplanation() {
     ui_.ShowError(problem);
     return;
   }
+  storedExplanation_ = text;
   const std::string notice = W3cExplanationFitNotice(text);
   explainNote_->setText(ToQt(notice));
   if (!notice.empty()) ui_.ShowMessage(notice);

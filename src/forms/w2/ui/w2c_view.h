@@ -48,6 +48,9 @@ class CW2cView : public CPage {
   CW2cView(CGlobalDoc& doc, UiServices& ui, QWidget* parent);
 
   void OnShown() override { Reload(); }
+  // An explanation typed and not saved is offered for saving (Cancel keeps
+  // the page).
+  bool OnHidden() override;
   void OnDocumentRefresh() override;
   void OnDocumentReset() override { Reload(); }
 
@@ -90,6 +93,7 @@ class CW2cView : public CPage {
   QPlainTextEdit* explain_;
   QLabel* explainNote_;
   bool filling_ = false;
+  std::string storedExplanation_;  // as read from the company
 };
 
 }  // namespace formet
