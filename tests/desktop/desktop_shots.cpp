@@ -37,6 +37,7 @@
 #include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w2c_print_flow.h"
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
@@ -294,6 +295,10 @@ const std::vector<DialogShot> kDialogs = {
     {"1099-print-options-per-recipient",
      [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) {
        return PayeeFileOptions(PrintForm::Form1099, doc, parent);
+     }},
+    {"w2c-print-options",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CW2cPrintOptionsDlg>(false, true, parent);
      }},
 };
 
