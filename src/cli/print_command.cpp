@@ -509,6 +509,54 @@ int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptions
   return 0;
 }
 
+// The words after "print FORM" for a print with options of its own.
+std::optional<Parsed> ParseOwnOptions(const std::vector<std::string>& args, const std::vector<CommandOption>& own,
+                                      std::ostream& err) {
+  return ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
+                    [&](const std::string& name) {
+                      for (const auto& o : own)
+                        if (name == o.name) return o.takesValue ? 0 : 2;
+                      return -1;
+                    });
+}
+
+// --margins LEFT,TOP; false (said) when it is none.
+bool ReadMargins(const Parsed& p, PdfMargins& margins, std::ostream& err) {
+  if (!p.Has("margins")) return true;
+  const auto m = ParseMargins(p.values.at("margins"));
+  if (!m) {
+    err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
+    return false;
+  }
+  margins = *m;
+  return true;
+}
+
+// The values the job would cut (warnings, or the end of it with
+// --stop-if-cut), then the PDF file of --out with the pictures of
+// --pictures; false (said) when nothing was written.
+bool WriteCheckedPdf(const FormPrintJob& job, const Parsed& p, const PdfMargins& margins, const char* title,
+                     std::ostream& err) {
+  const CutReport cuts = ListCuts(job, PdfGeometry(margins));
+  const bool stopIfCut = p.Has("stop-if-cut");
+  for (const CutText& cut : cuts.Cuts())
+    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+  if (stopIfCut && !cuts.Empty()) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
+    return false;
+  }
+  const auto gui = GuiForPrinting();
+  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
+                                             : QString::fromStdString(ProgramFolder().string());
+  QString problem;
+  if (!WriteJobToPdf(job, QString::fromStdString(p.values.at("out")), margins, pictures, QString::fromLatin1(title),
+                     &problem)) {
+    err << "formet-cli: " << problem.toStdString() << "\n";
+    return false;
+  }
+  return true;
+}
+
 // print w2c|w3c NAME ...: the W-2c's one a page, or the W-3c.
 int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
                        std::ostream& err) {
@@ -518,12 +566,7 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
                                           {"h-offset", true}, {"v-offset", true}, {"margins", true},
                                           {"pictures", true}, {"all", false},     {"ssn", true},
                                           {"stop-if-cut", false}};
-  auto parsed = ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
-                           [&](const std::string& name) {
-                             for (const auto& o : own)
-                               if (name == o.name) return o.takesValue ? 0 : 2;
-                             return -1;
-                           });
+  auto parsed = ParseOwnOptions(args, own, err);
   if (!parsed) return 2;
   const Parsed& p = *parsed;
   for (const char* w2cOnly : {"copy", "all", "ssn"})
@@ -579,14 +622,7 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
     *value = (negative ? -1 : 1) * std::stod(size);
   }
   PdfMargins margins;
-  if (p.Has("margins")) {
-    const auto m = ParseMargins(p.values.at("margins"));
-    if (!m) {
-      err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
-      return 2;
-    }
-    margins = *m;
-  }
+  if (!ReadMargins(p, margins, err)) return 2;
   if (!LoadCompany(doc, ui, p.company, err, CompanyUse::ReadOnly)) return 1;
 
   const W2cList list = LoadW2cList(doc);
@@ -628,24 +664,9 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
     pages = 1;
   }
 
-  const CutReport cuts = ListCuts(*job, PdfGeometry(margins));
-  const bool stopIfCut = p.Has("stop-if-cut");
-  for (const CutText& cut : cuts.Cuts())
-    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
-  if (stopIfCut && !cuts.Empty()) {
-    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
-    return 1;
-  }
-  const auto gui = GuiForPrinting();
-  const std::string& path = p.values.at("out");
-  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
-                                             : QString::fromStdString(ProgramFolder().string());
   const char* title = w2c ? "Form W-2c" : "Form W-3c";
-  QString problem;
-  if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures, QString::fromLatin1(title), &problem)) {
-    err << "formet-cli: " << problem.toStdString() << "\n";
-    return 1;
-  }
+  if (!WriteCheckedPdf(*job, p, margins, title, err)) return 1;
+  const std::string& path = p.values.at("out");
   out << "Wrote " << pages << (pages == 1 ? " page" : " pages") << " of " << title;
   if (w2c) out << ", " << W2cCopyName(copy);
   out << " to " << path << "\n";
@@ -658,12 +679,7 @@ int RunReissuedPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
                      std::ostream& err) {
   const std::vector<CommandOption> own = {{"out", true},      {"ssn", true},         {"margins", true},
                                           {"pictures", true}, {"reissued", false},   {"stop-if-cut", false}};
-  auto parsed = ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
-                           [&](const std::string& name) {
-                             for (const auto& o : own)
-                               if (name == o.name) return o.takesValue ? 0 : 2;
-                             return -1;
-                           });
+  auto parsed = ParseOwnOptions(args, own, err);
   if (!parsed) return 2;
   const Parsed& p = *parsed;
   if (!p.Has("out") || p.values.at("out").empty() || !p.Has("ssn")) {
@@ -675,14 +691,7 @@ int RunReissuedPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
     return 2;
   }
   PdfMargins margins;
-  if (p.Has("margins")) {
-    const auto m = ParseMargins(p.values.at("margins"));
-    if (!m) {
-      err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
-      return 2;
-    }
-    margins = *m;
-  }
+  if (!ReadMargins(p, margins, err)) return 2;
   if (!LoadCompany(doc, ui, p.company, err, CompanyUse::ReadOnly)) return 1;
   const int index = FindPayee(doc.GetEmployees(), EmployeeRecord::Text::SocialSecurityNumber, p.values.at("ssn"));
   if (index < 0) {
@@ -697,23 +706,8 @@ int RunReissuedPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
         << " has no W-2; nothing was printed\n";
     return 1;
   }
-  const CutReport cuts = ListCuts(job, PdfGeometry(margins));
-  const bool stopIfCut = p.Has("stop-if-cut");
-  for (const CutText& cut : cuts.Cuts())
-    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
-  if (stopIfCut && !cuts.Empty()) {
-    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
-    return 1;
-  }
-  const auto gui = GuiForPrinting();
+  if (!WriteCheckedPdf(job, p, margins, "Form W-2", err)) return 1;
   const std::string& path = p.values.at("out");
-  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
-                                             : QString::fromStdString(ProgramFolder().string());
-  QString problem;
-  if (!WriteJobToPdf(job, QString::fromStdString(path), margins, pictures, QStringLiteral("Form W-2"), &problem)) {
-    err << "formet-cli: " << problem.toStdString() << "\n";
-    return 1;
-  }
   out << "Wrote 3 pages of Form W-2 (Copies B, C and 2), marked " << kReissuedMark << ", to " << path << "\n";
   return 0;
 }
