@@ -162,6 +162,15 @@ TEST_F(W2cPageTest, NewEditRefusedEditTakenPrintedAndDeleted) {
   page->OnSaveExplanation();
   EXPECT_NE(ui.messages.back().find("printed smaller"), std::string::npos) << ui.messages.back();
 
+  // A character the forms cannot print is refused, not dropped.
+  page->Explanation()->setPlainText(QString::fromUtf8("Bonus \u2192 2008"));
+  page->OnSaveExplanation();
+  EXPECT_NE(ui.messages.back().find("cannot print"), std::string::npos) << ui.messages.back();
+  ASSERT_EQ(ReadW3cExplanation(doc, stored), 0);
+  EXPECT_NE(stored.find("Box 1 of employee 13"), std::string::npos);  // the long one saved before
+  ui.answers.push_back(Answer::No);
+  EXPECT_TRUE(page->OnHidden());  // asked, and dropped on No
+
   // An explanation typed and not saved is offered when the page is left.
   page->Explanation()->setPlainText("Typed, not saved.");
   ui.answers.push_back(Answer::Cancel);

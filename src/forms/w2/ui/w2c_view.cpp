@@ -16,8 +16,25 @@
 #include "forms/w2/w2c_hand_made.h"
 #include "kit/ui/qt_text.h"
 #include "records/ui/field_controls.h"
+#include "store/text_codec.h"
 
 namespace formet {
+
+namespace {
+
+// The text typed, in the code page of the company file; nullopt (said)
+// when it holds a character the forms cannot print, so that nothing typed
+// is stored changed.
+std::optional<std::string> Typed(const QString& text, UiServices& ui) {
+  const QByteArray utf8 = text.toUtf8();
+  auto converted = Utf8ToWin1252(std::string_view(utf8.constData(), static_cast<size_t>(utf8.size())));
+  if (!converted)
+    ui.ShowError("The text holds a character the forms cannot print (Formet prints the Western European "
+                 "letters and signs). Type it without that character: nothing was stored.");
+  return converted;
+}
+
+}  // namespace
 
 // ---- the list ------------------------------------------------------------------------
 
@@ -252,9 +269,16 @@ void CW2cView::OnBoxEdited(int row, int column) {
                                    [&](const FiledW2& r) { return r.employee.EmployeeUniqueID == entry->employeeId; });
   if (stored == data_.handMade.end()) return;
   const std::string key = FromQt(boxes_->item(row, 0)->data(Qt::UserRole).toString());
-  const std::string value = FromQt(boxes_->item(row, 1)->text().trimmed());
+  const auto typed = Typed(boxes_->item(row, 1)->text().trimmed(), ui_);
   FiledW2 changed = *stored;
-  if (auto problem = SetHandMadeW2cValue(changed, key, value)) {
+  auto problem = typed ? SetHandMadeW2cValue(changed, key, *typed) : std::optional<std::string>(std::string());
+  if (problem && problem->empty()) {
+    filling_ = true;
+    boxes_->item(row, 1)->setText(ToQt(HandMadeW2cValue(*stored, key)));
+    filling_ = false;
+    return;
+  }
+  if (problem) {
     std::string text = *problem;
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
     ui_.ShowError(text + ". The value was not kept.");
@@ -339,8 +363,7 @@ void CW2cView::OnRecordAsFiled() {
 
 bool CW2cView::OnHidden() {
   if (!doc_.IsLoaded() || doc_.ReadOnlyReason()) return true;
-  const std::string typed = FromQt(explain_->toPlainText().trimmed());
-  if (typed == storedExplanation_) return true;
+  if (explain_->toPlainText().trimmed() == ToQt(storedExplanation_)) return true;
   switch (ui_.AskYesNoCancel("Save the explanation of the W-3c you typed?")) {
     case Answer::Cancel: return false;
     case Answer::No:
@@ -349,11 +372,13 @@ bool CW2cView::OnHidden() {
     case Answer::Yes: break;
   }
   OnSaveExplanation();
-  return FromQt(explain_->toPlainText().trimmed()) == storedExplanation_;
+  return explain_->toPlainText().trimmed() == ToQt(storedExplanation_);
 }
 
 void CW2cView::OnSaveExplanation() {
-  const std::string text = FromQt(explain_->toPlainText().trimmed());
+  const auto typed = Typed(explain_->toPlainText().trimmed(), ui_);
+  if (!typed) return;
+  const std::string& text = *typed;
   std::string problem;
   if (SetW3cExplanation(doc_, text, problem) != 0) {
     ui_.ShowError(problem);
