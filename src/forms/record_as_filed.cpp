@@ -192,6 +192,12 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     if (!rows.empty()) {
       CompanyFileSession file(doc);
       result.code = file.Code() ? file.Code() : RecordFiledW2s(file.Db(), rows, done);
+      // The explanation belonged to the W-3c of these W-2c's: the next W-3c
+      // starts without it.
+      std::string explanation;
+      if (result.code == 0 && family == FiledFamily::W2c && ReadW3cExplanation(file.Db(), explanation) == 0 &&
+          !explanation.empty())
+        result.code = SaveW3cExplanation(file.Db(), "");
     }
     result.recorded = result.code == 0 ? rows.size() : 0;
   }

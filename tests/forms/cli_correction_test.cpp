@@ -180,6 +180,12 @@ TEST_F(CliCorrectionTest, TheW3cExplanationIsStoredAndShown) {
   EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
   EXPECT_EQ(Run({"set-w3c", "Acme"}).code, 2);
   EXPECT_EQ(Run({"dump", "Acme"}).code, 0);  // the file opens with the table
+
+  // Recording the W-2c's as filed ends their W-3c's explanation.
+  ASSERT_EQ(Run({"set-w3c", "Acme", "--explain", "Repaid."}).code, 0);
+  ASSERT_EQ(Run({"mark-filed", "w2c", "Acme", "--on", "2008-05-01"}).code, 0);
+  ASSERT_EQ(Run({"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "1=800"}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
 }
 
 }  // namespace
