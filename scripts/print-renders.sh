@@ -2,7 +2,8 @@
 # Prints the W-2 Copy B, the W-3 copy and the 1099-MISC Copy B of the Sample
 # Company on blank paper and renders the upper form of each to a PNG for the
 # README (needs poppler-utils); then records its W-2s as filed, changes one,
-# and renders the W-2c Copy B and the W-3c of that correction.
+# and renders the W-2c Copy B and the W-3c of that correction (with an
+# explanation of its own), and the reissued statement of an employee.
 #   scripts/print-renders.sh [build folder] [output folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +24,11 @@ pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 620 "$scra
 cli mark-filed w2 "Sample Company" --on 2008-02-15
 cli set-w2 "Sample Company" --ssn 412-55-1001 --box 1=49250 --box 2=5320 --box 12a=E:1500
 cli print w2c "Sample Company" --all --copy B --out "$scratch/w2c.pdf"
+cli set-w3c "Sample Company" --explain "Box 12 code D was reported for an elective deferral made under code E; box 2 withholding was corrected."
 cli print w3c "Sample Company" --paper copy --out "$scratch/w3c.pdf"
+cli print w2 "Sample Company" --reissued --ssn 412-55-1002 --out "$scratch/reissued.pdf"
 pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 1160 "$scratch/w2c.pdf" "$out/w2c-copy-b"
-pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 960 "$scratch/w3c.pdf" "$out/w3c"
-echo "wrote $out/w2-copy-b.png, $out/w3-copy.png, $out/1099-copy-b.png, $out/w2c-copy-b.png and $out/w3c.png"
+pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 20 -W 935 -H 1010 "$scratch/w3c.pdf" "$out/w3c"
+pdftoppm -r 110 -gray -png -singlefile -f 1 -l 1 -x 0 -y 40 -W 935 -H 640 "$scratch/reissued.pdf" "$out/w2-reissued-copy-b"
+echo "wrote $out/w2-copy-b.png, $out/w3-copy.png, $out/1099-copy-b.png, $out/w2c-copy-b.png, $out/w3c.png" \
+  "and $out/w2-reissued-copy-b.png"
