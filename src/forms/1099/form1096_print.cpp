@@ -162,6 +162,12 @@ void Form1096PrintJob::DrawPage(Canvas& c, int page) const {
   out.Amount(e[15], p.box5, kPointBox[15]);
   if (p.finalReturn) DrawCross(c, e[16], e[17], e[18], e[19]);
   DrawCross(c, e[20], e[21], e[22], e[23]);
+  if (!p.marginLegend.empty()) {
+    // Centred under the form, clear of its bottom edge.
+    c.SetFont(Arial(10, true));
+    const int width = c.TextExtent(p.marginLegend).width;
+    c.DrawText((kCopyPicture[0] + kCopyPicture[2] - width) / 2, kForm1096MarginLegendTop, p.marginLegend);
+  }
 }
 
 }  // namespace formet

@@ -41,6 +41,9 @@ inline constexpr const char* kForm1096CopyPicture = "Help4.svg";
 // (600 - h) / 2 from the top, it covered the 5498-SA box.)
 inline constexpr PrintPoint kForm1096CopyStampAt{1652, 1146};
 
+// The top of the bottom-margin legend: below the form on both papers.
+inline constexpr int kForm1096MarginLegendTop = 2655;
+
 class Form1096PrintJob : public FormPrintJob {
  public:
   // `page`: the 1096 as its page shows it; `settings`: the 1096 block after
