@@ -734,7 +734,7 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
         auto forms = PrepareForm1099Print({&doc.GetCompany(), &correctedForms.contractors, &correctedForms.forms,
                                            DocumentOrder(correctedForms.contractors.size()), -1},
                                           settings, printUi);
-        if (forms) forms->MarkCorrected(correctedForms.corrected);
+        if (forms) forms->MarkCorrected(correctedForms.corrected, correctedForms.zeroed);
         job = std::move(forms);
         break;
       }

@@ -115,12 +115,15 @@ TEST(Form1099CorrectionsTest, TheErrorDecidesTheProcedure) {
       EXPECT_EQ(step1.form.FederalIncomeTaxWithheld(), "0.00");
       EXPECT_EQ(step1.form.StateTaxWithheld1(), "0.00");
       EXPECT_EQ(step1.form.PayerStateID1(), "IL 1234");
+      EXPECT_EQ(step1.form.StateIncome1(), "");  // a state line never used stays empty
+      EXPECT_TRUE(step1.zeroed);
       const auto& step2 = k.returns[1];
       EXPECT_EQ(step2.step, 2);
       EXPECT_FALSE(step2.correctedBox);
       EXPECT_EQ(step2.fileCode, 'C');
       EXPECT_EQ(step2.contractor, now.contractor);
       EXPECT_EQ(step2.form, now.form);
+      EXPECT_FALSE(step2.zeroed);
     }
   }
 }

@@ -85,6 +85,21 @@ TEST(Form1099Print, ACorrectedFormHasItsCorrectedBoxMarked) {
   EXPECT_TRUE(RecordJob(Form1099PrintJob(DataOf(people), Settings(1, 1)))[0].Marks().empty());
 }
 
+// A return corrected to zero shows its zero amounts; any other form leaves
+// a zero box blank.
+TEST(Form1099Print, AReturnCorrectedToZeroShowsItsZeros) {
+  PrintContractors people(2);
+  for (auto& f : people.forms) f.SetRents("0.00");
+  Form1099PrintJob job(DataOf(people), Settings(0, 1, 1));
+  job.MarkCorrected({1, 1}, {1, 0});  // the upper form corrected to zero
+  const auto page = RecordJob(job)[0];
+  // The fixture's forms hold 0.00 in every money box but box 7.
+  size_t upper = 0, lower = 0;
+  for (const auto& zero : TextsNamed(page, "0.00")) ++(zero.y < 1385 ? upper : lower);
+  EXPECT_EQ(upper, 16u);
+  EXPECT_EQ(lower, 0u);
+}
+
 TEST(Form1099Print, CurrentContractorIsOnePageWithTheVoidMark) {
   const PrintContractors people(3);
   const auto pages = Print(people, Settings(0, 0, 3), 1);

@@ -85,12 +85,12 @@ Form1099Correction MakeCorrection(const Filed1099& filed, const ContractorRecord
     if (RuleOf(e).procedure == Form1099Procedure::TwoReturns) c.procedure = Form1099Procedure::TwoReturns;
   if (c.removed) {
     // Corrected to zero: the form as filed, every amount 0.
-    c.returns.push_back({0, true, 'G', filed.contractor, ZeroAmounts(filed.form)});
+    c.returns.push_back({0, true, 'G', true, filed.contractor, ZeroAmounts(filed.form)});
   } else if (c.procedure == Form1099Procedure::TwoReturns) {
-    c.returns.push_back({1, true, 'G', filed.contractor, ZeroAmounts(filed.form)});
-    c.returns.push_back({2, false, 'C', *contractor, *form});
+    c.returns.push_back({1, true, 'G', true, filed.contractor, ZeroAmounts(filed.form)});
+    c.returns.push_back({2, false, 'C', false, *contractor, *form});
   } else {
-    c.returns.push_back({0, true, 'G', *contractor, *form});
+    c.returns.push_back({0, true, 'G', false, *contractor, *form});
   }
   return c;
 }
@@ -108,7 +108,8 @@ const Form1099ErrorRule& RuleOf(Form1099Error error) {
 Form1099Record ZeroAmounts(const Form1099Record& form) {
   Form1099Record zero = form;
   for (T box : kIrsMoney) zero.SetTextAt(box, "0.00");
-  for (T box : kStateMoney) zero.SetTextAt(box, "0.00");
+  for (T box : kStateMoney)
+    if (!form.TextAt(box).empty()) zero.SetTextAt(box, "0.00");
   return zero;
 }
 
@@ -225,6 +226,7 @@ Corrected1099Print Corrected1099PrintList(const Form1099CorrectionList& list, co
       p.forms.push_back(r.form);
       p.forms.back().ContractorUniqueID = id;
       p.corrected.push_back(r.correctedBox ? 1 : 0);
+      p.zeroed.push_back(r.zeroed ? 1 : 0);
     }
   }
   return p;

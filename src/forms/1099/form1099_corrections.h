@@ -66,6 +66,7 @@ struct Corrected1099Return {
   int step = 0;            // 0 of a one-return correction; 1 or 2 of a two-return one
   bool correctedBox = false;  // CORRECTED checked (not on step 2)
   char fileCode = 'G';     // the payee record's correction code: 'G', or 'C' for step 2
+  bool zeroed = false;     // every amount 0 (step 1, a deleted form): the print shows the zeros
   ContractorRecord contractor;
   Form1099Record form;
 };
@@ -88,7 +89,8 @@ struct Form1099CorrectionList {
   std::vector<std::string> notes;
 };
 
-// The form with every money box zero ("0.00"), its other boxes as they are.
+// The form with every money box zero ("0.00"; a state line only where it
+// held an amount), its other boxes as they are.
 Form1099Record ZeroAmounts(const Form1099Record& form);
 
 // The correction of one payee, or nothing when nothing the form shows
@@ -124,6 +126,7 @@ struct Corrected1099Print {
   std::vector<ContractorRecord> contractors;
   std::vector<Form1099Record> forms;
   std::vector<char> corrected;
+  std::vector<char> zeroed;  // its zeros printed
 };
 // `tin`: only that payee's (its TIN now or as filed, digits compared);
 // `copyA`: only what goes to the IRS.

@@ -346,7 +346,8 @@ std::vector<Form1099OnPage> Form1099PrintJob::FormsOfPage(int page) const {
     const int index = data_.currentContractor;
     if (index < 0 || index >= static_cast<int>(contractors.size())) return out;
     const ContractorRecord& contractor = contractors[static_cast<size_t>(index)];
-    if (const Form1099Record* form = FormOf(contractor)) out.push_back({&contractor, form, CorrectedAt(index)});
+    if (const Form1099Record* form = FormOf(contractor))
+      out.push_back({&contractor, form, FlagAt(corrected_, index), FlagAt(zeroed_, index)});
     return out;
   }
   const int first = (page - 1) * 2;
@@ -358,7 +359,7 @@ std::vector<Form1099OnPage> Form1099PrintJob::FormsOfPage(int page) const {
     const ContractorRecord& contractor = contractors[static_cast<size_t>(index)];
     const Form1099Record* form = FormOf(contractor);
     if (!form) break;
-    out.push_back({&contractor, form, CorrectedAt(index)});
+    out.push_back({&contractor, form, FlagAt(corrected_, index), FlagAt(zeroed_, index)});
   }
   return out;
 }
@@ -392,7 +393,11 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
                  BoxCaption);
   auto at = [&](int i) { return PrintPoint{p[i].x, p[i].y + dy}; };
   auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kPointBox[i]); };
-  auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kPointBox[i]); };
+  // A return corrected to zero shows its zeros.
+  auto amount = [&](int i, const std::string& s) {
+    if (on.zeroed) out.Text(at(i), s, kPointBox[i]);
+    else out.Amount(at(i), s, kPointBox[i]);
+  };
 
   text(0, payer.EmployerName());
   text(1, payer.Address1());
@@ -448,8 +453,8 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
   }
 }
 
-bool Form1099PrintJob::CorrectedAt(int index) const {
-  return index >= 0 && static_cast<size_t>(index) < corrected_.size() && corrected_[static_cast<size_t>(index)] != 0;
+bool Form1099PrintJob::FlagAt(const std::vector<char>& flags, int index) {
+  return index >= 0 && static_cast<size_t>(index) < flags.size() && flags[static_cast<size_t>(index)] != 0;
 }
 
 void Form1099PrintJob::DrawPage(Canvas& c, int page) const {

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 
+#include "forms/print/ui/print_flow.h"
 #include "forms/ui/form_sheet.h"
 #include "forms/record_as_filed.h"
 #include "kit/ui/color_button.h"
@@ -35,8 +36,19 @@ C1099View::C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   recordFiled_->setObjectName(QStringLiteral("RecordAsFiled"));
   recordFiled_->setToolTip(tr("Keep a copy of every form as it is filed; a later change then shows as needing a "
                               "correction"));
-  AddGroup(tr("Filing"), {recordFiled_});
+  printCorrected_ = new CColorButton(tr("Print co&rrected"), this);
+  printCorrected_->setObjectName(QStringLiteral("PrintCorrected"));
+  printCorrected_->setToolTip(tr("Print the corrected 1099-MISC's of the forms filed and changed since"));
+  printCorrected1096_ = new CColorButton(tr("Corrected 10&96"), this);
+  printCorrected1096_->setObjectName(QStringLiteral("PrintCorrected1096"));
+  printCorrected1096_->setToolTip(tr("Print the Form 1096 that sends the corrected 1099-MISC's"));
+  AddGroup(tr("Filing"), {recordFiled_, printCorrected_, printCorrected1096_});
   connect(recordFiled_, &QPushButton::clicked, this, [this] { RecordAsFiledNow(); });
+  connect(printCorrected_, &QPushButton::clicked, this, [this] { PrintCorrected(); });
+  connect(printCorrected1096_, &QPushButton::clicked, this, [this] {
+    CommitFocusedField();
+    PrintCorrected1096Form(this, doc_);
+  });
   ReadFiled();
   Finish(BuildSheet(), footer);
 }

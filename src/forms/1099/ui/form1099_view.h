@@ -38,6 +38,12 @@ class C1099View : public CFormPage {
   // "Record as filed": asks, then records every form as filed today.
   CColorButton* RecordFiledButton() const { return recordFiled_; }
   void RecordAsFiledNow();
+  // "Print corrected": the corrected 1099-MISC's of the forms filed and
+  // changed since; after Copy A, the question whether to record them as filed.
+  CColorButton* PrintCorrectedButton() const { return printCorrected_; }
+  void PrintCorrected();
+  // "Corrected 1096": the 1096 that sends the corrected 1099-MISC's.
+  CColorButton* PrintCorrected1096Button() const { return printCorrected1096_; }
 
  protected:
 
@@ -47,6 +53,8 @@ class C1099View : public CFormPage {
   void ReadFiled();
   std::vector<Filed1099> filed_;
   CColorButton* recordFiled_ = nullptr;
+  CColorButton* printCorrected_ = nullptr;
+  CColorButton* printCorrected1096_ = nullptr;
 
   Form1099PageRules rules_;
   CColorButton* formType_;
