@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 
 #include "forms/print/ui/print_flow.h"
 #include "forms/ui/form_sheet.h"
@@ -36,16 +37,19 @@ C1099View::C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   recordFiled_->setObjectName(QStringLiteral("RecordAsFiled"));
   recordFiled_->setToolTip(tr("Keep a copy of every form as it is filed; a later change then shows as needing a "
                               "correction"));
-  printCorrected_ = new CColorButton(tr("Print co&rrected"), this);
-  printCorrected_->setObjectName(QStringLiteral("PrintCorrected"));
-  printCorrected_->setToolTip(tr("Print the corrected 1099-MISC's of the forms filed and changed since"));
-  printCorrected1096_ = new CColorButton(tr("Corrected 10&96"), this);
-  printCorrected1096_->setObjectName(QStringLiteral("PrintCorrected1096"));
-  printCorrected1096_->setToolTip(tr("Print the Form 1096 that sends the corrected 1099-MISC's"));
-  AddGroup(tr("Filing"), {recordFiled_, printCorrected_, printCorrected1096_});
+  // One button for both prints of the corrections, so that the page keeps
+  // its width.
+  corrected_ = new CColorButton(tr("Corrected &Forms"), this);
+  corrected_->setObjectName(QStringLiteral("Corrected"));
+  corrected_->setToolTip(tr("Print the corrected 1099-MISC's of the forms filed and changed since, or their 1096"));
+  auto* menu = new QMenu(corrected_);
+  printCorrected_ = menu->addAction(tr("Print Corrected &1099-MISC's..."));
+  printCorrected1096_ = menu->addAction(tr("Print Their 10&96..."));
+  corrected_->setMenu(menu);
+  AddGroup(tr("Filing"), {recordFiled_, corrected_});
   connect(recordFiled_, &QPushButton::clicked, this, [this] { RecordAsFiledNow(); });
-  connect(printCorrected_, &QPushButton::clicked, this, [this] { PrintCorrected(); });
-  connect(printCorrected1096_, &QPushButton::clicked, this, [this] {
+  connect(printCorrected_, &QAction::triggered, this, [this] { PrintCorrected(); });
+  connect(printCorrected1096_, &QAction::triggered, this, [this] {
     CommitFocusedField();
     PrintCorrected1096Form(this, doc_);
   });
