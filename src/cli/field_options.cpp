@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "cli/command_line_ui.h"
+#include "kit/ascii_text.h"
 #include "store/text_codec.h"
 
 namespace formet::cli {
@@ -75,9 +76,7 @@ bool FillField(const std::string& option, FieldKind kind, const EditRule& rule, 
   const auto text = FromCommandLine(given, err);
   if (!text) return false;
   if (kind == FieldKind::StateList) {
-    std::string state = *text;
-    for (char& c : state)
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    const std::string state = UpperAscii(*text);
     const auto entry = FindState(state);
     if (!entry) {
       err << "formet-cli: --" << option << " \"" << PrintableUtf8(given) << "\" is not a state of the list\n";

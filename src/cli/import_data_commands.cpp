@@ -156,6 +156,96 @@ std::string ColumnName(const ImportSession& session, size_t column) {
   return "column " + std::to_string(column + 1) + " (\"" + std::string(session.Table().Cell(0, column)) + "\")";
 }
 
+constexpr const char* kSkipHint = "formet-cli: --skip-bad-rows loads the rows whose values pass and lists the others\n";
+
+// Assigns the columns the options map (and, with --auto-map, those whose
+// header names a field); false, with every refused column and every
+// required field left without one on `err`, when nothing may be imported.
+bool AssignColumns(ImportSession& session, std::vector<ColumnField>& maps, const Options& o, std::ostream& err) {
+  if (o.autoMap) {
+    for (const auto& match : session.MatchingHeaders()) {
+      const bool given = std::any_of(maps.begin(), maps.end(), [&](const ColumnField& m) {
+        return m.column == match.column || m.field == match.field;
+      });
+      if (!given) maps.push_back(match);
+    }
+  }
+
+  // Every column is checked; all refused ones are reported.
+  bool refused = false;
+  for (const auto& m : maps) {
+    const auto assigned = session.Assign(m.column, m.field);
+    if (assigned.outcome == ImportSession::Assignment::Outcome::Refused) {
+      refused = true;
+      err << "The data in " << ForTerminal(ColumnName(session, m.column)) << " can't be used as \""
+          << ForTerminal(session.Catalogue().Name(m.field)) << "\" data.\nThe following errors were detected:"
+          << ForTerminal(assigned.report) << "\n\n";
+    }
+  }
+  if (refused) {
+    err << "formet-cli: nothing was imported.\n" << kSkipHint;
+    return false;
+  }
+  if (const auto missing = session.UnmappedRequiredFields(); !missing.empty()) {
+    for (int f : missing)
+      err << "formet-cli: the required field \"" << ForTerminal(session.Catalogue().Name(f))
+          << "\" has no column (assign it with --map, or --auto-map)\n";
+    err << "formet-cli: nothing was imported.\n";
+    return false;
+  }
+  return true;
+}
+
+// The import of every row or none: its summary, or why nothing was imported.
+int ReportWholeImport(const ImportSession& session, const ImportOutcome& outcome, CommandLineUi& ui,
+                      std::ostream& out, std::ostream& err) {
+  if (!outcome.ran) {
+    std::string refusal = outcome.refusal;
+    const std::string dialogHint = std::string("\n") + kMendOrLoadGoodRows;
+    if (!session.Table().RowProblems().empty()) {
+      // The bad rows were listed when the file was read.
+      err << "formet-cli: nothing was imported.\n" << kSkipHint;
+    } else if (refusal.ends_with(dialogHint)) {
+      // Rows whose values do not go together, each listed.
+      refusal.resize(refusal.size() - dialogHint.size());
+      err << "formet-cli: " << ForTerminal(refusal) << "\n" << kSkipHint;
+    } else {
+      err << "formet-cli: " << ForTerminal(refusal) << "\n";
+    }
+    return 1;
+  }
+  ui.Flush(err);
+  (outcome.saveCode == 0 ? out : err) << ForTerminal(session.Summary(outcome, SaveRetry::Never)) << "\n";
+  return outcome.saveCode == 0 ? 0 : 1;
+}
+
+// Loading the good rows: what was added on standard output, every row left
+// out on standard error.
+int ReportGoodRowsImport(const ImportSession& session, const ImportFlavour& flavour, const ImportOutcome& outcome,
+                         CommandLineUi& ui, std::ostream& out, std::ostream& err) {
+  ui.Flush(err);
+  if (outcome.ran && outcome.saveCode == 0)
+    out << ForTerminal("Added " + flavour.PayeesAdded(outcome.added) + ".") << "\n";
+  else if (!outcome.ran)
+    err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
+  const size_t leftOut = outcome.leftOut + outcome.dropped.size();
+  if (leftOut > 0) {
+    err << (leftOut == 1 ? std::string("1 row was not loaded:") : GroupedCount(leftOut) + " rows were not loaded:")
+        << "\n";
+    session.ForEachLeftOut(outcome, [&](const LeftOutRow& left) {
+      err << ForTerminal(session.LeftOutLine(left)) << "\n";
+      return true;
+    });
+  }
+  if (outcome.ran && outcome.saveCode != 0) {
+    err << ForTerminal("Nothing was added: the " + flavour.PayeesAdded(outcome.added) +
+                       " read could not be saved.\n\n" + SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
+        << "\n";
+    return 1;
+  }
+  return outcome.ran && outcome.added > 0 ? 0 : 1;
+}
+
 int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& out, std::ostream& err) {
   const char delimiter = o.delimiter == "comma"     ? ','
                          : o.delimiter == "semicolon" ? ';'
@@ -186,82 +276,10 @@ int Import(CGlobalDoc& doc, CommandLineUi& ui, const Options& o, std::ostream& o
   auto maps = ResolveMaps(session, o, err);
   if (!maps) return 2;
   session.SetSkipBadRows(o.skipBadRows);
-  if (o.autoMap) {
-    for (const auto& match : session.MatchingHeaders()) {
-      const bool given = std::any_of(maps->begin(), maps->end(), [&](const ColumnField& m) {
-        return m.column == match.column || m.field == match.field;
-      });
-      if (!given) maps->push_back(match);
-    }
-  }
-
-  // Every column is checked; all refused ones are reported.
-  bool refused = false;
-  for (const auto& m : *maps) {
-    const auto assigned = session.Assign(m.column, m.field);
-    if (assigned.outcome == ImportSession::Assignment::Outcome::Refused) {
-      refused = true;
-      err << "The data in " << ForTerminal(ColumnName(session, m.column)) << " can't be used as \""
-          << ForTerminal(session.Catalogue().Name(m.field)) << "\" data.\nThe following errors were detected:"
-          << ForTerminal(assigned.report) << "\n\n";
-    }
-  }
-  constexpr const char* kSkipHint = "formet-cli: --skip-bad-rows loads the rows whose values pass and lists the others\n";
-  if (refused) {
-    err << "formet-cli: nothing was imported.\n" << kSkipHint;
-    return 1;
-  }
-  if (const auto missing = session.UnmappedRequiredFields(); !missing.empty()) {
-    for (int f : missing)
-      err << "formet-cli: the required field \"" << ForTerminal(session.Catalogue().Name(f))
-          << "\" has no column (assign it with --map, or --auto-map)\n";
-    err << "formet-cli: nothing was imported.\n";
-    return 1;
-  }
+  if (!AssignColumns(session, *maps, o, err)) return 1;
   const ImportOutcome outcome = session.Import();
-  if (!o.skipBadRows) {
-    if (!outcome.ran) {
-      std::string refusal = outcome.refusal;
-      const std::string dialogHint = std::string("\n") + kMendOrLoadGoodRows;
-      if (!session.Table().RowProblems().empty()) {
-        // The bad rows were listed when the file was read.
-        err << "formet-cli: nothing was imported.\n" << kSkipHint;
-      } else if (refusal.ends_with(dialogHint)) {
-        // Rows whose values do not go together, each listed.
-        refusal.resize(refusal.size() - dialogHint.size());
-        err << "formet-cli: " << ForTerminal(refusal) << "\n" << kSkipHint;
-      } else {
-        err << "formet-cli: " << ForTerminal(refusal) << "\n";
-      }
-      return 1;
-    }
-    ui.Flush(err);
-    (outcome.saveCode == 0 ? out : err) << ForTerminal(session.Summary(outcome, SaveRetry::Never)) << "\n";
-    return outcome.saveCode == 0 ? 0 : 1;
-  }
-  // Loading the good rows: what was added on standard output, every row
-  // left out on standard error.
-  ui.Flush(err);
-  if (outcome.ran && outcome.saveCode == 0)
-    out << ForTerminal("Added " + flavour->PayeesAdded(outcome.added) + ".") << "\n";
-  else if (!outcome.ran)
-    err << "formet-cli: " << ForTerminal(outcome.refusal) << "\n";
-  const size_t leftOut = outcome.leftOut + outcome.dropped.size();
-  if (leftOut > 0) {
-    err << (leftOut == 1 ? std::string("1 row was not loaded:") : GroupedCount(leftOut) + " rows were not loaded:")
-        << "\n";
-    session.ForEachLeftOut(outcome, [&](const LeftOutRow& left) {
-      err << ForTerminal(session.LeftOutLine(left)) << "\n";
-      return true;
-    });
-  }
-  if (outcome.ran && outcome.saveCode != 0) {
-    err << ForTerminal("Nothing was added: the " + flavour->PayeesAdded(outcome.added) +
-                       " read could not be saved.\n\n" + SaveFailureMessage(outcome.saveCode, nullptr, SaveRetry::Never))
-        << "\n";
-    return 1;
-  }
-  return outcome.ran && outcome.added > 0 ? 0 : 1;
+  return o.skipBadRows ? ReportGoodRowsImport(session, *flavour, outcome, ui, out, err)
+                       : ReportWholeImport(session, outcome, ui, out, err);
 }
 
 }  // namespace

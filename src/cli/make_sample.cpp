@@ -53,24 +53,8 @@ constexpr Payee kContractors[] = {
      "IL", "62711", "PP-LEASE", "", "18000.00", "650.00"},
 };
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::cerr << "usage: formet-make-sample OUTPUT.qdt\n";
-    return 2;
-  }
-  const std::filesystem::path output = argv[1];
-  std::error_code ec;
-  std::filesystem::remove(output, ec);
-
-  QuietUi ui;
-  ui.name = output.stem().string();
-  MemorySettingsStore settings;
-  CGlobalDoc doc(ui, settings, output.parent_path());
-  doc.BeginSession();
-  if (!doc.NewCompany()) return 1;
-
+// The payer: its identity and the contacts of the W-3 and the 1096.
+void SetUpCompany(CGlobalDoc& doc) {
   auto& c = doc.GetCompany();
   c.SetEmployerIdentificationNumber("36-4125798");
   c.SetAddress1("1200 Capitol Ave");
@@ -90,7 +74,11 @@ int main(int argc, char** argv) {
   c.SetForm1096Email("payroll@samplecompany.example");
   doc.SetModified(true);
   doc.AddPendingChange({ChangeKind::Company, ChangeOp::Update, -1, 1}, false);
+}
 
+// The employees, each with a W-2 of 2007 amounts.
+void AddEmployees(CGlobalDoc& doc) {
+  const auto& c = doc.GetCompany();
   for (const auto& p : kEmployees) {
     auto& list = doc.GetEmployees();
     EmployeeRecord e;
@@ -129,7 +117,10 @@ int main(int argc, char** argv) {
     doc.AddPendingChange({ChangeKind::W2, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), w.W2UniqueID},
                          false);
   }
+}
 
+// The contractors, each with a 1099-MISC.
+void AddContractors(CGlobalDoc& doc) {
   for (const auto& p : kContractors) {
     auto& list = doc.GetContractors();
     ContractorRecord r;
@@ -160,6 +151,29 @@ int main(int argc, char** argv) {
     doc.AddPendingChange(
         {ChangeKind::Form1099, ChangeOp::Insert, static_cast<int32_t>(forms.size() - 1), f.Form1099UniqueID}, false);
   }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::cerr << "usage: formet-make-sample OUTPUT.qdt\n";
+    return 2;
+  }
+  const std::filesystem::path output = argv[1];
+  std::error_code ec;
+  std::filesystem::remove(output, ec);
+
+  QuietUi ui;
+  ui.name = output.stem().string();
+  MemorySettingsStore settings;
+  CGlobalDoc doc(ui, settings, output.parent_path());
+  doc.BeginSession();
+  if (!doc.NewCompany()) return 1;
+
+  SetUpCompany(doc);
+  AddEmployees(doc);
+  AddContractors(doc);
 
   if (int rc = doc.SaveChanges()) {
     std::cerr << "formet-make-sample: saving failed with engine code " << rc << "\n";

@@ -30,6 +30,7 @@
 #include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "import/table_file.h"
+#include "kit/ascii_text.h"
 #include "records/employees.h"
 #include "store/data_folder.h"
 #include "store/global_doc.h"
@@ -323,22 +324,15 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   return true;
 }
 
-std::string Digits(const std::string& s) {
-  std::string d;
-  for (char c : s)
-    if (std::isdigit(static_cast<unsigned char>(c))) d += c;
-  return d;
-}
-
 // The payee whose number is `typed`, as stored or with the same digits.
 template <class R>
 int FindPayee(const std::vector<R>& list, std::type_identity_t<TextMember<R>> number, const std::string& typed) {
   for (size_t i = 0; i < list.size(); ++i)
     if (number.In(list[i]) == typed) return static_cast<int>(i);
-  const std::string digits = Digits(typed);
+  const std::string digits = DigitsOf(typed);
   if (digits.empty()) return -1;
   for (size_t i = 0; i < list.size(); ++i)
-    if (Digits(std::string(number.In(list[i]))) == digits) return static_cast<int>(i);
+    if (DigitsOf(number.In(list[i])) == digits) return static_cast<int>(i);
   return -1;
 }
 

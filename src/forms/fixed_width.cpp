@@ -82,13 +82,6 @@ FileText ToFileText(std::string_view win1252, std::string_view punctuation, bool
   return out;
 }
 
-std::string DigitsOf(std::string_view text) {
-  std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9') digits += c;
-  return digits;
-}
-
 bool FitsMoney(int64_t cents, size_t width) {
   if (cents < 0) return false;
   return width >= kPowersOfTen.size() || cents < kPowersOfTen[width];

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "kit/ascii_text.h"
+
 namespace formet::efile {
 
 // What a text becomes in a file.
@@ -25,8 +27,8 @@ struct FileText {
 // is dropped too.
 FileText ToFileText(std::string_view win1252, std::string_view punctuation, bool upper);
 
-// The decimal digits of a text, in order ("(217) 555-0100" gives 2175550100).
-std::string DigitsOf(std::string_view text);
+// The decimal digits of a text, as the kit gives them.
+using ::formet::DigitsOf;
 
 // Whether `cents` fits a money field of `width` positions (never negative).
 bool FitsMoney(int64_t cents, size_t width);

@@ -7,7 +7,9 @@
 
 #include "forms/1099/form1099_print.h"
 #include "forms/w2/w2_print.h"
+#include "kit/ascii_text.h"
 #include "records/contractors.h"
+#include "records/tax_year.h"
 #include "store/text_codec.h"
 
 namespace formet {
@@ -25,13 +27,6 @@ bool IsBlank(char c) { return c == ' '; }
 bool RefusedInFileName(unsigned char c) {
   return c < 0x20 || c == 0x7F || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' ||
          c == '<' || c == '>' || c == '|';
-}
-
-std::string Digits(std::string_view s) {
-  std::string d;
-  for (char c : s)
-    if (std::isdigit(static_cast<unsigned char>(c))) d += c;
-  return d;
 }
 
 // A header as it is compared: lower case letters and digits only.
@@ -203,7 +198,7 @@ std::string SafeFileNamePart(std::string_view text) {
 }
 
 std::string LastFourDigits(std::string_view number) {
-  const std::string d = Digits(number);
+  const std::string d = DigitsOf(number);
   return d.size() > 4 ? d.substr(d.size() - 4) : d;
 }
 
@@ -221,7 +216,7 @@ std::string PayeeFileName(const std::string& company, PrintForm form, const std:
   std::string companyPart = SafeFileNamePart(company);
   std::string namePart = SafeFileNamePart(payeeName);
   const std::string formPart = std::string(companyPart.empty() ? "" : " - ") +
-                               (form == PrintForm::W2 ? "W-2 2007 - " : "1099-MISC 2007 - ");
+                               (form == PrintForm::W2 ? "W-2 " : "1099-MISC ") + TaxYear::kYear + " - ";
   const std::string four = LastFourDigits(number);
   const std::string tail = (four.empty() ? "" : " - " + four) + ".pdf";
   const auto whole = [&] { return companyPart + formPart + namePart + tail; };
@@ -232,7 +227,7 @@ std::string PayeeFileName(const std::string& company, PrintForm form, const std:
 }
 
 std::optional<std::string> DefaultPayeePassword(std::string_view number, std::string_view zip) {
-  const std::string digits = Digits(number), zipDigits = Digits(zip);
+  const std::string digits = DigitsOf(number), zipDigits = DigitsOf(zip);
   if (digits.size() < 4 || zipDigits.size() < 5) return std::nullopt;
   return digits.substr(digits.size() - 4) + zipDigits.substr(0, 5);
 }
@@ -259,7 +254,7 @@ std::optional<PayeePasswords> PayeePasswords::FromTable(const std::vector<std::s
   PayeePasswords table;
   for (size_t r = 0; r < rows.size(); ++r) {
     const auto& row = rows[r];
-    const std::string digits = Digits(*numberAt < row.size() ? row[*numberAt] : "");
+    const std::string digits = DigitsOf(*numberAt < row.size() ? row[*numberAt] : "");
     const std::string password = *passwordAt < row.size() ? row[*passwordAt] : "";
     if (digits.empty() || password.empty()) continue;
     if (Utf8Size(password) > kMaxPasswordBytes) {
@@ -281,7 +276,7 @@ std::optional<PayeePasswords> PayeePasswords::FromTable(const std::vector<std::s
 }
 
 std::optional<std::string> PayeePasswords::For(std::string_view number) const {
-  const std::string digits = Digits(number);
+  const std::string digits = DigitsOf(number);
   const auto found = std::lower_bound(entries_.begin(), entries_.end(), digits,
                                       [](const auto& entry, const std::string& d) { return entry.first < d; });
   if (digits.empty() || found == entries_.end() || found->first != digits) return std::nullopt;

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "kit/ascii_text.h"
+
 namespace formet::maskedit {
 
 namespace {
@@ -20,13 +22,6 @@ std::string Spaced(std::string_view chars) {
         out += c;
     }
     return out;
-}
-
-std::string Digits(std::string_view text) {
-    std::string digits;
-    for (char c : text)
-        if (IsDigit(c)) digits += c;
-    return digits;
 }
 
 std::string FullFieldNote(int maxLength) {
@@ -281,7 +276,7 @@ void PutAt(EditState& state, int p, char ch) {
 }  // namespace
 
 std::string MaskRule::LossNote(const std::string& given, const std::string& valid) const {
-    if (Digits(given) == Digits(valid)) return {};
+    if (DigitsOf(given) == DigitsOf(valid)) return {};
     return "Only digits fit this field (" + m_mask + "); the rest was left out.";
 }
 

@@ -94,13 +94,18 @@ EmployeeRecord ReadModifiedEmployee(const EmployeeRecord& stored, const PageValu
   return record;
 }
 
-std::string EmployeeDisplayName(const EmployeeRecord& record) {
+std::string EmployeeFullName(const EmployeeRecord& record) {
   std::string name;
   for (const std::string& part : {record.FirstName(), record.MiddleName(), record.LastName(), record.Suffix()}) {
     if (part.empty()) continue;
     if (!name.empty()) name += ' ';
     name += part;
   }
+  return name;
+}
+
+std::string EmployeeDisplayName(const EmployeeRecord& record) {
+  std::string name = EmployeeFullName(record);
   if (!record.SocialSecurityNumber().empty()) name += (name.empty() ? "(" : " (") + record.SocialSecurityNumber() + ")";
   return name;
 }

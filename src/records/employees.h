@@ -46,6 +46,9 @@ EmployeeRecord ReadModifiedEmployee(const EmployeeRecord& stored, const PageValu
 // The employee as a delete question names it: first, middle and last name,
 // suffix, and the social security number in brackets.
 std::string EmployeeDisplayName(const EmployeeRecord& record);
+// "First Middle Last Suffix", the parts the employee has, one space apart:
+// the name as the forms print it and the files' reports name it.
+std::string EmployeeFullName(const EmployeeRecord& record);
 
 // ---- rules offered to other parts -----------------------------------------------
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdlib>
 
+#include "kit/ascii_text.h"
 #include "kit/masked_edit_rules.h"
 
 namespace formet {
@@ -10,13 +11,6 @@ namespace {
 
 constexpr std::array<std::string_view, 7> kKindsOfPayer = {"941",         "CT-1",                "Military", "Hshld. emp.",
                                                           "943",         "Medicare govt. emp.", "944"};
-
-std::string Digits(std::string_view text) {
-  std::string digits;
-  for (char c : text)
-    if (maskedit::IsDigit(c)) digits += c;
-  return digits;
-}
 
 std::string Quoted(char c) { return std::string("\"") + c + "\""; }
 
@@ -77,7 +71,7 @@ std::optional<std::string> FieldInputProblem(const EditRule& rule, std::string_v
         if (!maskedit::IsDigit(c) && (c == '#' || rule.mask.find(c) == std::string_view::npos))
           return "does not fit the pattern " + std::string(rule.mask) + " (the character " + Quoted(c) + ")";
       const std::string valid = maskedit::MaskRule(std::string(rule.mask)).GetValidText(std::string(text));
-      if (Digits(valid) != Digits(text)) return "does not fit the pattern " + std::string(rule.mask);
+      if (DigitsOf(valid) != DigitsOf(text)) return "does not fit the pattern " + std::string(rule.mask);
       return std::nullopt;
     }
     case FieldKind::Amount: {

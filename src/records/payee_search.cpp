@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "kit/ascii_text.h"
+
 namespace formet {
 namespace {
 
@@ -18,13 +20,6 @@ char FoldByte(char c) {
     case 0x9F: return static_cast<char>(0xFF);  // Y diaeresis
     default: return c;
   }
-}
-
-std::string Digits(std::string_view text) {
-  std::string digits;
-  for (char c : text)
-    if (c >= '0' && c <= '9') digits += c;
-  return digits;
 }
 
 bool IsNumberWord(std::string_view word) {
@@ -63,7 +58,7 @@ bool MatchesPayeeSearch(const std::vector<std::string>& row, const PayeeSearchCo
   };
   for (std::string_view word : Words(search)) {
     if (IsNumberWord(word) && columns.number) {
-      if (Digits(text(*columns.number)).find(Digits(word)) != std::string::npos) continue;
+      if (DigitsOf(text(*columns.number)).find(DigitsOf(word)) != std::string::npos) continue;
     }
     const std::string folded = FoldLetterCase(word);
     const bool inName = std::any_of(columns.names.begin(), columns.names.end(), [&](size_t column) {

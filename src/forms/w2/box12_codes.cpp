@@ -1,22 +1,12 @@
 #include "forms/w2/box12_codes.h"
 
-#include <cctype>
-
 #include "forms/money.h"
+#include "kit/ascii_text.h"
 
 namespace formet {
-namespace {
-
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return out;
-}
-
-}  // namespace
 
 bool IsBox12Code(std::string_view typed) {
-  const std::string code = Upper(typed);
+  const std::string code = UpperAscii(typed);
   if (code == "AA" || code == "BB") return true;
   if (code.size() != 1) return false;
   // Letters the 2007 form leaves out: I, O, U and X.
@@ -31,7 +21,7 @@ std::string InvalidBox12CodeMessage(std::string_view typed) {
 }
 
 std::string HoldBox12Code(std::string_view typed) {
-  const std::string code = Upper(typed);
+  const std::string code = UpperAscii(typed);
   if (code == "AA") return "0";
   if (code == "BB") return "1";
   return code;
@@ -55,7 +45,7 @@ std::optional<std::string> Box12LineProblem(const char* line, std::string_view c
 }
 
 bool IsDeferredCompensationCode(std::string_view held) {
-  const std::string code = Upper(ShowBox12Code(held));
+  const std::string code = UpperAscii(ShowBox12Code(held));
   return code == "D" || code == "E" || code == "F" || code == "G" || code == "H" || code == "S" ||
          code == "Y" || code == "AA" || code == "BB";
 }

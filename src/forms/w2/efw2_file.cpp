@@ -6,16 +6,20 @@
 
 #include "forms/efile_choices.h"
 #include "forms/money.h"
+#include "forms/record_file_reading.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/box15_lines.h"
+#include "kit/ascii_text.h"
+#include "records/employees.h"
+#include "records/tax_year.h"
 
 namespace formet::efile {
 namespace {
 
-constexpr std::string_view kTaxYear = "2007";
-constexpr int64_t kWageBase = 9'750'000;            // $97,500.00: social security wages plus tips
-constexpr int64_t kLargestSsTax = 604'500;          // $6,045.00
-constexpr int64_t kHouseholdThreshold = 150'000;    // $1,500.00
+constexpr std::string_view kTaxYear = TaxYear::kYear;
+constexpr int64_t kWageBase = TaxYear::kSocialSecurityWageBase;  // social security wages plus tips
+constexpr int64_t kLargestSsTax = TaxYear::kSocialSecurityMaxTax;
+constexpr int64_t kHouseholdThreshold = TaxYear::kHouseholdWageThreshold;
 constexpr size_t kDetailWidth = 11;
 constexpr size_t kTotalWidth = 15;
 
@@ -99,28 +103,12 @@ bool IsLettersAndDigits(std::string_view text) {
   return true;
 }
 
-std::string Upper(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  return text;
-}
-
 void EndRecord(std::string& file) { file += kEfw2RecordEnd; }
 
 }  // namespace
 
 TextRule NameRule(size_t width, bool required) { return {width, kEfw2NamePunctuation, kEfw2UpperCase, required}; }
 TextRule TextOf(size_t width, bool required) { return {width, kEfw2TextPunctuation, kEfw2UpperCase, required}; }
-
-std::string PersonName(const EmployeeRecord& e) {
-  std::string name = e.FirstName();
-  for (const std::string& part : {e.MiddleName(), e.LastName(), e.Suffix()}) {
-    if (part.empty()) continue;
-    if (!name.empty()) name += " ";
-    name += part;
-  }
-  return name;
-}
 
 namespace {
 
@@ -361,14 +349,8 @@ struct W2Fields {
   std::vector<StateLineFields> states;
 };
 
-// Checks one W-2 with its employee, every problem in the report, and gives
-// what its records hold.
-W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
-                       const EmployeeRecord& e, const Efw2Options& options) {
-  const std::string where = "W-2 of " + PersonName(e) + " (" + e.SocialSecurityNumber() + ")";
-  W2Fields f;
-  f.t = CheckEmployeeText(report, where, e);
-
+// Boxes 1 to 11 of one W-2 into the RW and RO amounts.
+void CheckBoxes1To11(Report& report, const std::string& where, const W2Record& w, W2Fields& f) {
   auto& rw = f.rw;
   auto& ro = f.ro;
   const auto amount = [&](const char* label, const std::string& text) {
@@ -386,7 +368,13 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
   rw[kDependentCare] = amount("Box 10 (dependent care benefits)", w.DependentCareBenefits());
   rw[kEfw2Box11IsSection457 ? kNonqualified457 : kNonqualifiedOther] =
       amount("Box 11 (nonqualified plans)", w.NonQualifiedPlans());
+}
 
+// The four amounts of box 12, each added to its code's field of the RW or RO
+// record.
+void CheckBox12(Report& report, const std::string& where, const W2Record& w, W2Fields& f) {
+  auto& rw = f.rw;
+  auto& ro = f.ro;
   const struct {
     const std::string& code;
     const std::string& amount;
@@ -396,8 +384,8 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
                 {w.Field12cCode(), w.Field12cAmount(), "Box 12c"},
                 {w.Field12dCode(), w.Field12dAmount(), "Box 12d"}};
   for (const auto& entry : twelve) {
-    const int64_t cents = amount(entry.box, entry.amount);
-    const std::string code = Upper(ShowBox12Code(entry.code));
+    const int64_t cents = CheckAmount(report, where, entry.box, entry.amount, kDetailWidth);
+    const std::string code = UpperAscii(ShowBox12Code(entry.code));
     if (code.empty()) {
       if (cents != 0) report.Error(where, std::string(entry.box) + " has an amount but no code");
       continue;
@@ -421,7 +409,13 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
     if (!FitsMoney(v, kDetailWidth)) report.Error(where, "two box 12 amounts of one code add up to more than the file holds");
   for (int64_t v : ro)
     if (!FitsMoney(v, kDetailWidth)) report.Error(where, "two box 12 amounts of one code add up to more than the file holds");
+}
 
+// Social security and Medicare: the year's limits, the taxes against the
+// wages, and what the kind of employer may report.
+void CheckSocialSecurityAndMedicare(Report& report, const std::string& where, char employmentCode,
+                                    const Efw2Options& options, const W2Fields& f) {
+  const auto& rw = f.rw;
   if (rw[kSsWages] + rw[kSsTips] > kWageBase)
     report.Error(where, "social security wages and tips (boxes 3 and 7) come to " +
                             DollarsText(rw[kSsWages] + rw[kSsTips]) + ", above the 2007 wage base of " +
@@ -431,14 +425,14 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
                               " is above the 2007 maximum of " + DollarsText(kLargestSsTax));
   if (options.compareSocialSecurityTax) {
     // Tips count with the wages; the tax stops at the wage base.
-    const int64_t expected = (std::min(rw[kSsWages] + rw[kSsTips], kWageBase) * 62 + 500) / 1000;
+    const int64_t expected = SocialSecurityTax(std::min(rw[kSsWages] + rw[kSsTips], kWageBase));
     const int64_t difference = rw[kSsTax] > expected ? rw[kSsTax] - expected : expected - rw[kSsTax];
     if (difference > options.withheldTaxTolerance)
       report.Warning(where, "box 4 (social security tax withheld) " + DollarsText(rw[kSsTax]) +
                                 " is not 6.2 % of boxes 3 and 7 (" + DollarsText(expected) + ")");
   }
   {
-    const int64_t expected = (rw[kMedicareWages] * 145 + 5000) / 10000;
+    const int64_t expected = MedicareTax(rw[kMedicareWages]);
     const int64_t difference = rw[kMedicareTax] > expected ? rw[kMedicareTax] - expected : expected - rw[kMedicareTax];
     if (difference > options.withheldTaxTolerance)
       report.Warning(where, "box 6 (Medicare tax withheld) " + DollarsText(rw[kMedicareTax]) +
@@ -456,12 +450,14 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
                               DollarsText(kHouseholdThreshold) +
                               " a household employee must be paid in 2007 before social security and Medicare "
                               "taxes apply");
-  bool any = false;
-  for (int64_t v : rw) any = any || v != 0;
-  for (int64_t v : ro) any = any || v != 0;
-  if (!any) report.Warning(where, "the W-2 reports no amount");
+}
 
-  if (!options.stateRecords) return f;
+// The state lines of boxes 15 to 19 that become RS records.
+void CheckStateLines(Report& report, const std::string& where, const CompanyRecord& company, const W2Record& w,
+                     W2Fields& f) {
+  const auto amount = [&](const char* label, const std::string& text) {
+    return CheckAmount(report, where, label, text, kDetailWidth);
+  };
   const struct {
     int line;
     std::string state;
@@ -510,6 +506,24 @@ W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employ
                                        line.stateId, TextOf(20));
     f.states.push_back({code, stateId, amounts});
   }
+}
+
+// Checks one W-2 with its employee, every problem in the report, and gives
+// what its records hold.
+W2Fields CheckW2Fields(Report& report, const CompanyRecord& company, char employmentCode, const W2Record& w,
+                       const EmployeeRecord& e, const Efw2Options& options) {
+  const std::string where = "W-2 of " + EmployeeFullName(e) + " (" + e.SocialSecurityNumber() + ")";
+  W2Fields f;
+  f.t = CheckEmployeeText(report, where, e);
+  CheckBoxes1To11(report, where, w, f);
+  CheckBox12(report, where, w, f);
+  CheckSocialSecurityAndMedicare(report, where, employmentCode, options, f);
+  bool any = false;
+  for (int64_t v : f.rw) any = any || v != 0;
+  for (int64_t v : f.ro) any = any || v != 0;
+  if (!any) report.Warning(where, "the W-2 reports no amount");
+
+  if (options.stateRecords) CheckStateLines(report, where, company, w, f);
   return f;
 }
 
@@ -637,155 +651,193 @@ std::string_view StateNumericCode(std::string_view state) {
   return {};
 }
 
-Efw2FileCheck CheckEfw2File(std::string_view bytes) {
-  Efw2FileCheck result;
-  Checker check(result);
-  const size_t stride = kEfw2RecordWidth + kEfw2RecordEnd.size();
-  if (bytes.empty()) {
-    result.problems.push_back("the file is empty");
-    return result;
-  }
-  if (bytes.size() % stride != 0)
-    result.problems.push_back("the file is " + std::to_string(bytes.size()) + " bytes long, not a whole number of " +
-                              std::to_string(stride) + "-byte records");
+namespace {
 
-  std::string prev;        // type of the record before
-  BlockSums block;         // sums of the block since the last RE
-  bool inBlock = false, rtSeen = false, sawRf = false;
-  size_t totalRw = 0;
-  Efw2FileTotals& totals = result.totals;
-  Efw2Counts& counts = result.counts;
-  const size_t records = bytes.size() / stride;
-  for (size_t i = 0; i < records; ++i) {
+// Reads a wage file back record by record: each record's own fields, the
+// order of the records, and each block's totals against its records.
+class Efw2Reader {
+ public:
+  explicit Efw2Reader(Efw2FileCheck& result) : result_(result), check_(result) {}
+
+  void Read(size_t i, std::string_view rec, std::string_view end) {
     const size_t n = i + 1;
-    const std::string_view rec = bytes.substr(i * stride, kEfw2RecordWidth);
-    const std::string_view end = bytes.substr(i * stride + kEfw2RecordWidth, kEfw2RecordEnd.size());
     const std::string type(rec.substr(0, 2));
-    if (end != kEfw2RecordEnd) check.Problem(n, type, "is not 512 characters followed by the record end");
-    for (size_t p = 0; p < rec.size(); ++p) {
-      const auto c = static_cast<unsigned char>(rec[p]);
-      if (c < 0x20 || c >= 0x7F) {
-        check.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
-        break;
-      }
-    }
-    if (sawRf) check.Problem(n, type, "follows the final record RF");
-    const auto after = [&](std::initializer_list<const char*> allowed) {
-      for (const char* a : allowed)
-        if (prev == a) return;
-      check.Problem(n, type, prev.empty() ? "cannot open the file" : "cannot follow " + prev);
-    };
-    if (i == 0 && type != "RA") check.Problem(n, type, "the file must begin with RA");
-    if (rtSeen && block.ro > 0 && type != "RU") check.Problem(n, type, "the block has RO records: RU must follow RT");
-    rtSeen = false;
+    if (end != kEfw2RecordEnd) check_.Problem(n, type, "is not 512 characters followed by the record end");
+    if (const auto p = UnprintableAt(rec))
+      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
+    if (sawRf_) check_.Problem(n, type, "follows the final record RF");
+    if (i == 0 && type != "RA") check_.Problem(n, type, "the file must begin with RA");
+    if (rtSeen_ && block_.ro > 0 && type != "RU")
+      check_.Problem(n, type, "the block has RO records: RU must follow RT");
+    rtSeen_ = false;
 
     if (type == "RA") {
-      ++counts.ra;
-      if (i != 0) check.Problem(n, type, "RA must be the first record and the only one");
-      check.Number(n, rec, 3, 9);
-      check.OneOf(n, rec, 29, 1, {"0", "1"});
-      check.OneOf(n, rec, 36, 2, {"98", "99"});
-      check.OneOf(n, rec, 499, 1, {"1", "2"});
-      check.OneOf(n, rec, 500, 1, {"A", "L", "S", "P", "O"});
-      check.Blanks(n, rec, kRaBlanks);
+      Ra(i, n, rec);
     } else if (type == "RE") {
-      ++counts.re;
-      after({"RA", "RT", "RU", "RV"});
-      if (FieldAt(rec, 3, 4) != kTaxYear) check.Problem(n, type, "the tax year is not 2007");
-      check.Number(n, rec, 8, 9);
-      check.OneOf(n, rec, 26, 1, {"0", "1"});
-      check.OneOf(n, rec, 219, 1, {"R", "F", "A", "H", "M", "Q", "X"});
-      check.OneOf(n, rec, 221, 1, {"0", "1"});
-      check.Blanks(n, rec, kReBlanks);
-      block = BlockSums{};
-      inBlock = true;
+      Re(n, type, rec);
     } else if (type == "RW") {
-      ++counts.rw;
-      ++totalRw;
-      after({"RE", "RW", "RO", "RS"});
-      check.Number(n, rec, 3, 9);
-      for (size_t f = 0; f < kRwFields; ++f) block.wage[f] += check.Number(n, rec, kRwPlaces[f].detail, kDetailWidth);
-      if (!FilledWith(rec, kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill))
-        check.Problem(n, type, "positions 342-352 are not filled as the layout asks");
-      for (size_t pos : {486, 488, 489}) check.OneOf(n, rec, pos, 1, {"0", "1"});
-      check.Blanks(n, rec, kRwBlanks);
-      ++block.rw;
+      Rw(n, type, rec);
     } else if (type == "RO") {
-      ++counts.ro;
-      after({"RW"});
-      for (size_t f = 0; f < kRoFields; ++f)
-        block.optional[f] += check.Number(n, rec, kRoPlaces[f].detail, kDetailWidth);
-      check.Blanks(n, rec, kRoBlanks);
-      ++block.ro;
+      Ro(n, type, rec);
     } else if (type == "RS") {
-      ++counts.rs;
-      after({"RW", "RO", "RS"});
-      check.Number(n, rec, 3, 2);
-      check.Number(n, rec, 225, 2);  // weeks worked
-      check.Number(n, rec, 274, 2);
-      for (size_t pos : {203, 214, 276, 287, 309, 320}) check.Number(n, rec, pos, kDetailWidth);
-      check.Blanks(n, rec, kRsBlanks);
-      ++block.rs;
+      Rs(n, type, rec);
     } else if (type == "RT") {
-      ++counts.rt;
-      after({"RW", "RO", "RS"});
-      if (check.Number(n, rec, 3, 7) != static_cast<int64_t>(block.rw))
-        check.Problem(n, type, "the count of RW records is not " + std::to_string(block.rw));
-      std::array<int64_t, kRwFields> t{};
-      for (size_t f = 0; f < kRwFields; ++f) {
-        t[f] = check.Number(n, rec, kRwPlaces[f].total, kTotalWidth);
-        if (t[f] != block.wage[f])
-          check.Problem(n, type, "the total at " + std::to_string(kRwPlaces[f].total) + " is not the sum of RW " +
-                                     std::to_string(kRwPlaces[f].detail) + " (" + std::to_string(block.wage[f]) + ")");
-      }
-      if (!FilledWith(rec, kRetiredField.total, kTotalWidth, kEfw2RetiredFieldFill))
-        check.Problem(n, type, "positions 220-234 are not filled as the layout asks");
-      totals.thirdPartySickPayTax += check.Number(n, rec, kRtThirdPartySickPayTax, kTotalWidth);
-      check.Blanks(n, rec, kRtBlanks);
-      totals.formCount += static_cast<int32_t>(block.rw);
-      const size_t boxOf[] = {kWages, kFederalTax, kSsWages, kSsTax, kMedicareWages, kMedicareTax, kSsTips};
-      for (size_t b = 0; b < 7; ++b) totals.box[b + 1] += t[boxOf[b]];
-      totals.box[9] += t[kAdvanceEic];
-      totals.box[10] += t[kDependentCare];
-      totals.box[11] += t[kNonqualified457] + t[kNonqualifiedOther];
-      for (size_t f : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kCodeY, kCodeAA, kCodeBB})
-        totals.deferredCompensation += t[f];
-      rtSeen = true;
-      inBlock = false;
+      Rt(n, type, rec);
     } else if (type == "RU") {
-      ++counts.ru;
-      after({"RT"});
-      if (block.ro == 0) check.Problem(n, type, "the block has no RO record");
-      if (check.Number(n, rec, 3, 7) != static_cast<int64_t>(block.ro))
-        check.Problem(n, type, "the count of RO records is not " + std::to_string(block.ro));
-      for (size_t f = 0; f < kRoFields; ++f) {
-        const int64_t t = check.Number(n, rec, kRoPlaces[f].total, kTotalWidth);
-        if (t != block.optional[f])
-          check.Problem(n, type, "the total at " + std::to_string(kRoPlaces[f].total) + " is not the sum of RO " +
-                                     std::to_string(kRoPlaces[f].detail));
-        if (f == kAllocatedTips) totals.box[8] += t;
-        if (f == kCodeS) totals.deferredCompensation += t;
-      }
-      check.Blanks(n, rec, kRuBlanks);
+      Ru(n, type, rec);
     } else if (type == "RV") {
-      after({"RT", "RU"});
-      if (block.rs == 0) check.Problem(n, type, "a state total record needs state records in its block");
+      After(n, type, {"RT", "RU"});
+      if (block_.rs == 0) check_.Problem(n, type, "a state total record needs state records in its block");
     } else if (type == "RF") {
-      ++counts.rf;
-      after({"RT", "RU", "RV"});
-      if (check.Number(n, rec, 8, 9) != static_cast<int64_t>(totalRw))
-        check.Problem(n, type, "the count of RW records is not " + std::to_string(totalRw));
-      check.Blanks(n, rec, kRfBlanks);
-      sawRf = true;
+      Rf(n, type, rec);
     } else {
-      check.Problem(n, type, "is not a record type of the wage file");
+      check_.Problem(n, type, "is not a record type of the wage file");
     }
-    prev = type;
+    prev_ = type;
   }
-  if (rtSeen && block.ro > 0) result.problems.push_back("the file ends where RU must follow RT");
-  if (inBlock) result.problems.push_back("the last employer block has no total record RT");
-  if (!sawRf && records > 0) result.problems.push_back("the file does not end with the final record RF");
-  if (counts.rw == 0 && records > 0) result.problems.push_back("the file holds no RW record");
+
+  void Finish(size_t records) {
+    if (rtSeen_ && block_.ro > 0) result_.problems.push_back("the file ends where RU must follow RT");
+    if (inBlock_) result_.problems.push_back("the last employer block has no total record RT");
+    if (!sawRf_ && records > 0) result_.problems.push_back("the file does not end with the final record RF");
+    if (result_.counts.rw == 0 && records > 0) result_.problems.push_back("the file holds no RW record");
+  }
+
+ private:
+  void After(size_t n, const std::string& type, std::initializer_list<const char*> allowed) {
+    CheckFollows(check_, n, type, prev_, allowed);
+  }
+
+  void Ra(size_t i, size_t n, std::string_view rec) {
+    ++result_.counts.ra;
+    if (i != 0) check_.Problem(n, "RA", "RA must be the first record and the only one");
+    check_.Number(n, rec, 3, 9);
+    check_.OneOf(n, rec, 29, 1, {"0", "1"});
+    check_.OneOf(n, rec, 36, 2, {"98", "99"});
+    check_.OneOf(n, rec, 499, 1, {"1", "2"});
+    check_.OneOf(n, rec, 500, 1, {"A", "L", "S", "P", "O"});
+    check_.Blanks(n, rec, kRaBlanks);
+  }
+
+  void Re(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.re;
+    After(n, type, {"RA", "RT", "RU", "RV"});
+    if (FieldAt(rec, 3, 4) != kTaxYear) check_.Problem(n, type, "the tax year is not 2007");
+    check_.Number(n, rec, 8, 9);
+    check_.OneOf(n, rec, 26, 1, {"0", "1"});
+    check_.OneOf(n, rec, 219, 1, {"R", "F", "A", "H", "M", "Q", "X"});
+    check_.OneOf(n, rec, 221, 1, {"0", "1"});
+    check_.Blanks(n, rec, kReBlanks);
+    block_ = BlockSums{};
+    inBlock_ = true;
+  }
+
+  void Rw(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rw;
+    ++totalRw_;
+    After(n, type, {"RE", "RW", "RO", "RS"});
+    check_.Number(n, rec, 3, 9);
+    for (size_t f = 0; f < kRwFields; ++f) block_.wage[f] += check_.Number(n, rec, kRwPlaces[f].detail, kDetailWidth);
+    if (!FilledWith(rec, kRetiredField.detail, kDetailWidth, kEfw2RetiredFieldFill))
+      check_.Problem(n, type, "positions 342-352 are not filled as the layout asks");
+    for (size_t pos : {486, 488, 489}) check_.OneOf(n, rec, pos, 1, {"0", "1"});
+    check_.Blanks(n, rec, kRwBlanks);
+    ++block_.rw;
+  }
+
+  void Ro(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.ro;
+    After(n, type, {"RW"});
+    for (size_t f = 0; f < kRoFields; ++f)
+      block_.optional[f] += check_.Number(n, rec, kRoPlaces[f].detail, kDetailWidth);
+    check_.Blanks(n, rec, kRoBlanks);
+    ++block_.ro;
+  }
+
+  void Rs(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rs;
+    After(n, type, {"RW", "RO", "RS"});
+    check_.Number(n, rec, 3, 2);
+    check_.Number(n, rec, 225, 2);  // weeks worked
+    check_.Number(n, rec, 274, 2);
+    for (size_t pos : {203, 214, 276, 287, 309, 320}) check_.Number(n, rec, pos, kDetailWidth);
+    check_.Blanks(n, rec, kRsBlanks);
+    ++block_.rs;
+  }
+
+  void Rt(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rt;
+    After(n, type, {"RW", "RO", "RS"});
+    if (check_.Number(n, rec, 3, 7) != static_cast<int64_t>(block_.rw))
+      check_.Problem(n, type, "the count of RW records is not " + std::to_string(block_.rw));
+    std::array<int64_t, kRwFields> t{};
+    for (size_t f = 0; f < kRwFields; ++f) {
+      t[f] = check_.Number(n, rec, kRwPlaces[f].total, kTotalWidth);
+      if (t[f] != block_.wage[f])
+        check_.Problem(n, type, "the total at " + std::to_string(kRwPlaces[f].total) + " is not the sum of RW " +
+                                    std::to_string(kRwPlaces[f].detail) + " (" + std::to_string(block_.wage[f]) + ")");
+    }
+    if (!FilledWith(rec, kRetiredField.total, kTotalWidth, kEfw2RetiredFieldFill))
+      check_.Problem(n, type, "positions 220-234 are not filled as the layout asks");
+    Efw2FileTotals& totals = result_.totals;
+    totals.thirdPartySickPayTax += check_.Number(n, rec, kRtThirdPartySickPayTax, kTotalWidth);
+    check_.Blanks(n, rec, kRtBlanks);
+    totals.formCount += static_cast<int32_t>(block_.rw);
+    const size_t boxOf[] = {kWages, kFederalTax, kSsWages, kSsTax, kMedicareWages, kMedicareTax, kSsTips};
+    for (size_t b = 0; b < 7; ++b) totals.box[b + 1] += t[boxOf[b]];
+    totals.box[9] += t[kAdvanceEic];
+    totals.box[10] += t[kDependentCare];
+    totals.box[11] += t[kNonqualified457] + t[kNonqualifiedOther];
+    for (size_t f : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kCodeY, kCodeAA, kCodeBB})
+      totals.deferredCompensation += t[f];
+    rtSeen_ = true;
+    inBlock_ = false;
+  }
+
+  void Ru(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.ru;
+    After(n, type, {"RT"});
+    if (block_.ro == 0) check_.Problem(n, type, "the block has no RO record");
+    if (check_.Number(n, rec, 3, 7) != static_cast<int64_t>(block_.ro))
+      check_.Problem(n, type, "the count of RO records is not " + std::to_string(block_.ro));
+    for (size_t f = 0; f < kRoFields; ++f) {
+      const int64_t t = check_.Number(n, rec, kRoPlaces[f].total, kTotalWidth);
+      if (t != block_.optional[f])
+        check_.Problem(n, type, "the total at " + std::to_string(kRoPlaces[f].total) + " is not the sum of RO " +
+                                    std::to_string(kRoPlaces[f].detail));
+      if (f == kAllocatedTips) result_.totals.box[8] += t;
+      if (f == kCodeS) result_.totals.deferredCompensation += t;
+    }
+    check_.Blanks(n, rec, kRuBlanks);
+  }
+
+  void Rf(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rf;
+    After(n, type, {"RT", "RU", "RV"});
+    if (check_.Number(n, rec, 8, 9) != static_cast<int64_t>(totalRw_))
+      check_.Problem(n, type, "the count of RW records is not " + std::to_string(totalRw_));
+    check_.Blanks(n, rec, kRfBlanks);
+    sawRf_ = true;
+  }
+
+  Efw2FileCheck& result_;
+  Checker check_;
+  std::string prev_;  // type of the record before
+  BlockSums block_;   // sums of the block since the last RE
+  bool inBlock_ = false, rtSeen_ = false, sawRf_ = false;
+  size_t totalRw_ = 0;
+};
+
+}  // namespace
+
+Efw2FileCheck CheckEfw2File(std::string_view bytes) {
+  Efw2FileCheck result;
+  Efw2Reader reader(result);
+  const size_t records = ForEachRecord(bytes, kEfw2RecordWidth, kEfw2RecordEnd, result.problems,
+                                       [&](size_t i, std::string_view rec, std::string_view end) {
+                                         reader.Read(i, rec, end);
+                                       });
+  if (records > 0) reader.Finish(records);
   return result;
 }
 

@@ -100,9 +100,6 @@ void CheckW2ForFile(Report& report, const CompanyRecord& company, const W2Record
 TextRule NameRule(size_t width, bool required = false);
 TextRule TextOf(size_t width, bool required = false);
 
-// "Ann B Lee Jr" for the places of the report.
-std::string PersonName(const EmployeeRecord& e);
-
 // The submitter record checked, every problem in the report, its fields as
 // the files hold them.
 struct SubmitterFields {

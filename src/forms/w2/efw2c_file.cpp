@@ -8,13 +8,16 @@
 #include "forms/efile_choices.h"
 #include "forms/money.h"
 #include "forms/record_as_filed.h"
+#include "forms/record_file_reading.h"
 #include "forms/w2/efw2_file.h"
+#include "records/employees.h"
+#include "records/tax_year.h"
 #include "store/global_doc.h"
 
 namespace formet::efile {
 namespace {
 
-constexpr std::string_view kTaxYear = "2007";
+constexpr std::string_view kTaxYear = TaxYear::kYear;
 constexpr size_t kDetailWidth = 11;
 constexpr size_t kTotalWidth = 15;
 
@@ -160,7 +163,7 @@ bool SameName(const EmployeeRecord& a, const EmployeeRecord& b) {
 // 12 lines) and gives what the employee's records hold.
 EmployeeCorrection CheckCorrection(Report& report, const EmployeeRecord& employee,
                                    std::span<const W2cForm* const> forms) {
-  const std::string where = "W-2c of " + PersonName(employee) + " (" + employee.SocialSecurityNumber() + ")";
+  const std::string where = "W-2c of " + EmployeeFullName(employee) + " (" + employee.SocialSecurityNumber() + ")";
   EmployeeCorrection c;
   c.correct = CheckEmployeeText(report, where, employee);
   const W2cForm& first = *forms.front();
@@ -367,144 +370,175 @@ void AddTo(W3cColumns& to, const Pair& p) {
   to.correct += p.correct;
 }
 
+// Reads a corrections file back record by record: each record's own
+// fields, the order of the records, and each block's totals against its
+// records.
+class Efw2cReader {
+ public:
+  explicit Efw2cReader(Efw2cFileCheck& result) : result_(result), check_(result) {}
+
+  void Read(size_t i, std::string_view rec, std::string_view end) {
+    const size_t n = i + 1;
+    const std::string type(rec.substr(0, 3));
+    if (end != kEfw2cRecordEnd) check_.Problem(n, type, "is not 1024 characters followed by the record end");
+    if (const auto p = UnprintableAt(rec))
+      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
+    if (sawRcf_) check_.Problem(n, type, "follows the final record RCF");
+    if (i == 0 && type != "RCA") check_.Problem(n, type, "the file must begin with RCA");
+    if (rtSeen_ && block_.rco > 0 && type != "RCU")
+      check_.Problem(n, type, "the block has RCO records: RCU must follow RCT");
+    rtSeen_ = false;
+
+    if (type == "RCA") {
+      Rca(i, n, rec);
+    } else if (type == "RCE") {
+      Rce(n, type, rec);
+    } else if (type == "RCW") {
+      Rcw(n, type, rec);
+    } else if (type == "RCO") {
+      Rco(n, type, rec);
+    } else if (type == "RCT") {
+      Rct(n, type, rec);
+    } else if (type == "RCU") {
+      Rcu(n, type, rec);
+    } else if (type == "RCF") {
+      Rcf(n, type, rec);
+    } else {
+      check_.Problem(n, type, "is not a record type of the corrections file");
+    }
+    prev_ = type;
+  }
+
+  void Finish(size_t records) {
+    if (rtSeen_ && block_.rco > 0) result_.problems.push_back("the file ends where RCU must follow RCT");
+    if (inBlock_) result_.problems.push_back("the last employer block has no total record RCT");
+    if (!sawRcf_ && records > 0) result_.problems.push_back("the file does not end with the final record RCF");
+    if (result_.counts.rcw == 0 && records > 0) result_.problems.push_back("the file holds no RCW record");
+  }
+
+ private:
+  void After(size_t n, const std::string& type, std::initializer_list<const char*> allowed) {
+    CheckFollows(check_, n, type, prev_, allowed);
+  }
+
+  void Rca(size_t i, size_t n, std::string_view rec) {
+    ++result_.counts.rca;
+    if (i != 0) check_.Problem(n, "RCA", "RCA must be the first record and the only one");
+    check_.Number(n, rec, 4, 9);
+    check_.OneOf(n, rec, 30, 2, {"98", "99"});
+    check_.OneOf(n, rec, 315, 1, {"1", "2"});
+    check_.OneOf(n, rec, 316, 1, {"A", "L", "S", "P", "O"});
+    check_.OneOf(n, rec, 317, 1, {"0", "1"});
+    check_.Blanks(n, rec, kRcaBlanks);
+  }
+
+  void Rce(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rce;
+    After(n, type, {"RCA", "RCT", "RCU"});
+    if (FieldAt(rec, 4, 4) != kTaxYear) check_.Problem(n, type, "the tax year is not 2007");
+    check_.Number(n, rec, 17, 9);
+    check_.OneOf(n, rec, 223, 1, {"R", "F", "A", "H", "M", "Q", "X"});
+    check_.Blanks(n, rec, kRceBlanks);
+    block_ = Sums{};
+    inBlock_ = true;
+  }
+
+  void Rcw(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rcw;
+    ++totalRcw_;
+    After(n, type, {"RCE", "RCW", "RCO"});
+    if (!FilledWith(rec, 4, 9, ' ')) check_.Number(n, rec, 4, 9);
+    check_.Number(n, rec, 13, 9);
+    for (size_t f = 0; f < kWageItems; ++f) {
+      const Pair p = check_.ReadPair(n, rec, kWagePlaces[f].detail, kDetailWidth);
+      if (p.carried) block_.wage[f].Add(p.previously, p.correct);
+    }
+    for (size_t pos : kBox13Places) {
+      if (FilledWith(rec, pos, 2, ' ')) continue;
+      check_.OneOf(n, rec, pos, 1, {"0", "1"});
+      check_.OneOf(n, rec, pos + 1, 1, {"0", "1"});
+    }
+    check_.Blanks(n, rec, kRcwBlanks);
+    ++block_.rcw;
+  }
+
+  void Rco(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rco;
+    After(n, type, {"RCW"});
+    for (size_t f = 0; f < kOptionalItems; ++f) {
+      const Pair p = check_.ReadPair(n, rec, kOptionalPlaces[f].detail, kDetailWidth);
+      if (p.carried) block_.optional[f].Add(p.previously, p.correct);
+    }
+    check_.Blanks(n, rec, kRcoBlanks);
+    ++block_.rco;
+  }
+
+  void Rct(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rct;
+    After(n, type, {"RCW", "RCO"});
+    if (check_.Number(n, rec, 4, 7) != static_cast<int64_t>(block_.rcw))
+      check_.Problem(n, type, "the count of RCW records is not " + std::to_string(block_.rcw));
+    std::array<Pair, kWageItems> t{};
+    for (size_t f = 0; f < kWageItems; ++f) {
+      t[f] = check_.ReadPair(n, rec, kWagePlaces[f].total, kTotalWidth);
+      check_.SameTotal(n, rec, kWagePlaces[f].total, t[f], block_.wage[f]);
+    }
+    check_.Blanks(n, rec, kRctBlanks);
+    Efw2cFileTotals& totals = result_.totals;
+    totals.employees += static_cast<int32_t>(block_.rcw);
+    const size_t boxOf[] = {kBox1, kBox2, kBox3, kBox4, kBox5, kBox6, kBox7};
+    for (size_t b = 0; b < 7; ++b) AddTo(totals.box[b + 1], t[boxOf[b]]);
+    AddTo(totals.box[9], t[kBox9]);
+    AddTo(totals.box[10], t[kBox10]);
+    AddTo(totals.box[11], t[kNonqualified457]);
+    AddTo(totals.box[11], t[kNonqualifiedOther]);
+    for (size_t f : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kCodeY, kCodeAA, kCodeBB}) AddTo(totals.box12, t[f]);
+    rtSeen_ = true;
+    inBlock_ = false;
+  }
+
+  void Rcu(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rcu;
+    After(n, type, {"RCT"});
+    if (block_.rco == 0) check_.Problem(n, type, "the block has no RCO record");
+    if (check_.Number(n, rec, 4, 7) != static_cast<int64_t>(block_.rco))
+      check_.Problem(n, type, "the count of RCO records is not " + std::to_string(block_.rco));
+    for (size_t f = 0; f < kOptionalItems; ++f) {
+      const Pair t = check_.ReadPair(n, rec, kOptionalPlaces[f].total, kTotalWidth);
+      check_.SameTotal(n, rec, kOptionalPlaces[f].total, t, block_.optional[f]);
+      if (f == kBox8) AddTo(result_.totals.box[8], t);
+      if (f == kCodeS) AddTo(result_.totals.box12, t);
+    }
+    check_.Blanks(n, rec, kRcuBlanks);
+  }
+
+  void Rcf(size_t n, const std::string& type, std::string_view rec) {
+    ++result_.counts.rcf;
+    After(n, type, {"RCT", "RCU"});
+    if (check_.Number(n, rec, 4, 9) != static_cast<int64_t>(totalRcw_))
+      check_.Problem(n, type, "the count of RCW records is not " + std::to_string(totalRcw_));
+    check_.Blanks(n, rec, kRcfBlanks);
+    sawRcf_ = true;
+  }
+
+  Efw2cFileCheck& result_;
+  Checker check_;
+  std::string prev_;  // type of the record before
+  Sums block_;        // sums of the block since the last RCE
+  bool inBlock_ = false, rtSeen_ = false, sawRcf_ = false;
+  size_t totalRcw_ = 0;
+};
+
 }  // namespace
 
 Efw2cFileCheck CheckEfw2cFile(std::string_view bytes) {
   Efw2cFileCheck result;
-  Checker check(result);
-  const size_t stride = kEfw2cRecordWidth + kEfw2cRecordEnd.size();
-  if (bytes.empty()) {
-    result.problems.push_back("the file is empty");
-    return result;
-  }
-  if (bytes.size() % stride != 0)
-    result.problems.push_back("the file is " + std::to_string(bytes.size()) + " bytes long, not a whole number of " +
-                              std::to_string(stride) + "-byte records");
-  std::string prev;
-  Sums block;
-  bool inBlock = false, rtSeen = false, sawRcf = false;
-  size_t totalRcw = 0;
-  Efw2cFileTotals& totals = result.totals;
-  Efw2cCounts& counts = result.counts;
-  const size_t records = bytes.size() / stride;
-  for (size_t i = 0; i < records; ++i) {
-    const size_t n = i + 1;
-    const std::string_view rec = bytes.substr(i * stride, kEfw2cRecordWidth);
-    const std::string type(rec.substr(0, 3));
-    if (bytes.substr(i * stride + kEfw2cRecordWidth, kEfw2cRecordEnd.size()) != kEfw2cRecordEnd)
-      check.Problem(n, type, "is not 1024 characters followed by the record end");
-    for (size_t p = 0; p < rec.size(); ++p) {
-      const auto c = static_cast<unsigned char>(rec[p]);
-      if (c < 0x20 || c >= 0x7F) {
-        check.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
-        break;
-      }
-    }
-    if (sawRcf) check.Problem(n, type, "follows the final record RCF");
-    const auto after = [&](std::initializer_list<const char*> allowed) {
-      for (const char* a : allowed)
-        if (prev == a) return;
-      check.Problem(n, type, prev.empty() ? "cannot open the file" : "cannot follow " + prev);
-    };
-    if (i == 0 && type != "RCA") check.Problem(n, type, "the file must begin with RCA");
-    if (rtSeen && block.rco > 0 && type != "RCU")
-      check.Problem(n, type, "the block has RCO records: RCU must follow RCT");
-    rtSeen = false;
-
-    if (type == "RCA") {
-      ++counts.rca;
-      if (i != 0) check.Problem(n, type, "RCA must be the first record and the only one");
-      check.Number(n, rec, 4, 9);
-      check.OneOf(n, rec, 30, 2, {"98", "99"});
-      check.OneOf(n, rec, 315, 1, {"1", "2"});
-      check.OneOf(n, rec, 316, 1, {"A", "L", "S", "P", "O"});
-      check.OneOf(n, rec, 317, 1, {"0", "1"});
-      check.Blanks(n, rec, kRcaBlanks);
-    } else if (type == "RCE") {
-      ++counts.rce;
-      after({"RCA", "RCT", "RCU"});
-      if (FieldAt(rec, 4, 4) != kTaxYear) check.Problem(n, type, "the tax year is not 2007");
-      check.Number(n, rec, 17, 9);
-      check.OneOf(n, rec, 223, 1, {"R", "F", "A", "H", "M", "Q", "X"});
-      check.Blanks(n, rec, kRceBlanks);
-      block = Sums{};
-      inBlock = true;
-    } else if (type == "RCW") {
-      ++counts.rcw;
-      ++totalRcw;
-      after({"RCE", "RCW", "RCO"});
-      if (!FilledWith(rec, 4, 9, ' ')) check.Number(n, rec, 4, 9);
-      check.Number(n, rec, 13, 9);
-      for (size_t f = 0; f < kWageItems; ++f) {
-        const Pair p = check.ReadPair(n, rec, kWagePlaces[f].detail, kDetailWidth);
-        if (p.carried) block.wage[f].Add(p.previously, p.correct);
-      }
-      for (size_t pos : kBox13Places) {
-        if (FilledWith(rec, pos, 2, ' ')) continue;
-        check.OneOf(n, rec, pos, 1, {"0", "1"});
-        check.OneOf(n, rec, pos + 1, 1, {"0", "1"});
-      }
-      check.Blanks(n, rec, kRcwBlanks);
-      ++block.rcw;
-    } else if (type == "RCO") {
-      ++counts.rco;
-      after({"RCW"});
-      for (size_t f = 0; f < kOptionalItems; ++f) {
-        const Pair p = check.ReadPair(n, rec, kOptionalPlaces[f].detail, kDetailWidth);
-        if (p.carried) block.optional[f].Add(p.previously, p.correct);
-      }
-      check.Blanks(n, rec, kRcoBlanks);
-      ++block.rco;
-    } else if (type == "RCT") {
-      ++counts.rct;
-      after({"RCW", "RCO"});
-      if (check.Number(n, rec, 4, 7) != static_cast<int64_t>(block.rcw))
-        check.Problem(n, type, "the count of RCW records is not " + std::to_string(block.rcw));
-      std::array<Pair, kWageItems> t{};
-      for (size_t f = 0; f < kWageItems; ++f) {
-        t[f] = check.ReadPair(n, rec, kWagePlaces[f].total, kTotalWidth);
-        check.SameTotal(n, rec, kWagePlaces[f].total, t[f], block.wage[f]);
-      }
-      check.Blanks(n, rec, kRctBlanks);
-      totals.employees += static_cast<int32_t>(block.rcw);
-      const size_t boxOf[] = {kBox1, kBox2, kBox3, kBox4, kBox5, kBox6, kBox7};
-      for (size_t b = 0; b < 7; ++b) AddTo(totals.box[b + 1], t[boxOf[b]]);
-      AddTo(totals.box[9], t[kBox9]);
-      AddTo(totals.box[10], t[kBox10]);
-      AddTo(totals.box[11], t[kNonqualified457]);
-      AddTo(totals.box[11], t[kNonqualifiedOther]);
-      for (size_t f : {kCodeD, kCodeE, kCodeF, kCodeG, kCodeH, kCodeY, kCodeAA, kCodeBB}) AddTo(totals.box12, t[f]);
-      rtSeen = true;
-      inBlock = false;
-    } else if (type == "RCU") {
-      ++counts.rcu;
-      after({"RCT"});
-      if (block.rco == 0) check.Problem(n, type, "the block has no RCO record");
-      if (check.Number(n, rec, 4, 7) != static_cast<int64_t>(block.rco))
-        check.Problem(n, type, "the count of RCO records is not " + std::to_string(block.rco));
-      for (size_t f = 0; f < kOptionalItems; ++f) {
-        const Pair t = check.ReadPair(n, rec, kOptionalPlaces[f].total, kTotalWidth);
-        check.SameTotal(n, rec, kOptionalPlaces[f].total, t, block.optional[f]);
-        if (f == kBox8) AddTo(totals.box[8], t);
-        if (f == kCodeS) AddTo(totals.box12, t);
-      }
-      check.Blanks(n, rec, kRcuBlanks);
-    } else if (type == "RCF") {
-      ++counts.rcf;
-      after({"RCT", "RCU"});
-      if (check.Number(n, rec, 4, 9) != static_cast<int64_t>(totalRcw))
-        check.Problem(n, type, "the count of RCW records is not " + std::to_string(totalRcw));
-      check.Blanks(n, rec, kRcfBlanks);
-      sawRcf = true;
-    } else {
-      check.Problem(n, type, "is not a record type of the corrections file");
-    }
-    prev = type;
-  }
-  if (rtSeen && block.rco > 0) result.problems.push_back("the file ends where RCU must follow RCT");
-  if (inBlock) result.problems.push_back("the last employer block has no total record RCT");
-  if (!sawRcf && records > 0) result.problems.push_back("the file does not end with the final record RCF");
-  if (counts.rcw == 0 && records > 0) result.problems.push_back("the file holds no RCW record");
+  Efw2cReader reader(result);
+  const size_t records = ForEachRecord(bytes, kEfw2cRecordWidth, kEfw2cRecordEnd, result.problems,
+                                       [&](size_t i, std::string_view rec, std::string_view end) {
+                                         reader.Read(i, rec, end);
+                                       });
+  if (records > 0) reader.Finish(records);
   return result;
 }
 

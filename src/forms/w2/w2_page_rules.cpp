@@ -8,6 +8,7 @@
 #include "forms/money.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/box15_lines.h"
+#include "kit/ascii_text.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -113,12 +114,6 @@ const FormPageTexts kTexts = {
     .noPayeeToSave = "There is no W-2 form to save: this company has no employees.",
 };
 
-// a * num / den to the nearest whole number, halves away from zero.
-int64_t Share(int64_t a, int64_t num, int64_t den) {
-  const int64_t scaled = a * num;
-  return scaled >= 0 ? (scaled + den / 2) / den : -((-scaled + den / 2) / den);
-}
-
 std::string LimitMessage(const char* box, int64_t limitCents) {
   char text[128];
   std::snprintf(text, sizeof text, "'%s' field shouldn't exceed $%s", box, FormatCents(limitCents).c_str());
@@ -126,12 +121,6 @@ std::string LimitMessage(const char* box, int64_t limitCents) {
 }
 
 }  // namespace
-
-int64_t SocialSecurityTax(int64_t wagesCents) {
-  return std::min(Share(wagesCents, 62, 1000), kSocialSecurityMaxTax);
-}
-
-int64_t MedicareTax(int64_t wagesCents) { return Share(wagesCents, 145, 10000); }
 
 std::span<const FieldSpec<W2Record>> W2Fields() { return kFields; }
 
@@ -208,9 +197,7 @@ void W2PageRules::OnLeave(size_t field) {
   static const size_t box3 = W2FieldIndex(R::Text::SocialSecurityWages), box4 = W2FieldIndex(R::Text::SocialSecurityTaxWithheld),
                       box5 = W2FieldIndex(R::Text::MedicareWages), box6 = W2FieldIndex(R::Text::MedicareTaxWithheld);
   if (IsBox12CodeField(field)) {
-    std::string code = Value(field).text;
-    for (char& ch : code)
-      if (ch >= 'a' && ch <= 'z') ch = static_cast<char>(ch - 'a' + 'A');
+    const std::string code = UpperAscii(Value(field).text);
     Set(field, code);
     if (!code.empty() && !IsBox12Code(code)) ui_.ShowMessage(InvalidBox12CodeMessage(code));
     return;
@@ -218,16 +205,16 @@ void W2PageRules::OnLeave(size_t field) {
   if (!IsW2Amount(field)) return;
   Set(field, NormalizeMoney(Value(field).text));
   if (field == box3) {
-    if (ParseMoneyCents(Value(box3).text) - kSocialSecurityWageBase > kLimitTolerance) {
-      ui_.ShowMessage(LimitMessage("Social security wages", kSocialSecurityWageBase));
-      Set(box3, FormatCents(kSocialSecurityWageBase));
+    if (ParseMoneyCents(Value(box3).text) - TaxYear::kSocialSecurityWageBase > kLimitTolerance) {
+      ui_.ShowMessage(LimitMessage("Social security wages", TaxYear::kSocialSecurityWageBase));
+      Set(box3, FormatCents(TaxYear::kSocialSecurityWageBase));
     }
     // Box 4 follows box 3 each time box 3 is left.
     Set(box4, FormatCents(SocialSecurityTax(ParseMoneyCents(Value(box3).text))));
   } else if (field == box4) {
-    if (ParseMoneyCents(Value(box4).text) - kSocialSecurityMaxTax > kLimitTolerance) {
-      ui_.ShowMessage(LimitMessage("Social security tax withheld", kSocialSecurityMaxTax));
-      Set(box4, FormatCents(kSocialSecurityMaxTax));
+    if (ParseMoneyCents(Value(box4).text) - TaxYear::kSocialSecurityMaxTax > kLimitTolerance) {
+      ui_.ShowMessage(LimitMessage("Social security tax withheld", TaxYear::kSocialSecurityMaxTax));
+      Set(box4, FormatCents(TaxYear::kSocialSecurityMaxTax));
     }
   } else if (field == box5) {
     Set(box6, FormatCents(MedicareTax(ParseMoneyCents(Value(box5).text))));

@@ -9,22 +9,14 @@
 #include <string_view>
 
 #include "forms/form_page_rules.h"
+#include "records/tax_year.h"
 #include "records/w2_list.h"
 #include "store/records.h"
 
 namespace formet {
 
-// Social security and Medicare for 2007, in cents.
-inline constexpr int64_t kSocialSecurityWageBase = 9750000;  // $97,500.00
-inline constexpr int64_t kSocialSecurityMaxTax = 604500;     // $6,045.00 (6.2 per cent of the base)
 // How far above a limit an amount may go before the limit is enforced.
 inline constexpr int64_t kLimitTolerance = 9;                // $0.09
-
-// The social security tax of box 3 wages: 6.2 per cent, to the nearest cent,
-// at most $6,045.00.
-int64_t SocialSecurityTax(int64_t wagesCents);
-// The Medicare tax of box 5 wages: 1.45 per cent, to the nearest cent.
-int64_t MedicareTax(int64_t wagesCents);
 
 // The entry fields of the page in box order: boxes 1-11; for each of 12a-12d
 // its code, year and amount; the three check boxes of 13; the three lines of

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string>
 
+#include "records/tax_year.h"
+
 namespace formet {
 namespace {
 
@@ -55,15 +57,9 @@ void CodeWord(PictureBuilder& b, int x, int top) {
 
 enum class W2Variant { Copy, CopyA };
 
-// The boxes, rules and labels of one W-2, shared by the copies and Copy A.
-void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
+// Top strip: box a, heavy, and the cells around it.
+void DrawTopStrip(PictureBuilder& b, bool copyA) {
   using namespace grid;
-  const bool copyA = variant == W2Variant::CopyA;
-
-  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
-  b.HRule(kRowB, kLeft, kRight);
-
-  // Top strip: box a, heavy, and the cells around it.
   b.Frame(kBoxALeft, kTop, kBoxARight, kRowB, kRuleHeavy);
   LabelledBox(b, "a", kBoxALeft, kTop, kBoxARight, kRowB, "a", "Employee\u2019s social security number");
   if (copyA) {
@@ -83,8 +79,12 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Text(right + 14, kTop + 8, "e-file", {"Arial", 120, true});
     b.Text(1205, kTop + 50, "Visit the IRS website at www.irs.gov/efile.", kLabelFont);
   }
+}
 
-  // Left column. Only Copy A rules off row e from the address under it.
+// Left column: the employer and the employee. Only Copy A rules off row e
+// from the address under it.
+void DrawPartyBoxes(PictureBuilder& b, bool copyA) {
+  using namespace grid;
   b.VRule(kCol1, kRowB, kBand);
   for (int y : {kRow3, kRowD, kRowE}) b.HRule(y, kLeft, kCol1);
   if (copyA) b.HRule(kRowF, kLeft, kCol1);
@@ -102,9 +102,12 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Label(kLeft + kLabelDx, y, "f", "Employee\u2019s address and ZIP code", kLabelFont);
     b.Box("f", kLeft, kRowF, kCol1, kBand, y, LabelBottom(y, kLabelFont));
   }
+}
 
-  // Boxes 1-11 and 13-14, and 2-10 and 12a-12b beside them: each row's rule
-  // runs across both columns.
+// Boxes 1-11, and 2-10 beside them: each row's rule runs across both
+// columns (and across 13-14 and 12a-12b below).
+void DrawAmountBoxes(PictureBuilder& b) {
+  using namespace grid;
   b.VRule(kCol2, kRowB, kBand);
   for (int y : {kRow3, kRow5, kRow7, kRowD, kRowE, kRowF, kRow12c}) b.HRule(y, kCol1, kRight);
   struct Numbered {
@@ -126,8 +129,11 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
   for (int i = 0; i < 6; ++i) LabelledBox(b, left[i].key, kCol1, rows[i], kCol2, rows[i + 1], left[i].key, left[i].text);
   for (int i = 0; i < 5; ++i)
     LabelledBox(b, right[i].key, kCol2, rows[i], kRight, rows[i + 1], right[i].key, right[i].text);
+}
 
-  // Box 13: three check boxes with their two-line labels.
+// Box 13: three check boxes with their two-line labels; box 14 under it.
+void DrawBoxes13And14(PictureBuilder& b) {
+  using namespace grid;
   b.Label(kCol1 + kLabelDx, kRowF + kLabelDy, "13", "", kLabelFont);
   const char* checkNames[3] = {"13-statutory", "13-retirement", "13-sick-pay"};
   const char* checkLabels[3][2] = {{"Statutory", "employee"}, {"Retirement", "plan"}, {"Third-party", "sick pay"}};
@@ -140,8 +146,11 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.CheckBox(checkNames[i], kCheckLeft[i], kCheckTop, kCheckSize);
   }
   LabelledBox(b, "14", kCol1, kRow12c, kCol2, kBand, "14", "Other");
+}
 
-  // Box 12: four lines, each a code column and an amount.
+// Box 12: four lines, each a code column and an amount.
+void DrawBox12(PictureBuilder& b, bool copyA) {
+  using namespace grid;
   const int rows12[5] = {kRowE, kRowF, kRow12c, kRow12d, kRow12End};
   const char* keys12[4] = {"12a", "12b", "12c", "12d"};
   for (int y : {kRow12d, kRow12End}) b.HRule(y, kCol2, kRight);
@@ -155,8 +164,12 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
     b.Box(std::string(keys12[i]) + "-code", kCol2, top, kCodeRight, bottom, y, labelBottom);
     b.Box(keys12[i], kCodeRight, top, kRight, bottom, y, labelBottom);
   }
+}
 
-  // The bottom band, two lines split by a dashed rule.
+// The bottom band, two lines split by a dashed rule, and the footer with the
+// form's name and year.
+void DrawStateBandAndFooter(PictureBuilder& b, bool copyA) {
+  using namespace grid;
   b.HRule(kBand, kLeft, kRight);
   b.HRule(kBandLine, kLeft, kRight, kRuleHair, true);
   for (int i = 1; i < 7; ++i) b.VRule(kBandX[i], kBand, kBottom);
@@ -174,13 +187,25 @@ void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
                 bandTexts[i]);
     b.Box(std::string(bandIds[i]) + "-2", kBandX[i], kBandLine, kBandX[i + 1], kBottom);
   }
-
-  // Footer: the form's name and year.
   b.Text(kLeft, kBottom + 40, "Form", kLabelFont);
   const int nameRight = b.Text(kLeft + 44, kBottom + 10, "W-2", {"Arial", 200, true});
   b.TextLines(nameRight + 30, kBottom + 14, 38, {"Wage and Tax", "Statement"}, {"Arial", 100, true});
-  b.Text(880, kBottom + 10, "2007", {"Arial", 200, !copyA});  // 20-point Arial on the laser substitute
+  b.Text(880, kBottom + 10, TaxYear::kYear, {"Arial", 200, !copyA});  // 20-point Arial on the laser substitute
   b.Text(1300, kBottom + 22, "Department of the Treasury\u2014Internal Revenue Service", kLabelFont);
+}
+
+// The boxes, rules and labels of one W-2, shared by the copies and Copy A.
+void DrawW2Boxes(PictureBuilder& b, W2Variant variant) {
+  using namespace grid;
+  const bool copyA = variant == W2Variant::CopyA;
+  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
+  b.HRule(kRowB, kLeft, kRight);
+  DrawTopStrip(b, copyA);
+  DrawPartyBoxes(b, copyA);
+  DrawAmountBoxes(b);
+  DrawBoxes13And14(b);
+  DrawBox12(b, copyA);
+  DrawStateBandAndFooter(b, copyA);
 }
 
 }  // namespace
@@ -267,17 +292,20 @@ struct FourUpCopy {
   std::vector<std::string_view> notice;
 };
 
-void DrawFourUpForm(PictureBuilder& b, const FourUpCopy& copy) {
+// Heading: the form's name and year above its frame.
+void DrawFourUpHeading(PictureBuilder& b) {
   using namespace fourup;
-  // Heading.
   b.Text(kLeft, 72, "Form", kSmallFont);
   const int nameRight = b.Text(kLeft + 36, 40, "W-2", {"Arial", 160, true});
   b.Text(nameRight + 20, 50, "Wage and Tax Statement", {"Arial", 90, true});
   b.Text(nameRight + 20, 86, "Department of the Treasury\u2014Internal Revenue Service", kTinyFont);
-  b.TextRight(kRight, 40, "2007", {"Arial", 160, true});
+  b.TextRight(kRight, 40, TaxYear::kYear, {"Arial", 160, true});
   b.TextRight(kRight, 100, "OMB No. 1545-0008", kTinyFont);
+}
 
-  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
+// The boxes above box 13: a to f and 1 to 11.
+void DrawFourUpUpperBoxes(PictureBuilder& b) {
+  using namespace fourup;
   // a | 1 | 2, then b beside 3 | 4 and 5 | 6.
   b.VRule(kColA, kTop, kRowC);
   b.VRule(kColB, kTop, kRowC);
@@ -307,7 +335,11 @@ void DrawFourUpForm(PictureBuilder& b, const FourUpCopy& copy) {
   FourUpBox(b, "9", kCol9, kRow7, kRight, kRow10, "9", "Advance EIC payment");
   FourUpBox(b, "10", kLeft, kRow10, kCol8, kRow12b, "10", "Dependent care benefits");
   FourUpBox(b, "11", kCol8, kRow10, kCol9, kRow12b, "11", "Nonqualified plans");
-  // 13 | 14 | 12b-12d.
+}
+
+// 13 | 14 | 12b-12d.
+void DrawFourUpBoxes12To14(PictureBuilder& b) {
+  using namespace fourup;
   b.VRule(kCol14, kRow12b, kBand);
   {
     const int y = kRow12b + kLabelDy;
@@ -332,7 +364,11 @@ void DrawFourUpForm(PictureBuilder& b, const FourUpCopy& copy) {
     b.Box(std::string(keys12[i]) + "-code", kCol9, top, kCodeRight, bottom, y, labelBottom);
     b.Box(keys12[i], kCodeRight, top, kRight, bottom, y, labelBottom);
   }
-  // The state and local band: two lines of data, their labels under them.
+}
+
+// The state and local band: two lines of data, their labels under them.
+void DrawFourUpStateBand(PictureBuilder& b) {
+  using namespace fourup;
   b.HRule(kBand, kLeft, kRight);
   b.HRule(kBandMid, kLeft, kRight);
   for (int i = 1; i < 4; ++i) b.VRule(kBandX[i], kBand, kBandMid);
@@ -355,6 +391,15 @@ void DrawFourUpForm(PictureBuilder& b, const FourUpCopy& copy) {
       b.Box(std::string(ids2[i]) + "-" + std::to_string(line), kBand2X[i], kBandMid, kBand2X[i + 1], kBottom,
             labelY2, LabelBottom(labelY2, kTinyFont));
   }
+}
+
+void DrawFourUpForm(PictureBuilder& b, const FourUpCopy& copy) {
+  using namespace fourup;
+  DrawFourUpHeading(b);
+  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
+  DrawFourUpUpperBoxes(b);
+  DrawFourUpBoxes12To14(b);
+  DrawFourUpStateBand(b);
   // The copy's caption.
   b.Text(kLeft, kBottom + 3, copy.caption, {"Arial", 55, true});
   if (!copy.notice.empty()) b.TextLines(kLeft, kBottom + 25, 17, copy.notice, kTinyFont);

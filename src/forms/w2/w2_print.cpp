@@ -10,6 +10,7 @@
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/box15_lines.h"
 #include "forms/w2/w2_pictures.h"
+#include "records/employees.h"
 #include "store/ui_services.h"
 
 namespace formet {
@@ -258,24 +259,13 @@ std::string CityLine(const std::string& city, const std::string& state, const st
 // lie 43 apart).
 constexpr int kCopyAMostMoved = 3;
 
-// "First Middle Last Suffix", the parts there are, one space apart.
-std::string FullName(const EmployeeRecord& e) {
-  std::string name;
-  for (const std::string& part : {e.FirstName(), e.MiddleName(), e.LastName(), e.Suffix()}) {
-    if (part.empty()) continue;
-    if (!name.empty()) name += ' ';
-    name += part;
-  }
-  return name;
-}
-
 // The data of one form, every item moved by (dx, dy), each in its box.
 // `copyA`: the laser substitute, whose data take 12 points wherever they
 // fit, on the baseline of the layout's 10-point text.
 void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, const CompanyRecord& company,
                 const EmployeeRecord& employee, const W2Record& w, const FormBoxes& boxes, const FontSpec& font,
                 bool copyA = false) {
-  FormWriter out(c, boxes, font, "Form W-2 of " + FullName(employee) + " (" + employee.SocialSecurityNumber() + ")",
+  FormWriter out(c, boxes, font, "Form W-2 of " + EmployeeFullName(employee) + " (" + employee.SocialSecurityNumber() + ")",
                  W2BoxCaption);
   if (copyA) out.PreferLarger(CourierNew(12), kCopyAMostMoved);
   auto at = [&](int i) { return PrintPoint{e[i].x + dx, e[i].y + dy}; };
@@ -291,7 +281,7 @@ void DrawW2Data(Canvas& c, const W2LayoutTable& e, int dx, int dy, bool fourUp, 
   text(8, employee.SocialSecurityNumber());
   if (fourUp) {
     // The whole name, suffix included, on the line of e and f.
-    out.Text(at(9), FullName(employee), "ef");
+    out.Text(at(9), EmployeeFullName(employee), "ef");
     for (int i : {12, 13, 14}) {
       const std::string& line =
           i == 12 ? employee.Address1() : i == 13 ? employee.Address2() : CityLine(employee.City(), employee.State(),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "forms/efile_common.h"
 #include "forms/fixed_width.h"
 #include "forms/form_page_rules.h"
 #include "forms/money.h"
@@ -72,13 +73,6 @@ bool SameAddress(const EmployeeRecord& a, const EmployeeRecord& b) {
          a.Zip() == b.Zip();
 }
 
-std::string FullName(const EmployeeRecord& e) {
-  std::string name;
-  for (const std::string& part : {e.FirstName(), e.MiddleName(), e.LastName(), e.Suffix()})
-    if (!part.empty()) name += (name.empty() ? "" : " ") + part;
-  return name;
-}
-
 // The box 12 amounts of a W-2 by code, codes in the order they first appear.
 using CodeTotals = std::vector<std::pair<std::string, int64_t>>;
 void AddBox12(const R& r, CodeTotals& totals, bool addCodesOnly = false) {
@@ -108,10 +102,12 @@ std::vector<std::string> CorrectColumnProblems(const W2cForm& form, const R& now
   const int64_t ssWages = ParseMoneyCents(now.SocialSecurityWages());
   const int64_t ssTips = ParseMoneyCents(now.SocialSecurityTips());
   const int64_t ssTax = ParseMoneyCents(now.SocialSecurityTaxWithheld());
-  if (ssWages + ssTips > kSocialSecurityWageBase + kLimitTolerance)
-    problems.push_back("Social security wages and tips (boxes 3 and 7) are more than $97,500.00.");
-  if (ssTax > kSocialSecurityMaxTax + kLimitTolerance)
-    problems.push_back("Social security tax withheld (box 4) is more than $6,045.00.");
+  if (ssWages + ssTips > TaxYear::kSocialSecurityWageBase + kLimitTolerance)
+    problems.push_back("Social security wages and tips (boxes 3 and 7) are more than " +
+                       efile::DollarsText(TaxYear::kSocialSecurityWageBase) + ".");
+  if (ssTax > TaxYear::kSocialSecurityMaxTax + kLimitTolerance)
+    problems.push_back("Social security tax withheld (box 4) is more than " +
+                       efile::DollarsText(TaxYear::kSocialSecurityMaxTax) + ".");
   const int64_t medicareTax = ParseMoneyCents(now.MedicareTaxWithheld());
   if (std::llabs(medicareTax - MedicareTax(ParseMoneyCents(now.MedicareWages()))) > kLimitTolerance)
     problems.push_back("Medicare tax withheld (box 6) is not 1.45 per cent of Medicare wages and tips (box 5).");
@@ -192,7 +188,7 @@ std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& repo
   }
   if (form.c) {
     form.h = e0.SocialSecurityNumber();
-    form.i = FullName(e0);
+    form.i = EmployeeFullName(e0);
     form.iEmployee = e0;
   }
   form.toSsa = form.c || federal;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "store/filed_forms.h"
+#include "records/tax_year.h"
 #include "store/records.h"
 
 namespace formet {
@@ -25,7 +26,7 @@ namespace formet {
 // The texts of the form that no 2006 source confirmed are kept here, and
 // only here.
 struct W2cTexts {
-  static constexpr const char* kTaxYear = "2007";
+  static constexpr const char* kTaxYear = TaxYear::kYear;
   static constexpr const char* kPreviously = "Previously reported";
   static constexpr const char* kCorrect = "Correct information";
   static constexpr const char* kZero = "-0-";

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "records/tax_year.h"
+
 namespace formet {
 namespace {
 
@@ -99,11 +101,8 @@ std::vector<FlowParagraph> W3Instructions() {
   };
 }
 
-void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
-  b.TextCentred(985, 6, "DO NOT STAPLE", {"Arial", 80, true});
-  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
-
-  // Top strip: 33333, a, and the office's cell.
+// Top strip: 33333, a, and the office's cell.
+void DrawTopStrip(PictureBuilder& b) {
   b.Text(kLeft + 30, kTop + 18, "33333", {"Arial", 140, true});
   b.VRule(kBoxALeft, kTop, kStrip);
   b.VRule(kBoxARight, kTop, kStrip);
@@ -112,10 +111,10 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
   b.Arrow(officeRight + 8, kTop + 14, 16);
   b.Text(kBoxARight + 12, kTop + 42, "OMB No. 1545-0008", kLabelFont);
   b.HRule(kStrip, kLeft, kRight);
+}
 
-  // Left part: b, c | d, e, f and g, h, 15.
-  b.VRule(kFirstLeft, kStrip, kContact);
-  for (int y : {kRowC, kRowE, kRowF, kRowH, kRow15, kRow18}) b.HRule(y, kLeft, kFirstLeft);
+// Box b: the eight Kind of Payer check boxes where the payer's marks stand.
+void DrawKindOfPayer(PictureBuilder& b, const PayerMarks& marks) {
   b.Label(kLeft + kLabelDx, kStrip + kLabelDy, "b", "", kLabelFont);
   b.TextLines(kLeft + kLabelDx, kStrip + 40, 30, {"Kind", "of", "Payer"}, {"Arial", 75, true});
   const char* ids[8] = {"b-941", "b-military", "b-943", "b-944", "b-ct-1", "b-household", "b-medicare", "b-sick-pay"};
@@ -134,6 +133,13 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
       y += step;
     }
   }
+}
+
+// Left part: b, c | d, e, f and g, h, 15.
+void DrawEmployerBoxes(PictureBuilder& b, const PayerMarks& marks) {
+  b.VRule(kFirstLeft, kStrip, kContact);
+  for (int y : {kRowC, kRowE, kRowF, kRowH, kRow15, kRow18}) b.HRule(y, kLeft, kFirstLeft);
+  DrawKindOfPayer(b, marks);
   b.VRule(kDLeft, kRowC, kRowE);
   LabelledBox(b, "c", kLeft, kRowC, kDLeft, kRowE, "c", "Total number of Forms W-2");
   LabelledBox(b, "d", kDLeft, kRowC, kFirstLeft, kRowE, "d", "Establishment number");
@@ -149,8 +155,10 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
   b.VRule(kStateIdLeft, kRow15, kRow18);
   LabelledBox(b, "15-state", kLeft, kRow15, kStateIdLeft, kRow18, "15", "State");
   LabelledBox(b, "15-id", kStateIdLeft, kRow15, kFirstLeft, kRow18, "", "Employer\u2019s state ID number");
+}
 
-  // Boxes 1-14, then 16-19.
+// Boxes 1-14, then 16-19.
+void DrawNumberedBoxes(PictureBuilder& b) {
   b.VRule(kCol2, kStrip, kRows[6]);
   b.VRule(kCol2, kRow15, kContact);
   for (int i = 1; i < 9; ++i) b.HRule(kRows[i], kFirstLeft, kRight);
@@ -177,8 +185,10 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
   LabelledBox(b, "17", kCol2, kRow15, kRight, kRow18, "17", "State income tax");
   LabelledBox(b, "18", kFirstLeft, kRow18, kCol2, kContact, "18", "Local wages, tips, etc.");
   LabelledBox(b, "19", kCol2, kRow18, kRight, kContact, "19", "Local income tax");
+}
 
-  // The contact block.
+// The contact block.
+void DrawContactBlock(PictureBuilder& b) {
   b.HRule(kEmail, kLeft, kCol2);
   b.VRule(kFirstLeft, kContact, kBottom);
   b.VRule(kCol2, kContact, kBottom);
@@ -193,8 +203,10 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
     b.Text(kFirstLeft + 95, y, ")", paren);
   }
   b.Text(kCol2 + kLabelDx, kContact + kLabelDy, "For Official Use Only", kLabelFont);
+}
 
-  // Signature and the form's name.
+// Signature and the form's name.
+void DrawSignatureAndTitle(PictureBuilder& b, bool laser) {
   b.TextLines(kLeft, kBottom + 12, 24,
               {"Under penalties of perjury, I declare that I have examined this return and accompanying documents, "
                "and, to the best of my knowledge and belief,",
@@ -213,13 +225,23 @@ void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
   b.Text(kLeft, kBottom + 170, "Form", kLabelFont);
   x = b.Text(kLeft + 48, kBottom + 140, "W-3", {"Arial", 200, true});
   b.Text(x + 30, kBottom + 158, "Transmittal of Wage and Tax Statements", {"Arial", 120, true});
-  b.Text(1300, kBottom + 140, "2007", {"Arial", 200, !laser});  // 20-point Arial on the laser substitute
+  b.Text(1300, kBottom + 140, TaxYear::kYear, {"Arial", 200, !laser});  // 20-point Arial on the laser substitute
   b.TextLines(1620, kBottom + 150, 26, {"Department of the Treasury", "Internal Revenue Service"}, kLabelFont);
   b.TextLines(kLeft, kBottom + 230, 32,
               {"Send this entire page with the entire Copy A page of Forms W-2 to the Social Security Administration. "
                "Photocopies are not acceptable.",
                "Do not send any payment (cash, checks, money orders, etc.) with Forms W-2 and W-3."},
               {"Arial", 80, true});
+}
+
+void DrawW3(PictureBuilder& b, const PayerMarks& marks, bool laser) {
+  b.TextCentred(985, 6, "DO NOT STAPLE", {"Arial", 80, true});
+  b.Frame(kLeft, kTop, kRight, kBottom, kRuleBorder);
+  DrawTopStrip(b);
+  DrawEmployerBoxes(b, marks);
+  DrawNumberedBoxes(b);
+  DrawContactBlock(b);
+  DrawSignatureAndTitle(b, laser);
 
   TextFlow flow;
   flow.left = kLeft;

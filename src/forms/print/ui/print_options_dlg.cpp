@@ -64,20 +64,45 @@ void CPrintOptionsDlg::Build() {
   const bool w2 = form_ == PrintForm::W2, misc = form_ == PrintForm::Form1099;
   const bool hasTarget = w2 || misc;
 
+  if (hasTarget) layout->addWidget(BuildTargetGroup());
+  QWidget* offsets = BuildOffsets();
+  QGroupBox* type = BuildTypeGroup();
   if (hasTarget) {
-    auto* group = new QGroupBox(w2 ? tr("Print W2 Data For : ") : tr("Print 1099 Data For : "), this);
-    targetGroup_ = group;
-    auto* buttons = new QButtonGroup(group);
-    auto* row = new QHBoxLayout(group);
-    target_[0] = Radio(w2 ? tr("Current Employee") : tr("Current Contractor"), buttons, group);
-    target_[1] = Radio(w2 ? tr("All Employees") : tr("All Contractors"), buttons, group);
-    row->addWidget(target_[0]);
-    row->addWidget(target_[1]);
-    row->addStretch(1);
-    layout->addWidget(group);
+    layout->addWidget(type);
+    layout->addWidget(offsets);
+  } else {
+    layout->addWidget(offsets);
+    layout->addWidget(type);
   }
+  if (w2) BuildSpaceRow(layout);
 
-  // The offsets: one "Offset" group (W-2, 1099-MISC) or a group per offset.
+  // Instead of printing, a file for each payee with the copies the payee gets.
+  if (hasTarget) {
+    payeeFiles_ = new CPayeeFilesBox(form_, this);
+    connect(payeeFiles_, &QGroupBox::toggled, this, [this] { UpdateEnabling(); });
+    layout->addWidget(payeeFiles_);
+  }
+  BuildButtonRow(layout);
+}
+
+// The payees printed: the current one or all of them.
+QGroupBox* CPrintOptionsDlg::BuildTargetGroup() {
+  const bool w2 = form_ == PrintForm::W2;
+  auto* group = new QGroupBox(w2 ? tr("Print W2 Data For : ") : tr("Print 1099 Data For : "), this);
+  targetGroup_ = group;
+  auto* buttons = new QButtonGroup(group);
+  auto* row = new QHBoxLayout(group);
+  target_[0] = Radio(w2 ? tr("Current Employee") : tr("Current Contractor"), buttons, group);
+  target_[1] = Radio(w2 ? tr("All Employees") : tr("All Contractors"), buttons, group);
+  row->addWidget(target_[0]);
+  row->addWidget(target_[1]);
+  row->addStretch(1);
+  return group;
+}
+
+// The offsets: one "Offset" group (W-2, 1099-MISC) or a group per offset.
+QWidget* CPrintOptionsDlg::BuildOffsets() {
+  const bool hasTarget = form_ == PrintForm::W2 || form_ == PrintForm::Form1099;
   auto* directions = new QButtonGroup(this);
   auto* upDown = new QButtonGroup(this);
   horizontal_ = InchesField(this);
@@ -112,8 +137,12 @@ void CPrintOptionsDlg::Build() {
     column->addWidget(verticalGroup_);
     offsets = box;
   }
+  return offsets;
+}
 
-  // The type of paper, with the copy list where the form has one.
+// The type of paper, with the copy list where the form has one.
+QGroupBox* CPrintOptionsDlg::BuildTypeGroup() {
+  const bool w2 = form_ == PrintForm::W2, misc = form_ == PrintForm::Form1099;
   auto* type = new QGroupBox(tr("Type"), this);
   typeGroup_ = type;
   auto* papers = new QButtonGroup(type);
@@ -149,35 +178,24 @@ void CPrintOptionsDlg::Build() {
   typeLayout->setColumnStretch(1, 1);
   for (auto* button : paper_)
     if (button) connect(button, &QRadioButton::toggled, this, [this] { UpdateEnabling(); });
+  return type;
+}
 
-  if (hasTarget) {
-    layout->addWidget(type);
-    layout->addWidget(offsets);
-  } else {
-    layout->addWidget(offsets);
-    layout->addWidget(type);
-  }
+// The W-2's space between the top and bottom forms of a sheet.
+void CPrintOptionsDlg::BuildSpaceRow(QVBoxLayout* layout) {
+  auto* spaceRow = new QHBoxLayout;
+  spaceRow->addWidget(new QLabel(tr("Vertical space in inches between the Top and Bottom forms "), this));
+  space_ = InchesField(this);
+  spaceRow->addWidget(space_);
+  spaceRow->addStretch(1);
+  layout->addLayout(spaceRow);
+  auto* note = new QLabel(tr("(Do NOT change this unless you have to, default value is 1.33\")"), this);
+  layout->addWidget(note);
+}
 
-  if (w2) {
-    auto* spaceRow = new QHBoxLayout;
-    spaceRow->addWidget(new QLabel(tr("Vertical space in inches between the Top and Bottom forms "), this));
-    space_ = InchesField(this);
-    spaceRow->addWidget(space_);
-    spaceRow->addStretch(1);
-    layout->addLayout(spaceRow);
-    auto* note = new QLabel(tr("(Do NOT change this unless you have to, default value is 1.33\")"), this);
-    layout->addWidget(note);
-  }
-
-  // Instead of printing, a file for each payee with the copies the payee gets.
-  if (hasTarget) {
-    payeeFiles_ = new CPayeeFilesBox(form_, this);
-    connect(payeeFiles_, &QGroupBox::toggled, this, [this] { UpdateEnabling(); });
-    layout->addWidget(payeeFiles_);
-  }
-
-  // "Preview..." and "Print Alignment Page" apart on the left, OK and Cancel
-  // where the desktop puts them.
+// "Preview..." and "Print Alignment Page" apart on the left, OK and Cancel
+// where the desktop puts them.
+void CPrintOptionsDlg::BuildButtonRow(QVBoxLayout* layout) {
   auto* buttonRow = new QHBoxLayout;
   auto* preview = new QPushButton(tr("Preview..."), this);
   preview->setAutoDefault(false);

@@ -20,6 +20,7 @@ class QAbstractButton;
 class QComboBox;
 class QGroupBox;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace formet {
 
@@ -59,6 +60,12 @@ class CPrintOptionsDlg : public QDialog {
 
  private:
   void Build();
+  // The parts of the dialog, top to bottom.
+  QGroupBox* BuildTargetGroup();
+  QWidget* BuildOffsets();
+  QGroupBox* BuildTypeGroup();
+  void BuildSpaceRow(QVBoxLayout* layout);
+  void BuildButtonRow(QVBoxLayout* layout);
   void UpdateEnabling();
   // The choices checked as OK checks them, into `settings`; false after the
   // refusal was shown.

@@ -7,6 +7,7 @@
 #include <QStyle>
 #include <QToolButton>
 
+#include "forms/print/ui/print_flow.h"
 #include "forms/ui/form_sheet.h"
 #include "forms/record_as_filed.h"
 #include "kit/ui/color_button.h"
@@ -24,6 +25,13 @@ QLabel* SmallCaption(const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QStringLiteral("BoxCaption"));
   return label;
+}
+
+// A numbered box's number and caption, from its field's label ("3 Social
+// security wages").
+std::pair<QString, QString> NumberedCaption(TextMember<R> member) {
+  const QString label = QString::fromLatin1(W2Fields()[W2FieldIndex(member)].label);
+  return {label.section(' ', 0, 0), label.section(' ', 1)};
 }
 
 }  // namespace
@@ -56,15 +64,30 @@ CW2View::CW2View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   Finish(BuildSheet(), footer);
 }
 
+QWidget* CW2View::BoxField(TextMember<R> member) { return Field(W2FieldIndex(member)); }
+
+QWidget* CW2View::AmountField(TextMember<R> member) {
+  QWidget* f = BoxField(member);
+  StretchField(f, kAmountWidth);
+  return f;
+}
+
 QWidget* CW2View::BuildSheet() {
   auto* sheet = new CFormSheet(this);
-  auto field = [this](TextMember<R> member) { return Field(W2FieldIndex(member)); };
-  auto amount = [&](TextMember<R> member) {
-    QWidget* f = field(member);
-    StretchField(f, kAmountWidth);
-    return f;
-  };
+  AddPartyBoxes(sheet);
+  AddAmountBoxes(sheet);
+  AddBox12(sheet);
+  AddBoxes13And14(sheet);
+  AddStateBand(sheet);
+  sheet->Grid()->setColumnStretch(0, 5);
+  sheet->Grid()->setColumnStretch(1, 3);
+  sheet->Grid()->setColumnStretch(2, 3);
+  return sheet;
+}
 
+// The top strip (the form's number and box a) and the left column: employer,
+// control number, employee.
+void CW2View::AddPartyBoxes(CFormSheet* sheet) {
   // The top strip: the form's number and box a.
   CFormBox* a = NumberStrip(sheet, QStringLiteral("22222"), QStringLiteral("a"), tr("Employee's social security number"), 1);
   ssn_ = new CShownField(QStringLiteral("BoxA"), 11, a);
@@ -103,31 +126,32 @@ QWidget* CW2View::BuildSheet() {
   CFormBox* f = sheet->AddBox(QStringLiteral("f"), tr("Employee's address and ZIP code"), 7, 0, 3);
   address_ = new CShownBlock(QStringLiteral("BoxF"), 30, 3, f);
   f->Add(address_, 1);
+}
 
-  // The right block: boxes 1-11 in pairs, 12a-12d beside 11, 13 and 14.
+// The right block: boxes 1-11 in pairs.
+void CW2View::AddAmountBoxes(CFormSheet* sheet) {
   const std::pair<TextMember<R>, TextMember<R>> pairs[] = {
       {R::Text::Wages, R::Text::FederalIncomeTaxWithdrawal},       {R::Text::SocialSecurityWages, R::Text::SocialSecurityTaxWithheld},
       {R::Text::MedicareWages, R::Text::MedicareTaxWithheld},      {R::Text::SocialSecurityTips, R::Text::AllocatedTips},
       {R::Text::AdvancEICPayment, R::Text::DependentCareBenefits},
   };
-  const auto& fields = W2Fields();
-  auto caption = [&](TextMember<R> member) {
-    const QString label = QString::fromLatin1(fields[W2FieldIndex(member)].label);
-    return std::pair{label.section(' ', 0, 0), label.section(' ', 1)};
-  };
   int row = 1;
   for (const auto& [left, right] : pairs) {
     for (int col = 0; col < 2; ++col) {
       auto member = col == 0 ? left : right;
-      const auto [number, text] = caption(member);
-      sheet->AddBox(number, text, row, 1 + col)->Add(amount(member));
+      const auto [number, text] = NumberedCaption(member);
+      sheet->AddBox(number, text, row, 1 + col)->Add(AmountField(member));
     }
     ++row;
   }
   {
-    const auto [number, text] = caption(R::Text::NonQualifiedPlans);
-    sheet->AddBox(number, text, 6, 1)->Add(amount(R::Text::NonQualifiedPlans));
+    const auto [number, text] = NumberedCaption(R::Text::NonQualifiedPlans);
+    sheet->AddBox(number, text, 6, 1)->Add(AmountField(R::Text::NonQualifiedPlans));
   }
+}
+
+// Boxes 12a-12d beside 11: each a code, a year and an amount.
+void CW2View::AddBox12(CFormSheet* sheet) {
   const std::array<std::array<TextMember<R>, 3>, 4> box12 = {{
       {R::Text::Field12aCode, R::Text::Field12aYear, R::Text::Field12aAmount},
       {R::Text::Field12bCode, R::Text::Field12bYear, R::Text::Field12bAmount},
@@ -141,9 +165,9 @@ QWidget* CW2View::BuildSheet() {
     auto* parts = new QGridLayout;
     parts->setHorizontalSpacing(3);
     parts->setVerticalSpacing(0);
-    QWidget* code = field(box12[i][0]);
-    QWidget* year = field(box12[i][1]);
-    QWidget* value = field(box12[i][2]);
+    QWidget* code = BoxField(box12[i][0]);
+    QWidget* year = BoxField(box12[i][1]);
+    QWidget* value = BoxField(box12[i][2]);
     code->setFixedWidth(FieldWidth(code, 3));
     year->setFixedWidth(FieldWidth(year, 3));
     StretchField(value, kAmountWidth - 2);
@@ -154,7 +178,11 @@ QWidget* CW2View::BuildSheet() {
     parts->addWidget(value, 1, 2);
     box->Content()->addLayout(parts);
   }
+}
 
+// Box 13's three check boxes and box 14's three lines.
+void CW2View::AddBoxes13And14(CFormSheet* sheet) {
+  const auto& fields = W2Fields();
   CFormBox* b13 = sheet->AddBox(QStringLiteral("13"), {}, 7, 1);
   auto* checks = new QGridLayout;
   checks->setHorizontalSpacing(10);
@@ -175,13 +203,15 @@ QWidget* CW2View::BuildSheet() {
 
   CFormBox* b14 = sheet->AddBox(QStringLiteral("14"), tr("Other"), 8, 1, 2);
   for (auto member : {R::Text::Other1, R::Text::Other2, R::Text::Other3}) {
-    QWidget* line = field(member);
+    QWidget* line = BoxField(member);
     StretchField(line, 14);
     b14->Add(line);
   }
   b14->Content()->addStretch(1);
+}
 
-  // The state and local lines across the bottom, two lines each.
+// The state and local lines across the bottom, two lines each.
+void CW2View::AddStateBand(CFormSheet* sheet) {
   auto* band = new QWidget(sheet);
   auto* bandGrid = new QGridLayout(band);
   bandGrid->setContentsMargins(0, 0, 0, 0);
@@ -192,9 +222,9 @@ QWidget* CW2View::BuildSheet() {
   stateLines->setVerticalSpacing(3);
   int line = 0;
   for (auto [state, id] : {std::pair{R::Text::State1, R::Text::StateID1}, std::pair{R::Text::State2, R::Text::StateID2}}) {
-    QWidget* s = field(state);
+    QWidget* s = BoxField(state);
     s->setFixedWidth(FieldWidth(s, 3));
-    QWidget* i = field(id);
+    QWidget* i = BoxField(id);
     StretchField(i, 12);
     stateLines->addWidget(s, line, 0);
     stateLines->addWidget(i, line, 1);
@@ -214,7 +244,7 @@ QWidget* CW2View::BuildSheet() {
   for (int i = 0; i < 5; ++i) {
     CFormBox* box = new CFormBox(QString::number(16 + i), captions[i], band);
     for (auto member : {lines[i].first, lines[i].second}) {
-      QWidget* w = field(member);
+      QWidget* w = BoxField(member);
       if (i == 4) StretchField(w, 7);
       else StretchField(w, kAmountWidth - 1);
       box->Add(w);
@@ -223,10 +253,6 @@ QWidget* CW2View::BuildSheet() {
     bandGrid->setColumnStretch(1 + i, i == 4 ? 0 : 1);
   }
   sheet->Place(band, 10, 0, 1, 3);
-  sheet->Grid()->setColumnStretch(0, 5);
-  sheet->Grid()->setColumnStretch(1, 3);
-  sheet->Grid()->setColumnStretch(2, 3);
-  return sheet;
 }
 
 QWidget* CW2View::NoteAnchorWidget(NoteAnchor anchor) const {
@@ -276,6 +302,19 @@ void CW2View::RecordAsFiledNow() {
   OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
   ReadFiled();
   Sync();
+}
+
+// Printing from the page: the W-2 print options dialog, then the chosen
+// copies of the chosen W-2s.
+void CW2View::OnPrint() {
+  CommitFocusedField();
+  // After Copy A was printed, the forms as they are were filed.
+  if (PrintW2Forms(this, doc_, ui_, rules_.DisplayOrder(), rules_.CurrentPayee()) &&
+      IsFiledCopyPrint(FiledFamily::W2, doc_.GetPrintSettings(PrintForm::W2))) {
+    OfferRecordAsFiled(doc_, ui_, FiledFamily::W2);
+    ReadFiled();
+    Sync();
+  }
 }
 
 }  // namespace formet

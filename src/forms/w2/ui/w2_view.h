@@ -11,6 +11,7 @@ class QToolButton;
 
 namespace formet {
 
+class CFormSheet;
 class CShownBlock;
 class CShownField;
 
@@ -42,6 +43,15 @@ class CW2View : public CFormPage {
 
  private:
   QWidget* BuildSheet();
+  // The parts of the sheet, each placed on it in box order.
+  void AddPartyBoxes(CFormSheet* sheet);
+  void AddAmountBoxes(CFormSheet* sheet);
+  void AddBox12(CFormSheet* sheet);
+  void AddBoxes13And14(CFormSheet* sheet);
+  void AddStateBand(CFormSheet* sheet);
+  // The entry field of a box; an amount's stretched to its width.
+  QWidget* BoxField(TextMember<W2Record> member);
+  QWidget* AmountField(TextMember<W2Record> member);
   // What was recorded as filed, read again after each refresh.
   void ReadFiled();
   std::vector<FiledW2> filed_;

@@ -6,10 +6,28 @@
 #include <QLabel>
 
 #include "forms/form_page_rules.h"
+#include "forms/print/ui/print_flow.h"
 #include "forms/ui/form_sheet.h"
 #include "kit/ui/qt_text.h"
 
 namespace formet {
+namespace {
+
+// A read-only field named `name` of `characters` width in a box.
+CShownField* ShownIn(CFormBox* box, const char* name, int characters) {
+  auto* field = new CShownField(QString::fromLatin1(name), characters, box);
+  box->Add(field);
+  return field;
+}
+
+// A total's read-only field in a box.
+CShownField* TotalIn(CFormBox* box, const char* name) {
+  auto* field = TotalField(QString::fromLatin1(name), box);
+  box->Add(field);
+  return field;
+}
+
+}  // namespace
 
 CW3View::CW3View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
     : CTransmittalPage(doc, ui, tr("W3 Form"), tr("&Print W3"),
@@ -29,21 +47,18 @@ CW3View::CW3View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
 
 QWidget* CW3View::BuildSheet() {
   auto* sheet = new CFormSheet(this);
-  auto shown = [](CFormBox* box, const char* name, int characters) {
-    auto* field = new CShownField(QString::fromLatin1(name), characters, box);
-    box->Add(field);
-    return field;
-  };
-  auto total = [](CFormBox* box, const char* name) {
-    auto* field = TotalField(QString::fromLatin1(name), box);
-    box->Add(field);
-    return field;
-  };
-
-  control_ = shown(NumberStrip(sheet, QStringLiteral("33333"), QStringLiteral("a"), tr("Control number"), 2), "BoxA", 14);
+  control_ = ShownIn(NumberStrip(sheet, QStringLiteral("33333"), QStringLiteral("a"), tr("Control number"), 2), "BoxA", 14);
   sheet->Place(TitleCell(tr("For Official Use Only &#9654;<br>OMB No. 1545-0008"), sheet), 0, 2, 1, 2);
+  AddKindOfPayer(sheet);
+  AddEmployerBoxes(sheet);
+  AddTotalBoxes(sheet);
+  AddContactBoxes(sheet);
+  for (int c = 0; c < 4; ++c) sheet->Grid()->setColumnStretch(c, 1);
+  return sheet;
+}
 
-  // b: Kind of Payer, two rows of check boxes as on the form.
+// b: Kind of Payer, two rows of check boxes as on the form.
+void CW3View::AddKindOfPayer(CFormSheet* sheet) {
   CFormBox* b = sheet->AddBox(QStringLiteral("b"), tr("Kind of Payer"), 1, 0, 2, 2);
   auto* kinds = new QGridLayout;
   kinds->setHorizontalSpacing(12);
@@ -62,20 +77,25 @@ QWidget* CW3View::BuildSheet() {
   kinds->addWidget(sickPay_, 1, 3);
   b->Content()->addLayout(kinds);
   b->Content()->addStretch(1);
+}
 
-  count_ = shown(sheet->AddBox(QStringLiteral("c"), tr("Total number of Forms W-2"), 3, 0), "BoxC", 8);
+// c to h and the state of box 15 below the Kind of Payer.
+void CW3View::AddEmployerBoxes(CFormSheet* sheet) {
+  count_ = ShownIn(sheet->AddBox(QStringLiteral("c"), tr("Total number of Forms W-2"), 3, 0), "BoxC", 8);
   count_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  establishment_ = shown(sheet->AddBox(QStringLiteral("d"), tr("Establishment number"), 3, 1), "BoxD", 8);
-  ein_ = shown(sheet->AddBox(QStringLiteral("e"), tr("Employer identification number"), 4, 0, 1, 2), "BoxE", 12);
-  name_ = shown(sheet->AddBox(QStringLiteral("f"), tr("Employer's name"), 5, 0, 1, 2), "BoxF", 30);
+  establishment_ = ShownIn(sheet->AddBox(QStringLiteral("d"), tr("Establishment number"), 3, 1), "BoxD", 8);
+  ein_ = ShownIn(sheet->AddBox(QStringLiteral("e"), tr("Employer identification number"), 4, 0, 1, 2), "BoxE", 12);
+  name_ = ShownIn(sheet->AddBox(QStringLiteral("f"), tr("Employer's name"), 5, 0, 1, 2), "BoxF", 30);
   CFormBox* g = sheet->AddBox(QStringLiteral("g"), tr("Employer's address and ZIP code"), 6, 0, 1, 2);
   address_ = new CShownBlock(QStringLiteral("BoxG"), 30, 3, g);
   g->Add(address_, 1);
-  otherEin_ = shown(sheet->AddBox(QStringLiteral("h"), tr("Other EIN used this year"), 7, 0, 1, 2), "BoxH", 12);
-  state_ = shown(sheet->AddBox(QStringLiteral("15"), tr("State"), 8, 0), "Box15State", 3);
-  stateId_ = shown(sheet->AddBox({}, tr("Employer's state ID number"), 8, 1), "Box15StateId", 12);
+  otherEin_ = ShownIn(sheet->AddBox(QStringLiteral("h"), tr("Other EIN used this year"), 7, 0, 1, 2), "BoxH", 12);
+  state_ = ShownIn(sheet->AddBox(QStringLiteral("15"), tr("State"), 8, 0), "Box15State", 3);
+  stateId_ = ShownIn(sheet->AddBox({}, tr("Employer's state ID number"), 8, 1), "Box15StateId", 12);
+}
 
-  // The money boxes beside them.
+// The money boxes beside them, and 16 to 19 under them.
+void CW3View::AddTotalBoxes(CFormSheet* sheet) {
   const char* captions[] = {nullptr,
                             "Wages, tips, other compensation",
                             "Federal income tax withheld",
@@ -91,25 +111,26 @@ QWidget* CW3View::BuildSheet() {
   for (int n = 1; n <= 11; ++n) {
     const int row = 1 + (n - 1) / 2, col = 2 + (n - 1) % 2;
     CFormBox* box = sheet->AddBox(QString::number(n), tr(captions[n]), row, col);
-    boxes_[static_cast<size_t>(n)] = total(box, QStringLiteral("Box%1").arg(n).toLatin1().constData());
+    boxes_[static_cast<size_t>(n)] = TotalIn(box, QStringLiteral("Box%1").arg(n).toLatin1().constData());
   }
-  box12_ = total(sheet->AddBox(QStringLiteral("12"), tr("Deferred compensation"), 6, 3), "Box12");
-  box13_ = total(sheet->AddBox(QStringLiteral("13"), tr("For third-party sick pay use only"), 7, 2, 1, 2), "Box13");
-  box14_ = total(sheet->AddBox(QStringLiteral("14"), tr("Income tax withheld by payer of third-party sick pay"), 8, 2,
+  box12_ = TotalIn(sheet->AddBox(QStringLiteral("12"), tr("Deferred compensation"), 6, 3), "Box12");
+  box13_ = TotalIn(sheet->AddBox(QStringLiteral("13"), tr("For third-party sick pay use only"), 7, 2, 1, 2), "Box13");
+  box14_ = TotalIn(sheet->AddBox(QStringLiteral("14"), tr("Income tax withheld by payer of third-party sick pay"), 8, 2,
                                1, 2),
                  "Box14");
-  box16_ = total(sheet->AddBox(QStringLiteral("16"), tr("State wages, tips, etc."), 9, 0), "Box16");
-  box17_ = total(sheet->AddBox(QStringLiteral("17"), tr("State income tax"), 9, 1), "Box17");
-  box18_ = total(sheet->AddBox(QStringLiteral("18"), tr("Local wages, tips, etc."), 9, 2), "Box18");
-  box19_ = total(sheet->AddBox(QStringLiteral("19"), tr("Local income tax"), 9, 3), "Box19");
+  box16_ = TotalIn(sheet->AddBox(QStringLiteral("16"), tr("State wages, tips, etc."), 9, 0), "Box16");
+  box17_ = TotalIn(sheet->AddBox(QStringLiteral("17"), tr("State income tax"), 9, 1), "Box17");
+  box18_ = TotalIn(sheet->AddBox(QStringLiteral("18"), tr("Local wages, tips, etc."), 9, 2), "Box18");
+  box19_ = TotalIn(sheet->AddBox(QStringLiteral("19"), tr("Local income tax"), 9, 3), "Box19");
+}
 
-  contact_ = shown(sheet->AddBox({}, tr("Contact person"), 10, 0, 1, 2), "ContactPerson", 20);
-  telephone_ = shown(sheet->AddBox({}, tr("Telephone number"), 10, 2), "Telephone", 14);
+// The contact block at the foot of the form.
+void CW3View::AddContactBoxes(CFormSheet* sheet) {
+  contact_ = ShownIn(sheet->AddBox({}, tr("Contact person"), 10, 0, 1, 2), "ContactPerson", 20);
+  telephone_ = ShownIn(sheet->AddBox({}, tr("Telephone number"), 10, 2), "Telephone", 14);
   sheet->Place(TitleCell(tr("For Official Use Only"), sheet), 10, 3, 2, 1);
-  email_ = shown(sheet->AddBox({}, tr("E-mail address"), 11, 0, 1, 2), "Email", 20);
-  fax_ = shown(sheet->AddBox({}, tr("Fax number"), 11, 2), "Fax", 14);
-  for (int c = 0; c < 4; ++c) sheet->Grid()->setColumnStretch(c, 1);
-  return sheet;
+  email_ = ShownIn(sheet->AddBox({}, tr("E-mail address"), 11, 0, 1, 2), "Email", 20);
+  fax_ = ShownIn(sheet->AddBox({}, tr("Fax number"), 11, 2), "Fax", 14);
 }
 
 void CW3View::OnDocumentRefresh() {
@@ -149,5 +170,8 @@ void CW3View::Show() {
   fax_->Show(p.fax);
   ShowProblem(p.problem);
 }
+
+// Printing from the page: the W-3 print options dialog, then the page.
+void CW3View::OnPrint() { PrintW3Form(this, doc_); }
 
 }  // namespace formet

@@ -12,6 +12,7 @@ class QCheckBox;
 
 namespace formet {
 
+class CFormSheet;
 class CShownBlock;
 class CShownField;
 
@@ -36,6 +37,11 @@ class CW3View : public CTransmittalPage {
 
  private:
   QWidget* BuildSheet();
+  // The parts of the sheet, each placed on it.
+  void AddKindOfPayer(CFormSheet* sheet);
+  void AddEmployerBoxes(CFormSheet* sheet);
+  void AddTotalBoxes(CFormSheet* sheet);
+  void AddContactBoxes(CFormSheet* sheet);
   void Show();
 
   W3Page shown_;
