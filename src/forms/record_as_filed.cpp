@@ -4,6 +4,7 @@
 
 #include "forms/1099/form1099_corrections.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2c_print.h"
 #include "records/contractors.h"
 #include "records/employees.h"
 #include "store/global_doc.h"
@@ -220,6 +221,12 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     if (!rows.empty()) {
       CompanyFileSession file(doc);
       result.code = file.Code() ? file.Code() : RecordFiledW2s(file.Db(), rows, done);
+      // The explanation belonged to the W-3c of these W-2c's: the next W-3c
+      // starts without it.
+      std::string explanation;
+      if (result.code == 0 && family == FiledFamily::W2c && ReadW3cExplanation(file.Db(), explanation) == 0 &&
+          !explanation.empty())
+        result.code = SaveW3cExplanation(file.Db(), "");
     }
     result.recorded = result.code == 0 ? rows.size() : 0;
   }
@@ -308,6 +315,75 @@ W2cList LoadW2cList(CGlobalDoc& doc) {
     return list;
   }
   return BuildW2cList(doc.GetCompany(), doc.GetEmployees(), doc.GetW2Forms(), filed, handMade);
+}
+
+W2cPageData LoadW2cPageData(CGlobalDoc& doc) {
+  W2cPageData data;
+  std::vector<FiledW2> filed;
+  RecordResult read;
+  if (!ReadRecorded(doc, filed, data.handMade, read)) {
+    data.problem = read.message;
+    return data;
+  }
+  data.list = BuildW2cList(doc.GetCompany(), doc.GetEmployees(), doc.GetW2Forms(), filed, data.handMade);
+  return data;
+}
+
+std::optional<FiledW2> W2NowFor(CGlobalDoc& doc, int32_t employeeId) {
+  const auto& employees = doc.GetEmployees();
+  const auto employee = std::find_if(employees.begin(), employees.end(),
+                                     [&](const EmployeeRecord& e) { return e.EmployeeUniqueID == employeeId; });
+  const W2Record* form = W2Of(doc.GetW2Forms(), employeeId);
+  if (employee == employees.end() || !form) return std::nullopt;
+  return NewHandMadeW2c(doc.GetCompany(), *employee, *form);
+}
+
+W3cPage LoadW3cPage(CGlobalDoc& doc, const W2cList& list, std::string* problem) {
+  std::vector<FiledW2> filed;
+  std::string explanation;
+  int rc = ReadRecordedW2s(doc, filed);
+  if (rc == 0) rc = ReadW3cExplanation(doc, explanation);
+  if (rc != 0 && problem) *problem = EngineErrorMessage("Formet failed to read the forms recorded as filed.", rc);
+  return BuildW3cPage(doc.GetCompany(), list.forms, filed, explanation);
+}
+
+int ReadW3cExplanation(CGlobalDoc& doc, std::string& text) {
+  text.clear();
+  CompanyFileSession file(doc);
+  if (file.Code() != 0) return file.Code();
+  return ReadW3cExplanation(file.Db(), text);
+}
+
+int SetW3cExplanation(CGlobalDoc& doc, const std::string& text, std::string& problem) {
+  if (text.size() > kW3cExplanationLimit) {
+    problem = "The explanation is " + std::to_string(text.size()) + " characters long; the W-3c keeps at most " +
+              std::to_string(kW3cExplanationLimit) + ". Shorten it: nothing was stored.";
+    return -1;
+  }
+  if (doc.ReadOnlyReason()) {
+    problem = *doc.ReadOnlyReason();
+    return kReadOnlyCode;
+  }
+  CompanyFileSession file(doc);
+  int rc = file.Code() ? file.Code() : SaveW3cExplanation(file.Db(), text);
+  if (rc != 0) problem = EngineErrorMessage("Formet failed to save the explanation of the W-3c.", rc);
+  return rc;
+}
+
+std::string W3cExplanationFitNotice(const std::string& text) {
+  const FormBoxes boxes = W3cBoxesOnPage(false);
+  const PrintBox* box = boxes.Find("explain");
+  if (!box || text.empty()) return {};
+  const W3cExplanation e = LayOutExplanation(text, *box);
+  if (e.cut)
+    return "The explanation is longer than its box on the W-3c holds even in the smallest print: only its first " +
+           std::to_string(e.lines.size()) + " lines are printed. Shorten it.";
+  if (e.smaller) {
+    const int size = e.font.tenthsOfPoint;
+    return "The explanation is printed smaller (" + std::to_string(size / 10) +
+           (size % 10 ? "." + std::to_string(size % 10) : "") + " points) to fit its box.";
+  }
+  return {};
 }
 
 std::optional<FiledW2> NewW2c(CGlobalDoc& doc, int32_t employeeId, std::string& problem) {

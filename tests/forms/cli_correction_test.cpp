@@ -218,5 +218,38 @@ TEST_F(CliCorrectionTest, ATinChangedAfterFilingTakesTwoReturns) {
   EXPECT_EQ(Run({"set-contractor", "Acme", "--tin", "55-5555555", "--city", "Ames"}).code, 1);
 }
 
+// set-w3c: the explanation is kept in a table of our own made when first
+// needed, shown by w3c, refused whole when too long, and "" goes back to the
+// decreases as computed.
+TEST_F(CliCorrectionTest, TheW3cExplanationIsStoredAndShown) {
+  ASSERT_EQ(Run({"mark-filed", "w2", "Acme", "--on", "2008-02-15"}).code, 0);
+  ASSERT_EQ(Run({"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "1=900"}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.")"));
+  EXPECT_FALSE(HasTable(kW3cExplanationTable));
+
+  auto r = Run({"set-w3c", "Acme", "--explain", "Overpaid wages repaid by the employee."});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "The W-3c's explanation was stored.\n");
+  EXPECT_TRUE(HasTable(kW3cExplanationTable));
+  r = Run({"w3c", "Acme"});
+  EXPECT_TRUE(Holds(r.out, R"("explain decreases here": "Overpaid wages repaid by the employee.", "explained by the user": true)"));
+
+  r = Run({"set-w3c", "Acme", "--explain", std::string(1001, 'x')});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("at most 1000"), std::string::npos) << r.err;
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Overpaid wages repaid by the employee.")"));
+
+  ASSERT_EQ(Run({"set-w3c", "Acme", "--explain", ""}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
+  EXPECT_EQ(Run({"set-w3c", "Acme"}).code, 2);
+  EXPECT_EQ(Run({"dump", "Acme"}).code, 0);  // the file opens with the table
+
+  // Recording the W-2c's as filed ends their W-3c's explanation.
+  ASSERT_EQ(Run({"set-w3c", "Acme", "--explain", "Repaid."}).code, 0);
+  ASSERT_EQ(Run({"mark-filed", "w2c", "Acme", "--on", "2008-05-01"}).code, 0);
+  ASSERT_EQ(Run({"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "1=800"}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
+}
+
 }  // namespace
 }  // namespace formet

@@ -20,6 +20,7 @@
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2_reissued.h"
 #include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "pdf_canvas.h"
@@ -197,6 +198,59 @@ TEST_F(FitGeometry, W2cEveryCopyAndW3c) {
     Check("W-3c blank paper" + what, W3cPrintJob(k.w3c, false), w3cBoxOf, false);
   }
   EXPECT_EQ(cuts, 0u);
+}
+
+// One page of a job, as a job of its own.
+class OnePage : public FormPrintJob {
+ public:
+  OnePage(const FormPrintJob& job, int page) : job_(job), page_(page) {}
+  int PageCount() const override { return 1; }
+  void DrawPage(Canvas& canvas, int) const override { job_.DrawPage(canvas, page_); }
+
+ private:
+  const FormPrintJob& job_;
+  int page_;
+};
+
+// The reissued statement: each copy's data and its mark inside their boxes,
+// for the worst-case employee.
+TEST_F(FitGeometry, ReissuedStatementEveryCopy) {
+  const WorstCase k = test::MakeWorstCase();
+  const W2ReissuedJob job(W2PrintData{&k.company, &k.employees, &k.w2s, k.order, 0});
+  ASSERT_EQ(job.PageCount(), 3);
+  std::map<std::string, std::string> boxOf = k.w2BoxOf;
+  boxOf[kReissuedMark] = "reissued";
+  for (int page = 1; page <= 3; ++page) {
+    const int copy = kReissuedCopies[static_cast<size_t>(page - 1)];
+    const FormPicture additions = W2CopyAdditions(copy);
+    Check("reissued copy " + std::to_string(copy), OnePage(job, page), boxOf, false, {}, &additions);
+  }
+  EXPECT_EQ(cuts, 0u);
+}
+
+// The longest explanation the W-3c keeps: the lines that fit, every one
+// inside its box, and the rest cut and reported.
+TEST_F(FitGeometry, W3cLongestExplanationIsCutInsideItsBox) {
+  test::W2cCase k = test::OrdinaryW2c();
+  std::string longest;
+  while (longest.size() + 60 < kW3cExplanationLimit) longest += "Box 1 was overstated by a bonus paid in 2008. ";
+  k.w3c.explainDecreases = longest;
+  for (bool redInk : {true, false}) {
+    const PrintBox* box = W3cBoxesOnPage(redInk).Find("explain");
+    ASSERT_NE(box, nullptr);
+    const W3cExplanation e = LayOutExplanation(longest, *box);
+    EXPECT_TRUE(e.cut);
+    EXPECT_EQ(e.font.tenthsOfPoint, kSmallestFittedSize);
+    std::map<std::string, std::string> boxOf = k.w3cBoxOf;
+    for (const auto& line : e.lines) boxOf[line] = "explain";
+    cuts = 0;
+    if (redInk)
+      Check("W-3c red-ink, longest explanation", W3cPrintJob(k.w3c, true), boxOf, true,
+            [] { return std::vector<FormBoxes>{W3cBoxesOnPage(true)}; });
+    else
+      Check("W-3c blank paper, longest explanation", W3cPrintJob(k.w3c, false), boxOf, false);
+    EXPECT_EQ(cuts, 1u) << redInk;
+  }
 }
 
 // The worst case holds its field lengths: a longer field would need another
