@@ -7,6 +7,7 @@
 
 #include "cli/command_line_ui.h"
 #include "cli/json_dump.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/fixed_width.h"
 #include "forms/money.h"
 #include "forms/record_as_filed.h"
@@ -14,6 +15,7 @@
 #include "forms/w2/w2c_form.h"
 #include "forms/w2/w2c_hand_made.h"
 #include "forms/w2/w3c_totals.h"
+#include "records/contractors.h"
 #include "records/employees.h"
 #include "store/filed_forms.h"
 #include "store/global_doc.h"
@@ -25,6 +27,7 @@ namespace {
 constexpr const char* kMarkFiled = "mark-filed";
 constexpr const char* kW2c = "w2c";
 constexpr const char* kW3c = "w3c";
+constexpr const char* k1099c = "1099c";
 constexpr const char* kNewW2c = "new-w2c";
 constexpr const char* kSetW2c = "set-w2c";
 constexpr const char* kDeleteW2c = "delete-w2c";
@@ -164,6 +167,70 @@ int PrintW3c(CGlobalDoc& doc, CommandLineUi& ui, std::ostream& out) {
   return 0;
 }
 
+// ---- the corrected 1099-MISC's as JSON --------------------------------------------------
+
+using M = Form1099Record::Text;
+// The boxes of a corrected return as the listing names them.
+constexpr std::pair<const char*, M> kMiscBoxes[] = {
+    {"1", M::Rents},        {"2", M::Royalities},
+    {"3", M::OtherIncome},  {"4", M::FederalIncomeTaxWithheld},
+    {"5", M::FishingBoatProceeds}, {"6", M::MedicalAndHealthCarePayments},
+    {"7", M::NonemployeeCompensation}, {"8", M::SubstitutePayments},
+    {"10", M::CropInsuranceProceeds}, {"13", M::ExcessGoldenParachutePayments},
+    {"14", M::GrossProceedsPaidToAttorney}, {"15a", M::Field15A},
+    {"15b", M::Field15B},   {"16", M::StateTaxWithheld1},
+    {"16.2", M::StateTaxWithheld2}, {"17", M::PayerStateID1},
+    {"17.2", M::PayerStateID2}, {"18", M::StateIncome1},
+    {"18.2", M::StateIncome2}};
+
+JsonObject ReturnJson(const Corrected1099Return& r) {
+  JsonObject o(4);
+  const NameLines name = ContractorNameLines(r.contractor);
+  o.Number("step", r.step)
+      .Flag("CORRECTED", r.correctedBox)
+      .Text("file code", std::string(1, r.fileCode))
+      .Text("recipient's identification number", r.contractor.IdentificationNumber())
+      .Text("name line 1", name.line1)
+      .Text("name line 2", name.line2)
+      .Text("street address", r.contractor.Address1() + (r.contractor.Address2().empty() ? "" : " " + r.contractor.Address2()))
+      .Text("city, state, zip code", r.contractor.City() + ", " + r.contractor.State() + " " + r.contractor.Zip())
+      .Text("account number", r.contractor.AccountNumber())
+      .Flag("2nd TIN not.", r.contractor.SecondTIN != 0)
+      .Flag("9", r.form.PayerMadeDirectSales != 0);
+  JsonObject boxes(5);
+  for (const auto& [key, member] : kMiscBoxes) boxes.Text(key, std::string(r.form.TextAt(member)));
+  o.Object("boxes", boxes);
+  return o;
+}
+
+int Print1099cs(CGlobalDoc& doc, std::ostream& out) {
+  const Form1099CorrectionList list = Load1099Corrections(doc);
+  JsonObject json;
+  std::vector<JsonObject> forms;
+  for (const auto& c : list.corrections) {
+    JsonObject o(2);
+    std::vector<std::string> errors;
+    for (Form1099Error e : c.errors) errors.push_back(RuleOf(e).text);
+    std::vector<JsonObject> returns;
+    for (const auto& r : c.returns) returns.push_back(ReturnJson(r));
+    o.Text("payee", c.payee)
+        .Text("goes to", c.toIrs ? "IRS" : "state")
+        .Text("corrects the filing of", ShowFiledDate(c.previouslyFiledOn))
+        .Text("procedure", c.procedure == Form1099Procedure::TwoReturns ? "two returns" : "one return")
+        .Flag("deleted since filing", c.removed)
+        .Texts("what changed", errors)
+        .Objects("returns", returns);
+    forms.push_back(o);
+  }
+  json.Objects("forms", forms);
+  const Form1096Page p = BuildCorrection1096Page(doc.GetCompany(), list);
+  JsonObject f1096(1);
+  f1096.Text("3", p.box3).Text("4", p.box4).Text("5", p.box5).Text("legend", p.marginLegend);
+  json.Object("1096", f1096).Texts("notes", list.notes);
+  out << json.Str() << "\n";
+  return 0;
+}
+
 int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, const std::vector<std::string>& args,
              std::ostream& out, std::ostream& err) {
   if (args.empty() || args[0].rfind("--", 0) == 0) {
@@ -266,15 +333,16 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
 int MarkFiled(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
               std::ostream& err) {
   if (args.size() != 2 && !(args.size() == 4 && args[2] == "--on")) {
-    err << "formet-cli: mark-filed takes w2, w2c or 1099, the name of a company and perhaps --on YYYY-MM-DD\n";
+    err << "formet-cli: mark-filed takes w2, w2c, 1099 or 1099c, the name of a company and perhaps --on YYYY-MM-DD\n";
     return 2;
   }
   FiledFamily family;
   if (args[0] == "w2") family = FiledFamily::W2;
   else if (args[0] == "w2c") family = FiledFamily::W2c;
   else if (args[0] == "1099") family = FiledFamily::Form1099;
+  else if (args[0] == "1099c") family = FiledFamily::Form1099c;
   else {
-    err << "formet-cli: mark-filed takes w2, w2c or 1099, not " << PrintableUtf8(args[0]) << "\n";
+    err << "formet-cli: mark-filed takes w2, w2c, 1099 or 1099c, not " << PrintableUtf8(args[0]) << "\n";
     return 2;
   }
   const std::string date = args.size() == 4 ? args[3] : TodayFiledDate();
@@ -314,7 +382,7 @@ int SetW3c(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& a
 }  // namespace
 
 bool IsCorrectionCommand(const std::string& command) {
-  return command == kMarkFiled || command == kW2c || command == kW3c || command == kNewW2c ||
+  return command == kMarkFiled || command == kW2c || command == kW3c || command == k1099c || command == kNewW2c ||
          command == kSetW2c || command == kDeleteW2c || command == kSetW3c;
 }
 
@@ -322,13 +390,15 @@ int RunCorrectionCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& 
                          const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (command == kMarkFiled) return MarkFiled(doc, ui, args, out, err);
   if (command == kSetW3c) return SetW3c(doc, ui, args, out, err);
-  if (command == kW2c || command == kW3c) {
+  if (command == kW2c || command == kW3c || command == k1099c) {
     if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
       err << "formet-cli: " << command << " takes the name of a company\n";
       return 2;
     }
     if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
-    const int rc = command == kW2c ? PrintW2cs(doc, out) : PrintW3c(doc, ui, out);
+    const int rc = command == kW2c   ? PrintW2cs(doc, out)
+                   : command == kW3c ? PrintW3c(doc, ui, out)
+                                     : Print1099cs(doc, out);
     ui.Flush(err);
     return rc;
   }

@@ -15,6 +15,7 @@
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/alignment_page.h"
 #include "forms/payee_files.h"
@@ -76,6 +77,7 @@ const PrintOption kOptions[] = {
     {{"encrypt", false}, {PrintForm::W2, PrintForm::Form1099}},
     {{"passwords", true}, {PrintForm::W2, PrintForm::Form1099}},
     {{"password-column", true}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"corrected", false}, {PrintForm::Form1099, PrintForm::Form1096}},
 };
 
 // The options that go with --per-recipient only, and what each needs.
@@ -88,7 +90,7 @@ constexpr Needs kFileOptions[] = {
 
 // What prints sample data rather than the company's forms cannot also choose
 // whose forms to print.
-constexpr const char* kNotWithAlignmentPage[] = {"all", "ssn", "tin", "stop-if-empty", "copy"};
+constexpr const char* kNotWithAlignmentPage[] = {"all", "ssn", "tin", "stop-if-empty", "copy", "corrected"};
 
 struct PrintRequest {
   const FormName* form = nullptr;
@@ -233,6 +235,10 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   const PrintForm form = p.form->form;
   const bool alignment = p.Has("alignment-page");
   const bool perRecipient = p.Has("per-recipient");
+  if (perRecipient && p.Has("corrected")) {
+    err << "formet-cli: --corrected prints the corrected forms into one file; leave out --per-recipient\n";
+    return false;
+  }
   if (perRecipient && !p.Has("all")) {
     err << "formet-cli: --per-recipient writes a file for every " << (form == PrintForm::W2 ? "employee" : "contractor")
         << "; give --all\n";
@@ -737,6 +743,9 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   if (!LoadCompany(doc, ui, parsed->parsed.company, err, CompanyUse::ReadOnly)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
+  const bool corrected = parsed->Has("corrected");
+  std::string title = parsed->form->title;
+  Corrected1099Print correctedForms;  // what a corrected 1099-MISC print reads
   if (parsed->Has("per-recipient")) return PrintPerRecipient(doc, *parsed, entry, settings, margins, printUi, out, err);
   std::unique_ptr<FormPrintJob> job;
   const bool alignment = parsed->Has("alignment-page");
@@ -760,6 +769,27 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
       break;
     }
     case PrintForm::Form1099: {
+      if (corrected) {
+        const Form1099CorrectionList list = Load1099Corrections(doc);
+        correctedForms = Corrected1099PrintList(list, parsed->Has("tin") ? &parsed->Value("tin") : nullptr,
+                                        settings.paperType == 1);
+        if (correctedForms.forms.empty()) {
+          const std::string why = list.corrections.empty() ? No1099CorrectionsMessage(list)
+                                  : parsed->Has("tin")     ? "No corrected 1099-MISC has that identification number."
+                                                           : "Only the state boxes changed: Copy A goes to the IRS, "
+                                                             "which has nothing to correct.";
+          err << "formet-cli: " << Win1252ToUtf8(why) << "\n";
+          return 1;
+        }
+        settings.printTarget = 1;
+        title = "Corrected Form 1099-MISC";
+        auto forms = PrepareForm1099Print({&doc.GetCompany(), &correctedForms.contractors, &correctedForms.forms,
+                                           DocumentOrder(correctedForms.contractors.size()), -1},
+                                          settings, printUi);
+        if (forms) forms->MarkCorrected(correctedForms.corrected, correctedForms.zeroed);
+        job = std::move(forms);
+        break;
+      }
       int current = -1;
       if (parsed->Has("tin")) {
         current = FindPayee(doc.GetContractors(), ContractorRecord::Text::IdentificationNumber, parsed->Value("tin"));
@@ -787,6 +817,15 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     }
     case PrintForm::Form1096: {
       Form1096Page page = Build1096Page(doc.GetCompany(), doc.GetForms1099());
+      if (corrected) {
+        const Form1099CorrectionList list = Load1099Corrections(doc);
+        if (const std::string why = No1099CorrectionsMessage(list); !why.empty()) {
+          err << "formet-cli: " << Win1252ToUtf8(why) << "\n";
+          return 1;
+        }
+        page = BuildCorrection1096Page(doc.GetCompany(), list);
+        title = "Form 1096 (corrected returns)";
+      }
       if (const auto refusal = Form1096PrintRefusal(page)) {
         err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
         return 1;
@@ -825,14 +864,14 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->Value("pictures"))
                                                    : QString::fromStdString(ProgramFolder().string());
   QString problem;
-  if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures,
-                     QString::fromLatin1(parsed->form->title), &problem)) {
+  if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures, QString::fromLatin1(title.c_str()),
+                     &problem)) {
     err << "formet-cli: " << problem.toStdString() << "\n";
     return 1;
   }
   const int pages = written.PageCount();
   out << "Wrote " << (alignment ? "the alignment page" : std::to_string(pages) + (pages == 1 ? " page" : " pages"))
-      << " of " << parsed->form->title << (parsed->Has("show-outline") ? " with the form's outline" : "") << " to "
+      << " of " << title << (parsed->Has("show-outline") ? " with the form's outline" : "") << " to "
       << path << "\n";
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "forms/1099/form1099_corrections.h"
 #include "forms/w2/w2_print.h"
 #include "forms/w2/w2c_print.h"
 #include "records/contractors.h"
@@ -119,10 +120,38 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     }
   }
   const CompanyRecord& company = doc.GetCompany();
-  const char* noun = family == FiledFamily::Form1099 ? "1099-MISC" : family == FiledFamily::W2c ? "W-2c" : "W-2";
-  const char* nouns = family == FiledFamily::Form1099 ? "1099-MISCs" : family == FiledFamily::W2c ? "W-2c's" : "W-2s";
+  const char* noun = family == FiledFamily::Form1099    ? "1099-MISC"
+                     : family == FiledFamily::Form1099c ? "corrected 1099-MISC"
+                     : family == FiledFamily::W2c       ? "W-2c"
+                                                        : "W-2";
+  const char* nouns = family == FiledFamily::Form1099    ? "1099-MISCs"
+                      : family == FiledFamily::Form1099c ? "corrected 1099-MISCs"
+                      : family == FiledFamily::W2c       ? "W-2c's"
+                                                         : "W-2s";
 
-  if (family == FiledFamily::Form1099) {
+  if (family == FiledFamily::Form1099c) {
+    std::vector<Filed1099> filed;
+    if (int rc = ReadRecorded1099s(doc, filed)) {
+      result.code = rc;
+      result.message = EngineErrorMessage("Formet failed to read the forms recorded as filed.", rc);
+      return result;
+    }
+    const Form1099CorrectionList list = BuildForm1099Corrections(doc.GetContractors(), doc.GetForms1099(), filed);
+    std::vector<Filed1099> rows;
+    for (const auto& c : list.corrections) {
+      // The last return of a correction is what now stands as filed.
+      const Corrected1099Return& last = c.returns.back();
+      const FiledAs as = c.procedure == Form1099Procedure::TwoReturns ? FiledAs::Original : FiledAs::Correction;
+      rows.push_back({0, date, as, company.EmployerIdentificationNumber(), last.contractor, last.form});
+    }
+    int32_t next = filed.empty() ? 1 : filed.back().id + 1;
+    for (auto& row : rows) row.id = next++;
+    if (!rows.empty()) {
+      CompanyFileSession file(doc);
+      result.code = file.Code() ? file.Code() : RecordFiled1099s(file.Db(), rows);
+    }
+    result.recorded = result.code == 0 ? rows.size() : 0;
+  } else if (family == FiledFamily::Form1099) {
     std::vector<Filed1099> filed;
     if (int rc = ReadRecorded1099s(doc, filed)) {
       result.code = rc;
@@ -221,7 +250,10 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
 
 bool OfferRecordAsFiled(CGlobalDoc& doc, UiServices& ui, FiledFamily family) {
   if (!doc.IsLoaded() || doc.ReadOnlyReason()) return false;
-  const char* what = family == FiledFamily::Form1099 ? "Forms 1099-MISC" : family == FiledFamily::W2c ? "Forms W-2c" : "Forms W-2";
+  const char* what = family == FiledFamily::Form1099    ? "Forms 1099-MISC"
+                     : family == FiledFamily::Form1099c ? "corrected Forms 1099-MISC"
+                     : family == FiledFamily::W2c       ? "Forms W-2c"
+                                                        : "Forms W-2";
   if (!ui.AskYesNo(std::string("Record the ") + what +
                    " as filed today? Formet keeps a copy of each as it is now, and a later change shows as "
                    "needing a correction."))
@@ -233,7 +265,7 @@ bool OfferRecordAsFiled(CGlobalDoc& doc, UiServices& ui, FiledFamily family) {
 }
 
 bool IsFiledCopyPrint(FiledFamily family, const FormPrintSettings& settings) {
-  if (family == FiledFamily::Form1099) return settings.paperType == 1;
+  if (family == FiledFamily::Form1099 || family == FiledFamily::Form1099c) return settings.paperType == 1;
   const W2PrintKind kind = W2PrintKindOf(settings);
   return kind == W2PrintKind::RedInk || kind == W2PrintKind::CopyA;
 }

@@ -17,7 +17,9 @@ namespace formet {
 class CGlobalDoc;
 class UiServices;
 
-enum class FiledFamily { W2, W2c, Form1099 };
+// Form1099c: the corrected 1099-MISC's, whose correct values become what
+// was filed.
+enum class FiledFamily { W2, W2c, Form1099, Form1099c };
 
 // The company file's connection for one operation: the document closes it
 // after each save, so it is opened (read-only for a company that cannot be
@@ -56,7 +58,9 @@ struct RecordResult {
 //   they need a W-2c, not a W-2);
 // - W2c: the correct column of every W-2c (and an address change with it),
 //   which becomes what is previously reported; a hand-made W-2c is done;
-// - Form1099: every 1099-MISC never recorded, as for W2.
+// - Form1099: every 1099-MISC never recorded, as for W2;
+// - Form1099c: every corrected 1099-MISC: the form and payee now (a form
+//   corrected to zero: the filed one with every amount zero).
 // Unsaved changes are saved first. A company that cannot be written records
 // nothing.
 RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::string& date);

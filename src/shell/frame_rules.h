@@ -44,6 +44,7 @@ inline constexpr int kOrder1099 = 32809;
 inline constexpr int kEFileW2 = 32810;
 inline constexpr int kEFile1099 = 32811;
 inline constexpr int kEFileW2c = 32812;
+inline constexpr int kEFile1099c = 32813;
 }  // namespace command
 
 // The official paper forms (the red-ink copies filed on paper) come from the

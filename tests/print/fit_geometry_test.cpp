@@ -13,6 +13,7 @@
 #include "../forms/worst_case.h"
 #include "../forms/worst_w2c.h"
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/print_options.h"
@@ -126,23 +127,35 @@ TEST_F(FitGeometry, Form1099EveryVariant) {
   FormPrintSettings moved = Settings(1);
   moved.horizontalOffset = 0.40, moved.verticalOffset = -0.20;
   variants.push_back({"red-ink moved", moved});
-  for (const Variant& v : variants) {
-    const Form1099PrintJob job(data, v.settings);
-    const bool redInk = v.settings.paperType == 1;
-    const FormPicture additions = redInk ? FormPicture{} : Form1099CopyAdditions(v.settings.blankCopyType);
-    Check("1099-MISC " + v.name, job, k.form1099BoxOf, redInk,
-          [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; }, redInk ? nullptr : &additions);
-  }
+  for (const Variant& v : variants)
+    for (bool corrected : {false, true}) {
+      Form1099PrintJob job(data, v.settings);
+      // A corrected return: its CORRECTED box checked, on every form.
+      if (corrected) job.MarkCorrected(std::vector<char>(k.contractors.size(), 1));
+      const bool redInk = v.settings.paperType == 1;
+      const FormPicture additions = redInk ? FormPicture{} : Form1099CopyAdditions(v.settings.blankCopyType);
+      Check("1099-MISC " + v.name + (corrected ? " corrected" : ""), job, k.form1099BoxOf, redInk,
+            [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; }, redInk ? nullptr : &additions);
+    }
   EXPECT_EQ(cuts, 0u);
 }
 
 TEST_F(FitGeometry, Form1096EveryVariant) {
   const WorstCase k = test::MakeWorstCase();
-  for (int paper : {0, 1}) {
-    const FormPrintSettings s = Settings(paper);
-    Check("1096 paper " + std::to_string(paper), Form1096PrintJob(k.form1096, s), k.form1096BoxOf, paper == 1,
-          [&] { return std::vector<FormBoxes>{Form1096BoxesOf(Form1096Layout::RedInk, s)}; });
-  }
+  for (int paper : {0, 1})
+    for (bool corrections : {false, true}) {
+      const FormPrintSettings s = Settings(paper);
+      // The 1096 of corrections carries its legend below the form.
+      Form1096Page page = k.form1096;
+      auto boxOf = k.form1096BoxOf;
+      if (corrections) {
+        page.marginLegend = Form1099CorrectionTexts::k1096Legend;
+        boxOf[page.marginLegend] = "legend";
+      }
+      Check("1096 paper " + std::to_string(paper) + (corrections ? " corrections" : ""), Form1096PrintJob(page, s),
+            boxOf, paper == 1,
+            [&] { return std::vector<FormBoxes>{Form1096BoxesOf(Form1096Layout::RedInk, s)}; });
+    }
   EXPECT_EQ(cuts, 0u);
 }
 
