@@ -7,12 +7,15 @@
 
 #include "cli/command_line_ui.h"
 #include "cli/json_dump.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/fixed_width.h"
 #include "forms/money.h"
 #include "forms/record_as_filed.h"
 #include "forms/w2/box12_codes.h"
 #include "forms/w2/w2c_form.h"
+#include "forms/w2/w2c_hand_made.h"
 #include "forms/w2/w3c_totals.h"
+#include "records/contractors.h"
 #include "records/employees.h"
 #include "store/filed_forms.h"
 #include "store/global_doc.h"
@@ -24,9 +27,11 @@ namespace {
 constexpr const char* kMarkFiled = "mark-filed";
 constexpr const char* kW2c = "w2c";
 constexpr const char* kW3c = "w3c";
+constexpr const char* k1099c = "1099c";
 constexpr const char* kNewW2c = "new-w2c";
 constexpr const char* kSetW2c = "set-w2c";
 constexpr const char* kDeleteW2c = "delete-w2c";
+constexpr const char* kSetW3c = "set-w3c";
 
 // "YYYY-MM-DD" of a real date.
 bool IsFiledDate(const std::string& text) {
@@ -124,11 +129,11 @@ int PrintW2cs(CGlobalDoc& doc, std::ostream& out) {
   return 0;
 }
 
-int PrintW3c(CGlobalDoc& doc, std::ostream& out) {
-  std::vector<FiledW2> filed;
-  ReadRecordedW2s(doc, filed);
+int PrintW3c(CGlobalDoc& doc, CommandLineUi& ui, std::ostream& out) {
   const W2cList list = LoadW2cList(doc);
-  const W3cPage p = BuildW3cPage(doc.GetCompany(), list.forms, filed);
+  std::string problem;
+  const W3cPage p = LoadW3cPage(doc, list, &problem);
+  if (!problem.empty()) ui.ShowError(problem);
   JsonObject json, b(1);
   b.Text("name", p.employerName)
       .Text("address line 1", p.address1)
@@ -147,11 +152,13 @@ int PrintW3c(CGlobalDoc& doc, std::ostream& out) {
       .Text("j", p.j);
   for (size_t n = 1; n <= 11; ++n) json.Object(std::to_string(n), TwoColumns(1, p.box[n][0], p.box[n][1]));
   json.Object("12", TwoColumns(1, p.box12[0], p.box12[1]))
+      .Object("14", TwoColumns(1, p.box14[0], p.box14[1]))
       .Object("16", TwoColumns(1, p.box16[0], p.box16[1]))
       .Object("17", TwoColumns(1, p.box17[0], p.box17[1]))
       .Object("18", TwoColumns(1, p.box18[0], p.box18[1]))
       .Object("19", TwoColumns(1, p.box19[0], p.box19[1]))
       .Text("explain decreases here", p.explainDecreases)
+      .Flag("explained by the user", p.explainedByUser)
       .Text("contact person", p.contactName)
       .Text("telephone number", p.telephone)
       .Text("e-mail address", p.email)
@@ -160,100 +167,68 @@ int PrintW3c(CGlobalDoc& doc, std::ostream& out) {
   return 0;
 }
 
-// ---- set-w2c: the previously reported column of a hand-made W-2c ------------------------
+// ---- the corrected 1099-MISC's as JSON --------------------------------------------------
 
-using R = W2Record;
+using M = Form1099Record::Text;
+// The boxes of a corrected return as the listing names them.
+constexpr std::pair<const char*, M> kMiscBoxes[] = {
+    {"1", M::Rents},        {"2", M::Royalities},
+    {"3", M::OtherIncome},  {"4", M::FederalIncomeTaxWithheld},
+    {"5", M::FishingBoatProceeds}, {"6", M::MedicalAndHealthCarePayments},
+    {"7", M::NonemployeeCompensation}, {"8", M::SubstitutePayments},
+    {"10", M::CropInsuranceProceeds}, {"13", M::ExcessGoldenParachutePayments},
+    {"14", M::GrossProceedsPaidToAttorney}, {"15a", M::Field15A},
+    {"15b", M::Field15B},   {"16", M::StateTaxWithheld1},
+    {"16.2", M::StateTaxWithheld2}, {"17", M::PayerStateID1},
+    {"17.2", M::PayerStateID2}, {"18", M::StateIncome1},
+    {"18.2", M::StateIncome2}};
 
-struct AmountKey {
-  const char* key;
-  TextMember<R> member;
-};
-constexpr AmountKey kAmounts[] = {
-    {"1", R::Text::Wages},           {"2", R::Text::FederalIncomeTaxWithdrawal}, {"3", R::Text::SocialSecurityWages},
-    {"4", R::Text::SocialSecurityTaxWithheld}, {"5", R::Text::MedicareWages},     {"6", R::Text::MedicareTaxWithheld},
-    {"7", R::Text::SocialSecurityTips}, {"8", R::Text::AllocatedTips},            {"9", R::Text::AdvancEICPayment},
-    {"10", R::Text::DependentCareBenefits}, {"11", R::Text::NonQualifiedPlans},   {"16", R::Text::StateWages1},
-    {"16.2", R::Text::StateWages2},  {"17", R::Text::StateIncomTax1},             {"17.2", R::Text::StateIncomTax2},
-    {"18", R::Text::LocalWages1},    {"18.2", R::Text::LocalWages2},              {"19", R::Text::LocalIncomeTax1},
-    {"19.2", R::Text::LocalIncomeTax2}};
-struct TextKey {
-  const char* key;
-  TextMember<R> member;
-};
-constexpr TextKey kTexts[] = {{"14", R::Text::Other1},          {"14.2", R::Text::Other2}, {"14.3", R::Text::Other3},
-                              {"20", R::Text::LocalityName1},   {"20.2", R::Text::LocalityName2}};
-
-// An amount typed for a box: digits with at most one point, never negative.
-std::optional<std::string> TypedAmount(const std::string& text) {
-  if (text.empty()) return std::string("0.00");
-  int points = 0;
-  for (char c : text) {
-    if (c == '.') ++points;
-    else if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-  }
-  if (points > 1 || text == ".") return std::nullopt;
-  if (!ParseMoneyCentsExact(text)) return std::nullopt;
-  return NormalizeMoney(text);
+JsonObject ReturnJson(const Corrected1099Return& r) {
+  JsonObject o(4);
+  const NameLines name = ContractorNameLines(r.contractor);
+  o.Number("step", r.step)
+      .Flag("CORRECTED", r.correctedBox)
+      .Text("file code", std::string(1, r.fileCode))
+      .Text("recipient's identification number", r.contractor.IdentificationNumber())
+      .Text("name line 1", name.line1)
+      .Text("name line 2", name.line2)
+      .Text("street address", r.contractor.Address1() + (r.contractor.Address2().empty() ? "" : " " + r.contractor.Address2()))
+      .Text("city, state, zip code", r.contractor.City() + ", " + r.contractor.State() + " " + r.contractor.Zip())
+      .Text("account number", r.contractor.AccountNumber())
+      .Flag("2nd TIN not.", r.contractor.SecondTIN != 0)
+      .Flag("9", r.form.PayerMadeDirectSales != 0);
+  JsonObject boxes(5);
+  for (const auto& [key, member] : kMiscBoxes) boxes.Text(key, std::string(r.form.TextAt(member)));
+  o.Object("boxes", boxes);
+  return o;
 }
 
-// Sets one box of the previously reported W-2; the reason when refused.
-std::optional<std::string> SetBox(R& form, const std::string& key, const std::string& value) {
-  for (const auto& a : kAmounts) {
-    if (key != a.key) continue;
-    const auto amount = TypedAmount(value);
-    if (!amount) return "box " + key + " takes an amount such as 1250.00, not \"" + value + "\"";
-    a.member.Set(form, *amount);
-    return std::nullopt;
+int Print1099cs(CGlobalDoc& doc, std::ostream& out) {
+  const Form1099CorrectionList list = Load1099Corrections(doc);
+  JsonObject json;
+  std::vector<JsonObject> forms;
+  for (const auto& c : list.corrections) {
+    JsonObject o(2);
+    std::vector<std::string> errors;
+    for (Form1099Error e : c.errors) errors.push_back(RuleOf(e).text);
+    std::vector<JsonObject> returns;
+    for (const auto& r : c.returns) returns.push_back(ReturnJson(r));
+    o.Text("payee", c.payee)
+        .Text("goes to", c.toIrs ? "IRS" : "state")
+        .Text("corrects the filing of", ShowFiledDate(c.previouslyFiledOn))
+        .Text("procedure", c.procedure == Form1099Procedure::TwoReturns ? "two returns" : "one return")
+        .Flag("deleted since filing", c.removed)
+        .Texts("what changed", errors)
+        .Objects("returns", returns);
+    forms.push_back(o);
   }
-  for (const auto& t : kTexts) {
-    if (key != t.key) continue;
-    t.member.Set(form, value);
-    return std::nullopt;
-  }
-  if (key == "15" || key == "15.2") {
-    const size_t colon = value.find(':');
-    form.SetTextAt(key == "15" ? R::Text::State1 : R::Text::State2, value.substr(0, colon));
-    form.SetTextAt(key == "15" ? R::Text::StateID1 : R::Text::StateID2,
-                   colon == std::string::npos ? "" : value.substr(colon + 1));
-    return std::nullopt;
-  }
-  if (key == "13") {
-    form.StatutoryEmployee = form.RetirementPlan = form.ThirdPartySickpay = 0;
-    size_t from = 0;
-    while (from < value.size()) {
-      const size_t comma = value.find(',', from);
-      const std::string word = value.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
-      if (word == "statutory") form.StatutoryEmployee = 1;
-      else if (word == "retirement") form.RetirementPlan = 1;
-      else if (word == "sick-pay") form.ThirdPartySickpay = 1;
-      else return "box 13 takes statutory, retirement and sick-pay, not \"" + word + "\"";
-      if (comma == std::string::npos) break;
-      from = comma + 1;
-    }
-    return std::nullopt;
-  }
-  const std::pair<const char*, std::pair<TextMember<R>, TextMember<R>>> lines[] = {
-      {"12a", {R::Text::Field12aCode, R::Text::Field12aAmount}},
-      {"12b", {R::Text::Field12bCode, R::Text::Field12bAmount}},
-      {"12c", {R::Text::Field12cCode, R::Text::Field12cAmount}},
-      {"12d", {R::Text::Field12dCode, R::Text::Field12dAmount}}};
-  for (const auto& [line, members] : lines) {
-    if (key != line) continue;
-    if (value.empty()) {
-      members.first.Set(form, "");
-      members.second.Set(form, "");
-      return std::nullopt;
-    }
-    const size_t colon = value.find(':');
-    const std::string code = value.substr(0, colon);
-    if (!IsBox12Code(code)) return InvalidBox12CodeMessage(code);
-    const auto amount = TypedAmount(colon == std::string::npos ? "" : value.substr(colon + 1));
-    if (!amount || *amount == "0.00") return "box " + key + " takes CODE:AMOUNT, such as D:1500.00";
-    members.first.Set(form, HoldBox12Code(code));
-    members.second.Set(form, *amount);
-    return std::nullopt;
-  }
-  return "there is no box " + key + " on Form W-2c";
+  json.Objects("forms", forms);
+  const Form1096Page p = BuildCorrection1096Page(doc.GetCompany(), list);
+  JsonObject f1096(1);
+  f1096.Text("3", p.box3).Text("4", p.box4).Text("5", p.box5).Text("legend", p.marginLegend);
+  json.Object("1096", f1096).Texts("notes", list.notes);
+  out << json.Str() << "\n";
+  return 0;
 }
 
 int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, const std::vector<std::string>& args,
@@ -334,7 +309,7 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
   for (const auto& [key, utf8] : boxes) {
     const auto value = FromCommandLine(utf8, err);
     if (!value) return 1;
-    if (auto problem = SetBox(changed.form, key, *value)) {
+    if (auto problem = SetHandMadeW2cValue(changed, key, *value)) {
       err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
       return 1;
     }
@@ -342,18 +317,11 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
   for (const auto& [option, utf8] : names) {
     const auto value = FromCommandLine(utf8, err);
     if (!value) return 1;
-    EmployeeRecord& e = changed.employee;
-    if (option == "--previous-ssn") {
-      if (efile::DigitsOf(*value).size() != 9) {
-        err << "formet-cli: --previous-ssn takes a social security number, ###-##-####\n";
-        return 1;
-      }
-      const std::string d = efile::DigitsOf(*value);
-      e.SetSocialSecurityNumber(d.substr(0, 3) + "-" + d.substr(3, 2) + "-" + d.substr(5));
-    } else if (option == "--previous-first") e.SetFirstName(*value);
-    else if (option == "--previous-middle") e.SetMiddleName(*value);
-    else if (option == "--previous-last") e.SetLastName(*value);
-    else e.SetSuffix(*value);
+    // --previous-ssn, --previous-first, ...: the keys of the name.
+    if (auto problem = SetHandMadeW2cValue(changed, option.substr(std::string("--previous-").size()), *value)) {
+      err << "formet-cli: --" << option.substr(2) << ": " << Win1252ToUtf8(*problem) << "\n";
+      return 1;
+    }
   }
   if (int rc = SaveW2c(doc, changed)) {
     err << Win1252ToUtf8(CommandSaveFailure(doc, rc)) << "\n";
@@ -365,15 +333,16 @@ int HandMade(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command, con
 int MarkFiled(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
               std::ostream& err) {
   if (args.size() != 2 && !(args.size() == 4 && args[2] == "--on")) {
-    err << "formet-cli: mark-filed takes w2, w2c or 1099, the name of a company and perhaps --on YYYY-MM-DD\n";
+    err << "formet-cli: mark-filed takes w2, w2c, 1099 or 1099c, the name of a company and perhaps --on YYYY-MM-DD\n";
     return 2;
   }
   FiledFamily family;
   if (args[0] == "w2") family = FiledFamily::W2;
   else if (args[0] == "w2c") family = FiledFamily::W2c;
   else if (args[0] == "1099") family = FiledFamily::Form1099;
+  else if (args[0] == "1099c") family = FiledFamily::Form1099c;
   else {
-    err << "formet-cli: mark-filed takes w2, w2c or 1099, not " << PrintableUtf8(args[0]) << "\n";
+    err << "formet-cli: mark-filed takes w2, w2c, 1099 or 1099c, not " << PrintableUtf8(args[0]) << "\n";
     return 2;
   }
   const std::string date = args.size() == 4 ? args[3] : TodayFiledDate();
@@ -387,23 +356,49 @@ int MarkFiled(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>
   return result.code == 0 ? 0 : 1;
 }
 
+// set-w3c NAME --explain TEXT: the W-3c's "Explain decreases here" ("" goes
+// back to the decreases as computed).
+int SetW3c(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+           std::ostream& err) {
+  if (args.size() != 3 || args[1] != "--explain") {
+    err << "formet-cli: set-w3c takes the name of a company and --explain TEXT (\"\" for the decreases as "
+           "computed)\n";
+    return 2;
+  }
+  const auto text = FromCommandLine(args[2], err);
+  if (!text) return 1;
+  if (!LoadCompany(doc, ui, args[0], err, CompanyUse::Change)) return 1;
+  std::string problem;
+  if (SetW3cExplanation(doc, *text, problem) != 0) {
+    err << "formet-cli: " << Win1252ToUtf8(problem) << "\n";
+    return 1;
+  }
+  out << (text->empty() ? "The W-3c explains the decreases as computed.\n" : "The W-3c's explanation was stored.\n");
+  if (const std::string notice = W3cExplanationFitNotice(*text); !notice.empty())
+    out << Win1252ToUtf8(notice) << "\n";
+  return 0;
+}
+
 }  // namespace
 
 bool IsCorrectionCommand(const std::string& command) {
-  return command == kMarkFiled || command == kW2c || command == kW3c || command == kNewW2c ||
-         command == kSetW2c || command == kDeleteW2c;
+  return command == kMarkFiled || command == kW2c || command == kW3c || command == k1099c || command == kNewW2c ||
+         command == kSetW2c || command == kDeleteW2c || command == kSetW3c;
 }
 
 int RunCorrectionCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
                          const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (command == kMarkFiled) return MarkFiled(doc, ui, args, out, err);
-  if (command == kW2c || command == kW3c) {
+  if (command == kSetW3c) return SetW3c(doc, ui, args, out, err);
+  if (command == kW2c || command == kW3c || command == k1099c) {
     if (args.size() != 1 || args[0].rfind("--", 0) == 0) {
       err << "formet-cli: " << command << " takes the name of a company\n";
       return 2;
     }
     if (!LoadCompany(doc, ui, args[0], err, CompanyUse::ReadOnly)) return 1;
-    const int rc = command == kW2c ? PrintW2cs(doc, out) : PrintW3c(doc, out);
+    const int rc = command == kW2c   ? PrintW2cs(doc, out)
+                   : command == kW3c ? PrintW3c(doc, ui, out)
+                                     : Print1099cs(doc, out);
     ui.Flush(err);
     return rc;
   }

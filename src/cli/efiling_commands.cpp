@@ -7,6 +7,7 @@
 
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/w2/efw2_submitter.h"
 #include "forms/w2/efw2c_file.h"
@@ -163,7 +164,7 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
       {"replaced-file", TransmitterFieldIndex(R::Text::ElectronicFileNameForAReplacementFile)},
       {"test", TransmitterFieldIndex(R::Text::TestFileIndicator)},
   };
-  const CommandOption own[] = {kOut, kCheckOnly, {"combined-federal-state", false}};
+  const CommandOption own[] = {kOut, kCheckOnly, {"combined-federal-state", false}, {"corrections", false}};
   const auto parsed = ParseArguments<R>(kEfile1099, fields, options, args, err, own);
   if (!parsed) return 2;
   if (!parsed->Has(kCheckOnly.name) && !OutputPath(kEfile1099, *parsed, err)) return 2;
@@ -190,6 +191,10 @@ int Efile1099Command(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::
     return 1;
   efile::Irs1099Options options2;
   options2.combinedFederalState = parsed->Has("combined-federal-state");
+  if (parsed->Has("corrections")) {
+    const auto result = Make1099CorrectionsFile(doc, options2);
+    return Finish(result.report, result.bytes, Irs1099Summary(result), "corrections file", *parsed, out, err);
+  }
   const auto result = Make1099File(doc, options2);
   return Finish(result.report, result.bytes, Irs1099Summary(result), "information return file", *parsed, out, err);
 }

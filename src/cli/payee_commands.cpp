@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "forms/fixed_width.h"
+
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
 #include "records/contractors.h"
@@ -15,6 +17,7 @@ namespace {
 
 constexpr const char* kAddEmployee = "add-employee";
 constexpr const char* kAddContractor = "add-contractor";
+constexpr const char* kSetContractor = "set-contractor";
 
 // The end of an add: the check's message, a failed save, or the confirmation.
 int Finish(CGlobalDoc& doc, CommandLineUi& ui, const ChangeResult& result, const std::string& confirmation,
@@ -105,14 +108,79 @@ int AddContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<s
                 out, err);
 }
 
+// set-contractor: the "Modify Contractor" dialog's OK for the contractor with
+// the TIN given, its other fields as they are unless an option sets them.
+int SetContractorCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args,
+                         std::ostream& out, std::ostream& err) {
+  using R = ContractorRecord;
+  const auto fields = ContractorFields();
+  const Option options[] = {
+      {"new-tin", ContractorFieldIndex(R::Text::IdentificationNumber)},
+      {"name1", ContractorFieldIndex(R::Text::NameLine1)},
+      {"name2", ContractorFieldIndex(R::Text::NameLine2)},
+      {"address1", ContractorFieldIndex(R::Text::Address1)},
+      {"address2", ContractorFieldIndex(R::Text::Address2)},
+      {"city", ContractorFieldIndex(R::Text::City)},
+      {"state", ContractorFieldIndex(R::Text::State)},
+      {"zip", ContractorFieldIndex(R::Text::Zip)},
+      {"account", ContractorFieldIndex(R::Text::AccountNumber)},
+      {"second-tin", ContractorFieldIndex(&R::SecondTIN)},
+  };
+  const CommandOption own[] = {{"tin", true}};
+  auto parsed = ParseArguments<R>(kSetContractor, fields, options, args, err, own);
+  if (!parsed) return 2;
+  if (!parsed->Has("tin")) {
+    err << "formet-cli: set-contractor needs --tin TIN, the contractor's identification number now\n";
+    return 2;
+  }
+  if (auto tin = parsed->values.find("new-tin"); tin != parsed->values.end())
+    tin->second = std::string(WithoutSurroundingBlanks(tin->second));
+  if (!LoadCompany(doc, ui, parsed->company, err)) return 1;
+  const auto& contractors = doc.GetContractors();
+  const std::string digits = efile::DigitsOf(parsed->values.at("tin"));
+  int position = -1;
+  for (size_t i = 0; i < contractors.size(); ++i)
+    if (!digits.empty() && efile::DigitsOf(contractors[i].IdentificationNumber()) == digits) position = static_cast<int>(i);
+  if (position < 0) {
+    err << "formet-cli: no contractor of " << Win1252ToUtf8(doc.CompanyName()) << " has the identification number "
+        << parsed->values.at("tin") << "\n";
+    return 1;
+  }
+  const auto start = BeginModifyContractor(doc, position);
+  if (!start) return 1;
+  PageValues values = start->values;
+  if (!FillFields<R>(fields, options, *parsed, values, err)) return 1;
+  const int32_t id = contractors[static_cast<size_t>(position)].ContractorUniqueID;
+  const ContractorRecord edited = ReadContractorDialog(values, id);
+  // The checks of a new contractor's number and name, the others' numbers aside from its own.
+  std::vector<ContractorRecord> others;
+  for (const auto& c : contractors)
+    if (c.ContractorUniqueID != id) others.push_back(c);
+  if (const auto problem = NewContractorProblem(others, edited)) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+    return 1;
+  }
+  const auto result = ModifyContractor(doc, position, edited);
+  if (result.saveCode != 0) {
+    err << Win1252ToUtf8(CommandSaveFailure(doc, result.saveCode)) << "\n";
+    return 1;
+  }
+  out << (result.Done() ? "Changed contractor " : "Nothing changed for contractor ") << id << " ("
+      << Win1252ToUtf8(ContractorDisplayName(edited)) << ").\n";
+  return 0;
+}
+
 }  // namespace
 
-bool IsPayeeCommand(const std::string& command) { return command == kAddEmployee || command == kAddContractor; }
+bool IsPayeeCommand(const std::string& command) {
+  return command == kAddEmployee || command == kAddContractor || command == kSetContractor;
+}
 
 int RunPayeeCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::string& command,
                     const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   if (command == kAddEmployee) return AddEmployeeCommand(doc, ui, args, out, err);
   if (command == kAddContractor) return AddContractorCommand(doc, ui, args, out, err);
+  if (command == kSetContractor) return SetContractorCommand(doc, ui, args, out, err);
   return 2;
 }
 

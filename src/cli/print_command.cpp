@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <map>
@@ -14,6 +15,7 @@
 #include "cli/command_line_ui.h"
 #include "cli/field_options.h"
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/alignment_page.h"
 #include "forms/payee_files.h"
@@ -25,6 +27,7 @@
 #include "forms/record_as_filed.h"
 #include "forms/red_ink_outline.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2_reissued.h"
 #include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "import/table_file.h"
@@ -74,6 +77,7 @@ const PrintOption kOptions[] = {
     {{"encrypt", false}, {PrintForm::W2, PrintForm::Form1099}},
     {{"passwords", true}, {PrintForm::W2, PrintForm::Form1099}},
     {{"password-column", true}, {PrintForm::W2, PrintForm::Form1099}},
+    {{"corrected", false}, {PrintForm::Form1099, PrintForm::Form1096}},
 };
 
 // The options that go with --per-recipient only, and what each needs.
@@ -86,7 +90,7 @@ constexpr Needs kFileOptions[] = {
 
 // What prints sample data rather than the company's forms cannot also choose
 // whose forms to print.
-constexpr const char* kNotWithAlignmentPage[] = {"all", "ssn", "tin", "stop-if-empty", "copy"};
+constexpr const char* kNotWithAlignmentPage[] = {"all", "ssn", "tin", "stop-if-empty", "copy", "corrected"};
 
 struct PrintRequest {
   const FormName* form = nullptr;
@@ -231,6 +235,10 @@ bool FillEntry(const PrintRequest& p, PrintOptionsEntry& e, std::ostream& err) {
   const PrintForm form = p.form->form;
   const bool alignment = p.Has("alignment-page");
   const bool perRecipient = p.Has("per-recipient");
+  if (perRecipient && p.Has("corrected")) {
+    err << "formet-cli: --corrected prints the corrected forms into one file; leave out --per-recipient\n";
+    return false;
+  }
   if (perRecipient && !p.Has("all")) {
     err << "formet-cli: --per-recipient writes a file for every " << (form == PrintForm::W2 ? "employee" : "contractor")
         << "; give --all\n";
@@ -501,6 +509,54 @@ int PrintPerRecipient(CGlobalDoc& doc, const PrintRequest& p, const PrintOptions
   return 0;
 }
 
+// The words after "print FORM" for a print with options of its own.
+std::optional<Parsed> ParseOwnOptions(const std::vector<std::string>& args, const std::vector<CommandOption>& own,
+                                      std::ostream& err) {
+  return ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
+                    [&](const std::string& name) {
+                      for (const auto& o : own)
+                        if (name == o.name) return o.takesValue ? 0 : 2;
+                      return -1;
+                    });
+}
+
+// --margins LEFT,TOP; false (said) when it is none.
+bool ReadMargins(const Parsed& p, PdfMargins& margins, std::ostream& err) {
+  if (!p.Has("margins")) return true;
+  const auto m = ParseMargins(p.values.at("margins"));
+  if (!m) {
+    err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
+    return false;
+  }
+  margins = *m;
+  return true;
+}
+
+// The values the job would cut (warnings, or the end of it with
+// --stop-if-cut), then the PDF file of --out with the pictures of
+// --pictures; false (said) when nothing was written.
+bool WriteCheckedPdf(const FormPrintJob& job, const Parsed& p, const PdfMargins& margins, const char* title,
+                     std::ostream& err) {
+  const CutReport cuts = ListCuts(job, PdfGeometry(margins));
+  const bool stopIfCut = p.Has("stop-if-cut");
+  for (const CutText& cut : cuts.Cuts())
+    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
+  if (stopIfCut && !cuts.Empty()) {
+    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
+    return false;
+  }
+  const auto gui = GuiForPrinting();
+  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
+                                             : QString::fromStdString(ProgramFolder().string());
+  QString problem;
+  if (!WriteJobToPdf(job, QString::fromStdString(p.values.at("out")), margins, pictures, QString::fromLatin1(title),
+                     &problem)) {
+    err << "formet-cli: " << problem.toStdString() << "\n";
+    return false;
+  }
+  return true;
+}
+
 // print w2c|w3c NAME ...: the W-2c's one a page, or the W-3c.
 int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
                        std::ostream& err) {
@@ -510,12 +566,7 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
                                           {"h-offset", true}, {"v-offset", true}, {"margins", true},
                                           {"pictures", true}, {"all", false},     {"ssn", true},
                                           {"stop-if-cut", false}};
-  auto parsed = ParseWords("print", std::vector<std::string>(args.begin() + 1, args.end()), err,
-                           [&](const std::string& name) {
-                             for (const auto& o : own)
-                               if (name == o.name) return o.takesValue ? 0 : 2;
-                             return -1;
-                           });
+  auto parsed = ParseOwnOptions(args, own, err);
   if (!parsed) return 2;
   const Parsed& p = *parsed;
   for (const char* w2cOnly : {"copy", "all", "ssn"})
@@ -571,14 +622,7 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
     *value = (negative ? -1 : 1) * std::stod(size);
   }
   PdfMargins margins;
-  if (p.Has("margins")) {
-    const auto m = ParseMargins(p.values.at("margins"));
-    if (!m) {
-      err << "formet-cli: --margins takes the left and top margins in millimetres, such as 6.35,6.35 (0 to 50)\n";
-      return 2;
-    }
-    margins = *m;
-  }
+  if (!ReadMargins(p, margins, err)) return 2;
   if (!LoadCompany(doc, ui, p.company, err, CompanyUse::ReadOnly)) return 1;
 
   const W2cList list = LoadW2cList(doc);
@@ -595,57 +639,76 @@ int RunCorrectionPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std
       }
       only = doc.GetEmployees()[static_cast<size_t>(index)].EmployeeUniqueID;
     }
-    std::vector<W2cForm> forms;
-    for (const W2cForm& f : list.forms) {
-      if (only >= 0 && f.employeeId != only) continue;
-      if (IsW2cCopyA(copy) && !f.toSsa) {
-        err << "formet-cli: note: the W-2c of " << Win1252ToUtf8(f.eFirst + " " + f.eLast)
-            << " corrects only state or local boxes; it goes to the state, not to the SSA, so Copy A leaves it out\n";
-        continue;
-      }
-      forms.push_back(f);
-    }
+    std::vector<std::string> notes;
+    std::vector<W2cForm> forms = W2cFormsForCopy(list.forms, copy, only, &notes);
+    for (const auto& note : notes) err << "formet-cli: note: " << Win1252ToUtf8(note) << "\n";
     if (forms.empty()) {
-      err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName()) << " has no W-2c"
-          << (only >= 0 ? " for that employee" : "") << (IsW2cCopyA(copy) ? " to send to the SSA" : "")
-          << "; nothing was printed\n";
+      err << "formet-cli: " << Win1252ToUtf8(NoW2cToPrintMessage(doc.CompanyName(), copy, only >= 0)) << "\n";
       return 1;
     }
     pages = static_cast<int>(forms.size());
     job = std::make_unique<W2cPrintJob>(std::move(forms), copy, offsets);
   } else {
-    std::vector<FiledW2> filed;
-    ReadRecordedW2s(doc, filed);
     if (ComputeW3cTotals(list.forms).formCount == 0) {
       err << "formet-cli: " << Win1252ToUtf8(doc.CompanyName())
           << " has no W-2c to send to the SSA, so there is no W-3c; nothing was printed\n";
       return 1;
     }
-    job = std::make_unique<W3cPrintJob>(BuildW3cPage(doc.GetCompany(), list.forms, filed), paper == "red-ink", offsets);
+    std::string problem;
+    const W3cPage page = LoadW3cPage(doc, list, &problem);
+    if (!problem.empty()) err << "formet-cli: warning: " << Win1252ToUtf8(problem) << "\n";
+    if (page.explainedByUser)
+      if (const std::string notice = W3cExplanationFitNotice(page.explainDecreases); !notice.empty())
+        err << "formet-cli: note: " << Win1252ToUtf8(notice) << "\n";
+    job = std::make_unique<W3cPrintJob>(page, paper == "red-ink", offsets);
     pages = 1;
   }
 
-  const CutReport cuts = ListCuts(*job, PdfGeometry(margins));
-  const bool stopIfCut = p.Has("stop-if-cut");
-  for (const CutText& cut : cuts.Cuts())
-    err << "formet-cli: " << (stopIfCut ? "" : "warning: ") << Win1252ToUtf8(DescribeCut(cut)) << "\n";
-  if (stopIfCut && !cuts.Empty()) {
-    err << "formet-cli: nothing was printed (--stop-if-cut)\n";
-    return 1;
-  }
-  const auto gui = GuiForPrinting();
-  const std::string& path = p.values.at("out");
-  const QString pictures = p.Has("pictures") ? QString::fromStdString(p.values.at("pictures"))
-                                             : QString::fromStdString(ProgramFolder().string());
   const char* title = w2c ? "Form W-2c" : "Form W-3c";
-  QString problem;
-  if (!WriteJobToPdf(*job, QString::fromStdString(path), margins, pictures, QString::fromLatin1(title), &problem)) {
-    err << "formet-cli: " << problem.toStdString() << "\n";
-    return 1;
-  }
+  if (!WriteCheckedPdf(*job, p, margins, title, err)) return 1;
+  const std::string& path = p.values.at("out");
   out << "Wrote " << pages << (pages == 1 ? " page" : " pages") << " of " << title;
   if (w2c) out << ", " << W2cCopyName(copy);
   out << " to " << path << "\n";
+  return 0;
+}
+
+// print w2 NAME --reissued --ssn SSN --out FILE: the reissued statement of
+// an employee whose address alone changed, Copies B, C and 2.
+int RunReissuedPrint(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
+                     std::ostream& err) {
+  const std::vector<CommandOption> own = {{"out", true},      {"ssn", true},         {"margins", true},
+                                          {"pictures", true}, {"reissued", false},   {"stop-if-cut", false}};
+  auto parsed = ParseOwnOptions(args, own, err);
+  if (!parsed) return 2;
+  const Parsed& p = *parsed;
+  if (!p.Has("out") || p.values.at("out").empty() || !p.Has("ssn")) {
+    err << "formet-cli: print w2 --reissued needs --ssn SSN of the employee and --out FILE.pdf\n";
+    return 2;
+  }
+  if (const auto problem = OutputTargetProblem(p.values.at("out"))) {
+    err << "formet-cli: " << Win1252ToUtf8(*problem) << "\n";
+    return 2;
+  }
+  PdfMargins margins;
+  if (!ReadMargins(p, margins, err)) return 2;
+  if (!LoadCompany(doc, ui, p.company, err, CompanyUse::ReadOnly)) return 1;
+  const int index = FindPayee(doc.GetEmployees(), EmployeeRecord::Text::SocialSecurityNumber, p.values.at("ssn"));
+  if (index < 0) {
+    err << "formet-cli: no employee of " << Win1252ToUtf8(doc.CompanyName()) << " has the social security number "
+        << p.values.at("ssn") << "\n";
+    return 1;
+  }
+  const W2PrintData data{&doc.GetCompany(), &doc.GetEmployees(), &doc.GetW2Forms(), {}, index};
+  const W2ReissuedJob job(data);
+  if (job.PageCount() == 0) {
+    err << "formet-cli: " << Win1252ToUtf8(EmployeeDisplayName(doc.GetEmployees()[static_cast<size_t>(index)]))
+        << " has no W-2; nothing was printed\n";
+    return 1;
+  }
+  if (!WriteCheckedPdf(job, p, margins, "Form W-2", err)) return 1;
+  const std::string& path = p.values.at("out");
+  out << "Wrote 3 pages of Form W-2 (Copies B, C and 2), marked " << kReissuedMark << ", to " << path << "\n";
   return 0;
 }
 
@@ -656,6 +719,8 @@ bool IsPrintCommand(const std::string& command) { return command == "print"; }
 int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::string>& args, std::ostream& out,
                     std::ostream& err) {
   if (!args.empty() && (args[0] == "w2c" || args[0] == "w3c")) return RunCorrectionPrint(doc, ui, args, out, err);
+  if (!args.empty() && args[0] == "w2" && std::find(args.begin(), args.end(), "--reissued") != args.end())
+    return RunReissuedPrint(doc, ui, args, out, err);
   const auto parsed = Parse(args, err);
   if (!parsed) return 2;
   const PrintForm form = parsed->form->form;
@@ -678,6 +743,9 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   if (!LoadCompany(doc, ui, parsed->parsed.company, err, CompanyUse::ReadOnly)) return 1;
 
   PrintUi printUi(parsed->Has("stop-if-empty"), err);
+  const bool corrected = parsed->Has("corrected");
+  std::string title = parsed->form->title;
+  Corrected1099Print correctedForms;  // what a corrected 1099-MISC print reads
   if (parsed->Has("per-recipient")) return PrintPerRecipient(doc, *parsed, entry, settings, margins, printUi, out, err);
   std::unique_ptr<FormPrintJob> job;
   const bool alignment = parsed->Has("alignment-page");
@@ -701,6 +769,27 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
       break;
     }
     case PrintForm::Form1099: {
+      if (corrected) {
+        const Form1099CorrectionList list = Load1099Corrections(doc);
+        correctedForms = Corrected1099PrintList(list, parsed->Has("tin") ? &parsed->Value("tin") : nullptr,
+                                        settings.paperType == 1);
+        if (correctedForms.forms.empty()) {
+          const std::string why = list.corrections.empty() ? No1099CorrectionsMessage(list)
+                                  : parsed->Has("tin")     ? "No corrected 1099-MISC has that identification number."
+                                                           : "Only the state boxes changed: Copy A goes to the IRS, "
+                                                             "which has nothing to correct.";
+          err << "formet-cli: " << Win1252ToUtf8(why) << "\n";
+          return 1;
+        }
+        settings.printTarget = 1;
+        title = "Corrected Form 1099-MISC";
+        auto forms = PrepareForm1099Print({&doc.GetCompany(), &correctedForms.contractors, &correctedForms.forms,
+                                           DocumentOrder(correctedForms.contractors.size()), -1},
+                                          settings, printUi);
+        if (forms) forms->MarkCorrected(correctedForms.corrected, correctedForms.zeroed);
+        job = std::move(forms);
+        break;
+      }
       int current = -1;
       if (parsed->Has("tin")) {
         current = FindPayee(doc.GetContractors(), ContractorRecord::Text::IdentificationNumber, parsed->Value("tin"));
@@ -728,6 +817,15 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
     }
     case PrintForm::Form1096: {
       Form1096Page page = Build1096Page(doc.GetCompany(), doc.GetForms1099());
+      if (corrected) {
+        const Form1099CorrectionList list = Load1099Corrections(doc);
+        if (const std::string why = No1099CorrectionsMessage(list); !why.empty()) {
+          err << "formet-cli: " << Win1252ToUtf8(why) << "\n";
+          return 1;
+        }
+        page = BuildCorrection1096Page(doc.GetCompany(), list);
+        title = "Form 1096 (corrected returns)";
+      }
       if (const auto refusal = Form1096PrintRefusal(page)) {
         err << "formet-cli: " << Win1252ToUtf8(*refusal) << "\n";
         return 1;
@@ -766,14 +864,14 @@ int RunPrintCommand(CGlobalDoc& doc, CommandLineUi& ui, const std::vector<std::s
   const QString pictures = parsed->Has("pictures") ? QString::fromStdString(parsed->Value("pictures"))
                                                    : QString::fromStdString(ProgramFolder().string());
   QString problem;
-  if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures,
-                     QString::fromLatin1(parsed->form->title), &problem)) {
+  if (!WriteJobToPdf(written, QString::fromStdString(path), margins, pictures, QString::fromLatin1(title.c_str()),
+                     &problem)) {
     err << "formet-cli: " << problem.toStdString() << "\n";
     return 1;
   }
   const int pages = written.PageCount();
   out << "Wrote " << (alignment ? "the alignment page" : std::to_string(pages) + (pages == 1 ? " page" : " pages"))
-      << " of " << parsed->form->title << (parsed->Has("show-outline") ? " with the form's outline" : "") << " to "
+      << " of " << title << (parsed->Has("show-outline") ? " with the form's outline" : "") << " to "
       << path << "\n";
   return 0;
 }

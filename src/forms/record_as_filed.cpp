@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "forms/1099/form1099_corrections.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2c_print.h"
 #include "records/contractors.h"
 #include "records/employees.h"
 #include "store/global_doc.h"
@@ -118,10 +120,38 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     }
   }
   const CompanyRecord& company = doc.GetCompany();
-  const char* noun = family == FiledFamily::Form1099 ? "1099-MISC" : family == FiledFamily::W2c ? "W-2c" : "W-2";
-  const char* nouns = family == FiledFamily::Form1099 ? "1099-MISCs" : family == FiledFamily::W2c ? "W-2c's" : "W-2s";
+  const char* noun = family == FiledFamily::Form1099    ? "1099-MISC"
+                     : family == FiledFamily::Form1099c ? "corrected 1099-MISC"
+                     : family == FiledFamily::W2c       ? "W-2c"
+                                                        : "W-2";
+  const char* nouns = family == FiledFamily::Form1099    ? "1099-MISCs"
+                      : family == FiledFamily::Form1099c ? "corrected 1099-MISCs"
+                      : family == FiledFamily::W2c       ? "W-2c's"
+                                                         : "W-2s";
 
-  if (family == FiledFamily::Form1099) {
+  if (family == FiledFamily::Form1099c) {
+    std::vector<Filed1099> filed;
+    if (int rc = ReadRecorded1099s(doc, filed)) {
+      result.code = rc;
+      result.message = EngineErrorMessage("Formet failed to read the forms recorded as filed.", rc);
+      return result;
+    }
+    const Form1099CorrectionList list = BuildForm1099Corrections(doc.GetContractors(), doc.GetForms1099(), filed);
+    std::vector<Filed1099> rows;
+    for (const auto& c : list.corrections) {
+      // The last return of a correction is what now stands as filed.
+      const Corrected1099Return& last = c.returns.back();
+      const FiledAs as = c.procedure == Form1099Procedure::TwoReturns ? FiledAs::Original : FiledAs::Correction;
+      rows.push_back({0, date, as, company.EmployerIdentificationNumber(), last.contractor, last.form});
+    }
+    int32_t next = filed.empty() ? 1 : filed.back().id + 1;
+    for (auto& row : rows) row.id = next++;
+    if (!rows.empty()) {
+      CompanyFileSession file(doc);
+      result.code = file.Code() ? file.Code() : RecordFiled1099s(file.Db(), rows);
+    }
+    result.recorded = result.code == 0 ? rows.size() : 0;
+  } else if (family == FiledFamily::Form1099) {
     std::vector<Filed1099> filed;
     if (int rc = ReadRecorded1099s(doc, filed)) {
       result.code = rc;
@@ -191,6 +221,12 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
     if (!rows.empty()) {
       CompanyFileSession file(doc);
       result.code = file.Code() ? file.Code() : RecordFiledW2s(file.Db(), rows, done);
+      // The explanation belonged to the W-3c of these W-2c's: the next W-3c
+      // starts without it.
+      std::string explanation;
+      if (result.code == 0 && family == FiledFamily::W2c && ReadW3cExplanation(file.Db(), explanation) == 0 &&
+          !explanation.empty())
+        result.code = SaveW3cExplanation(file.Db(), "");
     }
     result.recorded = result.code == 0 ? rows.size() : 0;
   }
@@ -214,7 +250,10 @@ RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::strin
 
 bool OfferRecordAsFiled(CGlobalDoc& doc, UiServices& ui, FiledFamily family) {
   if (!doc.IsLoaded() || doc.ReadOnlyReason()) return false;
-  const char* what = family == FiledFamily::Form1099 ? "Forms 1099-MISC" : family == FiledFamily::W2c ? "Forms W-2c" : "Forms W-2";
+  const char* what = family == FiledFamily::Form1099    ? "Forms 1099-MISC"
+                     : family == FiledFamily::Form1099c ? "corrected Forms 1099-MISC"
+                     : family == FiledFamily::W2c       ? "Forms W-2c"
+                                                        : "Forms W-2";
   if (!ui.AskYesNo(std::string("Record the ") + what +
                    " as filed today? Formet keeps a copy of each as it is now, and a later change shows as "
                    "needing a correction."))
@@ -226,7 +265,7 @@ bool OfferRecordAsFiled(CGlobalDoc& doc, UiServices& ui, FiledFamily family) {
 }
 
 bool IsFiledCopyPrint(FiledFamily family, const FormPrintSettings& settings) {
-  if (family == FiledFamily::Form1099) return settings.paperType == 1;
+  if (family == FiledFamily::Form1099 || family == FiledFamily::Form1099c) return settings.paperType == 1;
   const W2PrintKind kind = W2PrintKindOf(settings);
   return kind == W2PrintKind::RedInk || kind == W2PrintKind::CopyA;
 }
@@ -276,6 +315,75 @@ W2cList LoadW2cList(CGlobalDoc& doc) {
     return list;
   }
   return BuildW2cList(doc.GetCompany(), doc.GetEmployees(), doc.GetW2Forms(), filed, handMade);
+}
+
+W2cPageData LoadW2cPageData(CGlobalDoc& doc) {
+  W2cPageData data;
+  std::vector<FiledW2> filed;
+  RecordResult read;
+  if (!ReadRecorded(doc, filed, data.handMade, read)) {
+    data.problem = read.message;
+    return data;
+  }
+  data.list = BuildW2cList(doc.GetCompany(), doc.GetEmployees(), doc.GetW2Forms(), filed, data.handMade);
+  return data;
+}
+
+std::optional<FiledW2> W2NowFor(CGlobalDoc& doc, int32_t employeeId) {
+  const auto& employees = doc.GetEmployees();
+  const auto employee = std::find_if(employees.begin(), employees.end(),
+                                     [&](const EmployeeRecord& e) { return e.EmployeeUniqueID == employeeId; });
+  const W2Record* form = W2Of(doc.GetW2Forms(), employeeId);
+  if (employee == employees.end() || !form) return std::nullopt;
+  return NewHandMadeW2c(doc.GetCompany(), *employee, *form);
+}
+
+W3cPage LoadW3cPage(CGlobalDoc& doc, const W2cList& list, std::string* problem) {
+  std::vector<FiledW2> filed;
+  std::string explanation;
+  int rc = ReadRecordedW2s(doc, filed);
+  if (rc == 0) rc = ReadW3cExplanation(doc, explanation);
+  if (rc != 0 && problem) *problem = EngineErrorMessage("Formet failed to read the forms recorded as filed.", rc);
+  return BuildW3cPage(doc.GetCompany(), list.forms, filed, explanation);
+}
+
+int ReadW3cExplanation(CGlobalDoc& doc, std::string& text) {
+  text.clear();
+  CompanyFileSession file(doc);
+  if (file.Code() != 0) return file.Code();
+  return ReadW3cExplanation(file.Db(), text);
+}
+
+int SetW3cExplanation(CGlobalDoc& doc, const std::string& text, std::string& problem) {
+  if (text.size() > kW3cExplanationLimit) {
+    problem = "The explanation is " + std::to_string(text.size()) + " characters long; the W-3c keeps at most " +
+              std::to_string(kW3cExplanationLimit) + ". Shorten it: nothing was stored.";
+    return -1;
+  }
+  if (doc.ReadOnlyReason()) {
+    problem = *doc.ReadOnlyReason();
+    return kReadOnlyCode;
+  }
+  CompanyFileSession file(doc);
+  int rc = file.Code() ? file.Code() : SaveW3cExplanation(file.Db(), text);
+  if (rc != 0) problem = EngineErrorMessage("Formet failed to save the explanation of the W-3c.", rc);
+  return rc;
+}
+
+std::string W3cExplanationFitNotice(const std::string& text) {
+  const FormBoxes boxes = W3cBoxesOnPage(false);
+  const PrintBox* box = boxes.Find("explain");
+  if (!box || text.empty()) return {};
+  const W3cExplanation e = LayOutExplanation(text, *box);
+  if (e.cut)
+    return "The explanation is longer than its box on the W-3c holds even in the smallest print: only its first " +
+           std::to_string(e.lines.size()) + " lines are printed. Shorten it.";
+  if (e.smaller) {
+    const int size = e.font.tenthsOfPoint;
+    return "The explanation is printed smaller (" + std::to_string(size / 10) +
+           (size % 10 ? "." + std::to_string(size % 10) : "") + " points) to fit its box.";
+  }
+  return {};
 }
 
 std::optional<FiledW2> NewW2c(CGlobalDoc& doc, int32_t employeeId, std::string& problem) {

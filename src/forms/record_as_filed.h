@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/w2/w2c_form.h"
+#include "forms/w2/w3c_totals.h"
 #include "store/filed_forms.h"
 #include "store/print_settings.h"
 
@@ -16,7 +17,9 @@ namespace formet {
 class CGlobalDoc;
 class UiServices;
 
-enum class FiledFamily { W2, W2c, Form1099 };
+// Form1099c: the corrected 1099-MISC's, whose correct values become what
+// was filed.
+enum class FiledFamily { W2, W2c, Form1099, Form1099c };
 
 // The company file's connection for one operation: the document closes it
 // after each save, so it is opened (read-only for a company that cannot be
@@ -55,7 +58,9 @@ struct RecordResult {
 //   they need a W-2c, not a W-2);
 // - W2c: the correct column of every W-2c (and an address change with it),
 //   which becomes what is previously reported; a hand-made W-2c is done;
-// - Form1099: every 1099-MISC never recorded, as for W2.
+// - Form1099: every 1099-MISC never recorded, as for W2;
+// - Form1099c: every corrected 1099-MISC: the form and payee now (a form
+//   corrected to zero: the filed one with every amount zero).
 // Unsaved changes are saved first. A company that cannot be written records
 // nothing.
 RecordResult RecordAsFiled(CGlobalDoc& doc, FiledFamily family, const std::string& date);
@@ -79,6 +84,33 @@ std::string Form1099FiledNotice(CGlobalDoc& doc, const std::vector<Filed1099>& f
 
 // The company's W-2c's, from what was recorded and the forms now.
 W2cList LoadW2cList(CGlobalDoc& doc);
+// The same with the hand-made previously reported columns, as the W2c Forms
+// page shows them; `problem` says what could not be read.
+struct W2cPageData {
+  W2cList list;
+  std::vector<FiledW2> handMade;
+  std::string problem;
+};
+W2cPageData LoadW2cPageData(CGlobalDoc& doc);
+// The employee's W-2 as it is now, in the shape of a previously reported
+// column (the correct column of a hand-made W-2c); nullopt without one.
+std::optional<FiledW2> W2NowFor(CGlobalDoc& doc, int32_t employeeId);
+
+// The W-3c as it is printed and shown: the totals of the W-2c's, the
+// employer's numbers of the latest filing, and the user's explanation.
+// `problem` says what could not be read (the page is then built without it).
+W3cPage LoadW3cPage(CGlobalDoc& doc, const W2cList& list, std::string* problem = nullptr);
+
+// The user's text for the W-3c's "Explain decreases here"; empty when none
+// was given.
+int ReadW3cExplanation(CGlobalDoc& doc, std::string& text);
+// Stores the text (empty: the decreases as computed are printed). Refused,
+// with `problem` saying why, when it is longer than kW3cExplanationLimit or
+// the company cannot be written; 0 when stored.
+int SetW3cExplanation(CGlobalDoc& doc, const std::string& text, std::string& problem);
+// The text said when an explanation is longer than its box holds: the
+// print makes it smaller, then cuts it.
+std::string W3cExplanationFitNotice(const std::string& text);
 
 // "New W-2c" for the employee with the SSN: a hand-made W-2c whose
 // previously reported column is the current W-2, for the user to change.

@@ -229,9 +229,10 @@ ReadResult ReadLines(LineReader& reader, const Census& census, FileEncoding enco
                               "at most that many columns: please check that the right separator is chosen.",
                               kMaxImportColumns));
 
-  // Room for the whole file at once. A line holds no more cells than it has
-  // bytes, plus one.
-  table.Reserve(census.bytes, std::min(census.lines * columns, census.bytes + census.lines), census.lines);
+  // Room for each block of rows at once, from the file's average line. A
+  // line holds no more cells than it has bytes, plus one.
+  const size_t lines = std::max<size_t>(census.lines, 1);
+  table.Reserve(census.bytes / lines + 1, std::min(columns, census.bytes / lines + 1), census.lines);
   table.SetColumnCount(columns);
   table.BeginRow();
   for (size_t c = 0; c < columns; ++c) AddValue(table, encoding, values[c]);
@@ -314,27 +315,41 @@ char QualifierFromBox(std::string_view box) { return box.empty() ? '"' : box[0];
 
 // ---- the table ------------------------------------------------------------------
 
-uint32_t ImportTable::CellIndex(size_t row, size_t column, bool& found) const {
-  found = false;
-  if (row + 1 >= rowStart_.size()) return 0;
-  const size_t first = rowStart_[row], cells = rowStart_[row + 1] - first;
-  if (column >= cells) return 0;
-  found = true;
-  return static_cast<uint32_t>(first + column);
+const ImportTable::Block* ImportTable::Locate(size_t row, size_t& inBlock) const {
+  if (row >= rows_) return nullptr;
+  const size_t b = row / kBlockRows;
+  if (!blocks_[b].rowStart.empty()) {
+    inBlock = row % kBlockRows;
+    return &blocks_[b];
+  }
+  const auto it = std::lower_bound(keptRows_.begin(), keptRows_.end(), static_cast<uint32_t>(row));
+  if (it == keptRows_.end() || *it != row) return nullptr;
+  inBlock = static_cast<size_t>(it - keptRows_.begin());
+  return &kept_;
+}
+
+bool ImportTable::CellAt(size_t row, size_t column, const Block*& block, uint32_t& cell) const {
+  size_t at = 0;
+  block = Locate(row, at);
+  if (!block) return false;
+  const size_t first = block->rowStart[at], cells = block->rowStart[at + 1] - first;
+  if (column >= cells) return false;
+  cell = static_cast<uint32_t>(first + column);
+  return true;
 }
 
 std::string_view ImportTable::Cell(size_t row, size_t column) const {
-  bool found = false;
-  const uint32_t cell = CellIndex(row, column, found);
-  if (!found) return {};
-  const size_t begin = cell == 0 ? 0 : cellEnd_[cell - 1] & ~kRefusedBit;
-  return std::string_view(text_).substr(begin, (cellEnd_[cell] & ~kRefusedBit) - begin);
+  const Block* block = nullptr;
+  uint32_t cell = 0;
+  if (!CellAt(row, column, block, cell)) return {};
+  const size_t begin = cell == 0 ? 0 : block->cellEnd[cell - 1] & ~kRefusedBit;
+  return std::string_view(block->text).substr(begin, (block->cellEnd[cell] & ~kRefusedBit) - begin);
 }
 
 bool ImportTable::IsRefused(size_t row, size_t column) const {
-  bool found = false;
-  const uint32_t cell = CellIndex(row, column, found);
-  return found && (cellEnd_[cell] & kRefusedBit) != 0;
+  const Block* block = nullptr;
+  uint32_t cell = 0;
+  return CellAt(row, column, block, cell) && (block->cellEnd[cell] & kRefusedBit) != 0;
 }
 
 std::string ImportTable::RefusedReason(size_t row, size_t column) const {
@@ -402,12 +417,14 @@ std::string ImportTable::RowProblemValue(const RowProblem& p) const {
 
 void ImportTable::Clear() {
   columns_ = 0;
-  text_.clear();
-  text_.shrink_to_fit();
-  cellEnd_.clear();
-  cellEnd_.shrink_to_fit();
-  rowStart_.clear();
-  rowStart_.shrink_to_fit();
+  blocks_.clear();
+  blocks_.shrink_to_fit();
+  rows_ = 0;
+  blockBytes_ = blockCells_ = 0;
+  released_ = false;
+  kept_.Free();
+  keptRows_.clear();
+  keptRows_.shrink_to_fit();
   refusedCount_ = 0;
   badByteRows_.clear();
   problems_.clear();
@@ -419,29 +436,90 @@ void ImportTable::SetSource(FileEncoding encoding, char qualifier) {
   qualifier_ = qualifier;
 }
 
-void ImportTable::Reserve(size_t textBytes, size_t cells, size_t rows) {
-  text_.reserve(textBytes);
-  cellEnd_.reserve(cells);
-  rowStart_.reserve(rows + 1);
+void ImportTable::Reserve(size_t bytesPerRow, size_t cellsPerRow, size_t rows) {
+  blocks_.reserve(rows / kBlockRows + 1);
+  // A little more than the average, so that few blocks outgrow their room.
+  blockBytes_ = std::min<size_t>(bytesPerRow * kBlockRows / 8 * 9, kMaxTextBytes);
+  blockCells_ = std::min<size_t>(cellsPerRow * kBlockRows, kMaxTextBytes);
 }
 
+void ImportTable::Block::Shrink() {
+  // A block that outgrew its room keeps what it holds, not what it grew to.
+  if (text.capacity() > text.size() / 8 * 9 + 64) text.shrink_to_fit();
+  if (cellEnd.capacity() > cellEnd.size() / 8 * 9 + 16) cellEnd.shrink_to_fit();
+}
+
+void ImportTable::Block::Free() {
+  // Moving an empty block over this one would keep its text's room.
+  text.clear();
+  text.shrink_to_fit();
+  cellEnd.clear();
+  cellEnd.shrink_to_fit();
+  rowStart.clear();
+  rowStart.shrink_to_fit();
+}
+
+ImportTable::Block& ImportTable::Building() { return blocks_.back(); }
+
 void ImportTable::BeginRow() {
-  if (rowStart_.empty()) rowStart_.push_back(0);
-  rowStart_.push_back(rowStart_.back());
+  if (rows_ % kBlockRows == 0) {
+    if (!blocks_.empty()) Building().Shrink();
+    Block& block = blocks_.emplace_back();
+    block.text.reserve(blockBytes_);
+    block.cellEnd.reserve(blockCells_);
+    block.rowStart.reserve(kBlockRows + 1);
+    block.rowStart.push_back(0);
+  }
+  Block& block = Building();
+  block.rowStart.push_back(block.rowStart.back());
+  ++rows_;
 }
 
 void ImportTable::AddCell(std::string_view text) {
-  text_.append(text);
-  cellEnd_.push_back(static_cast<uint32_t>(text_.size()));
-  ++rowStart_.back();
+  Block& block = Building();
+  block.text.append(text);
+  block.cellEnd.push_back(static_cast<uint32_t>(block.text.size()));
+  ++block.rowStart.back();
 }
 
 void ImportTable::AddRefusedCell(std::string_view original, bool badBytes) {
   AddCell(original);
-  cellEnd_.back() |= kRefusedBit;
+  Building().cellEnd.back() |= kRefusedBit;
   ++refusedCount_;
   const auto row = static_cast<uint32_t>(RowCount() - 1);
   if (badBytes && (badByteRows_.empty() || badByteRows_.back() != row)) badByteRows_.push_back(row);
+}
+
+void ImportTable::Block::AddRowOf(const Block& from, size_t row) {
+  if (rowStart.empty()) rowStart.push_back(0);
+  const size_t first = from.rowStart[row], last = from.rowStart[row + 1];
+  for (size_t c = first; c < last; ++c) {
+    const size_t begin = c == 0 ? 0 : from.cellEnd[c - 1] & ~kRefusedBit;
+    const uint32_t end = from.cellEnd[c];
+    text.append(from.text, begin, (end & ~kRefusedBit) - begin);
+    cellEnd.push_back(static_cast<uint32_t>(text.size()) | (end & kRefusedBit));
+  }
+  rowStart.push_back(rowStart.back() + static_cast<uint32_t>(last - first));
+}
+
+bool ImportTable::ReleaseRowsThrough(size_t lastTaken, const std::vector<bool>& keep) {
+  bool any = false;
+  // The first block stays: the header, and the rows a preview shows first.
+  for (size_t b = 1; b < blocks_.size(); ++b) {
+    if (std::min((b + 1) * kBlockRows, rows_) - 1 > lastTaken) break;
+    Block& block = blocks_[b];
+    if (block.rowStart.empty()) continue;
+    for (size_t r = 0; r < block.Rows(); ++r) {
+      const size_t row = b * kBlockRows + r;
+      if (row < keep.size() && keep[row]) {
+        kept_.AddRowOf(block, r);
+        keptRows_.push_back(static_cast<uint32_t>(row));
+      }
+    }
+    block.Free();
+    released_ = any = true;
+  }
+  return any;
 }
 
 void ImportTable::AddRowProblem(RowProblem problem, std::string_view extra) {

@@ -76,7 +76,7 @@ class ImportTable {
   // Most bytes of text a table holds (a cell's end keeps a bit of its own).
   static constexpr size_t kMaxTextBytes = 0x7FFFFFFF;
 
-  size_t RowCount() const { return rowStart_.empty() ? 0 : rowStart_.size() - 1; }
+  size_t RowCount() const { return rows_; }
   size_t ColumnCount() const { return columns_; }
   size_t DataRowCount() const { return RowCount() > 0 ? RowCount() - 1 : 0; }
   FileEncoding Encoding() const { return encoding_; }
@@ -108,10 +108,23 @@ class ImportTable {
   // kCheckedCellLength characters).
   std::string RowProblemValue(const RowProblem& problem) const;
 
+  // Letting go of rows taken: every block of rows that lies wholly at or
+  // before data row `lastTaken` is freed, but for the first (the header and
+  // the rows a preview opens on) and for the rows `keep` names (from 1),
+  // whose cells are kept apart. A released row's cells read as empty unless
+  // kept. Returns whether any block was freed.
+  bool ReleaseRowsThrough(size_t lastTaken, const std::vector<bool>& keep);
+  // Whether rows were let go of.
+  bool HasReleased() const { return released_; }
+  // Rows a block holds: the table is let go of a block at a time.
+  static constexpr size_t kBlockRows = 2048;
+
   // Building (used by the reader and by tests).
   void Clear();
   void SetSource(FileEncoding encoding, char qualifier);
-  void Reserve(size_t textBytes, size_t cells, size_t rows);
+  // Room for `rows` rows, each block of them given room for rows averaging
+  // `bytesPerRow` bytes of text and `cellsPerRow` cells.
+  void Reserve(size_t bytesPerRow, size_t cellsPerRow, size_t rows);
   void SetColumnCount(size_t columns) { columns_ = columns; }
   void BeginRow();
   void AddCell(std::string_view text);
@@ -124,14 +137,32 @@ class ImportTable {
  private:
   // A cell's end in text_, with the top bit set for a refused value.
   static constexpr uint32_t kRefusedBit = 0x80000000u;
-  uint32_t CellIndex(size_t row, size_t column, bool& found) const;
+  // Rows one after the other: their cells' texts, one after the other.
+  struct Block {
+    std::string text;
+    std::vector<uint32_t> cellEnd;   // end of each cell in text, and its refused bit
+    std::vector<uint32_t> rowStart;  // first cell of each row, then the cell count
+    size_t Rows() const { return rowStart.empty() ? 0 : rowStart.size() - 1; }
+    void AddRowOf(const Block& from, size_t row);
+    void Shrink();
+    void Free();
+  };
+  // The block holding a row's cells (the kept rows for a row let go of) and
+  // the row's place in it; null when the row has no cells here.
+  const Block* Locate(size_t row, size_t& inBlock) const;
+  // A cell's index in its block, or false.
+  bool CellAt(size_t row, size_t column, const Block*& block, uint32_t& cell) const;
+  Block& Building();
 
   size_t columns_ = 0;
   FileEncoding encoding_ = FileEncoding::Utf8;
   char qualifier_ = '"';
-  std::string text_;                 // every cell's text, one after the other
-  std::vector<uint32_t> cellEnd_;    // end of each cell in text_, and its refused bit
-  std::vector<uint32_t> rowStart_;   // first cell of each row, then the cell count
+  std::vector<Block> blocks_;        // kBlockRows rows each, the last fewer
+  size_t rows_ = 0;
+  size_t blockBytes_ = 0, blockCells_ = 0;  // the room a new block is given
+  bool released_ = false;
+  Block kept_;                       // the rows kept of blocks let go of
+  std::vector<uint32_t> keptRows_;   // their numbers, in order
   size_t refusedCount_ = 0;
   std::vector<uint32_t> badByteRows_;
   std::vector<RowProblem> problems_;

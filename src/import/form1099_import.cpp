@@ -145,8 +145,9 @@ RowLoad Form1099ImportFlavour::LoadRow(const std::vector<std::string>& values, b
   // The message of the contractor check that dropped the row.
   if (!row.added) row.reason = NewContractorProblem(doc_.GetContractors(), contractor, &*batch_).value_or("");
   if (saveNow) {
-    row.saveCode = SaveAndRefresh(doc_, ui_);
+    // The batch's numbers are not needed by the save: they go first.
     batch_.reset();
+    row.saveCode = SaveAndRefresh(doc_, ui_);
   }
   return row;
 }

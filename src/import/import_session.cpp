@@ -124,14 +124,34 @@ std::optional<ReadResult> ImportSession::Read() {
   pairRows_.assign(flavour_.Pairs().size(), {});
   pairStale_.assign(flavour_.Pairs().size(), false);
   canImport_ = false;
-  ReadResult result =
-      ReadDelimitedFile(path_, DelimiterFromBox(delimiterBox_), QualifierFromBox(qualifierBox_), table_);
+  readPath_ = path_;
+  readDelimiter_ = DelimiterFromBox(delimiterBox_);
+  readQualifier_ = QualifierFromBox(qualifierBox_);
+  std::error_code ec;
+  readSize_ = std::filesystem::file_size(path_, ec);
+  readTime_ = std::filesystem::last_write_time(path_, ec);
+  ReadResult result = ReadDelimitedFile(path_, readDelimiter_, readQualifier_, table_);
   if (result.HasTable()) {
     headers_.assign(table_.ColumnCount(), kUnused);
     badCells_.resize(table_.ColumnCount());
     canImport_ = true;
   }
   return result;
+}
+
+bool ImportSession::RestoreTable() {
+  if (!table_.HasReleased()) return true;
+  std::error_code sizeError, timeError;
+  const auto size = std::filesystem::file_size(readPath_, sizeError);
+  const auto time = std::filesystem::last_write_time(readPath_, timeError);
+  if (sizeError || timeError || size != readSize_ || time != readTime_) return false;
+  ImportTable again;
+  const ReadResult read = ReadDelimitedFile(readPath_, readDelimiter_, readQualifier_, again);
+  if (!read.HasTable() || again.RowCount() != table_.RowCount() || again.ColumnCount() != table_.ColumnCount() ||
+      again.RefusedCount() != table_.RefusedCount() || again.RowProblems().size() != table_.RowProblems().size())
+    return false;
+  table_ = std::move(again);
+  return true;
 }
 
 int ImportSession::ColumnOfField(int field) const {
@@ -188,6 +208,11 @@ ImportSession::Assignment ImportSession::Assign(size_t column, int field) {
   if (std::find(headers_.begin(), headers_.end(), name) != headers_.end()) {
     result.outcome = Assignment::Outcome::AlreadyUsed;
     result.message = AlreadyUsedMessage(name);
+    return result;
+  }
+  if (!RestoreTable()) {
+    result.outcome = Assignment::Outcome::Refused;
+    result.report = kFileChangedSinceRead;
     return result;
   }
   const ImportColumn values = ColumnValues(column);
@@ -434,6 +459,10 @@ ImportOutcome ImportSession::Import(UiServices* ui) {
     outcome.refusal = UnmappedRequiredMessage(flavour_, missing);
     return outcome;
   }
+  if (!RestoreTable()) {
+    outcome.refusal = kFileChangedSinceRead;
+    return outcome;
+  }
   const size_t rows = table_.DataRowCount();
   if (rows == 0) {
     outcome.refusal = "The file holds no rows below its header line: there is nothing to import.";
@@ -489,6 +518,11 @@ ImportOutcome ImportSession::Import(UiServices* ui) {
     flavour_.CancelLoad();
     ImportOutcome cancelled;
     cancelled.cancelled = true;
+    // The dialog stays for another try: the rows let go of are read again.
+    if (!RestoreTable()) {
+      cancelled.refusal = kFileChangedSinceRead;
+      canImport_ = false;
+    }
     return cancelled;
   };
   std::vector<std::string> values;
@@ -498,8 +532,13 @@ ImportOutcome ImportSession::Import(UiServices* ui) {
       progress->Step(r - 1, rows, "Loading row " + GroupedCount(r) + " of " + GroupedCount(rows) + "...");
       if (progress->Cancelled()) return cancel();
     }
+    if (!bad[r]) RowValuesInto(r, values);
+    // The rows taken let go of their cells (those of rows left out are kept
+    // for the list of them): the table is never held whole beside the
+    // records made from it, and none of it while they are saved.
+    if (r == lastGood) table_.ReleaseRowsThrough(rows, bad);
+    else if ((r + 1) % ImportTable::kBlockRows == 0) table_.ReleaseRowsThrough(r, bad);
     if (!bad[r]) {
-      RowValuesInto(r, values);
       // The save is asked for on the last row loaded, so that all are written in one save.
       const RowLoad load = flavour_.LoadRow(values, r == lastGood);
       if (load.added) ++outcome.added;

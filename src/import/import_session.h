@@ -189,6 +189,11 @@ class ImportSession {
  private:
   std::string HeaderSignature() const;
   std::string SettingsKey() const;
+  // The table lets go of its rows as they load; after a Cancel, or before
+  // the table is used again, it is read again from the file, the
+  // assignments kept. False (the table left as it is) when the file is no
+  // longer the one read.
+  bool RestoreTable();
 
   // A value of an assigned column its field refuses, while loading the good
   // rows: its row and the check's message (an entry of messages_).
@@ -234,6 +239,11 @@ class ImportSession {
   std::string qualifierBox_ = "\"";
   std::filesystem::path path_;
   ImportTable table_;
+  // What the table was read from: the file, its size and time, the separators.
+  std::filesystem::path readPath_;
+  std::uintmax_t readSize_ = 0;
+  std::filesystem::file_time_type readTime_{};
+  char readDelimiter_ = ',', readQualifier_ = '"';
   std::vector<std::string> headers_;
   std::vector<int> mapping_;  // per field: its column or -1
   // Per pair of the flavour: the rows (from 1, in order) whose values of it
@@ -243,6 +253,10 @@ class ImportSession {
   mutable std::vector<bool> pairStale_;
   bool canImport_ = false;
 };
+
+// Why a table could not be read again after rows were loaded from it.
+inline constexpr const char* kFileChangedSinceRead =
+    "The file changed on disk since it was read: please open it again to import it.";
 
 // The end of the refusal of a file with bad rows, for the Import dialog.
 inline constexpr const char* kMendOrLoadGoodRows = "Mend them in the file, or choose to load the good rows only.";

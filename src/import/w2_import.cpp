@@ -192,8 +192,9 @@ RowLoad W2ImportFlavour::LoadRow(const std::vector<std::string>& values, bool sa
   // The message of the employee check that dropped the row.
   if (!row.added) row.reason = NewEmployeeProblem(doc_.GetEmployees(), employee, &*batch_).value_or("");
   if (saveNow) {
-    row.saveCode = SaveAndRefresh(doc_, ui_);
+    // The batch's numbers are not needed by the save: they go first.
     batch_.reset();
+    row.saveCode = SaveAndRefresh(doc_, ui_);
   }
   return row;
 }

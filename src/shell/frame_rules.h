@@ -5,12 +5,12 @@ namespace formet {
 
 // The pages of the page area, in the order the navigation bar's items name
 // them; the W-4 page is created and never shown.
-enum class Page { Welcome, Company, Employees, Contractors, W2, W3, Form1099, Form1096, Review, W4 };
-inline constexpr int kPageCount = 10;
+enum class Page { Welcome, Company, Employees, Contractors, W2, W3, W2c, Form1099, Form1096, Review, W4 };
+inline constexpr int kPageCount = 11;
 
-// Navigation items 0..7: "Company Info", "Employees", "Contractors",
-// "W2 Forms", "W3 Form", "1099 Forms", "1096 Form", "Review".
-inline constexpr int kNavigationItems = 8;
+// Navigation items 0..8: "Company Info", "Employees", "Contractors",
+// "W2 Forms", "W3 Form", "W2c Forms", "1099 Forms", "1096 Form", "Review".
+inline constexpr int kNavigationItems = 9;
 
 // Which page a request for a navigation item shows. The first request for
 // item 0 shows the welcome page, every later one the company page.
@@ -44,6 +44,7 @@ inline constexpr int kOrder1099 = 32809;
 inline constexpr int kEFileW2 = 32810;
 inline constexpr int kEFile1099 = 32811;
 inline constexpr int kEFileW2c = 32812;
+inline constexpr int kEFile1099c = 32813;
 }  // namespace command
 
 // The official paper forms (the red-ink copies filed on paper) come from the

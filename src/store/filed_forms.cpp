@@ -155,6 +155,24 @@ const OwnTable<Filed1099>& Filed1099Shape() {
   return t;
 }
 
+struct ExplanationRow {
+  int32_t id = 0;
+  std::string text;
+};
+const OwnTable<ExplanationRow>& ExplanationShape() {
+  static const OwnTable<ExplanationRow> t = [] {
+    OwnTable<ExplanationRow> s{kW3cExplanationTable, {}, {}};
+    using R = ExplanationRow;
+    s.Add("ExplanationUniqueID", ColumnKind::Key, 0, [](const R& r) { return std::to_string(r.id); },
+          [](R& r, const char* v) { r.id = ParseStoredInt(v); });
+    s.Add("Explanation", ColumnKind::Text, static_cast<int>(kW3cExplanationLimit), [](const R& r) { return r.text; },
+          [](R& r, const char* v) { r.text = v ? v : ""; });
+    s.Finish();
+    return s;
+  }();
+  return t;
+}
+
 // The filed tables take rows, never changes: the file itself refuses an
 // UPDATE or a DELETE, whoever sends it.
 std::string GuardStatements(const char* table) {
@@ -254,6 +272,25 @@ int SaveHandMadeW2c(CompanyDatabase& db, const FiledW2& row) {
 int DeleteHandMadeW2c(CompanyDatabase& db, int32_t employeeId) {
   if (!HasOwnTable(db, kW2cByHandTable)) return 0;
   return InTransaction(db, [&]() -> int { return Withdraw(db, employeeId); });
+}
+
+int ReadW3cExplanation(CompanyDatabase& db, std::string& text) {
+  text.clear();
+  std::vector<ExplanationRow> rows;
+  if (int rc = ExplanationShape().Read(db, rows)) return rc;
+  if (!rows.empty()) text = rows.back().text;
+  return 0;
+}
+
+int SaveW3cExplanation(CompanyDatabase& db, const std::string& text) {
+  std::string now;
+  if (int rc = ReadW3cExplanation(db, now)) return rc;
+  if (now == text) return 0;
+  return InTransaction(db, [&]() -> int {
+    const auto& shape = ExplanationShape();
+    if (int rc = db.Execute(shape.CreateStatement() + GuardStatements(shape.name))) return rc;
+    return shape.Insert(db, ExplanationRow{0, text}, false);
+  });
 }
 
 std::string TodayFiledDate() {

@@ -30,6 +30,7 @@ class CompanyDatabase;
 inline constexpr const char* kFiledW2Table = "FiledW2";
 inline constexpr const char* kFiled1099Table = "Filed1099";
 inline constexpr const char* kW2cByHandTable = "W2cPreviouslyReported";
+inline constexpr const char* kW3cExplanationTable = "W3cExplanation";
 
 // What a filed row was filed as.
 enum class FiledAs : int32_t {
@@ -86,6 +87,13 @@ int RecordFiled1099s(CompanyDatabase& db, std::span<const Filed1099> rows);
 // it; each in one transaction.
 int SaveHandMadeW2c(CompanyDatabase& db, const FiledW2& row);
 int DeleteHandMadeW2c(CompanyDatabase& db, int32_t employeeId);
+
+// The text the user gave for the W-3c's "Explain decreases here"; empty when
+// none was ever given (the file without the table reads as empty). Saving
+// adds a row, the latest counts; nothing is written when it is unchanged.
+inline constexpr size_t kW3cExplanationLimit = 1000;  // characters kept
+int ReadW3cExplanation(CompanyDatabase& db, std::string& text);
+int SaveW3cExplanation(CompanyDatabase& db, const std::string& text);
 
 // Today's date as a filed row holds it, "YYYY-MM-DD" (local time).
 std::string TodayFiledDate();

@@ -216,6 +216,10 @@ void CompactJournal(std::vector<PendingChange>& journal) {
   struct KeyHash {
     size_t operator()(const Key& k) const { return std::hash<int64_t>()((int64_t{k.kind} << 32) ^ uint32_t(k.id)); }
   };
+  // Without a delete nothing goes: a journal of insertions alone (an
+  // import's) needs no index of its records.
+  if (std::none_of(journal.begin(), journal.end(), [](const PendingChange& c) { return c.op == ChangeOp::Delete; }))
+    return;
   std::unordered_map<Key, std::vector<size_t>, KeyHash> live;
   live.reserve(journal.size());
   for (size_t i = 0; i < journal.size(); ++i) {

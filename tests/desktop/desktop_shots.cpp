@@ -29,12 +29,15 @@
 #include <vector>
 
 #include "forms/1099/ui/form1099_view.h"
+#include "forms/money.h"
+#include "forms/record_as_filed.h"
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/print/ui/payee_files_box.h"
 #include "forms/print/ui/print_options_dlg.h"
 #include "forms/ui/select_row_dialog.h"
 #include "forms/w2/ui/efw2_dialog.h"
 #include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w2c_print_flow.h"
 #include "import/form1099_import.h"
 #include "import/ui/import_dialog.h"
 #include "import/w2_import.h"
@@ -110,7 +113,26 @@ const std::vector<PageShot> kPages = {
     {"1099", Page::Form1099, {}},
     {"1096", Page::Form1096, {}},
     {"review", Page::Review, {}},
+    {"w2c", Page::W2c, {}},  // last: its W-2c's change the company
 };
+
+// The W2c Forms page with something to show: the Sample Company's W-2s
+// recorded as filed, then the first employee's wages raised and the second
+// one's address changed, and an explanation for the W-3c.
+void MakeW2cs(CGlobalDoc& doc) {
+  if (doc.GetEmployees().size() < 2 || doc.GetW2Forms().empty()) return;
+  RecordAsFiled(doc, FiledFamily::W2, "2008-02-15");
+  W2Record& w2 = doc.GetW2Forms()[0];
+  w2.SetWages(FormatCents(ParseMoneyCents(w2.Wages()) + 50000));
+  doc.AddPendingChange({ChangeKind::W2, ChangeOp::Update, 0, w2.W2UniqueID}, false);
+  EmployeeRecord& moved = doc.GetEmployees()[1];
+  moved.SetAddress1("77 Harbor View Lane");
+  doc.AddPendingChange({ChangeKind::Employee, ChangeOp::Update, 1, moved.EmployeeUniqueID}, false);
+  doc.SetModified(true);
+  doc.SaveChanges();
+  std::string problem;
+  SetW3cExplanation(doc, "Box 2 was overstated: withholding refunded to the employee in 2007.", problem);
+}
 
 // The import dialog over one of the test files, its flavour living as long
 // as the dialog.
@@ -274,6 +296,10 @@ const std::vector<DialogShot> kDialogs = {
      [](CGlobalDoc& doc, UiServices&, PasswordStore&, QWidget* parent) {
        return PayeeFileOptions(PrintForm::Form1099, doc, parent);
      }},
+    {"w2c-print-options",
+     [](CGlobalDoc&, UiServices&, PasswordStore&, QWidget* parent) -> std::unique_ptr<QWidget> {
+       return std::make_unique<CW2cPrintOptionsDlg>(false, true, parent);
+     }},
 };
 
 void Settle() {
@@ -317,6 +343,7 @@ bool ShootSize(const Size& size, const QDir& out, const fs::path& sample) {
     doc.RefreshAllViews();
     frame.ShowNavigationItem(0);  // the welcome page first, as at start-up
     for (const auto& shot : kPages) {
+      if (shot.page == Page::W2c) MakeW2cs(doc);
       if (shot.page != Page::Welcome) frame.ShowPage(shot.page);
       if (shot.prepare) shot.prepare(frame.PageWidget(shot.page));
       frame.resize(size.window);

@@ -172,8 +172,9 @@ TEST_F(DesktopTest, CompanyInfoShowsWelcomeFirstThenCompany) {
   EXPECT_EQ(frame->CurrentPage(), Page::Company);
   frame->ShowNavigationItem(0);
   EXPECT_EQ(frame->CurrentPage(), Page::Company);
-  const std::pair<int, Page> items[] = {{2, Page::Contractors}, {3, Page::W2}, {4, Page::W3},
-                                        {5, Page::Form1099},    {6, Page::Form1096}, {7, Page::Review}};
+  const std::pair<int, Page> items[] = {{2, Page::Contractors}, {3, Page::W2},       {4, Page::W3},
+                                        {5, Page::W2c},         {6, Page::Form1099}, {7, Page::Form1096},
+                                        {8, Page::Review}};
   for (auto [item, page] : items) {
     frame->ShowNavigationItem(item);
     EXPECT_EQ(frame->CurrentPage(), page) << item;
@@ -319,9 +320,9 @@ TEST_F(DesktopTest, EveryPageIsReachedAndUsedByKeyboard) {
     EXPECT_EQ(action->shortcut(), QKeySequence(QString("Ctrl+%1").arg(item + 1)));
   }
   // The welcome page came first at start-up: Company Info now shows the company.
-  const Page order[] = {Page::Company, Page::Employees, Page::Contractors, Page::W2,
-                        Page::W3,      Page::Form1099,  Page::Form1096, Page::Review};
-  const int keys[] = {1, 2, 3, 4, 5, 6, 7, 8};
+  const Page order[] = {Page::Company, Page::Employees, Page::Contractors, Page::W2,    Page::W3,
+                        Page::W2c,     Page::Form1099,  Page::Form1096,   Page::Review};
+  const int keys[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
   for (size_t i = 0; i < std::size(order); ++i) {
     press(Qt::Key_0 + keys[i], Qt::ControlModifier);
     ASSERT_EQ(frame->CurrentPage(), order[i]) << i;
@@ -383,8 +384,8 @@ TEST_F(DesktopTest, FormPagesSendAnEmptyCompanyToItsPayees) {
   ScriptedPrompt prompt(true);
   auto app = StartAndPassSplash(prompt);
   auto* frame = app->Frame();
-  const std::pair<int, Page> items[] = {{3, Page::Employees}, {4, Page::Employees}, {5, Page::Contractors},
-                                        {6, Page::Contractors}};
+  const std::pair<int, Page> items[] = {{3, Page::Employees}, {4, Page::Employees}, {6, Page::Contractors},
+                                        {7, Page::Contractors}};
   for (auto [item, page] : items) {
     test::ModalAnswers answers;
     answers.ThenButton(QMessageBox::Ok);
@@ -843,10 +844,10 @@ TEST_F(DesktopTest, ReviewPageListsEveryFormAndOpensItOnItsPage) {
   EXPECT_EQ(w2->Rules().CurrentPayee(), jamesPayee);
   EXPECT_EQ(doc.GetEmployees()[static_cast<size_t>(jamesPayee)].SocialSecurityNumber(), "412-55-1002");
 
-  // By keyboard: Ctrl+8, a row, Enter.
+  // By keyboard: Ctrl+9, a row, Enter.
   frame->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_8, Qt::ControlModifier);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_9, Qt::ControlModifier);
   ASSERT_EQ(frame->CurrentPage(), Page::Review);
   const int reyes = rowOf("345-67-8901");
   ASSERT_GE(reyes, 0);

@@ -96,6 +96,41 @@ TEST_F(EfilingCliTest, InformationReturnFileOfTheSampleCompanyEqualsIts1096) {
   EXPECT_EQ(Stored(&CompanyDatabase::ReadTransmitter).TestFileIndicator(), "");
 }
 
+// The corrections file of the 1099-MISC's: none before anything changed
+// since filing; then the changed form as a one-transaction correction, and
+// nothing left once the correction is recorded as filed.
+TEST_F(EfilingCliTest, CorrectionsFileOfThe1099sAfterFiling) {
+  const auto out = dir / "1099C.txt";
+  const std::vector<std::string> write = {"efile-1099", "Sample Company", "--corrections", "--tcc", "44q7z",
+                                          "--out", out.string()};
+  ASSERT_EQ(RunCli(dir.Folder(), {"mark-filed", "1099", "Sample Company", "--on", "2008-02-28"}).code, 0);
+  auto r = RunCli(dir.Folder(), write);
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("no corrected 1099-MISC"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(out));
+
+  const auto contractors = StoredList(&CompanyDatabase::ReadContractors);
+  ASSERT_FALSE(contractors.empty());
+  const std::string tin = contractors[0].IdentificationNumber();
+  ASSERT_EQ(RunCli(dir.Folder(), {"set-1099", "Sample Company", "--tin", tin, "--box", "1=1234.56"}).code, 0);
+  r = RunCli(dir.Folder(), write);
+  ASSERT_EQ(r.code, 0) << r.err;
+  const std::string bytes = test::ReadBytes(out);
+  const auto check = efile::Check1099File(bytes);
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+  EXPECT_EQ(check.blockCodes, "G");
+  EXPECT_EQ(check.counts.b, 1u);
+  ASSERT_GE(bytes.size(), 3 * 750u);
+  EXPECT_EQ(bytes[2 * 750], 'B');
+  EXPECT_EQ(bytes[2 * 750 + 5], 'G');                        // position 6
+  EXPECT_EQ(bytes.substr(2 * 750 + 54, 12), "000000123456");  // box 1 at 55-66, the full correct amount
+
+  r = RunCli(dir.Folder(), {"mark-filed", "1099c", "Sample Company", "--on", "2008-03-10"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Recorded as filed on 03/10/2008: 1 corrected 1099-MISC.\n");
+  EXPECT_EQ(RunCli(dir.Folder(), write).code, 1);
+}
+
 TEST_F(EfilingCliTest, CorrectionsFileOfTheW2csAfterFiling) {
   const auto out = dir / "W2CREPORT.txt";
   // Nothing recorded as filed: no W-2c, no file.

@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTextBrowser>
 #include <QtTest/QTest>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "kit/ui/help_window.h"
@@ -19,9 +22,13 @@
 #include "desktop/progress_cancel.h"
 #include "desktop/url_catcher.h"
 #include "efiling/sample_copy.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/irs1099_file.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "forms/1099/ui/irs1099_dialog.h"
+#include "forms/print/recording_canvas.h"
+#include "forms/print/ui/print_flow.h"
+#include "forms/print/ui/print_options_dlg.h"
 #include "forms/w2/efw2_file.h"
 #include "forms/w2/efw2_submitter.h"
 #include "forms/w2/efw2c_file.h"
@@ -327,6 +334,119 @@ TEST_F(EfilingUiTest, CorrectionsFileFromTheToolsMenu) {
 
   // Recorded: the correction is what was reported now, and nothing is left.
   toldNothingToCorrect();
+}
+
+// The 1099-MISC corrections file from the Tools menu: nothing to correct is
+// said and opens nothing; a changed filed 1099-MISC gives a file of G
+// records, and the correction is recorded as filed on Yes.
+TEST_F(EfilingUiTest, The1099CorrectionsFileFromTheToolsMenu) {
+  PasswordStore passwords(settings);
+  CMainFrame frame(*doc, passwords, ui);
+  QAction* misc = frame.Action(command::kEFile1099c);
+  ASSERT_NE(misc, nullptr);
+  EXPECT_EQ(misc->text(), "1099-MISC C&orrections File...");
+  const auto toldNothingToCorrect = [&] {
+    test::ModalAnswers answers;
+    misc->trigger();
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_TRUE(answers.texts[0].startsWith("There is no corrected 1099-MISC")) << answers.texts[0].toStdString();
+  };
+  toldNothingToCorrect();
+
+  ASSERT_EQ(RecordAsFiled(*doc, FiledFamily::Form1099, "2008-02-28").code, 0);
+  auto& forms = doc->GetForms1099();
+  const auto first = std::find_if(forms.begin(), forms.end(), [](const Form1099Record& f) { return f.ContractorUniqueID == 1; });
+  ASSERT_NE(first, forms.end());
+  first->SetNonemployeeCompensation("1234.56");
+  const fs::path out = dir / "misc-corrections.txt";
+  {
+    test::ModalAnswers answers;
+    answers.Then([&](QWidget* w) {
+      auto* dialog = qobject_cast<C1099CorrectionsFileDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      Type(*dialog, TransmitterFieldIndex(TransmitterRecord::Text::TransmitterControlCode), "44Q7Z");
+      dialog->SetPathChooser([&](const QString& suggested) {
+        EXPECT_TRUE(suggested.endsWith("Sample Company 1099-MISC corrections 2007.txt")) << suggested.toStdString();
+        return QString::fromStdString(out.string());
+      });
+      dialog->CreateButton()->click();
+    });
+    answers.Then({});                      // "The corrections file was written to ..."
+    answers.ThenButton(QMessageBox::Yes);  // record the corrections as filed
+    answers.Then({});                      // what was recorded
+    misc->trigger();
+    ASSERT_EQ(answers.texts.size(), 4u);
+    EXPECT_EQ(answers.texts[0], "1099-MISC Corrections File");
+    EXPECT_TRUE(answers.texts[1].startsWith("The corrections file was written to")) << answers.texts[1].toStdString();
+    EXPECT_TRUE(answers.texts[2].startsWith("Record the corrected Forms 1099-MISC as filed"))
+        << answers.texts[2].toStdString();
+  }
+  const auto check = efile::Check1099File(test::ReadBytes(out));
+  ASSERT_TRUE(check.Ok()) << ::testing::PrintToString(check.problems);
+  EXPECT_EQ(check.blockCodes, "G");
+  EXPECT_EQ(check.totals.amount[6], 123456);  // box 7, the full correct amount
+  toldNothingToCorrect();
+}
+
+// "Print corrected" and "Corrected 1096" of the 1099 Forms page: nothing
+// to correct is said; then the corrected forms with their CORRECTED box
+// marked (Copy B: both steps of a TIN change and the one-return amount
+// change) and the 1096 of the three returns with its legend.
+TEST_F(EfilingUiTest, TheCorrected1099sAndTheir1096Print) {
+  std::vector<RecordingCanvas> pages;
+  QString title;
+  const PrintSink sink = [&](QWidget*, const FormPrintJob& job, const QString& t) {
+    pages = RecordJob(job);
+    title = t;
+    return true;
+  };
+  {
+    test::ModalAnswers answers;
+    EXPECT_FALSE(PrintCorrected1099Forms(nullptr, *doc, ui, sink));
+    ASSERT_EQ(answers.texts.size(), 1u);
+    EXPECT_TRUE(answers.texts[0].startsWith("There is no corrected 1099-MISC")) << answers.texts[0].toStdString();
+  }
+  ASSERT_EQ(RecordAsFiled(*doc, FiledFamily::Form1099, "2008-02-28").code, 0);
+  auto& contractors = doc->GetContractors();
+  ASSERT_GE(contractors.size(), 2u);
+  contractors[0].SetIdentificationNumber("36-7788124");
+  for (auto& f : doc->GetForms1099())
+    if (f.ContractorUniqueID == contractors[1].ContractorUniqueID) f.SetNonemployeeCompensation("4321.00");
+  {
+    test::ModalAnswers answers;
+    answers.Then([](QWidget* w) {
+      auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_TRUE(dialog->windowTitle().endsWith(" - Corrected Forms")) << dialog->windowTitle().toStdString();
+      dialog->PaperButton(0)->setChecked(true);
+      dialog->CopyList()->setCurrentIndex(1);  // Copy B
+      dialog->accept();
+    });
+    answers.ThenButton(QMessageBox::Yes);  // forms with empty boxes: print them
+    EXPECT_TRUE(PrintCorrected1099Forms(nullptr, *doc, ui, sink));
+  }
+  EXPECT_EQ(title, "Corrected Form 1099-MISC");
+  ASSERT_EQ(pages.size(), 2u);  // three returns, two a sheet
+  // Step 1 and the one-return form are marked, step 2 (a new original) not.
+  EXPECT_EQ(pages[0].Marks().size(), 2u);
+  EXPECT_EQ(pages[1].Marks().size(), 2u);
+  EXPECT_NE(pages[0].FindText("36-7788123"), nullptr);  // step 1: as filed
+  EXPECT_NE(pages[0].FindText("36-7788124"), nullptr);  // step 2: the correct TIN
+  EXPECT_NE(pages[1].FindText("4321.00"), nullptr);
+  {
+    test::ModalAnswers answers;
+    answers.Then([](QWidget* w) {
+      auto* dialog = qobject_cast<CPrintOptionsDlg*>(w);
+      ASSERT_NE(dialog, nullptr);
+      dialog->PaperButton(0)->setChecked(true);
+      dialog->accept();
+    });
+    EXPECT_TRUE(PrintCorrected1096Form(nullptr, *doc, sink));
+  }
+  EXPECT_EQ(title, "Form 1096 (corrected returns)");
+  ASSERT_EQ(pages.size(), 1u);
+  EXPECT_NE(pages[0].FindText("3"), nullptr);
+  EXPECT_NE(pages[0].FindText(Form1099CorrectionTexts::k1096Legend), nullptr);
 }
 
 }  // namespace

@@ -155,5 +155,101 @@ TEST_F(CliCorrectionTest, A1099IsRecordedOnceAndItsChangeNamed) {
   EXPECT_EQ(Run({"mark-filed", "w3", "Acme"}).code, 2);
 }
 
+// A 1099-MISC changed after filing: the listing, the corrected forms and the
+// 1096 of the corrections printed, and nothing more once they are recorded.
+TEST_F(CliCorrectionTest, AChanged1099ListsPrintsAndRecordsItsCorrection) {
+  auto r = Run({"1099c", "Acme"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(Holds(r.out, R"("forms": [])"));
+  ASSERT_EQ(Run({"mark-filed", "1099", "Acme", "--on", "2008-01-31"}).code, 0);
+  ASSERT_EQ(Run({"set-1099", "Acme", "--tin", "12-3456789", "--box", "7=800"}).code, 0);
+  r = Run({"1099c", "Acme"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(Holds(r.out, R"x("payee": "Cal Co (12-3456789)", "goes to": "IRS", "corrects the filing of": "01/31/2008",)x"
+                           R"x( "procedure": "one return")x"));
+  EXPECT_TRUE(Holds(r.out, R"("what changed": ["a money amount"])"));
+  EXPECT_TRUE(Holds(r.out, R"("step": 0, "CORRECTED": true, "file code": "G")"));
+  EXPECT_TRUE(Holds(r.out, R"("7": "800.00")"));
+  EXPECT_TRUE(Holds(r.out, R"("1096": {"3": "1", "4": "0.00", "5": "800.00", "legend": ""})"));
+
+  const struct {
+    std::vector<std::string> args;
+    const char* wrote;
+  } prints[] = {
+      {{"print", "1099", "Acme", "--corrected", "--all", "--copy", "B"}, "Wrote 1 page of Corrected Form 1099-MISC"},
+      {{"print", "1099", "Acme", "--corrected", "--tin", "12-3456789"}, "Wrote 1 page of Corrected Form 1099-MISC"},
+      {{"print", "1096", "Acme", "--corrected", "--paper", "copy"}, "Wrote 1 page of Form 1096 (corrected returns)"},
+  };
+  for (const auto& p : prints) {
+    auto args = p.args;
+    args.insert(args.end(), {"--out", (dir / "corrected.pdf").string()});
+    r = Run(args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind(p.wrote, 0), 0u) << r.out;
+  }
+  EXPECT_EQ(Run({"print", "1099", "Acme", "--corrected", "--all", "--per-recipient", dir.path().string()}).code, 2);
+
+  r = Run({"mark-filed", "1099c", "Acme", "--on", "2008-03-10"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(Holds(Run({"1099c", "Acme"}).out, R"("forms": [])"));
+  r = Run({"print", "1096", "Acme", "--corrected", "--out", (dir / "none.pdf").string()});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("There is no corrected 1099-MISC"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(dir / "none.pdf"));
+}
+
+// A TIN changed after filing (set-contractor, as Modify Contractor): two
+// returns, the first as filed with zero amounts, the second the new original;
+// their 1096 counts both and carries the legend.
+TEST_F(CliCorrectionTest, ATinChangedAfterFilingTakesTwoReturns) {
+  ASSERT_EQ(Run({"mark-filed", "1099", "Acme", "--on", "2008-01-31"}).code, 0);
+  auto r = Run({"set-contractor", "Acme", "--tin", "12-3456789", "--new-tin", "98-7654321"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("Changed contractor ", 0), 0u) << r.out;
+  r = Run({"1099c", "Acme"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_TRUE(Holds(r.out, R"("procedure": "two returns", "deleted since filing": false, "what changed": ["the payee's TIN"])"));
+  EXPECT_TRUE(Holds(r.out, R"("step": 1, "CORRECTED": true, "file code": "G", "recipient's identification number": "12-3456789")"));
+  EXPECT_TRUE(Holds(r.out, R"("step": 2, "CORRECTED": false, "file code": "C", "recipient's identification number": "98-7654321")"));
+  EXPECT_TRUE(Holds(r.out, R"("1096": {"3": "2", "4": "0.00", "5": "700.00", "legend": "Filed To Correct TIN, Name, and/or Address"})"));
+  // Another contractor's number, or none, is refused as the dialog refuses it.
+  ASSERT_EQ(Run({"add-contractor", "Acme", "--tin", "11-1111111", "--name1", "Dee Co"}).code, 0);
+  EXPECT_EQ(Run({"set-contractor", "Acme", "--tin", "11-1111111", "--new-tin", "98-7654321"}).code, 1);
+  EXPECT_EQ(Run({"set-contractor", "Acme", "--tin", "55-5555555", "--city", "Ames"}).code, 1);
+}
+
+// set-w3c: the explanation is kept in a table of our own made when first
+// needed, shown by w3c, refused whole when too long, and "" goes back to the
+// decreases as computed.
+TEST_F(CliCorrectionTest, TheW3cExplanationIsStoredAndShown) {
+  ASSERT_EQ(Run({"mark-filed", "w2", "Acme", "--on", "2008-02-15"}).code, 0);
+  ASSERT_EQ(Run({"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "1=900"}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.")"));
+  EXPECT_FALSE(HasTable(kW3cExplanationTable));
+
+  auto r = Run({"set-w3c", "Acme", "--explain", "Overpaid wages repaid by the employee."});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "The W-3c's explanation was stored.\n");
+  EXPECT_TRUE(HasTable(kW3cExplanationTable));
+  r = Run({"w3c", "Acme"});
+  EXPECT_TRUE(Holds(r.out, R"("explain decreases here": "Overpaid wages repaid by the employee.", "explained by the user": true)"));
+
+  r = Run({"set-w3c", "Acme", "--explain", std::string(1001, 'x')});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("at most 1000"), std::string::npos) << r.err;
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Overpaid wages repaid by the employee.")"));
+
+  ASSERT_EQ(Run({"set-w3c", "Acme", "--explain", ""}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
+  EXPECT_EQ(Run({"set-w3c", "Acme"}).code, 2);
+  EXPECT_EQ(Run({"dump", "Acme"}).code, 0);  // the file opens with the table
+
+  // Recording the W-2c's as filed ends their W-3c's explanation.
+  ASSERT_EQ(Run({"set-w3c", "Acme", "--explain", "Repaid."}).code, 0);
+  ASSERT_EQ(Run({"mark-filed", "w2c", "Acme", "--on", "2008-05-01"}).code, 0);
+  ASSERT_EQ(Run({"set-w2", "Acme", "--ssn", "111-11-1111", "--box", "1=800"}).code, 0);
+  EXPECT_TRUE(Holds(Run({"w3c", "Acme"}).out, R"("explain decreases here": "Box 1 decreased by 100.00.", "explained by the user": false)"));
+}
+
 }  // namespace
 }  // namespace formet

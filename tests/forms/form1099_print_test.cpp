@@ -2,6 +2,9 @@
 // asked before printing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "print_fixture.h"
 
@@ -47,6 +50,54 @@ TEST(Form1099Print, ThreeContractorsTakeTwoPagesAndTheLoneFormGetsAVoidLowerForm
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(Corners(lines[0]), (std::vector<int>{665 - 38 - 33, 1454, 688 - 38 - 33, 1477}));
   EXPECT_EQ(pages[1].FindText("Bolt Electric 3")->font, (FontSpec{"Courier New", 120, false}));
+}
+
+// A corrected return has the X in its CORRECTED box: inside the box of each
+// copy's drawing, and on the pre-printed form as far right of the VOID mark
+// as the box lies of the VOID box; a form not corrected has none.
+TEST(Form1099Print, ACorrectedFormHasItsCorrectedBoxMarked) {
+  const PrintContractors people(2);
+  for (int copy = 0; copy <= 3; ++copy) {
+    SCOPED_TRACE(copy);
+    Form1099PrintJob job(DataOf(people), Settings(0, 1, copy));
+    job.MarkCorrected({0, 1});  // the lower form only
+    const auto marks = RecordJob(job)[0].Marks();
+    ASSERT_EQ(marks.size(), 2u);
+    const FormPicture additions = Form1099CopyAdditions(copy);
+    const auto box = std::find_if(additions.boxes.begin(), additions.boxes.end(),
+                                  [](const PictureBox& b) { return b.id == "corrected"; });
+    ASSERT_NE(box, additions.boxes.end());
+    // The lower picture is drawn at (20, 1385), at its own size.
+    for (const auto& m : marks)
+      for (const auto& [x, y] : {std::pair{m.x, m.y}, std::pair{m.x2, m.y2}}) {
+        EXPECT_GT(x, box->left + 20);
+        EXPECT_LT(x, box->right + 20);
+        EXPECT_GT(y, box->top + 1385);
+        EXPECT_LT(y, box->bottom + 1385);
+      }
+  }
+  Form1099PrintJob redInk(DataOf(people), Settings(1, 1));
+  redInk.MarkCorrected({1, 0});  // the upper form only
+  const auto marks = RecordJob(redInk)[0].Marks();
+  ASSERT_EQ(marks.size(), 2u);
+  EXPECT_EQ(Corners(marks[0]), (std::vector<int>{665 - 38 - 33 + kForm1099CorrectedRightOfVoid, 1454 - 1402,
+                                                 688 - 38 - 33 + kForm1099CorrectedRightOfVoid, 1477 - 1402}));
+  EXPECT_TRUE(RecordJob(Form1099PrintJob(DataOf(people), Settings(1, 1)))[0].Marks().empty());
+}
+
+// A return corrected to zero shows its zero amounts; any other form leaves
+// a zero box blank.
+TEST(Form1099Print, AReturnCorrectedToZeroShowsItsZeros) {
+  PrintContractors people(2);
+  for (auto& f : people.forms) f.SetRents("0.00");
+  Form1099PrintJob job(DataOf(people), Settings(0, 1, 1));
+  job.MarkCorrected({1, 1}, {1, 0});  // the upper form corrected to zero
+  const auto page = RecordJob(job)[0];
+  // The fixture's forms hold 0.00 in every money box but box 7.
+  size_t upper = 0, lower = 0;
+  for (const auto& zero : TextsNamed(page, "0.00")) ++(zero.y < 1385 ? upper : lower);
+  EXPECT_EQ(upper, 16u);
+  EXPECT_EQ(lower, 0u);
 }
 
 TEST(Form1099Print, CurrentContractorIsOnePageWithTheVoidMark) {

@@ -142,6 +142,31 @@ RecordingCanvas Print1096(const Form1096Page& p, const FormPrintSettings& s) {
   return RecordJob(Form1096PrintJob(p, s))[0];
 }
 
+// The legend of a 1096 that sends two-return corrections: under the
+// signature line on both papers, inside its box of the pre-printed form and
+// moved with the data; none on an ordinary 1096.
+TEST(Form1096Print, TheLegendOfCorrectionsInTheBottomMargin) {
+  Form1096Page page = Sample1096();
+  for (int paper : {0, 1}) EXPECT_EQ(Print1096(page, Paper(paper)).FindText("Filed To Correct"), nullptr);
+  page.marginLegend = "Filed To Correct";
+  const FormBoxes boxes = Form1096BoxesOf(Form1096Layout::RedInk, Paper(1));
+  for (int paper : {0, 1}) {
+    const RecordingCanvas printed = Print1096(page, Paper(paper));
+    const CanvasOp* legend = printed.FindText("Filed To Correct");
+    ASSERT_NE(legend, nullptr) << paper;
+    EXPECT_EQ(legend->y, kForm1096MarginLegendTop);
+    EXPECT_GE(legend->y, boxes.Find("legend")->top);
+  }
+  FormPrintSettings s = Paper(1);
+  s.horizontalOffset = -0.10;
+  s.verticalOffset = 0.05;
+  const RecordingCanvas a = Print1096(page, Paper(1)), b = Print1096(page, s);
+  const CanvasOp* still = a.FindText("Filed To Correct");
+  const CanvasOp* moved = b.FindText("Filed To Correct");
+  ASSERT_TRUE(still && moved);
+  EXPECT_EQ(At(moved), (PrintPoint{At(still).x - 25, At(still).y + 12}));
+}
+
 TEST(Form1096Print, PrePrintedPointsAndMarks) {
   const auto page = Print1096(Sample1096(), Paper(1));
   EXPECT_EQ(At(page.FindText("Acme Filing")), (PrintPoint{170, 390 - 63}));

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "forms/w2/w2c_form.h"
+#include "forms/w2/w2c_hand_made.h"
+#include "forms/w2/w2c_page_rules.h"
 #include "forms/w2/w3c_totals.h"
 
 namespace formet {
@@ -228,6 +230,125 @@ TEST(W3cTest, TotalsEachColumnOfTheW2csSentToTheSsa) {
   EXPECT_EQ(p.explainDecreases,
             "Box 1 decreased by 100.00. Box 12 decreased by 500.00. SSN and/or name corrected on 1 Form W-2c.");
   EXPECT_EQ(BuildW3cPage(company, {}, {}).d, "-0-");
+}
+
+// Box 14 of the W-3c totals box 2 of the W-2c's of third-party sick pay;
+// the user's explanation replaces the computed one.
+TEST(W3cTest, BoxFourteenAndTheUsersExplanation) {
+  const CompanyRecord company = Company();
+  W2cSide sick = Now(), other = Now();
+  sick.form.ThirdPartySickpay = 1;
+  sick.form.SetFederalIncomeTaxWithdrawal("40.00");
+  other.employee.SetSocialSecurityNumber("123-45-0000");
+  other.form.SetFederalIncomeTaxWithdrawal("90.00");
+  FiledW2 sickFiled = Filed(Now());
+  sickFiled.form.ThirdPartySickpay = 1;
+  std::vector<W2cForm> forms;
+  for (auto& f : CompareW2(company, sickFiled, sick)) forms.push_back(f);
+  for (auto& f : CompareW2(company, Filed(Now()), other)) forms.push_back(f);
+  const W3cTotals t = ComputeW3cTotals(forms);
+  EXPECT_EQ(t.box[2], (W3cColumns{20000, 13000}));
+  EXPECT_EQ(t.box14, (W3cColumns{10000, 4000}));
+  const W3cPage computed = BuildW3cPage(company, forms, {});
+  EXPECT_EQ(computed.box14[0], "100.00");
+  EXPECT_EQ(computed.box14[1], "40.00");
+  EXPECT_FALSE(computed.explainedByUser);
+  EXPECT_NE(computed.explainDecreases.find("Box 14 decreased by 60.00."), std::string::npos);
+  const W3cPage typed = BuildW3cPage(company, forms, {}, "Sick pay withholding refunded.");
+  EXPECT_TRUE(typed.explainedByUser);
+  EXPECT_EQ(typed.explainDecreases, "Sick pay withholding refunded.");
+}
+
+// The edits of a hand-made W-2c's previously reported column: what each key
+// takes, and a refused value leaves the column as it was.
+TEST(W2cTest, HandMadeEditsTakeWhatSetW2cTakes) {
+  const W2cSide now = Now();
+  const FiledW2 start = NewHandMadeW2c(Company(), now.employee, now.form);
+  const struct {
+    const char* key;
+    const char* value;
+    bool accepted;
+    const char* shown;  // HandMadeW2cValue afterwards
+  } cases[] = {
+      {"1", "1250.5", true, "1250.50"},        {"1", "", true, "0.00"},
+      {"1", "-5", false, "1000.00"},           {"1", "12a", false, "1000.00"},
+      {"12a", "e:300", true, "E:300.00"},      {"12a", "ZZ:300", false, "D:1500.00"},
+      {"12a", "D", false, "D:1500.00"},        {"12b", "", true, ""},
+      {"13", "retirement,sick-pay", true, "retirement,sick-pay"},
+      {"13", "retirement,bogus", false, ""},   {"15", "IN:99-1", true, "IN:99-1"},
+      {"14", "UNION 12.00", true, "UNION 12.00"},
+      {"ssn", "111223333", true, "111-22-3333"}, {"ssn", "12345", false, "123-45-6789"},
+      {"last", "Lee-Ray", true, "Lee-Ray"},    {"99", "1.00", false, ""},
+  };
+  for (const auto& c : cases) {
+    FiledW2 row = start;
+    const auto problem = SetHandMadeW2cValue(row, c.key, c.value);
+    EXPECT_EQ(!problem.has_value(), c.accepted) << c.key << "=" << c.value;
+    EXPECT_EQ(HandMadeW2cValue(row, c.key), c.shown) << c.key << "=" << c.value;
+    if (!c.accepted) {
+      EXPECT_EQ(row, start) << c.key << "=" << c.value;
+    }
+  }
+  // Every key the page lists takes the value it shows back (an empty amount
+  // is held as 0.00 after that) and then holds it as it was.
+  for (const auto& k : HandMadeW2cKeys()) {
+    FiledW2 row = start;
+    EXPECT_FALSE(SetHandMadeW2cValue(row, k.key, HandMadeW2cValue(start, k.key)).has_value()) << k.key;
+    FiledW2 again = row;
+    EXPECT_FALSE(SetHandMadeW2cValue(again, k.key, HandMadeW2cValue(row, k.key)).has_value()) << k.key;
+    EXPECT_EQ(again, row) << k.key;
+  }
+}
+
+// The page's list: a W-2c to the SSA, one to the state only, a hand-made one
+// that corrects nothing yet, and an address-only change.
+TEST(W2cTest, TheListEntriesSayWhatChangedAndWhereItGoes) {
+  const CompanyRecord company = Company();
+  W2cSide amount = Now(), state = Now(), address = Now(), hand = Now();
+  amount.form.SetWages("1200.00");
+  amount.employee.SetLastName("Ray");
+  state.employee.EmployeeUniqueID = state.form.EmployeeUniqueID = 8;
+  state.form.SetStateWages1("900.00");
+  address.employee.EmployeeUniqueID = address.form.EmployeeUniqueID = 9;
+  address.employee.SetAddress1("2 Elm St");
+  hand.employee.EmployeeUniqueID = hand.form.EmployeeUniqueID = 10;
+  std::vector<FiledW2> filed;
+  for (const W2cSide& s : {Now(), state, address}) {
+    W2cSide was = s;
+    was.employee.SetAddress1("1 Main St");
+    was.form.SetStateWages1("1000.00");
+    filed.push_back(Filed(was));
+  }
+  const FiledW2 handMade = NewHandMadeW2c(company, hand.employee, hand.form);
+  const std::vector<EmployeeRecord> employees = {amount.employee, state.employee, address.employee, hand.employee};
+  const auto list = BuildW2cList(company, employees, {amount.form, state.form, address.form, hand.form}, filed,
+                                 {handMade});
+  const auto entries = W2cListEntries(list, employees, {handMade});
+  ASSERT_EQ(entries.size(), 4u);
+  EXPECT_EQ(entries[0].employee, "Ann Q Ray");
+  EXPECT_EQ(entries[0].changed, "SSN and/or name; box 1");
+  EXPECT_EQ(entries[0].status, "To the SSA; not recorded as filed; corrects the W-2 filed on 02/15/2008");
+  EXPECT_EQ(entries[1].changed, "box 16");
+  EXPECT_EQ(entries[1].status.rfind("To the state only", 0), 0u) << entries[1].status;
+  EXPECT_TRUE(entries[2].handMade);
+  EXPECT_EQ(entries[2].form, -1);
+  EXPECT_EQ(entries[2].changed, "nothing yet");
+  EXPECT_TRUE(entries[3].addressOnly);
+  EXPECT_EQ(entries[3].employeeId, 9);
+  EXPECT_EQ(entries[3].ssn, "123-45-6789");
+
+  const auto lines = W2cFormLines(list.forms[0]);
+  ASSERT_EQ(lines.size(), 3u);  // h, i, box 1
+  EXPECT_EQ(lines[1].previously, "Ann Q Lee");
+  EXPECT_EQ(lines[2].previously, "1000.00");
+  EXPECT_EQ(lines[2].correct, "1200.00");
+  FiledW2 changedHand = handMade;
+  changedHand.form.SetWages("700.00");
+  const auto handLines = HandMadeW2cLines(changedHand, handMade);
+  ASSERT_EQ(handLines.size(), HandMadeW2cKeys().size());
+  EXPECT_TRUE(handLines[0].editable);
+  EXPECT_EQ(handLines[0].previously, "700.00");
+  EXPECT_EQ(handLines[0].correct, "1000.00");
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ inline void AddW3cBoxes(const W3cPage& p, std::map<std::string, std::string>& b)
   };
   for (int box = 1; box <= 11; ++box) columns(std::to_string(box), p.box[static_cast<size_t>(box)]);
   columns("12", p.box12);
+  columns("14", p.box14);
   columns("16", p.box16);
   columns("17", p.box17);
   columns("18", p.box18);
@@ -201,10 +202,10 @@ inline W2cCase WorstW2c() {
   int n = 0;
   auto total = [&] { return "19999999" + std::to_string(10 + n++) + ".98"; };
   for (int box = 1; box <= 11; ++box) p.box[static_cast<size_t>(box)] = {total(), total()};
-  for (auto* v : {&p.box12, &p.box16, &p.box17, &p.box18, &p.box19}) *v = {total(), total()};
+  for (auto* v : {&p.box12, &p.box14, &p.box16, &p.box17, &p.box18, &p.box19}) *v = {total(), total()};
   // Every box decreased, as the page words it, and the SSN corrections.
   p.explainDecreases.clear();
-  for (const char* box : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "16", "17", "18", "19"})
+  for (const char* box : {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "14", "16", "17", "18", "19"})
     p.explainDecreases += std::string("Box ") + box + " decreased by 1999999999.98. ";
   p.explainDecreases += "SSN and/or name corrected on 2 Forms W-2c.";
   AddW3cBoxes(p, k.w3cBoxOf);

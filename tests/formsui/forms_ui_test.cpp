@@ -6,6 +6,7 @@
 #include <set>
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -280,6 +281,25 @@ TEST_F(FormPagesTest, RecordAsFiledThenAChangeShowsThatItNeedsACorrection) {
   ui.answers = {Answer::Yes};
   forms->RecordFiledButton()->click();
   EXPECT_EQ(forms->Notice()->text().toStdString(), "Filed on " + today + ".");
+}
+
+// The 1099 Forms page's "Corrected Forms" button: its menu holds the print
+// of the corrected 1099-MISC's and of their 1096; with nothing to correct
+// each says so and opens nothing.
+TEST_F(FormPagesTest, TheCorrectedFormsButtonOffersBothPrints) {
+  AddContractors({{"12-3456789", "Cal Co"}});
+  auto forms = Show<C1099View>();
+  forms->OnShown();
+  ASSERT_NE(forms->CorrectedButton()->menu(), nullptr);
+  EXPECT_EQ(forms->CorrectedButton()->menu()->actions(),
+            (QList<QAction*>{forms->PrintCorrectedAction(), forms->PrintCorrected1096Action()}));
+  ASSERT_EQ(RecordAsFiled(*doc, FiledFamily::Form1099, "2008-02-28").code, 0);
+  for (QAction* action : {forms->PrintCorrectedAction(), forms->PrintCorrected1096Action()}) {
+    ui.messages.clear();
+    action->trigger();
+    ASSERT_EQ(ui.messages.size(), 1u) << action->text().toStdString();
+    EXPECT_EQ(ui.messages[0].rfind("There is no corrected 1099-MISC for the IRS.", 0), 0u) << ui.messages[0];
+  }
 }
 
 TEST_F(FormPagesTest, TheW3PageFollowsASavedW2) {

@@ -2,6 +2,7 @@
 // messages, column assignment, and rows loaded into the company file.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <tuple>
 
 #include "forms/w2/box12_codes.h"
@@ -713,6 +714,131 @@ TEST_F(ImportTest, NumbersAreLoadedWithoutTheSpacesAroundThem) {
   ASSERT_EQ(StoredEmployees().size(), 1u);
   EXPECT_EQ(StoredEmployees()[0].SocialSecurityNumber(), "123-45-6789");
   EXPECT_EQ(StoredEmployees()[0].LastName(), "O'Neil");
+}
+
+// A file of several blocks of rows, some of them left out: a number each
+// row its own, and in rows 3000, 4500 and 5000 a quote never closed, a value
+// split by its thousands separator and an amount in parentheses.
+std::string BlocksFile(size_t rows) {
+  std::string csv = "SSN,First,Last,Wages\n";
+  for (size_t i = 1; i <= rows; ++i) {
+    char line[96];
+    if (i == 3000) std::snprintf(line, sizeof line, "100-01-3001,\"Al,Smith,5\n");
+    else if (i == 4500) std::snprintf(line, sizeof line, "100-01-4501,Bo,Diaz,1,234.50\n");
+    else if (i == 5000) std::snprintf(line, sizeof line, "100-01-5001,Cy,Park,(5)\n");
+    else std::snprintf(line, sizeof line, "100-%02zu-%04zu,First%zu,Last%zu,%zu.25\n", i / 9999 + 1, i % 9999 + 1, i, i, i);
+    csv += line;
+  }
+  return csv;
+}
+
+std::vector<std::string> LeftOutLines(const ImportSession& session, const ImportOutcome& outcome) {
+  std::vector<std::string> lines;
+  session.ForEachLeftOut(outcome, [&](const LeftOutRow& row) {
+    lines.push_back(session.LeftOutLine(row));
+    return true;
+  });
+  return lines;
+}
+
+// Loading lets go of the table's rows as they are taken, so that the table
+// and the records made from it are never held whole together; the rows left
+// out keep their values for the list of them, and the first rows stay for
+// the preview.
+TEST_F(ImportTest, RowsLetGoOfAsTheyLoadStillListTheRowsLeftOut) {
+  const size_t rows = 3 * ImportTable::kBlockRows + 100;
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  ReadFile(session, BlocksFile(rows));
+  session.SetSkipBadRows(true);
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {3, 9}});
+  ASSERT_EQ(session.RowsToLeaveOut(), 3u);
+  ImportOutcome before;
+  before.leftOut = 3;
+  const std::vector<std::string> listed = LeftOutLines(session, before);
+  // Row 3000 twice: its quote, and its last name, swallowed by the quote.
+  ASSERT_EQ(listed.size(), 4u);
+  EXPECT_TRUE(listed[0].starts_with("Row 3000, column 2 (\"First\"), \"Al,Smith,5\": A quote")) << listed[0];
+  EXPECT_TRUE(listed[3].starts_with("Row 5000, column 4 (\"Wages\"), \"(5)\": Negative")) << listed[3];
+
+  const auto outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(outcome.saveCode, 0);
+  EXPECT_EQ(outcome.added, rows - 3);
+  EXPECT_TRUE(session.Table().HasReleased());
+  EXPECT_EQ(LeftOutLines(session, outcome), listed);
+  EXPECT_EQ(session.Table().Cell(1, 1), "First1");
+  EXPECT_EQ(session.MarkOf(5000, 3).kind, CellMark::Kind::Bad);
+  const auto stored = StoredEmployees();
+  ASSERT_EQ(stored.size(), rows - 3);
+  EXPECT_EQ(stored.back().FirstName(), "First" + std::to_string(rows));
+  EXPECT_EQ(StoredW2Forms().back().Wages(), std::to_string(rows) + ".25");
+
+  // Used again, the table is read again from the file first.
+  EXPECT_EQ(session.Assign(2, 4).outcome, ImportSession::Assignment::Outcome::Assigned);
+  EXPECT_FALSE(session.Table().HasReleased());
+  EXPECT_EQ(session.Table().Cell(rows, 2), "Last" + std::to_string(rows));
+}
+
+// A Cancel while the rows load keeps nothing, and the table is as it was
+// read, its columns assigned, for another try; unless the file changed on
+// disk meanwhile, which is said.
+TEST_F(ImportTest, ACancelledLoadReadsTheTableAgainAsItWas) {
+  const size_t rows = 3 * ImportTable::kBlockRows + 100;
+  const std::string csv = BlocksFile(rows);
+  struct CancellingUi : test::ScriptedUi {
+    std::function<void()> atCancel;
+    std::unique_ptr<WorkProgress> BeginProgress(const std::string&) override {
+      struct Cancelling : WorkProgress {
+        CancellingUi* ui;
+        size_t done = 0;
+        explicit Cancelling(CancellingUi* u) : ui(u) {}
+        void Step(size_t d, size_t, const std::string&) override {
+          done = d;
+          if (Cancelled() && ui->atCancel) ui->atCancel();
+        }
+        // Once rows of the third block are loaded.
+        bool Cancelled() const override { return done > 2 * ImportTable::kBlockRows + 100; }
+      };
+      return std::make_unique<Cancelling>(this);
+    }
+  } progressUi;
+  W2 w2(*doc, ui);
+  ImportSession session(w2);
+  session.SetProgressThreshold(100);
+  ReadFile(session, csv);
+  session.SetSkipBadRows(true);
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {3, 9}});
+  ImportTable fresh;
+  ASSERT_TRUE(ReadDelimitedText(csv, ',', '"', fresh).HasTable());
+
+  auto outcome = session.Import(&progressUi);
+  EXPECT_TRUE(outcome.cancelled);
+  EXPECT_EQ(outcome.refusal, "");
+  EXPECT_TRUE(doc->GetEmployees().empty());
+  EXPECT_TRUE(StoredEmployees().empty());
+  EXPECT_FALSE(session.Table().HasReleased());
+  ASSERT_EQ(session.Table().RowCount(), fresh.RowCount());
+  for (size_t r = 0; r < fresh.RowCount(); ++r)
+    for (size_t c = 0; c < fresh.ColumnCount(); ++c)
+      ASSERT_EQ(session.Table().Cell(r, c), fresh.Cell(r, c)) << r << "," << c;
+  EXPECT_EQ(session.ColumnOfField(9), 3);
+
+  // The file rewritten while the rows load: it cannot be read again as it was.
+  progressUi.atCancel = [&] { test::WriteBytes(dir / "in.csv", csv + "100-99-0001,Late,Row,1\n"); };
+  outcome = session.Import(&progressUi);
+  EXPECT_TRUE(outcome.cancelled);
+  EXPECT_EQ(outcome.refusal, kFileChangedSinceRead);
+  EXPECT_FALSE(session.CanImport());
+  EXPECT_TRUE(doc->GetEmployees().empty());
+  EXPECT_TRUE(StoredEmployees().empty());
+
+  // Read again, the file loads whole.
+  ASSERT_TRUE(session.Read()->HasTable());
+  AssignAll(session, {{0, 0}, {1, 1}, {2, 3}, {3, 9}});
+  outcome = session.Import();
+  ASSERT_TRUE(outcome.ran);
+  EXPECT_EQ(StoredEmployees().size(), rows - 2);
 }
 
 }  // namespace

@@ -13,12 +13,14 @@
 #include "../forms/worst_case.h"
 #include "../forms/worst_w2c.h"
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/form1099_pictures.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/print/print_options.h"
 #include "forms/print/qt/qt_canvas.h"
 #include "forms/w2/w2_pictures.h"
 #include "forms/w2/w2_print.h"
+#include "forms/w2/w2_reissued.h"
 #include "forms/w2/w2c_print.h"
 #include "forms/w2/w3_print.h"
 #include "pdf_canvas.h"
@@ -125,23 +127,35 @@ TEST_F(FitGeometry, Form1099EveryVariant) {
   FormPrintSettings moved = Settings(1);
   moved.horizontalOffset = 0.40, moved.verticalOffset = -0.20;
   variants.push_back({"red-ink moved", moved});
-  for (const Variant& v : variants) {
-    const Form1099PrintJob job(data, v.settings);
-    const bool redInk = v.settings.paperType == 1;
-    const FormPicture additions = redInk ? FormPicture{} : Form1099CopyAdditions(v.settings.blankCopyType);
-    Check("1099-MISC " + v.name, job, k.form1099BoxOf, redInk,
-          [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; }, redInk ? nullptr : &additions);
-  }
+  for (const Variant& v : variants)
+    for (bool corrected : {false, true}) {
+      Form1099PrintJob job(data, v.settings);
+      // A corrected return: its CORRECTED box checked, on every form.
+      if (corrected) job.MarkCorrected(std::vector<char>(k.contractors.size(), 1));
+      const bool redInk = v.settings.paperType == 1;
+      const FormPicture additions = redInk ? FormPicture{} : Form1099CopyAdditions(v.settings.blankCopyType);
+      Check("1099-MISC " + v.name + (corrected ? " corrected" : ""), job, k.form1099BoxOf, redInk,
+            [&] { return std::vector<FormBoxes>{job.BoxesOf(0), job.BoxesOf(1)}; }, redInk ? nullptr : &additions);
+    }
   EXPECT_EQ(cuts, 0u);
 }
 
 TEST_F(FitGeometry, Form1096EveryVariant) {
   const WorstCase k = test::MakeWorstCase();
-  for (int paper : {0, 1}) {
-    const FormPrintSettings s = Settings(paper);
-    Check("1096 paper " + std::to_string(paper), Form1096PrintJob(k.form1096, s), k.form1096BoxOf, paper == 1,
-          [&] { return std::vector<FormBoxes>{Form1096BoxesOf(Form1096Layout::RedInk, s)}; });
-  }
+  for (int paper : {0, 1})
+    for (bool corrections : {false, true}) {
+      const FormPrintSettings s = Settings(paper);
+      // The 1096 of corrections carries its legend below the form.
+      Form1096Page page = k.form1096;
+      auto boxOf = k.form1096BoxOf;
+      if (corrections) {
+        page.marginLegend = Form1099CorrectionTexts::k1096Legend;
+        boxOf[page.marginLegend] = "legend";
+      }
+      Check("1096 paper " + std::to_string(paper) + (corrections ? " corrections" : ""), Form1096PrintJob(page, s),
+            boxOf, paper == 1,
+            [&] { return std::vector<FormBoxes>{Form1096BoxesOf(Form1096Layout::RedInk, s)}; });
+    }
   EXPECT_EQ(cuts, 0u);
 }
 
@@ -184,6 +198,59 @@ TEST_F(FitGeometry, W2cEveryCopyAndW3c) {
     Check("W-3c blank paper" + what, W3cPrintJob(k.w3c, false), w3cBoxOf, false);
   }
   EXPECT_EQ(cuts, 0u);
+}
+
+// One page of a job, as a job of its own.
+class OnePage : public FormPrintJob {
+ public:
+  OnePage(const FormPrintJob& job, int page) : job_(job), page_(page) {}
+  int PageCount() const override { return 1; }
+  void DrawPage(Canvas& canvas, int) const override { job_.DrawPage(canvas, page_); }
+
+ private:
+  const FormPrintJob& job_;
+  int page_;
+};
+
+// The reissued statement: each copy's data and its mark inside their boxes,
+// for the worst-case employee.
+TEST_F(FitGeometry, ReissuedStatementEveryCopy) {
+  const WorstCase k = test::MakeWorstCase();
+  const W2ReissuedJob job(W2PrintData{&k.company, &k.employees, &k.w2s, k.order, 0});
+  ASSERT_EQ(job.PageCount(), 3);
+  std::map<std::string, std::string> boxOf = k.w2BoxOf;
+  boxOf[kReissuedMark] = "reissued";
+  for (int page = 1; page <= 3; ++page) {
+    const int copy = kReissuedCopies[static_cast<size_t>(page - 1)];
+    const FormPicture additions = W2CopyAdditions(copy);
+    Check("reissued copy " + std::to_string(copy), OnePage(job, page), boxOf, false, {}, &additions);
+  }
+  EXPECT_EQ(cuts, 0u);
+}
+
+// The longest explanation the W-3c keeps: the lines that fit, every one
+// inside its box, and the rest cut and reported.
+TEST_F(FitGeometry, W3cLongestExplanationIsCutInsideItsBox) {
+  test::W2cCase k = test::OrdinaryW2c();
+  std::string longest;
+  while (longest.size() + 60 < kW3cExplanationLimit) longest += "Box 1 was overstated by a bonus paid in 2008. ";
+  k.w3c.explainDecreases = longest;
+  for (bool redInk : {true, false}) {
+    const PrintBox* box = W3cBoxesOnPage(redInk).Find("explain");
+    ASSERT_NE(box, nullptr);
+    const W3cExplanation e = LayOutExplanation(longest, *box);
+    EXPECT_TRUE(e.cut);
+    EXPECT_EQ(e.font.tenthsOfPoint, kSmallestFittedSize);
+    std::map<std::string, std::string> boxOf = k.w3cBoxOf;
+    for (const auto& line : e.lines) boxOf[line] = "explain";
+    cuts = 0;
+    if (redInk)
+      Check("W-3c red-ink, longest explanation", W3cPrintJob(k.w3c, true), boxOf, true,
+            [] { return std::vector<FormBoxes>{W3cBoxesOnPage(true)}; });
+    else
+      Check("W-3c blank paper, longest explanation", W3cPrintJob(k.w3c, false), boxOf, false);
+    EXPECT_EQ(cuts, 1u) << redInk;
+  }
 }
 
 // The worst case holds its field lengths: a longer field would need another

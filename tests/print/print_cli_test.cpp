@@ -8,6 +8,7 @@
 #include "../forms/print_fixture.h"
 #include "../forms/worst_case.h"
 #include "pdf_support.h"
+#include "store/company_database.h"
 #include "store/global_doc.h"
 
 namespace formet {
@@ -245,11 +246,12 @@ TEST_F(PrintCli, EveryVariantOfTheWorstCasePrintsWhole) {
       {"w2-red-ink", "w2 Worst --all"}, {"w2-4up", "w2 Worst --all --copy 4-up"},
       {"w2-copy-a", "w2 Worst --all --paper laser"}, {"w3-red-ink", "w3 Worst"},
       {"w3-copy", "w3 Worst --paper copy"}, {"w3-laser", "w3 Worst --paper laser"},
-      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"}};
+      {"1099-red-ink", "1099 Worst --all"}, {"1096-red-ink", "1096 Worst"}, {"1096-copy", "1096 Worst --paper copy"},
+      {"w2-reissued", "w2 Worst --reissued --ssn 123-45-6781"}};
   for (int copy = 1; copy <= 9; ++copy) variants.push_back({"w2-copy-" + std::to_string(copy), "w2 Worst --all --copy " + std::to_string(copy)});
   for (int copy = 0; copy <= 5; ++copy)
     variants.push_back({"1099-copy-" + std::to_string(copy), "1099 Worst --all --copy " + std::to_string(copy)});
-  ASSERT_EQ(variants.size(), 24u);
+  ASSERT_EQ(variants.size(), 25u);
   const char* keep = std::getenv("FORMET_KEEP_PRINTS");
   for (const auto& [name, arguments] : variants) {
     const fs::path pdf = keep ? fs::path(keep) / (name + ".pdf") : dir / (name + ".pdf");
@@ -321,6 +323,84 @@ TEST_F(PrintCli, W2cAndW3cOfAChangeAfterFiling) {
     EXPECT_EQ(Print(std::string(wrong) + " --out " + Out("x.pdf")).code, 2) << wrong;
     EXPECT_FALSE(fs::exists(dir / "x.pdf")) << wrong;
   }
+}
+
+// An address changed after filing: no W-2c, and the reissued statement,
+// Copies B, C and 2 of the W-2 now, each marked in the cell left of box a.
+TEST_F(PrintCli, ReissuedStatementOfAnAddressChange) {
+  ASSERT_EQ(Cli("mark-filed w2 Acme --on 2008-02-15"), 0);
+  {  // the employee page's rules would leave the file so
+    CompanyDatabase db;
+    ASSERT_EQ(db.Open(dir / "Acme.qdt"), 0);
+    ASSERT_EQ(db.Execute("UPDATE Employees SET Address1 = '9 New Road' WHERE SocialSecurityNumber = '123-45-6782';"),
+              0);
+  }
+  auto r = Print("w2c Acme --all --copy B --out " + Out("none.pdf"));
+  EXPECT_EQ(r.code, 1);  // an address alone makes no W-2c
+
+  r = Print("w2 Acme --reissued --ssn 123456782 --stop-if-cut --out " + Out("reissued.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_EQ(r.out, "Wrote 3 pages of Form W-2 (Copies B, C and 2), marked REISSUED STATEMENT, to " +
+                       (dir / "reissued.pdf").string() + "\n");
+  const auto words = PdfWords(dir / "reissued.pdf");
+  const char* captions[] = {"FEDERAL", "RECORDS", "Income"};
+  for (int page = 1; page <= 3; ++page) {
+    const auto* mark = FindWord(words, "REISSUED", page);
+    const auto* ssn = FindWord(words, "123-45-6782", page);
+    ASSERT_NE(mark, nullptr) << page;
+    ASSERT_NE(ssn, nullptr) << page;
+    EXPECT_NE(FindWord(words, "STATEMENT", page), nullptr) << page;
+    EXPECT_LT(mark->xMax, ssn->xMin) << page;  // left of box a, on its row
+    EXPECT_NEAR(mark->yMin, ssn->yMin, 6) << page;
+    EXPECT_NE(FindWord(words, "New", page), nullptr) << page;  // the address now
+    EXPECT_NE(FindWord(words, captions[page - 1], page), nullptr) << page;
+  }
+  EXPECT_EQ(FindWord(words, "REISSUED", 4), nullptr);
+
+  for (const char* wrong : {"w2 Acme --reissued", "w2 Acme --reissued --ssn 123456782 --all",
+                            "w2 Acme --reissued --ssn 123456782 --copy B"}) {
+    EXPECT_EQ(Print(std::string(wrong) + " --out " + Out("x.pdf")).code, 2) << wrong;
+    EXPECT_FALSE(fs::exists(dir / "x.pdf")) << wrong;
+  }
+  EXPECT_EQ(Print("w2 Acme --reissued --ssn 999-99-9999 --out " + Out("x.pdf")).code, 1);
+  EXPECT_FALSE(fs::exists(dir / "x.pdf"));
+}
+
+// The W-3c's own explanation: printed in its box, smaller when long, and
+// cut (said, and refused with --stop-if-cut) when even the smallest size
+// cannot hold it.
+TEST_F(PrintCli, W3cExplanationPrintedSmallerThenCut) {
+  ASSERT_EQ(Cli("mark-filed w2 Acme --on 2008-02-15"), 0);
+  ASSERT_EQ(Cli("set-w2 Acme --ssn 123-45-6782 --box 1=1500"), 0);
+  ASSERT_EQ(Cli("set-w3c Acme --explain \"Box 1 overstated: bonus paid in 2008.\""), 0);
+  auto r = Print("w3c Acme --paper copy --stop-if-cut --out " + Out("w3c.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  auto words = PdfWords(dir / "w3c.pdf");
+  const auto* overstated = FindWord(words, "overstated:");
+  ASSERT_NE(overstated, nullptr);
+  EXPECT_EQ(FindWord(words, "decreased"), nullptr);  // the user's text, not the computed one
+
+  std::string longer;
+  for (int i = 0; i < 14; ++i) longer += "Box 1 of employee " + std::to_string(i) + " was overstated by a bonus. ";
+  ASSERT_EQ(Cli("set-w3c Acme --explain \"" + longer + "\""), 0);
+  r = Print("w3c Acme --paper copy --stop-if-cut --out " + Out("smaller.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_NE(err.find("printed smaller"), std::string::npos) << err;
+  words = PdfWords(dir / "smaller.pdf");
+  ASSERT_NE(FindWord(words, "13"), nullptr);  // the last sentence is there
+  EXPECT_LT(FindWord(words, "overstated")->yMax - FindWord(words, "overstated")->yMin,
+            overstated->yMax - overstated->yMin);
+
+  std::string longest;
+  while (longest.size() + 60 < 1000) longest += "Box 1 was overstated by a bonus paid in January 2008. ";
+  ASSERT_EQ(Cli("set-w3c Acme --explain \"" + longest + "\""), 0);
+  r = Print("w3c Acme --paper copy --stop-if-cut --out " + Out("cut.pdf"));
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(err.find("Explain decreases here"), std::string::npos) << err;
+  EXPECT_FALSE(fs::exists(dir / "cut.pdf"));
+  r = Print("w3c Acme --paper copy --out " + Out("cut.pdf"));
+  ASSERT_EQ(r.code, 0) << err;
+  EXPECT_NE(err.find("warning:"), std::string::npos) << err;
 }
 
 TEST_F(PrintCli, AlignmentPageAndTheOutline) {

@@ -101,9 +101,9 @@ TEST(NavBarProgram, ConfigurationOfTheMainWindowsBar) {
     const char* label;
     int image;
   } expected[] = {{"Company Info", 0}, {"Employees", 1}, {"Contractors", 1}, {"W2 Forms", 4},
-                  {"W3 Form", 4},      {"1099 Forms", 4}, {"1096 Form", 4}, {"Review", 4}};
-  ASSERT_EQ(bar->GetItemCount(0), 8);
-  for (int i = 0; i < 8; ++i) {
+                  {"W3 Form", 4},      {"W2c Forms", 4},  {"1099 Forms", 4}, {"1096 Form", 4}, {"Review", 4}};
+  ASSERT_EQ(bar->GetItemCount(0), 9);
+  for (int i = 0; i < 9; ++i) {
     EXPECT_EQ(bar->GetItemText(0, i), QString::fromLatin1(expected[i].label)) << i;
     EXPECT_EQ(bar->GetItemImage(0, i), expected[i].image) << i;
   }

@@ -56,6 +56,8 @@ const std::vector<GridBox>& RedInkGrid() {
       {"3", 88.9, 84.6, 119.4, 93.0},
       {"4", 119.4, 84.6, 154.9, 93.0},
       {"5", 154.9, 84.6, 203.1, 93.0},
+      // The bottom margin under the signature line, where a legend goes.
+      {"legend", 17.9, 146.0, 203.1, 152.5, 0},
   };
   return kGrid;
 }
@@ -162,6 +164,15 @@ void Form1096PrintJob::DrawPage(Canvas& c, int page) const {
   out.Amount(e[15], p.box5, kPointBox[15]);
   if (p.finalReturn) DrawCross(c, e[16], e[17], e[18], e[19]);
   DrawCross(c, e[20], e[21], e[22], e[23]);
+  if (!p.marginLegend.empty()) {
+    // Centred under the form; on the pre-printed form moved with the data.
+    const bool preprinted = layout == Form1096Layout::RedInk;
+    const int dx = preprinted ? InchesToUnits(settings_.horizontalOffset) : 0;
+    const int dy = preprinted ? InchesToUnits(settings_.verticalOffset) : 0;
+    c.SetFont(Arial(10, true));
+    const int width = c.TextExtent(p.marginLegend).width;
+    c.DrawText((kCopyPicture[0] + kCopyPicture[2] - width) / 2 + dx, kForm1096MarginLegendTop + dy, p.marginLegend);
+  }
 }
 
 }  // namespace formet

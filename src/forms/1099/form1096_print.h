@@ -41,6 +41,11 @@ inline constexpr const char* kForm1096CopyPicture = "Help4.svg";
 // (600 - h) / 2 from the top, it covered the 5498-SA box.)
 inline constexpr PrintPoint kForm1096CopyStampAt{1652, 1146};
 
+// The top of the legend in the form's bottom margin: under the signature
+// line, above the instructions, on both papers (the pre-printed form's
+// moved by the offsets).
+inline constexpr int kForm1096MarginLegendTop = 1405;
+
 class Form1096PrintJob : public FormPrintJob {
  public:
   // `page`: the 1096 as its page shows it; `settings`: the 1096 block after

@@ -39,6 +39,8 @@ struct Form1096Page {
   std::string box3;               // "%d"
   std::string box4, box5;         // "%.2lf"
   bool finalReturn = false;
+  // Printed in the bottom margin, below the form; empty for none.
+  std::string marginLegend;
   // Empty, or why box 4 or 5 cannot be shown: it shows kTotalTooLargeText,
   // and the 1096 is not printed.
   std::string problem;

@@ -36,6 +36,7 @@ constexpr int kTop = 95, kRow2 = 222, kRow3 = 349, kRow5 = 455, kRow7 = 603, kRo
 constexpr int kState17 = kMoney2, kState18 = kCaption, kStateLine = 1184;
 // The VOID and CORRECTED check boxes above the form.
 constexpr int kVoidRight = 558, kVoidBox = 566, kCorrectedRight = 763, kCorrectedBox = 771, kStripTop = 33;
+static_assert(kCorrectedBox - kVoidBox == kForm1099CorrectedRightOfVoid);
 // The "2nd TIN not." cell; the print paints it out on Copies 1, B and 2.
 constexpr int kSecondTinLeft = 795;
 }  // namespace misc

@@ -17,6 +17,9 @@
 namespace formet {
 
 FormPicture Form1099CopyPicture();
+// The CORRECTED check box lies this far right of the VOID box, in the
+// picture's units (which the print draws at their size).
+inline constexpr int kForm1099CorrectedRightOfVoid = 205;
 // What each copy (0-3: Copies 1, B, 2 and C) adds to the picture they share,
 // in its units, drawn by the print over each form: the VOID box of Copies 1
 // and C, and the CORRECTED box ("CORRECTED (if checked)" on Copy B).

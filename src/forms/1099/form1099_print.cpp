@@ -274,6 +274,15 @@ Form1099LayoutTable Form1099AdjustedLayout(Form1099Layout layout, const FormPrin
   return t;
 }
 
+std::array<PrintPoint, 4> Form1099CorrectedMark(Form1099Layout layout, const FormPrintSettings& settings, int slot) {
+  const Form1099LayoutTable p = Form1099AdjustedLayout(layout, settings);
+  // The VOID points mark the lower form of the sheet.
+  const int dy = (slot - 1) * Form1099SlotPitch(layout);
+  std::array<PrintPoint, 4> mark;
+  for (int i = 0; i < 4; ++i) mark[static_cast<size_t>(i)] = {p[41 + i].x + kForm1099CorrectedRightOfVoid, p[41 + i].y + dy};
+  return mark;
+}
+
 int Form1099SlotPitch(Form1099Layout layout) { return layout == Form1099Layout::RedInk ? 1402 : 1375; }
 
 bool Form1099CopyHasVoidBox(int copy) { return copy == 0 || copy == 3; }
@@ -337,7 +346,8 @@ std::vector<Form1099OnPage> Form1099PrintJob::FormsOfPage(int page) const {
     const int index = data_.currentContractor;
     if (index < 0 || index >= static_cast<int>(contractors.size())) return out;
     const ContractorRecord& contractor = contractors[static_cast<size_t>(index)];
-    if (const Form1099Record* form = FormOf(contractor)) out.push_back({&contractor, form});
+    if (const Form1099Record* form = FormOf(contractor))
+      out.push_back({&contractor, form, FlagAt(corrected_, index), FlagAt(zeroed_, index)});
     return out;
   }
   const int first = (page - 1) * 2;
@@ -349,7 +359,7 @@ std::vector<Form1099OnPage> Form1099PrintJob::FormsOfPage(int page) const {
     const ContractorRecord& contractor = contractors[static_cast<size_t>(index)];
     const Form1099Record* form = FormOf(contractor);
     if (!form) break;
-    out.push_back({&contractor, form});
+    out.push_back({&contractor, form, FlagAt(corrected_, index), FlagAt(zeroed_, index)});
   }
   return out;
 }
@@ -383,7 +393,11 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
                  BoxCaption);
   auto at = [&](int i) { return PrintPoint{p[i].x, p[i].y + dy}; };
   auto text = [&](int i, const std::string& s) { out.Text(at(i), s, kPointBox[i]); };
-  auto amount = [&](int i, const std::string& s) { out.Amount(at(i), s, kPointBox[i]); };
+  // A return corrected to zero shows its zeros.
+  auto amount = [&](int i, const std::string& s) {
+    if (on.zeroed) out.Text(at(i), s, kPointBox[i]);
+    else out.Amount(at(i), s, kPointBox[i]);
+  };
 
   text(0, payer.EmployerName());
   text(1, payer.Address1());
@@ -433,6 +447,14 @@ void Form1099PrintJob::DrawForm(Canvas& c, const Form1099LayoutTable& p, int slo
   text(38, f.PayerStateID2());
   amount(39, f.StateIncome1());
   amount(40, f.StateIncome2());
+  if (on.corrected) {
+    const auto m = Form1099CorrectedMark(layout, settings_, slot);
+    DrawCross(c, m[0], m[1], m[2], m[3]);
+  }
+}
+
+bool Form1099PrintJob::FlagAt(const std::vector<char>& flags, int index) {
+  return index >= 0 && static_cast<size_t>(index) < flags.size() && flags[static_cast<size_t>(index)] != 0;
 }
 
 void Form1099PrintJob::DrawPage(Canvas& c, int page) const {

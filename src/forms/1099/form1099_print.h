@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "forms/print/box_fit.h"
@@ -79,13 +80,28 @@ struct Form1099PrintData {
 struct Form1099OnPage {
   const ContractorRecord* contractor = nullptr;
   const Form1099Record* form = nullptr;
+  bool corrected = false;
+  bool zeroed = false;
 };
+
+// The strokes of the CORRECTED mark of a form of the sheet (slot 0 the
+// upper): the VOID mark's, as far right as the CORRECTED box lies from the
+// VOID box, in that form.
+std::array<PrintPoint, 4> Form1099CorrectedMark(Form1099Layout layout, const FormPrintSettings& settings, int slot);
 
 class Form1099PrintJob : public FormPrintJob {
  public:
   // `settings`: the 1099 block after the options dialog (offsets signed).
   Form1099PrintJob(Form1099PrintData data, const FormPrintSettings& settings);
 
+  // By index in the contractor list: the form of that contractor has its
+  // CORRECTED box checked (a corrected return), and (`zeroed`) shows its
+  // zero amounts, which a form otherwise leaves blank (a return corrected to
+  // zero). None has until this is set.
+  void MarkCorrected(std::vector<char> corrected, std::vector<char> zeroed = {}) {
+    corrected_ = std::move(corrected);
+    zeroed_ = std::move(zeroed);
+  }
   int FormCount() const { return formCount_; }
   const Form1099PrintData& Data() const { return data_; }
   const FormPrintSettings& Settings() const { return settings_; }
@@ -104,6 +120,7 @@ class Form1099PrintJob : public FormPrintJob {
 
  private:
   const Form1099Record* FormOf(const ContractorRecord& contractor) const;
+  static bool FlagAt(const std::vector<char>& flags, int index);
   void DrawForm(Canvas& c, const Form1099LayoutTable& p, int slot, const Form1099OnPage& form,
                 const FontSpec& dataFont) const;
 
@@ -111,6 +128,7 @@ class Form1099PrintJob : public FormPrintJob {
   FormPrintSettings settings_;
   int formCount_;
   std::unordered_map<int32_t, size_t> formOfContractor_;  // ContractorUniqueID -> first form
+  std::vector<char> corrected_, zeroed_;
 };
 
 // The print after the options dialog, as the 1099 page starts it: the empty

@@ -1,5 +1,6 @@
 #include "forms/1099/irs1099_file.h"
 
+#include <algorithm>
 #include <map>
 #include <span>
 #include <unordered_map>
@@ -254,7 +255,7 @@ struct Payer {
   size_t start = 0;  // of the A record in the file
 };
 
-Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, std::string& file) {
+Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, size_t sequence, std::string& file) {
   const std::string_view where = "Company";
   Tin tin;
   if (!c.EmployerIdentificationNumber().empty()) {
@@ -297,7 +298,7 @@ Payer WritePayer(Report& report, const CompanyRecord& c, bool combined, std::str
   std::string zipBuffer;
   rec.Put(216, 9, ZipField(zip, zipBuffer));
   rec.Put(225, 15, phone);
-  EndRecord(file, 2, payer.start);
+  EndRecord(file, sequence, payer.start);
   return payer;
 }
 
@@ -328,7 +329,9 @@ struct PayeeFields {
 };
 
 // Checks one 1099-MISC with its contractor, every problem in the report.
-PayeeFields CheckPayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined) {
+// A corrected return may report no amount (it is corrected to zero).
+PayeeFields CheckPayee(Report& report, const Form1099Record& f, const ContractorRecord& c, bool combined,
+                       bool corrected = false) {
   PayeeFields p;
   const NameLines lines = ContractorNameLines(c);
   const std::string where = "1099-MISC of " + Joined(lines.line1, lines.line2) + " (" + c.IdentificationNumber() + ")";
@@ -350,7 +353,7 @@ PayeeFields CheckPayee(Report& report, const Form1099Record& f, const Contractor
     amounts[CodeIndex(box.code)] = cents;
     any = any || cents != 0;
   }
-  if (!any) report.Warning(where, "the form reports no amount");
+  if (!any && !corrected) report.Warning(where, "the form reports no amount");
   p.stateTax =
       CheckAmount(report, where, "Box 16 (state tax withheld) line 1", f.StateTaxWithheld1(), kAmountWidth) +
       CheckAmount(report, where, "Box 16 (state tax withheld) line 2", f.StateTaxWithheld2(), kAmountWidth);
@@ -366,8 +369,8 @@ PayeeFields CheckPayee(Report& report, const Form1099Record& f, const Contractor
   return p;
 }
 
-void WritePayee(const PayeeFields& p, const Form1099Record& f, const ContractorRecord& c, size_t sequence,
-                Block& block, std::string& file) {
+void WritePayee(const PayeeFields& p, const Form1099Record& f, const ContractorRecord& c, char correction,
+                size_t sequence, Block& block, std::string& file) {
   const Tin& tin = p.tin;
   const auto& amounts = p.amounts;
   const int64_t stateTax = p.stateTax;
@@ -377,6 +380,7 @@ void WritePayee(const PayeeFields& p, const Form1099Record& f, const ContractorR
   RecordWriter rec(file, kIrsRecordWidth);
   rec.Put(1, 1, "B");
   rec.Put(2, 4, kPaymentYear);
+  rec.Put(6, 1, std::string_view(&correction, 1));
   rec.Put(7, 4, NameControl(c, tin.type));
   rec.Put(11, 1, std::string_view(&tin.type, 1));
   rec.Put(12, 9, tin.digits);
@@ -482,6 +486,240 @@ class Checker {
   Irs1099FileCheck& r_;
 };
 
+// Reads a file record by record: one step per record type, the state of the
+// open payer block kept between them.
+class FileReader {
+ public:
+  explicit FileReader(Irs1099FileCheck& result) : r_(result), check_(result) {}
+
+  void Record(size_t n, std::string_view rec) {
+    n_ = n;
+    rec_ = rec;
+    type_ = rec[0];
+    Common();
+    switch (type_) {
+      case 'T': T(); break;
+      case 'A': A(); break;
+      case 'B': B(); break;
+      case 'C': C(); break;
+      case 'K': K(); break;
+      case 'F': F(); break;
+      default: Problem("is not a record type of the information return file");
+    }
+    prev_ = type_;
+  }
+
+  void Finish() {
+    if (tCount_ != totalB_)
+      r_.problems.push_back("the transmitter record counts " + std::to_string(tCount_) + " payees; the file has " +
+                            std::to_string(totalB_));
+    if (!sawF_) r_.problems.push_back("the file does not end with the end of transmission record F");
+    if (r_.counts.a == 0) r_.problems.push_back("the file holds no payer record A");
+  }
+
+ private:
+  void Problem(const std::string& text) { check_.Problem(n_, type_, text); }
+  int64_t Number(size_t pos, size_t len) { return check_.Number(n_, rec_, pos, len); }
+  void OneOf(size_t pos, size_t len, std::initializer_list<std::string_view> values) {
+    check_.OneOf(n_, rec_, pos, len, values);
+  }
+  void Blanks(std::span<const Blank> blanks) { check_.Blanks(n_, rec_, blanks); }
+  void PaymentYear() {
+    if (FieldAt(rec_, 2, 4) != kPaymentYear) Problem("the payment year is not 2007");
+  }
+
+  // What every record must be: its end, printable ASCII, its sequence number, before F.
+  void Common() {
+    const std::string_view end = kIrsRecordEnd.size() == 2 ? kIrsRecordEnd : std::string_view("  ");
+    if (rec_.substr(748, 2) != end) Problem("positions 749-750 are not the record end");
+    for (size_t p = 0; p < 748; ++p) {
+      const auto c = static_cast<unsigned char>(rec_[p]);
+      if (c < 0x20 || c >= 0x7F) {
+        Problem("position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
+        break;
+      }
+    }
+    if (Number(500, 8) != static_cast<int64_t>(n_)) Problem("the sequence number is not " + std::to_string(n_));
+    if (sawF_) Problem("follows the end of transmission record F");
+    if (n_ == 1 && type_ != 'T') Problem("the file must begin with T");
+  }
+
+  void After(std::string_view allowed) {
+    if (prev_ == 0 || allowed.find(prev_) == std::string_view::npos)
+      Problem(prev_ == 0 ? "cannot open the file" : std::string("cannot follow ") + prev_);
+  }
+
+  void CloseStates() {
+    for (const auto& [code, sums] : block_.byState)
+      if (!kSeen_.count(code)) Problem("no K record for Combined Federal/State code " + code);
+  }
+
+  void T() {
+    ++r_.counts.t;
+    if (n_ != 1) Problem("T must be the first record and the only one");
+    PaymentYear();
+    Number(7, 9);
+    OneOf(28, 1, {"T", " "});
+    OneOf(518, 1, {"V", "I"});
+    tCount_ = static_cast<size_t>(Number(296, 8));
+    Blanks(kTBlanks);
+  }
+
+  void AmountCodes() {
+    const std::string_view field = FieldAt(rec_, 28, kIrsAmountCodesWidth);
+    const size_t used = field.find_last_not_of(' ');
+    codes_ = std::string(field.substr(0, used == std::string_view::npos ? 0 : used + 1));
+    size_t last = 0;
+    bool ascending = !codes_.empty();
+    for (char c : codes_) {
+      const size_t index = kAmountCodes.find(c);
+      if (index == std::string_view::npos || index + 1 <= last) ascending = false;
+      else last = index + 1;
+    }
+    if (!ascending) Problem("the amount codes \"" + codes_ + "\" are not a list of codes in order");
+  }
+
+  void A() {
+    ++r_.counts.a;
+    After("TCK");
+    if (prev_ == 'C' || prev_ == 'K') CloseStates();
+    PaymentYear();
+    Number(12, 9);
+    if (FieldAt(rec_, kTypeOfReturnPos, kTypeOfReturnLen) != (kFlagAt26 ? "A" : "A "))
+      Problem("the type of return is not A (Form 1099-MISC)");
+    OneOf(kCombinedFlagPos, 1, {"1", " "});
+    combined_ = FieldAt(rec_, kCombinedFlagPos, 1) == "1";
+    OneOf(25, 1, {"1", " "});
+    OneOf(133, 1, {"0", "1"});
+    Blanks(kFlagAt26 ? std::span<const Blank>(kBlanksBeforeTinFlagAt26)
+                     : std::span<const Blank>(kBlanksBeforeTinFlagAt6));
+    AmountCodes();
+    Blanks(kABlanks);
+    block_ = Block{};
+    kSeen_.clear();
+    blockCode_ = 0;
+  }
+
+  // Originals, one-transaction (or first) corrections and second
+  // corrections each go under a payer record of their own.
+  void CorrectionCode() {
+    OneOf(6, 1, {" ", "G", "C"});
+    const char code = rec_[5];
+    if (blockCode_ == 0) {
+      blockCode_ = code;
+      r_.blockCodes += code;
+    } else if (code != blockCode_) {
+      Problem(std::string("the correction code \"") + code + "\" differs from that of the payer's other payee " +
+              "records; originals, G and C corrections each need a payer record of their own");
+    }
+  }
+
+  void B() {
+    ++r_.counts.b;
+    ++totalB_;
+    After("AB");
+    PaymentYear();
+    CorrectionCode();
+    OneOf(11, 1, {"1", "2", " "});
+    Number(12, 9);
+    OneOf(544, 1, {"2", " "});
+    OneOf(547, 1, {"1", " "});
+    std::array<int64_t, kCodeCount> amounts{};
+    for (size_t c = 0; c < kCodeCount; ++c) {
+      amounts[c] = check_.Amount(n_, rec_, c, BPosition(c), kAmountWidth);
+      if (amounts[c] != 0) {
+        block_.used[c] = true;
+        if (codes_.find(kAmountCodes[c]) == std::string::npos)
+          Problem(std::string("amount ") + kAmountCodes[c] + " is not zero, but the payer record does not list its code");
+      }
+    }
+    const int64_t stateTax = Number(723, kAmountWidth);
+    const int64_t localTax = Number(735, kAmountWidth);
+    const std::string state(FieldAt(rec_, 747, 2));
+    const auto add = [&](Sums& sums) {
+      ++sums.count;
+      for (size_t c = 0; c < kCodeCount; ++c) sums.amount[c] += amounts[c];
+      sums.stateTax += stateTax;
+      sums.localTax += localTax;
+    };
+    add(block_.all);
+    if (state != "  ") {
+      if (!combined_) Problem("carries a Combined Federal/State code, but the payer does not file in that program");
+      else if (!NumberAt(rec_, 747, 2)) Problem("the Combined Federal/State code must be two digits");
+      add(block_.byState[state]);
+    }
+    Blanks(kBBlanks);
+  }
+
+  void C() {
+    ++r_.counts.c;
+    After("B");
+    if (Number(2, 8) != static_cast<int64_t>(block_.all.count))
+      Problem("the number of payees is not " + std::to_string(block_.all.count));
+    for (size_t c = 0; c < kCodeCount; ++c) {
+      const int64_t total = check_.Amount(n_, rec_, c, CPosition(c), kTotalWidth);
+      if (total != block_.all.amount[c])
+        Problem(std::string("control total ") + kAmountCodes[c] + " is not the sum of the payees' amount " +
+                kAmountCodes[c]);
+      r_.totals.amount[c] += total;
+    }
+    const std::string expected = AmountCodesOf(block_.used);
+    if (codes_ != expected)
+      Problem("the payer record lists the amount codes \"" + codes_ + "\", but its forms use \"" + expected + "\"");
+    r_.totals.formCount += static_cast<int32_t>(block_.all.count);
+    r_.totals.stateTaxWithheld += block_.all.stateTax;
+    Blanks(kCBlanks);
+  }
+
+  void K() {
+    ++r_.counts.k;
+    After("CK");
+    if (!combined_) Problem("a state totals record needs a payer in the Combined Federal/State program");
+    const std::string state(FieldAt(rec_, 747, 2));
+    const auto it = block_.byState.find(state);
+    if (it == block_.byState.end()) {
+      Problem("no form of the payer carries the code " + state);
+    } else {
+      const Sums& sums = it->second;
+      if (Number(2, 8) != static_cast<int64_t>(sums.count))
+        Problem("the number of payees is not " + std::to_string(sums.count));
+      for (size_t c = 0; c < kCodeCount; ++c)
+        if (check_.Amount(n_, rec_, c, CPosition(c), kTotalWidth) != sums.amount[c])
+          Problem(std::string("control total ") + kAmountCodes[c] + " is not the sum for the state");
+      if (Number(707, kTotalWidth) != sums.stateTax)
+        Problem("the state income tax withheld total is not the sum for the state");
+      if (Number(725, kTotalWidth) != sums.localTax)
+        Problem("the local income tax withheld total is not the sum for the state");
+    }
+    if (kSeen_.count(state)) Problem("a second K record for the code " + state);
+    kSeen_[state] = true;
+    Blanks(kKBlanks);
+  }
+
+  void F() {
+    ++r_.counts.f;
+    After("CK");
+    CloseStates();
+    if (Number(2, 8) != static_cast<int64_t>(r_.counts.a))
+      Problem("the number of payer records is not " + std::to_string(r_.counts.a));
+    if (!FilledWith(rec_, 10, 21, '0')) Problem("positions 10-30 must be zeros");
+    if (Number(50, 8) != static_cast<int64_t>(totalB_)) Problem("the number of payees is not " + std::to_string(totalB_));
+    Blanks(kFBlanks);
+    sawF_ = true;
+  }
+
+  Irs1099FileCheck& r_;
+  Checker check_;
+  size_t n_ = 0;
+  std::string_view rec_;
+  char type_ = 0, prev_ = 0;
+  bool combined_ = false, sawF_ = false;
+  std::string codes_;                  // of the open payer block
+  Block block_;
+  std::map<std::string, bool> kSeen_;  // states with a K record in the block
+  char blockCode_ = 0;                 // the correction code of the block's payees; 0 before the first
+  size_t totalB_ = 0, tCount_ = 0;
+};
 }  // namespace
 
 int64_t Irs1099FileTotals::Box5() const {
@@ -514,7 +752,6 @@ std::string NameControl(const ContractorRecord& c, char typeOfTin) {
 
 Irs1099FileCheck Check1099File(std::string_view bytes) {
   Irs1099FileCheck result;
-  Checker check(result);
   if (bytes.empty()) {
     result.problems.push_back("the file is empty");
     return result;
@@ -522,190 +759,10 @@ Irs1099FileCheck Check1099File(std::string_view bytes) {
   if (bytes.size() % kIrsRecordWidth != 0)
     result.problems.push_back("the file is " + std::to_string(bytes.size()) +
                               " bytes long, not a whole number of 750-byte records");
-  const std::string_view end = kIrsRecordEnd.size() == 2 ? kIrsRecordEnd : std::string_view("  ");
-  Irs1099Counts& counts = result.counts;
-  Irs1099FileTotals& totals = result.totals;
-  char prev = 0;
-  bool combined = false, sawF = false;
-  std::string codes;                 // of the open payer block
-  Block block;
-  std::map<std::string, bool> kSeen; // states with a K record in the block
-  size_t totalB = 0, tCount = 0;
+  FileReader reader(result);
   const size_t records = bytes.size() / kIrsRecordWidth;
-  for (size_t i = 0; i < records; ++i) {
-    const size_t n = i + 1;
-    const std::string_view rec = bytes.substr(i * kIrsRecordWidth, kIrsRecordWidth);
-    const char type = rec[0];
-    if (rec.substr(748, 2) != end) check.Problem(n, type, "positions 749-750 are not the record end");
-    for (size_t p = 0; p < 748; ++p) {
-      const auto c = static_cast<unsigned char>(rec[p]);
-      if (c < 0x20 || c >= 0x7F) {
-        check.Problem(n, type, "position " + std::to_string(p + 1) + " holds a character outside printable ASCII");
-        break;
-      }
-    }
-    if (check.Number(n, rec, 500, 8) != static_cast<int64_t>(n))
-      check.Problem(n, type, "the sequence number is not " + std::to_string(n));
-    if (sawF) check.Problem(n, type, "follows the end of transmission record F");
-    const auto after = [&](std::string_view allowed) {
-      if (prev == 0 || allowed.find(prev) == std::string_view::npos)
-        check.Problem(n, type, prev == 0 ? "cannot open the file" : std::string("cannot follow ") + prev);
-    };
-    if (i == 0 && type != 'T') check.Problem(n, type, "the file must begin with T");
-    const auto closeStates = [&] {
-      for (const auto& [code, sums] : block.byState)
-        if (!kSeen.count(code)) check.Problem(n, type, "no K record for Combined Federal/State code " + code);
-    };
-
-    switch (type) {
-      case 'T':
-        ++counts.t;
-        if (i != 0) check.Problem(n, type, "T must be the first record and the only one");
-        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
-        check.Number(n, rec, 7, 9);
-        check.OneOf(n, rec, 28, 1, {"T", " "});
-        check.OneOf(n, rec, 518, 1, {"V", "I"});
-        tCount = static_cast<size_t>(check.Number(n, rec, 296, 8));
-        check.Blanks(n, rec, kTBlanks);
-        break;
-      case 'A':
-        ++counts.a;
-        after("TCK");
-        if (prev == 'C' || prev == 'K') closeStates();
-        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
-        check.Number(n, rec, 12, 9);
-        if (FieldAt(rec, kTypeOfReturnPos, kTypeOfReturnLen) != (kFlagAt26 ? "A" : "A "))
-          check.Problem(n, type, "the type of return is not A (Form 1099-MISC)");
-        check.OneOf(n, rec, kCombinedFlagPos, 1, {"1", " "});
-        combined = FieldAt(rec, kCombinedFlagPos, 1) == "1";
-        check.OneOf(n, rec, 25, 1, {"1", " "});
-        check.OneOf(n, rec, 133, 1, {"0", "1"});
-        check.Blanks(n, rec, kFlagAt26 ? std::span<const Blank>(kBlanksBeforeTinFlagAt26)
-                                       : std::span<const Blank>(kBlanksBeforeTinFlagAt6));
-        {
-          const std::string_view field = FieldAt(rec, 28, kIrsAmountCodesWidth);
-          const size_t used = field.find_last_not_of(' ');
-          codes = std::string(field.substr(0, used == std::string_view::npos ? 0 : used + 1));
-          size_t last = 0;
-          bool ascending = !codes.empty();
-          for (char c : codes) {
-            const size_t index = kAmountCodes.find(c);
-            if (index == std::string_view::npos || index + 1 <= last) ascending = false;
-            else last = index + 1;
-          }
-          if (!ascending) check.Problem(n, type, "the amount codes \"" + codes + "\" are not a list of codes in order");
-        }
-        check.Blanks(n, rec, kABlanks);
-        block = Block{};
-        kSeen.clear();
-        break;
-      case 'B': {
-        ++counts.b;
-        ++totalB;
-        after("AB");
-        if (FieldAt(rec, 2, 4) != kPaymentYear) check.Problem(n, type, "the payment year is not 2007");
-        check.OneOf(n, rec, 11, 1, {"1", "2", " "});
-        check.Number(n, rec, 12, 9);
-        check.OneOf(n, rec, 544, 1, {"2", " "});
-        check.OneOf(n, rec, 547, 1, {"1", " "});
-        std::array<int64_t, kCodeCount> amounts{};
-        for (size_t c = 0; c < kCodeCount; ++c) {
-          amounts[c] = check.Amount(n, rec, c, BPosition(c), kAmountWidth);
-          if (amounts[c] != 0) {
-            block.used[c] = true;
-            if (codes.find(kAmountCodes[c]) == std::string::npos)
-              check.Problem(n, type, std::string("amount ") + kAmountCodes[c] +
-                                         " is not zero, but the payer record does not list its code");
-          }
-        }
-        const int64_t stateTax = check.Number(n, rec, 723, kAmountWidth);
-        const int64_t localTax = check.Number(n, rec, 735, kAmountWidth);
-        const std::string state(FieldAt(rec, 747, 2));
-        const auto add = [&](Sums& sums) {
-          ++sums.count;
-          for (size_t c = 0; c < kCodeCount; ++c) sums.amount[c] += amounts[c];
-          sums.stateTax += stateTax;
-          sums.localTax += localTax;
-        };
-        add(block.all);
-        if (state != "  ") {
-          if (!combined) check.Problem(n, type, "carries a Combined Federal/State code, but the payer does not file in that program");
-          else if (!NumberAt(rec, 747, 2)) check.Problem(n, type, "the Combined Federal/State code must be two digits");
-          add(block.byState[state]);
-        }
-        check.Blanks(n, rec, kBBlanks);
-        break;
-      }
-      case 'C': {
-        ++counts.c;
-        after("B");
-        if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(block.all.count))
-          check.Problem(n, type, "the number of payees is not " + std::to_string(block.all.count));
-        for (size_t c = 0; c < kCodeCount; ++c) {
-          const int64_t total = check.Amount(n, rec, c, CPosition(c), kTotalWidth);
-          if (total != block.all.amount[c])
-            check.Problem(n, type, std::string("control total ") + kAmountCodes[c] +
-                                       " is not the sum of the payees' amount " + kAmountCodes[c]);
-          totals.amount[c] += total;
-        }
-        const std::string expected = AmountCodesOf(block.used);
-        if (codes != expected)
-          check.Problem(n, type, "the payer record lists the amount codes \"" + codes + "\", but its forms use \"" +
-                                     expected + "\"");
-        totals.formCount += static_cast<int32_t>(block.all.count);
-        totals.stateTaxWithheld += block.all.stateTax;
-        check.Blanks(n, rec, kCBlanks);
-        break;
-      }
-      case 'K': {
-        ++counts.k;
-        after("CK");
-        if (!combined) check.Problem(n, type, "a state totals record needs a payer in the Combined Federal/State program");
-        const std::string state(FieldAt(rec, 747, 2));
-        const auto it = block.byState.find(state);
-        if (it == block.byState.end()) {
-          check.Problem(n, type, "no form of the payer carries the code " + state);
-        } else {
-          const Sums& sums = it->second;
-          if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(sums.count))
-            check.Problem(n, type, "the number of payees is not " + std::to_string(sums.count));
-          for (size_t c = 0; c < kCodeCount; ++c)
-            if (check.Amount(n, rec, c, CPosition(c), kTotalWidth) != sums.amount[c])
-              check.Problem(n, type, std::string("control total ") + kAmountCodes[c] + " is not the sum for the state");
-          if (check.Number(n, rec, 707, kTotalWidth) != sums.stateTax)
-            check.Problem(n, type, "the state income tax withheld total is not the sum for the state");
-          if (check.Number(n, rec, 725, kTotalWidth) != sums.localTax)
-            check.Problem(n, type, "the local income tax withheld total is not the sum for the state");
-        }
-        if (kSeen.count(state)) check.Problem(n, type, "a second K record for the code " + state);
-        kSeen[state] = true;
-        check.Blanks(n, rec, kKBlanks);
-        break;
-      }
-      case 'F':
-        ++counts.f;
-        after("CK");
-        closeStates();
-        if (check.Number(n, rec, 2, 8) != static_cast<int64_t>(counts.a))
-          check.Problem(n, type, "the number of payer records is not " + std::to_string(counts.a));
-        if (!FilledWith(rec, 10, 21, '0')) check.Problem(n, type, "positions 10-30 must be zeros");
-        if (check.Number(n, rec, 50, 8) != static_cast<int64_t>(totalB))
-          check.Problem(n, type, "the number of payees is not " + std::to_string(totalB));
-        check.Blanks(n, rec, kFBlanks);
-        sawF = true;
-        break;
-      default:
-        check.Problem(n, type, "is not a record type of the information return file");
-    }
-    prev = type;
-  }
-  if (records > 0) {
-    if (tCount != totalB)
-      result.problems.push_back("the transmitter record counts " + std::to_string(tCount) + " payees; the file has " +
-                                std::to_string(totalB));
-    if (!sawF) result.problems.push_back("the file does not end with the end of transmission record F");
-    if (counts.a == 0) result.problems.push_back("the file holds no payer record A");
-  }
+  for (size_t i = 0; i < records; ++i) reader.Record(i + 1, bytes.substr(i * kIrsRecordWidth, kIrsRecordWidth));
+  if (records > 0) reader.Finish();
   return result;
 }
 
@@ -723,54 +780,72 @@ std::vector<std::string> CompareWith1096(const Irs1099FileTotals& file, const Fo
   return differences;
 }
 
-Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRecord& company,
-                           const std::vector<ContractorRecord>& contractors,
-                           const std::vector<Form1099Record>& forms, const Irs1099Options& options) {
+namespace {
+
+// The payees of one payer record and their correction code (' ' originals).
+struct BlockToFile {
+  char correction = ' ';
+  std::vector<Irs1099Return> returns;  // a form without a contractor is an error
+};
+
+// Checks and builds a file of payer blocks, reads it back and compares it
+// with the 1096 of `forms1096`.
+Irs1099Result BuildFile(const TransmitterRecord& transmitter, const CompanyRecord& company,
+                        const std::vector<BlockToFile>& blocks, const std::vector<Form1099Record>& forms1096,
+                        const char* noForms, const Irs1099Options& options) {
   Irs1099Result result;
   Report& report = result.report;
   std::string& file = result.bytes;
-  ReserveFileBuffer(file, (forms.size() + 4 + kCombinedFilingStates.size()) * kIrsRecordWidth);
+  size_t total = 0;
+  for (const auto& b : blocks) total += b.returns.size();
+  ReserveFileBuffer(file, (total + 2 + 3 * blocks.size() + kCombinedFilingStates.size()) * kIrsRecordWidth);
 
   const size_t tStart = file.size();
   WriteTransmitter(report, transmitter, file);
-  const Payer payer = WritePayer(report, company, options.combinedFederalState, file);
-  if (forms.empty()) report.Error("Company", "there is no 1099-MISC to file; the file needs at least one");
+  if (total == 0) report.Error("Company", noForms);
 
-  std::unordered_map<int32_t, const ContractorRecord*> byId;
-  byId.reserve(contractors.size());
-  for (const auto& c : contractors) byId.emplace(c.ContractorUniqueID, &c);
-  Block block;
-  size_t sequence = 3;
-  for (size_t i = 0; i < forms.size(); ++i) {
-    if (FormsCancelled(options.progress, i, forms.size())) {
-      Irs1099Result cancelled;
-      cancelled.cancelled = true;
-      return cancelled;
+  size_t sequence = 2, done = 0, payees = 0;
+  for (size_t b = 0; b < blocks.size() || (b == 0 && total == 0); ++b) {
+    // The payer is checked once; a second payer record repeats it.
+    Report again;
+    const Payer payer =
+        WritePayer(b == 0 ? report : again, company, options.combinedFederalState, sequence++, file);
+    if (b >= blocks.size()) {
+      // No form at all: the file stops at its payer, with the error above.
+      break;
     }
-    const Form1099Record& f = forms[i];
-    const auto it = byId.find(f.ContractorUniqueID);
-    if (it == byId.end()) {
-      report.Error("1099-MISC number " + std::to_string(f.Form1099UniqueID),
-                   "belongs to no contractor of the company, so it has no recipient");
-      continue;
+    Block block;
+    for (const Irs1099Return& r : blocks[b].returns) {
+      if (FormsCancelled(options.progress, done++, total)) {
+        Irs1099Result cancelled;
+        cancelled.cancelled = true;
+        return cancelled;
+      }
+      if (!r.contractor) {
+        report.Error("1099-MISC number " + std::to_string(r.form->Form1099UniqueID),
+                     "belongs to no contractor of the company, so it has no recipient");
+        continue;
+      }
+      const bool corrected = blocks[b].correction != ' ';
+      WritePayee(CheckPayee(report, *r.form, *r.contractor, options.combinedFederalState, corrected), *r.form,
+                 *r.contractor, blocks[b].correction, sequence++, block, file);
     }
-    WritePayee(CheckPayee(report, f, *it->second, options.combinedFederalState), f, *it->second, sequence++, block,
-               file);
+    for (size_t i = 0; i < kCodeCount; ++i)
+      if (!FitsMoney(block.all.amount[i], kTotalWidth)) report.Error("1099-MISC file", "a total is too large for the file");
+    // The payer's amount codes, now that its forms are written.
+    RecordWriter(file, payer.start, kIrsRecordWidth).Put(28, kIrsAmountCodesWidth, AmountCodesOf(block.used));
+    WriteTotalsRecord(file, 'C', block.all, sequence++);
+    for (const auto& [code, sums] : block.byState) WriteTotalsRecord(file, 'K', sums, sequence++, code);
+    payees += block.all.count;
   }
-  for (size_t i = 0; i < kCodeCount; ++i)
-    if (!FitsMoney(block.all.amount[i], kTotalWidth)) report.Error("1099-MISC file", "a total is too large for the file");
-  // The payer's amount codes and the number of payees, now that the forms are written.
-  RecordWriter(file, payer.start, kIrsRecordWidth).Put(28, kIrsAmountCodesWidth, AmountCodesOf(block.used));
-  RecordWriter(file, tStart, kIrsRecordWidth).Count(296, 8, block.all.count);
-  WriteTotalsRecord(file, 'C', block.all, sequence++);
-  for (const auto& [code, sums] : block.byState) WriteTotalsRecord(file, 'K', sums, sequence++, code);
+  RecordWriter(file, tStart, kIrsRecordWidth).Count(296, 8, payees);
   {
     const size_t start = file.size();
     RecordWriter rec(file, kIrsRecordWidth);
     rec.Put(1, 1, "F");
-    rec.Count(2, 8, 1);
+    rec.Count(2, 8, std::max<size_t>(blocks.size(), 1));
     rec.Fill(10, 21, '0');
-    rec.Count(50, 8, block.all.count);
+    rec.Count(50, 8, payees);
     EndRecord(file, sequence++, start);
   }
 
@@ -781,7 +856,7 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
   }
   const Irs1099FileCheck check = Check1099File(file);
   std::vector<std::string> problems = check.problems;
-  if (problems.empty()) problems = CompareWith1096(check.totals, Compute1096Totals(forms));
+  if (problems.empty()) problems = CompareWith1096(check.totals, Compute1096Totals(forms1096));
   if (!problems.empty()) {
     report.Error("1099-MISC file", "the file did not pass its read-back check, so it was not written: " +
                                        problems.front());
@@ -791,6 +866,44 @@ Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRe
   result.counts = check.counts;
   result.totals = check.totals;
   return result;
+}
+
+}  // namespace
+
+Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRecord& company,
+                           const std::vector<ContractorRecord>& contractors,
+                           const std::vector<Form1099Record>& forms, const Irs1099Options& options) {
+  std::unordered_map<int32_t, const ContractorRecord*> byId;
+  byId.reserve(contractors.size());
+  for (const auto& c : contractors) byId.emplace(c.ContractorUniqueID, &c);
+  std::vector<BlockToFile> blocks;
+  if (!forms.empty()) {
+    blocks.push_back({' ', {}});
+    blocks.back().returns.reserve(forms.size());
+    for (const auto& f : forms) {
+      const auto it = byId.find(f.ContractorUniqueID);
+      blocks.back().returns.push_back({it == byId.end() ? nullptr : it->second, &f, ' '});
+    }
+  }
+  return BuildFile(transmitter, company, blocks, forms, "there is no 1099-MISC to file; the file needs at least one",
+                   options);
+}
+
+Irs1099Result Make1099CorrectionsFile(const TransmitterRecord& transmitter, const CompanyRecord& company,
+                                      const std::vector<Irs1099Return>& returns, const Irs1099Options& options) {
+  std::vector<BlockToFile> blocks;
+  std::vector<Form1099Record> forms;
+  for (char code : {'G', 'C'}) {
+    BlockToFile block{code, {}};
+    for (const auto& r : returns)
+      if (r.correction == code) {
+        block.returns.push_back(r);
+        forms.push_back(*r.form);
+      }
+    if (!block.returns.empty()) blocks.push_back(std::move(block));
+  }
+  return BuildFile(transmitter, company, blocks, forms,
+                   "there is no corrected 1099-MISC to file: no form recorded as filed has changed since", options);
 }
 
 }  // namespace formet::efile

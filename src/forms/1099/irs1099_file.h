@@ -56,6 +56,10 @@ struct Irs1099FileCheck {
   std::vector<std::string> problems;  // empty when every record is sound
   Irs1099Counts counts;
   Irs1099FileTotals totals;
+  // The correction code of the payee records of each payer record, in
+  // order: ' ' originals, 'G' one-transaction corrections and the first of
+  // two, 'C' the second of two.
+  std::string blockCodes;
   bool Ok() const { return problems.empty(); }
 };
 
@@ -83,6 +87,21 @@ struct Irs1099Result {
 Irs1099Result Make1099File(const TransmitterRecord& transmitter, const CompanyRecord& company,
                            const std::vector<ContractorRecord>& contractors,
                            const std::vector<Form1099Record>& forms, const Irs1099Options& options = {});
+
+// One return of a corrections file: its payee, its form and its code.
+struct Irs1099Return {
+  const ContractorRecord* contractor = nullptr;
+  const Form1099Record* form = nullptr;
+  char correction = 'G';  // 'G' or 'C'
+};
+
+// The file of corrected returns: the transmitter and the company as for
+// Make1099File, then a payer record with the 'G' returns and one with the
+// 'C' returns (each only when it has any), each closed by its C record. The
+// read-back check compares it with the 1096 of these returns.
+Irs1099Result Make1099CorrectionsFile(const TransmitterRecord& transmitter, const CompanyRecord& company,
+                                      const std::vector<Irs1099Return>& returns,
+                                      const Irs1099Options& options = {});
 
 // The checks Make1099File makes of one 1099-MISC and its contractor, each
 // problem added to `report` under "1099-MISC of NAME (TIN)": the one set of

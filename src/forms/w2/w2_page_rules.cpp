@@ -279,11 +279,11 @@ void W2PageRules::QuickHelp() {
   ui_.ShowBalloonNote(NoteAnchor::HelpIcon, "Quick Help (move the mouse to close this window)", QuickHelpText(), 0);
 }
 
-RowChoice W2PageRules::SelectChoice() const {
+RowChoice W2EmployeeChoice(const std::vector<EmployeeRecord>& employees, const std::string& caption) {
   RowChoice choice;
-  choice.caption = Texts().selectCaption;
+  choice.caption = caption;
   choice.columns = {{"First Name", 190}, {"Middle Name", 100}, {"Last Name", 190}, {"SSN", 90}};
-  for (const auto& e : doc_.GetEmployees())
+  for (const auto& e : employees)
     choice.rows.push_back({e.FirstName(), e.MiddleName(), e.LastName(), e.SocialSecurityNumber()});
   choice.searchNames = {0, 1, 2};
   choice.searchNumber = 3;
@@ -291,5 +291,7 @@ RowChoice W2PageRules::SelectChoice() const {
   choice.ascending = true;
   return choice;
 }
+
+RowChoice W2PageRules::SelectChoice() const { return W2EmployeeChoice(doc_.GetEmployees(), Texts().selectCaption); }
 
 }  // namespace formet

@@ -30,6 +30,10 @@ bool IsW2Amount(size_t field);
 // The four box 12 code fields.
 bool IsBox12CodeField(size_t field);
 
+// The "Select Employee" list of the W-2 pages: first, middle and last name
+// and SSN, sorted by last name, searched by the names and the SSN.
+RowChoice W2EmployeeChoice(const std::vector<EmployeeRecord>& employees, const std::string& caption);
+
 // The read-only parts of the W-2.
 struct W2Parties {
   std::string employeeSsn;                                  // a

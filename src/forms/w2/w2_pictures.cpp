@@ -72,6 +72,8 @@ void DrawTopStrip(PictureBuilder& b, bool copyA) {
     b.Arrow(right + 8, kTop + 14, 16);
     b.Text(kBoxARight + 18, kTop + 42, "OMB No. 1545-0008", kLabelFont);
   } else {
+    // The cell left of box a holds the mark of a reissued statement.
+    b.Box("reissued", kLeft, kTop, kBoxALeft, kRowB);
     b.Text(kBoxARight + 12, kTop + 16, "OMB No. 1545-0008", kLabelFont);
     // Copy B's e-file notice (the print blanks it on the other copies).
     const FontSpec bold{"Arial", 75, true};

@@ -127,7 +127,9 @@ std::span<const W2cBoxDef> W2cBoxes() { return kBoxes; }
 std::string AddressOnlyNotice(const std::string& employeeName) {
   return "Only the address of " + employeeName +
          " changed since the W-2 was filed. No W-2c goes to the SSA for an address: give the employee a W-2 "
-         "marked \"REISSUED STATEMENT\" with the new address (or a W-2c with the new address in box f).";
+         "marked \"REISSUED STATEMENT\" with the new address (or a W-2c with the new address in box f). "
+         "\"Print Reissued Statement\" on the W2c Forms page prints its Copies B, C and 2 (formet-cli: print w2 "
+         "COMPANY --reissued --ssn SSN --out FILE.pdf).";
 }
 
 std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& reported, const W2cSide& now,
@@ -194,6 +196,7 @@ std::vector<W2cForm> CompareW2(const CompanyRecord& company, const FiledW2& repo
   form.toSsa = form.c || federal;
 
   form.b = e1.SocialSecurityNumber();
+  form.thirdPartySickPay = now.form.ThirdPartySickpay != 0;
   form.d = company.EmployerIdentificationNumber();
   form.eFirst = e1.MiddleName().empty() ? e1.FirstName() : e1.FirstName() + " " + e1.MiddleName();
   form.eLast = e1.LastName();

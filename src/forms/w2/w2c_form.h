@@ -105,6 +105,9 @@ struct W2cForm {
   // and the employee, not to the SSA, and the W-3c does not count it.
   bool toSsa = true;
   bool handMade = false;               // previously reported typed by hand
+  // Box 13's third-party sick pay as the W-2 has it now: its box 2 is income
+  // tax withheld by a payer of third-party sick pay (the W-3c's box 14).
+  bool thirdPartySickPay = false;
   // A further form of the same employee's correction that carries only the
   // box 12 lines beyond the fourth.
   bool continuation = false;

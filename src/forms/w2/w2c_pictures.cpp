@@ -177,7 +177,7 @@ namespace {
 
 // W-3c rows.
 constexpr int k3Top = 90, k3RowB = 200, k3RowC = 310, k3RowE = 420, k3RowH = 530, k3Headings = 640, k3Money = 690,
-              k3Explain = 1490, k3Contact = 1650, k3Email = 1760, k3Bottom = 1870;
+              k3Explain = 1590, k3Contact = 1750, k3Email = 1860, k3Bottom = 1970;
 
 }  // namespace
 
@@ -227,21 +227,23 @@ FormPicture W3cPicture() {
     const char* key;
     const char* text;
   };
-  const Numbered pairs[8][2] = {
+  // Box 14 has the left half of its row; the right half is left blank.
+  const Numbered pairs[9][2] = {
       {{"1", "Wages, tips, other compensation"}, {"2", "Federal income tax withheld"}},
       {{"3", "Social security wages"}, {"4", "Social security tax withheld"}},
       {{"5", "Medicare wages and tips"}, {"6", "Medicare tax withheld"}},
       {{"7", "Social security tips"}, {"8", "Allocated tips"}},
       {{"9", "Advance EIC payment"}, {"10", "Dependent care benefits"}},
       {{"11", "Nonqualified plans"}, {"12", "Deferred compensation"}},
+      {{"14", "Income tax withheld by third-party sick pay payer"}, {nullptr, nullptr}},
       {{"16", "State wages, tips, etc."}, {"17", "State income tax"}},
       {{"18", "Local wages, tips, etc."}, {"19", "Local income tax"}},
   };
-  for (int k = 0; k < 8; ++k) {
+  for (int k = 0; k < 9; ++k) {
     const int top = k3Money + k * kMoneyStep, bottom = top + kMoneyStep;
     TwoColumnBox(b, pairs[k][0].key, pairs[k][0].text, kLeft, kLeftSplit, kMiddle, top, bottom);
-    TwoColumnBox(b, pairs[k][1].key, pairs[k][1].text, kMiddle, kRightSplit, kRight, top, bottom);
-    b.HRule(bottom, kLeft, kRight, k == 5 ? kRuleBorder : kRuleHair);
+    if (pairs[k][1].key) TwoColumnBox(b, pairs[k][1].key, pairs[k][1].text, kMiddle, kRightSplit, kRight, top, bottom);
+    b.HRule(bottom, kLeft, kRight, k == 6 ? kRuleBorder : kRuleHair);
   }
   LabelledBox(b, "explain", kLeft, k3Explain, kRight, k3Contact, "", "Explain decreases here:");
   b.HRule(k3Contact, kLeft, kRight);

@@ -23,7 +23,7 @@ namespace formet {
 inline constexpr const char* kW2cPicture = "W2c.svg";
 inline constexpr const char* kW3cPicture = "W3c.svg";
 inline constexpr int kW2cPictureWidth = 1900, kW2cPictureHeight = 2400;
-inline constexpr int kW3cPictureWidth = 1900, kW3cPictureHeight = 2000;
+inline constexpr int kW3cPictureWidth = 1900, kW3cPictureHeight = 2100;
 
 FormPicture W2cPicture();
 FormPicture W3cPicture();

@@ -166,11 +166,34 @@ W3cExplanation LayOutExplanation(const std::string& text, const PrintBox& box) {
     e.font.tenthsOfPoint = size;
     e.lines = WrapWords(text, width, e.font);
     e.step = MeasureText(e.font, "X").height;
+    e.smaller = size < kDataFont.tenthsOfPoint;
     if (static_cast<int>(e.lines.size()) * e.step <= height) return e;
   }
   e.lines.resize(static_cast<size_t>(height / e.step));
   e.cut = true;
   return e;
+}
+
+std::vector<W2cForm> W2cFormsForCopy(const std::vector<W2cForm>& forms, W2cCopy copy, int32_t only,
+                                     std::vector<std::string>* notes) {
+  std::vector<W2cForm> chosen;
+  for (const W2cForm& f : forms) {
+    if (only >= 0 && f.employeeId != only) continue;
+    if (IsW2cCopyA(copy) && !f.toSsa) {
+      if (notes)
+        notes->push_back("The W-2c of " + f.eFirst + " " + f.eLast +
+                         " corrects only state or local boxes; it goes to the state, not to the SSA, so Copy A "
+                         "leaves it out.");
+      continue;
+    }
+    chosen.push_back(f);
+  }
+  return chosen;
+}
+
+std::string NoW2cToPrintMessage(const std::string& companyName, W2cCopy copy, bool oneEmployee) {
+  return companyName + " has no W-2c" + (oneEmployee ? " for that employee" : "") +
+         (IsW2cCopyA(copy) ? " to send to the SSA" : "") + "; nothing was printed";
 }
 
 std::string W2cCopyName(W2cCopy copy) {
@@ -286,6 +309,7 @@ void W3cPrintJob::DrawPage(Canvas& c, int page) const {
   };
   for (int box = 1; box <= 11; ++box) columns(std::to_string(box), p.box[static_cast<size_t>(box)]);
   columns("12", p.box12);
+  columns("14", p.box14);
   columns("16", p.box16);
   columns("17", p.box17);
   columns("18", p.box18);

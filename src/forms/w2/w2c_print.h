@@ -27,6 +27,14 @@ std::optional<W2cCopy> FindW2cCopy(const std::string& typed);
 // Copy A goes to the SSA: it prints only the W-2c's that go there.
 inline bool IsW2cCopyA(W2cCopy copy) { return copy == W2cCopy::RedInkCopyA || copy == W2cCopy::CopyA; }
 
+// The W-2c's a print of `copy` holds, of the employee `only` (-1: every
+// employee): Copy A leaves out those that go to the state only, each named
+// in `notes`.
+std::vector<W2cForm> W2cFormsForCopy(const std::vector<W2cForm>& forms, W2cCopy copy, int32_t only,
+                                     std::vector<std::string>* notes = nullptr);
+// What is said when that leaves nothing to print.
+std::string NoW2cToPrintMessage(const std::string& companyName, W2cCopy copy, bool oneEmployee);
+
 // Where the pictures lie on the printable area.
 inline constexpr PrintPoint kW2cPictureAt{66, 60};
 inline constexpr PrintPoint kW3cPictureAt{66, 60};
@@ -61,6 +69,7 @@ struct W3cExplanation {
   FontSpec font;
   std::vector<std::string> lines;
   int step = 0;
+  bool smaller = false;  // below the data font's size
   bool cut = false;
 };
 W3cExplanation LayOutExplanation(const std::string& text, const PrintBox& box);

@@ -43,6 +43,7 @@ W3cTotals ComputeW3cTotals(const std::vector<W2cForm>& forms) {
       else if (n == 18) to = &t.box18;
       else if (n == 19) to = &t.box19;
       if (to) Add(*to, line.previouslyCents, line.correctCents);
+      if (n == 2 && form.thirdPartySickPay) Add(t.box14, line.previouslyCents, line.correctCents);
     }
     for (const auto& line : form.box12)
       if (line.deferredCompensation) Add(t.box12, line.previouslyCents, line.correctCents);
@@ -51,7 +52,7 @@ W3cTotals ComputeW3cTotals(const std::vector<W2cForm>& forms) {
 }
 
 W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& forms,
-                     const std::vector<FiledW2>& filed) {
+                     const std::vector<FiledW2>& filed, const std::string& explanation) {
   const W3cTotals t = ComputeW3cTotals(forms);
   W3cPage p;
   p.employerName = company.EmployerName();
@@ -72,6 +73,7 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
   }
   for (size_t n = 1; n <= 11; ++n) p.box[n] = Columns(t.box[n]);
   p.box12 = Columns(t.box12);
+  p.box14 = Columns(t.box14);
   p.box16 = Columns(t.box16);
   p.box17 = Columns(t.box17);
   p.box18 = Columns(t.box18);
@@ -85,6 +87,7 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
   };
   for (size_t n = 1; n <= 11; ++n) decrease(std::to_string(n), t.box[n]);
   decrease("12", t.box12);
+  decrease("14", t.box14);
   decrease("16", t.box16);
   decrease("17", t.box17);
   decrease("18", t.box18);
@@ -95,7 +98,8 @@ W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& f
   if (identity > 0)
     explain += (explain.empty() ? "" : " ") + std::string("SSN and/or name corrected on ") +
                std::to_string(identity) + (identity == 1 ? " Form W-2c." : " Forms W-2c.");
-  p.explainDecreases = explain;
+  p.explainedByUser = !explanation.empty();
+  p.explainDecreases = p.explainedByUser ? explanation : explain;
   p.contactName = company.FormW3ContactName();
   p.telephone = company.FormW3Telephone();
   p.email = company.FormW3Email();

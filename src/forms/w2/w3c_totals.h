@@ -26,6 +26,7 @@ struct W3cTotals {
   int32_t formCount = 0;          // box d: the W-2c's sent to the SSA
   std::array<W3cColumns, 12> box{};  // box[1]..box[11]
   W3cColumns box12;               // deferred-compensation codes only
+  W3cColumns box14;               // box 2 of the W-2c's of third-party sick pay
   W3cColumns box16, box17, box18, box19;  // both state and local lines
   bool operator==(const W3cTotals&) const = default;
 };
@@ -44,16 +45,19 @@ struct W3cPage {
   // Texts per box: [0] previously reported, [1] correct information;
   // "-0-" for a zero total.
   std::array<std::array<std::string, 2>, 12> box{};
-  std::array<std::string, 2> box12, box16, box17, box18, box19;
-  // "Explain decreases here": each box whose correct total is below the
-  // previously reported one, and the SSN/name corrections.
+  std::array<std::string, 2> box12, box14, box16, box17, box18, box19;
+  // "Explain decreases here": the user's text when one was given, else each
+  // box whose correct total is below the previously reported one, and the
+  // SSN/name corrections.
   std::string explainDecreases;
+  bool explainedByUser = false;
   std::string contactName, telephone, email, fax;
 };
 
 // `filed` supplies h-j: the employer's numbers of the latest filing, where
-// they differ from the company's now.
+// they differ from the company's now; `explanation` the user's text for
+// "Explain decreases here" (empty: the decreases as computed).
 W3cPage BuildW3cPage(const CompanyRecord& company, const std::vector<W2cForm>& forms,
-                     const std::vector<FiledW2>& filed);
+                     const std::vector<FiledW2>& filed, const std::string& explanation = {});
 
 }  // namespace formet

@@ -490,7 +490,15 @@ void CImportDialog::Import() {
     return;
   }
   const ImportOutcome outcome = session_.Import(ui_);
-  if (outcome.cancelled) return;  // nothing was loaded: the dialog stays as it was
+  if (outcome.cancelled) {
+    // Nothing was loaded: the dialog stays as it was, unless the file could
+    // not be read again as it was.
+    if (!outcome.refusal.empty()) {
+      QMessageBox::warning(this, windowTitle(), ToQt(outcome.refusal));
+      ReadFile();
+    }
+    return;
+  }
   const QString summary = BoxText(session_.Summary(outcome));
   if (!outcome.ran) {
     if (outcome.leftOut > 0) {

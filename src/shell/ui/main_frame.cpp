@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/ui/irs1099_dialog.h"
 #include "forms/record_as_filed.h"
 #include "forms/ui/form_page.h"
@@ -153,6 +154,15 @@ void CMainFrame::BuildMenus() {
              [this] {
                if (Run1099FileDialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099);
              });
+  AddCommand(efiling, tr("1099-MISC C&orrections File..."), kEFile1099c, {}, [this] {
+    // Without a corrected 1099-MISC for the IRS there is nothing to file: say so, open nothing.
+    if (const std::string none = No1099CorrectionsMessage(Load1099Corrections(doc_)); !none.empty()) {
+      ui_.ShowMessage(none);
+      return;
+    }
+    // The file written is what is filed: its corrected values become what was filed.
+    if (Run1099CorrectionsFileDialog(doc_, this)) OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099c);
+  });
   auto* options = tools->addMenu(tr("&Options"));
   AddCommand(options, tr("&Password"), kPassword, {}, [this] { OnChangePassword(); });
 

@@ -35,7 +35,7 @@ class CMainFrame : public QMainWindow, public DocumentView {
   CMainFrame(CGlobalDoc& doc, PasswordStore& passwords, UiServices& ui, QWidget* parent = nullptr);
   ~CMainFrame() override;
 
-  // A navigation item (0..7) was requested.
+  // A navigation item (0..8) was requested.
   void ShowNavigationItem(int item);
   void ShowPage(Page page);
   // The form page (W2 or Form1099) with the form of the payee at `payee` in

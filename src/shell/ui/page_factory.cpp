@@ -7,6 +7,7 @@
 #include "forms/1099/ui/form1099_view.h"
 #include "forms/ui/review_page.h"
 #include "forms/w2/ui/w2_view.h"
+#include "forms/w2/ui/w2c_view.h"
 #include "forms/w2/ui/w3_view.h"
 #include "kit/ui/help.h"
 #include "records/ui/company_page.h"
@@ -47,6 +48,7 @@ CPage* CreatePage(Page page, CGlobalDoc& doc, UiServices& ui, QWidget* parent) {
     case Page::Contractors: return new CContractorView(doc, ui, parent);
     case Page::W2: return new CW2View(doc, ui, parent);
     case Page::W3: return new CW3View(doc, ui, parent);
+    case Page::W2c: return new CW2cView(doc, ui, parent);
     case Page::Form1099: return new C1099View(doc, ui, parent);
     case Page::Form1096: return new C1096View(doc, ui, parent);
     case Page::Review: return new CReviewPage(doc, ui, parent);

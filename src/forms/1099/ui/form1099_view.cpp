@@ -4,7 +4,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 
+#include "forms/print/ui/print_flow.h"
 #include "forms/ui/form_sheet.h"
 #include "forms/record_as_filed.h"
 #include "kit/ui/color_button.h"
@@ -35,8 +37,22 @@ C1099View::C1099View(CGlobalDoc& doc, UiServices& ui, QWidget* parent)
   recordFiled_->setObjectName(QStringLiteral("RecordAsFiled"));
   recordFiled_->setToolTip(tr("Keep a copy of every form as it is filed; a later change then shows as needing a "
                               "correction"));
-  AddGroup(tr("Filing"), {recordFiled_});
+  // One button for both prints of the corrections, so that the page keeps
+  // its width.
+  corrected_ = new CColorButton(tr("Corrected &Forms"), this);
+  corrected_->setObjectName(QStringLiteral("Corrected"));
+  corrected_->setToolTip(tr("Print the corrected 1099-MISC's of the forms filed and changed since, or their 1096"));
+  auto* menu = new QMenu(corrected_);
+  printCorrected_ = menu->addAction(tr("Print Corrected &1099-MISC's..."));
+  printCorrected1096_ = menu->addAction(tr("Print Their 10&96..."));
+  corrected_->setMenu(menu);
+  AddGroup(tr("Filing"), {recordFiled_, corrected_});
   connect(recordFiled_, &QPushButton::clicked, this, [this] { RecordAsFiledNow(); });
+  connect(printCorrected_, &QAction::triggered, this, [this] { PrintCorrected(); });
+  connect(printCorrected1096_, &QAction::triggered, this, [this] {
+    CommitFocusedField();
+    PrintCorrected1096Form(this, doc_);
+  });
   ReadFiled();
   Finish(BuildSheet(), footer);
 }

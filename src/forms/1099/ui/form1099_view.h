@@ -8,6 +8,7 @@
 #include "forms/ui/form_page.h"
 #include "store/filed_forms.h"
 
+class QAction;
 class QCheckBox;
 
 namespace formet {
@@ -38,6 +39,14 @@ class C1099View : public CFormPage {
   // "Record as filed": asks, then records every form as filed today.
   CColorButton* RecordFiledButton() const { return recordFiled_; }
   void RecordAsFiledNow();
+  // "Print Corrected 1099-MISC's...": the corrected 1099-MISC's of the
+  // forms filed and changed since; after Copy A, the question whether to
+  // record them as filed. It is on the menu of the "Corrected Forms" button, with
+  // the 1096 that sends them.
+  CColorButton* CorrectedButton() const { return corrected_; }
+  QAction* PrintCorrectedAction() const { return printCorrected_; }
+  QAction* PrintCorrected1096Action() const { return printCorrected1096_; }
+  void PrintCorrected();
 
  protected:
 
@@ -47,6 +56,9 @@ class C1099View : public CFormPage {
   void ReadFiled();
   std::vector<Filed1099> filed_;
   CColorButton* recordFiled_ = nullptr;
+  CColorButton* corrected_ = nullptr;
+  QAction* printCorrected_ = nullptr;
+  QAction* printCorrected1096_ = nullptr;
 
   Form1099PageRules rules_;
   CColorButton* formType_;

@@ -16,4 +16,15 @@ void C1099View::OnPrint() {
   }
 }
 
+void C1099View::PrintCorrected() {
+  CommitFocusedField();
+  // After the red-ink Copy A of the corrections, their values were filed.
+  if (PrintCorrected1099Forms(this, doc_, ui_) &&
+      IsFiledCopyPrint(FiledFamily::Form1099c, doc_.GetPrintSettings(PrintForm::Form1099))) {
+    OfferRecordAsFiled(doc_, ui_, FiledFamily::Form1099c);
+    ReadFiled();
+    Sync();
+  }
+}
+
 }  // namespace formet

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QMessageBox>
 
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/irs1099_transmitter.h"
 #include "kit/ui/qt_text.h"
 #include "store/global_doc.h"
@@ -11,12 +12,16 @@
 namespace formet {
 
 C1099FileDlg::C1099FileDlg(CGlobalDoc& doc, QWidget* parent)
-    : CEFilingDlg(doc, tr("1099-MISC Information Return File"),
-                  tr("The information return file holds every Form 1099-MISC of %1 for the IRS, which takes it "
-                     "through its FIRE system (Filing Information Returns Electronically). The transmitter is the "
-                     "one the IRS approved to send files, with a Transmitter Control Code.")
-                      .arg(ToQt(doc.GetCompany().EmployerName())),
-                  tr("information return file"), QStringLiteral("efiling.html#1099"),
+    : C1099FileDlg(doc, tr("1099-MISC Information Return File"),
+                   tr("The information return file holds every Form 1099-MISC of %1 for the IRS, which takes it "
+                      "through its FIRE system (Filing Information Returns Electronically). The transmitter is the "
+                      "one the IRS approved to send files, with a Transmitter Control Code.")
+                       .arg(ToQt(doc.GetCompany().EmployerName())),
+                   tr("information return file"), parent) {}
+
+C1099FileDlg::C1099FileDlg(CGlobalDoc& doc, const QString& title, const QString& intro, const QString& what,
+                           QWidget* parent)
+    : CEFilingDlg(doc, title, intro, what, QStringLiteral("efiling.html#1099"),
                   tr("Combined Federal/State Filing: add each recipient's state code and the state totals"),
                   parent) {
   BuildFields(TransmitterFields(), TransmitterGroupCaptions(), 2);
@@ -57,6 +62,39 @@ QString C1099FileDlg::SuggestedFileName() const {
 QString C1099FileDlg::NextSteps() const {
   return tr("Send it to the IRS through FIRE (fire.irs.gov): log on with your Transmitter Control Code, choose "
             "\"Send Information Returns\" (or \"Test\" for a test file) and upload it. See Help for the steps.");
+}
+
+C1099CorrectionsFileDlg::C1099CorrectionsFileDlg(CGlobalDoc& doc, QWidget* parent)
+    : C1099FileDlg(doc, tr("1099-MISC Corrections File"),
+                   tr("The corrections file holds the corrected Forms 1099-MISC of %1 for the IRS, which takes it "
+                      "through FIRE like the information return file: a one-return correction and the first return "
+                      "of a two-return one under one payer record, the second return of a two-return one under "
+                      "another. The transmitter is the same as for the information return file.")
+                       .arg(ToQt(doc.GetCompany().EmployerName())),
+                   tr("corrections file"), parent) {}
+
+FilingBuild C1099CorrectionsFileDlg::Build() {
+  efile::Irs1099Options options;
+  options.combinedFederalState = Option()->isChecked();
+  options.progressForms = progressForms_;
+  auto result = Make1099CorrectionsFile(doc_, options);
+  const std::string summary = result.report.HasErrors() ? std::string() : Irs1099Summary(result);
+  return {std::move(result.report), std::move(result.bytes), summary, result.cancelled};
+}
+
+QString C1099CorrectionsFileDlg::SuggestedFileName() const {
+  return tr("%1 1099-MISC corrections 2007.txt").arg(ToQt(doc_.GetCompany().EmployerName()).trimmed());
+}
+
+QString C1099CorrectionsFileDlg::NextSteps() const {
+  return tr("Send it to the IRS through FIRE (fire.irs.gov) as you send the information return file. Mail the "
+            "recipients their corrected copies.");
+}
+
+bool Run1099CorrectionsFileDialog(CGlobalDoc& doc, QWidget* parent) {
+  C1099CorrectionsFileDlg dialog(doc, parent);
+  dialog.exec();
+  return !dialog.WrittenPath().isEmpty();
 }
 
 bool Run1099FileDialog(CGlobalDoc& doc, QWidget* parent) {

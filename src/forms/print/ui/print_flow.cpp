@@ -17,6 +17,7 @@
 #include <QToolBar>
 
 #include "forms/1099/form1096_print.h"
+#include "forms/1099/form1099_corrections.h"
 #include "forms/1099/form1099_print.h"
 #include "forms/form_review.h"
 #include "forms/print/box_fit.h"
@@ -459,6 +460,99 @@ bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {
   if (!OptionsConfirmed(dialog, doc, settings)) return false;
   const auto form1096 = job(settings);
   return ConfirmCuts(parent, *form1096) && sink(parent, *form1096, PrintJobTitle(PrintForm::Form1096));
+}
+
+namespace {
+
+// Indexes 0 to n - 1: the corrected forms print in the order of the corrections.
+std::vector<int> InOrder(size_t n) {
+  std::vector<int> order(n);
+  for (size_t i = 0; i < n; ++i) order[i] = static_cast<int>(i);
+  return order;
+}
+
+// The corrected forms, held by the print job that prints them: a preview
+// job outlives the next one the options dialog asks for.
+struct CorrectedFormsHeld {
+  Corrected1099Print held;
+};
+class CorrectedForm1099Job : private CorrectedFormsHeld, public Form1099PrintJob {
+ public:
+  CorrectedForm1099Job(const CompanyRecord& company, Corrected1099Print forms, const FormPrintSettings& settings)
+      : CorrectedFormsHeld{std::move(forms)},
+        Form1099PrintJob({&company, &held.contractors, &held.forms, InOrder(held.contractors.size()), -1}, settings) {
+    MarkCorrected(held.corrected, held.zeroed);
+  }
+  bool HasForms() const { return !held.forms.empty(); }
+};
+
+}  // namespace
+
+bool PrintCorrected1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, const PrintSink& given) {
+  const Form1099CorrectionList list = Load1099Corrections(doc);
+  if (list.corrections.empty()) {
+    ui.ShowMessage(No1099CorrectionsMessage(list));
+    return false;
+  }
+  const PrintSink sink = SinkFor(given, doc, PrintForm::Form1099);
+  // Every corrected form; Copy A (the red-ink form) only those for the IRS.
+  const auto forms = [&](const FormPrintSettings& s) { return Corrected1099PrintList(list, nullptr, s.paperType == 1); };
+  const auto all = [](FormPrintSettings s) {
+    s.printTarget = 1;
+    return s;
+  };
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1099);
+  C1099PrintOptionsDlg dialog(
+      settings,
+      [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+        auto job = std::make_unique<CorrectedForm1099Job>(doc.GetCompany(), forms(trial), all(trial));
+        const bool hasForms = job->HasForms();
+        return Previewable(std::move(job), hasForms);
+      },
+      parent);
+  dialog.setWindowTitle(dialog.windowTitle() + QCoreApplication::translate("PrintFlow", " - Corrected Forms"));
+  // One print of every corrected form: no file per recipient.
+  dialog.PayeeFiles()->setChecked(false);
+  dialog.PayeeFiles()->hide();
+  dialog.SetAlignmentSink(sink);
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  const Corrected1099Print chosen = forms(settings);
+  if (chosen.forms.empty()) {
+    ui.ShowMessage("Only the state boxes of the corrected forms changed: Copy A goes to the IRS, which has nothing "
+                   "to correct. Print the copies for the state and the recipients.");
+    return false;
+  }
+  auto job = PrepareForm1099Print({&doc.GetCompany(), &chosen.contractors, &chosen.forms,
+                                   InOrder(chosen.contractors.size()), -1},
+                                  all(settings), ui);
+  if (!job) return false;
+  job->MarkCorrected(chosen.corrected, chosen.zeroed);
+  return ConfirmCuts(parent, *job) &&
+         sink(parent, *job, QCoreApplication::translate("PrintFlow", "Corrected Form 1099-MISC"));
+}
+
+bool PrintCorrected1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& given) {
+  const Form1099CorrectionList list = Load1099Corrections(doc);
+  if (const std::string none = No1099CorrectionsMessage(list); !none.empty()) {
+    doc.Ui().ShowMessage(none);
+    return false;
+  }
+  const Form1096Page page = BuildCorrection1096Page(doc.GetCompany(), list);
+  if (const auto refusal = Form1096PrintRefusal(page)) {
+    QMessageBox::warning(parent, QStringLiteral("Formet (2007)"), ToQt(*refusal));
+    return false;
+  }
+  const PrintSink sink = SinkFor(given, doc, PrintForm::Form1096);
+  FormPrintSettings& settings = doc.GetPrintSettings(PrintForm::Form1096);
+  C1096PrintOptionsDlg dialog(settings, [&](const FormPrintSettings& trial) -> std::unique_ptr<FormPrintJob> {
+    return std::make_unique<Form1096PrintJob>(page, trial);
+  }, parent);
+  dialog.setWindowTitle(dialog.windowTitle() + QCoreApplication::translate("PrintFlow", " - Corrected Returns"));
+  dialog.SetAlignmentSink(sink);
+  if (!OptionsConfirmed(dialog, doc, settings)) return false;
+  const Form1096PrintJob form1096(page, settings);
+  return ConfirmCuts(parent, form1096) &&
+         sink(parent, form1096, QCoreApplication::translate("PrintFlow", "Form 1096 (corrected returns)"));
 }
 
 }  // namespace formet

@@ -97,4 +97,10 @@ bool Print1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, std::vecto
                     const PrintSink& sink = {});
 bool Print1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = {});
 
+// "Print corrected...": the same for the corrected 1099-MISC's (every one;
+// Copy A only those that go to the IRS) and the 1096 that sends them. When
+// there is nothing to correct the user is told and nothing opens.
+bool PrintCorrected1099Forms(QWidget* parent, CGlobalDoc& doc, UiServices& ui, const PrintSink& sink = {});
+bool PrintCorrected1096Form(QWidget* parent, CGlobalDoc& doc, const PrintSink& sink = {});
+
 }  // namespace formet

@@ -15,7 +15,7 @@ struct NavItem {
 
 constexpr NavItem kItems[kProgramNavItemCount] = {
     {"Company Info", 0}, {"Employees", 1}, {"Contractors", 1}, {"W2 Forms", 4},
-    {"W3 Form", 4},      {"1099 Forms", 4}, {"1096 Form", 4}, {"Review", 4},
+    {"W3 Form", 4},      {"W2c Forms", 4},  {"1099 Forms", 4}, {"1096 Form", 4}, {"Review", 4},
 };
 
 }  // namespace

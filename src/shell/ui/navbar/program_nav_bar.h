@@ -1,5 +1,5 @@
 // The navigation bar as the main window uses it: one "Shortcuts" folder
-// with the eight pages, large icons, background RGB(255, 249, 248) and the
+// with the nine pages, large icons, background RGB(255, 249, 248) and the
 // 200 ms click animation. Item indexes are the page numbers of the frame.
 #pragma once
 
@@ -13,7 +13,7 @@ namespace formet {
 // folder animation (bits 2-6 and 8).
 constexpr unsigned kProgramNavBarFlags = 380;
 constexpr int kProgramNavBarAnimationMs = 200;
-constexpr int kProgramNavItemCount = 8;
+constexpr int kProgramNavItemCount = 9;
 
 // Adds the folder, the items and the icons to an empty bar and selects
 // folder 0 (which emits folderSelected(0)).
