@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QTreeView>
+#include <QTableView>
 #include <QTreeWidget>
 #include <chrono>
 #include <cstdio>

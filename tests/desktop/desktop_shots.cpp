@@ -19,7 +19,7 @@
 #include <QTabWidget>
 #include <QThread>
 #include <QTimer>
-#include <QTreeView>
+#include <QTableView>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -90,7 +90,7 @@ std::function<void(CPage*)> Tab(int index) {
   };
 }
 void SelectFirstRow(CPage* page) {
-  if (auto* list = page->findChild<QTreeView*>()) list->setCurrentIndex(list->model()->index(0, 0));
+  if (auto* list = page->findChild<QTableView*>()) list->setCurrentIndex(list->model()->index(0, 0));
 }
 // The employees found by a search typed into the page's search box.
 void Search(CPage* page) {

@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeView>
+#include <QTableView>
 
 #include "desktop/modal_answers.h"
 #include "kit/ui/masked_edit.h"
@@ -54,26 +54,26 @@ void Retype(CMaskedEdit* edit, const QString& text) {
   QTest::keyClicks(edit, text);
 }
 
-int RowCount(QTreeView* list) { return list->model()->rowCount(); }
+int RowCount(QTableView* list) { return list->model()->rowCount(); }
 
-QString Text(QTreeView* list, int row, int column) { return list->model()->index(row, column).data().toString(); }
+QString Text(QTableView* list, int row, int column) { return list->model()->index(row, column).data().toString(); }
 
-QStringList Column(QTreeView* list, int column) {
+QStringList Column(QTableView* list, int column) {
   QStringList texts;
   for (int i = 0; i < RowCount(list); ++i) texts << Text(list, i, column);
   return texts;
 }
 
-QString Heading(QTreeView* list, int column) { return list->model()->headerData(column, Qt::Horizontal).toString(); }
+QString Heading(QTableView* list, int column) { return list->model()->headerData(column, Qt::Horizontal).toString(); }
 
-void ClickHeader(QTreeView* list, int column) {
-  auto* header = list->header();
+void ClickHeader(QTableView* list, int column) {
+  auto* header = list->horizontalHeader();
   const QPoint at(header->sectionViewportPosition(column) + 6, header->height() / 2);
   QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Press, release, then the double click, as the window system sends them.
-void DoubleClick(QTreeView* list, int row) {
+void DoubleClick(QTableView* list, int row) {
   QWidget* viewport = list->viewport();
   const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
   QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
@@ -83,7 +83,7 @@ void DoubleClick(QTreeView* list, int row) {
   QTest::mouseRelease(viewport, Qt::LeftButton, {}, at);
 }
 
-void SelectRow(QTreeView* list, int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
+void SelectRow(QTableView* list, int row) { list->setCurrentIndex(list->model()->index(row, 0)); }
 
 class PagesTest : public test::CompanyTest {
  protected:
@@ -599,11 +599,11 @@ TEST_F(PagesTest, HeaderClicksSortAscendingThenDescendingAndRowsKeepTheirEmploye
 
   ClickHeader(list, 2);
   EXPECT_EQ(Column(list, 2), (QStringList{"adams", "Baker", "Carter"}));  // the locale's order, not the bytes'
-  EXPECT_EQ(list->header()->sortIndicatorSection(), 2);
-  EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::AscendingOrder);
+  EXPECT_EQ(list->horizontalHeader()->sortIndicatorSection(), 2);
+  EXPECT_EQ(list->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
   ClickHeader(list, 2);
   EXPECT_EQ(Column(list, 2), (QStringList{"Carter", "Baker", "adams"}));
-  EXPECT_EQ(list->header()->sortIndicatorOrder(), Qt::DescendingOrder);
+  EXPECT_EQ(list->horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
   ClickHeader(list, 0);
   EXPECT_EQ(Column(list, 0), (QStringList{"Al", "Bo", "Cy"}));
 

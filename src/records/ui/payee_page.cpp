@@ -1,5 +1,6 @@
 #include "records/ui/payee_page.h"
 
+#include <QAbstractItemDelegate>
 #include <QCollator>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,6 +12,8 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyleOptionViewItem>
+#include <QTableView>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -37,6 +40,24 @@ void SetUpRowList(QTreeView* list) {
   list->setAllColumnsShowFocus(true);
   list->setStyleSheet(QStringLiteral("QTreeView::item { padding: 3px 2px; }"));
   list->setSortingEnabled(false);  // the order is the sorter's or the model's
+}
+
+void SetUpRowTable(QTableView* list) {
+  // Drawn as the row lists elsewhere are: whole rows, no grid, no row numbers;
+  // the rows are all one height, so the view keeps no size per row.
+  list->setShowGrid(false);
+  list->setWordWrap(false);
+  list->setCornerButtonEnabled(false);
+  list->setTabKeyNavigation(false);  // Tab leaves the list, as from any control
+  list->setAlternatingRowColors(true);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  list->setSelectionBehavior(QAbstractItemView::SelectRows);
+  list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  list->setStyleSheet(QStringLiteral("QTableView::item { padding: 3px 2px; }"));
+  list->setSortingEnabled(false);  // the order is the sorter's or the model's
+  list->verticalHeader()->hide();
+  list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  list->horizontalHeader()->setHighlightSections(false);
 }
 
 CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions,
@@ -81,10 +102,10 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   searchRow->addStretch(0);
   layout->addLayout(searchRow);
 
-  list_ = new QTreeView(this);
-  SetUpRowList(list_);
+  list_ = new QTableView(this);
+  SetUpRowTable(list_);
   list_->setModel(model_);
-  auto* header = list_->header();
+  auto* header = list_->horizontalHeader();
   header->setSectionsClickable(true);
   header->setSectionsMovable(false);
   header->setStretchLastSection(true);
@@ -98,7 +119,7 @@ CPayeePage::CPayeePage(CGlobalDoc& doc, UiServices& ui, const Captions& captions
   connect(delete_, &QPushButton::clicked, this, [this] {
     if (SelectedPosition()) OnDelete(SelectedPosition());
   });
-  connect(list_, &QTreeView::doubleClicked, this, [this](const QModelIndex&) { Modify(); });
+  connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex&) { Modify(); });
   connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CPayeePage::OnSelectionChanged);
   connect(header, &QHeaderView::sectionClicked, this, &CPayeePage::OnColumnClick);
   connect(search_, &QLineEdit::textChanged, this, &CPayeePage::OnSearch);
@@ -144,7 +165,7 @@ bool CPayeePage::eventFilter(QObject* watched, QEvent* event) {
 void CPayeePage::OnDocumentRefresh() {
   model_->Reload();
   sorter_.Reset();
-  list_->header()->setSortIndicatorShown(false);
+  list_->horizontalHeader()->setSortIndicatorShown(false);
   Fill();
 }
 
@@ -158,7 +179,7 @@ void CPayeePage::OnDocumentReset() {
   model_->SetSearch({});
   model_->Reload();
   sorter_.Reset();
-  list_->header()->setSortIndicatorShown(false);
+  list_->horizontalHeader()->setSortIndicatorShown(false);
   Fill();
 }
 
@@ -166,8 +187,8 @@ void CPayeePage::OnColumnClick(int column) {
   const bool ascending = sorter_.Clicked(column);
   model_->sort(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
   Fill();
-  list_->header()->setSortIndicatorShown(true);
-  list_->header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
+  list_->horizontalHeader()->setSortIndicatorShown(true);
+  list_->horizontalHeader()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void CPayeePage::OnSearch() {
@@ -213,10 +234,20 @@ void CPayeePage::FitColumns() {
   // last takes the rest.
   const int columns = model_->columnCount();
   const QFontMetrics fm(list_->font());
+  // Every row as high as the first one's texts with their padding.
+  if (model_->rowCount() > 0) {
+    QStyleOptionViewItem option;
+    option.initFrom(list_->viewport());
+    option.widget = list_;
+    int height = 0;
+    for (int c = 0; c < columns; ++c)
+      height = std::max(height, list_->itemDelegate()->sizeHint(option, model_->index(0, c)).height());
+    if (height > 0) list_->verticalHeader()->setDefaultSectionSize(height);
+  }
   for (int c = 0; c + 1 < columns; ++c) {
     list_->resizeColumnToContents(c);
     const int heading =
-        list_->header()->fontMetrics().horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) + 28;
+        list_->horizontalHeader()->fontMetrics().horizontalAdvance(model_->headerData(c, Qt::Horizontal).toString()) + 28;
     list_->setColumnWidth(c, std::max({list_->columnWidth(c) + 16, heading, fm.averageCharWidth() * 8}));
   }
 }

@@ -17,6 +17,7 @@
 
 class QLineEdit;
 class QPushButton;
+class QTableView;
 class QTreeView;
 class QVBoxLayout;
 
@@ -28,6 +29,8 @@ class UiServices;
 // A list of payees: whole rows, one selected at a time, ordered by its
 // sorter or model rather than by the view.
 void SetUpRowList(QTreeView* list);
+// The same look for a table view over a model.
+void SetUpRowTable(QTableView* list);
 
 // The list order of the platform's locale (the user's language, or US
 // English when none is set), case-sensitive.
@@ -42,7 +45,7 @@ class CPayeePage : public CPage {
   // Another company: nothing is selected in its list, nothing searched.
   void OnDocumentReset() override;
 
-  QTreeView* List() const { return list_; }
+  QTableView* List() const { return list_; }
   // Filters the list by name and SSN or TIN as one types.
   QLineEdit* SearchBox() const { return search_; }
   QPushButton* NewButton() const { return new_; }
@@ -87,7 +90,7 @@ class CPayeePage : public CPage {
   void FitColumns();
   void Modify();
 
-  QTreeView* list_;
+  QTableView* list_;
   CPayeeListModel* model_;
   QLineEdit* search_;
   QPushButton* new_;
