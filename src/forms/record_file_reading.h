@@ -51,4 +51,20 @@ void CheckFollows(Checker& check, size_t record, const std::string& type, const 
   check.Problem(record, type, prev.empty() ? "cannot open the file" : "cannot follow " + prev);
 }
 
+// The checks every record gets whatever its type: `width` characters and the
+// `recordEnd` after them, printable ASCII, nothing after the final record
+// (`afterFinal`), and the first record (`index` 0) of type `firstType`.
+template <class Checker>
+void CheckRecordFrame(Checker& check, size_t index, const std::string& type, std::string_view record,
+                      std::string_view end, std::string_view recordEnd, bool afterFinal,
+                      std::string_view finalType, std::string_view firstType) {
+  const size_t n = index + 1;
+  if (end != recordEnd)
+    check.Problem(n, type, "is not " + std::to_string(record.size()) + " characters followed by the record end");
+  if (const auto p = UnprintableAt(record))
+    check.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
+  if (afterFinal) check.Problem(n, type, "follows the final record " + std::string(finalType));
+  if (index == 0 && type != firstType) check.Problem(n, type, "the file must begin with " + std::string(firstType));
+}
+
 }  // namespace formet::efile

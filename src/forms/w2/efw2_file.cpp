@@ -662,11 +662,7 @@ class Efw2Reader {
   void Read(size_t i, std::string_view rec, std::string_view end) {
     const size_t n = i + 1;
     const std::string type(rec.substr(0, 2));
-    if (end != kEfw2RecordEnd) check_.Problem(n, type, "is not 512 characters followed by the record end");
-    if (const auto p = UnprintableAt(rec))
-      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
-    if (sawRf_) check_.Problem(n, type, "follows the final record RF");
-    if (i == 0 && type != "RA") check_.Problem(n, type, "the file must begin with RA");
+    CheckRecordFrame(check_, i, type, rec, end, kEfw2RecordEnd, sawRf_, "RF", "RA");
     if (rtSeen_ && block_.ro > 0 && type != "RU")
       check_.Problem(n, type, "the block has RO records: RU must follow RT");
     rtSeen_ = false;

@@ -380,11 +380,7 @@ class Efw2cReader {
   void Read(size_t i, std::string_view rec, std::string_view end) {
     const size_t n = i + 1;
     const std::string type(rec.substr(0, 3));
-    if (end != kEfw2cRecordEnd) check_.Problem(n, type, "is not 1024 characters followed by the record end");
-    if (const auto p = UnprintableAt(rec))
-      check_.Problem(n, type, "position " + std::to_string(*p + 1) + " holds a character outside printable ASCII");
-    if (sawRcf_) check_.Problem(n, type, "follows the final record RCF");
-    if (i == 0 && type != "RCA") check_.Problem(n, type, "the file must begin with RCA");
+    CheckRecordFrame(check_, i, type, rec, end, kEfw2cRecordEnd, sawRcf_, "RCF", "RCA");
     if (rtSeen_ && block_.rco > 0 && type != "RCU")
       check_.Problem(n, type, "the block has RCO records: RCU must follow RCT");
     rtSeen_ = false;
